@@ -1,0 +1,404 @@
+#include "app/ConfigManager.h"
+
+#include "app/AppPaths.h"
+#include "app/Logger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMutexLocker>
+#include <QNetworkInterface>
+#include <QSettings>
+#include <QTextCodec>
+
+namespace {
+
+const char *const kFileName = "printtest.ini";
+const char *const kDefaultBitmapPath = "configFile/img/bitmap.png";
+const char *const kDefaultBarcodeType = "UPCA";
+const char *const kDefaultBarcodeValue = "123456789012";
+const int kDefaultFileLogoLimit = 560;
+const char *const kDefaultSegment = "192.168.1.";
+
+const char kInit[] = {0x1B, 0x40};
+const char kCancelHanzi[] = {0x1C, 0x2E};
+const char kSelectHanzi[] = {0x1C, 0x26};
+const char kSizeNormal[] = {0x1D, 0x21, 0x00};
+const char kSizeDouble[] = {0x1D, 0x21, 0x11};
+const char kFeed250[] = {0x1B, 0x4A, char(0xFA)};
+const char kPartialCut[] = {0x1D, 0x56, 0x01};
+const char kCentre[] = {0x1B, 0x61, 0x01};
+const char kLeft[] = {0x1B, 0x61, 0x00};
+const char kCrLf[] = {0x0D, 0x0A};
+const char kLf = 0x0A;
+const char kRule = '-';
+
+template <size_t N>
+QByteArray cmd(const char (&bytes)[N])
+{
+    return QByteArray(bytes, int(N));
+}
+
+QByteArray gbk(const QString &text)
+{
+    QTextCodec *codec = QTextCodec::codecForName("GBK");
+    return codec ? codec->fromUnicode(text) : text.toUtf8();
+}
+
+QByteArray highHalf()
+{
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes.append(char(b));
+    return bytes;
+}
+
+QByteArray padded(const QString &text, int width)
+{
+    QByteArray bytes = gbk(text);
+    if (bytes.size() < width)
+        bytes.append(QByteArray(width - bytes.size(), ' '));
+    return bytes;
+}
+
+struct ReceiptLayout
+{
+    int paperMm;
+    int ruleWidth;
+    int columnPadding;
+    const char *stamp;
+};
+
+const ReceiptLayout kReceipts[] = {
+    {58, 32, 17, "2025-12-18 14:28:42"},
+    {76, 40, 21, "2025-12-18 14:29:02"},
+    {80, 48, 25, "2025-12-18 14:28:56"},
+};
+
+} // namespace
+
+ConfigManager *ConfigManager::getInstance()
+{
+    static ConfigManager *instance = new ConfigManager(AppPaths::directory() + QStringLiteral("/configFile"));
+    return instance;
+}
+
+ConfigManager::ConfigManager(const QString &configFolder, QObject *parent)
+    : QObject(parent), m_folder(configFolder), m_filePath(QDir(configFolder).filePath(QLatin1String(kFileName)))
+{
+}
+
+QString ConfigManager::toUpperHexText(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QByteArray ConfigManager::defaultTestPage()
+{
+    QByteArray page;
+    page += cmd(kInit) + cmd(kCancelHanzi) + cmd(kSelectHanzi);
+    page += gbk(QStringLiteral("普通字体大小:")) + cmd(kCrLf);
+    page += cmd(kCancelHanzi) + cmd(kSizeNormal) + highHalf() + cmd(kCrLf);
+    page += cmd(kSizeDouble) + cmd(kSelectHanzi) + gbk(QStringLiteral("2倍字体大小:")) + cmd(kCrLf);
+    page += cmd(kCancelHanzi) + highHalf() + cmd(kCrLf);
+    page += cmd(kFeed250) + cmd(kPartialCut) + cmd(kInit);
+    return page;
+}
+
+QByteArray ConfigManager::defaultReceipt(int paperMm)
+{
+    const ReceiptLayout *layout = nullptr;
+    for (const ReceiptLayout &l : kReceipts)
+        if (l.paperMm == paperMm)
+            layout = &l;
+    if (!layout)
+        return QByteArray();
+
+    const QByteArray rule = QByteArray(layout->ruleWidth, kRule) + kLf;
+    const QByteArray three(3, ' ');
+    const int p = layout->columnPadding;
+    auto item = [&](const QString &name, const char *price) {
+        return padded(name, p) + gbk(QStringLiteral("1份")) + three + QByteArray(price) + kLf;
+    };
+
+    QByteArray r;
+    r += cmd(kInit);
+    r += rule;
+    r += cmd(kSizeDouble) + cmd(kCentre) + gbk(QStringLiteral("测试%1小票").arg(paperMm)) + kLf;
+    r += cmd(kLeft) + cmd(kSizeNormal);
+    r += rule;
+    r += padded(QStringLiteral("商品名称"), p) + gbk(QStringLiteral("数量")) + three + gbk(QStringLiteral("价格")) + kLf;
+    r += rule;
+    r += item(QStringLiteral("超级大拼盘"), "330.00");
+    r += item(QStringLiteral("香辣虾"), "53.00");
+    r += item(QStringLiteral("火锅"), "128.00");
+    r += rule;
+    r += gbk(QStringLiteral("合计金额")) + QByteArray(16, ' ') + "511.00" + kLf;
+    r += gbk(QStringLiteral("单价折扣金额")) + QByteArray(12, ' ') + "0.00" + kLf;
+    r += gbk(QStringLiteral("金额小计")) + QByteArray(16, ' ') + "511.00" + kLf;
+    r += rule;
+    r += gbk(QStringLiteral("打印时间:")) + QByteArray(layout->stamp) + kLf + kLf;
+    r += cmd(kFeed250) + cmd(kPartialCut);
+    return r;
+}
+
+QByteArray ConfigManager::defaultFileText()
+{
+    QStringList lines;
+    lines << QStringLiteral("[PrintTest]")
+          << QStringLiteral("BitMapPath=") + QLatin1String(kDefaultBitmapPath)
+          << QStringLiteral("BarCodeType=") + QLatin1String(kDefaultBarcodeType)
+          << QStringLiteral("BarCodeValue=") + QLatin1String(kDefaultBarcodeValue)
+          << QStringLiteral("TestPageText=") + toUpperHexText(defaultTestPage())
+          << QStringLiteral("Receipt58Text=") + toUpperHexText(defaultReceipt(58))
+          << QStringLiteral("Receipt76Text=") + toUpperHexText(defaultReceipt(76))
+          << QStringLiteral("Receipt80Text=") + toUpperHexText(defaultReceipt(80))
+          << QStringLiteral("LogoMaxWidth=%1").arg(kDefaultFileLogoLimit)
+          << QStringLiteral("LogoMaxHeight=%1").arg(kDefaultFileLogoLimit)
+          << QString()
+          << QStringLiteral("[Network]")
+          << QStringLiteral("TcpNetworkSegment=") + QLatin1String(kDefaultSegment)
+          << QStringLiteral("TcpNetworkMode=1");
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
+void ConfigManager::initialize()
+{
+    Logger *log = Logger::getInstance();
+    log->info(tr("初始化配置管理器"));
+    QDir dir(m_folder);
+    if (!dir.exists()) {
+        if (dir.mkpath(QStringLiteral(".")))
+            log->info(tr("创建配置文件夹: %1").arg(m_folder));
+        else
+            log->error(tr("创建配置文件夹失败: %1").arg(m_folder));
+    }
+    loadFile();
+    log->info(tr("配置管理器初始化完成"));
+}
+
+bool ConfigManager::writeDefaultFile()
+{
+    QFile file(m_filePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray text = defaultFileText();
+    const bool ok = file.write(text) == text.size();
+    file.close();
+    return ok;
+}
+
+void ConfigManager::loadFile()
+{
+    Logger *log = Logger::getInstance();
+    log->info(tr("读取打印测试配置文件路径: %1").arg(m_filePath));
+    if (!QFile::exists(m_filePath)) {
+        log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(m_filePath));
+        if (writeDefaultFile())
+            log->info(tr("默认打印测试配置文件创建成功: %1").arg(m_filePath));
+        else
+            log->error(tr("创建默认打印测试配置文件失败: %1").arg(m_filePath));
+    }
+
+    QSettings s(m_filePath, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    m_bitMapPath = s.value(QStringLiteral("PrintTest/BitMapPath")).toString();
+    m_barCodeType = s.value(QStringLiteral("PrintTest/BarCodeType")).toString();
+    m_barCodeValue = s.value(QStringLiteral("PrintTest/BarCodeValue")).toString();
+    m_testPageText = s.value(QStringLiteral("PrintTest/TestPageText")).toString();
+    m_receipt58Text = s.value(QStringLiteral("PrintTest/Receipt58Text")).toString();
+    m_receipt76Text = s.value(QStringLiteral("PrintTest/Receipt76Text")).toString();
+    m_receipt80Text = s.value(QStringLiteral("PrintTest/Receipt80Text")).toString();
+    m_logoMaxWidth = s.value(QStringLiteral("PrintTest/LogoMaxWidth"), DefaultLogoLimit).toInt();
+    m_logoMaxHeight = s.value(QStringLiteral("PrintTest/LogoMaxHeight"), DefaultLogoLimit).toInt();
+    {
+        QMutexLocker lock(&m_networkMutex);
+        m_tcpSegment = s.value(QStringLiteral("Network/TcpNetworkSegment")).toString();
+        m_tcpMode = s.value(QStringLiteral("Network/TcpNetworkMode"), 0).toInt() != 0 ? Custom : Local;
+    }
+    log->info(tr("打印测试配置加载完成"));
+}
+
+void ConfigManager::saveValue(const QString &key, const QVariant &value)
+{
+    QSettings s(m_filePath, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    s.setValue(key, value);
+    s.sync();
+}
+
+void ConfigManager::setBarCodeType(const QString &type)
+{
+    m_barCodeType = type;
+    saveValue(QStringLiteral("PrintTest/BarCodeType"), type);
+    Logger::getInstance()->info(tr("条码类型已保存: %1").arg(type));
+}
+
+void ConfigManager::setBarCodeValue(const QString &value)
+{
+    m_barCodeValue = value;
+    saveValue(QStringLiteral("PrintTest/BarCodeValue"), value);
+    Logger::getInstance()->info(tr("条码值已保存: %1").arg(value));
+}
+
+void ConfigManager::setBitMapPath(const QString &path)
+{
+    m_bitMapPath = path;
+    saveValue(QStringLiteral("PrintTest/BitMapPath"), path);
+    Logger::getInstance()->info(tr("位图路径已保存: %1").arg(path));
+}
+
+void ConfigManager::setTestPageText(const QString &text)
+{
+    m_testPageText = text;
+    saveValue(QStringLiteral("PrintTest/TestPageText"), text);
+    Logger::getInstance()->info(tr("测试页文本已保存"));
+}
+
+void ConfigManager::setReceipt58Text(const QString &text)
+{
+    m_receipt58Text = text;
+    saveValue(QStringLiteral("PrintTest/Receipt58Text"), text);
+    Logger::getInstance()->info(tr("58小票文本已保存"));
+}
+
+void ConfigManager::setReceipt76Text(const QString &text)
+{
+    m_receipt76Text = text;
+    saveValue(QStringLiteral("PrintTest/Receipt76Text"), text);
+    Logger::getInstance()->info(tr("76小票文本已保存"));
+}
+
+void ConfigManager::setReceipt80Text(const QString &text)
+{
+    m_receipt80Text = text;
+    saveValue(QStringLiteral("PrintTest/Receipt80Text"), text);
+    Logger::getInstance()->info(tr("80小票文本已保存"));
+}
+
+QString ConfigManager::getTcpNetworkSegment() const
+{
+    QMutexLocker lock(&m_networkMutex);
+    return m_tcpSegment;
+}
+
+void ConfigManager::setTcpNetworkSegment(const QString &segment)
+{
+    {
+        QMutexLocker lock(&m_networkMutex);
+        m_tcpSegment = segment;
+    }
+    saveValue(QStringLiteral("Network/TcpNetworkSegment"), segment);
+    Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
+}
+
+ConfigManager::TcpNetworkMode ConfigManager::getTcpNetworkMode() const
+{
+    QMutexLocker lock(&m_networkMutex);
+    return m_tcpMode;
+}
+
+void ConfigManager::setTcpNetworkMode(TcpNetworkMode mode)
+{
+    {
+        QMutexLocker lock(&m_networkMutex);
+        m_tcpMode = mode;
+    }
+    saveValue(QStringLiteral("Network/TcpNetworkMode"), QString::number(int(mode)));
+    Logger::getInstance()->info(
+        tr("TCP网段模式已保存: %1").arg(int(mode) != 0 ? tr("自定义网段") : tr("本机网段")));
+}
+
+ConfigManager::DeviceModel ConfigManager::getCurrentDeviceModel() const
+{
+    return m_deviceModel;
+}
+
+QString ConfigManager::getCurrentDeviceName() const
+{
+    return m_deviceName;
+}
+
+QString ConfigManager::modelName(DeviceModel model)
+{
+    switch (model) {
+    case Standard: return QStringLiteral("Standard");
+    case L7N: return QStringLiteral("L7N");
+    case L7S: return QStringLiteral("L7S");
+    default: return QStringLiteral("Unknown");
+    }
+}
+
+ConfigManager::DeviceModel ConfigManager::modelFromName(const QString &name)
+{
+    if (name.isEmpty())
+        return Unknown;
+    const QString lower = name.toLower();
+    if (lower.contains(QLatin1String("l7n")))
+        return L7N;
+    if (lower.contains(QLatin1String("l7s")))
+        return L7S;
+    return Standard;
+}
+
+void ConfigManager::setCurrentDeviceModel(DeviceModel model)
+{
+    if (model == m_deviceModel)
+        return;
+    m_deviceModel = model;
+    Logger::getInstance()->info(tr("当前设备型号已设置为: %1").arg(modelName(model)));
+}
+
+void ConfigManager::setCurrentDeviceName(const QString &name)
+{
+    if (name == m_deviceName)
+        return;
+    m_deviceName = name;
+    Logger::getInstance()->info(tr("当前设备名称已设置为: %1").arg(name));
+    setCurrentDeviceModel(modelFromName(name));
+}
+
+QString ConfigManager::pickLocalAddress(const QList<NetInterface> &interfaces)
+{
+    const QHostAddress loopback(QStringLiteral("127.0.0.1"));
+    for (const NetInterface &iface : interfaces) {
+        if (!iface.up)
+            continue;
+        if (iface.humanReadableName.contains(QLatin1String("VMware"))
+            || iface.humanReadableName.contains(QLatin1String("VirtualBox")))
+            continue;
+        for (const QHostAddress &address : iface.addresses) {
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && address != loopback)
+                return address.toString();
+        }
+    }
+    return QStringLiteral("0.0.0.0");
+}
+
+QString ConfigManager::segmentOf(const QString &address)
+{
+    if (address.isEmpty() || address == QLatin1String("0.0.0.0"))
+        return QString();
+    const int lastDot = address.lastIndexOf(QLatin1Char('.'));
+    if (lastDot <= 0)
+        return QString();
+    return address.left(lastDot + 1);
+}
+
+QString ConfigManager::getLocalIpAddress() const
+{
+    QList<NetInterface> interfaces;
+    for (const QNetworkInterface &iface : QNetworkInterface::allInterfaces()) {
+        NetInterface entry;
+        entry.humanReadableName = iface.humanReadableName();
+        entry.up = iface.flags().testFlag(QNetworkInterface::IsUp);
+        for (const QNetworkAddressEntry &a : iface.addressEntries())
+            entry.addresses << a.ip();
+        interfaces << entry;
+    }
+    return pickLocalAddress(interfaces);
+}
+
+QString ConfigManager::getLocalIpNetworkSegment() const
+{
+    return segmentOf(getLocalIpAddress());
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+// printtest.ini: the test-print contents, the logo size limits and how the LAN
+// search picks its subnet; also the connected printer's name and model.
+class ConfigManager : public QObject
+{
+    Q_OBJECT
+public:
+    enum DeviceModel { Unknown = 0, Standard = 1, L7N = 2, L7S = 3 };
+    Q_ENUM(DeviceModel)
+    enum TcpNetworkMode { Local = 0, Custom = 1 };
+    Q_ENUM(TcpNetworkMode)
+
+    static constexpr int DefaultLogoLimit = 320;
+
+    // The process-wide store, created on first use and never destroyed.
+    static ConfigManager *getInstance();
+
+    // A store whose file is folder/printtest.ini; getInstance() uses
+    // AppPaths::directory() + "/configFile".
+    explicit ConfigManager(const QString &configFolder, QObject *parent = nullptr);
+
+    // Creates the folder and the default file when missing, then reads the file.
+    void initialize();
+
+    Q_INVOKABLE DeviceModel getCurrentDeviceModel() const;
+    Q_INVOKABLE void setCurrentDeviceModel(DeviceModel model);
+    Q_INVOKABLE QString getCurrentDeviceName() const;
+    Q_INVOKABLE void setCurrentDeviceName(const QString &name);
+    Q_INVOKABLE QString getTcpNetworkSegment() const;
+    Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
+    Q_INVOKABLE TcpNetworkMode getTcpNetworkMode() const;
+    Q_INVOKABLE void setTcpNetworkMode(TcpNetworkMode mode);
+    Q_INVOKABLE QString getLocalIpNetworkSegment() const;
+
+    QString getBitMapPath() const { return m_bitMapPath; }
+    QString getBarCodeType() const { return m_barCodeType; }
+    QString getBarCodeValue() const { return m_barCodeValue; }
+    QString getTestPageText() const { return m_testPageText; }
+    QString getReceipt58Text() const { return m_receipt58Text; }
+    QString getReceipt76Text() const { return m_receipt76Text; }
+    QString getReceipt80Text() const { return m_receipt80Text; }
+    int getLogoMaxWidth() const { return m_logoMaxWidth; }
+    int getLogoMaxHeight() const { return m_logoMaxHeight; }
+
+    void setBitMapPath(const QString &path);
+    void setBarCodeType(const QString &type);
+    void setBarCodeValue(const QString &value);
+    void setTestPageText(const QString &text);
+    void setReceipt58Text(const QString &text);
+    void setReceipt76Text(const QString &text);
+    void setReceipt80Text(const QString &text);
+
+    QString configFolder() const { return m_folder; }
+    QString filePath() const { return m_filePath; }
+
+    // The first up IPv4 address of this computer that is not 127.0.0.1, or 0.0.0.0.
+    QString getLocalIpAddress() const;
+
+    struct NetInterface
+    {
+        QString humanReadableName;
+        bool up = false;
+        QList<QHostAddress> addresses;
+    };
+    static QString pickLocalAddress(const QList<NetInterface> &interfaces);
+    // 192.168.1.23 gives "192.168.1."; 0.0.0.0 and addresses without a dot give "".
+    static QString segmentOf(const QString &address);
+    // "l7n" anywhere (any case) gives L7N, else "l7s" gives L7S, else Standard; "" gives Unknown.
+    static DeviceModel modelFromName(const QString &name);
+    static QString modelName(DeviceModel model);
+
+    // The default contents, as sent to the printer.
+    static QByteArray defaultTestPage();
+    static QByteArray defaultReceipt(int paperMm);
+    // Upper-case hexadecimal pairs separated by single blanks: 1B 40.
+    static QString toUpperHexText(const QByteArray &bytes);
+    // The whole default printtest.ini.
+    static QByteArray defaultFileText();
+
+private:
+    void loadFile();
+    bool writeDefaultFile();
+    void saveValue(const QString &key, const QVariant &value);
+
+    QString m_folder;
+    QString m_filePath;
+    QString m_bitMapPath;
+    QString m_barCodeType;
+    QString m_barCodeValue;
+    QString m_testPageText;
+    QString m_receipt58Text;
+    QString m_receipt76Text;
+    QString m_receipt80Text;
+    int m_logoMaxWidth = DefaultLogoLimit;
+    int m_logoMaxHeight = DefaultLogoLimit;
+    DeviceModel m_deviceModel = Unknown;
+    QString m_deviceName;
+    // The LAN search reads these from its own thread.
+    mutable QMutex m_networkMutex;
+    QString m_tcpSegment;
+    TcpNetworkMode m_tcpMode = Local;
+};

@@ -1,0 +1,210 @@
+#include "app/Logger.h"
+
+#include "app/AppPaths.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QTextStream>
+
+namespace {
+const char *const kDateFormat = "yyyy-MM-dd";
+const char *const kTimeFormat = "yyyy-MM-dd hh:mm:ss";
+const qint64 kBytesPerMiB = 1024 * 1024;
+} // namespace
+
+Logger *Logger::getInstance()
+{
+    static QMutex creationMutex;
+    static QAtomicPointer<Logger> instance;
+    Logger *existing = instance.loadAcquire();
+    if (existing)
+        return existing;
+    QMutexLocker lock(&creationMutex);
+    existing = instance.loadAcquire();
+    if (!existing) {
+        existing = new Logger(AppPaths::directory() + QStringLiteral("/LogFile"));
+        instance.storeRelease(existing);
+    }
+    return existing;
+}
+
+Logger::Logger(const QString &logDirectory, QObject *parent)
+    : QObject(parent), m_logDir(logDirectory)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        if (ensureLogDirectory())
+            openLogFile();
+    }
+    writeLog(Info, tr("应用程序启动\n"));
+}
+
+Logger::~Logger()
+{
+    delete m_file;
+}
+
+QString Logger::levelName(int level)
+{
+    switch (level) {
+    case Debug: return QStringLiteral("DEBUG");
+    case Info: return QStringLiteral("INFO");
+    case Warning: return QStringLiteral("WARNING");
+    case Error: return QStringLiteral("ERROR");
+    case Critical: return QStringLiteral("CRITICAL");
+    default: return QStringLiteral("UNKNOWN");
+    }
+}
+
+QDateTime Logger::now() const
+{
+    return m_clock ? m_clock() : QDateTime::currentDateTime();
+}
+
+void Logger::setClock(std::function<QDateTime()> clock)
+{
+    QMutexLocker lock(&m_mutex);
+    m_clock = std::move(clock);
+}
+
+void Logger::setMaxFileSize(qint64 bytes)
+{
+    QMutexLocker lock(&m_mutex);
+    m_maxFileSize = bytes;
+}
+
+QString Logger::currentFilePath() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_file ? m_file->fileName() : QString();
+}
+
+int Logger::logLevel() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_level;
+}
+
+bool Logger::ensureLogDirectory()
+{
+    QDir dir(m_logDir);
+    if (dir.exists())
+        return true;
+    if (dir.mkpath(QStringLiteral("."))) {
+        qDebug().noquote() << tr("日志目录创建成功:") << m_logDir;
+        return true;
+    }
+    qCritical().noquote() << tr("无法创建日志目录:") << m_logDir;
+    return false;
+}
+
+QString Logger::fileNameFor(const QString &date, int index) const
+{
+    const QString name = index == 0 ? QStringLiteral("%1.log").arg(date)
+                                    : QStringLiteral("%1_%2.log").arg(date).arg(index);
+    return QDir(m_logDir).filePath(name);
+}
+
+void Logger::openLogFile()
+{
+    delete m_file;
+    m_file = nullptr;
+
+    m_currentDate = now().toString(QLatin1String(kDateFormat));
+    QString path = fileNameFor(m_currentDate, m_fileIndex);
+    QFileInfo info(path);
+    if (info.exists() && info.size() >= m_maxFileSize) {
+        ++m_fileIndex;
+        path = fileNameFor(m_currentDate, m_fileIndex);
+    }
+
+    auto *file = new QFile(path);
+    if (file->open(QIODevice::Append | QIODevice::Text)) {
+        m_file = file;
+        writeLineLocked(Info, tr("日志文件创建成功: %1").arg(path));
+    } else {
+        qCritical().noquote() << tr("无法创建日志文件:") << path;
+        delete file;
+    }
+}
+
+void Logger::checkRotationLocked()
+{
+    const QString today = now().toString(QLatin1String(kDateFormat));
+    if (today != m_currentDate) {
+        writeLineLocked(Info, tr("日期变更，切换到新的日志文件"));
+        m_fileIndex = 0;
+        if (ensureLogDirectory())
+            openLogFile();
+        else
+            m_currentDate = today;
+        return;
+    }
+    if (m_file && m_file->size() >= m_maxFileSize) {
+        const QString limit = QString::number(double(m_maxFileSize) / kBytesPerMiB, 'g', 15);
+        writeLineLocked(Info, tr("日志文件大小达到限制 (%1 MB)，创建新文件").arg(limit));
+        delete m_file;
+        m_file = nullptr;
+        ++m_fileIndex;
+        openLogFile();
+    }
+}
+
+void Logger::writeLineLocked(int level, const QString &message)
+{
+    const QString line = QStringLiteral("[%1] [%2] %3")
+                             .arg(now().toString(QLatin1String(kTimeFormat)), levelName(level), message);
+    if (m_file) {
+        m_file->write(line.toUtf8());
+        m_file->write("\n");
+        m_file->flush();
+    }
+    qDebug().noquote() << line;
+    emit newLogMessage(level, line);
+}
+
+void Logger::writeLog(int level, const QString &message)
+{
+    QMutexLocker lock(&m_mutex);
+    if (level < m_level)
+        return;
+    checkRotationLocked();
+    writeLineLocked(level, message);
+}
+
+void Logger::setLogLevel(int level)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_level = level;
+    }
+    writeLog(Info, tr("日志级别设置为: %1").arg(levelName(level)));
+}
+
+bool Logger::saveLogFile(const QString &filePath, const QString &message)
+{
+    qDebug().noquote() << "filePath:" << filePath;
+    qDebug().noquote() << "message:" << message;
+
+    const QFileInfo info(filePath);
+    QDir dir = info.absoluteDir();
+    if (!dir.exists() && !dir.mkpath(QStringLiteral("."))) {
+        qDebug().noquote() << tr("无法创建目录:") << dir.absolutePath();
+        return false;
+    }
+    QFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        qDebug().noquote() << tr("无法打开文件进行写入:") << filePath;
+        return false;
+    }
+    QTextStream out(&file);
+    out.setCodec("UTF-8");
+    out << message << '\n';
+    out.flush();
+    file.close();
+    qDebug().noquote() << tr("日志保存成功:") << filePath;
+    return true;
+}

@@ -1,0 +1,205 @@
+#include "app/QmlLanguage.h"
+
+#include "app/AppPaths.h"
+#include "app/Logger.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QSettings>
+#include <QTimer>
+#include <QTranslator>
+#include <QUrl>
+
+namespace {
+const char *const kFileName = "initial.ini";
+const char *const kChinese = "zh_CN";
+const char *const kEnglish = "en_US";
+const char *const kChineseQm = ":/KVZQuillmark_zh_CN.qm";
+const char *const kEnglishQm = ":/KVZQuillmark_en_US.qm";
+const int kHiddenVisibility = 0;
+} // namespace
+
+QmlLanguage::QmlLanguage(QCoreApplication *app, QQmlApplicationEngine *engine) : m_app(app), m_engine(engine) {}
+
+QmlLanguage::~QmlLanguage()
+{
+    delete m_translator;
+}
+
+QString QmlLanguage::configFolder() const
+{
+    return AppPaths::directory() + QStringLiteral("/configFile");
+}
+
+QString QmlLanguage::configFilePath() const
+{
+    return configFolder() + QLatin1Char('/') + QLatin1String(kFileName);
+}
+
+QByteArray QmlLanguage::defaultFileText()
+{
+    return QByteArrayLiteral("[Language]\n"
+                             "Current=zh_CN\n"
+                             "\n"
+                             "[Image]\n"
+                             "LogoImgUrl=configFile/img/PrinterLogo.png\n"
+                             "CarouselImgUrl_1=configFile/img/carouselImage-1.png\n"
+                             "CarouselImgUrl_2=configFile/img/carouselImage-2.png\n"
+                             "CarouselImgUrl_3=configFile/img/carouselImage-3.png\n"
+                             "\n"
+                             "[CodePage]\n"
+                             "CodePageSelect=0\n");
+}
+
+void QmlLanguage::ensureConfigFile()
+{
+    Logger *log = Logger::getInstance();
+    const QString folder = configFolder();
+    if (!QDir(folder).exists()) {
+        if (QDir().mkpath(folder))
+            log->info(tr("创建配置文件夹: %1").arg(folder));
+        else
+            log->error(tr("创建配置文件夹失败: %1").arg(folder));
+    }
+    const QString path = configFilePath();
+    if (QFile::exists(path))
+        return;
+    log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(path));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(defaultFileText()) >= 0) {
+        file.close();
+        log->info(tr("默认配置文件创建成功: %1").arg(path));
+    } else {
+        log->error(tr("创建默认配置文件失败: %1").arg(path));
+    }
+}
+
+QString QmlLanguage::imageUrl(const QString &relativePath) const
+{
+    const QString path = QDir::cleanPath(AppPaths::directory() + QLatin1Char('/') + relativePath);
+    return QUrl::fromLocalFile(path).toString();
+}
+
+void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
+{
+    Logger *log = Logger::getInstance();
+    ensureConfigFile();
+    const QString path = configFilePath();
+    log->info(tr("读取配置文件路径: %1").arg(path));
+
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    const QString code = s.value(QStringLiteral("Language/Current")).toString();
+    const QString shownCode = code.isEmpty() ? tr("空") : code;
+    log->info(tr("从配置文件读取到语言代码: %1").arg(shownCode));
+    log->debug(tr("应用程序基础目录: %1").arg(AppPaths::directory()));
+
+    m_logoUrl = imageUrl(s.value(QStringLiteral("Image/LogoImgUrl")).toString());
+    m_carouselUrl1 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_1")).toString());
+    m_carouselUrl2 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_2")).toString());
+    m_carouselUrl3 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_3")).toString());
+
+    m_codePageSelect = s.value(QStringLiteral("CodePage/CodePageSelect"), 0).toInt();
+    log->info(QStringLiteral("CodePageSelect: %1").arg(m_codePageSelect));
+
+    if (code == QLatin1String(kChinese)) {
+        translator.load(QLatin1String(kChineseQm));
+        m_language = code;
+        log->info(tr("成功加载中文翻译文件"));
+    } else if (code == QLatin1String(kEnglish)) {
+        translator.load(QLatin1String(kEnglishQm));
+        m_language = code;
+        log->info(tr("成功加载英文翻译文件"));
+    } else {
+        m_language.clear();
+        log->warning(tr("未识别的语言代码: %1，使用默认语言").arg(shownCode));
+    }
+}
+
+void QmlLanguage::setLanguage(int indexOfLanguage)
+{
+    QString file;
+    QString displayName;
+    if (indexOfLanguage == 1) {
+        file = QLatin1String(kChineseQm);
+        displayName = tr("中文");
+    } else if (indexOfLanguage == 0) {
+        file = QLatin1String(kEnglishQm);
+        displayName = tr("英文");
+    } else {
+        file = QLatin1String(kEnglishQm);
+        displayName = tr("英文(默认)");
+    }
+    if (m_translator && m_app)
+        m_app->removeTranslator(m_translator);
+    delete m_translator;
+    m_translator = new QTranslator;
+    m_translator->load(file);
+    Logger::getInstance()->info(tr("语言切换: %1").arg(displayName));
+    if (m_app)
+        m_app->installTranslator(m_translator);
+    if (m_engine)
+        m_engine->retranslate();
+}
+
+void QmlLanguage::setLanguage2Config(const QString &languageCode)
+{
+    Logger *log = Logger::getInstance();
+    ensureConfigFile();
+    log->info(tr("设置语言到配置文件: %1").arg(languageCode));
+    log->debug(tr("配置文件路径: %1").arg(configFilePath()));
+    {
+        QSettings s(configFilePath(), QSettings::IniFormat);
+        s.setIniCodec("UTF-8");
+        s.setValue(QStringLiteral("Language/Current"), languageCode);
+        s.sync();
+    }
+    m_language = languageCode;
+    log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
+    log->warning(tr("应用程序将重启以应用新的语言设置"));
+
+    QStringList args = QCoreApplication::arguments();
+    if (!args.isEmpty())
+        args.removeFirst();
+    const QString program = m_restartProgram.isEmpty() ? QCoreApplication::applicationFilePath() : m_restartProgram;
+    const bool started = QProcess::startDetached(program, args);
+    if (started) {
+        log->info(tr("新应用实例启动成功，当前应用即将退出"));
+        QTimer::singleShot(RestartExitDelayMs, [] { QCoreApplication::exit(0); });
+    } else {
+        log->error(tr("重启应用失败，请手动重启应用程序"));
+        QCoreApplication::exit(0);
+    }
+}
+
+void QmlLanguage::hideMainWindow()
+{
+    if (!m_engine || m_engine->rootObjects().isEmpty())
+        return;
+    m_engine->rootObjects().first()->setProperty("visibility", kHiddenVisibility);
+    Logger::getInstance()->info(tr("主窗口已隐藏，准备重启应用"));
+}
+
+void QmlLanguage::setCodePageSelect(int newCodePageSelect)
+{
+    m_codePageSelect = newCodePageSelect;
+    qDebug() << "m_codePageSelect:" << m_codePageSelect;
+    ensureConfigFile();
+    {
+        QSettings s(configFilePath(), QSettings::IniFormat);
+        s.setIniCodec("UTF-8");
+        s.setValue(QStringLiteral("CodePage/CodePageSelect"), newCodePageSelect);
+        s.sync();
+    }
+    Logger::getInstance()->info(tr("CodePageSelect已保存到配置文件: %1").arg(newCodePageSelect));
+}
+
+int QmlLanguage::getLocalLanguage() const
+{
+    return QLocale::system().language() == QLocale::Chinese ? 1 : 0;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QCoreApplication;
+class QQmlApplicationEngine;
+class QTranslator;
+
+// initial.ini: interface language, picture paths and the code-page choice; loads
+// the translation before the main scene and switches language by restarting.
+class QmlLanguage : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RestartExitDelayMs = 200;
+
+    QmlLanguage(QCoreApplication *app, QQmlApplicationEngine *engine);
+    ~QmlLanguage() override;
+
+    Q_INVOKABLE QString getLanguage() const { return m_language; }
+    Q_INVOKABLE QString getLogoImgUrl() const { return m_logoUrl; }
+    Q_INVOKABLE QString getCarouselImgUrl1() const { return m_carouselUrl1; }
+    Q_INVOKABLE QString getCarouselImgUrl2() const { return m_carouselUrl2; }
+    Q_INVOKABLE QString getCarouselImgUrl3() const { return m_carouselUrl3; }
+    Q_INVOKABLE int getCodePageSelect() const { return m_codePageSelect; }
+    Q_INVOKABLE void setCodePageSelect(int newCodePageSelect);
+    Q_INVOKABLE int getLocalLanguage() const;
+    Q_INVOKABLE void setLanguage(int indexOfLanguage);
+    Q_INVOKABLE void setLanguage2Config(const QString &languageCode);
+    Q_INVOKABLE void hideMainWindow();
+
+    // Start-up: reads (or creates) the file and loads the chosen translation.
+    void getLanguageConfiguration(QTranslator &translator);
+
+    // The program a language change starts; the running executable unless a
+    // test sets another.
+    void setRestartProgram(const QString &program) { m_restartProgram = program; }
+
+    QString configFolder() const;
+    QString configFilePath() const;
+
+    // The whole default initial.ini.
+    static QByteArray defaultFileText();
+
+private:
+    void ensureConfigFile();
+    QString imageUrl(const QString &relativePath) const;
+
+    QCoreApplication *m_app;
+    QQmlApplicationEngine *m_engine;
+    QTranslator *m_translator = nullptr;
+    QString m_language;
+    QString m_logoUrl;
+    QString m_carouselUrl1;
+    QString m_carouselUrl2;
+    QString m_carouselUrl3;
+    int m_codePageSelect = 0;
+    QString m_restartProgram;
+};

@@ -1,0 +1,1023 @@
+#include "device/BaseDeviceManager.h"
+
+#include "app/Logger.h"
+#include "commands/BuzzerAlarmForm.h"
+#include "commands/CashBoxForm.h"
+#include "commands/CuttingForm.h"
+#include "commands/RealTimeStatusForm.h"
+
+#include <QDebug>
+#include <QIODevice>
+
+namespace {
+
+// Pages number their choices from 1; the commands carry them from 0. A value
+// outside 1..count becomes 0.
+int oneBasedChoice(int value, int count)
+{
+    return (value >= 1 && value <= count) ? value - 1 : 0;
+}
+
+QString paperSizeName(int paperSize)
+{
+    switch (paperSize) {
+    case 0: return QStringLiteral("58mm");
+    case 1: return QStringLiteral("76mm");
+    case 2: return QStringLiteral("80mm");
+    default: return QString();
+    }
+}
+
+// The names of the paper-gap choices stand untranslated in the log.
+QString paperGapName(int paperGap)
+{
+    switch (paperGap) {
+    case 0: return QStringLiteral("最小间距");
+    case 1: return QStringLiteral("紧密排列");
+    case 2: return QStringLiteral("默认间距");
+    case 3: return QStringLiteral("宽松间距");
+    default: return QString();
+    }
+}
+
+QString joinedCodes(const QList<int> &codes)
+{
+    QString text;
+    for (int code : codes)
+        text += QString::number(code);
+    return text;
+}
+
+} // namespace
+
+BaseDeviceManager::BaseDeviceManager(QObject *parent) : CommunicationInterface(parent) {}
+
+BaseDeviceManager::~BaseDeviceManager()
+{
+    deleteBuilders();
+}
+
+void BaseDeviceManager::deleteBuilders()
+{
+    delete m_buzzerAlarmForm;
+    delete m_cuttingForm;
+    delete m_realTimeStatusForm;
+    delete m_cashBoxForm;
+    m_buzzerAlarmForm = nullptr;
+    m_cuttingForm = nullptr;
+    m_realTimeStatusForm = nullptr;
+    m_cashBoxForm = nullptr;
+}
+
+void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const DevInfo &device)
+{
+    deleteBuilders();
+    m_connectedDevice = device;
+
+    m_buzzerAlarmForm = new BuzzerAlarmForm(type);
+    m_cuttingForm = new CuttingForm(type);
+    m_realTimeStatusForm = new RealTimeStatusForm(type);
+    m_cashBoxForm = new CashBoxForm(type);
+
+    if (type == CommType::Tcp && stream && stream != m_streamDevice) {
+        if (m_streamDevice)
+            disconnect(m_streamDevice, &QIODevice::readyRead, this, &BaseDeviceManager::slotReadyRead);
+        m_streamDevice = stream;
+        connect(stream, &QIODevice::readyRead, this, &BaseDeviceManager::slotReadyRead, Qt::UniqueConnection);
+    }
+
+    connect(m_buzzerAlarmForm, &BuzzerAlarmForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_cuttingForm, &CuttingForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_realTimeStatusForm, &RealTimeStatusForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_cashBoxForm, &CashBoxForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+}
+
+QString BaseDeviceManager::toHexText(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' '));
+}
+
+void BaseDeviceManager::slotReadyRead()
+{
+    if (!m_streamDevice)
+        return;
+    const QByteArray bytes = m_streamDevice->readAll();
+    const int pending = m_pendingStatus;
+    m_pendingStatus = PendingNone;
+    if (pending == PendingNone)
+        return;
+    const QString payload = toHexText(bytes).trimmed();
+    emit sigTcpResponse(RealTimeStatusForm::statusName(pending), payload);
+}
+
+void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)
+{
+    // One pass over the template, so that a "%2" inside an argument (user text)
+    // is never replaced again.
+    QString line;
+    line.reserve(tmpl.size() + 64);
+    for (int i = 0; i < tmpl.size(); ++i) {
+        const QChar c = tmpl.at(i);
+        if (c == QLatin1Char('%') && i + 1 < tmpl.size() && tmpl.at(i + 1).isDigit()) {
+            int digits = 1;
+            int n = tmpl.at(i + 1).digitValue();
+            if (i + 2 < tmpl.size() && tmpl.at(i + 2).isDigit()) {
+                const int two = n * 10 + tmpl.at(i + 2).digitValue();
+                if (two >= 1 && two <= args.size()) {
+                    n = two;
+                    digits = 2;
+                }
+            }
+            if (n >= 1 && n <= args.size()) {
+                line += args.at(n - 1);
+                i += digits;
+                continue;
+            }
+        }
+        line += c;
+    }
+    Logger::getInstance()->info(line);
+}
+
+bool BaseDeviceManager::connectDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath)
+{
+    return openDevice(name, ip, mac, devPath);
+}
+
+void BaseDeviceManager::disconnectDevice()
+{
+    closeDevice();
+}
+
+void BaseDeviceManager::refreshDeviceList()
+{
+    refreshDevices();
+}
+
+QVariantList BaseDeviceManager::getDeviceList()
+{
+    return deviceList();
+}
+
+void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval)
+{
+    if (!m_buzzerAlarmForm)
+        return;
+    m_buzzerAlarmForm->setBuzzerTimes(spinBuzzerAlarmTimes);
+    m_buzzerAlarmForm->setBuzzerDuration(spinBuzzerAlarmInterval);
+    m_buzzerAlarmForm->sendBuzzer();
+    logAction(tr("%1 蜂鸣器设置:次数 %2 持续: %3 "), spinBuzzerAlarmTimes, spinBuzzerAlarmInterval);
+}
+
+void BaseDeviceManager::setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval, int buzzerAlarmNum)
+{
+    if (!m_buzzerAlarmForm)
+        return;
+    const int mode = oneBasedChoice(buzzerAlarmNum, 4);
+    m_buzzerAlarmForm->setAlarmTimes(spinBuzzerAlarmTimes);
+    m_buzzerAlarmForm->setAlarmInterval(spinBuzzerAlarmInterval);
+    m_buzzerAlarmForm->setAlarmMode(mode);
+    m_buzzerAlarmForm->sendBuzzerAlarm();
+    logAction(tr("%1 蜂鸣器闪灯设置 次数: %2 间隔: %3 模式: %4"), spinBuzzerAlarmTimes, spinBuzzerAlarmInterval, mode);
+}
+
+void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
+{
+    if (!m_cuttingForm)
+        return;
+    const int mode = oneBasedChoice(cutMode, 3);
+    m_cuttingForm->setCutMode(mode);
+    m_cuttingForm->setFeedDistance(spinFeedDistance);
+    m_cuttingForm->sendCut();
+    logAction(tr("%1 切刀设置 模式: %2 进纸长度: %3 "), mode, spinFeedDistance);
+}
+
+void BaseDeviceManager::setPrinterStatusClicked()
+{
+    if (!m_realTimeStatusForm)
+        return;
+    m_pendingStatus = RealTimeStatusForm::PrinterStatus;
+    m_realTimeStatusForm->sendPrinterStatus();
+    logAction(tr("%1 获取打印机状态"));
+}
+
+void BaseDeviceManager::setOfflineStatusClicked()
+{
+    if (!m_realTimeStatusForm)
+        return;
+    m_pendingStatus = RealTimeStatusForm::OfflineStatus;
+    m_realTimeStatusForm->sendOfflineStatus();
+    logAction(tr("%1 获取脱机状态"));
+}
+
+void BaseDeviceManager::setErrorStatusClicked()
+{
+    if (!m_realTimeStatusForm)
+        return;
+    m_pendingStatus = RealTimeStatusForm::ErrorStatus;
+    m_realTimeStatusForm->sendErrorStatus();
+    logAction(tr("%1 获取错误状态"));
+}
+
+void BaseDeviceManager::setPaperStatusClicked()
+{
+    if (!m_realTimeStatusForm)
+        return;
+    m_pendingStatus = RealTimeStatusForm::PaperStatus;
+    m_realTimeStatusForm->sendPaperStatus();
+    logAction(tr("%1 获取传送纸状态"));
+}
+
+void BaseDeviceManager::setControlPulseClicked(int controlPin, int spinHighTime, int spinLowTime)
+{
+    if (!m_cashBoxForm)
+        return;
+    const int pin = oneBasedChoice(controlPin, 2);
+    m_cashBoxForm->setControlPin(pin);
+    m_cashBoxForm->setControlHighTime(spinHighTime);
+    m_cashBoxForm->setControlLowTime(spinLowTime);
+    m_cashBoxForm->sendControlPulse();
+    logAction(tr("%1 钱箱控制设置 引脚: %2 高电平时间: %3 低电平时间: %4"), pin, spinHighTime, spinLowTime);
+}
+
+void BaseDeviceManager::setOpenPulseClicked(int openPin, int spinHighLowTime)
+{
+    if (!m_cashBoxForm)
+        return;
+    const int pin = oneBasedChoice(openPin, 2);
+    m_cashBoxForm->setOpenPin(pin);
+    m_cashBoxForm->setOpenTime(spinHighLowTime);
+    m_cashBoxForm->sendOpenPulse();
+    logAction(tr("%1 钱箱打开控制 引脚: %2 高低电平时间: %3 "), pin, spinHighLowTime);
+}
+
+void BaseDeviceManager::setInitMachineClicked()
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式初始化打印机"));
+}
+
+void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString &editBuffer)
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式打印并换行 hex: %2 内容: %3 "), checkHex, editBuffer);
+}
+
+void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString &editBuffer, int spinDistance)
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式打印并走纸移动单位 hex: %2 内容: %3 走纸距离: %4"), checkHex, editBuffer, spinDistance);
+}
+
+void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QString &editBuffer, int spinLineCount)
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式打印并走纸英寸 hex: %2 内容: %3 行数: %4"), checkHex, editBuffer, spinLineCount);
+}
+
+void BaseDeviceManager::setSetDefaultLineSpaceClicked()
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式设置默认行间距"));
+}
+
+void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式设置行间距 行间距: %2  "), spinLineSpace);
+}
+
+void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
+{
+    if (!m_workingModeForm)
+        return;
+    logAction(tr("%1 工作模式设置输入框代码页: %2  "), codePageText);
+}
+
+void BaseDeviceManager::setLoadClickedMultiple(const QStringList &imagePaths)
+{
+    if (!m_bitmapForm)
+        return;
+    qDebug() << "vecImagePaths:" << imagePaths;
+    const QString tmpl = tr("%1 位图加载[%2/%3] 图片路径: %4  ");
+    for (int i = 0; i < imagePaths.size(); ++i)
+        logAction(tmpl, i + 1, int(imagePaths.size()), imagePaths.at(i));
+}
+
+void BaseDeviceManager::setPrintClicked()
+{
+    if (!m_bitmapForm)
+        return;
+    logAction(tr("%1 设置图像"));
+}
+
+void BaseDeviceManager::setPrintLogoClicked(int modeNum, int logoNum)
+{
+    if (!m_bitmapForm)
+        return;
+    logAction(tr("%1 位图设置 模式: %2 logo序号: %3 "), modeNum, logoNum);
+}
+
+void BaseDeviceManager::setPrintUPCAClicked(const QString &strUPCA)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码upc-a打印 内容: %2  "), strUPCA);
+}
+
+void BaseDeviceManager::setPrintUPCEClicked(const QString &strUPCE)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码upc-e打印 内容: %2  "), strUPCE);
+}
+
+void BaseDeviceManager::setPrintJAN13Clicked(const QString &strJAN13)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码strJAN13打印 内容: %2  "), strJAN13);
+}
+
+void BaseDeviceManager::setPrintJAN8Clicked(const QString &strJAN8)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码JAN8打印 内容: %2  "), strJAN8);
+}
+
+void BaseDeviceManager::setPrintCODE39Clicked(const QString &strCODE39)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码CODE39打印 内容: %2  "), strCODE39);
+}
+
+void BaseDeviceManager::setPrintITFClicked(const QString &strITF)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码ITF打印 内容: %2  "), strITF);
+}
+
+void BaseDeviceManager::setPrintCODABARClicked(const QString &strCODABAR)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码CODABAR打印 内容: %2  "), strCODABAR);
+}
+
+void BaseDeviceManager::setPrintCODE93Clicked(const QString &strCODE93)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码strCODE93打印 内容: %2  "), strCODE93);
+}
+
+void BaseDeviceManager::setPrintCODE128Clicked(const QString &strCODE128)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码CODE128打印 内容: %2  "), strCODE128);
+}
+
+void BaseDeviceManager::setHriPositionClicked(int hriPosition)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码Hri位置设置 位置: %2  "), hriPosition);
+}
+
+void BaseDeviceManager::setHriFontClicked(int hriFont)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码HRI字体 字体: %2  "), hriFont);
+}
+
+void BaseDeviceManager::setBarcodeSizeClicked(int numBarcodeWidth, int numBarcodeHeight)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 条码大小 宽度: %2 高度: %3 "), numBarcodeWidth, numBarcodeHeight);
+}
+
+void BaseDeviceManager::set2dBarCodeTypeClicked(const QString &twodCodeType)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 设置二维码类型: %2"), twodCodeType);
+}
+
+void BaseDeviceManager::setPrintMoreBarCodeClicked(const QString &barCodeType, const QString &strContent)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 更多条码: %2 内容: %3 "), barCodeType, strContent);
+}
+
+void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, const QString &content)
+{
+    if (!m_barCodeForm)
+        return;
+    logAction(tr("%1 打印二维码 放大倍数: %2 纠错级别: %3 内容: %4"), magnification, errorLevel, content);
+}
+
+void BaseDeviceManager::setWaitLightSwitchClicked(int m_waitSwitch)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 待机灯种类 模式: %2 "), m_waitSwitch);
+}
+
+void BaseDeviceManager::setWorkClicked(int editWorkR, int editWorkG, int editWorkB)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 工作灯 R: %2 G: %3 B: %4"), editWorkR, editWorkG, editWorkB);
+}
+
+void BaseDeviceManager::setPaperClicked(int editPaperR, int editPaperG, int editPaperB)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 缺纸灯 R: %2 G: %3 B: %4"), editPaperR, editPaperG, editPaperB);
+}
+
+void BaseDeviceManager::setKnifeClicked(int editKnifeR, int editKnifeG, int editKnifeB)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 卡刀灯 R: %2 G: %3 B: %4"), editKnifeR, editKnifeG, editKnifeB);
+}
+
+void BaseDeviceManager::setHotClicked(int editHotR, int editHotG, int editHotB)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 过热灯 R: %2 G: %3 B: %4"), editHotR, editHotG, editHotB);
+}
+
+void BaseDeviceManager::setWaitClicked(int editWaitR, int editWaitG, int editWaitB)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 待机灯常亮 R: %2 G: %3 B: %4"), editWaitR, editWaitG, editWaitB);
+}
+
+void BaseDeviceManager::setWaitTypeClicked(int m_waitType)
+{
+    if (!m_lampForm)
+        return;
+    logAction(tr("%1 待机灯种类 模式: %2 "), m_waitType);
+}
+
+void BaseDeviceManager::setHanziModeClicked(bool checkHanziMode)
+{
+    if (!m_hanziForm)
+        return;
+    logAction(tr("%1 启用中文设置 选择: %2 "), checkHanziMode);
+}
+
+void BaseDeviceManager::setHanziCharClicked(bool checkWidthDouble, bool checkHeightDouble, bool checkUnderline)
+{
+    if (!m_hanziForm)
+        return;
+    logAction(tr("%1 倍宽、倍高、下划线 倍宽: %2 倍高: %3 下划线: %4"), checkWidthDouble, checkHeightDouble, checkUnderline);
+}
+
+void BaseDeviceManager::setHanziMarginClicked(int editLeftMargin, int editRightMargin)
+{
+    if (!m_hanziForm)
+        return;
+    logAction(tr("%1 设置左右间距 左间距: %2 右间距: %3 "), editLeftMargin, editRightMargin);
+}
+
+void BaseDeviceManager::setCharacterClicked(int cmbInternationalCharacter)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 国际字符集设置 选择: %2 "), cmbInternationalCharacter);
+}
+
+void BaseDeviceManager::setPrintModeClicked(int printModeCbbox)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置打印模式 选择: %2 "), printModeCbbox);
+}
+
+void BaseDeviceManager::setBuzzerSwitchClicked(int buzzerSwitchCbbox)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置蜂鸣器开关 选择: %2 "), buzzerSwitchCbbox);
+}
+
+void BaseDeviceManager::setKnifeSwitchClicked(int knifeSwitchCbbox)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置切刀开关 选择: %2 "), knifeSwitchCbbox);
+}
+
+void BaseDeviceManager::setErrorBeepClicked(int errorBeepCbbox)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置错误蜂鸣类型 选择: %2 "), errorBeepCbbox);
+}
+
+void BaseDeviceManager::setAlignmentClicked(int cmbAlignment)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 对齐方式设置 选择: %2 "), cmbAlignment);
+}
+
+void BaseDeviceManager::setRotate90Clicked(int newCheckRotate90)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 顺时针旋转90度设置 选择: %2 "), newCheckRotate90);
+}
+
+void BaseDeviceManager::setInversionClicked(int checkInversion)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 倒置打印设置 选择: %2 "), checkInversion);
+}
+
+void BaseDeviceManager::setCharSizeClicked(int cmbCharWidth, int cmbCharHeight)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 字符设置 宽: %2 高: %3 "), cmbCharWidth, cmbCharHeight);
+}
+
+void BaseDeviceManager::onSetNegativeClicked(bool checkNegative)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 黑白反显设置 选择: %2 "), checkNegative);
+}
+
+void BaseDeviceManager::setLeftMarginClicked(int editLeftMarginL, int editLeftMarginH)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 边距设置 边距低: %2 边距高: %3 "), editLeftMarginL, editLeftMarginH);
+}
+
+void BaseDeviceManager::setPrintAreaClicked(int editPrintAreaL, int editPrintAreaH)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 打印区域宽度设置 宽度低: %2 宽度高: %3 "), editPrintAreaL, editPrintAreaH);
+}
+
+void BaseDeviceManager::setUnitClicked(int editUnitX, int editUnitY)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置横向和纵向移动单位 横向: %2 纵向: %3 "), editUnitX, editUnitY);
+}
+
+void BaseDeviceManager::setDensityClicked(int density)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 稠度微调设置 值: %2 "), density);
+}
+
+void BaseDeviceManager::setPaperSizeClicked(int paperSize)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 纸张大小 值: %2 "), paperSizeName(paperSize));
+}
+
+void BaseDeviceManager::setPaperGapClicked(int paperGap)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 纸张间隙 : %2 "), paperGapName(paperGap));
+}
+
+void BaseDeviceManager::setPrintSpeedClicked(int printSpeed)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 打印速度设置 值: %2 "), printSpeed);
+}
+
+void BaseDeviceManager::setEnablePeripheralsClicked(bool checkKnife, bool checkBuzzer, bool checkCashBox)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 启用切刀蜂鸣钱箱设置 切刀: %2 蜂鸣: %3 钱箱: %4"), checkKnife, checkBuzzer, checkCashBox);
+}
+
+void BaseDeviceManager::setPrintModelClicked(const QString &printModelName)
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置机器型号 : %2 "), printModelName);
+}
+
+void BaseDeviceManager::setUSBUpgradeModeClicked()
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 设置USB升级模式"));
+}
+
+void BaseDeviceManager::setRestoreFactorySettingsClicked()
+{
+    if (!m_otherForm)
+        return;
+    logAction(tr("%1 恢复出厂设置"));
+}
+
+void BaseDeviceManager::setRightSpaceClicked(int spinRightSpace)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 设置字符右间距 英寸: %2 "), spinRightSpace);
+}
+
+void BaseDeviceManager::setCharPrintModeClicked(int cmbAsc2Font, bool checkBold, bool checkHeightDouble, bool checkWidthDouble, bool checkUnderLine)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 选择打印模式 Asc2: %2 加粗: %3 倍宽: %4 倍高: %5 下划线: %6"), cmbAsc2Font, checkBold, checkHeightDouble, checkWidthDouble, checkUnderLine);
+}
+
+void BaseDeviceManager::setCheckUseCustomCharClicked(bool checked)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 用户自定义字符 选择: %2 "), checked);
+}
+
+void BaseDeviceManager::setCustomCharPrintClicked(int hexValue)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 自定义字符单个打印 选择: %2 "), hexValue);
+}
+
+void BaseDeviceManager::setCustomCharDeleteClicked(int hexValue)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 自定义字符单个删除 字符: %2 "), hexValue);
+}
+
+void BaseDeviceManager::setClearAllCustomCharClicked(const QList<int> &hexValue)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 自定义字符单个删除 字符: %2 "), joinedCodes(hexValue));
+}
+
+void BaseDeviceManager::setCustomCharClicked(const QString &charData)
+{
+    if (!m_characterForm)
+        return;
+    logAction(tr("%1 自定义字符设置 字符: %2 "), charData);
+}
+
+void BaseDeviceManager::setNetworkClicked(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep, int m_cut, int m_beepType, int m_printMode, int m_density)
+{
+    if (!m_networkForm)
+        return;
+    logAction(tr("%1 更多设置-tcp模式以太网设置 IP: %2  Mask: %3  Gateway: %4  dhcp: %5  beep: %6  cut: %7  beepType: %8  printMode: %9  density: %10 "), editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
+}
+
+void BaseDeviceManager::setTestClicked()
+{
+    logAction(tr("%1 更多设置 点击"));
+}
+
+void BaseDeviceManager::setSearchBluetoothAddressClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询蓝牙地址  "));
+}
+
+void BaseDeviceManager::setSearchBluetoothNameClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询蓝牙名称  "));
+}
+
+void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询蓝牙配对码  "));
+}
+
+void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置蓝牙名称 : %2 "), bluName);
+}
+
+void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置蓝牙配对码 : %2 "), blucodeName);
+}
+
+void BaseDeviceManager::setSearchPrintInstructionClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询打印指令集"));
+}
+
+void BaseDeviceManager::setPrintInstructionClicked(int cbPrintInstruction)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置打印指令集 : %2 "), cbPrintInstruction);
+}
+
+void BaseDeviceManager::setSearchPaperTypeClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询纸张类型"));
+}
+
+void BaseDeviceManager::setPaperTypeClicked(int cbPaperType)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置纸张类型 : %2 "), cbPaperType);
+}
+
+void BaseDeviceManager::setSearchPrintSpeedModeClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询打印速度模式"));
+}
+
+void BaseDeviceManager::setPrintSpeedModeClicked(int cbPrintSpeedMode)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置打印速度模式 : %2 "), cbPrintSpeedMode);
+}
+
+void BaseDeviceManager::setSearchPrintDensityModeClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询打印浓度模式"));
+}
+
+void BaseDeviceManager::setPrintDensityModeClicked(int cbPrintDensityMode)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置打印浓度模式 : %2 "), cbPrintDensityMode);
+}
+
+void BaseDeviceManager::setSearchCharacterModeModeClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询字符集"));
+}
+
+void BaseDeviceManager::setCharacterModeClicked(int cbCharacterMode)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置字符集 : %2 "), cbCharacterMode);
+}
+
+void BaseDeviceManager::setBaudrateClicked(int cmbBaudrate)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置波特率 : %2 "), cmbBaudrate);
+}
+
+void BaseDeviceManager::setSearchBaudrateClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询波特率"));
+}
+
+void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置数据位 : %2 "), cmbDataBits);
+}
+
+void BaseDeviceManager::setSearchDataBitsClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询数据位"));
+}
+
+void BaseDeviceManager::setParityClicked(int cmbParity)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置校验位 : %2 "), cmbParity);
+}
+
+void BaseDeviceManager::setSearchParityClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询校验位"));
+}
+
+void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 设置停止位 : %2 "), cmbStopBits);
+}
+
+void BaseDeviceManager::setSearchStopBitsClicked()
+{
+    if (!m_moreSettings)
+        return;
+    logAction(tr("%1 查询停止位"));
+}
+
+void BaseDeviceManager::setTestPrintPicturesClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印图片"));
+}
+
+void BaseDeviceManager::setTestPrintBarcodeClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印条码"));
+}
+
+void BaseDeviceManager::setTestPrintTestPageClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印测试页"));
+}
+
+void BaseDeviceManager::setTestPrint58ReceiptsClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印58小票"));
+}
+
+void BaseDeviceManager::setTestPrint76ReceiptsClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印76小票"));
+}
+
+void BaseDeviceManager::setTestPrint80ReceiptsClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印80小票"));
+}
+
+void BaseDeviceManager::setTestPrintSelfCheckClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 测试打印自检页"));
+}
+
+void BaseDeviceManager::setTestBitMapPathClicked(const QString &bitMapPath)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置打印图片地址:%2 "), bitMapPath);
+}
+
+void BaseDeviceManager::setTestBarCodeTypeClicked(const QString &barCodeType)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置打印条码类型:%2 "), barCodeType);
+}
+
+void BaseDeviceManager::setTestBarCodeValueClicked(const QString &barCodeValue)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置打印条码值:%2 "), barCodeValue);
+}
+
+void BaseDeviceManager::setTestPageTextClicked(const QString &textPageText)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置测试页:%2 "), textPageText);
+}
+
+void BaseDeviceManager::setTestReceipt58TextClicked(const QString &receupt58Text)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置打印58小票值:%2 "), receupt58Text);
+}
+
+void BaseDeviceManager::setTestReceipt76TextClicked(const QString &receupt76Text)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置打印76小票值:%2 "), receupt76Text);
+}
+
+void BaseDeviceManager::setTestReceipt80TextClicked(const QString &receupt80Text)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置打印80小票值:%2 "), receupt80Text);
+}
+
+void BaseDeviceManager::setAsTestPrintImageClicked(const QString &imagePath)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置为测试打印图片:%2 "), imagePath);
+}
+
+void BaseDeviceManager::setAsTestDefaultImageClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 重置为默认图片"));
+}
+
+void BaseDeviceManager::setTestBarCodeTypeAndContentClicked(const QString &bcType, const QString &bcContent)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置测试打印条码 类型: %2 内容: %3 "), bcType, bcContent);
+}
+
+void BaseDeviceManager::setTestDefaultBarCodeTypeAndContentClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 重置为默认打印条码"));
+}
+
+void BaseDeviceManager::setTestPrintContentClicked(const QString &imagePath)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置测试页内容"), imagePath);
+}
+
+void BaseDeviceManager::setTestDefaultPrintContentClicked()
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 重置为默认测试页内容"));
+}
+
+void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand, int receiptType)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 设置为小票打印内容:... 类型:%2"), strEscCommand, receiptType);
+}
+
+void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)
+{
+    if (!m_printTest)
+        return;
+    logAction(tr("%1 重置为默认小票打印:... 类型:%2"), receiptType);
+}

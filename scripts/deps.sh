@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need.
+# Only what is missing is installed, so a second run costs nothing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake pkg-config ccache
+  qtbase5-dev qtdeclarative5-dev qtdeclarative5-dev-tools qtquickcontrols2-5-dev
+  libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
+  qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
+  qml-module-qtquick-controls qml-module-qtquick-layouts qml-module-qtgraphicaleffects
+  qml-module-qt-labs-platform qml-module-qtquick-dialogs
+  libzxing-dev libcups2-dev libudev-dev libbenchmark-dev
+  cups cups-bsd iproute2 util-linux fonts-wqy-microhei
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

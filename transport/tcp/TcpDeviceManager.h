@@ -1,0 +1,24 @@
+#pragma once
+
+#include "device/BaseDeviceManager.h"
+
+class TcpDeviceManager : public BaseDeviceManager
+{
+    Q_OBJECT
+public:
+    explicit TcpDeviceManager(QObject *parent = nullptr);
+    ~TcpDeviceManager() override;
+
+    bool openDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath) override;
+    void closeDevice() override;
+    bool writeRaw(const QByteArray &data) override;
+    void refreshDevices() override;
+    QVariantList deviceList() override;
+    QString modeName() const override { return QStringLiteral("TCP"); }
+
+public slots:
+    void onBuilderData(CommType type, const QByteArray &data) override;
+
+signals:
+    void sigSearchProgress(int progress);
+};
