@@ -5,6 +5,7 @@
 #include "commands/CashBoxForm.h"
 #include "commands/CuttingForm.h"
 #include "commands/RealTimeStatusForm.h"
+#include "transport/tcp/NetworkForm.h"
 
 #include <QDebug>
 #include <QIODevice>
@@ -63,6 +64,8 @@ void BaseDeviceManager::deleteBuilders()
     delete m_cuttingForm;
     delete m_realTimeStatusForm;
     delete m_cashBoxForm;
+    delete m_networkForm;
+    m_networkForm = nullptr;
     m_buzzerAlarmForm = nullptr;
     m_cuttingForm = nullptr;
     m_realTimeStatusForm = nullptr;
@@ -78,6 +81,7 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     m_cuttingForm = new CuttingForm(type);
     m_realTimeStatusForm = new RealTimeStatusForm(type);
     m_cashBoxForm = new CashBoxForm(type);
+    m_networkForm = new NetworkForm(type, device);
 
     if (type == CommType::Tcp && stream && stream != m_streamDevice) {
         if (m_streamDevice)
@@ -90,6 +94,7 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     connect(m_cuttingForm, &CuttingForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_realTimeStatusForm, &RealTimeStatusForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_cashBoxForm, &CashBoxForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_networkForm, &NetworkForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
 }
 
 QString BaseDeviceManager::toHexText(const QByteArray &bytes)
@@ -699,6 +704,7 @@ void BaseDeviceManager::setNetworkClicked(const QString &editIP, const QString &
 {
     if (!m_networkForm)
         return;
+    m_networkForm->sendNetwork(editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
     logAction(tr("%1 更多设置-tcp模式以太网设置 IP: %2  Mask: %3  Gateway: %4  dhcp: %5  beep: %6  cut: %7  beepType: %8  printMode: %9  density: %10 "), editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
 }
 

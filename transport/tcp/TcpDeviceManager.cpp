@@ -1,28 +1,126 @@
 #include "transport/tcp/TcpDeviceManager.h"
 
+#include "app/ConfigManager.h"
 #include "app/Logger.h"
+#include "transport/tcp/ScanWorker.h"
 
-TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent) {}
+#include <QDebug>
+#include <QHostAddress>
+#include <QTcpSocket>
+#include <QThread>
+#include <QVariantMap>
 
-TcpDeviceManager::~TcpDeviceManager() = default;
-
-bool TcpDeviceManager::openDevice(const QString &, const QString &, const QString &, const QString &)
+TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
 {
+    qRegisterMetaType<DevInfo>();
+    qRegisterMetaType<QList<DevInfo>>();
+    m_tcpSock = new QTcpSocket(this);
+
+    m_scanThread = new QThread;
+    m_worker = new ScanWorker;
+    connect(m_scanThread, &QThread::finished, m_worker, &QObject::deleteLater);
+    connect(this, &TcpDeviceManager::operate, m_worker, &ScanWorker::doWork);
+    connect(m_worker, &ScanWorker::sigWorkOver, this, &TcpDeviceManager::slotScanOver);
+    connect(m_worker, &ScanWorker::sigAddDevList, this, &TcpDeviceManager::slotAddDevList);
+    connect(m_worker, &ScanWorker::sigTestDeviceResult, this, &TcpDeviceManager::slotTestDeviceResult);
+    connect(m_worker, &ScanWorker::sigSearchProgress, this, &TcpDeviceManager::sigSearchProgress);
+    m_worker->moveToThread(m_scanThread);
+    m_scanThread->setObjectName(QStringLiteral("scan"));
+    m_scanThread->start(QThread::InheritPriority);
+}
+
+TcpDeviceManager::~TcpDeviceManager()
+{
+    if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
+        m_tcpSock->close();
+    if (m_scanThread->isRunning()) {
+        // A search in progress gives up at once instead of running to its end.
+        m_scanThread->requestInterruption();
+        m_scanThread->quit();
+        m_scanThread->wait();
+    }
+    delete m_scanThread;
+    m_devices.clear();
+}
+
+bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const QString &mac, const QString &)
+{
+    m_currentDevice = DevInfo{ip, mac, name, {}, {}, {}, {}};
+    setConnectedDevice(m_currentDevice);
+
+    if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
+        m_tcpSock->abort();
+    const QHostAddress address(ip.trimmed());
+    bool connected = false;
+    // A text that is no IPv4 address fails like an unreachable printer and
+    // never becomes a name lookup.
+    if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+        m_tcpSock->connectToHost(address, m_printPort, QIODevice::ReadWrite);
+        connected = m_tcpSock->waitForConnected(ConnectWaitMs);
+    }
+    if (connected) {
+        Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(ip).arg(m_printPort));
+        qDebug() << "连接主机ip:" << ip << "端口:" << m_printPort << "成功";
+        setupBuilders(CommType::Tcp, m_tcpSock, m_currentDevice);
+        return true;
+    }
+    m_tcpSock->abort();
+    qDebug() << "连接主机ip:" << ip << "端口:" << m_printPort << "失败";
+    emit sigConnectionFailTcp(ip);
+    Logger::getInstance()->info(tr("连接主机ip: %1 失败").arg(ip));
     return false;
 }
 
-void TcpDeviceManager::closeDevice() {}
-
-bool TcpDeviceManager::writeRaw(const QByteArray &)
+void TcpDeviceManager::closeDevice()
 {
-    return false;
+    if (m_tcpSock->isOpen()) {
+        m_tcpSock->close();
+        Logger::getInstance()->info(tr("断开主机ip: %1 ").arg(m_currentDevice.ip));
+        qDebug() << "断开主机ip:" << m_currentDevice.ip;
+    } else {
+        qDebug() << "主机m_tcpSock不存在:" << m_currentDevice.ip;
+    }
 }
 
-void TcpDeviceManager::refreshDevices() {}
+bool TcpDeviceManager::writeRaw(const QByteArray &data)
+{
+    if (!m_tcpSock->isOpen() || m_tcpSock->state() != QAbstractSocket::ConnectedState)
+        return false;
+    if (m_tcpSock->write(data) != data.size()) {
+        qWarning() << "TCP发送数据失败:" << m_tcpSock->errorString();
+        return false;
+    }
+    return m_tcpSock->flush() || m_tcpSock->bytesToWrite() == 0;
+}
+
+void TcpDeviceManager::refreshDevices()
+{
+    m_devices.clear();
+    emit operate();
+}
 
 QVariantList TcpDeviceManager::deviceList()
 {
-    return {};
+    QVariantList list;
+    for (const DevInfo &d : qAsConst(m_devices)) {
+        QVariantMap entry;
+        entry.insert(QStringLiteral("name"), d.name);
+        entry.insert(QStringLiteral("ip"), d.ip);
+        entry.insert(QStringLiteral("mac"), d.mac);
+        list.append(entry);
+    }
+    return list;
+}
+
+void TcpDeviceManager::testDeviceConnection(const QString &ip)
+{
+    QMetaObject::invokeMethod(m_worker, "testSingleDevice", Qt::QueuedConnection, Q_ARG(QString, ip));
+}
+
+void TcpDeviceManager::setTcpNetworkSegment(const QString &segment)
+{
+    QMetaObject::invokeMethod(m_worker, "setTcpNetworkSegment", Qt::QueuedConnection, Q_ARG(QString, segment));
+    ConfigManager::getInstance()->setTcpNetworkSegment(segment);
 }
 
 void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
@@ -31,4 +129,24 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
         return;
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
     writeRaw(data);
+}
+
+void TcpDeviceManager::slotAddDevList(const QString &ip, const QString &mac, const QString &name)
+{
+    m_devices.append(DevInfo{ip, mac, name, {}, {}, {}, {}});
+    Logger::getInstance()->info(tr("TCP 设备搜索到设备 ip:%1 mac:%2 name:%3").arg(ip, mac, name));
+}
+
+void TcpDeviceManager::slotScanOver()
+{
+    for (const DevInfo &d : qAsConst(m_devices))
+        qDebug() << d.ip << d.mac << d.name;
+    Logger::getInstance()->info(tr("TCP 设备搜索完成"));
+    emit sigScanOverTcp();
+}
+
+void TcpDeviceManager::slotTestDeviceResult(const QString &ip, const QString &mac, const QString &name, bool success,
+                                            const QString &errorMsg)
+{
+    emit sigTestConnectionResult(ip, mac, name, success, errorMsg);
 }

@@ -1,11 +1,24 @@
 #pragma once
 
 #include "device/BaseDeviceManager.h"
+#include "device/DevInfo.h"
 
+#include <QList>
+
+class QTcpSocket;
+class QThread;
+class ScanWorker;
+
+// Printers on the local network: a raw connection to the print port, the LAN
+// search (run by a ScanWorker on a thread of its own), the one-address test
+// and the custom search segment.
 class TcpDeviceManager : public BaseDeviceManager
 {
     Q_OBJECT
 public:
+    static constexpr quint16 PrintPort = 9100;
+    static constexpr int ConnectWaitMs = 100;
+
     explicit TcpDeviceManager(QObject *parent = nullptr);
     ~TcpDeviceManager() override;
 
@@ -16,9 +29,32 @@ public:
     QVariantList deviceList() override;
     QString modeName() const override { return QStringLiteral("TCP"); }
 
+    Q_INVOKABLE void testDeviceConnection(const QString &ip);
+    Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
+
+    // Test hooks: the worker (to script it before a search) and the port used
+    // for connections.
+    ScanWorker *scanWorker() const { return m_worker; }
+    void setPrintPort(quint16 port) { m_printPort = port; }
+
 public slots:
     void onBuilderData(CommType type, const QByteArray &data) override;
 
 signals:
+    void operate();
+    void sigTestConnectionResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
     void sigSearchProgress(int progress);
+
+private slots:
+    void slotAddDevList(const QString &ip, const QString &mac, const QString &name);
+    void slotScanOver();
+    void slotTestDeviceResult(const QString &ip, const QString &mac, const QString &name, bool success, const QString &errorMsg);
+
+private:
+    QTcpSocket *m_tcpSock = nullptr;
+    QThread *m_scanThread = nullptr;
+    ScanWorker *m_worker = nullptr;
+    DevInfo m_currentDevice;
+    QList<DevInfo> m_devices;
+    quint16 m_printPort = PrintPort;
 };

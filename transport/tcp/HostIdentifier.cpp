@@ -1,0 +1,252 @@
+#include "transport/tcp/HostIdentifier.h"
+
+#include "app/Logger.h"
+#include "platform/MacAddressLookup.h"
+#include "platform/NetbiosNameQuery.h"
+#include "transport/tcp/RawHttpGet.h"
+#include "transport/tcp/ScanWorker.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTcpSocket>
+#include <QTimer>
+
+
+HostIdentifier::HostIdentifier(const QString &ip, const Settings &settings, const MacAddressLookup *macLookup,
+                               QNetworkAccessManager *nam, QObject *parent)
+    : QObject(parent), m_ip(ip), m_settings(settings), m_macLookup(macLookup), m_nam(nam)
+{
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+}
+
+HostIdentifier::~HostIdentifier()
+{
+    stopAll();
+}
+
+void HostIdentifier::start()
+{
+    Logger *log = Logger::getInstance();
+    if (m_settings.stage == Stage::FirstPass)
+        log->info(ScanWorker::tr("try to connect :%1").arg(m_ip));
+    else if (m_settings.stage == Stage::SecondPass)
+        log->info(ScanWorker::tr("[第二次搜索] try to connect :%1").arg(m_ip));
+
+    // Only numeric IPv4 addresses are probed: a text that is none (a bad
+    // segment) must not turn into a name lookup.
+    m_address = QHostAddress(m_ip);
+    if (m_address.protocol() != QAbstractSocket::IPv4Protocol) {
+        const QString error = QCoreApplication::translate("QAbstractSocket", "Host not found");
+        QTimer::singleShot(0, this, [this, error] { onConnectFailed(error); });
+        return;
+    }
+    m_socket = new QTcpSocket(this);
+    connect(m_socket, &QTcpSocket::connected, this, &HostIdentifier::onConnected);
+    connect(m_socket, &QAbstractSocket::errorOccurred, this, [this] {
+        if (!m_portOpen && m_socket)
+            onConnectFailed(m_socket->errorString());
+    });
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        if (!m_portOpen)
+            onConnectFailed(QCoreApplication::translate("QAbstractSocket", "Socket operation timed out"));
+    });
+    m_timer->start(m_settings.connectTimeoutMs);
+    m_socket->connectToHost(m_address, m_settings.printPort);
+}
+
+void HostIdentifier::onConnectFailed(const QString &error)
+{
+    if (m_done || m_aborted || m_portOpen)
+        return;
+    m_connectError = error;
+    finish();
+}
+
+void HostIdentifier::onConnected()
+{
+    if (m_done || m_aborted)
+        return;
+    m_portOpen = true;
+    m_timer->stop();
+    m_timer->disconnect();
+    Logger *log = Logger::getInstance();
+    if (m_settings.stage == Stage::FirstPass)
+        log->info(ScanWorker::tr("%1 connected!").arg(m_ip));
+    else if (m_settings.stage == Stage::SecondPass)
+        log->info(ScanWorker::tr("[第二次搜索] %1 connected!").arg(m_ip));
+    m_socket->disconnect(this);
+    m_socket->close();
+    m_socket->deleteLater();
+    m_socket = nullptr;
+
+    // The connect has just made the kernel resolve the neighbour.
+    QString entry;
+    m_mac = m_macLookup ? m_macLookup->macAddress(m_ip, &entry) : QString();
+    if (m_settings.stage == Stage::FirstPass)
+        log->info(ScanWorker::tr("IP: %1 arp:msg: %2").arg(m_ip, entry));
+    if (m_settings.stage != Stage::SingleTest) {
+        if (m_mac.isEmpty()) {
+            finish();
+            return;
+        }
+        if (m_settings.stage == Stage::FirstPass)
+            log->info(ScanWorker::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
+        else
+            log->info(ScanWorker::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
+    }
+    fetchPage();
+}
+
+void HostIdentifier::fetchPage()
+{
+    const QString url = QStringLiteral("http://%1/").arg(m_ip);
+    if (firstPass())
+        Logger::getInstance()->info(ScanWorker::tr("get url: %1 ").arg(url));
+    else if (m_settings.stage == Stage::SingleTest)
+        qDebug() << "testSingleDevice get url:" << url;
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_page.clear();
+    m_reply = m_nam->get(request);
+    connect(m_reply.data(), &QNetworkReply::readyRead, this, [this] {
+        if (!m_reply)
+            return;
+        const qint64 room = m_settings.maxPageBytes - m_page.size();
+        m_page.append(m_reply->read(qMax<qint64>(0, room)));
+        if (m_page.size() >= m_settings.maxPageBytes) {
+            // An endless page: what has arrived is enough to read the model.
+            qWarning() << "page of" << m_ip << "cut at" << m_page.size() << "bytes";
+            QNetworkReply *reply = m_reply;
+            reply->disconnect(this);
+            reply->abort();
+            reply->deleteLater();
+            m_reply = nullptr;
+            m_timer->stop();
+            identify();
+        }
+    });
+    connect(m_reply.data(), &QNetworkReply::finished, this, &HostIdentifier::onPageFinished);
+    m_timer->disconnect();
+    connect(m_timer, &QTimer::timeout, this, &HostIdentifier::onPageTimeout);
+    m_timer->start(m_settings.fetchLimitMs);
+}
+
+void HostIdentifier::onPageTimeout()
+{
+    if (!m_reply)
+        return;
+    if (firstPass())
+        Logger::getInstance()->warning(ScanWorker::tr("Abort request after timeout"));
+    m_pageTimedOut = true;
+    QNetworkReply *reply = m_reply;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    m_reply = nullptr;
+    m_page.clear();
+    startRawFetch();
+}
+
+void HostIdentifier::onPageFinished()
+{
+    if (!m_reply)
+        return;
+    m_timer->stop();
+    QNetworkReply *reply = m_reply;
+    const qint64 room = m_settings.maxPageBytes - m_page.size();
+    m_page.append(reply->read(qMax<qint64>(0, room)));
+    reply->disconnect(this);
+    reply->deleteLater();
+    m_reply = nullptr;
+    if (m_page.isEmpty())
+        startRawFetch();
+    else
+        identify();
+}
+
+void HostIdentifier::startRawFetch()
+{
+    m_raw = new RawHttpGet(this);
+    connect(m_raw, &RawHttpGet::finished, this, &HostIdentifier::onRawFinished);
+    m_raw->start(QStringLiteral("http://%1/").arg(m_ip), m_settings.rawLimitMs, m_settings.rawTotalLimitMs,
+                 m_settings.maxPageBytes);
+}
+
+void HostIdentifier::onRawFinished(const QByteArray &data, const QString &errorText)
+{
+    m_raw->deleteLater();
+    m_raw = nullptr;
+    m_page = data;
+    if (m_page.isEmpty() && !errorText.isEmpty() && firstPass()) {
+        qWarning() << "fetch failed:" << errorText;
+        Logger::getInstance()->warning(ScanWorker::tr("fetch failed : %1").arg(errorText));
+    }
+    identify();
+}
+
+void HostIdentifier::identify()
+{
+    if (m_settings.stage == Stage::SingleTest)
+        qDebug() << "testSingleDevice get data:" << m_page.left(256);
+    m_model = ScanWorker::recognizeModel(m_page);
+    if (m_model.isEmpty() && m_settings.netbiosFallback) {
+        if (firstPass())
+            Logger::getInstance()->info(ScanWorker::tr("未知型号，开始使用nbtstat 搜索"));
+        m_netbios = new NetbiosNameQuery(this);
+        connect(m_netbios, &NetbiosNameQuery::finished, this, &HostIdentifier::onNetbiosName);
+        m_netbios->start(m_ip, m_settings.netbiosTimeoutMs);
+        return;
+    }
+    finish();
+}
+
+void HostIdentifier::onNetbiosName(const QString &name)
+{
+    m_netbios->deleteLater();
+    m_netbios = nullptr;
+    // As the name table lists it: the name up to its first blank.
+    m_model = name.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
+    finish();
+}
+
+void HostIdentifier::finish()
+{
+    if (m_done || m_aborted)
+        return;
+    m_done = true;
+    stopAll();
+    emit finished();
+}
+
+void HostIdentifier::abort()
+{
+    m_aborted = true;
+    stopAll();
+}
+
+void HostIdentifier::stopAll()
+{
+    if (m_timer)
+        m_timer->stop();
+    if (m_socket) {
+        m_socket->disconnect(this);
+        m_socket->abort();
+    }
+    if (m_reply) {
+        QNetworkReply *reply = m_reply;
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+        m_reply = nullptr;
+    }
+    if (m_raw) {
+        m_raw->disconnect(this);
+        m_raw->abort();
+    }
+    if (m_netbios)
+        m_netbios->disconnect(this);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class MacAddressLookup;
+class NetbiosNameQuery;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTcpSocket;
+class QTimer;
+class RawHttpGet;
+
+// Everything the LAN search learns about one address, without blocking: does
+// the print port answer, the MAC address, the web page and the model read
+// from it, and the NetBIOS name when the page tells nothing. Many of these run
+// at once on the scan thread.
+class HostIdentifier : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Stage { FirstPass, SecondPass, SingleTest };
+
+    struct Settings
+    {
+        Stage stage = Stage::FirstPass;
+        quint16 printPort = 9100;
+        int connectTimeoutMs = 0;
+        int fetchLimitMs = 0;        // QNetworkAccessManager fetch, whole reply
+        int rawLimitMs = 0;          // fallback: connect, write and idle limit
+        int rawTotalLimitMs = 0;     // fallback: whole answer
+        qint64 maxPageBytes = 0;
+        bool netbiosFallback = true;
+        int netbiosTimeoutMs = 0;
+    };
+
+    HostIdentifier(const QString &ip, const Settings &settings, const MacAddressLookup *macLookup,
+                   QNetworkAccessManager *nam, QObject *parent = nullptr);
+    ~HostIdentifier() override;
+
+    // Starts the work; finished() follows once, never from inside start().
+    void start();
+    // Stops whatever runs; finished() is not emitted afterwards.
+    void abort();
+
+    QString ip() const { return m_ip; }
+    bool isDone() const { return m_done; }
+    bool portOpen() const { return m_portOpen; }
+    QString connectError() const { return m_connectError; }
+    QString mac() const { return m_mac; }
+    QString model() const { return m_model; }
+    QByteArray page() const { return m_page; }
+
+signals:
+    void finished();
+
+private:
+    bool logs() const { return m_settings.stage != Stage::SingleTest; }
+    bool firstPass() const { return m_settings.stage == Stage::FirstPass; }
+    void onConnected();
+    void onConnectFailed(const QString &error);
+    void fetchPage();
+    void onPageFinished();
+    void onPageTimeout();
+    void startRawFetch();
+    void onRawFinished(const QByteArray &data, const QString &errorText);
+    void identify();
+    void onNetbiosName(const QString &name);
+    void finish();
+    void stopAll();
+
+    QString m_ip;
+    QHostAddress m_address;
+    Settings m_settings;
+    const MacAddressLookup *m_macLookup = nullptr;
+    QNetworkAccessManager *m_nam = nullptr;
+
+    QTcpSocket *m_socket = nullptr;
+    QTimer *m_timer = nullptr;
+    QPointer<QNetworkReply> m_reply;
+    RawHttpGet *m_raw = nullptr;
+    NetbiosNameQuery *m_netbios = nullptr;
+
+    bool m_done = false;
+    bool m_aborted = false;
+    bool m_portOpen = false;
+    bool m_pageTimedOut = false;
+    QString m_connectError;
+    QString m_mac;
+    QString m_model;
+    QByteArray m_page;
+};

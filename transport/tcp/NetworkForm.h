@@ -1,0 +1,60 @@
+#pragma once
+
+#include "commands/CommType.h"
+#include "device/DevInfo.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// The printer's own network settings: over TCP a form POSTed to the printer's
+// web server (its layout depends on the model), over USB the 1F 69 command.
+class NetworkForm : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RequestTimeoutMs = 10000;
+
+    NetworkForm(CommType type, const DevInfo &device);
+    ~NetworkForm() override;
+
+    CommType commType() const { return m_type; }
+    DevInfo device() const { return m_device; }
+
+    void sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep,
+                     int m_cut, int m_beepType, int m_printMode, int m_density);
+
+    // The form for a model; false when no request is to be made (DHCP off with
+    // an unknown model). DHCP on with an unknown model gives an empty body.
+    static bool formBody(const QString &model, const QString &mac, const QString &ip, const QString &mask,
+                         const QString &gateway, int dhcp, int beep, int cut, int beepType, int printMode,
+                         int density, QString *body);
+    // 1F 69 address 1F 25 00 mask 1F 25 01 gateway; empty when any text is no
+    // dotted quad.
+    static QByteArray usbCommand(const QString &ip, const QString &mask, const QString &gateway);
+    static bool isIpv4Address(const QString &text);
+    static QString configUrl(const QString &ip);
+
+signals:
+    void sigSendData(CommType type, QByteArray dataArray);
+    // The printer's answer to the form: HTTP status, or 0 and the error text.
+    void sigPostFinished(int httpStatus, QString errorText);
+
+private:
+    void sendOverTcp(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp, int beep,
+                     int cut, int beepType, int printMode, int density);
+    void sendOverUsb(const QString &editIP, const QString &editMask, const QString &editGateway);
+    void post(const QString &url, const QString &body);
+
+    CommType m_type;
+    DevInfo m_device;
+    QString m_lastIp;
+    QString m_lastMask;
+    QString m_lastGateway;
+    QNetworkAccessManager *m_nam = nullptr;
+    QPointer<QNetworkReply> m_reply;
+};

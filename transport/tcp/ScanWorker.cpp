@@ -1,0 +1,291 @@
+#include "transport/tcp/ScanWorker.h"
+
+#include "app/ConfigManager.h"
+#include "app/Logger.h"
+#include "platform/LinuxNeighbourTable.h"
+#include "transport/tcp/HostIdentifier.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QTextCodec>
+#include <QThread>
+
+#include <vector>
+
+namespace {
+
+bool sameRecords(const DevInfo &a, const DevInfo &b)
+{
+    return a.ip == b.ip && a.mac == b.mac && a.name == b.name;
+}
+
+bool containsRecord(const QList<DevInfo> &list, const DevInfo &d)
+{
+    for (const DevInfo &e : list) {
+        if (sameRecords(e, d))
+            return true;
+    }
+    return false;
+}
+
+// A Chinese page title may come in GBK as well as in the local encoding.
+bool textContains(const QString &localText, const QByteArray &body, const QString &needle)
+{
+    if (localText.contains(needle))
+        return true;
+    static QTextCodec *gbk = QTextCodec::codecForName("GBK");
+    return gbk && body.contains(gbk->fromUnicode(needle));
+}
+
+} // namespace
+
+ScanWorker::ScanWorker(QObject *parent)
+    : QObject(parent), m_macLookup(std::make_shared<LinuxNeighbourTable>())
+{
+}
+
+ScanWorker::~ScanWorker() = default;
+
+void ScanWorker::setMacLookup(std::shared_ptr<MacAddressLookup> lookup)
+{
+    m_macLookup = std::move(lookup);
+}
+
+void ScanWorker::setTcpNetworkSegment(const QString &segment)
+{
+    enqueue([this, segment] { m_segment = segment; });
+}
+
+void ScanWorker::doWork()
+{
+    enqueue([this] { runSearch(); });
+}
+
+void ScanWorker::testSingleDevice(const QString &ip)
+{
+    enqueue([this, ip] { runSingleTest(ip); });
+}
+
+// A search waits for its hosts in an event loop, where further requests are
+// delivered too; they wait here until the running one has finished.
+void ScanWorker::enqueue(std::function<void()> job)
+{
+    m_jobs.append(std::move(job));
+    if (m_busy)
+        return;
+    m_busy = true;
+    while (!m_jobs.isEmpty() && !interrupted()) {
+        const std::function<void()> next = m_jobs.takeFirst();
+        next();
+    }
+    m_busy = false;
+}
+
+bool ScanWorker::interrupted() const
+{
+    return QThread::currentThread()->isInterruptionRequested();
+}
+
+QString ScanWorker::prefixOf(const QString &segment)
+{
+    return segment.endsWith(QLatin1Char('.')) ? segment : segment + QLatin1Char('.');
+}
+
+QString ScanWorker::choosePrefix()
+{
+    ConfigManager *config = ConfigManager::getInstance();
+    if (config->getTcpNetworkMode() == ConfigManager::Custom) {
+        const QString stored = config->getTcpNetworkSegment();
+        if (!stored.isEmpty())
+            m_segment = stored;
+        if (!m_segment.isEmpty()) {
+            const QString prefix = prefixOf(m_segment);
+            qDebug() << "使用自定义网段:" << prefix;
+            return prefix;
+        }
+        const QString prefix = ConfigManager::segmentOf(config->getLocalIpAddress());
+        qDebug() << "自定义网段为空，使用本机网段:" << prefix;
+        return prefix;
+    }
+    const QString address = config->getLocalIpAddress();
+    const QString prefix = address.left(address.lastIndexOf(QLatin1Char('.')) + 1);
+    qDebug() << "使用本机网段:" << prefix;
+    return prefix;
+}
+
+void ScanWorker::runSearch()
+{
+    Logger *log = Logger::getInstance();
+    emit sigSearchProgress(0);
+    const QString prefix = choosePrefix();
+
+    QList<DevInfo> current;
+    if (!runPass(prefix, 1, &current))
+        return;
+
+    bool again = false;
+    if (!m_previous.isEmpty() && current.isEmpty()) {
+        log->warning(tr("上次搜索到设备但本次未找到，可能是搜索异常，准备重新搜索..."));
+        again = true;
+    } else if (!m_previous.isEmpty() && !current.isEmpty()) {
+        bool differs = m_previous.size() != current.size();
+        for (int i = 0; !differs && i < m_previous.size(); ++i)
+            differs = !containsRecord(current, m_previous.at(i));
+        if (differs) {
+            log->warning(tr("本次搜索结果与上次不一致，可能是搜索异常，准备重新搜索..."));
+            again = true;
+        }
+    }
+
+    QList<DevInfo> final = current;
+    if (!again) {
+        log->info(tr("本次搜索完成，共发现 %1 个设备").arg(current.size()));
+    } else {
+        const QList<DevInfo> first = current;
+        log->info(tr("开始第二次搜索..."));
+        QList<DevInfo> second;
+        if (!runPass(prefix, 2, &second))
+            return;
+        if (second.size() < first.size()) {
+            final = first;
+            log->info(tr("第二次搜索结果不如第一次，使用第一次结果（%1 个）").arg(first.size()));
+        } else {
+            final = second;
+            log->info(tr("第二次搜索完成，发现 %1 个设备（第一次: %2 个）").arg(second.size()).arg(first.size()));
+        }
+    }
+    m_previous = final;
+    for (const DevInfo &d : final)
+        emit sigAddDevList(d.ip, d.mac, d.name);
+    emit sigWorkOver();
+}
+
+bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result)
+{
+    result->clear();
+    if (m_passRunner) {
+        *result = m_passRunner(pass);
+        for (int done = 1; done <= HostCount; ++done)
+            emit sigSearchProgress((100 * done) / HostCount);
+        return true;
+    }
+
+    HostIdentifier::Settings settings;
+    settings.stage = pass == 1 ? HostIdentifier::Stage::FirstPass : HostIdentifier::Stage::SecondPass;
+    settings.printPort = m_printPort;
+    settings.connectTimeoutMs = ProbeConnectTimeoutMs;
+    settings.fetchLimitMs = pass == 1 ? FirstPassFetchLimitMs : SecondPassFetchLimitMs;
+    settings.rawLimitMs = RawRequestLimitMs;
+    settings.rawTotalLimitMs = RawRequestTotalLimitMs;
+    settings.maxPageBytes = MaxPageBytes;
+    settings.netbiosFallback = true;
+    settings.netbiosTimeoutMs = NetbiosTimeoutMs;
+
+    QNetworkAccessManager nam;
+    nam.setProxy(QNetworkProxy::NoProxy); // printers sit on the local network
+    QObject hostsParent;
+    QEventLoop loop;
+    int done = 0;
+    std::vector<HostIdentifier *> hosts;
+    hosts.reserve(HostCount);
+    for (int n = FirstHost; n <= LastHost; ++n) {
+        auto *host = new HostIdentifier(prefix + QString::number(n), settings, m_macLookup.get(), &nam, &hostsParent);
+        connect(host, &HostIdentifier::finished, &loop, [&] {
+            ++done;
+            emit sigSearchProgress((100 * done) / HostCount);
+            if (done == HostCount)
+                loop.quit();
+        });
+        hosts.push_back(host);
+    }
+    for (HostIdentifier *host : hosts)
+        host->start();
+    if (done < HostCount)
+        loop.exec();
+    if (done < HostCount) {
+        // The thread is being stopped.
+        for (HostIdentifier *host : hosts)
+            host->abort();
+        return false;
+    }
+    for (HostIdentifier *host : hosts) {
+        if (host->model().contains(QLatin1String(FamilyMarker)))
+            result->append(DevInfo{host->ip(), host->mac(), host->model(), {}, {}, {}, {}});
+    }
+    return true;
+}
+
+void ScanWorker::runSingleTest(const QString &ip)
+{
+    HostIdentifier::Settings settings;
+    settings.stage = HostIdentifier::Stage::SingleTest;
+    settings.printPort = m_printPort;
+    settings.connectTimeoutMs = TestConnectTimeoutMs;
+    settings.fetchLimitMs = FirstPassFetchLimitMs;
+    settings.rawLimitMs = RawRequestLimitMs;
+    settings.rawTotalLimitMs = RawRequestTotalLimitMs;
+    settings.maxPageBytes = MaxPageBytes;
+    settings.netbiosFallback = false;
+
+    QNetworkAccessManager nam;
+    nam.setProxy(QNetworkProxy::NoProxy);
+    HostIdentifier host(ip, settings, m_macLookup.get(), &nam);
+    QEventLoop loop;
+    connect(&host, &HostIdentifier::finished, &loop, &QEventLoop::quit);
+    host.start();
+    if (!host.isDone())
+        loop.exec();
+    if (!host.isDone()) {
+        host.abort();
+        return;
+    }
+    if (!host.portOpen()) {
+        emit sigTestDeviceResult(ip, QString(), QString(), false, host.connectError());
+        return;
+    }
+    const QString mac = host.mac();
+    const QString name = host.model();
+    if (!mac.isEmpty() && !name.isEmpty()) {
+        emit sigTestDeviceResult(ip, mac, name, true, QString());
+        return;
+    }
+    QString message = tr("未能获取完整的设备信息");
+    if (mac.isEmpty())
+        message += tr(" (MAC地址获取失败)");
+    if (name.isEmpty())
+        message += tr(" (设备名称获取失败)");
+    emit sigTestDeviceResult(ip, mac, name, false, message);
+}
+
+QString ScanWorker::recognizeModel(const QByteArray &body)
+{
+    Logger *log = Logger::getInstance();
+    const QString text = QString::fromLocal8Bit(body);
+    log->info(tr("htmlContent: %1").arg(text));
+    if (body.contains("Table1"))
+        return QStringLiteral("KVZ-L7D");
+    if (text.contains(QLatin1String("nativeColorPicker")) || text.contains(QLatin1String("color-swatch"))) {
+        log->info(tr("通过 nativeColorPicker 判断型号: KVZ-L7N"));
+        return QStringLiteral("KVZ-L7N");
+    }
+    if (body.contains("configureNetwork")) {
+        log->info(tr("通过 configureNetwork 判断型号: KVZ-L7N"));
+        return QStringLiteral("KVZ-L7N");
+    }
+    if (text.contains(QLatin1String("fetch('/w5500.js')")) && text.contains(QLatin1String("rgbToHex"))) {
+        log->info(tr("通过 rgbToHex 判断型号: KVZ-L7N"));
+        return QStringLiteral("KVZ-L7N");
+    }
+    const bool uploadForm = body.contains("upload-form");
+    if (!uploadForm && body.contains("Copyright"))
+        return QStringLiteral("KVZ-L7K");
+    if (!uploadForm)
+        return QString();
+    if (body.contains("Ethernet Web Page Configuration"))
+        return QStringLiteral("KVZ-L7S");
+    if (textContains(text, body, QStringLiteral("以太网网页配置")) && text.contains(QLatin1String("size='16'")))
+        return QStringLiteral("KVZ-L7W");
+    return QStringLiteral("KVZ-L7S");
+}

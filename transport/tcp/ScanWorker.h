@@ -1,0 +1,82 @@
+#pragma once
+
+#include "device/DevInfo.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class MacAddressLookup;
+
+// Finds the maker's network printers on one IPv4 segment and identifies them.
+// Lives on the TCP manager's scan thread; requests (search, single-address
+// test, segment change) run one at a time in the order they arrive.
+class ScanWorker : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr quint16 PrintPort = 9100;
+    static constexpr int FirstHost = 1;
+    static constexpr int LastHost = 254;
+    static constexpr int HostCount = LastHost - FirstHost + 1;
+    // All hosts of a pass are probed at once; a printer that takes longer than
+    // this to accept is missed.
+    static constexpr int ProbeConnectTimeoutMs = 300;
+    static constexpr int TestConnectTimeoutMs = 2000;
+    static constexpr int FirstPassFetchLimitMs = 8000;
+    static constexpr int SecondPassFetchLimitMs = 3000;
+    static constexpr int RawRequestLimitMs = 1000;
+    static constexpr int RawRequestTotalLimitMs = 3000;
+    static constexpr qint64 MaxPageBytes = 512 * 1024;
+    static constexpr int NetbiosTimeoutMs = 1000;
+    static constexpr const char *FamilyMarker = "KVZ-L7";
+
+    explicit ScanWorker(QObject *parent = nullptr);
+    ~ScanWorker() override;
+
+    Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
+    QString segment() const { return m_segment; }
+
+    // The model named by a printer's web page, empty when none is recognised.
+    static QString recognizeModel(const QByteArray &body);
+    // The search prefix for a segment: the text with a point appended when it
+    // lacks one.
+    static QString prefixOf(const QString &segment);
+
+    // Test hooks: where MAC addresses come from, and a scripted stand-in for a
+    // whole pass (argument 1 or 2) in place of the network.
+    void setMacLookup(std::shared_ptr<MacAddressLookup> lookup);
+    void setPassRunner(std::function<QList<DevInfo>(int pass)> runner) { m_passRunner = std::move(runner); }
+    void setPrintPort(quint16 port) { m_printPort = port; }
+
+public slots:
+    void doWork();
+    void testSingleDevice(const QString &ip);
+
+signals:
+    void sigSearchProgress(int progress);
+    void sigAddDevList(QString ip, QString mac, QString name);
+    void sigWorkOver();
+    void sigTestDeviceResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
+
+private:
+    void enqueue(std::function<void()> job);
+    bool interrupted() const;
+    QString choosePrefix();
+    void runSearch();
+    void runSingleTest(const QString &ip);
+    // One pass over hosts 1..254; false when the thread is being stopped.
+    bool runPass(const QString &prefix, int pass, QList<DevInfo> *result);
+
+    QString m_segment;
+    QList<DevInfo> m_previous;
+    std::shared_ptr<MacAddressLookup> m_macLookup;
+    std::function<QList<DevInfo>(int)> m_passRunner;
+    quint16 m_printPort = PrintPort;
+    QList<std::function<void()>> m_jobs;
+    bool m_busy = false;
+};
