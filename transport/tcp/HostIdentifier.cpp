@@ -39,7 +39,7 @@ void HostIdentifier::start()
     // Only numeric IPv4 addresses are probed: a text that is none (a bad
     // segment) must not turn into a name lookup.
     m_address = QHostAddress(m_ip);
-    if (m_address.protocol() != QAbstractSocket::IPv4Protocol) {
+    if (!isDottedQuad(m_ip)) {
         const QString error = QCoreApplication::translate("QAbstractSocket", "Host not found");
         QTimer::singleShot(0, this, [this, error] { onConnectFailed(error); });
         return;
@@ -56,6 +56,12 @@ void HostIdentifier::start()
     });
     m_timer->start(m_settings.connectTimeoutMs);
     m_socket->connectToHost(m_address, m_settings.printPort);
+}
+
+bool HostIdentifier::isDottedQuad(const QString &text)
+{
+    const QHostAddress address(text);
+    return address.protocol() == QAbstractSocket::IPv4Protocol && text.count(QLatin1Char('.')) == 3;
 }
 
 void HostIdentifier::onConnectFailed(const QString &error)
@@ -112,6 +118,7 @@ void HostIdentifier::fetchPage()
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_page.clear();
     m_reply = m_nam->get(request);
+    m_reply->setReadBufferSize(m_settings.maxPageBytes);
     connect(m_reply.data(), &QNetworkReply::readyRead, this, [this] {
         if (!m_reply)
             return;

@@ -2,6 +2,7 @@
 
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
+#include "transport/tcp/HostIdentifier.h"
 #include "transport/tcp/ScanWorker.h"
 
 #include <QDebug>
@@ -54,7 +55,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
     bool connected = false;
     // A text that is no IPv4 address fails like an unreachable printer and
     // never becomes a name lookup.
-    if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+    if (HostIdentifier::isDottedQuad(ip.trimmed())) {
         m_tcpSock->connectToHost(address, m_printPort, QIODevice::ReadWrite);
         connected = m_tcpSock->waitForConnected(ConnectWaitMs);
     }

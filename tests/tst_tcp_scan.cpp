@@ -1,0 +1,422 @@
+// The LAN search and the single-address test, against hand-written printers
+// on 127.0.51.x (raw port, web page, NetBIOS name).
+
+#include "app/ConfigManager.h"
+#include "app/Logger.h"
+#include "platform/MacAddressLookup.h"
+#include "support/tcp_fixtures.h"
+#include "transport/tcp/ScanWorker.h"
+#include "transport/tcp/TcpDeviceManager.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct Host
+{
+    QString ip;
+    TcpFakePrintPort *port = nullptr;
+    TcpFakeWebServer *web = nullptr;
+    TcpFakeNetbios *netbios = nullptr;
+};
+
+// Everything a manager reports, in the order it arrives on the main thread.
+struct Recorder : QObject
+{
+    QStringList events;
+    QList<int> progress;
+    explicit Recorder(TcpDeviceManager *m)
+    {
+        connect(m->scanWorker(), &ScanWorker::sigAddDevList, this,
+                [this](const QString &ip, const QString &mac, const QString &name) {
+                    events << QStringLiteral("add %1 %2 %3").arg(ip, mac, name);
+                });
+        connect(m->scanWorker(), &ScanWorker::sigWorkOver, this, [this] { events << QStringLiteral("over"); });
+        connect(m, &TcpDeviceManager::sigTestConnectionResult, this,
+                [this](const QString &ip, const QString &mac, const QString &name, bool ok, const QString &err) {
+                    events << QStringLiteral("test %1|%2|%3|%4|%5").arg(ip, mac, name, ok ? "1" : "0", err);
+                });
+        connect(m, &TcpDeviceManager::sigSearchProgress, this, [this](int p) { progress << p; });
+    }
+    int overs() const { return events.count(QStringLiteral("over")); }
+};
+
+struct NoMac : MacAddressLookup
+{
+    QString macAddress(const QString &, QString *entry) const override
+    {
+        if (entry)
+            entry->clear();
+        return QString();
+    }
+};
+
+DevInfo dev(const QString &ip, const QString &mac, const QString &name)
+{
+    return DevInfo{ip, mac, name, {}, {}, {}, {}};
+}
+
+const QString LoMac = QStringLiteral("00:00:00:00:00:00");
+
+} // namespace
+
+class TcpScanTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void modelRecognition_data();
+    void modelRecognition();
+    void searchFindsThePrintersInAddressOrder();
+    void repeatedSearchIsStable();
+    void requestsWaitTheirTurn();
+    void segmentWithAndWithoutPoint_data();
+    void segmentWithAndWithoutPoint();
+    void secondPassRules_data();
+    void secondPassRules();
+    void singleAddressTest_data();
+    void singleAddressTest();
+    void drippingPageCannotStallTheSearch();
+    void destroyedDuringSearch();
+
+private:
+    Host &addHost(const QString &ip, const QByteArray &page,
+                  TcpFakeWebServer::Mode mode = TcpFakeWebServer::Mode::Page,
+                  TcpFakePrintPort::Mode portMode = TcpFakePrintPort::Mode::Record);
+    QList<Host> m_hosts;
+    std::unique_ptr<TcpDeviceManager> m_mgr;
+    std::unique_ptr<TcpLogCapture> m_log;
+};
+
+Host &TcpScanTest::addHost(const QString &ip, const QByteArray &page, TcpFakeWebServer::Mode mode,
+                           TcpFakePrintPort::Mode portMode)
+{
+    Host h;
+    h.ip = ip;
+    h.port = new TcpFakePrintPort(this);
+    h.web = new TcpFakeWebServer(this);
+    h.netbios = new TcpFakeNetbios(this);
+    h.web->setPage(page, mode);
+    if (!h.port->listen(QHostAddress(ip), 9100, portMode) || !h.web->listen(QHostAddress(ip))
+        || !h.netbios->listen(QHostAddress(ip)))
+        qFatal("cannot listen on %s", qPrintable(ip));
+    m_hosts.append(h);
+    return m_hosts.last();
+}
+
+void TcpScanTest::initTestCase()
+{
+    tcpPrepareApp(QStringLiteral("127.0.51."));
+    m_log = std::make_unique<TcpLogCapture>();
+    addHost(QStringLiteral("127.0.51.3"), tcpModelPage(QStringLiteral("KVZ-L7D")));
+    addHost(QStringLiteral("127.0.51.7"), tcpModelPage(QStringLiteral("KVZ-L7N")));
+    addHost(QStringLiteral("127.0.51.12"), tcpModelPage(QStringLiteral("KVZ-L7S")));
+    // Unknown page, but its NetBIOS name carries the family marker.
+    addHost(QStringLiteral("127.0.51.20"), tcpModelPage(QString()))
+        .netbios->setNames({{"KVZ-L7X", 0x00}});
+    // Unknown page and no name: dropped.
+    addHost(QStringLiteral("127.0.51.21"), tcpModelPage(QString()));
+    // Unknown page and a malformed name answer: dropped.
+    addHost(QStringLiteral("127.0.51.24"), tcpModelPage(QString()))
+        .netbios->setRawAnswer(QByteArray::fromHex("0000840000010000000000002041"), true);
+    // Accepts and resets, on the print port and on the web port: dropped.
+    addHost(QStringLiteral("127.0.51.22"), QByteArray(), TcpFakeWebServer::Mode::Reset,
+            TcpFakePrintPort::Mode::AcceptAndReset);
+    // A 100 MB page: read only as far as needed.
+    addHost(QStringLiteral("127.0.51.23"), tcpModelPage(QStringLiteral("KVZ-L7D")), TcpFakeWebServer::Mode::Endless);
+    // The print port answers, the web port does not.
+    auto *portOnly = new TcpFakePrintPort(this);
+    QVERIFY(portOnly->listen(QHostAddress(QStringLiteral("127.0.51.25"))));
+    m_mgr = std::make_unique<TcpDeviceManager>();
+}
+
+void TcpScanTest::modelRecognition_data()
+{
+    QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<QString>("model");
+    QTest::newRow("Table1") << QByteArray("<table id=Table1>") << "KVZ-L7D";
+    QTest::newRow("Table1 before colour picker") << QByteArray("Table1 nativeColorPicker") << "KVZ-L7D";
+    QTest::newRow("nativeColorPicker") << QByteArray("nativeColorPicker") << "KVZ-L7N";
+    QTest::newRow("color-swatch") << QByteArray("<i class=color-swatch>") << "KVZ-L7N";
+    QTest::newRow("configureNetwork") << QByteArray("function configureNetwork(){}") << "KVZ-L7N";
+    QTest::newRow("w5500 and rgbToHex") << QByteArray("fetch('/w5500.js') rgbToHex") << "KVZ-L7N";
+    QTest::newRow("w5500 alone") << QByteArray("fetch('/w5500.js')") << "";
+    QTest::newRow("Copyright") << QByteArray("Copyright") << "KVZ-L7K";
+    QTest::newRow("plain page") << QByteArray("<html></html>") << "";
+    QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("upload-form, English title")
+        << QByteArray("upload-form Ethernet Web Page Configuration Copyright") << "KVZ-L7S";
+    QTest::newRow("upload-form, Chinese title")
+        << QStringLiteral("upload-form 以太网网页配置 size='16'").toUtf8() << "KVZ-L7W";
+    QTest::newRow("upload-form, Chinese title in GBK")
+        << QByteArray("upload-form ") + QTextCodec::codecForName("GBK")->fromUnicode(QStringLiteral("以太网网页配置"))
+               + " size='16'"
+        << "KVZ-L7W";
+    QTest::newRow("upload-form, Chinese title without size")
+        << QStringLiteral("upload-form 以太网网页配置").toUtf8() << "KVZ-L7S";
+    QTest::newRow("upload-form alone") << QByteArray("upload-form") << "KVZ-L7S";
+    QTest::newRow("case matters") << QByteArray("table1 COPYRIGHT") << "";
+}
+
+void TcpScanTest::modelRecognition()
+{
+    QFETCH(QByteArray, page);
+    QFETCH(QString, model);
+    QCOMPARE(ScanWorker::recognizeModel(page), model);
+}
+
+void TcpScanTest::searchFindsThePrintersInAddressOrder()
+{
+    Recorder rec(m_mgr.get());
+    QSignalSpy over(m_mgr.get(), &TcpDeviceManager::sigScanOverTcp);
+    m_log->clear();
+    m_mgr->refreshDeviceList();
+    QVERIFY(m_mgr->getDeviceList().isEmpty());
+    QVERIFY(over.wait(20000));
+
+    const QStringList expected{
+        QStringLiteral("add 127.0.51.3 %1 KVZ-L7D").arg(LoMac),
+        QStringLiteral("add 127.0.51.7 %1 KVZ-L7N").arg(LoMac),
+        QStringLiteral("add 127.0.51.12 %1 KVZ-L7S").arg(LoMac),
+        QStringLiteral("add 127.0.51.20 %1 KVZ-L7X").arg(LoMac),
+        QStringLiteral("add 127.0.51.23 %1 KVZ-L7D").arg(LoMac),
+        QStringLiteral("over"),
+    };
+    QCOMPARE(rec.events, expected);
+
+    const QVariantList list = m_mgr->getDeviceList();
+    QCOMPARE(list.size(), 5);
+    const QVariantMap first = list.at(0).toMap();
+    QCOMPARE(first.keys(), (QStringList{"ip", "mac", "name"}));
+    QCOMPARE(first.value("ip").toString(), QStringLiteral("127.0.51.3"));
+    QCOMPARE(first.value("name").toString(), QStringLiteral("KVZ-L7D"));
+
+    // Progress: 0 first, then one step per host up to 100.
+    QCOMPARE(rec.progress.size(), 1 + ScanWorker::HostCount);
+    QCOMPARE(rec.progress.first(), 0);
+    QCOMPARE(rec.progress.last(), 100);
+    QVERIFY(std::is_sorted(rec.progress.begin(), rec.progress.end()));
+
+    QCOMPARE(m_log->count(QStringLiteral("try to connect :127.0.51.")), ScanWorker::HostCount);
+    QVERIFY(m_log->contains(QStringLiteral("127.0.51.3 connected!")));
+    QVERIFY(m_log->contains(QStringLiteral("IP: 127.0.51.3 destMac: 00:00:00:00:00:00")));
+    QVERIFY(m_log->contains(QStringLiteral("get url: http://127.0.51.3/ ")));
+    QVERIFY(m_log->contains(QStringLiteral("通过 nativeColorPicker 判断型号: KVZ-L7N")));
+    QCOMPARE(m_log->count(QStringLiteral("未知型号，开始使用nbtstat 搜索")), 5); // .20 .21 .22 .24 .25
+    QVERIFY(m_log->contains(QStringLiteral("fetch failed : Connection refused")));
+    QVERIFY(m_log->contains(QStringLiteral("本次搜索完成，共发现 5 个设备")));
+    QVERIFY(m_log->contains(QStringLiteral("TCP 设备搜索到设备 ip:127.0.51.20 mac:00:00:00:00:00:00 name:KVZ-L7X")));
+    QVERIFY(m_log->contains(QStringLiteral("TCP 设备搜索完成")));
+    QVERIFY(!m_log->contains(QStringLiteral("开始第二次搜索")));
+
+    // The endless page was read only as far as the size bound.
+    const Host &endless = m_hosts.last();
+    QVERIFY2(endless.web->bytesServed() < 16 * ScanWorker::MaxPageBytes,
+             qPrintable(QString::number(endless.web->bytesServed())));
+}
+
+void TcpScanTest::repeatedSearchIsStable()
+{
+    Recorder rec(m_mgr.get());
+    QSignalSpy over(m_mgr.get(), &TcpDeviceManager::sigScanOverTcp);
+    m_log->clear();
+    m_mgr->refreshDeviceList();
+    QVERIFY(over.wait(20000));
+    QCOMPARE(m_mgr->getDeviceList().size(), 5);
+    QVERIFY(m_log->contains(QStringLiteral("本次搜索完成，共发现 5 个设备")));
+    QVERIFY(!m_log->contains(QStringLiteral("开始第二次搜索")));
+}
+
+void TcpScanTest::requestsWaitTheirTurn()
+{
+    Recorder rec(m_mgr.get());
+    m_mgr->refreshDeviceList();
+    m_mgr->testDeviceConnection(QStringLiteral("127.0.51.7"));
+    m_mgr->refreshDeviceList();
+    QTRY_COMPARE_WITH_TIMEOUT(rec.overs(), 2, 40000);
+    QCOMPARE(rec.events.size(), 5 + 1 + 1 + 5 + 1);
+    QCOMPARE(rec.events.at(5), QStringLiteral("over"));
+    QCOMPARE(rec.events.at(6), QStringLiteral("test 127.0.51.7|%1|KVZ-L7N|1|").arg(LoMac));
+    QCOMPARE(rec.events.last(), QStringLiteral("over"));
+}
+
+void TcpScanTest::segmentWithAndWithoutPoint_data()
+{
+    QTest::addColumn<QString>("segment");
+    QTest::newRow("with point") << "127.0.52.";
+    QTest::newRow("without point") << "127.0.52";
+}
+
+void TcpScanTest::segmentWithAndWithoutPoint()
+{
+    QFETCH(QString, segment);
+    TcpFakePrintPort port;
+    TcpFakeWebServer web;
+    QVERIFY(port.listen(QHostAddress(QStringLiteral("127.0.52.9"))));
+    QVERIFY(web.listen(QHostAddress(QStringLiteral("127.0.52.9"))));
+    web.setPage(tcpModelPage(QStringLiteral("KVZ-L7K")));
+
+    TcpDeviceManager mgr;
+    mgr.setTcpNetworkSegment(segment);
+    QCOMPARE(ConfigManager::getInstance()->getTcpNetworkSegment(), segment);
+    QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
+    m_log->clear();
+    mgr.refreshDeviceList();
+    QVERIFY(over.wait(20000));
+    QVERIFY(m_log->contains(QStringLiteral("try to connect :127.0.52.254")));
+    QVERIFY(!m_log->contains(QStringLiteral("try to connect :127.0.5225")));
+    QCOMPARE(mgr.getDeviceList().size(), 1);
+    QCOMPARE(mgr.getDeviceList().at(0).toMap().value("name").toString(), QStringLiteral("KVZ-L7K"));
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.51."));
+}
+
+using Pass = QList<DevInfo>;
+
+void TcpScanTest::secondPassRules_data()
+{
+    QTest::addColumn<Pass>("previous");
+    QTest::addColumn<Pass>("first");
+    QTest::addColumn<Pass>("second");
+    QTest::addColumn<bool>("again");
+    QTest::addColumn<QString>("decision");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<Pass>("reported");
+    const DevInfo a = dev("10.9.0.1", "aa", "KVZ-L7N");
+    const DevInfo a2 = dev("10.9.0.1", "bb", "KVZ-L7N");
+    const DevInfo b = dev("10.9.0.2", "cc", "KVZ-L7D");
+    QTest::newRow("first search") << Pass{} << Pass{a} << Pass{} << false << "" << "本次搜索完成，共发现 1 个设备"
+                                  << Pass{a};
+    QTest::newRow("same result, other order")
+        << Pass{a, b} << Pass{b, a} << Pass{} << false << "" << "本次搜索完成，共发现 2 个设备" << Pass{b, a};
+    QTest::newRow("found nothing this time, second finds it")
+        << Pass{a} << Pass{} << Pass{a} << true << "上次搜索到设备但本次未找到，可能是搜索异常，准备重新搜索..."
+        << "第二次搜索完成，发现 1 个设备（第一次: 0 个）" << Pass{a};
+    QTest::newRow("fewer this time, second finds even fewer")
+        << Pass{a, b} << Pass{a} << Pass{} << true << "本次搜索结果与上次不一致，可能是搜索异常，准备重新搜索..."
+        << "第二次搜索结果不如第一次，使用第一次结果（1 个）" << Pass{a};
+    QTest::newRow("changed MAC, second finds more")
+        << Pass{a} << Pass{a2} << Pass{a2, b} << true << "本次搜索结果与上次不一致，可能是搜索异常，准备重新搜索..."
+        << "第二次搜索完成，发现 2 个设备（第一次: 1 个）" << Pass{a2, b};
+    QTest::newRow("nothing before, nothing now") << Pass{} << Pass{} << Pass{} << false << ""
+                                                  << "本次搜索完成，共发现 0 个设备" << Pass{};
+}
+
+void TcpScanTest::secondPassRules()
+{
+    QFETCH(Pass, previous);
+    QFETCH(Pass, first);
+    QFETCH(Pass, second);
+    QFETCH(bool, again);
+    QFETCH(QString, decision);
+    QFETCH(QString, outcome);
+    QFETCH(Pass, reported);
+
+    TcpDeviceManager mgr;
+    QList<Pass> script{previous, first, second};
+    QList<int> passes;
+    mgr.scanWorker()->setPassRunner([&script, &passes](int pass) {
+        passes << pass;
+        return script.isEmpty() ? Pass{} : script.takeFirst();
+    });
+    QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
+    mgr.refreshDeviceList(); // establishes the previous result
+    QVERIFY(over.wait(5000));
+    QCOMPARE(passes, QList<int>{1});
+
+    Recorder rec(&mgr);
+    m_log->clear();
+    mgr.refreshDeviceList();
+    QVERIFY(over.wait(5000));
+    QCOMPARE(passes, again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
+    if (!decision.isEmpty())
+        QVERIFY(m_log->contains(decision));
+    QCOMPARE(m_log->contains(QStringLiteral("开始第二次搜索...")), again);
+    QVERIFY2(m_log->contains(outcome), qPrintable(m_log->lines().join('\n')));
+    QStringList expected;
+    for (const DevInfo &d : reported)
+        expected << QStringLiteral("add %1 %2 %3").arg(d.ip, d.mac, d.name);
+    expected << QStringLiteral("over");
+    QCOMPARE(rec.events, expected);
+    // Progress runs 0..100 once per pass.
+    QCOMPARE(rec.progress.count(100), again ? 2 : 1);
+}
+
+void TcpScanTest::singleAddressTest_data()
+{
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<bool>("noMac");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("recognised printer") << "127.0.51.12" << false << "127.0.51.12|" + LoMac + "|KVZ-L7S|1|";
+    QTest::newRow("page not recognised")
+        << "127.0.51.21" << false << "127.0.51.21|" + LoMac + "||0|未能获取完整的设备信息 (设备名称获取失败)";
+    QTest::newRow("no MAC") << "127.0.51.3" << true << "127.0.51.3||KVZ-L7D|0|未能获取完整的设备信息 (MAC地址获取失败)";
+    QTest::newRow("no MAC, no name")
+        << "127.0.51.21" << true
+        << "127.0.51.21|||0|未能获取完整的设备信息 (MAC地址获取失败) (设备名称获取失败)";
+    QTest::newRow("nothing listening") << "127.0.51.99" << false << "127.0.51.99|||0|Connection refused";
+    QTest::newRow("three parts only") << "127.0.51" << false << "127.0.51|||0|Host not found";
+    QTest::newRow("a name") << "localhost" << false << "localhost|||0|Host not found";
+}
+
+void TcpScanTest::singleAddressTest()
+{
+    QFETCH(QString, ip);
+    QFETCH(bool, noMac);
+    QFETCH(QString, expected);
+    TcpDeviceManager mgr;
+    if (noMac)
+        mgr.scanWorker()->setMacLookup(std::make_shared<NoMac>());
+    Recorder rec(&mgr);
+    mgr.testDeviceConnection(ip);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.events.size(), 1, 15000);
+    QCOMPARE(rec.events.first(), QStringLiteral("test ") + expected);
+}
+
+void TcpScanTest::drippingPageCannotStallTheSearch()
+{
+    TcpFakePrintPort dripPort, goodPort;
+    TcpFakeWebServer dripWeb, goodWeb;
+    QVERIFY(dripPort.listen(QHostAddress(QStringLiteral("127.0.55.4"))));
+    QVERIFY(dripWeb.listen(QHostAddress(QStringLiteral("127.0.55.4"))));
+    dripWeb.setMode(TcpFakeWebServer::Mode::Drip);
+    QVERIFY(goodPort.listen(QHostAddress(QStringLiteral("127.0.55.5"))));
+    QVERIFY(goodWeb.listen(QHostAddress(QStringLiteral("127.0.55.5"))));
+    goodWeb.setPage(tcpModelPage(QStringLiteral("KVZ-L7W")));
+
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.55."));
+    TcpDeviceManager mgr;
+    QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
+    m_log->clear();
+    mgr.refreshDeviceList();
+    // Bounded by the page limit plus the fallback's whole-answer limit.
+    QVERIFY(over.wait(ScanWorker::FirstPassFetchLimitMs + ScanWorker::RawRequestTotalLimitMs + 5000));
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.51."));
+    QCOMPARE(mgr.getDeviceList().size(), 1);
+    QCOMPARE(mgr.getDeviceList().at(0).toMap().value("ip").toString(), QStringLiteral("127.0.55.5"));
+    QVERIFY(m_log->contains(QStringLiteral("Abort request after timeout")));
+}
+
+void TcpScanTest::destroyedDuringSearch()
+{
+    TcpFakePrintPort port;
+    TcpFakeWebServer web;
+    QVERIFY(port.listen(QHostAddress(QStringLiteral("127.0.56.4"))));
+    QVERIFY(web.listen(QHostAddress(QStringLiteral("127.0.56.4"))));
+    web.setMode(TcpFakeWebServer::Mode::Silent);
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.56."));
+    auto mgr = std::make_unique<TcpDeviceManager>();
+    QSignalSpy over(mgr.get(), &TcpDeviceManager::sigScanOverTcp);
+    mgr->refreshDeviceList();
+    QTRY_VERIFY_WITH_TIMEOUT(web.getCount() > 0, 5000);
+    QElapsedTimer t;
+    t.start();
+    mgr.reset(); // waits for the scan thread, which gives the search up
+    QVERIFY(t.elapsed() < ScanWorker::FirstPassFetchLimitMs);
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.51."));
+}
+
+QTEST_GUILESS_MAIN(TcpScanTest)
+#include "tst_tcp_scan.moc"
