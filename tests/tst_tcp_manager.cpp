@@ -1,0 +1,264 @@
+// The TCP device manager against a hand-written printer port on 127.0.57.x:
+// connect, byte-exact commands, status replies, failures.
+
+#include "app/Logger.h"
+#include "commands/RealTimeStatusForm.h"
+#include "support/tcp_fixtures.h"
+#include "transport/tcp/TcpDeviceManager.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+const QString PrinterIp = QStringLiteral("127.0.57.1");
+const QString SilentIp = QStringLiteral("127.0.57.2");
+using Op = std::function<void(BaseDeviceManager *)>;
+} // namespace
+Q_DECLARE_METATYPE(Op)
+
+class TcpManagerTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void connectAndDisconnect();
+    void commandsArriveByteExact_data();
+    void commandsArriveByteExact();
+    void statusReply_data();
+    void statusReply();
+    void replyWithoutRequestIsDropped();
+    void connectFailure_data();
+    void connectFailure();
+    void otherTransportsDataIsDropped();
+    void reconnectKeepsOneSetOfBuilders();
+    void writeWithoutConnection();
+
+private:
+    // The bytes of every "TCP发出数据" line since the last clear, in order.
+    QByteArray loggedBytes() const;
+    TcpFakePrintPort *m_port = nullptr;
+    std::unique_ptr<TcpLogCapture> m_log;
+};
+
+void TcpManagerTest::initTestCase()
+{
+    tcpPrepareApp(QStringLiteral("127.0.57."));
+    m_log = std::make_unique<TcpLogCapture>();
+}
+
+void TcpManagerTest::init()
+{
+    delete m_port;
+    m_port = new TcpFakePrintPort(this);
+    QVERIFY(m_port->listen(QHostAddress(PrinterIp)));
+    m_log->clear();
+}
+
+QByteArray TcpManagerTest::loggedBytes() const
+{
+    QByteArray bytes;
+    const QString prefix = QStringLiteral("TCP发出数据 ");
+    for (const QString &line : m_log->lines()) {
+        const int at = line.indexOf(prefix);
+        if (at >= 0)
+            bytes += QByteArray::fromHex(line.mid(at + prefix.size()).toLatin1());
+    }
+    return bytes;
+}
+
+void TcpManagerTest::connectAndDisconnect()
+{
+    TcpDeviceManager mgr;
+    QSignalSpy fail(&mgr, &TcpDeviceManager::sigConnectionFailTcp);
+    QVERIFY(!mgr.hasBuilders());
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7N"), PrinterIp, QStringLiteral("aa:bb"), QString()));
+    QVERIFY(mgr.hasBuilders());
+    QCOMPARE(fail.count(), 0);
+    QVERIFY(m_log->contains(QStringLiteral("连接主机ip: 127.0.57.1 端口: 9100 成功")));
+    QCOMPARE(mgr.connectedDevice().ip, PrinterIp);
+    QCOMPARE(mgr.connectedDevice().name, QStringLiteral("KVZ-L7N"));
+    QCOMPARE(mgr.connectedDevice().mac, QStringLiteral("aa:bb"));
+    QTRY_COMPARE(m_port->connectionCount(), 1);
+
+    mgr.disconnectDevice();
+    QVERIFY(m_log->contains(QStringLiteral("断开主机ip: 127.0.57.1 ")));
+    m_log->clear();
+    mgr.disconnectDevice(); // nothing open: only a debug trace
+    QVERIFY(!m_log->contains(QStringLiteral("断开主机ip")));
+    // The builders stay; commands now reach a closed socket and are lost.
+    mgr.setBuzzerClicked(1, 1);
+    QVERIFY(m_log->contains(QStringLiteral("TCP发出数据 ")));
+    QTest::qWait(100);
+    QCOMPARE(m_port->received(), QByteArray());
+}
+
+void TcpManagerTest::commandsArriveByteExact_data()
+{
+    QTest::addColumn<Op>("op");
+    QTest::addColumn<QByteArray>("bytes"); // empty: compare with the logged bytes
+    QTest::newRow("printer status") << Op([](BaseDeviceManager *m) { m->setPrinterStatusClicked(); })
+                                    << QByteArray::fromHex("100401");
+    QTest::newRow("offline status") << Op([](BaseDeviceManager *m) { m->setOfflineStatusClicked(); })
+                                    << QByteArray::fromHex("100402");
+    QTest::newRow("error status") << Op([](BaseDeviceManager *m) { m->setErrorStatusClicked(); })
+                                  << QByteArray::fromHex("100403");
+    QTest::newRow("paper status") << Op([](BaseDeviceManager *m) { m->setPaperStatusClicked(); })
+                                  << QByteArray::fromHex("100404");
+    QTest::newRow("buzzer") << Op([](BaseDeviceManager *m) { m->setBuzzerClicked(3, 2); }) << QByteArray();
+    QTest::newRow("buzzer alarm") << Op([](BaseDeviceManager *m) { m->setBuzzerAlarmClicked(2, 5, 1); })
+                                  << QByteArray();
+    QTest::newRow("cut") << Op([](BaseDeviceManager *m) { m->setCutClicked(2, 40); }) << QByteArray();
+    QTest::newRow("drawer pulse") << Op([](BaseDeviceManager *m) { m->setControlPulseClicked(1, 50, 100); })
+                                  << QByteArray();
+    QTest::newRow("drawer open") << Op([](BaseDeviceManager *m) { m->setOpenPulseClicked(0, 3); }) << QByteArray();
+    QTest::newRow("network over TCP sends nothing on 9100")
+        << Op([](BaseDeviceManager *m) {
+               m->setNetworkClicked(QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), 0, 0, 0, 0, 0, 0);
+           })
+        << QByteArray("");
+}
+
+void TcpManagerTest::commandsArriveByteExact()
+{
+    QFETCH(Op, op);
+    QFETCH(QByteArray, bytes);
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    m_log->clear();
+    op(&mgr);
+    const QByteArray expected = bytes.isNull() ? loggedBytes() : bytes;
+    if (bytes.isNull())
+        QVERIFY(!expected.isEmpty());
+    else
+        QCOMPARE(loggedBytes(), expected);
+    if (expected.isEmpty()) {
+        QTest::qWait(100);
+        QCOMPARE(m_port->received(), QByteArray());
+    } else {
+        QTRY_COMPARE(m_port->received(), expected);
+        const QString line = QStringLiteral("TCP发出数据 ") + BaseDeviceManager::toHexText(expected) + QLatin1Char(' ');
+        QVERIFY2(m_log->lines().filter(line).size() == 1, qPrintable(m_log->lines().join('\n')));
+    }
+}
+
+void TcpManagerTest::statusReply_data()
+{
+    QTest::addColumn<Op>("op");
+    QTest::addColumn<QString>("cmd");
+    QTest::newRow("printer") << Op([](BaseDeviceManager *m) { m->setPrinterStatusClicked(); } ) << "PrinterStatus";
+    QTest::newRow("offline") << Op([](BaseDeviceManager *m) { m->setOfflineStatusClicked(); }) << "OfflineStatus";
+    QTest::newRow("error") << Op([](BaseDeviceManager *m) { m->setErrorStatusClicked(); }) << "ErrorStatus";
+    QTest::newRow("paper") << Op([](BaseDeviceManager *m) { m->setPaperStatusClicked(); }) << "PaperStatus";
+}
+
+void TcpManagerTest::statusReply()
+{
+    QFETCH(Op, op);
+    QFETCH(QString, cmd);
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    QSignalSpy spy(&mgr, &BaseDeviceManager::sigTcpResponse);
+    op(&mgr);
+    QTRY_COMPARE(m_port->received().size(), 3);
+    m_port->reply(QByteArray::fromHex("24"));
+    QVERIFY(spy.wait(2000));
+    m_port->reply(QByteArray::fromHex("ff00")); // a second segment: nothing pending any more
+    QTest::qWait(150);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), cmd);
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("24"));
+    if (cmd == QLatin1String("OfflineStatus")) {
+        const QString text = RealTimeStatusForm::decodeReply(cmd, QStringLiteral("24"));
+        QVERIFY(!text.isEmpty());
+    }
+}
+
+void TcpManagerTest::replyWithoutRequestIsDropped()
+{
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    QSignalSpy spy(&mgr, &BaseDeviceManager::sigTcpResponse);
+    QTRY_VERIFY(m_port->client() != nullptr);
+    m_port->reply(QByteArray::fromHex("12"));
+    QTest::qWait(150);
+    QCOMPARE(spy.count(), 0);
+    // A multi-byte reply after a request is one payload of lower-case pairs.
+    mgr.setErrorStatusClicked();
+    QTRY_COMPARE(m_port->received().size(), 3);
+    m_port->reply(QByteArray::fromHex("1200ff"));
+    QVERIFY(spy.wait(2000));
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("12 00 ff"));
+}
+
+void TcpManagerTest::connectFailure_data()
+{
+    QTest::addColumn<QString>("ip");
+    QTest::newRow("nothing listening") << SilentIp;
+    QTest::newRow("empty") << "";
+    QTest::newRow("text") << "printer";
+    QTest::newRow("three parts") << "127.0.57";
+    QTest::newRow("octet too large") << "127.0.57.300";
+    QTest::newRow("IPv6") << "::1";
+}
+
+void TcpManagerTest::connectFailure()
+{
+    QFETCH(QString, ip);
+    TcpDeviceManager mgr;
+    QSignalSpy fail(&mgr, &TcpDeviceManager::sigConnectionFailTcp);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!mgr.connectDevice(QStringLiteral("KVZ-L7D"), ip, QString(), QString()));
+    QVERIFY(t.elapsed() < 2000);
+    QCOMPARE(fail.count(), 1);
+    QCOMPARE(fail.at(0).at(0).toString(), ip);
+    QVERIFY(!mgr.hasBuilders());
+    QVERIFY(m_log->contains(QStringLiteral("连接主机ip: %1 失败").arg(ip)));
+    mgr.setBuzzerClicked(1, 1); // no builders: nothing at all
+    QVERIFY(!m_log->contains(QStringLiteral("TCP发出数据")));
+    QCOMPARE(m_port->connectionCount(), 0);
+}
+
+void TcpManagerTest::otherTransportsDataIsDropped()
+{
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    m_log->clear();
+    for (CommType t : {CommType::Usb, CommType::Serial, CommType::Driver})
+        mgr.onBuilderData(t, QByteArray::fromHex("1b40"));
+    mgr.onBuilderData(CommType::Tcp, QByteArray::fromHex("1b40"));
+    QTRY_COMPARE(m_port->received(), QByteArray::fromHex("1b40"));
+    const QStringList sent = m_log->lines().filter(QStringLiteral("TCP发出数据"));
+    QCOMPARE(sent.size(), 1);
+    QVERIFY(sent.first().endsWith(QStringLiteral("] TCP发出数据 1b 40 ")));
+}
+
+void TcpManagerTest::reconnectKeepsOneSetOfBuilders()
+{
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    QTRY_COMPARE(m_port->connectionCount(), 2);
+    m_log->clear();
+    mgr.setPaperStatusClicked();
+    QTRY_COMPARE(m_port->received(), QByteArray::fromHex("100404"));
+    QTest::qWait(100);
+    QCOMPARE(m_port->received(), QByteArray::fromHex("100404"));
+    QCOMPARE(m_log->lines().filter(QStringLiteral("TCP发出数据")).size(), 1);
+}
+
+void TcpManagerTest::writeWithoutConnection()
+{
+    TcpDeviceManager mgr;
+    QVERIFY(!mgr.writeRaw(QByteArray::fromHex("1b40")));
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), PrinterIp, QStringLiteral("aa"), QString()));
+    QVERIFY(mgr.writeRaw(QByteArray::fromHex("1b40")));
+    mgr.disconnectDevice();
+    QVERIFY(!mgr.writeRaw(QByteArray::fromHex("1b40")));
+}
+
+QTEST_GUILESS_MAIN(TcpManagerTest)
+#include "tst_tcp_manager.moc"
