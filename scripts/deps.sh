@@ -12,6 +12,7 @@ PACKAGES=(
   qml-module-qt-labs-platform qml-module-qtquick-dialogs
   libzxing-dev libcups2-dev libudev-dev libbenchmark-dev
   cups cups-bsd iproute2 util-linux fonts-wqy-microhei
+  nmap
 )
 
 missing=()
