@@ -176,6 +176,7 @@ void TcpScanTest::searchFindsThePrintersInAddressOrder()
     m_mgr->refreshDeviceList();
     QVERIFY(m_mgr->getDeviceList().isEmpty());
     QVERIFY(over.wait(20000));
+    QTRY_COMPARE(rec.overs(), 1);
 
     const QStringList expected{
         QStringLiteral("add 127.0.51.3 %1 KVZ-L7D").arg(LoMac),
@@ -185,7 +186,7 @@ void TcpScanTest::searchFindsThePrintersInAddressOrder()
         QStringLiteral("add 127.0.51.23 %1 KVZ-L7D").arg(LoMac),
         QStringLiteral("over"),
     };
-    QCOMPARE(rec.events, expected);
+    QVERIFY2(rec.events == expected, qPrintable(rec.events.join('\n') + "\n--\n" + m_log->lines().filter("127.0.51.2").join('\n')));
 
     const QVariantList list = m_mgr->getDeviceList();
     QCOMPARE(list.size(), 5);
@@ -330,6 +331,7 @@ void TcpScanTest::secondPassRules()
     m_log->clear();
     mgr.refreshDeviceList();
     QVERIFY(over.wait(5000));
+    QTRY_COMPARE(rec.overs(), 1);
     QCOMPARE(passes, again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
     if (!decision.isEmpty())
         QVERIFY(m_log->contains(decision));
