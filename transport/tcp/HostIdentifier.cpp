@@ -148,7 +148,6 @@ void HostIdentifier::onPageTimeout()
         return;
     if (firstPass())
         Logger::getInstance()->warning(ScanWorker::tr("Abort request after timeout"));
-    m_pageTimedOut = true;
     QNetworkReply *reply = m_reply;
     reply->disconnect(this);
     reply->abort();

@@ -91,7 +91,6 @@ private:
     bool m_done = false;
     bool m_aborted = false;
     bool m_portOpen = false;
-    bool m_pageTimedOut = false;
     QString m_connectError;
     QString m_mac;
     QString m_model;

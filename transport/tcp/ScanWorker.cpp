@@ -174,7 +174,7 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
 
     HostIdentifier::Settings settings;
     settings.stage = pass == 1 ? HostIdentifier::Stage::FirstPass : HostIdentifier::Stage::SecondPass;
-    settings.printPort = m_printPort;
+    settings.printPort = PrintPort;
     settings.connectTimeoutMs = ProbeConnectTimeoutMs;
     settings.fetchLimitMs = pass == 1 ? FirstPassFetchLimitMs : SecondPassFetchLimitMs;
     settings.rawLimitMs = RawRequestLimitMs;
@@ -221,7 +221,7 @@ void ScanWorker::runSingleTest(const QString &ip)
 {
     HostIdentifier::Settings settings;
     settings.stage = HostIdentifier::Stage::SingleTest;
-    settings.printPort = m_printPort;
+    settings.printPort = PrintPort;
     settings.connectTimeoutMs = TestConnectTimeoutMs;
     settings.fetchLimitMs = FirstPassFetchLimitMs;
     settings.rawLimitMs = RawRequestLimitMs;

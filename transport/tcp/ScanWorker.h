@@ -51,7 +51,6 @@ public:
     // whole pass (argument 1 or 2) in place of the network.
     void setMacLookup(std::shared_ptr<MacAddressLookup> lookup);
     void setPassRunner(std::function<QList<DevInfo>(int pass)> runner) { m_passRunner = std::move(runner); }
-    void setPrintPort(quint16 port) { m_printPort = port; }
 
 public slots:
     void doWork();
@@ -76,7 +75,6 @@ private:
     QList<DevInfo> m_previous;
     std::shared_ptr<MacAddressLookup> m_macLookup;
     std::function<QList<DevInfo>(int)> m_passRunner;
-    quint16 m_printPort = PrintPort;
     QList<std::function<void()>> m_jobs;
     bool m_busy = false;
 };

@@ -56,17 +56,17 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
     // A text that is no IPv4 address fails like an unreachable printer and
     // never becomes a name lookup.
     if (HostIdentifier::isDottedQuad(ip.trimmed())) {
-        m_tcpSock->connectToHost(address, m_printPort, QIODevice::ReadWrite);
+        m_tcpSock->connectToHost(address, PrintPort, QIODevice::ReadWrite);
         connected = m_tcpSock->waitForConnected(ConnectWaitMs);
     }
     if (connected) {
-        Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(ip).arg(m_printPort));
-        qDebug() << "连接主机ip:" << ip << "端口:" << m_printPort << "成功";
+        Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(ip).arg(PrintPort));
+        qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "成功";
         setupBuilders(CommType::Tcp, m_tcpSock, m_currentDevice);
         return true;
     }
     m_tcpSock->abort();
-    qDebug() << "连接主机ip:" << ip << "端口:" << m_printPort << "失败";
+    qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "失败";
     emit sigConnectionFailTcp(ip);
     Logger::getInstance()->info(tr("连接主机ip: %1 失败").arg(ip));
     return false;

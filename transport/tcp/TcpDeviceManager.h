@@ -32,10 +32,8 @@ public:
     Q_INVOKABLE void testDeviceConnection(const QString &ip);
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
 
-    // Test hooks: the worker (to script it before a search) and the port used
-    // for connections.
+    // Test hook: the worker, to script it before a search.
     ScanWorker *scanWorker() const { return m_worker; }
-    void setPrintPort(quint16 port) { m_printPort = port; }
 
 public slots:
     void onBuilderData(CommType type, const QByteArray &data) override;
@@ -56,5 +54,4 @@ private:
     ScanWorker *m_worker = nullptr;
     DevInfo m_currentDevice;
     QList<DevInfo> m_devices;
-    quint16 m_printPort = PrintPort;
 };
