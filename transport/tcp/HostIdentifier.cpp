@@ -51,8 +51,13 @@ void HostIdentifier::start()
             onConnectFailed(m_socket->errorString());
     });
     connect(m_timer, &QTimer::timeout, this, [this] {
-        if (!m_portOpen)
-            onConnectFailed(QCoreApplication::translate("QAbstractSocket", "Socket operation timed out"));
+        if (m_portOpen)
+            return;
+        // The connection may be made already while this thread was busy:
+        // look once before giving the host up.
+        if (m_socket && m_socket->waitForConnected(0))
+            return;
+        onConnectFailed(QCoreApplication::translate("QAbstractSocket", "Socket operation timed out"));
     });
     m_timer->start(m_settings.connectTimeoutMs);
     m_socket->connectToHost(m_address, m_settings.printPort);
@@ -74,7 +79,7 @@ void HostIdentifier::onConnectFailed(const QString &error)
 
 void HostIdentifier::onConnected()
 {
-    if (m_done || m_aborted)
+    if (m_done || m_aborted || m_portOpen)
         return;
     m_portOpen = true;
     m_timer->stop();

@@ -34,6 +34,11 @@ TcpDeviceManager::~TcpDeviceManager()
 {
     if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
         m_tcpSock->close();
+    // From here on the worker and this manager no longer talk: late results
+    // are dropped, and the worker's destruction on its own thread leaves this
+    // object alone.
+    disconnect(m_worker, nullptr, this, nullptr);
+    disconnect(this, nullptr, m_worker, nullptr);
     if (m_scanThread->isRunning()) {
         // A search in progress gives up at once instead of running to its end.
         m_scanThread->requestInterruption();
