@@ -70,6 +70,8 @@ private slots:
     void initTestCase();
     void modelRecognition_data();
     void modelRecognition();
+    void prefixes_data();
+    void prefixes();
     void searchFindsThePrintersInAddressOrder();
     void repeatedSearchIsStable();
     void requestsWaitTheirTurn();
@@ -166,6 +168,25 @@ void TcpScanTest::modelRecognition()
     QFETCH(QByteArray, page);
     QFETCH(QString, model);
     QCOMPARE(ScanWorker::recognizeModel(page), model);
+}
+
+void TcpScanTest::prefixes_data()
+{
+    QTest::addColumn<bool>("local");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("segment with point") << false << "10.1.2." << "10.1.2.";
+    QTest::newRow("segment without point") << false << "10.1.2" << "10.1.2.";
+    QTest::newRow("local address") << true << "192.168.1.23" << "192.168.1.";
+    QTest::newRow("no adapter") << true << "0.0.0.0" << "0.0.0.";
+}
+
+void TcpScanTest::prefixes()
+{
+    QFETCH(bool, local);
+    QFETCH(QString, text);
+    QFETCH(QString, prefix);
+    QCOMPARE(local ? ScanWorker::localPrefix(text) : ScanWorker::prefixOf(text), prefix);
 }
 
 void TcpScanTest::searchFindsThePrintersInAddressOrder()

@@ -105,14 +105,20 @@ QString ScanWorker::choosePrefix()
             qDebug() << "使用自定义网段:" << prefix;
             return prefix;
         }
-        const QString prefix = ConfigManager::segmentOf(config->getLocalIpAddress());
+        const QString prefix = localPrefix(config->getLocalIpAddress());
         qDebug() << "自定义网段为空，使用本机网段:" << prefix;
         return prefix;
     }
-    const QString address = config->getLocalIpAddress();
-    const QString prefix = address.left(address.lastIndexOf(QLatin1Char('.')) + 1);
+    const QString prefix = localPrefix(config->getLocalIpAddress());
     qDebug() << "使用本机网段:" << prefix;
     return prefix;
+}
+
+// The local address up to and including its last point: 192.168.1.23 gives
+// 192.168.1. and 0.0.0.0 (no adapter) gives 0.0.0.
+QString ScanWorker::localPrefix(const QString &address)
+{
+    return address.left(address.lastIndexOf(QLatin1Char('.')) + 1);
 }
 
 void ScanWorker::runSearch()

@@ -46,6 +46,7 @@ public:
     // The search prefix for a segment: the text with a point appended when it
     // lacks one.
     static QString prefixOf(const QString &segment);
+    static QString localPrefix(const QString &address);
 
     // Test hooks: where MAC addresses come from, and a scripted stand-in for a
     // whole pass (argument 1 or 2) in place of the network.
