@@ -1,6 +1,7 @@
 #include "VpBarcode.h"
 
 #include <ZXing/BitMatrix.h>
+#include <ZXing/CharacterSet.h>
 #include <ZXing/MultiFormatWriter.h>
 
 #include <exception>
@@ -185,6 +186,7 @@ bool VpBarcode::encodeQr(const QByteArray &data, int level, QImage *matrix, QStr
     try {
         const ZXing::BitMatrix bits = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::QRCode)
                                           .setMargin(0)
+                                          .setEncoding(ZXing::CharacterSet::UTF8)
                                           .setEccLevel(eccLevel)
                                           .encode(QString::fromUtf8(data).toStdWString(), 0, 0);
         QImage img(bits.width(), bits.height(), QImage::Format_Grayscale8);

@@ -216,7 +216,7 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
     // Non-printing events.
     else if (name == QLatin1String("buzzer")) {
         logCommand(source, cmd);
-        event(source, QStringLiteral("buzzer"), {{QStringLiteral("count"), param(cmd, "count")},
+        event(source, QStringLiteral("buzzer_beep"), {{QStringLiteral("count"), param(cmd, "count")},
                                                  {QStringLiteral("duration_ms"), param(cmd, "duration") * BuzzerUnitMs}});
         return;
     } else if (name == QLatin1String("buzzer_alarm")) {
@@ -238,7 +238,7 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
             params.insert(QStringLiteral("on_ms"), param(cmd, "on_time") * PulseUnitMs);
             params.insert(QStringLiteral("off_ms"), param(cmd, "off_time") * PulseUnitMs);
         }
-        event(source, QStringLiteral("drawer_pulse"), params);
+        event(source, QStringLiteral("drawer_kick"), params);
         return;
     } else if (name.endsWith(QLatin1String("_lamp_colour"))) {
         logCommand(source, cmd);
@@ -287,24 +287,24 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
                               {QStringLiteral("mask"), cmd.params.value(QStringLiteral("mask"))},
                               {QStringLiteral("gateway"), cmd.params.value(QStringLiteral("gateway"))}};
         m_state->setMaker(QStringLiteral("network"), net);
-        event(source, QStringLiteral("network_settings"), net);
+        event(source, QStringLiteral("network_changed"), net);
         return;
     } else if (name == QLatin1String("factory_reset")) {
         logCommand(source, cmd);
         m_state->factoryReset();
         decoder.setDefaultChineseMode(true);
-        event(source, QStringLiteral("factory_reset"), {});
+        event(source, QStringLiteral("settings_reset"), {});
         return;
     } else if (name == QLatin1String("usb_upgrade_mode")) {
         logCommand(source, cmd);
-        event(source, QStringLiteral("usb_upgrade_mode"), {});
+        event(source, QStringLiteral("upgrade_mode_entered"), {});
         return;
     } else if (name == QLatin1String("self_test") || name == QLatin1String("test_print")) {
         logCommand(source, cmd);
         m_renderer.selfTest(selfTestLines());
         m_renderer.printAndFeedLines(4);
         m_renderer.cut();
-        event(source, QStringLiteral("self_test"), {});
+        event(source, QStringLiteral("self_test_printed"), {});
         return;
     }
     // Formatting and printing.
@@ -426,7 +426,7 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
             m_renderer.printAndFeedDots(param(cmd, "feed"));
         m_renderer.cut();
         logCommand(source, cmd);
-        event(source, QStringLiteral("cut"), {{QStringLiteral("partial"), param(cmd, "mode") == 1}});
+        event(source, QStringLiteral("paper_cut"), {{QStringLiteral("partial"), param(cmd, "mode") == 1}});
         return;
     }
     logCommand(source, cmd, extra);
