@@ -323,6 +323,13 @@ void TestVprinterRender::codeTablesAndChineseText()
     // Two Chinese characters are two 24-dot cells.
     const Box b = inkBox(page, QRect(0, 60, 576, page.height() - 60));
     QVERIFY(b.right > 24 && b.right < 48);
+
+    // The mode switches take effect where they stand in the stream, also
+    // within one piece of input: the same two bytes, then in CP437.
+    print(hex("1B 40 1C 26 B2 E2 1C 2E B2 E2 0A"));
+    const QList<QJsonObject> after = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(after.at(3).value("params").toObject().value("text").toString(), QString::fromUtf8("测"));
+    QCOMPARE(after.at(4).value("params").toObject().value("text").toString(), QString::fromUtf8("▓Γ"));
 }
 
 void TestVprinterRender::barcodesReadBack_data()

@@ -313,6 +313,9 @@ qint64 VpDecoder::parseEsc(const uchar *p, qint64 n, VpCommand &out)
         set(out, QLatin1String(c.name), code, params);
         if (f == 0x69 || f == 0x6D)
             out.params.insert(QStringLiteral("mode"), f == 0x69 ? 0 : 1);
+        // The maker's print speed command ends with a line feed that belongs to it.
+        if (f == 0x4E && n > 2 + c.count && p[2 + c.count] == LF)
+            return 2 + c.count + 1;
         if (f == 0x70 && p[2] > 1 && p[2] != 0x30 && p[2] != 0x31)
             out.kind = VpCommand::Malformed;
         return 2 + c.count;

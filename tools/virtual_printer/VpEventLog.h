@@ -24,6 +24,12 @@
 //            "control"),
 // and, for commands, "code" (the mnemonic such as "ESC @"), "hex" (the bytes,
 // capped) and "params" (an object of the decoded parameters).
+// Event names: buzzer_beep, alarm, drawer_kick, lamp_colour, setting_written,
+// settings_read, settings_reset, network_changed, self_test_printed,
+// upgrade_mode_entered, paper_cut, page (file, width, height), print_error,
+// client_connected, client_queued, client_disconnected, http_request,
+// network_form (body, fields, order), netbios_query, usb_unplugged,
+// usb_plugged, state_set, started.
 // Thread-safe; entries are kept in memory (capped) and appended to a file.
 class VpEventLog : public QObject
 {

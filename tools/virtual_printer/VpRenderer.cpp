@@ -398,6 +398,7 @@ void VpRenderer::rasterImage(int m, int widthBytes, int height, const QByteArray
     if (widthBytes <= 0 || height <= 0)
         return;
     const int w = qMin(widthBytes * 8, m_paper);
+    height = qMin(height, MaxPageHeight); // rows beyond a page length are not kept
     QImage img = blank(w, height);
     for (int y = 0; y < height; ++y) {
         uchar *row = img.scanLine(y);
@@ -421,7 +422,7 @@ int VpRenderer::defineLogos(int count, const QByteArray &data)
         const int x = uchar(data.at(at)) | (uchar(data.at(at + 1)) << 8);
         const int y = uchar(data.at(at + 2)) | (uchar(data.at(at + 3)) << 8);
         at += 4;
-        const int w = x * 8, h = y * 8;
+        const int w = x * 8, h = qMin(y * 8, MaxPageHeight);
         QImage img = blank(qMin(w, m_paper * 2), h);
         for (int col = 0; col < w; ++col) {
             for (int byte = 0; byte < y; ++byte) {
@@ -429,7 +430,7 @@ int VpRenderer::defineLogos(int count, const QByteArray &data)
                 if (idx >= data.size())
                     break;
                 const uchar b = uchar(data.at(idx));
-                if (!b || col >= img.width())
+                if (!b || col >= img.width() || byte * 8 + 7 >= img.height())
                     continue;
                 for (int bit = 0; bit < 8; ++bit)
                     if (b & (0x80 >> bit))
