@@ -6,6 +6,7 @@
 #include "VirtualPrinter.h"
 #include "support/vprinter_client.h"
 
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUdpSocket>
@@ -245,7 +246,7 @@ void TestVprinterNetwork::commandLineProgram()
     p.setProgram(QStringLiteral(QM_VPRINTER_BIN));
     p.setArguments({"--address", "127.0.0.1", "--model", "KVZ-L7S", "--output", dir.path(), "--raw-port", "0",
                     "--http-port", "0", "--netbios-port", "0", "--netbios-name", "SHOPFRONT", "--paper", "58",
-                    "--paper-out"});
+                    "--paper-out", "--control", dir.filePath("control.sock")});
     p.start();
     QVERIFY(p.waitForStarted(WaitMs));
     QStringList lines;
@@ -271,6 +272,19 @@ void TestVprinterNetwork::commandLineProgram()
     QVERIFY(p.waitForReadyRead(WaitMs));
     QCOMPARE(QString::fromUtf8(p.readLine()).trimmed(), QStringLiteral("ok paper_out off"));
     QCOMPARE(exchange(raw, hex("10 04 04"), 1), hex("12"));
+    // The same on the control socket.
+    QLocalSocket control;
+    control.connectToServer(dir.filePath("control.sock"));
+    QVERIFY(control.waitForConnected(WaitMs));
+    control.write("set cover_open on\nstatus-byte 2\n");
+    QByteArray answers;
+    while (answers.count('\n') < 2) {
+        if (!control.bytesAvailable() && !control.waitForReadyRead(WaitMs))
+            break;
+        answers += control.readAll();
+    }
+    QCOMPARE(answers, QByteArray("ok cover_open on\nok 16\n"));
+    control.disconnectFromServer();
     // A test page comes out as a 384-dot PNG.
     exchange(raw, QByteArray("\x1b@Test page\n\x1dV\x01", 15));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("page-0001.png")), WaitMs);
