@@ -110,8 +110,14 @@ void TestVprinterPorts::serialLineAnswersAndPassesBytesUnchanged()
     const int again = openRaw(o.serialPath);
     QVERIFY(again >= 0);
     QCOMPARE(transact(again, hex("10 04 01"), 1), hex("1E"));
+    // A serial line never ends its stream: flush ends the page, and so does stop.
+    QCOMPARE(transact(again, QByteArray("one\n\x10\x04\x01", 7), 1), hex("1E"));
+    QCOMPARE(printer.control(QStringLiteral("flush")), QStringLiteral("ok"));
+    QCOMPARE(printer.pages().size(), 1);
+    QCOMPARE(transact(again, QByteArray("two\n\x10\x04\x01", 7), 1), hex("1E"));
     ::close(again);
     printer.stop();
+    QCOMPARE(printer.pages().size(), 2);
     QVERIFY(!QFileInfo(o.serialPath).isSymLink()); // the link goes with the printer
 }
 

@@ -77,10 +77,10 @@ void VirtualPrinter::stop()
     if (!m_running)
         return;
     VpEngine *engine = m_engine;
-    QMetaObject::invokeMethod(engine, [engine]() {
-        engine->stop();
-        delete engine;
-    }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(engine, [engine]() { engine->stop(); }, Qt::BlockingQueuedConnection);
+    m_stoppedPageFiles = engine->core()->pageFiles();
+    m_stoppedPages = engine->core()->pages();
+    QMetaObject::invokeMethod(engine, [engine]() { delete engine; }, Qt::BlockingQueuedConnection);
     m_engine = nullptr;
     m_thread->quit();
     m_thread->wait();
@@ -142,12 +142,24 @@ QList<QByteArray> VirtualPrinter::recordedForms() const { return m_state->forms(
 
 QStringList VirtualPrinter::pageFiles() const
 {
-    return m_engine ? m_engine->core()->pageFiles() : QStringList();
+    return m_engine ? m_engine->core()->pageFiles() : m_stoppedPageFiles;
 }
 
 QList<QImage> VirtualPrinter::pages() const
 {
-    return m_engine ? m_engine->core()->pages() : QList<QImage>();
+    return m_engine ? m_engine->core()->pages() : m_stoppedPages;
+}
+
+void VirtualPrinter::flushPage()
+{
+    if (!m_engine)
+        return;
+    VpEngine *engine = m_engine;
+    const auto call = [engine]() { engine->core()->flushPage(); };
+    if (QThread::currentThread() == m_thread)
+        call();
+    else
+        QMetaObject::invokeMethod(engine, call, Qt::BlockingQueuedConnection);
 }
 
 bool VirtualPrinter::unplug(QString *error)
@@ -200,6 +212,7 @@ QString VirtualPrinter::controlHelp()
         "  status-byte N        the DLE EOT N answer (N = 1..4), hexadecimal\n"
         "  setting CODE [HEX]   read or write a stored setting (CODE A2..A9; HEX bytes)\n"
         "  unplug | replug      USB printer removed / plugged in again\n"
+        "  flush                end the current page now (serial and USB)\n"
         "  events [N]           the last N events (default 20), JSON array\n"
         "  forms                the network forms received, JSON array\n"
         "  pages                the page files written, JSON array\n"
@@ -270,6 +283,10 @@ QString VirtualPrinter::control(const QString &line)
     if (cmd == QLatin1String("pages"))
         return QStringLiteral("ok ")
             + QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(pageFiles())).toJson(QJsonDocument::Compact));
+    if (cmd == QLatin1String("flush")) {
+        flushPage();
+        return QStringLiteral("ok");
+    }
     if (cmd == QLatin1String("quit"))
         return QStringLiteral("ok quit");
     return QStringLiteral("error unknown command %1 (try help)").arg(cmd);

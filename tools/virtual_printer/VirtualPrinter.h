@@ -14,6 +14,7 @@
 //   printer.waitForEvent("page", 5000);   // JSON event, see VpEventLog.h
 //   printer.pages();                      // rendered pages (QImage, 0 dot / 255 paper)
 //   printer.recordedForms();              // bodies POSTed to /config.cgi
+//   printer.flushPage();                  // end the page (serial/USB never end a stream)
 //   printer.unplug(); printer.replug();   // USB hot-plug (with usbSysfsRoot)
 //   printer.stop();                       // also done by the destructor
 //
@@ -78,8 +79,12 @@ public:
     // Waits for an event of this name after afterSeq; empty object on time-out.
     QJsonObject waitForEvent(const QString &name, int timeoutMs, qint64 afterSeq = 0) const;
     QList<QByteArray> recordedForms() const;
+    // Pages stay readable after stop().
     QStringList pageFiles() const;
     QList<QImage> pages() const;
+    // Ends the current page now (serial and USB lines never end a stream on
+    // their own; stop() and unplug() also end it).
+    void flushPage();
     VpEventLog *eventLog() { return m_log.data(); }
 
     // USB hot-plug: entry and node removed and the pty closed / created again.
@@ -98,4 +103,6 @@ private:
     VpEngine *m_engine = nullptr;
     QStringList m_lines;
     bool m_running = false;
+    QStringList m_stoppedPageFiles;
+    QList<QImage> m_stoppedPages;
 };

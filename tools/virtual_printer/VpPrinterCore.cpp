@@ -63,6 +63,12 @@ void VpPrinterCore::endStream(const QString &source)
     collectPages(source);
 }
 
+void VpPrinterCore::flushPage()
+{
+    m_renderer.endOfStream();
+    collectPages(QStringLiteral("control"));
+}
+
 QStringList VpPrinterCore::pageFiles() const
 {
     QMutexLocker lock(&m_pagesMutex);

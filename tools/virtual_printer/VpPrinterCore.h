@@ -31,6 +31,9 @@ public:
     QByteArray feed(const QString &source, const QByteArray &bytes);
     // The link's stream ended (client gone, device closed).
     void endStream(const QString &source);
+    // Prints what waits in the line buffer and ends the page, as the end of a
+    // stream does, without touching any link's decoder.
+    void flushPage();
 
     // Files written so far and the last pages (thread-safe).
     QStringList pageFiles() const;
