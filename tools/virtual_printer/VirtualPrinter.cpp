@@ -9,9 +9,34 @@
 #include <QJsonDocument>
 #include <QThread>
 
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
 namespace {
 
 constexpr int MaxEventsListed = 1000;
+
+// A one-shot hand-over between two threads. It waits on a std::mutex rather
+// than through Qt's blocking calls so that thread checkers see the order.
+struct Handover
+{
+    std::mutex mutex;
+    std::condition_variable cv;
+    bool done = false;
+
+    void signal()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+        cv.notify_all();
+    }
+    void wait()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        cv.wait(lock, [this] { return done; });
+    }
+};
 
 QString compact(const QJsonObject &o)
 {
@@ -56,10 +81,15 @@ bool VirtualPrinter::start(QString *error)
     m_thread->setObjectName(QStringLiteral("virtual-printer"));
     m_engine = new VpEngine(m_options, m_state.data(), m_log.data());
     m_engine->moveToThread(m_thread);
+    // started is emitted in the new thread once its event dispatcher exists.
+    auto running = std::make_shared<Handover>();
+    QObject::connect(m_thread, &QThread::started, [running]() { running->signal(); });
     m_thread->start();
+    running->wait();
     bool ok = false;
     QStringList lines;
-    QMetaObject::invokeMethod(m_engine, [&]() { ok = m_engine->start(&lines); }, Qt::BlockingQueuedConnection);
+    VpEngine *engine = m_engine;
+    runOnEngine([&]() { ok = engine->start(&lines); });
     m_lines = lines;
     m_running = true;
     if (!ok && error) {
@@ -77,17 +107,32 @@ void VirtualPrinter::stop()
     if (!m_running)
         return;
     VpEngine *engine = m_engine;
-    QMetaObject::invokeMethod(engine, [engine]() { engine->stop(); }, Qt::BlockingQueuedConnection);
+    runOnEngine([engine]() { engine->stop(); });
     m_stoppedPageFiles = engine->core()->pageFiles();
     m_stoppedPages = engine->core()->pages();
-    QMetaObject::invokeMethod(engine, [engine]() { delete engine; }, Qt::BlockingQueuedConnection);
-    m_engine = nullptr;
     m_thread->quit();
     m_thread->wait();
+    // The thread has ended and the engine's sockets are gone; it can go here.
+    delete engine;
+    m_engine = nullptr;
     delete m_thread;
     m_thread = nullptr;
     m_running = false;
     m_log->closeFile();
+}
+
+void VirtualPrinter::runOnEngine(const std::function<void()> &fn) const
+{
+    if (QThread::currentThread() == m_thread) {
+        fn();
+        return;
+    }
+    auto done = std::make_shared<Handover>();
+    QMetaObject::invokeMethod(m_engine, [fn, done]() {
+        fn();
+        done->signal();
+    }, Qt::QueuedConnection);
+    done->wait();
 }
 
 quint16 VirtualPrinter::rawPort() const { return m_engine ? m_engine->rawPort : 0; }
@@ -155,11 +200,7 @@ void VirtualPrinter::flushPage()
     if (!m_engine)
         return;
     VpEngine *engine = m_engine;
-    const auto call = [engine]() { engine->core()->flushPage(); };
-    if (QThread::currentThread() == m_thread)
-        call();
-    else
-        QMetaObject::invokeMethod(engine, call, Qt::BlockingQueuedConnection);
+    runOnEngine([engine]() { engine->core()->flushPage(); });
 }
 
 bool VirtualPrinter::unplug(QString *error)
@@ -172,11 +213,7 @@ bool VirtualPrinter::unplug(QString *error)
     bool ok = false;
     QString err;
     VpEngine *engine = m_engine;
-    const auto call = [&]() { ok = engine->unplug(&err); };
-    if (QThread::currentThread() == m_thread)
-        call();
-    else
-        QMetaObject::invokeMethod(engine, call, Qt::BlockingQueuedConnection);
+    runOnEngine([&]() { ok = engine->unplug(&err); });
     if (error)
         *error = err;
     return ok;
@@ -192,11 +229,7 @@ bool VirtualPrinter::replug(QString *error)
     bool ok = false;
     QString err;
     VpEngine *engine = m_engine;
-    const auto call = [&]() { ok = engine->replug(&err); };
-    if (QThread::currentThread() == m_thread)
-        call();
-    else
-        QMetaObject::invokeMethod(engine, call, Qt::BlockingQueuedConnection);
+    runOnEngine([&]() { ok = engine->replug(&err); });
     if (error)
         *error = err;
     return ok;

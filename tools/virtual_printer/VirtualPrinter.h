@@ -32,6 +32,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QThread;
 class VpEngine;
 class VpEventLog;
@@ -96,6 +98,9 @@ public:
     static QString controlHelp();
 
 private:
+    // Runs fn on the printer's thread and waits for it to finish.
+    void runOnEngine(const std::function<void()> &fn) const;
+
     VirtualPrinterOptions m_options;
     QScopedPointer<VpState> m_state;
     QScopedPointer<VpEventLog> m_log;

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QJsonArray>
+#include <QSaveFile>
 
 namespace {
 
@@ -120,14 +121,21 @@ void VpPrinterCore::collectPages(const QString &source)
         if (!m_outputDir.isEmpty()) {
             QDir().mkpath(m_outputDir);
             file = QDir(m_outputDir).filePath(QStringLiteral("page-%1.png").arg(m_pageCount, 4, 10, QLatin1Char('0')));
-            if (!page.save(file, "PNG"))
+            // Written aside and renamed, so a reader never sees half a page.
+            QSaveFile out(file);
+            if (!out.open(QIODevice::WriteOnly) || !page.save(&out, "PNG") || !out.commit())
                 file.clear();
         }
         {
             QMutexLocker lock(&m_pagesMutex);
             m_pages.append(page);
-            if (m_pages.size() > MaxPagesInMemory)
+            qint64 bytes = 0;
+            for (const QImage &p : qAsConst(m_pages))
+                bytes += p.sizeInBytes();
+            while (m_pages.size() > 1 && (m_pages.size() > MaxPagesInMemory || bytes > MaxPageBytesInMemory)) {
+                bytes -= m_pages.first().sizeInBytes();
                 m_pages.removeFirst();
+            }
             if (!file.isEmpty())
                 m_pageFiles.append(file);
         }

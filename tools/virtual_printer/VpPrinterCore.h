@@ -22,6 +22,7 @@ class VpPrinterCore : public QObject
     Q_OBJECT
 public:
     static constexpr int MaxPagesInMemory = 64;
+    static constexpr qint64 MaxPageBytesInMemory = 64 * 1024 * 1024; // older pages go first
     static constexpr int HexLogLimit = 64;
 
     VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
