@@ -76,6 +76,7 @@ class TestVprinterPorts : public QObject
 
 private slots:
     void serialLineAnswersAndPassesBytesUnchanged();
+    void serialLineWithoutLink();
     void usbEntryLooksLikeLinux();
     void usbUnplugAndReplug();
     void twoUsbPrintersShareARoot();
@@ -119,6 +120,20 @@ void TestVprinterPorts::serialLineAnswersAndPassesBytesUnchanged()
     printer.stop();
     QCOMPARE(printer.pages().size(), 2);
     QVERIFY(!QFileInfo(o.serialPath).isSymLink()); // the link goes with the printer
+}
+
+void TestVprinterPorts::serialLineWithoutLink()
+{
+    VirtualPrinterOptions o = noNetwork();
+    o.serialEnabled = true;
+    VirtualPrinter printer(o);
+    QVERIFY(printer.start());
+    QVERIFY(printer.serialPtyPath().startsWith(QLatin1String("/dev/pts/")));
+    QVERIFY(printer.serviceLines().contains(QStringLiteral("serial pty ") + printer.serialPtyPath()));
+    const int fd = openRaw(printer.serialPtyPath());
+    QVERIFY(fd >= 0);
+    QCOMPARE(transact(fd, hex("10 04 01"), 1), hex("16"));
+    ::close(fd);
 }
 
 void TestVprinterPorts::usbEntryLooksLikeLinux()

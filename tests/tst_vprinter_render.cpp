@@ -330,6 +330,12 @@ void TestVprinterRender::codeTablesAndChineseText()
     const QList<QJsonObject> after = m_printer->events(QStringLiteral("text"));
     QCOMPARE(after.at(3).value("params").toObject().value("text").toString(), QString::fromUtf8("测"));
     QCOMPARE(after.at(4).value("params").toObject().value("text").toString(), QString::fromUtf8("▓Γ"));
+
+    // More single-byte tables: 84 is a-tilde in CP860, 80 the Cyrillic A in CP866.
+    print(hex("1B 40 1C 2E 1B 74 03 84 0A 1B 74 11 80 0A"));
+    const QList<QJsonObject> more = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(more.at(5).value("params").toObject().value("text").toString(), QString(QChar(0x00E3)));
+    QCOMPARE(more.at(6).value("params").toObject().value("text").toString(), QString(QChar(0x0410)));
 }
 
 void TestVprinterRender::barcodesReadBack_data()

@@ -25,7 +25,8 @@ struct VirtualPrinterOptions
     QString netbiosName;        // empty: the model
     QByteArray mac = QByteArray::fromHex("001122334455");
     int paperMm = 80;           // 80 (576 dots) or 58 (384 dots)
-    QString serialPath;         // link to the serial pty; empty: no serial line
+    QString serialPath;         // link made to the serial pty (serial line on when not empty)
+    bool serialEnabled = false; // a serial line without a link (or with serialPath)
     QString usbSysfsRoot;       // root of the fake sysfs; empty: no USB printer
     VpUsbGadget::Identity usb;  // product defaults to the model
     QSet<int> flags;            // VpState::Flag values set at start

@@ -81,7 +81,7 @@ bool VpEngine::start(QStringList *lines)
             lines->append(QStringLiteral("netbios not-bound %1:%2 %3").arg(m_options.address).arg(m_options.netbiosPort).arg(error));
         }
     }
-    if (!m_options.serialPath.isEmpty()) {
+    if (!m_options.serialPath.isEmpty() || m_options.serialEnabled) {
         m_serial = new VpPtyLink(this);
         QString error;
         if (m_serial->open(m_options.serialPath, &error)) {
@@ -91,7 +91,9 @@ bool VpEngine::start(QStringList *lines)
                 if (!reply.isEmpty())
                     m_serial->write(reply);
             });
-            lines->append(QStringLiteral("serial pty %1 link %2").arg(serialPty, m_options.serialPath));
+            lines->append(m_options.serialPath.isEmpty()
+                              ? QStringLiteral("serial pty %1").arg(serialPty)
+                              : QStringLiteral("serial pty %1 link %2").arg(serialPty, m_options.serialPath));
         } else {
             ok = false;
             lines->append(QStringLiteral("serial not-opened %1 %2").arg(m_options.serialPath, error));

@@ -24,9 +24,9 @@ const char16_t Cp437High[128] = {
 
 struct CodeTable { int n; const char *name; const char *codec; };
 const CodeTable CodeTables[] = {
-    {0, "CP437", nullptr},           {2, "CP850", "IBM 850"},       {3, "CP860", "IBM 850"},
-    {4, "CP863", "IBM 850"},         {5, "CP865", "IBM 850"},       {16, "WPC1252", "windows-1252"},
-    {17, "CP866", "IBM 866"},        {18, "CP852", "windows-1250"}, {19, "CP858", "IBM 850"},
+    {0, "CP437", nullptr},           {2, "CP850", "IBM850"},        {3, "CP860", "IBM860"},
+    {4, "CP863", "IBM863"},          {5, "CP865", "IBM865"},        {16, "WPC1252", "windows-1252"},
+    {17, "CP866", "IBM866"},         {18, "CP852", "IBM852"},       {19, "CP858", "IBM00858"},
     {255, "GBK", "GBK"},
 };
 

@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption netbiosPort(QStringLiteral("netbios-port"), QStringLiteral("NetBIOS node-status port (default 137; 0 any; -1 off)."), QStringLiteral("port"), QString::number(VirtualPrinterOptions::DefaultNetbiosPort));
     const QCommandLineOption netbiosName(QStringLiteral("netbios-name"), QStringLiteral("NetBIOS name (default: the model)."), QStringLiteral("name"));
     const QCommandLineOption paper(QStringLiteral("paper"), QStringLiteral("Paper width in mm: 80 (576 dots) or 58 (384 dots)."), QStringLiteral("mm"), QStringLiteral("80"));
-    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serve a serial line: a pty whose slave is linked to this path."), QStringLiteral("path"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serve a serial line: a pty whose slave is linked to this path (\"-\": no link, the pty path is printed)."), QStringLiteral("path"));
     const QCommandLineOption usbSysfs(QStringLiteral("usb-sysfs"), QStringLiteral("Serve a USB printer: fake sysfs entry under this root, node ROOT/dev/usb/lpN."), QStringLiteral("root"));
     const QCommandLineOption usbVid(QStringLiteral("usb-vid"), QStringLiteral("USB vendor id, 4 hex digits (default 6868)."), QStringLiteral("hex"), QStringLiteral("6868"));
     const QCommandLineOption usbPid(QStringLiteral("usb-pid"), QStringLiteral("USB product id, 4 hex digits (default 0500)."), QStringLiteral("hex"), QStringLiteral("0500"));
@@ -103,6 +103,9 @@ int main(int argc, char *argv[])
     }
     o.netbiosName = parser.value(netbiosName);
     o.serialPath = parser.value(serial);
+    o.serialEnabled = parser.isSet(serial);
+    if (o.serialPath == QLatin1String("-"))
+        o.serialPath.clear();
     o.usbSysfsRoot = parser.value(usbSysfs);
     o.usb.vendorId = parser.value(usbVid);
     o.usb.productId = parser.value(usbPid);
