@@ -18,9 +18,25 @@
 //   printer.unplug(); printer.replug();   // USB hot-plug (with usbSysfsRoot)
 //   printer.stop();                       // also done by the destructor
 //
-// Every public function is thread-safe. control() runs one command of the
-// control interface (the same language as the program's stdin and --control
-// socket; "help" lists it) and returns its one-line answer.
+// Once started, every public function may be called from any thread (start
+// and stop from the owning thread). control() runs one command of the control
+// interface (the same language as the program's stdin and --control socket;
+// "help" lists it) and returns its one-line answer. Characters are drawn with
+// system fonts, which needs a QGuiApplication in the process (QTEST_MAIN with
+// the offscreen platform has one); without it text prints as blank cells.
+//
+// Command line: quillmark-virtual-printer [--address 127.0.0.1] [--model KVZ-L7N]
+//   [--output DIR] [--raw-port 9100] [--http-port 80] [--netbios-port 137]
+//   [--netbios-name NAME] [--paper 80|58] [--serial PATH|-] [--usb-sysfs ROOT]
+//   [--usb-vid HEX] [--usb-pid HEX] [--usb-serial TEXT] [--mac MAC]
+//   [--control SOCKET] [--cover-open ... --feed-button]
+// It prints one line per service and then "ready":
+//   "tcp listening ADDR:PORT", "http listening ADDR:PORT",
+//   "netbios listening ADDR:PORT name NAME", "serial pty PTY [link PATH]",
+//   "usb node ROOT/dev/usb/lpN pty PTY sysfs ROOT/class/usbmisc/lpN",
+//   or "<service> not-bound ADDR:PORT REASON" / "not-opened" / "not-created".
+// Exit codes: 0 after SIGINT/SIGTERM or "quit", 1 nothing could be served,
+// 2 bad arguments.
 
 #include "VirtualPrinterOptions.h"
 #include "VpState.h"
