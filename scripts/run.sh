@@ -25,7 +25,7 @@ if [ "${QM_NO_VPRINTER:-0}" != "1" ] && [ -x "$VPRINTER_BIN" ]; then
   # Ports below 1024 need root: the printer reports "not-bound" for those and serves the rest.
   # shellcheck disable=SC2086
   "$VPRINTER_BIN" --address 127.0.0.1 --output "$VPRINTER_DIR" --serial "$VPRINTER_DIR/ttyVP0" \
-    ${QM_VPRINTER_ARGS:-} </dev/null > "$VPRINTER_DIR/services.txt" 2>&1 &
+    ${QM_VPRINTER_ARGS:-} </dev/null > "$VPRINTER_DIR/services.txt" 2> "$VPRINTER_DIR/stderr.txt" &
   VPRINTER_PID=$!
   trap stop_vprinter EXIT INT TERM
   for _ in $(seq 50); do grep -q '^ready$' "$VPRINTER_DIR/services.txt" 2>/dev/null && break; sleep 0.1; done
