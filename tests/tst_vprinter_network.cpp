@@ -100,6 +100,7 @@ private slots:
     void badHttpRequests();
     void netbiosNodeStatus();
     void netbiosIgnoresGarbage();
+    void printersSideBySideOnDefaultPorts();
     void commandLineProgram();
     void commandLineReportsPortsItCannotBind();
     void commandLineHelpAndBadArguments();
@@ -237,6 +238,47 @@ void TestVprinterNetwork::netbiosIgnoresGarbage()
     QByteArray r(int(udp.pendingDatagramSize()), '\0');
     udp.readDatagram(r.data(), r.size());
     QCOMPARE(r.left(2), hex("00 03")); // only the good request was answered
+}
+
+void TestVprinterNetwork::printersSideBySideOnDefaultPorts()
+{
+    // The way a LAN search test sets up a shop: several printers on loopback
+    // addresses of their own, each on the standard ports.
+    QList<QSharedPointer<VirtualPrinter>> printers;
+    const QStringList models{QStringLiteral("KVZ-L7D"), QStringLiteral("KVZ-L7W")};
+    for (int i = 0; i < models.size(); ++i) {
+        VirtualPrinterOptions o;
+        o.address = QStringLiteral("127.0.0.%1").arg(i + 2);
+        o.model = models.at(i);
+        o.netbiosName = QStringLiteral("SHOP%1").arg(i + 2);
+        printers.append(QSharedPointer<VirtualPrinter>::create(o));
+        QString error;
+        if (!printers.last()->start(&error) && error.contains(QLatin1String("ermission")))
+            QSKIP("ports below 1024 need root (the suite runs as root in its namespace)");
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(printers.last()->rawPort(), quint16(9100));
+        QCOMPARE(printers.last()->httpPort(), quint16(80));
+        QCOMPARE(printers.last()->netbiosPort(), quint16(137));
+    }
+    for (int i = 0; i < models.size(); ++i) {
+        const QString address = QStringLiteral("127.0.0.%1").arg(i + 2);
+        QCOMPARE(exchange(9100, hex("10 04 01"), 1, WaitMs, address), hex("16"));
+        QTcpSocket s;
+        s.connectToHost(address, 80);
+        QVERIFY(s.waitForConnected(WaitMs));
+        s.write("GET / HTTP/1.0\r\n\r\n");
+        QByteArray all;
+        while (s.waitForReadyRead(WaitMs))
+            all += s.readAll();
+        QCOMPARE(recognise(bodyOf(all)), models.at(i));
+        QUdpSocket udp;
+        QVERIFY(udp.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+        udp.writeDatagram(nodeStatusRequest(7), QHostAddress(address), 137);
+        QVERIFY(udp.waitForReadyRead(WaitMs));
+        QByteArray r(int(udp.pendingDatagramSize()), '\0');
+        udp.readDatagram(r.data(), r.size());
+        QCOMPARE(r.mid(12 + 34 + 11, 15).trimmed(), QStringLiteral("SHOP%1").arg(i + 2).toLatin1());
+    }
 }
 
 void TestVprinterNetwork::commandLineProgram()
