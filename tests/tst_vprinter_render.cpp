@@ -336,6 +336,12 @@ void TestVprinterRender::codeTablesAndChineseText()
     const QList<QJsonObject> more = m_printer->events(QStringLiteral("text"));
     QCOMPARE(more.at(5).value("params").toObject().value("text").toString(), QString(QChar(0x00E3)));
     QCOMPARE(more.at(6).value("params").toObject().value("text").toString(), QString(QChar(0x0410)));
+
+    // International sets: Germany by ESC R, the UK by the maker's command.
+    print(hex("1B 40 1C 2E 1B 52 02") + "[{~\n" + hex("1F 1B 0E 03") + "#1\n");
+    const QList<QJsonObject> intl = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(intl.at(7).value("params").toObject().value("text").toString(), QString::fromUtf8("\u00C4\u00E4\u00DF"));
+    QCOMPARE(intl.at(8).value("params").toObject().value("text").toString(), QString::fromUtf8("\u00A31"));
 }
 
 void TestVprinterRender::barcodesReadBack_data()

@@ -276,6 +276,8 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
         if (key.startsWith(QLatin1String("maker_")))
             key = key.mid(int(strlen("maker_")));
         settingWritten(source, key, param(cmd, "n"));
+        if (name == QLatin1String("maker_international_charset"))
+            m_renderer.setInternationalSet(param(cmd, "n"));
         if (name == QLatin1String("maker_print_mode"))
             decoder.setDefaultChineseMode(param(cmd, "n") == 1);
         return;
@@ -370,6 +372,9 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
         if (m_renderer.setCodeTable(param(cmd, "n"), &table))
             extra.insert(QStringLiteral("table"), table);
         else
+            extra.insert(QStringLiteral("supported"), false);
+    } else if (name == QLatin1String("international_charset")) {
+        if (!m_renderer.setInternationalSet(param(cmd, "n")))
             extra.insert(QStringLiteral("supported"), false);
     } else if (name == QLatin1String("user_chars_enable")) {
         m_renderer.setUserCharsEnabled(param(cmd, "n") & 1);

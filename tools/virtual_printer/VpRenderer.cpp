@@ -22,6 +22,27 @@ const char16_t Cp437High[128] = {
     0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
+// The 12 ASCII positions that ESC R replaces, and their characters per set.
+const char IntlPositions[12] = {'#', '$', '@', '[', '\\', ']', '^', '`', '{', '|', '}', '~'};
+const char16_t IntlSets[16][12] = {
+    {'#', '$', '@', '[', '\\', ']', '^', '`', '{', '|', '}', '~'},                          // USA
+    {'#', '$', 0xE0, 0xB0, 0xE7, 0xA7, '^', '`', 0xE9, 0xF9, 0xE8, 0xA8},                  // France
+    {'#', '$', 0xA7, 0xC4, 0xD6, 0xDC, '^', '`', 0xE4, 0xF6, 0xFC, 0xDF},                  // Germany
+    {0xA3, '$', '@', '[', '\\', ']', '^', '`', '{', '|', '}', '~'},                         // UK
+    {'#', '$', '@', 0xC6, 0xD8, 0xC5, '^', '`', 0xE6, 0xF8, 0xE5, '~'},                     // Denmark I
+    {'#', 0xA4, 0xC9, 0xC4, 0xD6, 0xC5, 0xDC, 0xE9, 0xE4, 0xF6, 0xE5, 0xFC},               // Sweden
+    {'#', '$', '@', 0xB0, '\\', 0xE9, '^', 0xF9, 0xE0, 0xF2, 0xE8, 0xEC},                  // Italy
+    {0x20A7, '$', '@', 0xA1, 0xD1, 0xBF, '^', '`', 0xA8, 0xF1, '}', '~'},                  // Spain I
+    {'#', '$', '@', '[', 0xA5, ']', '^', '`', '{', '|', '}', '~'},                          // Japan
+    {'#', 0xA4, 0xC9, 0xC6, 0xD8, 0xC5, 0xDC, 0xE9, 0xE6, 0xF8, 0xE5, 0xFC},               // Norway
+    {'#', '$', 0xC9, 0xC6, 0xD8, 0xC5, 0xDC, 0xE9, 0xE6, 0xF8, 0xE5, 0xFC},                // Denmark II
+    {'#', '$', 0xE1, 0xA1, 0xD1, 0xBF, 0xE9, '`', 0xED, 0xF1, 0xF3, 0xFA},                 // Spain II
+    {'#', '$', 0xE1, 0xA1, 0xD1, 0xBF, 0xE9, 0xFC, 0xED, 0xF1, 0xF3, 0xFA},                // Latin America
+    {'#', '$', '@', '[', 0x20A9, ']', '^', '`', '{', '|', '}', '~'},                        // Korea
+    {'#', '$', 0x17D, 0x160, 0x110, 0x106, 0x10C, 0x17E, 0x161, 0x111, 0x107, 0x10D},      // Slovenia/Croatia
+    {'#', 0xA5, '@', '[', '\\', ']', '^', '`', '{', '|', '}', '~'},                        // China
+};
+
 struct CodeTable { int n; const char *name; const char *codec; };
 const CodeTable CodeTables[] = {
     {0, "CP437", nullptr},           {2, "CP850", "IBM850"},        {3, "CP860", "IBM860"},
@@ -83,6 +104,7 @@ void VpRenderer::initialize()
     m_cnUnderline = m_cnLeft = m_cnRight = 0;
     m_codec = nullptr;
     m_codeTableName = QStringLiteral("CP437");
+    m_intlSet = 0;
     m_userChars = false;
     m_hriPos = 0;
     m_hriFontB = false;
@@ -129,6 +151,14 @@ bool VpRenderer::setCodeTable(int n, QString *name)
         return true;
     }
     return false;
+}
+
+bool VpRenderer::setInternationalSet(int n)
+{
+    if (n < 0 || n >= int(sizeof IntlSets / sizeof IntlSets[0]))
+        return false;
+    m_intlSet = n;
+    return true;
 }
 
 int VpRenderer::defineUserChars(int y, int first, int last, const QByteArray &data)
@@ -246,8 +276,13 @@ QString VpRenderer::addText(const QByteArray &bytes, bool chinese)
             continue;
         }
         uint cp;
-        if (b < 0x80)
+        if (b < 0x80) {
             cp = b;
+            if (m_intlSet != 0)
+                for (int k = 0; k < 12; ++k)
+                    if (b == uchar(IntlPositions[k]))
+                        cp = IntlSets[m_intlSet][k];
+        }
         else if (m_codec)
             cp = m_codec->toUnicode(reinterpret_cast<const char *>(&b), 1).toUcs4().value(0, '?');
         else

@@ -56,6 +56,8 @@ public:
     // ESC t: false when the table is not known (the previous one stays).
     bool setCodeTable(int n, QString *name);
     QString codeTableName() const { return m_codeTableName; }
+    // ESC R: national variants of 12 ASCII positions (0 USA .. 15 China).
+    bool setInternationalSet(int n);
     void setUserCharsEnabled(bool on) { m_userChars = on; }
     // ESC &: defines characters first..last from their column data.
     int defineUserChars(int y, int first, int last, const QByteArray &data);
@@ -121,6 +123,7 @@ private:
     int m_cnUnderline = 0, m_cnLeft = 0, m_cnRight = 0;
     QTextCodec *m_codec = nullptr;
     QString m_codeTableName;
+    int m_intlSet = 0;
     bool m_userChars = false;
     QHash<int, QImage> m_userCells;
     int m_hriPos = 0, m_barHeight = DefaultBarcodeHeight, m_barWidth = DefaultBarcodeWidth;
