@@ -52,6 +52,7 @@ private slots:
     void settingsDefaultsAnswerEveryCode();
     void makerCommandsUpdateState();
     void nonPrintingEvents();
+    void otherAnswers();
     void commandsAreLoggedWithNameAndParameters();
     void clientsAreServedInTurn();
     void randomBytesDoNotHurt();
@@ -226,6 +227,17 @@ void TestVprinterProtocol::nonPrintingEvents()
     QCOMPARE(pulses.at(0).value("params").toObject(), (QJsonObject{{"pin", 5}, {"on_ms", 510}, {"off_ms", 0}}));
     QCOMPARE(pulses.at(1).value("params").toObject(), (QJsonObject{{"pin", 2}, {"on_ms", 2000}}));
     QCOMPARE(m_printer->events(QStringLiteral("lamp_colour")).size(), 0);
+}
+
+void TestVprinterProtocol::otherAnswers()
+{
+    // GS I: model name; GS r 1: paper sensor; ESC v: the same.
+    QCOMPARE(exchange(port(), hex("1D 49 43"), 9), QByteArray("_KVZ-L7N\0", 9));
+    m_printer->setFlag(VpState::PaperNearEnd, true);
+    QCOMPARE(exchange(port(), hex("1D 72 01 1B 76"), 2), hex("03 03"));
+    // Unknown escape sequences are logged and skipped; what follows still works.
+    QCOMPARE(exchange(port(), hex("1B FE 1D FE 1C FE 1F FE 07 10 04 01"), 1), hex("16"));
+    QCOMPARE(m_printer->events(QStringLiteral("unknown")).size(), 5);
 }
 
 void TestVprinterProtocol::commandsAreLoggedWithNameAndParameters()

@@ -102,6 +102,7 @@ private slots:
     void alignmentAndLeftMargin();
     void narrowPaper();
     void oneMorePagePerCut();
+    void selfTestPage();
     void rasterImage();
     void logoDefinedAndPrinted();
     void userDefinedCharacters();
@@ -250,6 +251,13 @@ void TestVprinterRender::oneMorePagePerCut()
     // A cut with nothing printed since makes no empty page.
     print(hex("1D 56 00 1D 56 00"));
     QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
+}
+
+void TestVprinterRender::selfTestPage()
+{
+    const QImage page = print(hex("1F 1B 0D")).value(0);
+    QVERIFY(page.height() > 7 * 30);
+    QCOMPARE(m_printer->events(QStringLiteral("self_test_printed")).size(), 1);
 }
 
 void TestVprinterRender::rasterImage()
