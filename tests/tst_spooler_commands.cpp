@@ -56,16 +56,27 @@ void TestSpoolerCommands::everyOperationArrivesByteExact()
     // Each builder emission is one job; remember which operation sent it.
     QList<QByteArray> expected;
     QStringList sender;
+    QStringList emptyFrom;
     for (const CommandCalls::Call &call : CommandCalls::all()) {
         direct.written.clear();
         QVERIFY2(CommandCalls::invoke(&direct, call), call.name().constData());
         QVERIFY2(CommandCalls::invoke(&driver, call), call.name().constData());
         for (const QByteArray &job : qAsConst(direct.written)) {
+            // The scheduler refuses a document without data; the manager
+            // passes the refusal on.
+            if (job.isEmpty()) {
+                emptyFrom << QString::fromLatin1(call.name());
+                continue;
+            }
             expected << job;
             sender << QString::fromLatin1(call.name());
         }
     }
-    QCOMPARE(failed.count(), 0);
+    if (!emptyFrom.isEmpty())
+        qInfo("empty commands from: %s", qPrintable(emptyFrom.join(", ")));
+    QCOMPARE(failed.count(), emptyFrom.size());
+    for (const auto &args : qAsConst(failed))
+        QCOMPARE(args, (QList<QVariant>{Queue, QString("发送数据到打印机失败")}));
     QVERIFY(!expected.isEmpty());
 
     m_sink.waitForJobs(expected.size(), qMax(MinimumWaitMs, PerJobMs * int(expected.size())));
