@@ -123,7 +123,7 @@ void SerialPortManager::releasePort()
 {
     if (!m_port)
         return;
-    m_port->disconnect(this);
+    m_port->disconnect();
     if (m_port->isOpen())
         m_port->close();
     m_port->deleteLater();
