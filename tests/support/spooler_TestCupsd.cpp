@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +41,15 @@ bool TestCupsd::isInstalled(QString *why)
                 *why = QStringLiteral("%1 is not installed (Debian package cups)").arg(QLatin1String(program));
             return false;
         }
+    }
+    // The scheduler runs its printer back-ends as lp: that takes real root,
+    // not the mapped root of a user namespace (unshare -r).
+    QFile uidMap(QStringLiteral("/proc/self/uid_map"));
+    const QByteArray map = uidMap.open(QIODevice::ReadOnly) ? uidMap.readAll().simplified() : QByteArray();
+    if (::geteuid() != 0 || (!map.isEmpty() && map != "0 0 4294967295")) {
+        if (why)
+            *why = QStringLiteral("cupsd needs real root to run its printer back-ends");
+        return false;
     }
     return true;
 }

@@ -19,7 +19,8 @@ public:
     TestCupsd(const TestCupsd &) = delete;
     TestCupsd &operator=(const TestCupsd &) = delete;
 
-    // False (with the reason) when the scheduler is not installed.
+    // False (with the reason) when the scheduler is not installed or cannot
+    // run here (not real root).
     static bool isInstalled(QString *why);
 
     bool start(QString *error);
