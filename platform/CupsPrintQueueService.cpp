@@ -148,13 +148,15 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
         return JobResult::Failed;
     }
 
-    bool ok = cupsStartDocument(http, name.constData(), jobId, title.constData(), RawFormat, 1) == HTTP_STATUS_CONTINUE;
+    const bool started =
+        cupsStartDocument(http, name.constData(), jobId, title.constData(), RawFormat, 1) == HTTP_STATUS_CONTINUE;
+    bool ok = started;
     if (ok && !data.isEmpty())
         ok = cupsWriteRequestData(http, data.constData(), static_cast<size_t>(data.size())) == HTTP_STATUS_CONTINUE;
-    // The document is finished in any case once it was started, so that the
-    // scheduler does not keep a half-open job.
-    const ipp_status_t finished = cupsFinishDocument(http, name.constData());
-    ok = ok && !ippFailed(finished);
+    // A started document is finished in any case, so that the scheduler does
+    // not keep a half-open job.
+    if (started)
+        ok = !ippFailed(cupsFinishDocument(http, name.constData())) && ok;
     if (!ok) {
         qDebug().noquote() << "CUPS job failed:" << cupsLastErrorString();
         cupsCancelJob2(http, name.constData(), jobId, 0);
