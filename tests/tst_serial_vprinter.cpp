@@ -110,14 +110,24 @@ void TestSerialVprinter::everyOperationUnderstoodAsSent()
     socket.write(all);
     while (socket.bytesToWrite() > 0)
         QVERIFY(socket.waitForBytesWritten(5000));
-
-    settle(printer);
-    settle(reference);
     socket.disconnectFromHost();
-
-    const QList<QJsonObject> got = PrinterTrace::decoded(printer.events());
-    const QList<QJsonObject> expected = PrinterTrace::decoded(reference.events());
+    // The reference has decoded everything once it has seen the connection end.
+    QVERIFY(!reference.waitForEvent("client_disconnected", SettleTimeoutMs).isEmpty());
+    QList<QJsonObject> expected = PrinterTrace::decoded(reference.events());
+    // A command still incomplete when the connection ended is reported as cut
+    // off; the line never ends, so there it simply stays pending.
+    if (!expected.isEmpty() && expected.last().value("kind").toString() == "truncated")
+        expected.removeLast();
     QVERIFY(!expected.isEmpty());
+
+    // The line has no end: wait until as much has been decoded, then a little
+    // longer for anything that should not be there.
+    QElapsedTimer timer;
+    timer.start();
+    while (PrinterTrace::decoded(printer.events()).size() < expected.size() && timer.elapsed() < SettleTimeoutMs)
+        QTest::qWait(20);
+    settle(printer);
+    const QList<QJsonObject> got = PrinterTrace::decoded(printer.events());
     const QString difference = PrinterTrace::firstDifference(got, expected);
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     for (const QJsonObject &e : printer.events()) {
