@@ -232,13 +232,15 @@ void DeviceTest::neverConnectedManagerSendsAndLogsNothing()
         }
     }
     QCOMPARE(calls, 4 * 121);
-    // Only setTestClicked logs without a device, once per manager.
-    QCOMPARE(lines.count(), 4);
+    // Only setTestClicked logs without a device, once per manager; and the
+    // serial port reports every disconnect, opened or not.
+    QCOMPARE(lines.count(), 5);
     QStringList texts;
     for (const QList<QVariant> &l : lines)
         texts << l.at(1).toString().section(QStringLiteral("] "), 2);
     QCOMPARE(texts, (QStringList{QStringLiteral("TCP 更多设置 点击"), QStringLiteral("USB 更多设置 点击"),
-                                 QStringLiteral("Serial 更多设置 点击"), QStringLiteral("Driver 更多设置 点击")}));
+                                 QStringLiteral("串口已断开连接"), QStringLiteral("Serial 更多设置 点击"),
+                                 QStringLiteral("Driver 更多设置 点击")}));
 }
 
 void DeviceTest::firstCommands_data()
