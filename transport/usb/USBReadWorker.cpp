@@ -1,0 +1,45 @@
+#include "transport/usb/USBReadWorker.h"
+
+#include "platform/DeviceIo.h"
+
+#include <QVector>
+
+namespace {
+// A device that keeps reporting end of file is asked again only after this pause.
+const int kEmptyReadPauseMs = 10;
+} // namespace
+
+USBReadWorker::USBReadWorker(DeviceIo *device) : m_device(device) {}
+
+USBReadWorker::~USBReadWorker()
+{
+    m_running.store(false);
+    m_canceller.cancel();
+}
+
+void USBReadWorker::startReading()
+{
+    if (m_canceller.isCancelled())
+        return;
+    m_running.store(true);
+    QVector<char> buffer(ReadChunkSize, 0);
+    while (m_running.load() && !m_canceller.isCancelled()) {
+        const DeviceIo::Result r = m_device->read(buffer.data(), ReadChunkSize, &m_canceller, DeviceIo::NoTimeLimit);
+        if (r.status == DeviceIo::Status::Cancelled)
+            break;
+        if (r.status == DeviceIo::Status::Failed) {
+            emit errorOccurred(tr("读取错误: %1").arg(r.error));
+            break;
+        }
+        if (r.bytes > 0)
+            emit dataReceived(QByteArray(buffer.constData(), int(r.bytes)));
+        else if (m_canceller.waitFor(kEmptyReadPauseMs))
+            break;
+    }
+}
+
+void USBReadWorker::stopReading()
+{
+    m_running.store(false);
+    m_canceller.cancel();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/IoCanceller.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+class DeviceIo;
+
+// Runs on the read thread: reads the printer's replies in chunks of at most
+// ReadChunkSize bytes and hands each on as dataReceived until stopped.
+class USBReadWorker : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int ReadChunkSize = 1024;
+
+    // The device stays the controller's; the worker never closes it.
+    explicit USBReadWorker(DeviceIo *device);
+    ~USBReadWorker() override;
+
+    bool isRunning() const { return m_running.load(); }
+
+signals:
+    void dataReceived(QByteArray data);
+    void errorOccurred(QString error);
+
+public slots:
+    // The read loop; occupies the thread until stopReading.
+    void startReading();
+    // May be called from any thread; wakes a read that is waiting.
+    void stopReading();
+
+private:
+    DeviceIo *m_device;
+    std::atomic<bool> m_running{false};
+    IoCanceller m_canceller;
+};

@@ -1,0 +1,61 @@
+#include "transport/usb/USBWriteWorker.h"
+
+#include "platform/DeviceIo.h"
+
+#include <QMutexLocker>
+
+USBWriteWorker::USBWriteWorker(DeviceIo *device) : m_device(device) {}
+
+USBWriteWorker::~USBWriteWorker()
+{
+    stopWriting();
+}
+
+int USBWriteWorker::queuedBlocks() const
+{
+    QMutexLocker lock(&m_queueMutex);
+    return m_queue.size();
+}
+
+void USBWriteWorker::startWriting()
+{
+    if (m_canceller.isCancelled())
+        return;
+    m_running.store(true);
+    while (m_running.load() && !m_canceller.isCancelled()) {
+        QByteArray block;
+        {
+            QMutexLocker lock(&m_queueMutex);
+            if (m_queue.isEmpty() && !m_canceller.isCancelled())
+                m_queueCondition.wait(&m_queueMutex, QueueWaitMs);
+            if (!m_queue.isEmpty())
+                block = m_queue.takeFirst();
+        }
+        if (block.isEmpty())
+            continue;
+        const DeviceIo::Result r = m_device->write(block.constData(), block.size(), &m_canceller,
+                                                   DeviceIo::NoTimeLimit);
+        if (r.status == DeviceIo::Status::Failed) {
+            emit errorOccurred(tr("写入错误: %1").arg(r.error));
+            return;
+        }
+    }
+}
+
+void USBWriteWorker::stopWriting()
+{
+    m_running.store(false);
+    {
+        // Taking the lock orders the stop before a writer that is about to wait.
+        QMutexLocker lock(&m_queueMutex);
+        m_canceller.cancel();
+        m_queueCondition.wakeAll();
+    }
+}
+
+void USBWriteWorker::sendData(const QByteArray &data)
+{
+    QMutexLocker lock(&m_queueMutex);
+    m_queue.append(data);
+    m_queueCondition.wakeOne();
+}
