@@ -54,6 +54,12 @@ WaitResult waitFor(int fd, short events, const IoCanceller *canceller, int timeo
     }
 }
 
+bool isHungUp(int fd)
+{
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR));
+}
+
 DeviceIo::Result fromWait(WaitResult w, qint64 bytes, int error)
 {
     DeviceIo::Result r;
@@ -114,6 +120,11 @@ DeviceIo::Result PosixDeviceIo::read(char *buffer, qint64 maxBytes, const IoCanc
     clock.start();
     for (;;) {
         const ssize_t n = ::read(fd, buffer, size_t(maxBytes));
+        if (n == 0 && isHungUp(fd)) {
+            // A hung-up node (the printer went away) reads as end of file forever.
+            r.error = EIO;
+            return r;
+        }
         if (n >= 0) {
             r.status = Status::Ok;
             r.bytes = n;

@@ -5,6 +5,7 @@
 USBHotSwapping::USBHotSwapping(QObject *associated, DeviceChangeSource *source, QObject *parent)
     : QObject(parent), m_associated(associated), m_source(source)
 {
+    qRegisterMetaType<uint16_t>("uint16_t");
     if (!m_source)
         m_source = new UdevDeviceChangeSource();
     m_source->setParent(this);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class DeviceChangeSource;
 
@@ -28,6 +29,8 @@ public:
 
     QObject *associatedObject() const { return m_associated; }
     DeviceChangeSource *source() const { return m_source; }
+    // Replaces the debounce clock (monotonic milliseconds); for tests.
+    void setDebounceClock(std::function<qint64()> clockMs) { m_debouncer = DeviceChangeDebouncer(std::move(clockMs)); }
 
 signals:
     void sigDeviceChanges(uint16_t event, QString name);
