@@ -24,7 +24,21 @@ const char *const kEnglishQm = ":/KVZQuillmark_en_US.qm";
 const int kHiddenVisibility = 0;
 } // namespace
 
-QmlLanguage::QmlLanguage(QCoreApplication *app, QQmlApplicationEngine *engine) : m_app(app), m_engine(engine) {}
+// The translations live in the core library's resources, which a static
+// library does not register by itself.
+static void registerTranslationResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(translations);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+QmlLanguage::QmlLanguage(QCoreApplication *app, QQmlApplicationEngine *engine) : m_app(app), m_engine(engine)
+{
+    registerTranslationResources();
+}
 
 QmlLanguage::~QmlLanguage()
 {

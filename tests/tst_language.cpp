@@ -1,0 +1,181 @@
+#include "app/Logger.h"
+#include "app/QmlLanguage.h"
+#include "support/TestAppDir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <QUrl>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text);
+}
+
+QString logText()
+{
+    return QString::fromUtf8(TestAppDir::readAll(Logger::getInstance()->currentFilePath()));
+}
+
+} // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void firstStartCreatesDefaultFileAndLoadsChinese();
+    void languageCodes_data();
+    void languageCodes();
+    void emptyImageKeyGivesTheApplicationFolder();
+    void codePageSelectionSurvivesARestart();
+    void restartStartsSuccessorWithSameArgumentsThenQuits();
+    void failedRestartQuitsAtOnce();
+
+private:
+    QString configFile() const { return m_app.filePath(QStringLiteral("configFile/initial.ini")); }
+    TestAppDir m_app;
+};
+
+void LanguageTest::initTestCase()
+{
+    Logger::getInstance();
+}
+
+void LanguageTest::cleanup()
+{
+    QDir(m_app.filePath(QStringLiteral("configFile"))).removeRecursively();
+}
+
+void LanguageTest::firstStartCreatesDefaultFileAndLoadsChinese()
+{
+    QmlLanguage language(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    language.getLanguageConfiguration(translator);
+    QCOMPARE(TestAppDir::readAll(configFile()), QmlLanguage::defaultFileText());
+    QCOMPARE(QmlLanguage::defaultFileText(),
+             QByteArray("[Language]\nCurrent=zh_CN\n\n[Image]\nLogoImgUrl=configFile/img/PrinterLogo.png\n"
+                        "CarouselImgUrl_1=configFile/img/carouselImage-1.png\n"
+                        "CarouselImgUrl_2=configFile/img/carouselImage-2.png\n"
+                        "CarouselImgUrl_3=configFile/img/carouselImage-3.png\n\n[CodePage]\nCodePageSelect=0\n"));
+    QCOMPARE(language.getLanguage(), QStringLiteral("zh_CN"));
+    QCOMPARE(language.getLogoImgUrl(),
+             QUrl::fromLocalFile(m_app.path() + QStringLiteral("/configFile/img/PrinterLogo.png")).toString());
+    QCOMPARE(language.getCarouselImgUrl3(),
+             QUrl::fromLocalFile(m_app.path() + QStringLiteral("/configFile/img/carouselImage-3.png")).toString());
+    const QString log = logText();
+    QVERIFY(log.contains(QStringLiteral("[INFO] 创建配置文件夹: ") + m_app.path() + QStringLiteral("/configFile")));
+    QVERIFY(log.contains(QStringLiteral("[INFO] 默认配置文件创建成功: ") + configFile()));
+    QVERIFY(log.contains(QStringLiteral("[INFO] 成功加载中文翻译文件")));
+}
+
+void LanguageTest::languageCodes_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("english") << QByteArray("[Language]\nCurrent=en_US\n") << "en_US" << "[INFO] 成功加载英文翻译文件";
+    QTest::newRow("french") << QByteArray("[Language]\nCurrent=fr_FR\n; another language\n") << ""
+                            << "[WARNING] 未识别的语言代码: fr_FR，使用默认语言";
+    QTest::newRow("missing") << QByteArray("[Image]\n") << "" << "[WARNING] 未识别的语言代码: 空，使用默认语言";
+}
+
+void LanguageTest::languageCodes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, language);
+    QFETCH(QString, logLine);
+    writeFile(configFile(), file);
+    QmlLanguage lang(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    lang.getLanguageConfiguration(translator);
+    QCOMPARE(lang.getLanguage(), language);
+    QVERIFY(logText().contains(logLine));
+    if (language == QLatin1String("en_US")) {
+        // The English file really is loaded: a known source text comes out in English.
+        QCOMPARE(translator.translate("Logger", "日志级别设置为: %1"), QStringLiteral("Log level set to:%1"));
+    } else {
+        QVERIFY(translator.isEmpty());
+    }
+}
+
+void LanguageTest::emptyImageKeyGivesTheApplicationFolder()
+{
+    writeFile(configFile(), "[Language]\nCurrent=zh_CN\n[Image]\nCarouselImgUrl_1=a/../b.png\n");
+    QmlLanguage lang(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    lang.getLanguageConfiguration(translator);
+    QCOMPARE(lang.getLogoImgUrl(), QUrl::fromLocalFile(m_app.path()).toString());
+    QCOMPARE(lang.getCarouselImgUrl1(), QUrl::fromLocalFile(m_app.path() + QStringLiteral("/b.png")).toString());
+}
+
+void LanguageTest::codePageSelectionSurvivesARestart()
+{
+    {
+        QmlLanguage lang(QCoreApplication::instance(), nullptr);
+        lang.setCodePageSelect(3);
+        QCOMPARE(lang.getCodePageSelect(), 3);
+    }
+    QmlLanguage next(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    next.getLanguageConfiguration(translator);
+    QCOMPARE(next.getCodePageSelect(), 3);
+    QVERIFY(logText().contains(QStringLiteral("CodePageSelect已保存到配置文件: 3")));
+}
+
+void LanguageTest::restartStartsSuccessorWithSameArgumentsThenQuits()
+{
+    const QString record = m_app.filePath(QStringLiteral("successor.txt"));
+    const QString script = m_app.filePath(QStringLiteral("successor.sh"));
+    writeFile(script, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp'; mv '%1.tmp' '%1'\n")
+                          .arg(record)
+                          .toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QmlLanguage lang(QCoreApplication::instance(), nullptr);
+    lang.setRestartProgram(script);
+    QElapsedTimer clock;
+    QTimer::singleShot(0, [&] {
+        clock.start();
+        lang.setLanguage2Config(QStringLiteral("en_US"));
+    });
+    const int code = QCoreApplication::exec();
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(code, 0);
+    QVERIFY2(elapsed >= QmlLanguage::RestartExitDelayMs - 20, qPrintable(QString::number(elapsed)));
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 5000);
+    QStringList expected = QCoreApplication::arguments().mid(1);
+    const QString got = QString::fromUtf8(TestAppDir::readAll(record));
+    QCOMPARE(got.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+
+    QSettings s(configFile(), QSettings::IniFormat);
+    QCOMPARE(s.value(QStringLiteral("Language/Current")).toString(), QStringLiteral("en_US"));
+    QCOMPARE(lang.getLanguage(), QStringLiteral("en_US"));
+    const QString log = logText();
+    QVERIFY(log.contains(QStringLiteral("[WARNING] 应用程序将重启以应用新的语言设置")));
+    QVERIFY(log.contains(QStringLiteral("[INFO] 新应用实例启动成功，当前应用即将退出")));
+}
+
+void LanguageTest::failedRestartQuitsAtOnce()
+{
+    QmlLanguage lang(QCoreApplication::instance(), nullptr);
+    lang.setRestartProgram(m_app.filePath(QStringLiteral("does-not-exist")));
+    QTimer::singleShot(0, [&] { lang.setLanguage2Config(QStringLiteral("zh_CN")); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(logText().contains(QStringLiteral("[ERROR] 重启应用失败，请手动重启应用程序")));
+}
+
+QTEST_GUILESS_MAIN(LanguageTest)
+#include "tst_language.moc"
