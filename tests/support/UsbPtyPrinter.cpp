@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,7 +16,19 @@ const int kReadBlock = 4096;
 const int kPollSliceMs = 20;
 } // namespace
 
-UsbPtyPrinter::UsbPtyPrinter(QObject *parent) : QObject(parent) {}
+UsbPtyPrinter::UsbPtyPrinter(QObject *parent) : QObject(parent), m_replyTimer(new QTimer(this))
+{
+    connect(m_replyTimer, &QTimer::timeout, this, &UsbPtyPrinter::sendNextReply);
+}
+
+void UsbPtyPrinter::sendNextReply()
+{
+    if (m_outbox.isEmpty()) {
+        m_replyTimer->stop();
+        return;
+    }
+    write(m_outbox.takeFirst());
+}
 
 UsbPtyPrinter::~UsbPtyPrinter()
 {
@@ -47,6 +60,7 @@ bool UsbPtyPrinter::plugIn()
     m_slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     m_received.clear();
     m_answeredUpTo = 0;
+    m_outbox.clear();
     setWatching(m_watching);
     return true;
 }
@@ -131,8 +145,18 @@ void UsbPtyPrinter::answer()
         }
         if (best >= 0) {
             m_answeredUpTo = bestPos + m_replies.at(best).first.size();
-            if (!m_replies.at(best).second.isEmpty())
-                write(m_replies.at(best).second);
+            const QByteArray reply = m_replies.at(best).second;
+            if (reply.isEmpty()) {
+                // A request the printer does not answer.
+            } else if (m_replyGapMs <= 0) {
+                write(reply);
+            } else {
+                m_outbox.append(reply);
+                if (!m_replyTimer->isActive()) {
+                    sendNextReply();
+                    m_replyTimer->start(m_replyGapMs);
+                }
+            }
             found = true;
         }
     }

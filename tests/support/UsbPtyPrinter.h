@@ -7,6 +7,7 @@
 #include <QString>
 
 class QSocketNotifier;
+class QTimer;
 
 // A pty standing in for a USB printer: the controller opens the slave as the
 // printer's node; this side (the master) sees what was sent and answers.
@@ -28,6 +29,9 @@ public:
 
     // Answers request with reply each time request has arrived in full.
     void setReply(const QByteArray &request, const QByteArray &reply);
+    // Replies are written at least gapMs apart, so that each reaches the
+    // reader as a chunk of its own (0: at once).
+    void setReplyGap(int gapMs) { m_replyGapMs = gapMs; }
     // Watches the master through the event loop (needed for replies).
     void setWatching(bool on);
 
@@ -42,6 +46,7 @@ public:
 
 private slots:
     void handleReadable();
+    void sendNextReply();
 
 private:
     void drain();
@@ -58,4 +63,7 @@ private:
     QList<QPair<QByteArray, QByteArray>> m_replies;
     bool m_watching = false;
     bool m_paused = false;
+    int m_replyGapMs = 0;
+    QList<QByteArray> m_outbox;
+    QTimer *m_replyTimer = nullptr;
 };
