@@ -129,9 +129,10 @@ void UsbControllerTest::writeSyncBoundedWhenPrinterTakesNothing()
     // The printer reads nothing: the pty's buffer fills and the write cannot
     // complete. It gives up after its time limit and counts as not sent.
     m_printer->setPaused(true);
+    const QByteArray block = pattern(256 * 1024); // several times what the pty buffers
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(m_controller->writeSync(pattern(4 * 1024 * 1024)), 0u);
+    QCOMPARE(m_controller->writeSync(block), 0u);
     QVERIFY(clock.elapsed() >= USBPrinterController::SyncWriteTimeoutMs - 100);
     QVERIFY(clock.elapsed() < USBPrinterController::SyncWriteTimeoutMs + kPromptMs);
 }

@@ -127,6 +127,9 @@ void USBPrinterController::stopAsyncIo()
         m_readWorker->stopReading();
         m_readThread->quit();
         m_readThread->wait();
+        // Pairs with the worker's last step, so that everything it did is
+        // visibly done before it is destroyed.
+        m_readWorker->hasFinished();
         delete m_readWorker;
         m_readWorker = nullptr;
     }
@@ -134,6 +137,7 @@ void USBPrinterController::stopAsyncIo()
         m_writeWorker->stopWriting();
         m_writeThread->quit();
         m_writeThread->wait();
+        m_writeWorker->hasFinished();
         delete m_writeWorker;
         m_writeWorker = nullptr;
     }

@@ -19,9 +19,15 @@ USBReadWorker::~USBReadWorker()
 
 void USBReadWorker::startReading()
 {
-    if (m_canceller.isCancelled())
-        return;
-    m_running.store(true);
+    if (!m_canceller.isCancelled()) {
+        m_running.store(true);
+        readLoop();
+    }
+    m_finished.store(true, std::memory_order_release);
+}
+
+void USBReadWorker::readLoop()
+{
     QVector<char> buffer(ReadChunkSize, 0);
     while (m_running.load() && !m_canceller.isCancelled()) {
         const DeviceIo::Result r = m_device->read(buffer.data(), ReadChunkSize, &m_canceller, DeviceIo::NoTimeLimit);

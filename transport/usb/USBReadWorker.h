@@ -23,6 +23,8 @@ public:
     ~USBReadWorker() override;
 
     bool isRunning() const { return m_running.load(); }
+    // True once the read loop has returned (or was never entered).
+    bool hasFinished() const { return m_finished.load(std::memory_order_acquire); }
 
 signals:
     void dataReceived(QByteArray data);
@@ -35,7 +37,10 @@ public slots:
     void stopReading();
 
 private:
+    void readLoop();
+
     DeviceIo *m_device;
     std::atomic<bool> m_running{false};
+    std::atomic<bool> m_finished{false};
     IoCanceller m_canceller;
 };

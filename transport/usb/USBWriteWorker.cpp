@@ -2,7 +2,7 @@
 
 #include "platform/DeviceIo.h"
 
-#include <QMutexLocker>
+#include <chrono>
 
 USBWriteWorker::USBWriteWorker(DeviceIo *device) : m_device(device) {}
 
@@ -13,21 +13,27 @@ USBWriteWorker::~USBWriteWorker()
 
 int USBWriteWorker::queuedBlocks() const
 {
-    QMutexLocker lock(&m_queueMutex);
+    std::lock_guard<std::mutex> lock(m_queueMutex);
     return m_queue.size();
 }
 
 void USBWriteWorker::startWriting()
 {
-    if (m_canceller.isCancelled())
-        return;
-    m_running.store(true);
+    if (!m_canceller.isCancelled()) {
+        m_running.store(true);
+        writeLoop();
+    }
+    m_finished.store(true, std::memory_order_release);
+}
+
+void USBWriteWorker::writeLoop()
+{
     while (m_running.load() && !m_canceller.isCancelled()) {
         QByteArray block;
         {
-            QMutexLocker lock(&m_queueMutex);
+            std::unique_lock<std::mutex> lock(m_queueMutex);
             if (m_queue.isEmpty() && !m_canceller.isCancelled())
-                m_queueCondition.wait(&m_queueMutex, QueueWaitMs);
+                m_queueCondition.wait_for(lock, std::chrono::milliseconds(QueueWaitMs));
             if (!m_queue.isEmpty())
                 block = m_queue.takeFirst();
         }
@@ -45,17 +51,15 @@ void USBWriteWorker::startWriting()
 void USBWriteWorker::stopWriting()
 {
     m_running.store(false);
-    {
-        // Taking the lock orders the stop before a writer that is about to wait.
-        QMutexLocker lock(&m_queueMutex);
-        m_canceller.cancel();
-        m_queueCondition.wakeAll();
-    }
+    // Taking the lock orders the stop before a writer that is about to wait.
+    std::lock_guard<std::mutex> lock(m_queueMutex);
+    m_canceller.cancel();
+    m_queueCondition.notify_all();
 }
 
 void USBWriteWorker::sendData(const QByteArray &data)
 {
-    QMutexLocker lock(&m_queueMutex);
+    std::lock_guard<std::mutex> lock(m_queueMutex);
     m_queue.append(data);
-    m_queueCondition.wakeOne();
+    m_queueCondition.notify_one();
 }

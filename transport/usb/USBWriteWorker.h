@@ -4,12 +4,12 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class DeviceIo;
 
@@ -27,6 +27,8 @@ public:
 
     bool isRunning() const { return m_running.load(); }
     int queuedBlocks() const;
+    // True once the write loop has returned (or was never entered).
+    bool hasFinished() const { return m_finished.load(std::memory_order_acquire); }
 
 signals:
     void errorOccurred(QString error);
@@ -40,10 +42,13 @@ public slots:
     void sendData(const QByteArray &data);
 
 private:
+    void writeLoop();
+
     DeviceIo *m_device;
     std::atomic<bool> m_running{false};
     IoCanceller m_canceller;
+    std::atomic<bool> m_finished{false};
     QList<QByteArray> m_queue;
-    mutable QMutex m_queueMutex;
-    QWaitCondition m_queueCondition;
+    mutable std::mutex m_queueMutex;
+    std::condition_variable m_queueCondition;
 };
