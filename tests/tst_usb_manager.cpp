@@ -151,6 +151,11 @@ void UsbManagerTest::connectListedPrinter()
     QCOMPARE(m_manager->connectedDevice(), DevInfo());
     QVERIFY(!m_manager->controller()->isOpen());
     QVERIFY(logged(log, Logger::Info, QStringLiteral("断开USB设备: QM-80 ")));
+
+    // A second disconnect has nothing to do and says nothing.
+    log.clear();
+    m_manager->disconnectDevice();
+    QCOMPARE(log.count(), 0);
 }
 
 void UsbManagerTest::connectFailure()

@@ -95,11 +95,14 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
 
 void USBDeviceManager::closeDevice()
 {
+    // Without any device there is nothing to disconnect and nothing to log.
+    const bool hadDevice = !m_currentConnectedDevPath.isEmpty() || m_connectedDevice != DevInfo();
     m_isConnected = false;
     m_currentConnectedDevPath.clear();
     m_controller->stopAsyncIo();
     m_controller->closePrinter();
-    Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(m_connectedDevice.model));
+    if (hadDevice)
+        Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(m_connectedDevice.model));
     setConnectedDevice(DevInfo());
 }
 
