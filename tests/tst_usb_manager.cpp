@@ -1,3 +1,4 @@
+#include "support/RecordingManager.h"
 #include "support/TestAppDir.h"
 #include "support/UsbFakeSysfs.h"
 #include "support/UsbPtyPrinter.h"
@@ -10,6 +11,7 @@
 #include "transport/usb/USBPrinterController.h"
 
 #include <QElapsedTimer>
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -52,6 +54,54 @@ QList<QPair<QString, QString>> responses(const QSignalSpy &spy)
     return list;
 }
 
+// Arguments of the right types for any command operation; texts are valid
+// hexadecimal for the operations that take bytes as text.
+QList<QVariant> argumentsFor(const QMetaMethod &m)
+{
+    QList<QVariant> args;
+    for (int i = 0; i < m.parameterCount(); ++i) {
+        const int type = m.parameterType(i);
+        if (type == QMetaType::Int)
+            args << QVariant(2);
+        else if (type == QMetaType::Bool)
+            args << QVariant(true);
+        else if (type == QMetaType::QString)
+            args << QVariant(QStringLiteral("31 32 33"));
+        else
+            args << QVariant(type, nullptr);
+    }
+    return args;
+}
+
+bool invoke(QObject *target, const QMetaMethod &m)
+{
+    QList<QVariant> values = argumentsFor(m);
+    QGenericArgument a[10];
+    for (int i = 0; i < values.size() && i < 10; ++i)
+        a[i] = QGenericArgument(values[i].typeName(), values[i].constData());
+    QVariant ret(m.returnType() == QMetaType::Void ? QVariant() : QVariant(m.returnType(), nullptr));
+    QGenericReturnArgument r = m.returnType() == QMetaType::Void
+        ? QGenericReturnArgument()
+        : QGenericReturnArgument(ret.typeName(), ret.data());
+    return QMetaObject::invokeMethod(target, m.name().constData(), Qt::DirectConnection, r, a[0], a[1], a[2], a[3],
+                                     a[4], a[5], a[6], a[7], a[8], a[9]);
+}
+
+// The command operations of the API, without the four connection-level ones.
+QList<QMetaMethod> commandOperations()
+{
+    static const QList<QByteArray> connectionOps = {"connectDevice", "disconnectDevice", "refreshDeviceList",
+                                                    "getDeviceList"};
+    const QMetaObject &mo = CommunicationInterface::staticMetaObject;
+    QList<QMetaMethod> ops;
+    for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
+        const QMetaMethod m = mo.method(i);
+        if (m.methodType() == QMetaMethod::Method && !connectionOps.contains(m.name()))
+            ops << m;
+    }
+    return ops;
+}
+
 } // namespace
 
 class UsbManagerTest : public QObject
@@ -64,6 +114,7 @@ private slots:
     void connectFailure();
     void commandsByteExact_data();
     void commandsByteExact();
+    void everyCommandOperationByteExact();
     void otherTypeAndEmptyBlock();
     void statusQueriesAnsweredInOrder();
     void settingsQueryAnswered();
@@ -204,6 +255,32 @@ void UsbManagerTest::commandsByteExact()
     QTRY_COMPARE(m_printer->received(), bytes);
     QVERIFY(logged(log, Logger::Info, QStringLiteral("USB发出数据 %1 ").arg(QString::fromLatin1(bytes.toHex(' ')))));
     QVERIFY(!m_manager->controller()->isAsyncIoRunning());
+}
+
+// Every operation sends over USB exactly the bytes its builder produces (the
+// serial transport's output of the same call is the reference).
+void UsbManagerTest::everyCommandOperationByteExact()
+{
+    RecordingManager reference(CommType::Serial);
+    QVERIFY(reference.connectDevice(QString(), QString(), QString(), QString()));
+    QVERIFY(connectFirst());
+    int sending = 0;
+    for (const QMetaMethod &op : commandOperations()) {
+        const QByteArray name = op.methodSignature();
+        reference.written.clear();
+        QVERIFY2(invoke(&reference, op), name.constData());
+        const QByteArray expected = reference.allWritten();
+        m_printer->clearReceived();
+        QVERIFY2(invoke(m_manager, op), name.constData());
+        if (!expected.isEmpty()) {
+            ++sending;
+            QTRY_VERIFY2(m_printer->received().size() >= expected.size(), name.constData());
+        }
+        QTest::qWait(20); // nothing more may follow
+        QVERIFY2(m_printer->received() == expected,
+                 (name + " sent " + m_printer->received().toHex(' ') + " expected " + expected.toHex(' ')).constData());
+    }
+    QVERIFY(sending > 0);
 }
 
 void UsbManagerTest::otherTypeAndEmptyBlock()
