@@ -2,13 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QMutex>
-#include <QMutexLocker>
+
+#include <mutex>
 
 namespace {
-QMutex &overrideMutex()
+std::mutex &overrideMutex()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 QString &overridePath()
@@ -21,7 +21,7 @@ QString &overridePath()
 QString AppPaths::directory()
 {
     {
-        QMutexLocker lock(&overrideMutex());
+        std::lock_guard<std::mutex> lock(overrideMutex());
         if (!overridePath().isEmpty())
             return overridePath();
     }
@@ -32,6 +32,6 @@ QString AppPaths::directory()
 
 void AppPaths::setDirectory(const QString &path)
 {
-    QMutexLocker lock(&overrideMutex());
+    std::lock_guard<std::mutex> lock(overrideMutex());
     overridePath() = path;
 }

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMutexLocker>
 #include <QNetworkInterface>
 #include <QSettings>
 #include <QTextCodec>
@@ -211,7 +210,7 @@ void ConfigManager::loadFile()
     m_logoMaxWidth = s.value(QStringLiteral("PrintTest/LogoMaxWidth"), DefaultLogoLimit).toInt();
     m_logoMaxHeight = s.value(QStringLiteral("PrintTest/LogoMaxHeight"), DefaultLogoLimit).toInt();
     {
-        QMutexLocker lock(&m_networkMutex);
+        std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpSegment = s.value(QStringLiteral("Network/TcpNetworkSegment")).toString();
         m_tcpMode = s.value(QStringLiteral("Network/TcpNetworkMode"), 0).toInt() != 0 ? Custom : Local;
     }
@@ -277,14 +276,14 @@ void ConfigManager::setReceipt80Text(const QString &text)
 
 QString ConfigManager::getTcpNetworkSegment() const
 {
-    QMutexLocker lock(&m_networkMutex);
+    std::lock_guard<std::mutex> lock(m_networkMutex);
     return m_tcpSegment;
 }
 
 void ConfigManager::setTcpNetworkSegment(const QString &segment)
 {
     {
-        QMutexLocker lock(&m_networkMutex);
+        std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpSegment = segment;
     }
     saveValue(QStringLiteral("Network/TcpNetworkSegment"), segment);
@@ -293,14 +292,14 @@ void ConfigManager::setTcpNetworkSegment(const QString &segment)
 
 ConfigManager::TcpNetworkMode ConfigManager::getTcpNetworkMode() const
 {
-    QMutexLocker lock(&m_networkMutex);
+    std::lock_guard<std::mutex> lock(m_networkMutex);
     return m_tcpMode;
 }
 
 void ConfigManager::setTcpNetworkMode(TcpNetworkMode mode)
 {
     {
-        QMutexLocker lock(&m_networkMutex);
+        std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpMode = mode;
     }
     saveValue(QStringLiteral("Network/TcpNetworkMode"), QString::number(int(mode)));

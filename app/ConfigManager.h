@@ -3,9 +3,10 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
+
+#include <mutex>
 
 // printtest.ini: the test-print contents, the logo size limits and how the LAN
 // search picks its subnet; also the connected printer's name and model.
@@ -104,7 +105,7 @@ private:
     DeviceModel m_deviceModel = Unknown;
     QString m_deviceName;
     // The LAN search reads these from its own thread.
-    mutable QMutex m_networkMutex;
+    mutable std::mutex m_networkMutex;
     QString m_tcpSegment;
     TcpNetworkMode m_tcpMode = Local;
 };

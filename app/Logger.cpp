@@ -6,8 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QTextStream>
+
+#include <atomic>
 
 namespace {
 const char *const kDateFormat = "yyyy-MM-dd";
@@ -17,16 +18,16 @@ const qint64 kBytesPerMiB = 1024 * 1024;
 
 Logger *Logger::getInstance()
 {
-    static QMutex creationMutex;
-    static QAtomicPointer<Logger> instance;
-    Logger *existing = instance.loadAcquire();
+    static std::mutex creationMutex;
+    static std::atomic<Logger *> instance{nullptr};
+    Logger *existing = instance.load(std::memory_order_acquire);
     if (existing)
         return existing;
-    QMutexLocker lock(&creationMutex);
-    existing = instance.loadAcquire();
+    std::lock_guard<std::mutex> lock(creationMutex);
+    existing = instance.load(std::memory_order_acquire);
     if (!existing) {
         existing = new Logger(AppPaths::directory() + QStringLiteral("/LogFile"));
-        instance.storeRelease(existing);
+        instance.store(existing, std::memory_order_release);
     }
     return existing;
 }
@@ -35,7 +36,7 @@ Logger::Logger(const QString &logDirectory, QObject *parent)
     : QObject(parent), m_logDir(logDirectory)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (ensureLogDirectory())
             openLogFile();
     }
@@ -44,7 +45,9 @@ Logger::Logger(const QString &logDirectory, QObject *parent)
 
 Logger::~Logger()
 {
+    std::lock_guard<std::mutex> lock(m_mutex);
     delete m_file;
+    m_file = nullptr;
 }
 
 QString Logger::levelName(int level)
@@ -66,25 +69,25 @@ QDateTime Logger::now() const
 
 void Logger::setClock(std::function<QDateTime()> clock)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_clock = std::move(clock);
 }
 
 void Logger::setMaxFileSize(qint64 bytes)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_maxFileSize = bytes;
 }
 
 QString Logger::currentFilePath() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_file ? m_file->fileName() : QString();
 }
 
 int Logger::logLevel() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_level;
 }
 
@@ -168,7 +171,7 @@ void Logger::writeLineLocked(int level, const QString &message)
 
 void Logger::writeLog(int level, const QString &message)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (level < m_level)
         return;
     checkRotationLocked();
@@ -178,7 +181,7 @@ void Logger::writeLog(int level, const QString &message)
 void Logger::setLogLevel(int level)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_level = level;
     }
     writeLog(Info, tr("日志级别设置为: %1").arg(levelName(level)));

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QDateTime>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <mutex>
 
 class QFile;
 
@@ -61,7 +61,8 @@ private:
     QString m_logDir;
     int m_level = 0;
     QFile *m_file = nullptr;
-    mutable QMutex m_mutex;
+    // std::mutex rather than QMutex: ThreadSanitizer sees its ordering.
+    mutable std::mutex m_mutex;
     QString m_currentDate;
     qint64 m_maxFileSize = DefaultMaxFileSize;
     int m_fileIndex = 0;
