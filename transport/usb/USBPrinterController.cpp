@@ -127,9 +127,10 @@ void USBPrinterController::stopAsyncIo()
         m_readWorker->stopReading();
         m_readThread->quit();
         m_readThread->wait();
-        // Pairs with the worker's last step, so that everything it did is
-        // visibly done before it is destroyed.
-        m_readWorker->hasFinished();
+        // Reading the worker's finished flag pairs with its last step, so all
+        // it did is ordered before its destruction.
+        if (!m_readWorker->hasFinished())
+            qDebug().noquote() << "USB read loop still marked running after its thread ended";
         delete m_readWorker;
         m_readWorker = nullptr;
     }
@@ -137,7 +138,8 @@ void USBPrinterController::stopAsyncIo()
         m_writeWorker->stopWriting();
         m_writeThread->quit();
         m_writeThread->wait();
-        m_writeWorker->hasFinished();
+        if (!m_writeWorker->hasFinished())
+            qDebug().noquote() << "USB write loop still marked running after its thread ended";
         delete m_writeWorker;
         m_writeWorker = nullptr;
     }
