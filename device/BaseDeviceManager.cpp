@@ -1,10 +1,20 @@
 #include "device/BaseDeviceManager.h"
 
 #include "app/Logger.h"
+#include "commands/BarCodeForm.h"
+#include "commands/BitmapForm.h"
 #include "commands/BuzzerAlarmForm.h"
 #include "commands/CashBoxForm.h"
+#include "commands/CharacterCommands.h"
+#include "commands/CharacterForm.h"
 #include "commands/CuttingForm.h"
+#include "commands/HanziForm.h"
+#include "commands/LampForm.h"
+#include "commands/MoreSettings.h"
+#include "commands/OtherForm.h"
+#include "commands/PrintTest.h"
 #include "commands/RealTimeStatusForm.h"
+#include "commands/WorkingModeForm.h"
 
 #include <QDebug>
 #include <QIODevice>
@@ -63,10 +73,28 @@ void BaseDeviceManager::deleteBuilders()
     delete m_cuttingForm;
     delete m_realTimeStatusForm;
     delete m_cashBoxForm;
+    delete m_workingModeForm;
+    delete m_characterForm;
+    delete m_bitmapForm;
+    delete m_barCodeForm;
+    delete m_lampForm;
+    delete m_hanziForm;
+    delete m_otherForm;
+    delete m_moreSettings;
+    delete m_printTest;
     m_buzzerAlarmForm = nullptr;
     m_cuttingForm = nullptr;
     m_realTimeStatusForm = nullptr;
     m_cashBoxForm = nullptr;
+    m_workingModeForm = nullptr;
+    m_characterForm = nullptr;
+    m_bitmapForm = nullptr;
+    m_barCodeForm = nullptr;
+    m_lampForm = nullptr;
+    m_hanziForm = nullptr;
+    m_otherForm = nullptr;
+    m_moreSettings = nullptr;
+    m_printTest = nullptr;
 }
 
 void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const DevInfo &device)
@@ -78,6 +106,15 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     m_cuttingForm = new CuttingForm(type);
     m_realTimeStatusForm = new RealTimeStatusForm(type);
     m_cashBoxForm = new CashBoxForm(type);
+    m_workingModeForm = new WorkingModeForm(type);
+    m_characterForm = new CharacterForm(type);
+    m_bitmapForm = new BitmapForm(type);
+    m_barCodeForm = new BarCodeForm(type);
+    m_lampForm = new LampForm(type);
+    m_hanziForm = new HanziForm(type);
+    m_otherForm = new OtherForm(type);
+    m_moreSettings = new MoreSettings(type);
+    m_printTest = new PrintTest(type);
 
     if (type == CommType::Tcp && stream && stream != m_streamDevice) {
         if (m_streamDevice)
@@ -90,6 +127,15 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     connect(m_cuttingForm, &CuttingForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_realTimeStatusForm, &RealTimeStatusForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_cashBoxForm, &CashBoxForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_workingModeForm, &WorkingModeForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_characterForm, &CharacterForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_bitmapForm, &BitmapForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_barCodeForm, &BarCodeForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_lampForm, &LampForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_hanziForm, &HanziForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_otherForm, &OtherForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_moreSettings, &MoreSettings::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_printTest, &PrintTest::sigSendData, this, &BaseDeviceManager::onBuilderData);
 }
 
 QString BaseDeviceManager::toHexText(const QByteArray &bytes)
@@ -255,6 +301,7 @@ void BaseDeviceManager::setInitMachineClicked()
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->sendInitialize();
     logAction(tr("%1 工作模式初始化打印机"));
 }
 
@@ -262,6 +309,9 @@ void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString 
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->setHexMode(checkHex);
+    m_workingModeForm->setText(editBuffer);
+    m_workingModeForm->sendPrintAndLineFeed();
     logAction(tr("%1 工作模式打印并换行 hex: %2 内容: %3 "), checkHex, editBuffer);
 }
 
@@ -269,6 +319,10 @@ void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->setHexMode(checkHex);
+    m_workingModeForm->setText(editBuffer);
+    m_workingModeForm->setFeedDistance(spinDistance);
+    m_workingModeForm->sendPrintAndFeedUnits();
     logAction(tr("%1 工作模式打印并走纸移动单位 hex: %2 内容: %3 走纸距离: %4"), checkHex, editBuffer, spinDistance);
 }
 
@@ -276,6 +330,10 @@ void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QSt
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->setHexMode(checkHex);
+    m_workingModeForm->setText(editBuffer);
+    m_workingModeForm->setLineCount(spinLineCount);
+    m_workingModeForm->sendPrintAndFeedLines();
     logAction(tr("%1 工作模式打印并走纸英寸 hex: %2 内容: %3 行数: %4"), checkHex, editBuffer, spinLineCount);
 }
 
@@ -283,6 +341,7 @@ void BaseDeviceManager::setSetDefaultLineSpaceClicked()
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->sendDefaultLineSpacing();
     logAction(tr("%1 工作模式设置默认行间距"));
 }
 
@@ -290,6 +349,8 @@ void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->setLineSpace(spinLineSpace);
+    m_workingModeForm->sendLineSpacing();
     logAction(tr("%1 工作模式设置行间距 行间距: %2  "), spinLineSpace);
 }
 
@@ -297,6 +358,7 @@ void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
 {
     if (!m_workingModeForm)
         return;
+    m_workingModeForm->setCodePage(codePageText);
     logAction(tr("%1 工作模式设置输入框代码页: %2  "), codePageText);
 }
 
@@ -305,6 +367,8 @@ void BaseDeviceManager::setLoadClickedMultiple(const QStringList &imagePaths)
     if (!m_bitmapForm)
         return;
     qDebug() << "vecImagePaths:" << imagePaths;
+    m_bitmapForm->setImagePaths(imagePaths);
+    m_bitmapForm->loadImages();
     const QString tmpl = tr("%1 位图加载[%2/%3] 图片路径: %4  ");
     for (int i = 0; i < imagePaths.size(); ++i)
         logAction(tmpl, i + 1, int(imagePaths.size()), imagePaths.at(i));
@@ -314,6 +378,7 @@ void BaseDeviceManager::setPrintClicked()
 {
     if (!m_bitmapForm)
         return;
+    m_bitmapForm->sendImages();
     logAction(tr("%1 设置图像"));
 }
 
@@ -321,13 +386,18 @@ void BaseDeviceManager::setPrintLogoClicked(int modeNum, int logoNum)
 {
     if (!m_bitmapForm)
         return;
-    logAction(tr("%1 位图设置 模式: %2 logo序号: %3 "), modeNum, logoNum);
+    m_bitmapForm->setLogoMode(oneBasedChoice(modeNum, 4));
+    m_bitmapForm->setLogoNumber(logoNum + 1);
+    m_bitmapForm->sendPrintLogo();
+    logAction(tr("%1 位图设置 模式: %2 logo序号: %3 "), modeNum, logoNum + 1);
 }
 
 void BaseDeviceManager::setPrintUPCAClicked(const QString &strUPCA)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setUpcA(strUPCA);
+    m_barCodeForm->sendUpcA();
     logAction(tr("%1 条码upc-a打印 内容: %2  "), strUPCA);
 }
 
@@ -335,6 +405,8 @@ void BaseDeviceManager::setPrintUPCEClicked(const QString &strUPCE)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setUpcE(strUPCE);
+    m_barCodeForm->sendUpcE();
     logAction(tr("%1 条码upc-e打印 内容: %2  "), strUPCE);
 }
 
@@ -342,6 +414,8 @@ void BaseDeviceManager::setPrintJAN13Clicked(const QString &strJAN13)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setJan13(strJAN13);
+    m_barCodeForm->sendJan13();
     logAction(tr("%1 条码strJAN13打印 内容: %2  "), strJAN13);
 }
 
@@ -349,6 +423,8 @@ void BaseDeviceManager::setPrintJAN8Clicked(const QString &strJAN8)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setJan8(strJAN8);
+    m_barCodeForm->sendJan8();
     logAction(tr("%1 条码JAN8打印 内容: %2  "), strJAN8);
 }
 
@@ -356,6 +432,8 @@ void BaseDeviceManager::setPrintCODE39Clicked(const QString &strCODE39)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setCode39(strCODE39);
+    m_barCodeForm->sendCode39();
     logAction(tr("%1 条码CODE39打印 内容: %2  "), strCODE39);
 }
 
@@ -363,6 +441,8 @@ void BaseDeviceManager::setPrintITFClicked(const QString &strITF)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setItf(strITF);
+    m_barCodeForm->sendItf();
     logAction(tr("%1 条码ITF打印 内容: %2  "), strITF);
 }
 
@@ -370,6 +450,8 @@ void BaseDeviceManager::setPrintCODABARClicked(const QString &strCODABAR)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setCodabar(strCODABAR);
+    m_barCodeForm->sendCodabar();
     logAction(tr("%1 条码CODABAR打印 内容: %2  "), strCODABAR);
 }
 
@@ -377,6 +459,8 @@ void BaseDeviceManager::setPrintCODE93Clicked(const QString &strCODE93)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setCode93(strCODE93);
+    m_barCodeForm->sendCode93();
     logAction(tr("%1 条码strCODE93打印 内容: %2  "), strCODE93);
 }
 
@@ -384,6 +468,8 @@ void BaseDeviceManager::setPrintCODE128Clicked(const QString &strCODE128)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setCode128(strCODE128);
+    m_barCodeForm->sendCode128();
     logAction(tr("%1 条码CODE128打印 内容: %2  "), strCODE128);
 }
 
@@ -391,20 +477,28 @@ void BaseDeviceManager::setHriPositionClicked(int hriPosition)
 {
     if (!m_barCodeForm)
         return;
-    logAction(tr("%1 条码Hri位置设置 位置: %2  "), hriPosition);
+    const int position = oneBasedChoice(hriPosition, 4);
+    m_barCodeForm->setHriPosition(position);
+    m_barCodeForm->sendHriPosition();
+    logAction(tr("%1 条码Hri位置设置 位置: %2  "), position);
 }
 
 void BaseDeviceManager::setHriFontClicked(int hriFont)
 {
     if (!m_barCodeForm)
         return;
-    logAction(tr("%1 条码HRI字体 字体: %2  "), hriFont);
+    const int font = oneBasedChoice(hriFont, 2);
+    m_barCodeForm->setHriFont(font);
+    m_barCodeForm->sendHriFont();
+    logAction(tr("%1 条码HRI字体 字体: %2  "), font);
 }
 
 void BaseDeviceManager::setBarcodeSizeClicked(int numBarcodeWidth, int numBarcodeHeight)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setBarcodeSize(numBarcodeWidth, numBarcodeHeight);
+    m_barCodeForm->sendBarcodeSize();
     logAction(tr("%1 条码大小 宽度: %2 高度: %3 "), numBarcodeWidth, numBarcodeHeight);
 }
 
@@ -412,6 +506,7 @@ void BaseDeviceManager::set2dBarCodeTypeClicked(const QString &twodCodeType)
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setTwoDimensionalType(twodCodeType);
     logAction(tr("%1 设置二维码类型: %2"), twodCodeType);
 }
 
@@ -426,6 +521,8 @@ void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, cons
 {
     if (!m_barCodeForm)
         return;
+    m_barCodeForm->setQrCode(magnification, errorLevel, content);
+    m_barCodeForm->sendTwoDimensional();
     logAction(tr("%1 打印二维码 放大倍数: %2 纠错级别: %3 内容: %4"), magnification, errorLevel, content);
 }
 
@@ -433,6 +530,8 @@ void BaseDeviceManager::setWaitLightSwitchClicked(int m_waitSwitch)
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setWaitSwitch(m_waitSwitch);
+    m_lampForm->sendWaitSwitch();
     logAction(tr("%1 待机灯种类 模式: %2 "), m_waitSwitch);
 }
 
@@ -440,6 +539,8 @@ void BaseDeviceManager::setWorkClicked(int editWorkR, int editWorkG, int editWor
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setWork(editWorkR, editWorkG, editWorkB);
+    m_lampForm->sendWork();
     logAction(tr("%1 工作灯 R: %2 G: %3 B: %4"), editWorkR, editWorkG, editWorkB);
 }
 
@@ -447,6 +548,8 @@ void BaseDeviceManager::setPaperClicked(int editPaperR, int editPaperG, int edit
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setPaper(editPaperR, editPaperG, editPaperB);
+    m_lampForm->sendPaper();
     logAction(tr("%1 缺纸灯 R: %2 G: %3 B: %4"), editPaperR, editPaperG, editPaperB);
 }
 
@@ -454,6 +557,8 @@ void BaseDeviceManager::setKnifeClicked(int editKnifeR, int editKnifeG, int edit
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setKnife(editKnifeR, editKnifeG, editKnifeB);
+    m_lampForm->sendKnife();
     logAction(tr("%1 卡刀灯 R: %2 G: %3 B: %4"), editKnifeR, editKnifeG, editKnifeB);
 }
 
@@ -461,6 +566,8 @@ void BaseDeviceManager::setHotClicked(int editHotR, int editHotG, int editHotB)
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setHot(editHotR, editHotG, editHotB);
+    m_lampForm->sendHot();
     logAction(tr("%1 过热灯 R: %2 G: %3 B: %4"), editHotR, editHotG, editHotB);
 }
 
@@ -468,6 +575,8 @@ void BaseDeviceManager::setWaitClicked(int editWaitR, int editWaitG, int editWai
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setWait(editWaitR, editWaitG, editWaitB);
+    m_lampForm->sendWait();
     logAction(tr("%1 待机灯常亮 R: %2 G: %3 B: %4"), editWaitR, editWaitG, editWaitB);
 }
 
@@ -475,6 +584,8 @@ void BaseDeviceManager::setWaitTypeClicked(int m_waitType)
 {
     if (!m_lampForm)
         return;
+    m_lampForm->setWaitType(m_waitType);
+    m_lampForm->sendWaitType();
     logAction(tr("%1 待机灯种类 模式: %2 "), m_waitType);
 }
 
@@ -482,6 +593,8 @@ void BaseDeviceManager::setHanziModeClicked(bool checkHanziMode)
 {
     if (!m_hanziForm)
         return;
+    m_hanziForm->setHanziMode(checkHanziMode);
+    m_hanziForm->sendHanziMode();
     logAction(tr("%1 启用中文设置 选择: %2 "), checkHanziMode);
 }
 
@@ -489,6 +602,8 @@ void BaseDeviceManager::setHanziCharClicked(bool checkWidthDouble, bool checkHei
 {
     if (!m_hanziForm)
         return;
+    m_hanziForm->setFormat(checkWidthDouble, checkHeightDouble, checkUnderline);
+    m_hanziForm->sendFormat();
     logAction(tr("%1 倍宽、倍高、下划线 倍宽: %2 倍高: %3 下划线: %4"), checkWidthDouble, checkHeightDouble, checkUnderline);
 }
 
@@ -496,6 +611,8 @@ void BaseDeviceManager::setHanziMarginClicked(int editLeftMargin, int editRightM
 {
     if (!m_hanziForm)
         return;
+    m_hanziForm->setMargins(editLeftMargin, editRightMargin);
+    m_hanziForm->sendMargins();
     logAction(tr("%1 设置左右间距 左间距: %2 右间距: %3 "), editLeftMargin, editRightMargin);
 }
 
@@ -503,6 +620,8 @@ void BaseDeviceManager::setCharacterClicked(int cmbInternationalCharacter)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setInternationalCharacter(cmbInternationalCharacter);
+    m_otherForm->sendInternationalCharacter();
     logAction(tr("%1 国际字符集设置 选择: %2 "), cmbInternationalCharacter);
 }
 
@@ -510,6 +629,8 @@ void BaseDeviceManager::setPrintModeClicked(int printModeCbbox)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPrintMode(printModeCbbox);
+    m_otherForm->sendPrintMode();
     logAction(tr("%1 设置打印模式 选择: %2 "), printModeCbbox);
 }
 
@@ -517,6 +638,8 @@ void BaseDeviceManager::setBuzzerSwitchClicked(int buzzerSwitchCbbox)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setBuzzerSwitch(buzzerSwitchCbbox);
+    m_otherForm->sendBuzzerSwitch();
     logAction(tr("%1 设置蜂鸣器开关 选择: %2 "), buzzerSwitchCbbox);
 }
 
@@ -524,6 +647,8 @@ void BaseDeviceManager::setKnifeSwitchClicked(int knifeSwitchCbbox)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setKnifeSwitch(knifeSwitchCbbox);
+    m_otherForm->sendKnifeSwitch();
     logAction(tr("%1 设置切刀开关 选择: %2 "), knifeSwitchCbbox);
 }
 
@@ -531,6 +656,8 @@ void BaseDeviceManager::setErrorBeepClicked(int errorBeepCbbox)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setErrorBeep(errorBeepCbbox);
+    m_otherForm->sendErrorBeep();
     logAction(tr("%1 设置错误蜂鸣类型 选择: %2 "), errorBeepCbbox);
 }
 
@@ -538,6 +665,8 @@ void BaseDeviceManager::setAlignmentClicked(int cmbAlignment)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setAlignment(cmbAlignment);
+    m_otherForm->sendAlignment();
     logAction(tr("%1 对齐方式设置 选择: %2 "), cmbAlignment);
 }
 
@@ -545,6 +674,8 @@ void BaseDeviceManager::setRotate90Clicked(int newCheckRotate90)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setRotate90(newCheckRotate90 != 0);
+    m_otherForm->sendRotate90();
     logAction(tr("%1 顺时针旋转90度设置 选择: %2 "), newCheckRotate90);
 }
 
@@ -552,6 +683,8 @@ void BaseDeviceManager::setInversionClicked(int checkInversion)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setInversion(checkInversion != 0);
+    m_otherForm->sendInversion();
     logAction(tr("%1 倒置打印设置 选择: %2 "), checkInversion);
 }
 
@@ -559,6 +692,8 @@ void BaseDeviceManager::setCharSizeClicked(int cmbCharWidth, int cmbCharHeight)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setCharSize(cmbCharWidth, cmbCharHeight);
+    m_otherForm->sendCharSize();
     logAction(tr("%1 字符设置 宽: %2 高: %3 "), cmbCharWidth, cmbCharHeight);
 }
 
@@ -566,6 +701,8 @@ void BaseDeviceManager::onSetNegativeClicked(bool checkNegative)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setNegative(checkNegative);
+    m_otherForm->sendNegative();
     logAction(tr("%1 黑白反显设置 选择: %2 "), checkNegative);
 }
 
@@ -573,6 +710,8 @@ void BaseDeviceManager::setLeftMarginClicked(int editLeftMarginL, int editLeftMa
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setLeftMargin(editLeftMarginL, editLeftMarginH);
+    m_otherForm->sendLeftMargin();
     logAction(tr("%1 边距设置 边距低: %2 边距高: %3 "), editLeftMarginL, editLeftMarginH);
 }
 
@@ -580,6 +719,8 @@ void BaseDeviceManager::setPrintAreaClicked(int editPrintAreaL, int editPrintAre
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPrintArea(editPrintAreaL, editPrintAreaH);
+    m_otherForm->sendPrintArea();
     logAction(tr("%1 打印区域宽度设置 宽度低: %2 宽度高: %3 "), editPrintAreaL, editPrintAreaH);
 }
 
@@ -587,6 +728,8 @@ void BaseDeviceManager::setUnitClicked(int editUnitX, int editUnitY)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setUnit(editUnitX, editUnitY);
+    m_otherForm->sendUnit();
     logAction(tr("%1 设置横向和纵向移动单位 横向: %2 纵向: %3 "), editUnitX, editUnitY);
 }
 
@@ -594,6 +737,8 @@ void BaseDeviceManager::setDensityClicked(int density)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setDensity(density);
+    m_otherForm->sendDensity();
     logAction(tr("%1 稠度微调设置 值: %2 "), density);
 }
 
@@ -601,6 +746,8 @@ void BaseDeviceManager::setPaperSizeClicked(int paperSize)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPaperSize(paperSize);
+    m_otherForm->sendPaperSize();
     logAction(tr("%1 纸张大小 值: %2 "), paperSizeName(paperSize));
 }
 
@@ -608,6 +755,8 @@ void BaseDeviceManager::setPaperGapClicked(int paperGap)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPaperGap(paperGap);
+    m_otherForm->sendPaperGap();
     logAction(tr("%1 纸张间隙 : %2 "), paperGapName(paperGap));
 }
 
@@ -615,6 +764,8 @@ void BaseDeviceManager::setPrintSpeedClicked(int printSpeed)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPrintSpeed(printSpeed);
+    m_otherForm->sendPrintSpeed();
     logAction(tr("%1 打印速度设置 值: %2 "), printSpeed);
 }
 
@@ -622,6 +773,8 @@ void BaseDeviceManager::setEnablePeripheralsClicked(bool checkKnife, bool checkB
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPeripherals(checkKnife, checkBuzzer, checkCashBox);
+    m_otherForm->sendPeripherals();
     logAction(tr("%1 启用切刀蜂鸣钱箱设置 切刀: %2 蜂鸣: %3 钱箱: %4"), checkKnife, checkBuzzer, checkCashBox);
 }
 
@@ -629,6 +782,8 @@ void BaseDeviceManager::setPrintModelClicked(const QString &printModelName)
 {
     if (!m_otherForm)
         return;
+    m_otherForm->setPrintModelName(printModelName);
+    m_otherForm->sendPrintModel();
     logAction(tr("%1 设置机器型号 : %2 "), printModelName);
 }
 
@@ -636,6 +791,7 @@ void BaseDeviceManager::setUSBUpgradeModeClicked()
 {
     if (!m_otherForm)
         return;
+    m_otherForm->sendUsbUpgradeMode();
     logAction(tr("%1 设置USB升级模式"));
 }
 
@@ -643,6 +799,7 @@ void BaseDeviceManager::setRestoreFactorySettingsClicked()
 {
     if (!m_otherForm)
         return;
+    m_otherForm->sendRestoreFactorySettings();
     logAction(tr("%1 恢复出厂设置"));
 }
 
@@ -650,6 +807,8 @@ void BaseDeviceManager::setRightSpaceClicked(int spinRightSpace)
 {
     if (!m_characterForm)
         return;
+    m_characterForm->setRightSpace(spinRightSpace);
+    m_characterForm->sendRightSpace();
     logAction(tr("%1 设置字符右间距 英寸: %2 "), spinRightSpace);
 }
 
@@ -657,6 +816,8 @@ void BaseDeviceManager::setCharPrintModeClicked(int cmbAsc2Font, bool checkBold,
 {
     if (!m_characterForm)
         return;
+    m_characterForm->setPrintMode(cmbAsc2Font, checkBold, checkHeightDouble, checkWidthDouble, checkUnderLine);
+    m_characterForm->sendPrintMode();
     logAction(tr("%1 选择打印模式 Asc2: %2 加粗: %3 倍宽: %4 倍高: %5 下划线: %6"), cmbAsc2Font, checkBold, checkHeightDouble, checkWidthDouble, checkUnderLine);
 }
 
@@ -664,6 +825,8 @@ void BaseDeviceManager::setCheckUseCustomCharClicked(bool checked)
 {
     if (!m_characterForm)
         return;
+    m_characterForm->setUseCustomChar(checked);
+    m_characterForm->sendUseCustomChar();
     logAction(tr("%1 用户自定义字符 选择: %2 "), checked);
 }
 
@@ -671,6 +834,8 @@ void BaseDeviceManager::setCustomCharPrintClicked(int hexValue)
 {
     if (!m_characterForm)
         return;
+    m_characterForm->setPrintChar(hexValue);
+    m_characterForm->sendPrintChar();
     logAction(tr("%1 自定义字符单个打印 选择: %2 "), hexValue);
 }
 
@@ -678,6 +843,8 @@ void BaseDeviceManager::setCustomCharDeleteClicked(int hexValue)
 {
     if (!m_characterForm)
         return;
+    m_characterForm->setDeleteChar(hexValue);
+    m_characterForm->sendDeleteChar();
     logAction(tr("%1 自定义字符单个删除 字符: %2 "), hexValue);
 }
 
@@ -685,14 +852,22 @@ void BaseDeviceManager::setClearAllCustomCharClicked(const QList<int> &hexValue)
 {
     if (!m_characterForm)
         return;
+    m_characterForm->setDeleteList(hexValue);
+    m_characterForm->sendDeleteList();
     logAction(tr("%1 自定义字符单个删除 字符: %2 "), joinedCodes(hexValue));
 }
 
 void BaseDeviceManager::setCustomCharClicked(const QString &charData)
 {
+    const QVector<CustomCharDef> definitions = CharacterCommands::parseDefinitions(charData);
     if (!m_characterForm)
         return;
-    logAction(tr("%1 自定义字符设置 字符: %2 "), charData);
+    m_characterForm->setDefinitions(definitions);
+    m_characterForm->sendDefinitions();
+    QList<int> codes;
+    for (const CustomCharDef &def : definitions)
+        codes << def.code;
+    logAction(tr("%1 自定义字符设置 字符: %2 "), joinedCodes(codes));
 }
 
 void BaseDeviceManager::setNetworkClicked(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep, int m_cut, int m_beepType, int m_printMode, int m_density)
@@ -711,6 +886,7 @@ void BaseDeviceManager::setSearchBluetoothAddressClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchBluetoothAddress();
     logAction(tr("%1 查询蓝牙地址  "));
 }
 
@@ -718,6 +894,7 @@ void BaseDeviceManager::setSearchBluetoothNameClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchBluetoothName();
     logAction(tr("%1 查询蓝牙名称  "));
 }
 
@@ -725,6 +902,7 @@ void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchBluetoothPinCode();
     logAction(tr("%1 查询蓝牙配对码  "));
 }
 
@@ -732,6 +910,8 @@ void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setBluetoothName(bluName);
+    m_moreSettings->sendBluetoothName();
     logAction(tr("%1 设置蓝牙名称 : %2 "), bluName);
 }
 
@@ -739,6 +919,8 @@ void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setBluetoothCode(blucodeName);
+    m_moreSettings->sendBluetoothCode();
     logAction(tr("%1 设置蓝牙配对码 : %2 "), blucodeName);
 }
 
@@ -746,6 +928,7 @@ void BaseDeviceManager::setSearchPrintInstructionClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchPrintInstruction();
     logAction(tr("%1 查询打印指令集"));
 }
 
@@ -753,6 +936,8 @@ void BaseDeviceManager::setPrintInstructionClicked(int cbPrintInstruction)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setPrintInstruction(cbPrintInstruction);
+    m_moreSettings->sendPrintInstruction();
     logAction(tr("%1 设置打印指令集 : %2 "), cbPrintInstruction);
 }
 
@@ -760,6 +945,7 @@ void BaseDeviceManager::setSearchPaperTypeClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchPaperType();
     logAction(tr("%1 查询纸张类型"));
 }
 
@@ -767,6 +953,8 @@ void BaseDeviceManager::setPaperTypeClicked(int cbPaperType)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setPaperType(cbPaperType);
+    m_moreSettings->sendPaperType();
     logAction(tr("%1 设置纸张类型 : %2 "), cbPaperType);
 }
 
@@ -774,6 +962,7 @@ void BaseDeviceManager::setSearchPrintSpeedModeClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchPrintSpeedMode();
     logAction(tr("%1 查询打印速度模式"));
 }
 
@@ -781,6 +970,8 @@ void BaseDeviceManager::setPrintSpeedModeClicked(int cbPrintSpeedMode)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setPrintSpeedMode(cbPrintSpeedMode);
+    m_moreSettings->sendPrintSpeedMode();
     logAction(tr("%1 设置打印速度模式 : %2 "), cbPrintSpeedMode);
 }
 
@@ -788,6 +979,7 @@ void BaseDeviceManager::setSearchPrintDensityModeClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchPrintDensityMode();
     logAction(tr("%1 查询打印浓度模式"));
 }
 
@@ -795,6 +987,8 @@ void BaseDeviceManager::setPrintDensityModeClicked(int cbPrintDensityMode)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setPrintDensityMode(cbPrintDensityMode);
+    m_moreSettings->sendPrintDensityMode();
     logAction(tr("%1 设置打印浓度模式 : %2 "), cbPrintDensityMode);
 }
 
@@ -802,6 +996,7 @@ void BaseDeviceManager::setSearchCharacterModeModeClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchCharacterMode();
     logAction(tr("%1 查询字符集"));
 }
 
@@ -809,6 +1004,8 @@ void BaseDeviceManager::setCharacterModeClicked(int cbCharacterMode)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setCharacterMode(cbCharacterMode);
+    m_moreSettings->sendCharacterMode();
     logAction(tr("%1 设置字符集 : %2 "), cbCharacterMode);
 }
 
@@ -816,6 +1013,8 @@ void BaseDeviceManager::setBaudrateClicked(int cmbBaudrate)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setBaudrate(cmbBaudrate);
+    m_moreSettings->sendBaudrate();
     logAction(tr("%1 设置波特率 : %2 "), cmbBaudrate);
 }
 
@@ -823,6 +1022,7 @@ void BaseDeviceManager::setSearchBaudrateClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchBaudrate();
     logAction(tr("%1 查询波特率"));
 }
 
@@ -830,6 +1030,8 @@ void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setDataBits(cmbDataBits);
+    m_moreSettings->sendDataBits();
     logAction(tr("%1 设置数据位 : %2 "), cmbDataBits);
 }
 
@@ -837,6 +1039,7 @@ void BaseDeviceManager::setSearchDataBitsClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchDataBits();
     logAction(tr("%1 查询数据位"));
 }
 
@@ -844,6 +1047,8 @@ void BaseDeviceManager::setParityClicked(int cmbParity)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setParity(cmbParity);
+    m_moreSettings->sendParity();
     logAction(tr("%1 设置校验位 : %2 "), cmbParity);
 }
 
@@ -851,6 +1056,7 @@ void BaseDeviceManager::setSearchParityClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchParity();
     logAction(tr("%1 查询校验位"));
 }
 
@@ -858,6 +1064,8 @@ void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->setStopBits(cmbStopBits);
+    m_moreSettings->sendStopBits();
     logAction(tr("%1 设置停止位 : %2 "), cmbStopBits);
 }
 
@@ -865,6 +1073,7 @@ void BaseDeviceManager::setSearchStopBitsClicked()
 {
     if (!m_moreSettings)
         return;
+    m_moreSettings->searchStopBits();
     logAction(tr("%1 查询停止位"));
 }
 
@@ -872,6 +1081,7 @@ void BaseDeviceManager::setTestPrintPicturesClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->printPicture();
     logAction(tr("%1 测试打印图片"));
 }
 
@@ -879,6 +1089,7 @@ void BaseDeviceManager::setTestPrintBarcodeClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->printBarcode();
     logAction(tr("%1 测试打印条码"));
 }
 
@@ -886,6 +1097,7 @@ void BaseDeviceManager::setTestPrintTestPageClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->printTestPage();
     logAction(tr("%1 测试打印测试页"));
 }
 
@@ -893,6 +1105,7 @@ void BaseDeviceManager::setTestPrint58ReceiptsClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->print58Receipt();
     logAction(tr("%1 测试打印58小票"));
 }
 
@@ -900,6 +1113,7 @@ void BaseDeviceManager::setTestPrint76ReceiptsClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->print76Receipt();
     logAction(tr("%1 测试打印76小票"));
 }
 
@@ -907,6 +1121,7 @@ void BaseDeviceManager::setTestPrint80ReceiptsClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->print80Receipt();
     logAction(tr("%1 测试打印80小票"));
 }
 
@@ -914,6 +1129,7 @@ void BaseDeviceManager::setTestPrintSelfCheckClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->printSelfTest();
     logAction(tr("%1 测试打印自检页"));
 }
 
@@ -921,6 +1137,7 @@ void BaseDeviceManager::setTestBitMapPathClicked(const QString &bitMapPath)
 {
     if (!m_printTest)
         return;
+    m_printTest->storeBitMapPath(bitMapPath);
     logAction(tr("%1 设置打印图片地址:%2 "), bitMapPath);
 }
 
@@ -928,6 +1145,7 @@ void BaseDeviceManager::setTestBarCodeTypeClicked(const QString &barCodeType)
 {
     if (!m_printTest)
         return;
+    m_printTest->storeBarCodeType(barCodeType);
     logAction(tr("%1 设置打印条码类型:%2 "), barCodeType);
 }
 
@@ -935,6 +1153,7 @@ void BaseDeviceManager::setTestBarCodeValueClicked(const QString &barCodeValue)
 {
     if (!m_printTest)
         return;
+    m_printTest->storeBarCodeValue(barCodeValue);
     logAction(tr("%1 设置打印条码值:%2 "), barCodeValue);
 }
 
@@ -942,6 +1161,7 @@ void BaseDeviceManager::setTestPageTextClicked(const QString &textPageText)
 {
     if (!m_printTest)
         return;
+    m_printTest->storeTestPageText(textPageText);
     logAction(tr("%1 设置测试页:%2 "), textPageText);
 }
 
@@ -949,6 +1169,7 @@ void BaseDeviceManager::setTestReceipt58TextClicked(const QString &receupt58Text
 {
     if (!m_printTest)
         return;
+    m_printTest->storeReceiptText(PrintTest::Receipt58, receupt58Text);
     logAction(tr("%1 设置打印58小票值:%2 "), receupt58Text);
 }
 
@@ -956,6 +1177,7 @@ void BaseDeviceManager::setTestReceipt76TextClicked(const QString &receupt76Text
 {
     if (!m_printTest)
         return;
+    m_printTest->storeReceiptText(PrintTest::Receipt76, receupt76Text);
     logAction(tr("%1 设置打印76小票值:%2 "), receupt76Text);
 }
 
@@ -963,6 +1185,7 @@ void BaseDeviceManager::setTestReceipt80TextClicked(const QString &receupt80Text
 {
     if (!m_printTest)
         return;
+    m_printTest->storeReceiptText(PrintTest::Receipt80, receupt80Text);
     logAction(tr("%1 设置打印80小票值:%2 "), receupt80Text);
 }
 
@@ -970,6 +1193,7 @@ void BaseDeviceManager::setAsTestPrintImageClicked(const QString &imagePath)
 {
     if (!m_printTest)
         return;
+    m_printTest->adoptTestImage(imagePath);
     logAction(tr("%1 设置为测试打印图片:%2 "), imagePath);
 }
 
@@ -977,6 +1201,7 @@ void BaseDeviceManager::setAsTestDefaultImageClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->restoreDefaultImage();
     logAction(tr("%1 重置为默认图片"));
 }
 
@@ -984,6 +1209,8 @@ void BaseDeviceManager::setTestBarCodeTypeAndContentClicked(const QString &bcTyp
 {
     if (!m_printTest)
         return;
+    m_printTest->storeBarCodeType(bcType);
+    m_printTest->storeBarCodeValue(bcContent);
     logAction(tr("%1 设置测试打印条码 类型: %2 内容: %3 "), bcType, bcContent);
 }
 
@@ -991,6 +1218,7 @@ void BaseDeviceManager::setTestDefaultBarCodeTypeAndContentClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->restoreDefaultBarCode();
     logAction(tr("%1 重置为默认打印条码"));
 }
 
@@ -998,6 +1226,7 @@ void BaseDeviceManager::setTestPrintContentClicked(const QString &imagePath)
 {
     if (!m_printTest)
         return;
+    m_printTest->storeTestPageText(imagePath);
     logAction(tr("%1 设置测试页内容"), imagePath);
 }
 
@@ -1005,6 +1234,7 @@ void BaseDeviceManager::setTestDefaultPrintContentClicked()
 {
     if (!m_printTest)
         return;
+    m_printTest->restoreDefaultTestPage();
     logAction(tr("%1 重置为默认测试页内容"));
 }
 
@@ -1012,6 +1242,7 @@ void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand,
 {
     if (!m_printTest)
         return;
+    m_printTest->storeReceiptText(receiptType, strEscCommand);
     logAction(tr("%1 设置为小票打印内容:... 类型:%2"), strEscCommand, receiptType);
 }
 
@@ -1019,5 +1250,6 @@ void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)
 {
     if (!m_printTest)
         return;
+    m_printTest->restoreDefaultReceipt(receiptType);
     logAction(tr("%1 重置为默认小票打印:... 类型:%2"), receiptType);
 }

@@ -1,8 +1,115 @@
 #include "services/HelperFunction.h"
 
 #include "commands/RealTimeStatusForm.h"
+#include "platform/CodePage437.h"
+#include "services/BarcodeImageProvider.h"
+
+#include <QDebug>
+#include <QStringList>
+#include <QTextCodec>
+
+namespace {
+const int kHexBase = 16;
+
+bool isCodePage437(const QString &name)
+{
+    return name == QLatin1String("CP437") || name == QLatin1String("IBM437");
+}
+
+QTextCodec *codecOrWarn(const QString &name)
+{
+    QTextCodec *codec = QTextCodec::codecForName(name.toUtf8());
+    if (!codec)
+        qDebug().noquote() << "不支持的编码:" + name + ", 使用 UTF-8";
+    return codec;
+}
+} // namespace
 
 QString HelperFunction::decodeStatusReply(const QString &cmd, const QString &payload) const
 {
     return RealTimeStatusForm::decodeReply(cmd, payload);
+}
+
+QString HelperFunction::normalizeCodePage(const QString &codePage)
+{
+    if (codePage == QLatin1String("IBM860") || codePage == QLatin1String("IBM863")
+        || codePage == QLatin1String("IBM865"))
+        return QStringLiteral("IBM850");
+    return codePage;
+}
+
+QString HelperFunction::toHexText(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QByteArray HelperFunction::parseHexText(const QString &hex)
+{
+    const QStringList pieces = hex.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    qDebug() << "hexList:" << pieces;
+    QByteArray bytes;
+    for (const QString &piece : pieces) {
+        bool ok = false;
+        const ushort value = piece.toUShort(&ok, kHexBase);
+        if (ok)
+            bytes.append(char(value & 0xFF));
+    }
+    return bytes;
+}
+
+QString HelperFunction::stringToGbkHex(const QString &str) const
+{
+    if (str.isEmpty())
+        return QString();
+    QTextCodec *codec = QTextCodec::codecForName("GBK");
+    if (!codec) {
+        qDebug() << "GBK编码器不可用，使用UTF-8编码";
+        return toHexText(str.toUtf8());
+    }
+    return toHexText(codec->fromUnicode(str));
+}
+
+QString HelperFunction::stringToHexWithCodePage(const QString &str, const QString &codePage) const
+{
+    if (str.isEmpty())
+        return QString();
+    const QString name = normalizeCodePage(codePage);
+    QByteArray bytes;
+    if (isCodePage437(name)) {
+        int error = 0;
+        bytes = CodePage437::encode(str, &error);
+        if (error != 0) {
+            qWarning() << "WideCharToMultiByte failed:" << error;
+            bytes.clear();
+        }
+    } else if (QTextCodec *codec = codecOrWarn(name)) {
+        bytes = codec->fromUnicode(str);
+    } else {
+        bytes = str.toUtf8();
+    }
+    return toHexText(bytes);
+}
+
+QString HelperFunction::hexToStringWithCodePage(const QString &hex, const QString &codePage) const
+{
+    if (hex.isEmpty())
+        return QString();
+    const QString name = normalizeCodePage(codePage);
+    const QByteArray bytes = parseHexText(hex);
+    if (bytes.isEmpty())
+        return QString();
+    if (isCodePage437(name))
+        return CodePage437::decode(bytes);
+    if (QTextCodec *codec = codecOrWarn(name))
+        return codec->toUnicode(bytes);
+    return QString::fromUtf8(bytes);
+}
+
+QString HelperFunction::generateBarcode(const QString &type, const QString &content, const QString &errorLevel)
+{
+    if (!m_provider) {
+        qDebug() << "ImageProvider not set!";
+        return QString();
+    }
+    return m_provider->createBarcodeImage(type, content, errorLevel);
 }

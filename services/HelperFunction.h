@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
+#include <QString>
 
 class BarcodeImageProvider;
 
-// Text and image helpers for the scenes: code-page conversion and barcode previews.
+// Text and image helpers for the scenes: code-page conversion between text and
+// hexadecimal bytes, and barcode previews.
 class HelperFunction : public QObject
 {
     Q_OBJECT
@@ -14,6 +17,25 @@ public:
 
     // The decoded message for a real-time status reply (empty for an empty payload).
     Q_INVOKABLE QString decodeStatusReply(const QString &cmd, const QString &payload) const;
+
+    // Hexadecimal bytes of str in GBK: "中" gives "D6 D0".
+    Q_INVOKABLE QString stringToGbkHex(const QString &str) const;
+    // Hexadecimal bytes of str in the named code page (unknown names: UTF-8).
+    Q_INVOKABLE QString stringToHexWithCodePage(const QString &str, const QString &codePage) const;
+    // The text that the hexadecimal bytes represent in the named code page.
+    Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
+    // Renders a preview and returns its image id for "image://barcode/<id>";
+    // empty without a provider.
+    Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,
+                                        const QString &errorLevel = QStringLiteral("M"));
+
+    // IBM860, IBM863 and IBM865 are served by IBM850; other names stay.
+    static QString normalizeCodePage(const QString &codePage);
+    // Upper-case pairs separated by single blanks: "1B 40".
+    static QString toHexText(const QByteArray &bytes);
+    // Pieces separated by blanks, each a 16-bit hexadecimal number of which the
+    // low byte counts; pieces that do not read are skipped.
+    static QByteArray parseHexText(const QString &hex);
 
 private:
     BarcodeImageProvider *m_provider = nullptr;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// Pictures as stored printer logos (FS q) and the print of a stored logo (FS p).
+namespace LogoCommands {
+
+// Pictures with more pixels than this are never decoded at full size: JPEG
+// files are decoded straight at the size they are scaled to, other formats
+// count as unreadable. Keeps a huge or hostile file from exhausting memory.
+constexpr qint64 MaxDecodedPixels = 40LL * 1000 * 1000;
+
+// The size a picture of `original` size is scaled to: within the bound, its
+// own height and its width rounded up to a multiple of 8; beyond the bound,
+// both scaled by the smaller of the two ratios (truncated), then the width
+// rounded up to a multiple of 8.
+QSize scaledSize(const QSize &original, int maxWidth, int maxHeight);
+
+// Reads the picture at path (format decided by the contents), scales it
+// without smoothing to scaledSize() and converts it to 1-bit with error
+// diffusion. A null image when the file cannot be read.
+QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight);
+
+// The picture column by column: each column from the top pixel to the bottom,
+// eight pixels to a byte (first pixel in the most significant bit, a short last
+// byte padded with 0 bits). A pixel is a dot when its grey level
+// (11 R + 16 G + 5 B) / 32 is below 200.
+QByteArray packColumns(const QImage &picture);
+
+// FS q n: the definition block of logo n: xL 00 yL 00 and the columns.
+// An unreadable picture gives 1C 71 n 00 00 00 00.
+QByteArray defineLogo(int number, const QString &path, int maxWidth, int maxHeight);
+
+// ESC @, centre, 1D 54, FS p n m, ESC @, 00, four line feeds, 00, partial cut, 00.
+QByteArray printLogo(int number, int mode);
+
+} // namespace LogoCommands

@@ -1,0 +1,79 @@
+#include "commands/WorkingModeForm.h"
+
+#include "commands/WorkingModeCommands.h"
+#include "platform/CodePage437.h"
+
+#include <QDebug>
+#include <QTextCodec>
+
+namespace {
+// Code pages the printer knows but the codec library lacks, served by IBM850.
+bool servedByIbm850(const QString &name)
+{
+    return name == QLatin1String("IBM860") || name == QLatin1String("IBM863") || name == QLatin1String("IBM865");
+}
+
+bool isCodePage437(const QString &name)
+{
+    return name == QLatin1String("CP437") || name == QLatin1String("IBM437");
+}
+} // namespace
+
+void WorkingModeForm::sendText()
+{
+    if (m_hexMode) {
+        const QByteArray bytes = WorkingModeCommands::hexPieces(m_text);
+        if (!bytes.isEmpty())
+            emit sigSendData(m_type, bytes);
+        return;
+    }
+    if (isCodePage437(m_codePage)) {
+        int error = 0;
+        const QByteArray bytes = CodePage437::encode(m_text, &error);
+        if (bytes.isEmpty())
+            qWarning() << "WideCharToMultiByte failed:" << error;
+        emit sigSendData(m_type, bytes);
+        return;
+    }
+    if (servedByIbm850(m_codePage))
+        m_codePage = QStringLiteral("IBM850");
+    QTextCodec *codec = QTextCodec::codecForName(m_codePage.toUtf8());
+    if (!codec) {
+        qDebug() << "不支持的编码:" << m_codePage;
+        return;
+    }
+    emit sigSendData(m_type, codec->fromUnicode(m_text));
+}
+
+void WorkingModeForm::sendInitialize()
+{
+    emit sigSendData(m_type, WorkingModeCommands::initialize());
+}
+
+void WorkingModeForm::sendPrintAndLineFeed()
+{
+    sendText();
+    emit sigSendData(m_type, WorkingModeCommands::lineFeed());
+}
+
+void WorkingModeForm::sendPrintAndFeedUnits()
+{
+    sendText();
+    emit sigSendData(m_type, WorkingModeCommands::printAndFeedUnits(m_feedDistance));
+}
+
+void WorkingModeForm::sendPrintAndFeedLines()
+{
+    sendText();
+    emit sigSendData(m_type, WorkingModeCommands::printAndFeedLines(m_lineCount));
+}
+
+void WorkingModeForm::sendDefaultLineSpacing()
+{
+    emit sigSendData(m_type, WorkingModeCommands::defaultLineSpacing());
+}
+
+void WorkingModeForm::sendLineSpacing()
+{
+    emit sigSendData(m_type, WorkingModeCommands::lineSpacing(m_lineSpace));
+}
