@@ -117,7 +117,7 @@ private slots:
     void everyCommandOperationByteExact();
     void otherTypeAndEmptyBlock();
     void statusQueriesAnsweredInOrder();
-    void settingsQueryAnswered();
+    void settingsQueriesAnsweredInOrder();
     void queryWithoutAnswer();
     void dataWithNothingPending();
     void requestWhileClosed();
@@ -322,19 +322,55 @@ void UsbManagerTest::statusQueriesAnsweredInOrder()
     QCOMPARE(replies.count(), 4);
 }
 
-void UsbManagerTest::settingsQueryAnswered()
+void UsbManagerTest::settingsQueriesAnsweredInOrder()
 {
-    const QByteArray readPaperType = QByteArray::fromHex("10a3000000 00b3");
-    const QByteArray answer = QByteArray::fromHex("10a3000001000 1b5");
-    m_printer->setReply(readPaperType, answer);
+    // Each read is the frame 10 code 00 00 00 00 sum; the printer answers with
+    // the frame of its stored value.
+    struct Setting
+    {
+        const char *op;
+        const char *answerName;
+        quint8 code;
+        QByteArray value;
+    };
+    const Setting settings[] = {
+        {"setSearchBluetoothAddressClicked", "BluetoothAddress", 0xA9, "DC:0D:30:00:00:01"},
+        {"setSearchBluetoothNameClicked", "BluetoothName", 0xA7, "QM-80"},
+        {"setSearchBluetoothPinCodeClicked", "BluetoothPinCode", 0xA8, "1234"},
+        {"setSearchPrintInstructionClicked", "PrintInstruction", 0xA2, QByteArray(1, 1)},
+        {"setSearchPaperTypeClicked", "PaperType", 0xA3, QByteArray(1, 0)},
+        {"setSearchPrintSpeedModeClicked", "PrintSpeedMode", 0xA4, QByteArray(1, 2)},
+        {"setSearchPrintDensityModeClicked", "PrintDensityMode", 0xA5, QByteArray(1, 3)},
+        {"setSearchCharacterModeModeClicked", "CharacterModeMode", 0xA6, QByteArray(1, 5)},
+    };
+    auto frame = [](quint8 code, quint8 direction, const QByteArray &data) {
+        QByteArray f;
+        f.append(char(0x10)).append(char(code)).append(char(direction)).append(char(0));
+        f.append(char(data.size() & 0xFF)).append(char(data.size() >> 8)).append(data);
+        quint8 sum = 0;
+        for (char b : qAsConst(f))
+            sum = quint8(sum + quint8(b));
+        return f.append(char(sum));
+    };
+    QList<QPair<QString, QString>> expected;
+    QByteArray requests;
+    m_printer->setReplyGap(60);
+    for (const Setting &s : settings) {
+        const QByteArray answer = frame(s.code, 0x00, s.value);
+        m_printer->setReply(frame(s.code, 0x00, QByteArray()), answer);
+        expected << qMakePair(QString::fromLatin1(s.answerName), QString::fromLatin1(answer.toHex(' ')));
+        requests += frame(s.code, 0x00, QByteArray());
+    }
     QVERIFY(connectFirst());
     QSignalSpy replies(m_manager, &USBDeviceManager::sigUsbResponse);
     QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
-    QVERIFY(m_manager->onRequestUsbSend(readPaperType, QStringLiteral("PaperType"), 1000));
-    QTRY_COMPARE(replies.count(), 1);
-    QCOMPARE(responses(replies).first(), qMakePair(QStringLiteral("PaperType"), QStringLiteral("10 a3 00 00 01 00 01 b5")));
+    for (const Setting &s : settings)
+        QVERIFY(QMetaObject::invokeMethod(m_manager, s.op, Qt::DirectConnection));
+    QTRY_COMPARE(replies.count(), int(std::size(settings)));
+    QCOMPARE(responses(replies), expected);
+    QCOMPARE(m_printer->received(), requests);
     QVERIFY(logged(log, Logger::Info, QStringLiteral("USB发出数据 10 a3 00 00 00 00 b3 ")));
-    QVERIFY(logged(log, Logger::Info, QStringLiteral("USB收到的数据 10 a3 00 00 01 00 01 b5 ")));
+    QVERIFY(logged(log, Logger::Info, QStringLiteral("USB收到的数据 10 a3 00 00 01 00 00 b4 ")));
 }
 
 void UsbManagerTest::queryWithoutAnswer()

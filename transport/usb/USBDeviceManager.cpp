@@ -1,6 +1,7 @@
 #include "transport/usb/USBDeviceManager.h"
 
 #include "app/Logger.h"
+#include "commands/MoreSettings.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/SysfsPollingDeviceChangeSource.h"
 #include "platform/SysfsUsbPrinterLister.h"
@@ -89,6 +90,7 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
     m_isConnected = true;
     qDebug().noquote() << "m_currentConnectedDevPath:" << m_currentConnectedDevPath;
     setupBuilders(CommType::Usb, nullptr, device);
+    connect(m_moreSettings, &MoreSettings::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
     connect(m_realTimeStatusForm, &RealTimeStatusForm::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
     return true;
 }
