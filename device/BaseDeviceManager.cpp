@@ -1243,7 +1243,8 @@ void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand,
     if (!m_printTest)
         return;
     m_printTest->storeReceiptText(receiptType, strEscCommand);
-    logAction(tr("%1 设置为小票打印内容:... 类型:%2"), strEscCommand, receiptType);
+    // The line elides the content ("...") and names the receipt type.
+    logAction(tr("%1 设置为小票打印内容:... 类型:%2"), receiptType);
 }
 
 void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)

@@ -89,6 +89,7 @@ private slots:
     void firstCommands();
     void logLineUsesModeNameAndArguments();
     void argumentTextIsNotReformatted();
+    void receiptLogNamesTheType();
     void connectingTwiceKeepsOneSetOfBuilders();
     void otherTransportsOutputIsIgnored();
     void statusRequests_data();
@@ -315,6 +316,17 @@ void DeviceTest::argumentTextIsNotReformatted()
     if (lines.isEmpty())
         QSKIP("barcode builder not built");
     QVERIFY(lines.last().at(1).toString().endsWith(QStringLiteral("USB 更多条码: MSI %2 内容: 100%3 ")));
+}
+
+void DeviceTest::receiptLogNamesTheType()
+{
+    RecordingManager m(CommType::Serial);
+    m.connectDevice({}, {}, {}, {});
+    QSignalSpy lines(Logger::getInstance(), &Logger::newLogMessage);
+    m.setTestPrintReceiptClicked(QStringLiteral("1B 40 0A"), 2);
+    QVERIFY(!lines.isEmpty());
+    QVERIFY2(lines.last().at(1).toString().endsWith(QStringLiteral("Serial 设置为小票打印内容:... 类型:2")),
+             qPrintable(lines.last().at(1).toString()));
 }
 
 void DeviceTest::connectingTwiceKeepsOneSetOfBuilders()
