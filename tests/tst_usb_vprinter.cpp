@@ -36,6 +36,7 @@ private slots:
     void listsThePrinter();
     void commandsReachThePrinter();
     void statusRepliesInOrder();
+    void settingsWrittenAndReadBack();
     void unplugAndReplug();
 
 private:
@@ -166,6 +167,44 @@ void UsbVirtualPrinterTest::statusRepliesInOrder()
                  QStringLiteral("%1").arg(m_printer->statusByte(n), 2, 16, QLatin1Char('0')));
     }
     QVERIFY(m_printer->statusByte(4) != 0); // the paper-out flag shows
+#endif
+}
+
+void UsbVirtualPrinterTest::settingsWrittenAndReadBack()
+{
+#ifdef QM_HAVE_VPRINTER
+    QVERIFY(connectFirst());
+    QSignalSpy replies(m_manager.get(), &USBDeviceManager::sigUsbResponse);
+    m_manager->setBluetoothNameClicked(QStringLiteral("QM-BT7"));
+    m_manager->setSearchBluetoothNameClicked();
+    QTRY_COMPARE(replies.count(), 1);
+    m_manager->setPrintDensityModeClicked(3);
+    m_manager->setSearchPrintDensityModeClicked();
+    QTRY_COMPARE(replies.count(), 2);
+
+    // Each answer is a settings frame: 10, code, direction, 00, length (low
+    // byte first), the stored value, the sum of all bytes before it.
+    const struct
+    {
+        const char *name;
+        quint8 code;
+        QByteArray value;
+    } expected[] = {{"BluetoothName", 0xA7, "QM-BT7"}, {"PrintDensityMode", 0xA5, QByteArray(1, 3)}};
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(replies.at(i).at(0).toString(), QString::fromLatin1(expected[i].name));
+        const QByteArray frame = QByteArray::fromHex(replies.at(i).at(1).toString().toLatin1());
+        QVERIFY2(frame.size() >= 7, qPrintable(replies.at(i).at(1).toString()));
+        QCOMPARE(quint8(frame.at(0)), quint8(0x10));
+        QCOMPARE(quint8(frame.at(1)), expected[i].code);
+        const int length = quint8(frame.at(4)) | (quint8(frame.at(5)) << 8);
+        QCOMPARE(frame.size(), 6 + length + 1);
+        QCOMPARE(frame.mid(6, length), expected[i].value);
+        quint8 sum = 0;
+        for (int k = 0; k < frame.size() - 1; ++k)
+            sum = quint8(sum + quint8(frame.at(k)));
+        QCOMPARE(quint8(frame.back()), sum);
+    }
+    QCOMPARE(m_printer->setting(0xA7), QByteArray("QM-BT7"));
 #endif
 }
 
