@@ -103,12 +103,15 @@ bool USBPrinterController::startAsyncIo()
     connect(m_readWorker, &USBReadWorker::dataReceived, this, &USBPrinterController::dataReceived);
     connect(m_readWorker, &USBReadWorker::errorOccurred, this, &USBPrinterController::handleReadError);
     connect(m_readThread, &QThread::started, m_readWorker, &USBReadWorker::startReading);
+    // Nothing else runs on the thread: it ends with its loop, from within.
+    connect(m_readWorker, &USBReadWorker::loopFinished, m_readThread, &QThread::quit, Qt::DirectConnection);
 
     m_writeThread = new QThread(this);
     m_writeWorker = new USBWriteWorker(m_device.get());
     m_writeWorker->moveToThread(m_writeThread);
     connect(m_writeWorker, &USBWriteWorker::errorOccurred, this, &USBPrinterController::handleWriteError);
     connect(m_writeThread, &QThread::started, m_writeWorker, &USBWriteWorker::startWriting);
+    connect(m_writeWorker, &USBWriteWorker::loopFinished, m_writeThread, &QThread::quit, Qt::DirectConnection);
 
     m_readThread->start();
     m_writeThread->start();
@@ -123,23 +126,21 @@ void USBPrinterController::stopAsyncIo()
 
     // Read side first, then the write side; each worker's stop cancels its
     // wait for good, so the thread ends and the wait below cannot hang.
+    // The loop ends first, then the thread's event loop: the wait for the
+    // loop also orders everything the thread did so far before what follows.
     if (m_readWorker) {
         m_readWorker->stopReading();
+        m_readWorker->waitUntilFinished();
         m_readThread->quit();
         m_readThread->wait();
-        // Reading the worker's finished flag pairs with its last step, so all
-        // it did is ordered before its destruction.
-        if (!m_readWorker->hasFinished())
-            qDebug().noquote() << "USB read loop still marked running after its thread ended";
         delete m_readWorker;
         m_readWorker = nullptr;
     }
     if (m_writeWorker) {
         m_writeWorker->stopWriting();
+        m_writeWorker->waitUntilFinished();
         m_writeThread->quit();
         m_writeThread->wait();
-        if (!m_writeWorker->hasFinished())
-            qDebug().noquote() << "USB write loop still marked running after its thread ended";
         delete m_writeWorker;
         m_writeWorker = nullptr;
     }

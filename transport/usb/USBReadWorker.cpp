@@ -23,7 +23,8 @@ void USBReadWorker::startReading()
         m_running.store(true);
         readLoop();
     }
-    m_finished.store(true, std::memory_order_release);
+    emit loopFinished();
+    markFinished();
 }
 
 void USBReadWorker::readLoop()
@@ -48,4 +49,23 @@ void USBReadWorker::stopReading()
 {
     m_running.store(false);
     m_canceller.cancel();
+}
+
+void USBReadWorker::markFinished()
+{
+    std::lock_guard<std::mutex> lock(m_finishMutex);
+    m_finished = true;
+    m_finishedCondition.notify_all();
+}
+
+bool USBReadWorker::hasFinished() const
+{
+    std::lock_guard<std::mutex> lock(m_finishMutex);
+    return m_finished;
+}
+
+void USBReadWorker::waitUntilFinished() const
+{
+    std::unique_lock<std::mutex> lock(m_finishMutex);
+    m_finishedCondition.wait(lock, [this] { return m_finished; });
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class DeviceIo;
 
@@ -24,11 +26,15 @@ public:
 
     bool isRunning() const { return m_running.load(); }
     // True once the read loop has returned (or was never entered).
-    bool hasFinished() const { return m_finished.load(std::memory_order_acquire); }
+    bool hasFinished() const;
+    // Blocks until the loop has returned; it does so promptly once stopped.
+    void waitUntilFinished() const;
 
 signals:
     void dataReceived(QByteArray data);
     void errorOccurred(QString error);
+    // The loop has returned (emitted on the worker's thread).
+    void loopFinished();
 
 public slots:
     // The read loop; occupies the thread until stopReading.
@@ -38,9 +44,12 @@ public slots:
 
 private:
     void readLoop();
+    void markFinished();
 
     DeviceIo *m_device;
     std::atomic<bool> m_running{false};
-    std::atomic<bool> m_finished{false};
+    mutable std::mutex m_finishMutex;
+    mutable std::condition_variable m_finishedCondition;
+    bool m_finished = false;
     IoCanceller m_canceller;
 };

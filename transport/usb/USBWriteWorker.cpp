@@ -23,7 +23,8 @@ void USBWriteWorker::startWriting()
         m_running.store(true);
         writeLoop();
     }
-    m_finished.store(true, std::memory_order_release);
+    emit loopFinished();
+    markFinished();
 }
 
 void USBWriteWorker::writeLoop()
@@ -62,4 +63,23 @@ void USBWriteWorker::sendData(const QByteArray &data)
     std::lock_guard<std::mutex> lock(m_queueMutex);
     m_queue.append(data);
     m_queueCondition.notify_one();
+}
+
+void USBWriteWorker::markFinished()
+{
+    std::lock_guard<std::mutex> lock(m_finishMutex);
+    m_finished = true;
+    m_finishedCondition.notify_all();
+}
+
+bool USBWriteWorker::hasFinished() const
+{
+    std::lock_guard<std::mutex> lock(m_finishMutex);
+    return m_finished;
+}
+
+void USBWriteWorker::waitUntilFinished() const
+{
+    std::unique_lock<std::mutex> lock(m_finishMutex);
+    m_finishedCondition.wait(lock, [this] { return m_finished; });
 }

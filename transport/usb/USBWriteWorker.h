@@ -28,10 +28,14 @@ public:
     bool isRunning() const { return m_running.load(); }
     int queuedBlocks() const;
     // True once the write loop has returned (or was never entered).
-    bool hasFinished() const { return m_finished.load(std::memory_order_acquire); }
+    bool hasFinished() const;
+    // Blocks until the loop has returned; it does so promptly once stopped.
+    void waitUntilFinished() const;
 
 signals:
     void errorOccurred(QString error);
+    // The loop has returned (emitted on the worker's thread).
+    void loopFinished();
 
 public slots:
     // The write loop; occupies the thread until stopWriting.
@@ -43,11 +47,14 @@ public slots:
 
 private:
     void writeLoop();
+    void markFinished();
 
     DeviceIo *m_device;
     std::atomic<bool> m_running{false};
     IoCanceller m_canceller;
-    std::atomic<bool> m_finished{false};
+    mutable std::mutex m_finishMutex;
+    mutable std::condition_variable m_finishedCondition;
+    bool m_finished = false;
     QList<QByteArray> m_queue;
     mutable std::mutex m_queueMutex;
     std::condition_variable m_queueCondition;
