@@ -26,6 +26,7 @@ private slots:
     void windowsInterfacePath_data();
     void windowsInterfacePath();
     void managerRefresh();
+    void managerOnAnotherTree();
 
 private:
     QTemporaryDir m_appDir;
@@ -213,6 +214,30 @@ void UsbListingTest::managerRefresh()
     QCOMPARE(entry.value("model").toString(), QStringLiteral("QM-80"));
     QCOMPARE(entry.value("manufacturer").toString(), QStringLiteral("Quillmark"));
     QCOMPARE(entry.value("devPath").toString(), tree.nodePath(0));
+}
+
+// The program pointed at a tree of its own lists that tree's printers and
+// notices a printer plugged in there.
+void UsbListingTest::managerOnAnotherTree()
+{
+    UsbFakeSysfs tree;
+    QVERIFY(tree.addPrinter(0, UsbFakeSysfs::Printer(), QStringLiteral("/dev/null")));
+    qputenv("QM_USB_SYSFS_ROOT", tree.sysfsRoot().toLocal8Bit());
+    qputenv("QM_USB_DEV_ROOT", tree.devRoot().toLocal8Bit());
+    USBDeviceManager manager;
+    qunsetenv("QM_USB_SYSFS_ROOT");
+    qunsetenv("QM_USB_DEV_ROOT");
+
+    manager.refreshDeviceList();
+    QCOMPARE(manager.devices().size(), 1);
+    QCOMPARE(manager.devices().first().devPath, tree.nodePath(0));
+
+    QSignalSpy scanOver(&manager, &USBDeviceManager::sigScanOverUsb);
+    UsbFakeSysfs::Printer second;
+    second.serial = QStringLiteral("QM0002");
+    QVERIFY(tree.addPrinter(1, second, QStringLiteral("/dev/null")));
+    QTRY_COMPARE(manager.devices().size(), 2);
+    QVERIFY(scanOver.count() >= 1);
 }
 
 QTEST_GUILESS_MAIN(UsbListingTest)

@@ -26,10 +26,15 @@ QString sysfsRoot()
     return root.isEmpty() ? QString::fromLatin1(kSystemSysfsRoot) : root;
 }
 
+// A tree of its own keeps its nodes under <root>/dev unless told otherwise.
 QString devRoot()
 {
     const QString root = qEnvironmentVariable(kDevRootVariable);
-    return root.isEmpty() ? QString::fromLatin1(kSystemDevRoot) : root;
+    if (!root.isEmpty())
+        return root;
+    if (!qEnvironmentVariableIsEmpty(kSysfsRootVariable))
+        return sysfsRoot() + QStringLiteral("/dev");
+    return QString::fromLatin1(kSystemDevRoot);
 }
 
 // udev reports nothing about a tree that is not the system's: look at it instead.

@@ -23,9 +23,10 @@ class USBDeviceManager : public BaseDeviceManager
 {
     Q_OBJECT
 public:
-    // The system's printers: /sys and /dev, hot-plug from udev. The variables
-    // QM_USB_SYSFS_ROOT and QM_USB_DEV_ROOT point it at another tree (a
-    // virtual printer's); changes there are found by looking at the tree.
+    // The system's printers: /sys and /dev, hot-plug from udev. The variable
+    // QM_USB_SYSFS_ROOT points it at another tree (a virtual printer's), with
+    // its nodes under <root>/dev or QM_USB_DEV_ROOT; changes there are found
+    // by looking at the tree.
     explicit USBDeviceManager(QObject *parent = nullptr);
     // Works with the given lister and device-change source (both owned from
     // now on; a null source means the udev monitor).
