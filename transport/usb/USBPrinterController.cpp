@@ -124,10 +124,9 @@ void USBPrinterController::stopAsyncIo()
     if (!m_running.compare_exchange_strong(expected, false))
         return;
 
-    // Read side first, then the write side; each worker's stop cancels its
-    // wait for good, so the thread ends and the wait below cannot hang.
-    // The loop ends first, then the thread's event loop: the wait for the
-    // loop also orders everything the thread did so far before what follows.
+    // Read side first, then the write side. A worker's stop cancels its wait
+    // for good, so its loop returns promptly and ends the thread; waiting for
+    // the loop also orders all the thread did before the worker is deleted.
     if (m_readWorker) {
         m_readWorker->stopReading();
         m_readWorker->waitUntilFinished();
