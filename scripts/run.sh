@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts QuillmarkSystem.
+# A virtual printer runs beside it on 127.0.0.1 (raw port 9100, web page on 80,
+# NetBIOS on 137, a serial line at $BUILD_DIR/vprinter/ttyVP0) and stops when the
+# application exits. QM_NO_VPRINTER=1 leaves it out; QM_VPRINTER_ARGS adds options.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
@@ -8,4 +11,29 @@ export BUILD_DIR
 "$ROOT/scripts/deps.sh"
 "$ROOT/scripts/build.sh"
 
-exec "$BUILD_DIR/QuillmarkSystem" "$@"
+VPRINTER_PID=""
+stop_vprinter() {
+  if [ -n "$VPRINTER_PID" ] && kill -0 "$VPRINTER_PID" 2>/dev/null; then
+    kill -TERM "$VPRINTER_PID" 2>/dev/null || true
+    wait "$VPRINTER_PID" 2>/dev/null || true
+  fi
+}
+VPRINTER_BIN="$BUILD_DIR/tools/virtual_printer/quillmark-virtual-printer"
+if [ "${QM_NO_VPRINTER:-0}" != "1" ] && [ -x "$VPRINTER_BIN" ]; then
+  VPRINTER_DIR="$BUILD_DIR/vprinter"
+  mkdir -p "$VPRINTER_DIR"
+  # Ports below 1024 need root: the printer reports "not-bound" for those and serves the rest.
+  # shellcheck disable=SC2086
+  "$VPRINTER_BIN" --address 127.0.0.1 --output "$VPRINTER_DIR" --serial "$VPRINTER_DIR/ttyVP0" \
+    ${QM_VPRINTER_ARGS:-} </dev/null > "$VPRINTER_DIR/services.txt" 2> "$VPRINTER_DIR/stderr.txt" &
+  VPRINTER_PID=$!
+  trap stop_vprinter EXIT INT TERM
+  for _ in $(seq 50); do grep -q '^ready$' "$VPRINTER_DIR/services.txt" 2>/dev/null && break; sleep 0.1; done
+  echo "Virtual printer (pages and events.jsonl in $VPRINTER_DIR):"
+  sed 's/^/  /' "$VPRINTER_DIR/services.txt"
+  if grep -q ' not-bound ' "$VPRINTER_DIR/services.txt"; then
+    echo "  (ports below 1024 cannot be bound without root; the other services run)"
+  fi
+fi
+
+"$BUILD_DIR/QuillmarkSystem" "$@"

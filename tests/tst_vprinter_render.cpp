@@ -1,0 +1,449 @@
+// The virtual printer's renderer, fed with hand-written byte streams over its
+// raw port: text lines and their modes, raster images, logos, user-defined
+// characters, every GS k symbology and QR codes read back from the PNG pages
+// by zxing-cpp's reader.
+
+#define ZX_USE_UTF8
+#include "VirtualPrinter.h"
+#include "support/vprinter_client.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <ZXing/ReadBarcode.h>
+
+using VprinterClient::exchange;
+using VprinterClient::hex;
+
+namespace {
+
+constexpr int WaitMs = 5000;
+
+struct Box {
+    int left = -1, top = -1, right = -1, bottom = -1;
+    bool empty() const { return left < 0; }
+    int width() const { return right - left + 1; }
+    int height() const { return bottom - top + 1; }
+};
+
+Box inkBox(const QImage &img, const QRect &area = QRect())
+{
+    const QImage g = img.convertToFormat(QImage::Format_Grayscale8);
+    const QRect r = area.isNull() ? g.rect() : area.intersected(g.rect());
+    Box b;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        const uchar *row = g.constScanLine(y);
+        for (int x = r.left(); x <= r.right(); ++x) {
+            if (row[x] >= 128)
+                continue;
+            if (b.left < 0 || x < b.left)
+                b.left = x;
+            if (b.right < 0 || x > b.right)
+                b.right = x;
+            if (b.top < 0)
+                b.top = y;
+            b.bottom = y;
+        }
+    }
+    return b;
+}
+
+bool dark(const QImage &img, int x, int y)
+{
+    return qGray(img.pixel(x, y)) < 128;
+}
+
+int darkCount(const QImage &img, const QRect &area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += dark(img, x, y);
+    return n;
+}
+
+struct Decoded {
+    QString text;
+    QString level;
+    bool ok = false;
+};
+
+Decoded readBack(const QString &file, ZXing::BarcodeFormat format)
+{
+    const QImage img = QImage(file).convertToFormat(QImage::Format_Grayscale8);
+    Decoded d;
+    if (img.isNull())
+        return d;
+    ZXing::DecodeHints hints;
+    hints.setFormats(format);
+    hints.setTryHarder(true);
+    const ZXing::Result r =
+        ZXing::ReadBarcode(ZXing::ImageView(img.constBits(), img.width(), img.height(), ZXing::ImageFormat::Lum,
+                                            img.bytesPerLine()),
+                           hints);
+    d.ok = r.isValid();
+    d.text = QString::fromStdString(r.text());
+    d.level = QString::fromStdString(r.ecLevel());
+    return d;
+}
+
+} // namespace
+
+class TestVprinterRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void textLinesBecomeAPage();
+    void characterModes();
+    void alignmentAndLeftMargin();
+    void narrowPaper();
+    void oneMorePagePerCut();
+    void selfTestPage();
+    void rasterImage();
+    void logoDefinedAndPrinted();
+    void userDefinedCharacters();
+    void codeTablesAndChineseText();
+    void barcodesReadBack_data();
+    void barcodesReadBack();
+    void badBarcodeIsLoggedNotPrinted();
+    void qrCodeReadsBack_data();
+    void qrCodeReadsBack();
+
+private:
+    // Sends the stream on one connection and returns the pages it produced.
+    QList<QImage> print(const QByteArray &stream, int pages = 1);
+    QStringList lastFiles(int n) const;
+
+    QTemporaryDir m_dir;
+    QScopedPointer<VirtualPrinter> m_printer;
+    int m_paperMm = 80;
+};
+
+void TestVprinterRender::init()
+{
+    VirtualPrinterOptions o;
+    o.rawPort = 0;
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    o.outputDir = m_dir.path() + QStringLiteral("/") + QString::fromLatin1(QTest::currentTestFunction());
+    o.paperMm = m_paperMm;
+    m_printer.reset(new VirtualPrinter(o));
+    QVERIFY(m_printer->start());
+}
+
+void TestVprinterRender::cleanup()
+{
+    m_printer.reset();
+    m_paperMm = 80;
+}
+
+QList<QImage> TestVprinterRender::print(const QByteArray &stream, int pages)
+{
+    const int before = m_printer->pages().size();
+    const qint64 seq = m_printer->lastEventSeq();
+    exchange(m_printer->rawPort(), stream);
+    m_printer->waitForEvent(QStringLiteral("client_disconnected"), WaitMs, seq);
+    const QList<QImage> all = m_printer->pages();
+    return all.mid(before, pages);
+}
+
+QStringList TestVprinterRender::lastFiles(int n) const
+{
+    const QStringList files = m_printer->pageFiles();
+    return files.mid(qMax(0, files.size() - n));
+}
+
+void TestVprinterRender::textLinesBecomeAPage()
+{
+    const QList<QImage> pages = print(QByteArray("\x1b@Hello\nWorld\n"));
+    QCOMPARE(pages.size(), 1);
+    const QImage page = pages.first();
+    QCOMPARE(page.width(), 576);
+    QCOMPARE(page.height(), 60); // two lines at the default spacing of 30 dots
+    const Box first = inkBox(page, QRect(0, 0, 576, 30));
+    const Box second = inkBox(page, QRect(0, 30, 576, 30));
+    QVERIFY(!first.empty() && !second.empty());
+    QVERIFY(first.right < 5 * 12 + 2); // five characters of font A
+    QVERIFY(first.height() <= 24);
+    const QList<QJsonObject> texts = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts.at(0).value("params").toObject().value("text").toString(), QStringLiteral("Hello"));
+    QVERIFY(QFile::exists(lastFiles(1).value(0)));
+    QCOMPARE(QImage(lastFiles(1).value(0)).width(), 576);
+}
+
+void TestVprinterRender::characterModes()
+{
+    // Double width and height: one line 48 dots high, characters 24 wide.
+    QImage page = print(hex("1B 40 1D 21 11") + "AB\n").value(0);
+    QCOMPARE(page.height(), 48);
+    Box b = inkBox(page);
+    QVERIFY(b.right >= 24 && b.right < 48);
+    QVERIFY(b.height() > 24);
+
+    // Font B is smaller than font A.
+    page = print(hex("1B 40 1B 4D 01") + "MMMM\n").value(0);
+    QVERIFY(inkBox(page).right < 4 * 9 + 1);
+
+    // Underline: the bottom row of the cells is inked.
+    page = print(hex("1B 40 1B 2D 01") + "AB\n").value(0);
+    for (int x = 0; x < 24; ++x)
+        QVERIFY2(dark(page, x, 23), qPrintable(QString::number(x)));
+
+    // Reverse: white on black.
+    page = print(hex("1B 40 1D 42 01") + "A\n").value(0);
+    QVERIFY(darkCount(page, QRect(0, 0, 12, 24)) > 12 * 24 / 2);
+
+    // Upside-down: the line turns round, so the ink ends up at the right.
+    page = print(hex("1B 40 1B 7B 01") + "A\n").value(0);
+    QVERIFY(inkBox(page).left > 576 - 13);
+
+    // 90 degrees: cells lie on their side (24 wide, 12 high).
+    page = print(hex("1B 40 1B 56 01") + "II\n").value(0);
+    b = inkBox(page);
+    QVERIFY(b.right > 24);
+    QVERIFY(b.height() <= 12);
+
+    // Bold inks more than normal.
+    const int normal = darkCount(print(hex("1B 40") + "WWW\n").value(0), QRect(0, 0, 36, 24));
+    const int bold = darkCount(print(hex("1B 40 1B 45 01") + "WWW\n").value(0), QRect(0, 0, 36, 24));
+    QVERIFY(bold > normal);
+
+    // Line spacing and feeds.
+    page = print(hex("1B 40 1B 33 40") + "A\n" + hex("1B 4A 64 1B 64 02")).value(0);
+    QCOMPARE(page.height(), 64 + 100 + 2 * 64);
+}
+
+void TestVprinterRender::alignmentAndLeftMargin()
+{
+    QImage page = print(hex("1B 40 1B 61 01") + "X\n").value(0);
+    Box b = inkBox(page);
+    QVERIFY(qAbs((b.left + b.right) / 2 - 288) < 12);
+    page = print(hex("1B 40 1B 61 02") + "X\n").value(0);
+    QVERIFY(inkBox(page).right > 576 - 12);
+    page = print(hex("1B 40 1D 4C 40 00") + "X\n").value(0);
+    QVERIFY(inkBox(page).left >= 64);
+    // Print area 120 dots: the eleventh character wraps onto a second line.
+    page = print(hex("1B 40 1D 57 78 00") + "ABCDEFGHIJK\n").value(0);
+    QCOMPARE(page.height(), 60);
+}
+
+void TestVprinterRender::narrowPaper()
+{
+    m_paperMm = 58;
+    cleanup();
+    m_paperMm = 58;
+    init();
+    const QImage page = print(QByteArray("\x1b@58 mm\n")).value(0);
+    QCOMPARE(page.width(), 384);
+}
+
+void TestVprinterRender::oneMorePagePerCut()
+{
+    const QList<QImage> pages = print(QByteArray("one\n\x1dV\x00two\n\x1dV\x01three\n", 19), 3);
+    QCOMPARE(pages.size(), 3);
+    QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
+    QCOMPARE(m_printer->events(QStringLiteral("paper_cut")).size(), 2);
+    // A cut with nothing printed since makes no empty page.
+    print(hex("1D 56 00 1D 56 00"));
+    QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
+}
+
+void TestVprinterRender::selfTestPage()
+{
+    const QImage page = print(hex("1F 1B 0D")).value(0);
+    QVERIFY(page.height() > 7 * 30);
+    QCOMPARE(m_printer->events(QStringLiteral("self_test_printed")).size(), 1);
+}
+
+void TestVprinterRender::rasterImage()
+{
+    // 16 x 4 dots: a full row, its other half, a checker row, two corner dots.
+    const QByteArray rows = hex("FF 00 00 FF AA 55 80 01");
+    QImage page = print(hex("1B 40 1D 76 30 00 02 00 04 00") + rows).value(0);
+    QCOMPARE(page.height(), 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool expected = uchar(rows.at(y * 2 + x / 8)) & (0x80 >> (x % 8));
+            QVERIFY2(dark(page, x, y) == expected, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(inkBox(page).right == 15);
+    // Mode 3 doubles both ways.
+    page = print(hex("1B 40 1D 76 30 03 02 00 04 00") + rows).value(0);
+    QCOMPARE(page.height(), 8);
+    QCOMPARE(inkBox(page).right, 31);
+    QVERIFY(dark(page, 0, 0) && dark(page, 1, 1) && !dark(page, 0, 2));
+}
+
+void TestVprinterRender::logoDefinedAndPrinted()
+{
+    // Logo 1: 8 columns of one byte, a diagonal from top left to bottom right.
+    // Logo 2: 8 columns, all dots of the first column.
+    const QByteArray define = hex("1C 71 02 01 00 01 00 80 40 20 10 08 04 02 01 01 00 01 00 FF 00 00 00 00 00 00 00");
+    QImage page = print(define + hex("1B 40 1C 70 01 00")).value(0);
+    QCOMPARE(page.height(), 8);
+    for (int c = 0; c < 8; ++c)
+        for (int r = 0; r < 8; ++r)
+            QVERIFY2(dark(page, c, r) == (c == r), qPrintable(QStringLiteral("%1,%2").arg(c).arg(r)));
+    page = print(hex("1C 70 02 03")).value(0); // double width and height
+    QCOMPARE(page.height(), 16);
+    QCOMPARE(inkBox(page).right, 1);
+    QCOMPARE(inkBox(page).height(), 16);
+    // The maker's print-logo sequence: centred, with GS T and the trailing cut.
+    page = print(hex("1B 40 1B 61 01 1D 54 1C 70 01 03 1B 40 00 0A 0A 0A 0A 00 1D 56 01 00")).value(0);
+    const Box b = inkBox(page);
+    QCOMPARE(b.width(), 16);
+    QVERIFY(qAbs((b.left + b.right) / 2 - 288) <= 2);
+    // An undefined logo prints nothing and says so.
+    print(hex("1C 70 07 00"));
+    QCOMPARE(m_printer->events(QStringLiteral("print_logo")).last().value("params").toObject().value("defined").toBool(true),
+             false);
+}
+
+void TestVprinterRender::userDefinedCharacters()
+{
+    QByteArray define = hex("1B 26 03 41 41 0C");
+    define += QByteArray(36, char(0xFF)); // 12 columns of 3 bytes, all dots
+    QImage page = print(define + hex("1B 25 01") + "A\n").value(0);
+    QCOMPARE(darkCount(page, QRect(0, 0, 12, 24)), 12 * 24);
+    // Cancelled: A is drawn from the font again.
+    page = print(hex("1B 3F 41") + "A\n").value(0);
+    QVERIFY(darkCount(page, QRect(0, 0, 12, 24)) < 12 * 24 / 2);
+    QVERIFY(darkCount(page, QRect(0, 0, 12, 24)) > 0);
+}
+
+void TestVprinterRender::codeTablesAndChineseText()
+{
+    QByteArray stream = hex("1B 40 1C 2E 1B 74 10 80 0A 1B 74 00 82 0A 1C 26");
+    stream += QByteArray::fromHex("b2e2cad4"); // 测试 in GBK
+    stream += "\n";
+    const QImage page = print(stream).value(0);
+    const QList<QJsonObject> texts = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts.at(0).value("params").toObject().value("text").toString(), QString(QChar(0x20AC))); // euro sign
+    QCOMPARE(texts.at(1).value("params").toObject().value("text").toString(), QString(QChar(0x00E9))); // é in CP437
+    QCOMPARE(texts.at(2).value("params").toObject().value("text").toString(), QString::fromUtf8("测试"));
+    // Two Chinese characters are two 24-dot cells.
+    const Box b = inkBox(page, QRect(0, 60, 576, page.height() - 60));
+    QVERIFY(b.right > 24 && b.right < 48);
+
+    // The mode switches take effect where they stand in the stream, also
+    // within one piece of input: the same two bytes, then in CP437.
+    print(hex("1B 40 1C 26 B2 E2 1C 2E B2 E2 0A"));
+    const QList<QJsonObject> after = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(after.at(3).value("params").toObject().value("text").toString(), QString::fromUtf8("测"));
+    QCOMPARE(after.at(4).value("params").toObject().value("text").toString(), QString::fromUtf8("▓Γ"));
+
+    // More single-byte tables: 84 is a-tilde in CP860, 80 the Cyrillic A in CP866.
+    print(hex("1B 40 1C 2E 1B 74 03 84 0A 1B 74 11 80 0A"));
+    const QList<QJsonObject> more = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(more.at(5).value("params").toObject().value("text").toString(), QString(QChar(0x00E3)));
+    QCOMPARE(more.at(6).value("params").toObject().value("text").toString(), QString(QChar(0x0410)));
+
+    // International sets: Germany by ESC R, the UK by the maker's command.
+    print(hex("1B 40 1C 2E 1B 52 02") + "[{~\n" + hex("1F 1B 0E 03") + "#1\n");
+    const QList<QJsonObject> intl = m_printer->events(QStringLiteral("text"));
+    QCOMPARE(intl.at(7).value("params").toObject().value("text").toString(), QString::fromUtf8("\u00C4\u00E4\u00DF"));
+    QCOMPARE(intl.at(8).value("params").toObject().value("text").toString(), QString::fromUtf8("\u00A31"));
+}
+
+void TestVprinterRender::barcodesReadBack_data()
+{
+    QTest::addColumn<int>("symbology");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("expected"); // the read text starts with this
+    QTest::newRow("UPC-A") << 0x41 << QByteArray("123456789012") << int(ZXing::BarcodeFormat::UPCA) << "123456789012";
+    QTest::newRow("UPC-E") << 0x42 << QByteArray("0123456") << int(ZXing::BarcodeFormat::UPCE) << "0123456";
+    QTest::newRow("JAN13") << 0x43 << QByteArray("490123456789") << int(ZXing::BarcodeFormat::EAN13) << "490123456789";
+    QTest::newRow("JAN8") << 0x44 << QByteArray("1234567") << int(ZXing::BarcodeFormat::EAN8) << "1234567";
+    QTest::newRow("CODE39") << 0x45 << QByteArray("CODE39-TEST") << int(ZXing::BarcodeFormat::Code39) << "CODE39-TEST";
+    QTest::newRow("ITF") << 0x46 << QByteArray("1234567890") << int(ZXing::BarcodeFormat::ITF) << "1234567890";
+    QTest::newRow("CODABAR") << 0x47 << QByteArray("A123456B") << int(ZXing::BarcodeFormat::Codabar) << "123456"; // read without start and stop
+    QTest::newRow("CODE93") << 0x48 << QByteArray("CODE93") << int(ZXing::BarcodeFormat::Code93) << "CODE93";
+    QTest::newRow("CODE128 set B") << 0x49 << QByteArray("{BHello-128") << int(ZXing::BarcodeFormat::Code128) << "Hello-128";
+    QTest::newRow("CODE128 set C") << 0x49 << QByteArray("{C\x0c\x22\x38", 5) << int(ZXing::BarcodeFormat::Code128) << "123456";
+    QTest::newRow("UPC-A, first form") << 0x00 << QByteArray("12345678901") << int(ZXing::BarcodeFormat::UPCA) << "123456789012";
+}
+
+void TestVprinterRender::barcodesReadBack()
+{
+    QFETCH(int, symbology);
+    QFETCH(QByteArray, data);
+    QFETCH(int, format);
+    QFETCH(QString, expected);
+    QByteArray stream = hex("1B 40 1B 61 01 1D 68 50 1D 77 02 1D 48 02 1D 6B");
+    stream.append(char(symbology));
+    if (symbology >= 0x41) {
+        stream.append(char(data.size()));
+        stream += data;
+    } else {
+        stream += data;
+        stream.append('\0');
+    }
+    stream += hex("1D 56 00");
+    print(stream);
+    const QString file = lastFiles(1).value(0);
+    QVERIFY(!file.isEmpty());
+    const Decoded d = readBack(file, ZXing::BarcodeFormat(format));
+    QVERIFY2(d.ok, qPrintable(file));
+    QVERIFY2(d.text.startsWith(expected), qPrintable(d.text));
+    const QJsonObject logged = m_printer->events(QStringLiteral("barcode")).last();
+    QVERIFY(logged.value("params").toObject().value("text").toString().contains(expected.left(6)));
+}
+
+void TestVprinterRender::badBarcodeIsLoggedNotPrinted()
+{
+    // UPC-A with letters, ITF with an odd count, CODE128 without a code set.
+    print(hex("1D 6B 41 03") + "ABC" + hex("1D 6B 46 03") + "123" + hex("1D 6B 49 02") + "AB");
+    QCOMPARE(m_printer->events(QStringLiteral("print_error")).size(), 3);
+    QCOMPARE(m_printer->pages().size(), 0);
+}
+
+void TestVprinterRender::qrCodeReadsBack_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("levelName");
+    QTest::addColumn<int>("module");
+    QTest::addColumn<QString>("content");
+    QTest::newRow("L, module 3, ASCII") << 0 << "L" << 3 << "ABC";
+    QTest::newRow("M, module 8, URL") << 1 << "M" << 8 << "https://example.com/receipt?id=42";
+    QTest::newRow("Q, module 4, Chinese") << 2 << "Q" << 4 << QString::fromUtf8("测试二维码");
+    QTest::newRow("H as 51, module 6") << 0x33 << "H" << 6 << "Quillmark";
+}
+
+void TestVprinterRender::qrCodeReadsBack()
+{
+    QFETCH(int, level);
+    QFETCH(QString, levelName);
+    QFETCH(int, module);
+    QFETCH(QString, content);
+    const QByteArray utf8 = content.toUtf8();
+    QByteArray stream = hex("1B 40 1D 28 6B 03 00 31 43");
+    stream.append(char(module));
+    stream += hex("1D 28 6B 03 00 31 45");
+    stream.append(char(level));
+    stream += hex("1D 28 6B");
+    stream.append(char((utf8.size() + 3) & 0xFF));
+    stream.append(char((utf8.size() + 3) >> 8));
+    stream += hex("31 50 30") + utf8;
+    stream += hex("1B 61 31 1D 28 6B 03 00 31 51 30 1B 61 30 0A 0A 00 1D 56 01 00");
+    const QImage page = print(stream).value(0);
+    QVERIFY(!page.isNull());
+    const Decoded d = readBack(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
+    QVERIFY(d.ok);
+    QCOMPARE(d.text, content);
+    QCOMPARE(d.level, levelName);
+    // Module size as asked: the finder pattern is 7 modules wide.
+    const Box b = inkBox(page);
+    QVERIFY(b.width() % module == 0);
+    QVERIFY(qAbs((b.left + b.right) / 2 - 288) <= module);
+}
+
+QTEST_MAIN(TestVprinterRender)
+#include "tst_vprinter_render.moc"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "VpCommand.h"
+
+#include <QByteArray>
+#include <QList>
+
+// Splits the printer's input stream into commands and text runs. Input may
+// arrive in pieces of any size: an incomplete command waits for the rest.
+// Every length read from the stream is checked against the printer's limits;
+// a command beyond them is reported as oversized and its declared data is
+// skipped as it arrives, never buffered.
+class VpDecoder
+{
+public:
+    // Largest single command the printer accepts (raster images, logo sets).
+    static constexpr qint64 MaxCommandBytes = 16 * 1024 * 1024;
+    // Largest settings frame payload.
+    static constexpr int MaxSettingsData = 4096;
+    // Longest text run reported as one piece.
+    static constexpr int MaxTextRun = 4096;
+    // Longest NUL-terminated barcode (GS k m = 0..6) and tab list.
+    static constexpr int MaxNulTerminated = 255;
+    static constexpr int MaxTabs = 32;
+    // Bytes of a command echoed into "raw" for the log.
+    static constexpr int MaxRawKept = 64;
+
+    // Chinese-character mode decides whether bytes 81..FE start a two-byte
+    // character. The printer sets the power-on value; FS & / FS . / ESC @ change it.
+    void setDefaultChineseMode(bool on) { m_defaultChinese = on; }
+    bool chineseMode() const { return m_chinese; }
+    void setChineseMode(bool on) { m_chinese = on; }
+
+    QList<VpCommand> feed(const QByteArray &bytes);
+    // End of the stream: whatever is left is reported as truncated.
+    QList<VpCommand> finish();
+    void reset();
+
+private:
+    enum Result { NeedMore = -1 };
+    // Parses one unit at m_buf[pos..]; returns its length, or NeedMore.
+    qint64 parseOne(int pos, VpCommand &out);
+    qint64 parseDle(const uchar *p, qint64 n, VpCommand &out);
+    qint64 parseEsc(const uchar *p, qint64 n, VpCommand &out);
+    qint64 parseFs(const uchar *p, qint64 n, VpCommand &out);
+    qint64 parseGs(const uchar *p, qint64 n, VpCommand &out);
+    qint64 parseUs(const uchar *p, qint64 n, VpCommand &out);
+    qint64 parseText(const uchar *p, qint64 n, VpCommand &out);
+    qint64 oversized(const uchar *p, qint64 n, qint64 total, const QString &name,
+                     const QString &code, VpCommand &out);
+
+    QByteArray m_buf;
+    qint64 m_skip = 0; // bytes of an oversized command still to throw away
+    bool m_chinese = true;
+    bool m_defaultChinese = true;
+};

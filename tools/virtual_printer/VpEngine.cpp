@@ -1,0 +1,188 @@
+#include "VpEngine.h"
+
+#include "VpEventLog.h"
+#include "VpHttpServer.h"
+#include "VpNetbiosResponder.h"
+#include "VpPrinterCore.h"
+#include "VpPtyLink.h"
+#include "VpRawServer.h"
+#include "VpRenderer.h"
+#include "VpState.h"
+#include "VpUsbGadget.h"
+
+#include <QDir>
+#include <QJsonObject>
+
+namespace {
+const QString SerialSource = QStringLiteral("serial");
+const QString UsbSource = QStringLiteral("usb");
+constexpr int Paper58 = 58;
+} // namespace
+
+VpEngine::VpEngine(const VirtualPrinterOptions &options, VpState *state, VpEventLog *log)
+    : m_options(options), m_state(state), m_log(log)
+{
+}
+
+VpEngine::~VpEngine()
+{
+    stop();
+}
+
+void VpEngine::event(const QString &source, const QString &name, const QJsonObject &params)
+{
+    m_log->append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("event")},
+                              {QStringLiteral("name"), name},
+                              {QStringLiteral("source"), source},
+                              {QStringLiteral("params"), params}});
+}
+
+bool VpEngine::start(QStringList *lines)
+{
+    bool ok = true;
+    const QHostAddress address(m_options.address);
+    const int paperDots = m_options.paperMm == Paper58 ? VpRenderer::Paper58Dots : VpRenderer::Paper80Dots;
+    m_core = new VpPrinterCore(m_state, m_log, paperDots, m_options.outputDir, this);
+
+    if (!m_options.outputDir.isEmpty())
+        lines->append(QStringLiteral("output %1").arg(QDir(m_options.outputDir).absolutePath()));
+
+    if (m_options.rawPort != VirtualPrinterOptions::Off) {
+        m_raw = new VpRawServer(m_core, m_log, this);
+        QString error;
+        if (m_raw->listen(address, quint16(m_options.rawPort), &error)) {
+            rawPort = m_raw->port();
+            lines->append(QStringLiteral("tcp listening %1:%2").arg(m_options.address).arg(rawPort));
+        } else {
+            ok = false;
+            lines->append(QStringLiteral("tcp not-bound %1:%2 %3").arg(m_options.address).arg(m_options.rawPort).arg(error));
+        }
+    }
+    if (m_options.httpPort != VirtualPrinterOptions::Off) {
+        m_http = new VpHttpServer(m_state, m_log, this);
+        QString error;
+        if (m_http->listen(address, quint16(m_options.httpPort), &error)) {
+            httpPort = m_http->port();
+            lines->append(QStringLiteral("http listening %1:%2").arg(m_options.address).arg(httpPort));
+        } else {
+            ok = false;
+            lines->append(QStringLiteral("http not-bound %1:%2 %3").arg(m_options.address).arg(m_options.httpPort).arg(error));
+        }
+    }
+    if (m_options.netbiosPort != VirtualPrinterOptions::Off) {
+        const QString name = m_options.netbiosName.isEmpty() ? m_options.model : m_options.netbiosName;
+        m_netbios = new VpNetbiosResponder(name, m_options.mac, m_log, this);
+        QString error;
+        if (m_netbios->bind(address, quint16(m_options.netbiosPort), &error)) {
+            netbiosPort = m_netbios->port();
+            lines->append(QStringLiteral("netbios listening %1:%2 name %3").arg(m_options.address).arg(netbiosPort).arg(name));
+        } else {
+            ok = false;
+            lines->append(QStringLiteral("netbios not-bound %1:%2 %3").arg(m_options.address).arg(m_options.netbiosPort).arg(error));
+        }
+    }
+    if (!m_options.serialPath.isEmpty() || m_options.serialEnabled) {
+        m_serial = new VpPtyLink(this);
+        QString error;
+        if (m_serial->open(m_options.serialPath, &error)) {
+            serialPty = m_serial->slavePath();
+            connect(m_serial, &VpPtyLink::dataReceived, this, [this](const QByteArray &bytes) {
+                const QByteArray reply = m_core->feed(SerialSource, bytes);
+                if (!reply.isEmpty())
+                    m_serial->write(reply);
+            });
+            lines->append(m_options.serialPath.isEmpty()
+                              ? QStringLiteral("serial pty %1").arg(serialPty)
+                              : QStringLiteral("serial pty %1 link %2").arg(serialPty, m_options.serialPath));
+        } else {
+            ok = false;
+            lines->append(QStringLiteral("serial not-opened %1 %2").arg(m_options.serialPath, error));
+            delete m_serial;
+            m_serial = nullptr;
+        }
+    }
+    if (!m_options.usbSysfsRoot.isEmpty()) {
+        VpUsbGadget::Identity id = m_options.usb;
+        if (id.product.isEmpty())
+            id.product = m_options.model;
+        m_usb = new VpUsbGadget(m_options.usbSysfsRoot, id, this);
+        connect(m_usb->link(), &VpPtyLink::dataReceived, this, [this](const QByteArray &bytes) {
+            const QByteArray reply = m_core->feed(UsbSource, bytes);
+            if (!reply.isEmpty())
+                m_usb->link()->write(reply);
+        });
+        QString error;
+        if (m_usb->plug(&error)) {
+            usbNode = m_usb->nodePath();
+            usbPty = m_usb->link()->slavePath();
+            usbClassEntry = m_usb->classEntryPath();
+            usbDeviceDir = m_usb->deviceDirPath();
+            lines->append(QStringLiteral("usb node %1 pty %2 sysfs %3").arg(usbNode, usbPty, usbClassEntry));
+        } else {
+            ok = false;
+            lines->append(QStringLiteral("usb not-created %1 %2").arg(m_options.usbSysfsRoot, error));
+        }
+    }
+    event(QStringLiteral("control"), QStringLiteral("started"), {{QStringLiteral("model"), m_options.model}});
+    return ok;
+}
+
+void VpEngine::stop()
+{
+    if (m_raw) {
+        m_raw->close();
+        delete m_raw;
+        m_raw = nullptr;
+    }
+    if (m_http) {
+        m_http->close();
+        delete m_http;
+        m_http = nullptr;
+    }
+    if (m_netbios) {
+        m_netbios->close();
+        delete m_netbios;
+        m_netbios = nullptr;
+    }
+    if (m_serial) {
+        m_core->endStream(SerialSource);
+        delete m_serial;
+        m_serial = nullptr;
+    }
+    if (m_usb) {
+        m_core->endStream(UsbSource);
+        delete m_usb;
+        m_usb = nullptr;
+    }
+}
+
+bool VpEngine::unplug(QString *error)
+{
+    if (!m_usb) {
+        *error = QStringLiteral("no USB printer");
+        return false;
+    }
+    if (!m_usb->isPlugged())
+        return true;
+    m_usb->unplug();
+    m_core->endStream(UsbSource);
+    usbPty.clear();
+    event(UsbSource, QStringLiteral("usb_unplugged"), {{QStringLiteral("node"), usbNode}});
+    return true;
+}
+
+bool VpEngine::replug(QString *error)
+{
+    if (!m_usb) {
+        *error = QStringLiteral("no USB printer");
+        return false;
+    }
+    if (m_usb->isPlugged())
+        return true;
+    if (!m_usb->plug(error))
+        return false;
+    usbNode = m_usb->nodePath();
+    usbPty = m_usb->link()->slavePath();
+    event(UsbSource, QStringLiteral("usb_plugged"), {{QStringLiteral("node"), usbNode}, {QStringLiteral("pty"), usbPty}});
+    return true;
+}

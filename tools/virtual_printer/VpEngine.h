@@ -1,0 +1,53 @@
+#pragma once
+
+#include "VirtualPrinterOptions.h"
+
+#include <QObject>
+#include <QStringList>
+
+class VpEventLog;
+class VpHttpServer;
+class VpNetbiosResponder;
+class VpPrinterCore;
+class VpPtyLink;
+class VpRawServer;
+class VpState;
+class VpUsbGadget;
+
+// The services of one virtual printer. Lives on the printer's own thread;
+// VirtualPrinter calls its slots with blocking queued calls.
+class VpEngine : public QObject
+{
+    Q_OBJECT
+public:
+    VpEngine(const VirtualPrinterOptions &options, VpState *state, VpEventLog *log);
+    ~VpEngine() override;
+
+    VpPrinterCore *core() const { return m_core; }
+
+public slots:
+    // Starts every requested service; lines describe each one. False when a
+    // requested service could not be started (the others still run).
+    bool start(QStringList *lines);
+    void stop();
+    bool unplug(QString *error);
+    bool replug(QString *error);
+
+public:
+    // Filled by start(); read after it returned.
+    quint16 rawPort = 0, httpPort = 0, netbiosPort = 0;
+    QString serialPty, usbNode, usbPty, usbClassEntry, usbDeviceDir;
+
+private:
+    void event(const QString &source, const QString &name, const QJsonObject &params);
+
+    VirtualPrinterOptions m_options;
+    VpState *m_state;
+    VpEventLog *m_log;
+    VpPrinterCore *m_core = nullptr;
+    VpRawServer *m_raw = nullptr;
+    VpHttpServer *m_http = nullptr;
+    VpNetbiosResponder *m_netbios = nullptr;
+    VpPtyLink *m_serial = nullptr;
+    VpUsbGadget *m_usb = nullptr;
+};

@@ -1,0 +1,106 @@
+#include "VpEventLog.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QJsonDocument>
+
+VpEventLog::VpEventLog(QObject *parent) : QObject(parent) {}
+
+VpEventLog::~VpEventLog() { closeFile(); }
+
+bool VpEventLog::openFile(const QString &filePath)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_file.isOpen())
+        m_file.close();
+    m_file.setFileName(filePath);
+    return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+}
+
+void VpEventLog::closeFile()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+qint64 VpEventLog::append(QJsonObject entry)
+{
+    qint64 seq;
+    {
+        QMutexLocker lock(&m_mutex);
+        seq = ++m_seq;
+        entry.insert(QStringLiteral("seq"), seq);
+        entry.insert(QStringLiteral("time"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
+        m_entries.append(entry);
+        if (m_entries.size() > MaxEntriesInMemory)
+            m_entries.removeFirst();
+        if (m_file.isOpen()) {
+            m_file.write(QJsonDocument(entry).toJson(QJsonDocument::Compact));
+            m_file.write("\n");
+            m_file.flush();
+        }
+    }
+    m_added.wakeAll();
+    emit entryAdded(entry);
+    return seq;
+}
+
+QList<QJsonObject> VpEventLog::entries() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_entries;
+}
+
+QList<QJsonObject> VpEventLog::entriesNamed(const QString &name) const
+{
+    QMutexLocker lock(&m_mutex);
+    QList<QJsonObject> out;
+    for (const QJsonObject &e : m_entries)
+        if (e.value(QStringLiteral("name")).toString() == name)
+            out.append(e);
+    return out;
+}
+
+QList<QJsonObject> VpEventLog::entriesSince(qint64 seq) const
+{
+    QMutexLocker lock(&m_mutex);
+    QList<QJsonObject> out;
+    for (const QJsonObject &e : m_entries)
+        if (e.value(QStringLiteral("seq")).toVariant().toLongLong() > seq)
+            out.append(e);
+    return out;
+}
+
+qint64 VpEventLog::lastSeq() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_seq;
+}
+
+void VpEventLog::clear()
+{
+    QMutexLocker lock(&m_mutex);
+    m_entries.clear();
+}
+
+QJsonObject VpEventLog::waitFor(const QString &name, int timeoutMs, qint64 afterSeq) const
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QMutexLocker lock(&m_mutex);
+    for (;;) {
+        // The earliest matching entry after afterSeq.
+        const QJsonObject *found = nullptr;
+        for (auto it = m_entries.crbegin(); it != m_entries.crend(); ++it) {
+            if (it->value(QStringLiteral("seq")).toVariant().toLongLong() <= afterSeq)
+                break;
+            if (it->value(QStringLiteral("name")).toString() == name)
+                found = &*it;
+        }
+        if (found)
+            return *found;
+        if (deadline.hasExpired())
+            return {};
+        m_added.wait(&m_mutex, deadline);
+    }
+}

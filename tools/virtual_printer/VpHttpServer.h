@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QHash>
+#include <QHostAddress>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+class VpEventLog;
+class VpState;
+
+// The printer's small web server: GET / answers the model's configuration
+// page, POST /config.cgi records the URL-encoded network form and answers a
+// page. One request per connection (the answer closes it). Header and body
+// sizes are bounded.
+class VpHttpServer : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxHeaderBytes = 16 * 1024;
+    static constexpr int MaxBodyBytes = 1024 * 1024;
+
+    VpHttpServer(VpState *state, VpEventLog *log, QObject *parent = nullptr);
+
+    bool listen(const QHostAddress &address, quint16 port, QString *error);
+    quint16 port() const { return m_server.serverPort(); }
+    void close();
+
+private slots:
+    void onNewConnection();
+    void onReadyRead();
+
+private:
+    void respond(QTcpSocket *socket, int status, const QByteArray &reason, const QByteArray &body);
+    void handle(QTcpSocket *socket, const QByteArray &method, const QByteArray &path, const QByteArray &body);
+
+    VpState *m_state;
+    VpEventLog *m_log;
+    QTcpServer m_server;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+};

@@ -1,0 +1,452 @@
+#include "VpPrinterCore.h"
+
+#include "VpBarcode.h"
+#include "VpEventLog.h"
+#include "VpState.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int BuzzerUnitMs = 50;
+constexpr int PulseUnitMs = 2;
+constexpr int RealtimePulseUnitMs = 100;
+constexpr char PrinterIdPrefix = '_';
+constexpr char PrinterIdEnd = 0x00;
+constexpr uchar PrinterModelId = 0x20;
+constexpr uchar PrinterTypeId = 0x02;
+constexpr uchar PrinterRomVersion = 0x10;
+const char *const FirmwareVersion = "1.0.0";
+const char *const MakerName = "KVZ";
+
+QString hexText(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' '));
+}
+
+int param(const VpCommand &cmd, const char *key)
+{
+    return cmd.params.value(QLatin1String(key)).toInt();
+}
+
+} // namespace
+
+VpPrinterCore::VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
+                             QObject *parent)
+    : QObject(parent), m_state(state), m_log(log), m_renderer(paperDots), m_outputDir(outputDir)
+{
+}
+
+QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
+{
+    VpDecoder &decoder = m_decoders[source];
+    decoder.setDefaultChineseMode(m_state->makerSettings().value(QStringLiteral("print_mode")).toInt() == 1);
+    QByteArray reply;
+    const QList<VpCommand> cmds = decoder.feed(bytes);
+    for (const VpCommand &cmd : cmds)
+        execute(source, cmd, &reply);
+    collectPages(source);
+    return reply;
+}
+
+void VpPrinterCore::endStream(const QString &source)
+{
+    auto it = m_decoders.find(source);
+    if (it != m_decoders.end()) {
+        QByteArray ignored;
+        for (const VpCommand &cmd : it->finish())
+            execute(source, cmd, &ignored);
+        it->reset();
+    }
+    m_renderer.endOfStream();
+    collectPages(source);
+}
+
+void VpPrinterCore::flushPage()
+{
+    m_renderer.endOfStream();
+    collectPages(QStringLiteral("control"));
+}
+
+QStringList VpPrinterCore::pageFiles() const
+{
+    QMutexLocker lock(&m_pagesMutex);
+    return m_pageFiles;
+}
+
+QList<QImage> VpPrinterCore::pages() const
+{
+    QMutexLocker lock(&m_pagesMutex);
+    return m_pages;
+}
+
+void VpPrinterCore::logCommand(const QString &source, const VpCommand &cmd, const QJsonObject &extra)
+{
+    QJsonObject entry{{QStringLiteral("kind"), VpCommand::kindName(cmd.kind)},
+                      {QStringLiteral("name"), cmd.name},
+                      {QStringLiteral("source"), source}};
+    if (cmd.kind != VpCommand::Text) {
+        entry.insert(QStringLiteral("code"), cmd.code);
+        entry.insert(QStringLiteral("hex"), hexText(cmd.raw.left(HexLogLimit)));
+    }
+    QJsonObject params = cmd.params;
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        params.insert(it.key(), it.value());
+    entry.insert(QStringLiteral("params"), params);
+    m_log->append(entry);
+}
+
+void VpPrinterCore::event(const QString &source, const QString &name, const QJsonObject &params)
+{
+    m_log->append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("event")},
+                              {QStringLiteral("name"), name},
+                              {QStringLiteral("source"), source},
+                              {QStringLiteral("params"), params}});
+}
+
+void VpPrinterCore::settingWritten(const QString &source, const QString &key, const QJsonValue &value)
+{
+    m_state->setMaker(key, value);
+    event(source, QStringLiteral("setting_written"), {{QStringLiteral("key"), key}, {QStringLiteral("value"), value}});
+}
+
+void VpPrinterCore::collectPages(const QString &source)
+{
+    const QList<QImage> done = m_renderer.takeFinishedPages();
+    for (const QImage &page : done) {
+        ++m_pageCount;
+        QString file;
+        if (!m_outputDir.isEmpty()) {
+            QDir().mkpath(m_outputDir);
+            file = QDir(m_outputDir).filePath(QStringLiteral("page-%1.png").arg(m_pageCount, 4, 10, QLatin1Char('0')));
+            // Written aside and renamed, so a reader never sees half a page.
+            QSaveFile out(file);
+            if (!out.open(QIODevice::WriteOnly) || !page.save(&out, "PNG") || !out.commit())
+                file.clear();
+        }
+        {
+            QMutexLocker lock(&m_pagesMutex);
+            m_pages.append(page);
+            qint64 bytes = 0;
+            for (const QImage &p : qAsConst(m_pages))
+                bytes += p.sizeInBytes();
+            while (m_pages.size() > 1 && (m_pages.size() > MaxPagesInMemory || bytes > MaxPageBytesInMemory)) {
+                bytes -= m_pages.first().sizeInBytes();
+                m_pages.removeFirst();
+            }
+            if (!file.isEmpty())
+                m_pageFiles.append(file);
+        }
+        event(source, QStringLiteral("page"),
+              {{QStringLiteral("number"), m_pageCount},
+               {QStringLiteral("file"), file},
+               {QStringLiteral("width"), page.width()},
+               {QStringLiteral("height"), page.height()}});
+    }
+}
+
+QStringList VpPrinterCore::selfTestLines() const
+{
+    const QJsonObject maker = m_state->makerSettings();
+    QStringList lines;
+    lines << QStringLiteral("*** SELF TEST ***")
+          << QStringLiteral("Model: %1").arg(m_state->model())
+          << QStringLiteral("Firmware: %1").arg(QLatin1String(FirmwareVersion))
+          << QStringLiteral("Paper: %1 dots").arg(m_renderer.paperDots())
+          << QStringLiteral("Density: %1").arg(maker.value(QStringLiteral("density")).toInt())
+          << QStringLiteral("Baud rate: %1").arg(maker.value(QStringLiteral("baud_rate")).toInt())
+          << QStringLiteral("Bluetooth: %1").arg(QString::fromLatin1(m_state->setting(VpState::BluetoothName)));
+    return lines;
+}
+
+void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteArray *reply)
+{
+    const QString &name = cmd.name;
+    VpDecoder &decoder = m_decoders[source];
+
+    if (cmd.kind == VpCommand::Text) {
+        // The mode in force when the text arrived, not after the whole chunk.
+        const bool chinese = cmd.params.value(QStringLiteral("chinese")).toBool();
+        const QString text = m_renderer.addText(cmd.data, chinese);
+        logCommand(source, cmd, {{QStringLiteral("text"), text}, {QStringLiteral("bytes"), cmd.data.size()},
+                                 {QStringLiteral("code_table"), chinese ? QStringLiteral("GBK")
+                                                                        : m_renderer.codeTableName()}});
+        return;
+    }
+    if (cmd.kind != VpCommand::Command) {
+        logCommand(source, cmd);
+        return;
+    }
+
+    QJsonObject extra;
+    // Status and answers.
+    if (name == QLatin1String("status_request")) {
+        const quint8 b = m_state->statusByte(param(cmd, "n"));
+        reply->append(char(b));
+        extra.insert(QStringLiteral("reply"), hexText(QByteArray(1, char(b))));
+    } else if (name == QLatin1String("transmit_status_request") || name == QLatin1String("paper_status_request")) {
+        const quint8 b = m_state->transmitStatusByte(name == QLatin1String("paper_status_request") ? 1 : param(cmd, "n"));
+        reply->append(char(b));
+        extra.insert(QStringLiteral("reply"), hexText(QByteArray(1, char(b))));
+    } else if (name == QLatin1String("printer_id_request")) {
+        const int n = param(cmd, "n");
+        QByteArray answer;
+        if (n == 1 || n == 0x31)
+            answer.append(char(PrinterModelId));
+        else if (n == 2 || n == 0x32)
+            answer.append(char(PrinterTypeId));
+        else if (n == 3 || n == 0x33)
+            answer.append(char(PrinterRomVersion));
+        else if (n == 0x41)
+            answer = QByteArray(1, PrinterIdPrefix) + FirmwareVersion + PrinterIdEnd;
+        else if (n == 0x42)
+            answer = QByteArray(1, PrinterIdPrefix) + MakerName + PrinterIdEnd;
+        else if (n == 0x43)
+            answer = QByteArray(1, PrinterIdPrefix) + m_state->model().toLatin1() + PrinterIdEnd;
+        reply->append(answer);
+        extra.insert(QStringLiteral("reply"), hexText(answer));
+    } else if (name == QLatin1String("settings_frame")) {
+        const quint8 code = quint8(cmd.params.value(QStringLiteral("setting")).toString().toInt(nullptr, 16));
+        const QString key = VpState::settingName(code);
+        extra.insert(QStringLiteral("setting_name"), key);
+        if (param(cmd, "direction") == 0) {
+            const QByteArray answer = m_state->settingsReply(code);
+            reply->append(answer);
+            extra.insert(QStringLiteral("reply"), hexText(answer));
+            logCommand(source, cmd, extra);
+            event(source, QStringLiteral("settings_read"), {{QStringLiteral("setting"), key}});
+            return;
+        }
+        m_state->setSetting(code, cmd.data);
+        logCommand(source, cmd, extra);
+        const QJsonValue value = code >= VpState::BluetoothName
+                                     ? QJsonValue(QString::fromLatin1(cmd.data))
+                                     : QJsonValue(cmd.data.isEmpty() ? 0 : int(uchar(cmd.data.at(0))));
+        event(source, QStringLiteral("setting_written"), {{QStringLiteral("key"), key}, {QStringLiteral("value"), value}});
+        return;
+    }
+    // Non-printing events.
+    else if (name == QLatin1String("buzzer")) {
+        logCommand(source, cmd);
+        event(source, QStringLiteral("buzzer_beep"), {{QStringLiteral("count"), param(cmd, "count")},
+                                                 {QStringLiteral("duration_ms"), param(cmd, "duration") * BuzzerUnitMs}});
+        return;
+    } else if (name == QLatin1String("buzzer_alarm")) {
+        const int mode = param(cmd, "mode");
+        logCommand(source, cmd);
+        event(source, QStringLiteral("alarm"), {{QStringLiteral("count"), param(cmd, "count")},
+                                                {QStringLiteral("interval_ms"), param(cmd, "interval") * BuzzerUnitMs},
+                                                {QStringLiteral("beep"), bool(mode & 1)},
+                                                {QStringLiteral("flash"), bool(mode & 2)}});
+        return;
+    } else if (name == QLatin1String("drawer_pulse") || name == QLatin1String("drawer_pulse_realtime")) {
+        logCommand(source, cmd);
+        const bool realtime = name == QLatin1String("drawer_pulse_realtime");
+        m_state->setFlag(VpState::DrawerOpen, true);
+        QJsonObject params{{QStringLiteral("pin"), (param(cmd, "pin") & 1) ? 5 : 2}};
+        if (realtime)
+            params.insert(QStringLiteral("on_ms"), param(cmd, "time") * RealtimePulseUnitMs);
+        else {
+            params.insert(QStringLiteral("on_ms"), param(cmd, "on_time") * PulseUnitMs);
+            params.insert(QStringLiteral("off_ms"), param(cmd, "off_time") * PulseUnitMs);
+        }
+        event(source, QStringLiteral("drawer_kick"), params);
+        return;
+    } else if (name.endsWith(QLatin1String("_lamp_colour"))) {
+        logCommand(source, cmd);
+        const QString lamp = name.left(name.size() - int(strlen("_lamp_colour")));
+        const QJsonObject colour{{QStringLiteral("r"), param(cmd, "r")}, {QStringLiteral("g"), param(cmd, "g")},
+                                 {QStringLiteral("b"), param(cmd, "b")}};
+        m_state->setMaker(lamp + QStringLiteral("_lamp"), colour);
+        QJsonObject params = colour;
+        params.insert(QStringLiteral("lamp"), lamp);
+        event(source, QStringLiteral("lamp_colour"), params);
+        return;
+    } else if (name == QLatin1String("standby_lamp_switch") || name == QLatin1String("standby_lamp_pattern")
+               || name.startsWith(QLatin1String("maker_"))) {
+        logCommand(source, cmd);
+        if (name == QLatin1String("maker_model_name")) {
+            settingWritten(source, QStringLiteral("model_name"), cmd.params.value(QStringLiteral("name")));
+            settingWritten(source, QStringLiteral("error_beep"), cmd.params.value(QStringLiteral("error_beep")));
+            return;
+        }
+        QString key = name;
+        if (key.startsWith(QLatin1String("maker_")))
+            key = key.mid(int(strlen("maker_")));
+        settingWritten(source, key, param(cmd, "n"));
+        if (name == QLatin1String("maker_international_charset"))
+            m_renderer.setInternationalSet(param(cmd, "n"));
+        if (name == QLatin1String("maker_print_mode"))
+            decoder.setDefaultChineseMode(param(cmd, "n") == 1);
+        return;
+    } else if (name == QLatin1String("density") || name == QLatin1String("baud_rate")) {
+        logCommand(source, cmd);
+        settingWritten(source, name, name == QLatin1String("density") ? cmd.params.value(QStringLiteral("n"))
+                                                                      : cmd.params.value(QStringLiteral("baud")));
+        return;
+    } else if (name == QLatin1String("peripherals")) {
+        logCommand(source, cmd);
+        settingWritten(source, QStringLiteral("peripherals"),
+                       QJsonObject{{QStringLiteral("cutter"), cmd.params.value(QStringLiteral("cutter"))},
+                                   {QStringLiteral("buzzer"), cmd.params.value(QStringLiteral("buzzer"))},
+                                   {QStringLiteral("drawer"), cmd.params.value(QStringLiteral("drawer"))}});
+        return;
+    } else if (name == QLatin1String("print_speed")) {
+        logCommand(source, cmd);
+        settingWritten(source, QStringLiteral("print_speed"), param(cmd, "n"));
+        return;
+    } else if (name == QLatin1String("network_settings")) {
+        logCommand(source, cmd);
+        const QJsonObject net{{QStringLiteral("ip"), cmd.params.value(QStringLiteral("ip"))},
+                              {QStringLiteral("mask"), cmd.params.value(QStringLiteral("mask"))},
+                              {QStringLiteral("gateway"), cmd.params.value(QStringLiteral("gateway"))}};
+        m_state->setMaker(QStringLiteral("network"), net);
+        event(source, QStringLiteral("network_changed"), net);
+        return;
+    } else if (name == QLatin1String("factory_reset")) {
+        logCommand(source, cmd);
+        m_state->factoryReset();
+        decoder.setDefaultChineseMode(true);
+        event(source, QStringLiteral("settings_reset"), {});
+        return;
+    } else if (name == QLatin1String("usb_upgrade_mode")) {
+        logCommand(source, cmd);
+        event(source, QStringLiteral("upgrade_mode_entered"), {});
+        return;
+    } else if (name == QLatin1String("self_test") || name == QLatin1String("test_print")) {
+        logCommand(source, cmd);
+        m_renderer.selfTest(selfTestLines());
+        m_renderer.printAndFeedLines(4);
+        m_renderer.cut();
+        event(source, QStringLiteral("self_test_printed"), {});
+        return;
+    }
+    // Formatting and printing.
+    else if (name == QLatin1String("initialize")) {
+        m_renderer.initialize();
+    } else if (name == QLatin1String("print_mode")) {
+        m_renderer.setPrintMode(param(cmd, "n"));
+    } else if (name == QLatin1String("select_font")) {
+        m_renderer.setFontB((param(cmd, "n") & 1) == 1);
+    } else if (name == QLatin1String("bold") || name == QLatin1String("double_strike")) {
+        m_renderer.setBold(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("underline")) {
+        const int n = param(cmd, "n");
+        m_renderer.setUnderline(n >= 0x30 ? n - 0x30 : n);
+    } else if (name == QLatin1String("char_size")) {
+        m_renderer.setCharSize(param(cmd, "n"));
+    } else if (name == QLatin1String("reverse")) {
+        m_renderer.setReverse(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("upside_down")) {
+        m_renderer.setUpsideDown(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("rotate90")) {
+        m_renderer.setRotate90(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("alignment")) {
+        const int n = param(cmd, "n");
+        m_renderer.setAlignment(n >= 0x30 ? n - 0x30 : n);
+    } else if (name == QLatin1String("left_margin")) {
+        m_renderer.setLeftMargin(param(cmd, "nL") + 256 * param(cmd, "nH"));
+    } else if (name == QLatin1String("print_area_width")) {
+        m_renderer.setPrintAreaWidth(param(cmd, "nL") + 256 * param(cmd, "nH"));
+    } else if (name == QLatin1String("line_spacing")) {
+        m_renderer.setLineSpacing(param(cmd, "n"));
+    } else if (name == QLatin1String("default_line_spacing")) {
+        m_renderer.setLineSpacing(VpRenderer::DefaultLineSpacing);
+    } else if (name == QLatin1String("right_spacing")) {
+        m_renderer.setRightSpacing(param(cmd, "n"));
+    } else if (name == QLatin1String("absolute_position")) {
+        m_renderer.setAbsolutePosition(param(cmd, "nL") + 256 * param(cmd, "nH"));
+    } else if (name == QLatin1String("chinese_print_mode")) {
+        m_renderer.setChineseFormat(param(cmd, "n"));
+    } else if (name == QLatin1String("chinese_underline")) {
+        const int n = param(cmd, "n");
+        m_renderer.setChineseUnderline(n >= 0x30 ? n - 0x30 : n);
+    } else if (name == QLatin1String("chinese_spacing")) {
+        m_renderer.setChineseSpacing(param(cmd, "left"), param(cmd, "right"));
+    } else if (name == QLatin1String("chinese_quad")) {
+        m_renderer.setChineseQuad(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("code_table")) {
+        QString table;
+        if (m_renderer.setCodeTable(param(cmd, "n"), &table))
+            extra.insert(QStringLiteral("table"), table);
+        else
+            extra.insert(QStringLiteral("supported"), false);
+    } else if (name == QLatin1String("international_charset")) {
+        if (!m_renderer.setInternationalSet(param(cmd, "n")))
+            extra.insert(QStringLiteral("supported"), false);
+    } else if (name == QLatin1String("user_chars_enable")) {
+        m_renderer.setUserCharsEnabled(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("define_user_chars")) {
+        extra.insert(QStringLiteral("defined"),
+                     m_renderer.defineUserChars(param(cmd, "y"), param(cmd, "first"), param(cmd, "last"), cmd.data));
+    } else if (name == QLatin1String("cancel_user_char")) {
+        m_renderer.cancelUserChar(param(cmd, "n"));
+    } else if (name == QLatin1String("hri_position")) {
+        const int n = param(cmd, "n");
+        m_renderer.setHriPosition(n >= 0x30 ? n - 0x30 : n);
+    } else if (name == QLatin1String("hri_font")) {
+        m_renderer.setHriFontB(param(cmd, "n") & 1);
+    } else if (name == QLatin1String("barcode_height")) {
+        m_renderer.setBarcodeHeight(param(cmd, "n"));
+    } else if (name == QLatin1String("barcode_width")) {
+        m_renderer.setBarcodeWidth(param(cmd, "n"));
+    } else if (name == QLatin1String("qr_module_size")) {
+        m_renderer.setQrModule(param(cmd, "n"));
+    } else if (name == QLatin1String("qr_error_level")) {
+        const int n = param(cmd, "n");
+        m_renderer.setQrLevel(n >= 0x30 ? n - 0x30 : n);
+    } else if (name == QLatin1String("qr_store")) {
+        m_renderer.storeQr(cmd.data);
+        extra.insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
+    } else if (name == QLatin1String("qr_print")) {
+        QString error;
+        if (!m_renderer.printQr(&error)) {
+            extra.insert(QStringLiteral("error"), error);
+            logCommand(source, cmd, extra);
+            event(source, QStringLiteral("print_error"), {{QStringLiteral("what"), QStringLiteral("qr")},
+                                                         {QStringLiteral("error"), error}});
+            return;
+        }
+    } else if (name == QLatin1String("barcode")) {
+        QString text, error;
+        const int symbology = param(cmd, "symbology");
+        extra.insert(QStringLiteral("type"), VpBarcode::symbologyName(symbology));
+        extra.insert(QStringLiteral("data"), QString::fromLatin1(cmd.data));
+        if (!m_renderer.printBarcode(symbology, cmd.data, &text, &error)) {
+            extra.insert(QStringLiteral("error"), error);
+            logCommand(source, cmd, extra);
+            event(source, QStringLiteral("print_error"), {{QStringLiteral("what"), QStringLiteral("barcode")},
+                                                         {QStringLiteral("error"), error}});
+            return;
+        }
+        extra.insert(QStringLiteral("text"), text);
+    } else if (name == QLatin1String("print_line_feed") || name == QLatin1String("form_feed")) {
+        m_renderer.printLine();
+    } else if (name == QLatin1String("horizontal_tab")) {
+        m_renderer.horizontalTab();
+    } else if (name == QLatin1String("print_feed_dots")) {
+        m_renderer.printAndFeedDots(param(cmd, "n"));
+    } else if (name == QLatin1String("print_feed_lines")) {
+        m_renderer.printAndFeedLines(param(cmd, "n"));
+    } else if (name == QLatin1String("bit_image")) {
+        m_renderer.bitImage(param(cmd, "m"), param(cmd, "columns"), cmd.data);
+    } else if (name == QLatin1String("raster_image")) {
+        m_renderer.rasterImage(param(cmd, "m"), param(cmd, "width_bytes"), param(cmd, "height"), cmd.data);
+    } else if (name == QLatin1String("define_logos")) {
+        extra.insert(QStringLiteral("defined"), m_renderer.defineLogos(param(cmd, "count"), cmd.data));
+    } else if (name == QLatin1String("print_logo")) {
+        const int m = param(cmd, "m");
+        if (!m_renderer.printLogo(param(cmd, "n"), m >= 0x30 ? m - 0x30 : m))
+            extra.insert(QStringLiteral("defined"), false);
+    } else if (name == QLatin1String("cut")) {
+        if (cmd.params.contains(QStringLiteral("feed")))
+            m_renderer.printAndFeedDots(param(cmd, "feed"));
+        m_renderer.cut();
+        logCommand(source, cmd);
+        event(source, QStringLiteral("paper_cut"), {{QStringLiteral("partial"), param(cmd, "mode") == 1}});
+        return;
+    }
+    logCommand(source, cmd, extra);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+class VpEventLog;
+class VpPrinterCore;
+
+// The raw print port: one client at a time; clients that connect meanwhile
+// wait their turn and are served in the order they came (what they sent while
+// waiting is kept and printed when their turn comes).
+class VpRawServer : public QObject
+{
+    Q_OBJECT
+public:
+    VpRawServer(VpPrinterCore *core, VpEventLog *log, QObject *parent = nullptr);
+    ~VpRawServer() override;
+
+    bool listen(const QHostAddress &address, quint16 port, QString *error);
+    quint16 port() const { return m_server.serverPort(); }
+    void close();
+
+private slots:
+    void onNewConnection();
+    void onReadyRead();
+    void onDisconnected();
+
+private:
+    void serveNext();
+    void finishActive();
+    void event(const QString &name, QTcpSocket *socket);
+
+    VpPrinterCore *m_core;
+    VpEventLog *m_log;
+    QTcpServer m_server;
+    QPointer<QTcpSocket> m_active;
+    QList<QPointer<QTcpSocket>> m_waiting;
+};

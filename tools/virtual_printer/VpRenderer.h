@@ -1,0 +1,139 @@
+#pragma once
+
+#include "VpFont.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QTextCodec>
+
+// Turns what is printed into pages: a line buffer of glyph cells and inline
+// images, printed on line feeds, and blocks (raster images, logos, barcodes,
+// QR codes) printed whole. A cut, or the end of a stream, finishes a page.
+// Pages are 8-bit grey images (0 dot, 255 paper) as wide as the paper.
+class VpRenderer
+{
+public:
+    static constexpr int Paper80Dots = 576;
+    static constexpr int Paper58Dots = 384;
+    static constexpr int DefaultLineSpacing = 30;
+    static constexpr int DefaultBarcodeHeight = 162;
+    static constexpr int DefaultBarcodeWidth = 3;
+    static constexpr int DefaultQrModule = 3;
+    static constexpr int MaxPageHeight = 30000; // longer paper goes on in a new page
+    static constexpr int MaxLogos = 255;
+    static constexpr int TabWidthChars = 8;
+    static constexpr int QrQuietModules = 4;
+    static constexpr int BarcodeQuietModules = 10;
+
+    explicit VpRenderer(int paperDots = Paper80Dots);
+
+    int paperDots() const { return m_paper; }
+
+    // ESC @: modes back to their power-on values; the line buffer is dropped.
+    void initialize();
+
+    // Character modes.
+    void setPrintMode(int n);          // ESC !
+    void setFontB(bool on) { m_fontB = on; }
+    void setBold(bool on) { m_bold = on; }
+    void setUnderline(int dots) { m_underline = qBound(0, dots, 2); }
+    void setCharSize(int n);           // GS !
+    void setReverse(bool on) { m_reverse = on; }
+    void setUpsideDown(bool on) { m_upsideDown = on; }
+    void setRotate90(bool on) { m_rotate90 = on; }
+    void setAlignment(int n) { m_align = qBound(0, n, 2); }
+    void setLeftMargin(int dots) { m_leftMargin = qBound(0, dots, m_paper - 1); }
+    void setPrintAreaWidth(int dots) { m_areaWidth = qMax(1, dots); }
+    void setLineSpacing(int dots) { m_lineSpacing = dots; }
+    void setRightSpacing(int dots) { m_rightSpacing = dots; }
+    void setChineseFormat(int n);      // FS !
+    void setChineseUnderline(int dots) { m_cnUnderline = qBound(0, dots, 2); }
+    void setChineseSpacing(int left, int right) { m_cnLeft = left; m_cnRight = right; }
+    void setChineseQuad(bool on) { m_cnQuad = on; }
+    // ESC t: false when the table is not known (the previous one stays).
+    bool setCodeTable(int n, QString *name);
+    QString codeTableName() const { return m_codeTableName; }
+    // ESC R: national variants of 12 ASCII positions (0 USA .. 15 China).
+    bool setInternationalSet(int n);
+    void setUserCharsEnabled(bool on) { m_userChars = on; }
+    // ESC &: defines characters first..last from their column data.
+    int defineUserChars(int y, int first, int last, const QByteArray &data);
+    void cancelUserChar(int code);
+    void setAbsolutePosition(int dots);
+
+    // Barcode and QR settings.
+    void setHriPosition(int n) { m_hriPos = n & 3; }
+    void setHriFontB(bool on) { m_hriFontB = on; }
+    void setBarcodeHeight(int dots) { m_barHeight = qMax(1, dots); }
+    void setBarcodeWidth(int n) { m_barWidth = qBound(1, n, 6); }
+    void setQrModule(int n) { m_qrModule = qBound(1, n, 16); }
+    void setQrLevel(int n) { m_qrLevel = qBound(0, n, 3); }
+    void storeQr(const QByteArray &data) { m_qrData = data; }
+
+    // Printing. Text bytes are decoded in the current code table, or as GBK
+    // for two-byte characters in Chinese-character mode. Returns the text.
+    QString addText(const QByteArray &bytes, bool chinese);
+    void horizontalTab();
+    void printLine();                 // LF
+    void printAndFeedDots(int dots);  // ESC J
+    void printAndFeedLines(int lines); // ESC d
+    void bitImage(int m, int columns, const QByteArray &data); // ESC *
+    void rasterImage(int m, int widthBytes, int height, const QByteArray &data); // GS v 0
+    int defineLogos(int count, const QByteArray &data); // FS q, returns logos defined
+    bool printLogo(int n, int m); // FS p
+    bool printBarcode(int symbology, const QByteArray &data, QString *text, QString *error);
+    bool printQr(QString *error);
+    void selfTest(const QStringList &lines);
+
+    // GS V / ESC i / ESC m: the page ends here.
+    void cut();
+    // End of a stream: the line buffer is printed and the page ends if
+    // anything is on it.
+    void endOfStream();
+    bool hasContent() const { return !m_bands.isEmpty() || !m_line.isEmpty(); }
+    QList<QImage> takeFinishedPages();
+
+private:
+    struct Item {
+        QImage image;
+        int x = -1; // absolute position, or -1 to follow the previous item
+    };
+
+    QImage charCell(uint codePoint, bool chineseChar, uchar userCode);
+    void appendItem(const QImage &img, bool wrap = true);
+    int lineWidth() const;
+    int areaLeft() const { return m_leftMargin; }
+    int areaWidth() const;
+    void flushLine(int minFeed);
+    void addBand(const QImage &band);
+    void addBlock(const QImage &block);
+    void addFeed(int dots);
+    void finishPage();
+    static QImage scaled(const QImage &src, int sx, int sy);
+
+    int m_paper;
+    // modes
+    bool m_fontB = false, m_bold = false, m_reverse = false, m_upsideDown = false, m_rotate90 = false;
+    int m_underline = 0, m_wMul = 1, m_hMul = 1, m_align = 0;
+    int m_leftMargin = 0, m_areaWidth = 0, m_lineSpacing = DefaultLineSpacing, m_rightSpacing = 0;
+    bool m_cnDoubleW = false, m_cnDoubleH = false, m_cnQuad = false;
+    int m_cnUnderline = 0, m_cnLeft = 0, m_cnRight = 0;
+    QTextCodec *m_codec = nullptr;
+    QString m_codeTableName;
+    int m_intlSet = 0;
+    bool m_userChars = false;
+    QHash<int, QImage> m_userCells;
+    int m_hriPos = 0, m_barHeight = DefaultBarcodeHeight, m_barWidth = DefaultBarcodeWidth;
+    bool m_hriFontB = false;
+    int m_qrModule = DefaultQrModule, m_qrLevel = 0;
+    QByteArray m_qrData;
+    QList<QImage> m_logos;
+    // paper
+    QList<Item> m_line;
+    QList<QImage> m_bands;
+    int m_bandsHeight = 0;
+    QList<QImage> m_finished;
+};
