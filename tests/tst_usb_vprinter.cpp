@@ -8,16 +8,13 @@
 #include "platform/SysfsUsbPrinterLister.h"
 #include "transport/usb/USBDeviceManager.h"
 
+#include "VirtualPrinter.h"
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
-
-#if __has_include("VirtualPrinter.h")
-#include "VirtualPrinter.h"
-#define QM_HAVE_VPRINTER 1
-#endif
 
 namespace {
 // How often the test's device-change source looks at the fake tree.
@@ -44,24 +41,18 @@ private:
 
     std::unique_ptr<TestAppDir> m_appDir;
     std::unique_ptr<QTemporaryDir> m_root;
-#ifdef QM_HAVE_VPRINTER
     std::unique_ptr<VirtualPrinter> m_printer;
-#endif
     std::unique_ptr<USBDeviceManager> m_manager;
 };
 
 void UsbVirtualPrinterTest::initTestCase()
 {
-#ifndef QM_HAVE_VPRINTER
-    QSKIP("the virtual printer is not part of this build");
-#endif
     m_appDir = std::make_unique<TestAppDir>();
     Logger::getInstance();
 }
 
 void UsbVirtualPrinterTest::init()
 {
-#ifdef QM_HAVE_VPRINTER
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
     VirtualPrinterOptions o;
@@ -78,15 +69,12 @@ void UsbVirtualPrinterTest::init()
     auto lister = std::make_unique<SysfsUsbPrinterLister>(root, root + QStringLiteral("/dev"));
     auto *source = new SysfsPollingDeviceChangeSource(lister->classDirectory(), kPollMs);
     m_manager = std::make_unique<USBDeviceManager>(std::move(lister), source);
-#endif
 }
 
 void UsbVirtualPrinterTest::cleanup()
 {
     m_manager.reset();
-#ifdef QM_HAVE_VPRINTER
     m_printer.reset();
-#endif
     m_root.reset();
 }
 
@@ -101,7 +89,6 @@ bool UsbVirtualPrinterTest::connectFirst()
                                     d.value("manufacturer").toString(), d.value("devPath").toString());
 }
 
-#ifdef QM_HAVE_VPRINTER
 namespace {
 // The bytes of every command the printer decoded from its USB link, in order.
 QByteArray usbCommandBytes(const VirtualPrinter &printer)
@@ -114,11 +101,9 @@ QByteArray usbCommandBytes(const VirtualPrinter &printer)
     return bytes;
 }
 } // namespace
-#endif
 
 void UsbVirtualPrinterTest::listsThePrinter()
 {
-#ifdef QM_HAVE_VPRINTER
     QSignalSpy scanOver(m_manager.get(), &USBDeviceManager::sigScanOverUsb);
     m_manager->refreshDeviceList();
     QCOMPARE(scanOver.count(), 1);
@@ -131,24 +116,20 @@ void UsbVirtualPrinterTest::listsThePrinter()
     QCOMPARE(d.value("devPath").toString(), m_printer->usbNodePath());
     QVERIFY(connectFirst());
     QVERIFY(m_manager->isConnected());
-#endif
 }
 
 void UsbVirtualPrinterTest::commandsReachThePrinter()
 {
-#ifdef QM_HAVE_VPRINTER
     QVERIFY(connectFirst());
     m_manager->setBuzzerClicked(3, 5);
     m_manager->setCutClicked(1, 0);
     m_manager->setOpenPulseClicked(1, 3);
     const QByteArray expected = QByteArray::fromHex("1b42030500" "1d5600" "1014010003");
     QTRY_COMPARE(usbCommandBytes(*m_printer), expected);
-#endif
 }
 
 void UsbVirtualPrinterTest::statusRepliesInOrder()
 {
-#ifdef QM_HAVE_VPRINTER
     m_printer->setFlag(VpState::PaperOut, true);
     QVERIFY(connectFirst());
     QSignalSpy replies(m_manager.get(), &USBDeviceManager::sigUsbResponse);
@@ -167,12 +148,10 @@ void UsbVirtualPrinterTest::statusRepliesInOrder()
                  QStringLiteral("%1").arg(m_printer->statusByte(n), 2, 16, QLatin1Char('0')));
     }
     QVERIFY(m_printer->statusByte(4) != 0); // the paper-out flag shows
-#endif
 }
 
 void UsbVirtualPrinterTest::settingsWrittenAndReadBack()
 {
-#ifdef QM_HAVE_VPRINTER
     QVERIFY(connectFirst());
     QSignalSpy replies(m_manager.get(), &USBDeviceManager::sigUsbResponse);
     m_manager->setBluetoothNameClicked(QStringLiteral("QM-BT7"));
@@ -205,12 +184,10 @@ void UsbVirtualPrinterTest::settingsWrittenAndReadBack()
         QCOMPARE(quint8(frame.back()), sum);
     }
     QCOMPARE(m_printer->setting(0xA7), QByteArray("QM-BT7"));
-#endif
 }
 
 void UsbVirtualPrinterTest::unplugAndReplug()
 {
-#ifdef QM_HAVE_VPRINTER
     QVERIFY(connectFirst());
     QSignalSpy removed(m_manager.get(), &USBDeviceManager::sigUsbDeviceRemoved);
     QSignalSpy reconnect(m_manager.get(), &USBDeviceManager::sigUsbDeviceReconnect);
@@ -237,7 +214,6 @@ void UsbVirtualPrinterTest::unplugAndReplug()
     QVERIFY(!replies.last().at(1).toString().isEmpty());
     m_manager->setBuzzerClicked(1, 1);
     QTRY_VERIFY(usbCommandBytes(*m_printer).endsWith(QByteArray::fromHex("1b42010100")));
-#endif
 }
 
 QTEST_GUILESS_MAIN(UsbVirtualPrinterTest)
