@@ -1,34 +1,271 @@
 #include "transport/usb/USBDeviceManager.h"
 
 #include "app/Logger.h"
+#include "commands/MoreSettings.h"
+#include "commands/RealTimeStatusForm.h"
+#include "platform/SysfsPollingDeviceChangeSource.h"
+#include "platform/SysfsUsbPrinterLister.h"
+#include "transport/usb/USBHotSwapping.h"
+#include "transport/usb/USBPrinterController.h"
 
-USBDeviceManager::USBDeviceManager(QObject *parent) : BaseDeviceManager(parent) {}
+#include <QDebug>
+#include <QMutexLocker>
+#include <QTimer>
+#include <QVariantMap>
 
-USBDeviceManager::~USBDeviceManager() = default;
+namespace {
 
-bool USBDeviceManager::openDevice(const QString &, const QString &, const QString &, const QString &)
+const char *const kSysfsRootVariable = "QM_USB_SYSFS_ROOT";
+const char *const kDevRootVariable = "QM_USB_DEV_ROOT";
+const char *const kSystemSysfsRoot = "/sys";
+const char *const kSystemDevRoot = "/dev";
+
+QString sysfsRoot()
 {
-    return false;
+    const QString root = qEnvironmentVariable(kSysfsRootVariable);
+    return root.isEmpty() ? QString::fromLatin1(kSystemSysfsRoot) : root;
 }
 
-void USBDeviceManager::closeDevice() {}
-
-bool USBDeviceManager::writeRaw(const QByteArray &)
+// A tree of its own keeps its nodes under <root>/dev unless told otherwise.
+QString devRoot()
 {
-    return false;
+    const QString root = qEnvironmentVariable(kDevRootVariable);
+    if (!root.isEmpty())
+        return root;
+    if (!qEnvironmentVariableIsEmpty(kSysfsRootVariable))
+        return sysfsRoot() + QStringLiteral("/dev");
+    return QString::fromLatin1(kSystemDevRoot);
 }
 
-void USBDeviceManager::refreshDevices() {}
+// udev reports nothing about a tree that is not the system's: look at it instead.
+DeviceChangeSource *systemSource()
+{
+    if (qEnvironmentVariableIsEmpty(kSysfsRootVariable))
+        return nullptr;
+    return new SysfsPollingDeviceChangeSource(SysfsUsbPrinterLister(sysfsRoot(), devRoot()).classDirectory());
+}
+
+} // namespace
+
+USBDeviceManager::USBDeviceManager(QObject *parent)
+    : USBDeviceManager(std::make_unique<SysfsUsbPrinterLister>(sysfsRoot(), devRoot()), systemSource(), parent)
+{
+}
+
+USBDeviceManager::USBDeviceManager(std::unique_ptr<UsbPrinterLister> lister, DeviceChangeSource *source,
+                                   QObject *parent)
+    : BaseDeviceManager(parent), m_lister(std::move(lister))
+{
+    m_controller = new USBPrinterController(this);
+    connect(m_controller, &USBPrinterController::dataReceived, this, [this](const QByteArray &data) {
+        Logger::getInstance()->info(tr("USB收到的数据 %1 ").arg(toHexText(data)));
+        handleUsbData(data);
+    });
+    m_hotSwapping = new USBHotSwapping(m_controller, source);
+    connect(m_hotSwapping, &USBHotSwapping::sigDeviceChanges, this, &USBDeviceManager::onDeviceChanges);
+}
+
+USBDeviceManager::~USBDeviceManager()
+{
+    m_controller->closePrinter();
+    delete m_hotSwapping;
+}
+
+bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath)
+{
+    // The pages pass vpid, model, manufacturer and the node in these places.
+    DevInfo device;
+    device.vpid = name;
+    device.model = ip;
+    device.manufacturer = mac;
+    device.devPath = devPath;
+    setConnectedDevice(device);
+
+    if (!m_controller->openPrinter(devPath)) {
+        // A node still open was closed to try the new one.
+        m_isConnected = m_controller->isOpen();
+        emit sigConnectionFailUsb(ip);
+        qDebug().noquote() << "设备:" << ip << "打开失败";
+        Logger::getInstance()->info(tr("连接USB设备: %1 失败").arg(ip));
+        return false;
+    }
+
+    Logger::getInstance()->info(tr("连接USB设备: %1 成功").arg(ip));
+    m_currentConnectedDevPath = devPath;
+    m_isConnected = true;
+    qDebug().noquote() << "m_currentConnectedDevPath:" << m_currentConnectedDevPath;
+    setupBuilders(CommType::Usb, nullptr, device);
+    connect(m_moreSettings, &MoreSettings::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
+    connect(m_realTimeStatusForm, &RealTimeStatusForm::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
+    return true;
+}
+
+void USBDeviceManager::closeDevice()
+{
+    // Without any device there is nothing to disconnect and nothing to log.
+    const bool hadDevice = !m_currentConnectedDevPath.isEmpty() || m_connectedDevice != DevInfo();
+    m_isConnected = false;
+    m_currentConnectedDevPath.clear();
+    m_controller->stopAsyncIo();
+    m_controller->closePrinter();
+    if (hadDevice)
+        Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(m_connectedDevice.model));
+    setConnectedDevice(DevInfo());
+}
+
+bool USBDeviceManager::writeRaw(const QByteArray &data)
+{
+    return m_controller && m_controller->SendAsync(data);
+}
+
+void USBDeviceManager::refreshDevices()
+{
+    m_deviceList = m_lister->listPrinters();
+    Logger::getInstance()->info(tr("USB设备搜索完成"));
+    emit sigScanOverUsb();
+}
 
 QVariantList USBDeviceManager::deviceList()
 {
-    return {};
+    QVariantList list;
+    for (const DevInfo &d : qAsConst(m_deviceList)) {
+        QVariantMap entry;
+        entry.insert(QStringLiteral("vpid"), d.vpid);
+        entry.insert(QStringLiteral("model"), d.model);
+        entry.insert(QStringLiteral("manufacturer"), d.manufacturer);
+        entry.insert(QStringLiteral("devPath"), d.devPath);
+        list.append(entry);
+    }
+    return list;
+}
+
+void USBDeviceManager::enterConfigSetFlag()
+{
+    m_enterConfigFlag = true;
+    qDebug() << "m_enterConfigFlag:" << m_enterConfigFlag;
+}
+
+QStringList USBDeviceManager::pendingCommands() const
+{
+    QMutexLocker lock(&m_pendingMutex);
+    QStringList names;
+    for (const PendingRequest &p : m_pendingCmds)
+        names.append(p.cmd);
+    return names;
 }
 
 void USBDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 {
     if (type != CommType::Usb)
         return;
-    if (!writeRaw(data))
+    // writeSync logs the bytes itself; an empty block counts as not sent.
+    if (m_controller->writeSync(data) == 0)
         Logger::getInstance()->error(tr("USB数据发送失败"));
+}
+
+bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &expectCmd, int timeoutMs)
+{
+    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(toHexText(data)));
+    const quint64 id = m_nextRequestId++;
+    {
+        QMutexLocker lock(&m_pendingMutex);
+        m_pendingCmds.append({id, expectCmd});
+    }
+    if (m_controller->SendAsync(data)) {
+        QTimer::singleShot(timeoutMs, this, [this, id] { handleTimeout(id); });
+        return true;
+    }
+    QMutexLocker lock(&m_pendingMutex);
+    for (int i = 0; i < m_pendingCmds.size(); ++i) {
+        if (m_pendingCmds.at(i).id == id) {
+            m_pendingCmds.removeAt(i);
+            break;
+        }
+    }
+    Logger::getInstance()->error(tr("SendAsync 发送失败"));
+    return false;
+}
+
+// Each request is timed out by its own identity, so a reply that answered an
+// older request with the same name cannot make a newer one time out early.
+void USBDeviceManager::handleTimeout(quint64 requestId)
+{
+    QString cmd;
+    bool removed = false;
+    {
+        QMutexLocker lock(&m_pendingMutex);
+        for (int i = 0; i < m_pendingCmds.size(); ++i) {
+            if (m_pendingCmds.at(i).id == requestId) {
+                cmd = m_pendingCmds.takeAt(i).cmd;
+                removed = true;
+                break;
+            }
+        }
+    }
+    if (!removed)
+        return;
+    emit sigUsbResponse(cmd, QString());
+    Logger::getInstance()->error(tr("发送超时"));
+}
+
+void USBDeviceManager::handleUsbData(const QByteArray &data)
+{
+    if (data.isEmpty())
+        return;
+    const QString payload = toHexText(data).trimmed();
+    QString cmd;
+    {
+        QMutexLocker lock(&m_pendingMutex);
+        if (!m_pendingCmds.isEmpty())
+            cmd = m_pendingCmds.takeFirst().cmd;
+    }
+    if (!cmd.isEmpty())
+        emit sigUsbResponse(cmd, payload);
+}
+
+void USBDeviceManager::onDeviceChanges(uint16_t event, const QString &)
+{
+    refreshDeviceList();
+    if (event == USBHotSwapping::DeviceArrival)
+        handleArrival();
+    else if (event == USBHotSwapping::DeviceRemoveComplete)
+        handleRemoval();
+}
+
+void USBDeviceManager::handleArrival()
+{
+    for (int i = 0; i < m_deviceList.size(); ++i) {
+        const DevInfo entry = m_deviceList.at(i);
+        if (!m_currentConnectedDevPath.isEmpty() && entry.devPath == m_currentConnectedDevPath) {
+            if (m_isConnected)
+                return;
+            if (m_controller->openPrinter(entry.devPath)) {
+                Logger::getInstance()->info(tr("重新连接USB设备 %1 ").arg(entry.devPath));
+                m_isConnected = true;
+                emit sigUsbDeviceReconnect(entry.model, entry.vpid);
+            }
+        }
+        // Connect the first listed printer once per arrival while asked to.
+        if (i == 0 && m_enterConfigFlag) {
+            const DevInfo first = m_deviceList.first();
+            const bool ok = openDevice(first.vpid, first.model, first.manufacturer, first.devPath);
+            if (ok)
+                m_enterConfigFlag = false;
+            emit sigEnterConfigConnectStatus(ok, first.vpid, first.model);
+        }
+    }
+}
+
+void USBDeviceManager::handleRemoval()
+{
+    if (!m_isConnected)
+        return;
+    for (const DevInfo &entry : qAsConst(m_deviceList)) {
+        if (entry.devPath == m_currentConnectedDevPath)
+            return;
+    }
+    m_isConnected = false;
+    m_controller->closePrinter();
+    emit sigUsbDeviceRemoved();
+    Logger::getInstance()->info(tr("usb设备 %1 断开!").arg(m_currentConnectedDevPath));
 }

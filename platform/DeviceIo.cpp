@@ -1,0 +1,3 @@
+#include "platform/DeviceIo.h"
+
+DeviceIo::~DeviceIo() = default;

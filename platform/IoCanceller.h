@@ -1,0 +1,27 @@
+#pragma once
+
+#include <atomic>
+
+// A wake-up descriptor (eventfd) that cancels the I/O waits given it. Once
+// cancelled it stays cancelled, so an operation started after cancel() is
+// cancelled as well and no wait can be left blocking a stop.
+class IoCanceller
+{
+public:
+    IoCanceller();
+    ~IoCanceller();
+    IoCanceller(const IoCanceller &) = delete;
+    IoCanceller &operator=(const IoCanceller &) = delete;
+
+    void cancel();
+    bool isCancelled() const { return m_cancelled.load(); }
+    // Sleeps up to ms milliseconds; true when cancelled (at once if already).
+    bool waitFor(int ms) const;
+    // Readable once cancelled; -1 when the descriptor could not be created
+    // (waits then poll the flag instead).
+    int fd() const { return m_fd; }
+
+private:
+    std::atomic<bool> m_cancelled{false};
+    int m_fd = -1;
+};

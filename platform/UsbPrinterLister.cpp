@@ -1,0 +1,3 @@
+#include "platform/UsbPrinterLister.h"
+
+UsbPrinterLister::~UsbPrinterLister() = default;
