@@ -613,6 +613,55 @@
     </message>
 </context>
 <context>
+    <name>NetworkForm</name>
+    <message>
+        <source>网络设置已发送到 %1，打印机回应: HTTP %2</source>
+        <translation>Network settings sent to %1, printer answered: HTTP %2</translation>
+    </message>
+    <message>
+        <source>网络设置发送到 %1 失败: %2</source>
+        <translation>Sending network settings to %1 failed: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDriverManager</name>
+    <message>
+        <source>打印机名称为空</source>
+        <translation>Printer name is empty</translation>
+    </message>
+    <message>
+        <source>打印机不可用: </source>
+        <translation>Printer not available: </translation>
+    </message>
+    <message>
+        <source>无法打开打印机: %1</source>
+        <translation>Unable to open printer: %1</translation>
+    </message>
+    <message>
+        <source>发送数据到打印机失败</source>
+        <translation>Failed to send data to the printer</translation>
+    </message>
+    <message>
+        <source>未选择打印机</source>
+        <translation>No printer selected</translation>
+    </message>
+    <message>
+        <source>打印内容为空</source>
+        <translation>Print content is empty</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSocket</name>
+    <message>
+        <source>Host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socket operation timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QmlLanguage</name>
     <message>
         <source>创建配置文件夹: %1</source>
@@ -709,6 +758,17 @@
     <message>
         <source>CodePageSelect已保存到配置文件: %1</source>
         <translation>CodePageSelect has been saved to configuration file:%1</translation>
+    </message>
+</context>
+<context>
+    <name>RawHttpGet</name>
+    <message>
+        <source>无效URL</source>
+        <translation>Invalid URL</translation>
+    </message>
+    <message>
+        <source>缺少主机名</source>
+        <translation>Missing host name</translation>
     </message>
 </context>
 <context>
@@ -819,10 +879,244 @@
     </message>
 </context>
 <context>
+    <name>ScanWorker</name>
+    <message>
+        <source>try to connect :%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[第二次搜索] try to connect :%1</source>
+        <translation>[Second search] try to connect:%1</translation>
+    </message>
+    <message>
+        <source>%1 connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[第二次搜索] %1 connected!</source>
+        <translation>[Second search] %1 connected!</translation>
+    </message>
+    <message>
+        <source>IP: %1 arp:msg: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP: %1 destMac: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[第二次搜索] IP: %1 destMac: %2</source>
+        <translation>[Second search] IP:%1 destMac:%2</translation>
+    </message>
+    <message>
+        <source>get url: %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort request after timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fetch failed : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知型号，开始使用nbtstat 搜索</source>
+        <translation>Unknown model, start searching using nbtstat</translation>
+    </message>
+    <message>
+        <source>上次搜索到设备但本次未找到，可能是搜索异常，准备重新搜索...</source>
+        <translation>The device was found last time but not this time, which may be due to search abnormalities. We are preparing to search again ...</translation>
+    </message>
+    <message>
+        <source>本次搜索结果与上次不一致，可能是搜索异常，准备重新搜索...</source>
+        <translation>The results of this search are inconsistent with the previous one, which may be due to search anomalies. We are preparing to conduct a new search ...</translation>
+    </message>
+    <message>
+        <source>本次搜索完成，共发现 %1 个设备</source>
+        <translation>This search has been completed, and a total of %1 devices were found</translation>
+    </message>
+    <message>
+        <source>开始第二次搜索...</source>
+        <translation>Start the second search ...</translation>
+    </message>
+    <message>
+        <source>第二次搜索结果不如第一次，使用第一次结果（%1 个）</source>
+        <translation>The second search results were not as good as the first, using the first search results (%1)</translation>
+    </message>
+    <message>
+        <source>第二次搜索完成，发现 %1 个设备（第一次: %2 个）</source>
+        <translation>Second search completed, found %1 devices (first time:%2)</translation>
+    </message>
+    <message>
+        <source>未能获取完整的设备信息</source>
+        <translation>Could not obtain complete device information</translation>
+    </message>
+    <message>
+        <source> (MAC地址获取失败)</source>
+        <translation> (failed to get the MAC address)</translation>
+    </message>
+    <message>
+        <source> (设备名称获取失败)</source>
+        <translation> (failed to get the device name)</translation>
+    </message>
+    <message>
+        <source>htmlContent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通过 nativeColorPicker 判断型号: KVZ-L7N</source>
+        <translation>Determine model KVZ-L7N through native ColorPicker</translation>
+    </message>
+    <message>
+        <source>通过 configureNetwork 判断型号: KVZ-L7N</source>
+        <translation>Determine the model through configurationNetwork: KVZ-L7N</translation>
+    </message>
+    <message>
+        <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
+        <translation>Determine the model through rgbToHex: KVZ-L7N</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPortManager</name>
+    <message>
+        <source>奇校验</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>串口已经连接</source>
+        <translation>The serial port has been connected</translation>
+    </message>
+    <message>
+        <source>串口连接失败: </source>
+        <translation>Serial port connection failed: </translation>
+    </message>
+    <message>
+        <source>设置波特率失败: </source>
+        <translation>Failed to set baud rate: </translation>
+    </message>
+    <message>
+        <source>设置数据位失败: </source>
+        <translation>Failed to set data bit: </translation>
+    </message>
+    <message>
+        <source>设置停止位失败: </source>
+        <translation>Failed to set stopBits: </translation>
+    </message>
+    <message>
+        <source>设置校验位失败: </source>
+        <translation>Failed to set Parity: </translation>
+    </message>
+    <message>
+        <source>设置流控制失败: </source>
+        <translation>Failed to set FlowControl: </translation>
+    </message>
+    <message>
+        <source>串口连接成功:%1 波特率:%2  </source>
+        <translation>Serial port connection successful:%1 Baud rate:%2  </translation>
+    </message>
+    <message>
+        <source>串口已断开连接</source>
+        <translation>The serial port has been disconnected</translation>
+    </message>
+    <message>
+        <source>刷新缓冲区失败</source>
+        <translation>Refresh buffer failed</translation>
+    </message>
+    <message>
+        <source>串口未连接</source>
+        <translation>Serial port not connected</translation>
+    </message>
+    <message>
+        <source>发送数据失败: </source>
+        <translation>Sending data failed: </translation>
+    </message>
+    <message>
+        <source>数据发送不完整</source>
+        <translation>Incomplete data transmission</translation>
+    </message>
+    <message>
+        <source>无效的十六进制数据</source>
+        <translation>Invalid hexadecimal data</translation>
+    </message>
+    <message>
+        <source>发送十六进制数据失败: </source>
+        <translation>Sending hexadecimal data failed: </translation>
+    </message>
+    <message>
+        <source>十六进制数据发送不完整</source>
+        <translation>Incomplete transmission of hexadecimal data</translation>
+    </message>
+    <message>
+        <source>找不到设备</source>
+        <translation>Device not found</translation>
+    </message>
+    <message>
+        <source>权限不足</source>
+        <translation>Insufficient permissions</translation>
+    </message>
+    <message>
+        <source>设备已打开或打开失败</source>
+        <translation>The device has been opened or failed to open</translation>
+    </message>
+    <message>
+        <source>写入数据失败</source>
+        <translation>Writing data failed</translation>
+    </message>
+    <message>
+        <source>读取数据失败</source>
+        <translation>Failed to read data</translation>
+    </message>
+    <message>
+        <source>资源错误，设备可能已被移除</source>
+        <translation>Resource error, device may have been removed</translation>
+    </message>
+    <message>
+        <source>不支持的操作</source>
+        <translation>Unsupported operation</translation>
+    </message>
+    <message>
+        <source>操作超时</source>
+        <translation>Operation timeout</translation>
+    </message>
+    <message>
+        <source>设备未打开</source>
+        <translation>Device not turned on</translation>
+    </message>
+    <message>
+        <source>未知错误: </source>
+        <translation>Unknown error: </translation>
+    </message>
+</context>
+<context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
         <translation>TCP sends data %1 </translation>
+    </message>
+    <message>
+        <source>连接主机ip: %1 端口: %2 成功</source>
+        <translation>Successfully connected to host IP:%1 Port:%2</translation>
+    </message>
+    <message>
+        <source>连接主机ip: %1 失败</source>
+        <translation>Failed to connect to host IP:%1</translation>
+    </message>
+    <message>
+        <source>断开主机ip: %1 </source>
+        <translation>Disconnect host IP:%1 </translation>
+    </message>
+    <message>
+        <source>TCP 设备搜索到设备 ip:%1 mac:%2 name:%3</source>
+        <translation>TCP device found device IP:%1 Mac:%2 Name:%3</translation>
+    </message>
+    <message>
+        <source>TCP 设备搜索完成</source>
+        <translation>TCP device search completed</translation>
     </message>
 </context>
 <context>
@@ -830,6 +1124,79 @@
     <message>
         <source>USB数据发送失败</source>
         <translation>USB data transmission failed</translation>
+    </message>
+    <message>
+        <source>USB收到的数据 %1 </source>
+        <translation>USB received data %1 </translation>
+    </message>
+    <message>
+        <source>连接USB设备: %1 失败</source>
+        <translation>Connect USB devices: %1 failure</translation>
+    </message>
+    <message>
+        <source>连接USB设备: %1 成功</source>
+        <translation>Connecting USB device:%1 successful</translation>
+    </message>
+    <message>
+        <source>断开USB设备: %1 </source>
+        <translation>Disconnect USB device: %1 </translation>
+    </message>
+    <message>
+        <source>USB设备搜索完成</source>
+        <translation>USB device search completed</translation>
+    </message>
+    <message>
+        <source>USB发出数据 %1 </source>
+        <translation>USB sends data %1 </translation>
+    </message>
+    <message>
+        <source>SendAsync 发送失败</source>
+        <translation>SendAsync Failed to send</translation>
+    </message>
+    <message>
+        <source>发送超时</source>
+        <translation>Send timeout</translation>
+    </message>
+    <message>
+        <source>重新连接USB设备 %1 </source>
+        <translation>Reconnect USB device %1 </translation>
+    </message>
+    <message>
+        <source>usb设备 %1 断开!</source>
+        <translation>USB device %1 disconnected!</translation>
+    </message>
+</context>
+<context>
+    <name>USBPrinterController</name>
+    <message>
+        <source>USB发出数据 %1 </source>
+        <translation>USB sends data %1 </translation>
+    </message>
+    <message>
+        <source>发送出现错误</source>
+        <translation>Sending error occurred</translation>
+    </message>
+    <message>
+        <source>USB读取错误: %1</source>
+        <translation>USB read error:%1</translation>
+    </message>
+    <message>
+        <source>USB写入错误: %1</source>
+        <translation>USB write error:%1</translation>
+    </message>
+</context>
+<context>
+    <name>USBReadWorker</name>
+    <message>
+        <source>读取错误: %1</source>
+        <translation>Read error:%1</translation>
+    </message>
+</context>
+<context>
+    <name>USBWriteWorker</name>
+    <message>
+        <source>写入错误: %1</source>
+        <translation>Write error:%1</translation>
     </message>
 </context>
 </TS>

@@ -612,6 +612,55 @@
     </message>
 </context>
 <context>
+    <name>NetworkForm</name>
+    <message>
+        <source>网络设置已发送到 %1，打印机回应: HTTP %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络设置发送到 %1 失败: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDriverManager</name>
+    <message>
+        <source>打印机名称为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机不可用: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法打开打印机: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送数据到打印机失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未选择打印机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印内容为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSocket</name>
+    <message>
+        <source>Host not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socket operation timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QmlLanguage</name>
     <message>
         <source>创建配置文件夹: %1</source>
@@ -707,6 +756,17 @@
     </message>
     <message>
         <source>CodePageSelect已保存到配置文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RawHttpGet</name>
+    <message>
+        <source>无效URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少主机名</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -814,9 +874,243 @@
     </message>
 </context>
 <context>
+    <name>ScanWorker</name>
+    <message>
+        <source>try to connect :%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[第二次搜索] try to connect :%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[第二次搜索] %1 connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP: %1 arp:msg: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP: %1 destMac: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[第二次搜索] IP: %1 destMac: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>get url: %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort request after timeout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fetch failed : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知型号，开始使用nbtstat 搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次搜索到设备但本次未找到，可能是搜索异常，准备重新搜索...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次搜索结果与上次不一致，可能是搜索异常，准备重新搜索...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次搜索完成，共发现 %1 个设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>开始第二次搜索...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第二次搜索结果不如第一次，使用第一次结果（%1 个）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第二次搜索完成，发现 %1 个设备（第一次: %2 个）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未能获取完整的设备信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (MAC地址获取失败)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (设备名称获取失败)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>htmlContent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通过 nativeColorPicker 判断型号: KVZ-L7N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通过 configureNetwork 判断型号: KVZ-L7N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialPortManager</name>
+    <message>
+        <source>奇校验</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口已经连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口连接失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置波特率失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置数据位失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置停止位失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置校验位失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置流控制失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口连接成功:%1 波特率:%2  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口已断开连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新缓冲区失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口未连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送数据失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据发送不完整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无效的十六进制数据</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送十六进制数据失败: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>十六进制数据发送不完整</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>找不到设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>权限不足</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已打开或打开失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>写入数据失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取数据失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>资源错误，设备可能已被移除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不支持的操作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作超时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备未打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知错误: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接主机ip: %1 端口: %2 成功</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接主机ip: %1 失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>断开主机ip: %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP 设备搜索到设备 ip:%1 mac:%2 name:%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP 设备搜索完成</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -824,6 +1118,79 @@
     <name>USBDeviceManager</name>
     <message>
         <source>USB数据发送失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB收到的数据 %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接USB设备: %1 失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接USB设备: %1 成功</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>断开USB设备: %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB设备搜索完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB发出数据 %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SendAsync 发送失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送超时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新连接USB设备 %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usb设备 %1 断开!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>USBPrinterController</name>
+    <message>
+        <source>USB发出数据 %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送出现错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB读取错误: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB写入错误: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>USBReadWorker</name>
+    <message>
+        <source>读取错误: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>USBWriteWorker</name>
+    <message>
+        <source>写入错误: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
