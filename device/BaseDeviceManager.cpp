@@ -143,6 +143,20 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     connect(m_printTest, &PrintTest::sigSendData, this, &BaseDeviceManager::onBuilderData);
 }
 
+QVariantList BaseDeviceManager::nameOnlyDeviceList(const QStringList &names)
+{
+    QVariantList list;
+    for (const QString &name : names) {
+        QVariantMap entry;
+        entry.insert(QStringLiteral("name"), name);
+        entry.insert(QStringLiteral("ip"), QString());
+        entry.insert(QStringLiteral("mac"), QString());
+        entry.insert(QStringLiteral("devPath"), QString());
+        list.append(entry);
+    }
+    return list;
+}
+
 QString BaseDeviceManager::toHexText(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex(' '));

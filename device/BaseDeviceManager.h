@@ -171,6 +171,10 @@ public:
     DevInfo connectedDevice() const { return m_connectedDevice; }
     bool hasBuilders() const { return m_buzzerAlarmForm != nullptr; }
 
+    // Device-list entries that carry only a name: "name" plus empty "ip",
+    // "mac" and "devPath" (serial ports and printer queues).
+    static QVariantList nameOnlyDeviceList(const QStringList &names);
+
     // Lower-case hexadecimal pairs separated by single blanks: 12 00 ff.
     static QString toHexText(const QByteArray &bytes);
 

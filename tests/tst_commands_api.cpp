@@ -5,7 +5,7 @@
 #include "app/Logger.h"
 #include "device/CommunicationInterface.h"
 #include "support/TestAppDir.h"
-#include "support/encoders_RecordingManager.h"
+#include "support/RecordingManager.h"
 
 #include <QDir>
 #include <QImage>
@@ -324,7 +324,7 @@ void CommandApiTest::everyOperationEmitsItsBytes()
     QFETCH(QString, expectCmd);
 
     ConfigManager::getInstance()->setCurrentDeviceModel(ConfigManager::L7N);
-    EncodersRecordingManager manager(type);
+    RecordingManager manager(type);
     QVERIFY(manager.connectDevice(QString(), QString(), QString(), QString()));
     for (const Call &p : prep)
         QVERIFY2(invoke(&manager, p), p.op.constData());
@@ -380,7 +380,7 @@ void CommandApiTest::nothingBeforeConnection()
 {
     QFETCH(CommType, type);
     QFETCH(Call, call);
-    EncodersRecordingManager manager(type);
+    RecordingManager manager(type);
     QSignalSpy logSpy(Logger::getInstance(), &Logger::newLogMessage);
     QVERIFY(invoke(&manager, call));
     QVERIFY(manager.emissions.isEmpty());
@@ -431,7 +431,7 @@ void CommandApiTest::modelDependentForms()
     QFETCH(ConfigManager::DeviceModel, model);
     QFETCH(Call, call);
     QFETCH(QString, bytes);
-    EncodersRecordingManager manager(CommType::Tcp);
+    RecordingManager manager(CommType::Tcp);
     manager.connectDevice(QString(), QString(), QString(), QString());
     ConfigManager::getInstance()->setCurrentDeviceModel(model);
     QVERIFY(invoke(&manager, call));
@@ -493,7 +493,7 @@ void CommandApiTest::logLines()
     QFETCH(Call, call);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, bytes);
-    EncodersRecordingManager manager(CommType::Tcp);
+    RecordingManager manager(CommType::Tcp);
     manager.connectDevice(QString(), QString(), QString(), QString());
     QSignalSpy logSpy(Logger::getInstance(), &Logger::newLogMessage);
     QVERIFY(invoke(&manager, call));
@@ -509,7 +509,7 @@ void CommandApiTest::logLines()
 
 void CommandApiTest::reconnectKeepsOneSetOfBuilders()
 {
-    EncodersRecordingManager manager(CommType::Serial);
+    RecordingManager manager(CommType::Serial);
     manager.connectDevice(QString(), QString(), QString(), QString());
     manager.connectDevice(QString(), QString(), QString(), QString());
     manager.setWorkClicked(1, 2, 3);
@@ -521,7 +521,7 @@ void CommandApiTest::reconnectKeepsOneSetOfBuilders()
 void CommandApiTest::testPrintStoresAndRestores()
 {
     ConfigManager *store = ConfigManager::getInstance();
-    EncodersRecordingManager manager(CommType::Tcp);
+    RecordingManager manager(CommType::Tcp);
     manager.connectDevice(QString(), QString(), QString(), QString());
 
     manager.setTestPrintReceiptClicked(QStringLiteral("1B 40"), 1);
@@ -567,7 +567,7 @@ void CommandApiTest::testPrintStoresAndRestores()
 
 void CommandApiTest::adoptingTheAdoptedPictureKeepsIt()
 {
-    EncodersRecordingManager manager(CommType::Tcp);
+    RecordingManager manager(CommType::Tcp);
     manager.connectDevice(QString(), QString(), QString(), QString());
     manager.setAsTestPrintImageClicked(m_picture);
     const QString adopted = m_app.filePath(QStringLiteral("configFile/img/bitmap1.png"));

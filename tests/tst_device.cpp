@@ -253,8 +253,8 @@ void DeviceTest::firstCommands()
         a[i] = Q_ARG(int, *static_cast<const int *>(args[i].constData()));
     QVERIFY(QMetaObject::invokeMethod(&m, operation.constData(), a[0], a[1], a[2]));
     QCOMPARE(m.written, QList<QByteArray>{bytes});
-    QCOMPARE(m.received.size(), 1);
-    QCOMPARE(m.received.first().first, int(CommType::Serial));
+    QCOMPARE(m.emissions.size(), 1);
+    QCOMPARE(m.emissions.first().type, int(CommType::Serial));
     QCOMPARE(lines.count(), 1);
     QVERIFY2(lines.at(0).at(1).toString().endsWith(QStringLiteral("[INFO] ") + log),
              qPrintable(lines.at(0).at(1).toString()));

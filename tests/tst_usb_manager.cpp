@@ -1,3 +1,4 @@
+#include "support/serial_CommandCalls.h"
 #include "support/RecordingManager.h"
 #include "support/TestAppDir.h"
 #include "support/UsbFakeSysfs.h"
@@ -52,54 +53,6 @@ QList<QPair<QString, QString>> responses(const QSignalSpy &spy)
     for (const QList<QVariant> &args : spy)
         list << qMakePair(args.at(0).toString(), args.at(1).toString());
     return list;
-}
-
-// Arguments of the right types for any command operation; texts are valid
-// hexadecimal for the operations that take bytes as text.
-QList<QVariant> argumentsFor(const QMetaMethod &m)
-{
-    QList<QVariant> args;
-    for (int i = 0; i < m.parameterCount(); ++i) {
-        const int type = m.parameterType(i);
-        if (type == QMetaType::Int)
-            args << QVariant(2);
-        else if (type == QMetaType::Bool)
-            args << QVariant(true);
-        else if (type == QMetaType::QString)
-            args << QVariant(QStringLiteral("31 32 33"));
-        else
-            args << QVariant(type, nullptr);
-    }
-    return args;
-}
-
-bool invoke(QObject *target, const QMetaMethod &m)
-{
-    QList<QVariant> values = argumentsFor(m);
-    QGenericArgument a[10];
-    for (int i = 0; i < values.size() && i < 10; ++i)
-        a[i] = QGenericArgument(values[i].typeName(), values[i].constData());
-    QVariant ret(m.returnType() == QMetaType::Void ? QVariant() : QVariant(m.returnType(), nullptr));
-    QGenericReturnArgument r = m.returnType() == QMetaType::Void
-        ? QGenericReturnArgument()
-        : QGenericReturnArgument(ret.typeName(), ret.data());
-    return QMetaObject::invokeMethod(target, m.name().constData(), Qt::DirectConnection, r, a[0], a[1], a[2], a[3],
-                                     a[4], a[5], a[6], a[7], a[8], a[9]);
-}
-
-// The command operations of the API, without the four connection-level ones.
-QList<QMetaMethod> commandOperations()
-{
-    static const QList<QByteArray> connectionOps = {"connectDevice", "disconnectDevice", "refreshDeviceList",
-                                                    "getDeviceList"};
-    const QMetaObject &mo = CommunicationInterface::staticMetaObject;
-    QList<QMetaMethod> ops;
-    for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
-        const QMetaMethod m = mo.method(i);
-        if (m.methodType() == QMetaMethod::Method && !connectionOps.contains(m.name()))
-            ops << m;
-    }
-    return ops;
 }
 
 } // namespace
@@ -265,13 +218,14 @@ void UsbManagerTest::everyCommandOperationByteExact()
     QVERIFY(reference.connectDevice(QString(), QString(), QString(), QString()));
     QVERIFY(connectFirst());
     int sending = 0;
-    for (const QMetaMethod &op : commandOperations()) {
-        const QByteArray name = op.methodSignature();
+    // Texts are valid hexadecimal for the operations that take bytes as text.
+    for (const CommandCalls::Call &op : CommandCalls::all(QStringLiteral("31 32 33"))) {
+        const QByteArray name = op.name();
         reference.written.clear();
-        QVERIFY2(invoke(&reference, op), name.constData());
+        QVERIFY2(CommandCalls::invoke(&reference, op), name.constData());
         const QByteArray expected = reference.allWritten();
         m_printer->clearReceived();
-        QVERIFY2(invoke(m_manager, op), name.constData());
+        QVERIFY2(CommandCalls::invoke(m_manager, op), name.constData());
         if (!expected.isEmpty()) {
             ++sending;
             QTRY_VERIFY2(m_printer->received().size() >= expected.size(), name.constData());

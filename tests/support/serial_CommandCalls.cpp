@@ -8,7 +8,7 @@
 
 namespace {
 
-QList<QVariant> argumentsFor(const QMetaMethod &m)
+QList<QVariant> argumentsFor(const QMetaMethod &m, const QString &text)
 {
     QList<QVariant> args;
     for (int i = 0; i < m.parameterCount(); ++i) {
@@ -18,7 +18,7 @@ QList<QVariant> argumentsFor(const QMetaMethod &m)
         else if (type == QMetaType::Bool)
             args << QVariant(true);
         else if (type == QMetaType::QString)
-            args << QVariant(QStringLiteral("12345678"));
+            args << QVariant(text);
         else if (type == QMetaType::QStringList)
             args << QVariant(QStringList());
         else
@@ -29,7 +29,7 @@ QList<QVariant> argumentsFor(const QMetaMethod &m)
 
 } // namespace
 
-QList<CommandCalls::Call> CommandCalls::all()
+QList<CommandCalls::Call> CommandCalls::all(const QString &text)
 {
     static const QByteArrayList connectionOps{"connectDevice", "disconnectDevice", "refreshDeviceList",
                                               "getDeviceList"};
@@ -39,7 +39,7 @@ QList<CommandCalls::Call> CommandCalls::all()
         const QMetaMethod m = mo.method(i);
         if (m.methodType() != QMetaMethod::Method || connectionOps.contains(m.name()))
             continue;
-        calls.append({m, argumentsFor(m)});
+        calls.append({m, argumentsFor(m, text)});
     }
     return calls;
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QMetaMethod>
+#include <QString>
 #include <QVariant>
 
 class QObject;
@@ -18,6 +19,7 @@ public:
         QByteArray name() const { return method.methodSignature(); }
     };
 
-    static QList<Call> all();
+    // Text arguments are `text`; the default reads as a barcode number.
+    static QList<Call> all(const QString &text = QStringLiteral("12345678"));
     static bool invoke(QObject *target, const Call &call);
 };

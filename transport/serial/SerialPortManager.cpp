@@ -345,16 +345,7 @@ void SerialPortManager::refreshDevices()
 
 QVariantList SerialPortManager::deviceList()
 {
-    QVariantList list;
-    for (const QString &name : qAsConst(m_availablePorts)) {
-        QVariantMap entry;
-        entry.insert(QStringLiteral("name"), name);
-        entry.insert(QStringLiteral("ip"), QString());
-        entry.insert(QStringLiteral("mac"), QString());
-        entry.insert(QStringLiteral("devPath"), QString());
-        list.append(entry);
-    }
-    return list;
+    return nameOnlyDeviceList(m_availablePorts);
 }
 
 void SerialPortManager::onBuilderData(CommType type, const QByteArray &data)

@@ -169,16 +169,7 @@ void PrintDriverManager::refreshDevices()
 
 QVariantList PrintDriverManager::deviceList()
 {
-    QVariantList list;
-    for (const QString &name : qAsConst(m_availablePrinters)) {
-        QVariantMap entry;
-        entry.insert(QStringLiteral("name"), name);
-        entry.insert(QStringLiteral("ip"), QString());
-        entry.insert(QStringLiteral("mac"), QString());
-        entry.insert(QStringLiteral("devPath"), QString());
-        list.append(entry);
-    }
-    return list;
+    return nameOnlyDeviceList(m_availablePrinters);
 }
 
 void PrintDriverManager::onBuilderData(CommType type, const QByteArray &data)
