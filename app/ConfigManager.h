@@ -40,6 +40,9 @@ public:
     Q_INVOKABLE TcpNetworkMode getTcpNetworkMode() const;
     Q_INVOKABLE void setTcpNetworkMode(TcpNetworkMode mode);
     Q_INVOKABLE QString getLocalIpNetworkSegment() const;
+    // Search this segment in custom mode for the rest of the run, without
+    // writing the file (the command line's scan --segment).
+    void useTcpNetworkSegmentForRun(const QString &segment);
 
     QString getBitMapPath() const { return m_bitMapPath; }
     QString getBarCodeType() const { return m_barCodeType; }
