@@ -30,6 +30,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <unistd.h>
 
 #ifndef QM_VERSION
 #define QM_VERSION "0"
@@ -394,8 +395,7 @@ int CliApp::run(const QStringList &args)
         auto fail = [&](const QStringList &errors) { return operationFailed(target, errors, where, lineNumber); };
         // A printer that went away since the last line stops the run before this one.
         QStringList errors;
-        target.beginOperation();
-        if (!target.finishOperation(&errors))
+        if (!target.stillConnected())
             return fail(errors);
         target.beginOperation();
         QVariant result;
@@ -417,8 +417,9 @@ int CliApp::run(const QStringList &args)
     }
 
     // Standard input: each line runs as it comes.
+    // Read with read(2), not stdio: a line must run as soon as it arrives.
     QFile in;
-    in.open(stdin, QIODevice::ReadOnly);
+    in.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered);
     int number = 0;
     while (true) {
         const QByteArray bytes = in.readLine();
@@ -529,9 +530,9 @@ int CliApp::raw(const QStringList &args)
     }
     Logger::getInstance()->info(tr("发送文件 %1（%2 字节）").arg(path).arg(bytes.size()));
     target.beginOperation();
-    target.sendBytes(bytes);
+    const bool handedOver = target.sendBytes(bytes);
     QStringList errors;
-    if (!target.finishOperation(&errors))
+    if (!target.finishOperation(&errors) || !handedOver || !target.stillConnected())
         return operationFailed(target, errors, QString(), 0);
     return ExitOk;
 }

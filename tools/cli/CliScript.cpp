@@ -37,6 +37,8 @@ bool CliScript::splitWords(const QString &text, QStringList *words, QString *err
         if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             quote = c;
             inWord = true;
+        } else if (c == QLatin1Char('#') && !inWord) {
+            break; // a comment runs to the end of the line
         } else if (c.isSpace()) {
             if (inWord)
                 words->append(word);

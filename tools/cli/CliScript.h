@@ -8,7 +8,7 @@
 // A script for "run --script": one operation per line with its arguments,
 // words separated by blanks, quoted with "..." or '...' where they hold
 // blanks, backslash escaping the next character outside single quotes.
-// Empty lines and lines starting with # are skipped.
+// A # at the start of a word begins a comment; empty lines are skipped.
 class CliScript
 {
     Q_DECLARE_TR_FUNCTIONS(CliScript)

@@ -158,10 +158,7 @@ bool CliTarget::open(QString *error)
         m_manager = m_serial;
         QString failure;
         auto capture = connect(m_serial, &SerialPortManager::errorOccurred, this,
-                               [&failure](const QString &text) {
-                                   if (failure.isEmpty())
-                                       failure = text;
-                               });
+                               [&failure](const QString &text) { failure = text; });
         m_opened = m_serial->connectSerialPort_new(
             m_spec.address, m_spec.baud.isEmpty() ? QLatin1String(DefaultBaud) : m_spec.baud);
         disconnect(capture);
@@ -222,7 +219,14 @@ bool CliTarget::finishOperation(QStringList *errors)
     m_collecting = false;
     if (errors)
         *errors = m_errors;
-    return m_errors.isEmpty() && isConnected();
+    // A line that closed after the bytes left is noticed before the next use.
+    return m_errors.isEmpty();
+}
+
+bool CliTarget::stillConnected()
+{
+    drain();
+    return isConnected();
 }
 
 bool CliTarget::isConnected()
@@ -282,7 +286,7 @@ QString CliTarget::queryStatus(int status)
     return payload;
 }
 
-void CliTarget::sendBytes(const QByteArray &bytes)
+bool CliTarget::sendBytes(const QByteArray &bytes)
 {
     const CommType type = m_tcp      ? CommType::Tcp
                           : m_usb    ? CommType::Usb
@@ -295,6 +299,7 @@ void CliTarget::sendBytes(const QByteArray &bytes)
         if (m_tcp || m_serial)
             drain();
     }
+    return isConnected();
 }
 
 void CliTarget::close()

@@ -53,9 +53,12 @@ public:
     // Starts collecting the errors the transport reports (log lines at error
     // level, serial and spooler failure signals).
     void beginOperation();
-    // Lets written bytes leave and events run; false when the printer is gone
-    // or errors were reported (in errors; the vanished text in lostMessage()).
+    // Lets written bytes leave and events run; false when errors were
+    // reported (in errors).
     bool finishOperation(QStringList *errors);
+    // Lets pending events (a closed line, hot-plug) arrive, then tells whether
+    // the printer is still connected; the text for a lost one is lostMessage().
+    bool stillConnected();
     bool isConnected();
     QString lostMessage() const;
 
@@ -63,8 +66,9 @@ public:
     // the reply; empty when none came.
     QString queryStatus(int status);
 
-    // Sends bytes as they are, through the transport's own data path.
-    void sendBytes(const QByteArray &bytes);
+    // Sends bytes as they are, through the transport's own data path; false
+    // when the printer went away before all of them were handed over.
+    bool sendBytes(const QByteArray &bytes);
 
     void close();
 
