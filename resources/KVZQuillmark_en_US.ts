@@ -611,7 +611,7 @@ Lists every operation of the command API with the types and names of its paramet
         <source>用法: quillmark run TARGET OPERATION [ARG...]
       quillmark run TARGET --script FILE
 
-在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行和以 # 开头的行被跳过，含空格的参数用 &quot;...&quot; 或 &apos;...&apos; 括起来。文件在发送任何内容之前会被完整检查；运行在第一个失败的行停止，并指出是哪一行。
+在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，含空格的参数用 &quot;...&quot; 或 &apos;...&apos; 括起来。文件在发送任何内容之前会被完整检查；运行在第一个失败的行停止，并指出是哪一行。
 
   --script FILE   运行 FILE 中的操作
 
@@ -619,7 +619,7 @@ Lists every operation of the command API with the types and names of its paramet
         <translation>Usage: quillmark run TARGET OPERATION [ARG...]
       quillmark run TARGET --script FILE
 
-Calls an operation of the command API (see quillmark ops) on the printer, with its arguments converted to the declared types. With --script, FILE (- for standard input) holds one operation with its arguments per line; empty lines and lines starting with # are skipped, arguments with blanks are quoted with &quot;...&quot; or &apos;...&apos;. A file is checked completely before anything is sent; the run stops at the first line that fails and says which.
+Calls an operation of the command API (see quillmark ops) on the printer, with its arguments converted to the declared types. With --script, FILE (- for standard input) holds one operation with its arguments per line; empty lines are skipped, a # starts a comment that runs to the end of the line, arguments with blanks are quoted with &quot;...&quot; or &apos;...&apos;. A file is checked completely before anything is sent; the run stops at the first line that fails and says which.
 
   --script FILE   run the operations in FILE
 

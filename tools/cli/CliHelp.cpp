@@ -56,7 +56,7 @@ QString CliHelp::text(const QString &command)
                   "      quillmark run TARGET --script FILE\n"
                   "\n"
                   "在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。"
-                  "使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行和以 # 开头的行被跳过，"
+                  "使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，"
                   "含空格的参数用 \"...\" 或 '...' 括起来。文件在发送任何内容之前会被完整检查；"
                   "运行在第一个失败的行停止，并指出是哪一行。\n"
                   "\n"
