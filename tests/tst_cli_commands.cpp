@@ -64,7 +64,8 @@ private slots:
 
 #ifdef QM_HAVE_CLI_TEST
 private:
-    CliResult runCli(const QStringList &args, const QByteArray &input = QByteArray()) const;
+    CliResult runCli(const QStringList &args, const QByteArray &input = QByteArray(),
+                     const QString &workingDirectory = QString()) const;
     // Hexadecimal of the commands the printer decoded from source after seq,
     // once the connection that carried them has ended.
     QStringList commandsSince(VirtualPrinter *printer, qint64 seq, const QString &source = QStringLiteral("tcp")) const;
@@ -90,7 +91,7 @@ void CliCommandsTest::initTestCase()
     o.address = PrinterAddress;
     o.httpPort = VirtualPrinterOptions::DefaultHttpPort; // the model for the search (root only)
     o.netbiosPort = VirtualPrinterOptions::Off;
-    o.serialEnabled = true;
+    o.serialPath = m_dir.filePath(QStringLiteral("ttyVP"));
     m_printer = std::make_unique<VirtualPrinter>(o);
     QString error;
     QVERIFY2(m_printer->start(&error), qPrintable(error));
@@ -102,9 +103,10 @@ void CliCommandsTest::cleanupTestCase()
     m_printer.reset();
 }
 
-CliResult CliCommandsTest::runCli(const QStringList &args, const QByteArray &input) const
+CliResult CliCommandsTest::runCli(const QStringList &args, const QByteArray &input, const QString &workingDirectory) const
 {
     QProcess p;
+    p.setWorkingDirectory(workingDirectory);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
     p.setProcessEnvironment(env);
@@ -363,8 +365,9 @@ void CliCommandsTest::statusOverTheSerialLine()
     QCOMPARE(r.code, 1);
     QVERIFY2(r.out.contains(QStringLiteral("\tPaper is exhausted")), qPrintable(r.out + r.err));
 
+    // A relative path names a file from the working folder, not one under /dev.
     const qint64 seq = m_printer->lastEventSeq();
-    const CliResult run = runCli({"run", "--serial", m_printer->serialPtyPath(), "setInitMachineClicked"});
+    const CliResult run = runCli({"run", "--serial", "ttyVP", "setInitMachineClicked"}, QByteArray(), m_dir.path());
     QCOMPARE(run.code, 0);
     QCOMPARE(commandsSince(m_printer.get(), seq, QStringLiteral("serial")), QStringList{"1b 40"});
 }

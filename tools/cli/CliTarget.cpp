@@ -10,6 +10,7 @@
 #include "transport/usb/USBDeviceManager.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -83,6 +84,11 @@ bool CliTarget::takeOption(const QStringList &args, int *index, Spec *spec, QStr
                 spec->baud = value.mid(colon + 1);
             }
         }
+        // A relative path that exists is meant from here; the serial layer
+        // would read a bare name as one under /dev (ttyS0).
+        if ((option.second == Kind::Serial || option.second == Kind::Usb) && QDir::isRelativePath(spec->address)
+            && QFileInfo::exists(spec->address))
+            spec->address = QFileInfo(spec->address).absoluteFilePath();
         *index += used;
         return true;
     }
