@@ -162,6 +162,10 @@ void CliCommandsTest::usageAndHelp_data()
     QTest::newRow("nothing") << QStringList{} << 2 << QString() << QStringLiteral("Usage: quillmark COMMAND");
     QTest::newRow("--help") << QStringList{"--help"} << 0 << QStringLiteral("Exit status:") << QString();
     QTest::newRow("run --help") << QStringList{"run", "--help"} << 0 << QStringLiteral("--script FILE") << QString();
+    QTest::newRow("run TARGET --help") << QStringList{"run", "--tcp", "127.0.70.1", "--help"} << 0
+                                       << QStringLiteral("--script FILE") << QString();
+    QTest::newRow("-h as an argument") << QStringList{"run", "--tcp", "127.0.70.99", "setPrintAndLineFeedClicked", "0", "-h"}
+                                       << 3 << QString() << QStringLiteral("Failed to connect to host IP:127.0.70.99");
     QTest::newRow("status --help") << QStringList{"status", "--tcp", "1.2.3.4", "--help"} << 0
                                    << QStringLiteral("Usage: quillmark status") << QString();
     QTest::newRow("--version") << QStringList{"--version"} << 0 << QStringLiteral("quillmark 1.") << QString();

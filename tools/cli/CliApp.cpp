@@ -160,12 +160,19 @@ int CliApp::exec()
     m_command = first;
     const QStringList rest = m_args.mid(1);
     // For run, words after the operation belong to the operation.
-    for (const QString &arg : rest) {
+    static const QStringList takesValue{QStringLiteral("--tcp"), QStringLiteral("--usb"), QStringLiteral("--serial"),
+                                        QStringLiteral("--queue"), QStringLiteral("--script")};
+    for (int i = 0; i < rest.size(); ++i) {
+        const QString &arg = rest.at(i);
         if (isHelp(arg)) {
             CliOutput::print(CliHelp::text(m_command));
             return ExitOk;
         }
-        if (m_command == QLatin1String("run") && !arg.startsWith(QLatin1String("--")))
+        if (m_command != QLatin1String("run"))
+            continue;
+        if (takesValue.contains(arg))
+            ++i;
+        else if (!arg.startsWith(QLatin1String("--")))
             break;
     }
     if (m_command == QLatin1String("scan"))
