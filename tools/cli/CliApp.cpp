@@ -25,7 +25,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 
