@@ -56,6 +56,13 @@ Item {
         enabled: root.enabledState
         ButtonGroup.group: root.exclusiveGroup
         onCheckedChanged: if (root.checked !== checked) root.checked = checked
+        // Stated here too: Qt Quick Controls describe themselves only once an
+        // assistive tool has switched accessibility on.
+        Accessible.role: Accessible.RadioButton
+        Accessible.name: text
+        Accessible.checkable: true
+        Accessible.checked: checked
+        Accessible.onPressAction: if (enabled) checked = true
 
         indicator: Rectangle {
             implicitWidth: root.indicatorSize
