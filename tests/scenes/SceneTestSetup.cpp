@@ -15,8 +15,11 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QSet>
+#include <QQuickImageProvider>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QUrl>
+#include <QVariant>
 
 #include <ZXing/ReadBarcode.h>
 
@@ -151,16 +154,11 @@ bool SceneTestSetup::pressAccessible(QObject *object) const
     return false;
 }
 
-QString SceneTestSetup::readBarcodeShown(QObject *object) const
+QString SceneTestSetup::readBarcodeImage(const QVariant &image) const
 {
-    auto *item = qobject_cast<QQuickItem *>(object);
-    if (!item || !item->window())
+    const QImage grey = image.value<QImage>().convertToFormat(QImage::Format_Grayscale8);
+    if (grey.isNull())
         return QString();
-    const QImage shot = item->window()->grabWindow();
-    const QRectF area = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
-    const qreal ratio = shot.devicePixelRatio();
-    const QRect cut(QPointF(area.topLeft() * ratio).toPoint(), QPointF(area.bottomRight() * ratio).toPoint());
-    QImage grey = shot.copy(cut).convertToFormat(QImage::Format_Grayscale8);
     // A quiet zone around the symbol, as on paper.
     QImage framed(grey.width() + 40, grey.height() + 40, QImage::Format_Grayscale8);
     framed.fill(255);
@@ -172,6 +170,18 @@ QString SceneTestSetup::readBarcodeShown(QObject *object) const
     hints.setTryHarder(true);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     return result.isValid() ? QString::fromStdWString(result.text()) : QString();
+}
+
+QString SceneTestSetup::readBarcodeSource(const QUrl &source) const
+{
+    if (!m_engine || source.scheme() != QLatin1String("image"))
+        return QString();
+    auto *provider = dynamic_cast<QQuickImageProvider *>(m_engine->imageProvider(source.host()));
+    if (!provider)
+        return QString();
+    QSize size;
+    const QImage image = provider->requestImage(source.path().mid(1), &size, QSize());
+    return readBarcodeImage(image);
 }
 
 QString SceneTestSetup::writePicture(const QString &name, int width, int height, const QString &format) const
@@ -208,6 +218,7 @@ void SceneTestSetup::applicationAvailable()
 
 void SceneTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 {
+    m_engine = engine;
     QQmlContext *root = engine->rootContext();
     root->setContextProperty(QStringLiteral("qmlLanguage"), m_language.get());
     root->setContextProperty(QStringLiteral("deviceViewModel"), m_viewModel.get());

@@ -51,9 +51,14 @@ public:
     // Asks the node behind `object` to perform its press (or toggle) action,
     // as a screen reader would. False when it has none.
     Q_INVOKABLE bool pressAccessible(QObject *object) const;
-    // Reads the barcode that `item` shows on screen (its window grabbed and
-    // cut to the item) with zxing-cpp; the text, or empty when none reads.
-    Q_INVOKABLE QString readBarcodeShown(QObject *item) const;
+    // Reads a barcode with zxing-cpp from a picture (the `image` of an item's
+    // grabToImage() result, i.e. what the item shows); the text, or empty
+    // when none reads.
+    Q_INVOKABLE QString readBarcodeImage(const QVariant &image) const;
+    // The same for the picture an Image element shows from an image provider
+    // ("image://barcode/<id>"): the provider is asked as the Image asked it
+    // (the offscreen software renderer cannot grab a window).
+    Q_INVOKABLE QString readBarcodeSource(const QUrl &source) const;
     // Writes a picture file: width x height, black, or with garbage bytes
     // when `format` is "garbage". Returns the path.
     Q_INVOKABLE QString writePicture(const QString &name, int width, int height, const QString &format = QStringLiteral("png")) const;
@@ -70,4 +75,5 @@ private:
     std::unique_ptr<HelperFunction> m_helper;
     std::unique_ptr<SceneTestPrinter> m_printers;
     BarcodeImageProvider *m_provider = nullptr; // the first engine owns it
+    QQmlEngine *m_engine = nullptr;
 };

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import QtTest 1.15
 
 // The nine command pages against a virtual printer over TCP: controls are
@@ -54,13 +55,18 @@ TestCase {
     // The control reached by a path of visible texts ([group, ..., control])
     // whose last step has one of the roles.
     function find(path, roles, root) {
-        var item = sceneTest.findAccessible(root || page, path, roles || [])
-        verify(item !== null, "no control " + JSON.stringify(path) + " in " +
-               sceneTest.accessibleNames(root || page).join(" | "))
+        var item = null
+        // Lists lay their rows out before the next frame: give them that time.
+        tryVerify(function() {
+            item = sceneTest.findAccessible(root || page, path, roles || [])
+            return item !== null
+        }, 1000, "no control " + JSON.stringify(path) + " in " + sceneTest.accessibleNames(root || page).join(" | "))
         return item
     }
     function click(path, root) {
         var item = find(path, pressable, root)
+        if (item.parent && isPolishScheduled(item.parent))
+            waitForItemPolished(item.parent)
         mouseClick(item)
         return item
     }
@@ -68,11 +74,25 @@ TestCase {
     function typeInto(path, text, root) {
         var item = find(path, editable, root)
         var field = item.contentItem && item.contentItem.selectAll ? item.contentItem : item
+        var window = field.Window.window
+        if (window && !window.active) {
+            window.requestActivate()
+            tryVerify(function() { return window.active })
+        }
         mouseClick(field)
         field.forceActiveFocus()
+        tryVerify(function() { return field.activeFocus }, 2000, "the field takes the keyboard")
         field.selectAll()
-        for (var i = 0; i < text.length; ++i)
-            keyClick(text.charAt(i))
+        for (var i = 0; i < text.length; ++i) {
+            var ch = text.charAt(i)
+            if (ch.charCodeAt(0) < 128) {
+                keyClick(ch)
+            } else {
+                // What an input method commits for a character no key carries.
+                field.remove(field.selectionStart, field.selectionEnd)
+                field.insert(field.cursorPosition, ch)
+            }
+        }
         // Return ends a line field's editing; in a text area it would add a line.
         if (typeof field.append !== "function")
             keyClick(Qt.Key_Return)
@@ -109,6 +129,12 @@ TestCase {
     }
     // The bytes the steps sent, and nothing else: an initialise command sent
     // afterwards marks the end (the link keeps the order).
+    function noticesOf(item) {
+        for (var i = 0; i < item.children.length; ++i)
+            if (item.children[i].toasts !== undefined)
+                return item.children[i]
+        return null
+    }
     function expectBytes(hex, what) {
         deviceViewModel.communication.setInitMachineClicked()
         var all = (hex === "" ? "" : hex + " ") + "1B 40"
@@ -235,5 +261,291 @@ TestCase {
         for (var i = 0; i < data.steps.length; ++i)
             run(data.steps[i])
         expectBytes(data.bytes, data.tag)
+    }
+
+    // ---- pages with behaviour beyond one command ----
+
+    function test_statusPageShowsDecodedReplies() {
+        openPage("RealTimeStatusForm", { isMode: 0 })
+        var text = find(["状态信息"], editable)
+        printer.setFlag("paper_out", true)
+        click(["传送纸状态"])
+        tryVerify(function() { return text.text.indexOf("纸尽") >= 0 }, 5000, text.text)
+        verify(text.text.indexOf("传送纸状态:") === 0, text.text)
+        click(["脱机状态"])
+        tryVerify(function() { return text.text.indexOf("打印机缺纸") >= 0 }, 5000, text.text)
+        printer.setFlag("paper_out", false)
+        click(["传送纸状态"])
+        tryVerify(function() { return text.text.indexOf("有纸") >= 0 }, 5000, text.text)
+        // Every decoded answer is also in the log.
+        tryVerify(function() { return sceneTest.logText().indexOf("纸尽") >= 0 }, 5000)
+        click(["清空"])
+        compare(text.text, "")
+    }
+
+    function test_pictureArrivesAsLogo() {
+        openPage("BitmapForm")
+        printer.clearReceived()
+        click(["设置图像"]) // empty list: nothing
+        var path = sceneTest.writePicture("black16x8.png", 16, 8)
+        // What the desktop's file dialog hands over on acceptance.
+        page.addPictures(["file://" + path])
+        verify(find(["图片 1 (双击删除)"]) !== null)
+        compare(page.processedPaths, [path])
+        click(["设置图像"])
+        expectBytes("1C 71 01 02 00 01 00 " + ff(16), "logo from the picture")
+    }
+
+    function test_pictureListKeepsSevenAndForgetsOnDoubleClick() {
+        openPage("BitmapForm")
+        var path = sceneTest.writePicture("black8x8.png", 8, 8)
+        var urls = []
+        for (var i = 0; i < 9; ++i)
+            urls.push("file://" + path)
+        page.addPictures(urls)
+        compare(page.pictureCount, 7)
+        compare(page.processedPaths.length, 7)
+        verify(find(["已选择: 7/7 张图片"]) !== null)
+        mouseDoubleClickSequence(find(["图片 3 (双击删除)"], pressable))
+        compare(page.pictureCount, 6)
+        compare(page.processedPaths.length, 6)
+        click(["清空图像"])
+        compare(page.pictureCount, 0)
+        compare(page.processedPaths, [])
+    }
+
+    function test_unreadableAndHugePicturesGiveNoticeAndEmptyLogo() {
+        openPage("BitmapForm")
+        var garbage = sceneTest.writePicture("garbage.png", 0, 0, "garbage")
+        var huge = sceneTest.writePicture("huge.png", 8000, 6000)
+        printer.clearReceived()
+        page.addPictures(["file://" + garbage, "file://" + huge])
+        var notices = noticesOf(page)
+        compare(notices.count, 2)
+        verify(notices.toasts[0].message.indexOf(garbage) >= 0, notices.toasts[0].message)
+        verify(notices.toasts[1].message.indexOf(huge) >= 0, notices.toasts[1].message)
+        click(["设置图像"])
+        expectBytes("1C 71 01 00 00 00 00 1C 71 02 00 00 00 00", "two empty logos")
+    }
+
+    function test_digitKeypadFillsFieldAndPrints() {
+        openPage("BarCodeForm")
+        printer.clearReceived()
+        click(["UPC-A", "打印"]) // nothing edited yet: refused
+        click(["UPC-A", "编辑"])
+        var dialog = page.digitDialog
+        tryVerify(function() { return dialog.visible })
+        var keys = "1234567890"
+        for (var i = 0; i < keys.length; ++i)
+            click([keys.charAt(i)], dialog)
+        click(["确定"], dialog)
+        verify(dialog.visible, "ten digits are refused")
+        compare(dialog.errorText, "请输入11或者12位数字")
+        click(["1"], dialog)
+        click(["2"], dialog)
+        click(["1"], dialog) // beyond 12: ignored
+        click(["确定"], dialog)
+        tryVerify(function() { return !dialog.visible })
+        compare(find(["UPC-A", "UPC-A"], editable).text, "123456789012")
+        click(["UPC-A", "打印"])
+        expectBytes("1D 6B 41 0C 31 32 33 34 35 36 37 38 39 30 31 32", "UPC-A")
+    }
+
+    function test_code128ManualValuesReachPrinter() {
+        openPage("BarCodeForm")
+        click(["CODE128", "编辑"])
+        var dialog = page.code128Dialog
+        tryVerify(function() { return dialog.visible })
+        typeInto(["CODE128"], "AB12", dialog)
+        tryVerify(function() { return !dialog.visible })
+        compare(dialog.decimalValuesString, "123, 66, 65, 66, 49, 50")
+        printer.clearReceived()
+        click(["CODE128", "打印"])
+        expectBytes("1D 6B 49 06 7B 42 41 42 31 32", "CODE128")
+    }
+
+    function test_contentsTheSymbologyCannotCarryAreRefused() {
+        openPage("BarCodeForm")
+        // The keypad refuses them ...
+        click(["CODE39", "编辑"])
+        var dialog = page.code39Dialog
+        tryVerify(function() { return dialog.visible })
+        typeInto(["CODE39"], "ab", dialog)
+        verify(dialog.visible)
+        compare(dialog.errorText, "包含无效字符")
+        click(["×"], dialog)
+        tryVerify(function() { return !dialog.visible })
+        // ... and so does the page before sending.
+        var field = find(["CODE39", "CODE39"], editable)
+        field.text = "ab"
+        printer.clearReceived()
+        click(["CODE39", "打印"])
+        click(["ITF", "打印"])
+        var notices = noticesOf(page)
+        compare(notices.count, 2)
+        verify(notices.toasts[0].message.indexOf("CODE39") >= 0, notices.toasts[0].message)
+        expectBytes("", "nothing sent")
+    }
+
+    function test_qrPreviewReadsBackAsTyped() {
+        openPage("BarCodeForm")
+        choose(["一维码模式"], 1)
+        click(["生成预览"]) // empty content: no preview
+        compare(page.previewId, "")
+        var content = "Quillmark 二维码 12345"
+        typeInto(["二维码内容"], content)
+        verify(find(["字符数量: " + content.length]) !== null)
+        click(["生成预览"])
+        var image = find(["预览"])
+        tryCompare(image, "status", Image.Ready)
+        verify(image.source.toString().indexOf("image://barcode/") === 0)
+        verify(image.paintedWidth >= 200, "shown at a readable size: " + image.paintedWidth)
+        compare(sceneTest.readBarcodeSource(image.source), content)
+        // A new preview is a new picture.
+        var first = image.source
+        click(["生成预览"])
+        verify(image.source !== first)
+    }
+
+    function test_customCharacterDrawnAndSent() {
+        openPage("CharacterForm")
+        printer.clearReceived()
+        typeInto(["自定义字符", "数量"], "1")
+        click(["添加"])
+        typeInto(["横向字符 0x20"], "2")
+        click(["0x20", "打印"]) // nothing drawn yet: nothing sent
+        click(["0x20", "编辑"])
+        var editor = page.editDialogs[32]
+        verify(editor !== undefined)
+        tryVerify(function() { return editor.visible })
+        compare(editor.dialogTitle, "字符编辑 - 0x20 (3×2)")
+        click(["1,1"], editor)
+        click(["2,24"], editor)
+        click(["确定"], editor)
+        tryVerify(function() { return page.charData[32] !== undefined })
+        click(["自定义字符", "设置"])
+        click(["0x20", "打印"])
+        click(["0x20", "删除"])
+        expectBytes("1B 26 03 20 20 02 80 00 00 00 00 01 20 0A 1B 3F 20", "define, print, delete")
+    }
+
+    function test_textTabsHexAndCodePage() {
+        openPage("WorkingModeForm")
+        choose(["打印内容", "ASMO-708"], 28)
+        compare(page.codePageName, "GBK")
+        typeInto(["在这里输入要打印的信息1"], "A中")
+        click(["Hex"])
+        compare(find(["在这里输入要打印的信息1"], editable).text, "41 D6 D0")
+        click(["2"])
+        compare(page.hexCheckBoxChecked, false)
+        click(["1"])
+        compare(page.hexCheckBoxChecked, true)
+        click(["Hex"])
+        compare(page.printMsg, "A中")
+        printer.clearReceived()
+        click(["打印/设置"])
+        expectBytes("41 D6 D0 0A", "GBK text and line feed")
+        click(["确定"])
+        compare(qmlLanguage.getCodePageSelect(), 28)
+    }
+
+    function test_automaticSending() {
+        openPage("WorkingModeForm")
+        var period = find(["发送周期"], editable)
+        period.text = "abc"
+        compare(page.autoSendPeriod(), 500)
+        period.text = "0"
+        compare(page.autoSendPeriod(), 500)
+        period.text = "100"
+        compare(page.autoSendPeriod(), 100)
+        click(["打印动作", "设置行间距"])
+        printer.clearReceived()
+        click(["自动发送"])
+        // Once at once, then again and again.
+        tryVerify(function() { return printer.receivedCount("tcp") >= 9 }, 5000, printer.receivedHex("tcp"))
+        click(["自动发送"])
+        verify(!page.autoSendTimer.running)
+        verify(printer.receivedHex("tcp").indexOf("1B 33 00 1B 33 00 1B 33 00") === 0)
+    }
+
+    function test_parameterRowsFollowTheModel_data() {
+        return [
+            { tag: "L7N print mode", name: "KVZ-L7N-80", steps: [["choose", ["设置打印模式:", "0:Ascii"], 1], ["click", ["设置打印模式:", "设置"]]],
+              bytes: "1F 1B 01 01" },
+            { tag: "L7N charset by number", name: "kvz-l7n", steps: [["choose", ["国际字符集：", "0:PC437 [U.S.A., Standard Europe]"], 11],
+              ["click", ["国际字符集：", "设置"]]], bytes: "1F 1B 0E 10" },
+            { tag: "L7N density 1-4", name: "KVZ-L7N", steps: [["slide", ["打印浓度：", "打印浓度："], 4], ["click", ["打印浓度：", "设置"]]],
+              bytes: "1F 1B 04 04" },
+            { tag: "L7N model name", name: "KVZ-L7N", steps: [["type", ["设置机器型号:", "设置机器型号:"], "AB"], ["click", ["设置机器型号:", "设置"]]],
+              bytes: "1F 1B 0F 02 41 42 00" },
+            { tag: "L7N factory reset", name: "KVZ-L7N", steps: [["click", ["恢复出厂设置"]]], bytes: "1F 1B 19" },
+            { tag: "L7S charset by number", name: "KVZ-L7S", steps: [["choose", ["国际字符集：", "0:PC437 [U.S.A., Standard Europe]"], 11],
+              ["click", ["国际字符集：", "设置"]]], bytes: "1F 1B 1F FF 0F" }
+        ]
+    }
+
+    function test_parameterRowsFollowTheModel(data) {
+        configManager.setCurrentDeviceName(data.name)
+        openPage("OtherForm")
+        printer.clearReceived()
+        for (var i = 0; i < data.steps.length; ++i)
+            run(data.steps[i])
+        expectBytes(data.bytes, data.tag)
+        configManager.setCurrentDeviceName("KVZ-80")
+    }
+
+    function test_l7nOnlyRows() {
+        configManager.setCurrentDeviceName("KVZ-80")
+        openPage("OtherForm")
+        compare(sceneTest.findAccessible(page, ["设置打印模式:"], []), null)
+        verify(sceneTest.findAccessible(page, ["外设"], []) !== null)
+        configManager.setCurrentDeviceName("KVZ-L7N")
+        page.updateDeviceModel()
+        verify(sceneTest.findAccessible(page, ["设置打印模式:"], []) !== null)
+        compare(sceneTest.findAccessible(page, ["外设"], []), null)
+        compare(find(["打印浓度：", "打印浓度："], choosable).from, 1)
+        compare(find(["打印浓度：", "打印浓度："], choosable).to, 4)
+        compare(sceneTest.findAccessible(page, ["USB升级模式"], []), null)
+        configManager.setCurrentDeviceName("KVZ-80")
+    }
+
+    function test_keyboardOnly() {
+        openPage("BuzzerAlarmCuttingForm")
+        printer.clearReceived()
+        var button = find(["蜂鸣", "设置"], pressable)
+        page.forceActiveFocus()
+        for (var i = 0; i < 20 && !button.activeFocus; ++i)
+            keyClick(Qt.Key_Tab)
+        verify(button.activeFocus, "the buzzer button is reached with Tab")
+        keyClick(Qt.Key_Space)
+        expectBytes("1B 42 01 01 00", "Space presses it")
+    }
+
+    function test_everyControlHasItsName_data() {
+        return ["WorkingModeForm", "BuzzerAlarmCuttingForm", "RealTimeStatusForm", "CashBoxForm", "CharacterForm",
+                "BitmapForm", "BarCodeForm", "LampForm", "OtherForm"].map(function(n) { return { tag: n, page: n } })
+    }
+
+    function test_everyControlHasItsName(data) {
+        openPage(data.page)
+        var names = sceneTest.accessibleNames(page)
+        verify(names.length > 3, names.join(" | "))
+        var controls = [Accessible.Button, Accessible.CheckBox, Accessible.RadioButton, Accessible.ComboBox,
+                        Accessible.SpinBox, Accessible.Slider, Accessible.PageTab, Accessible.Grouping]
+        for (var i = 0; i < names.length; ++i) {
+            var role = parseInt(names[i].split(":")[0], 10)
+            if (controls.indexOf(role) >= 0)
+                verify(names[i].length > names[i].indexOf(":") + 1, "unnamed control " + names[i])
+        }
+    }
+
+    function test_commandWithoutPrinterIsLogged() {
+        deviceViewModel.switchToSerial() // never connected in this run
+        openPage("BuzzerAlarmCuttingForm")
+        printer.clearReceived()
+        click(["蜂鸣", "设置"])
+        tryVerify(function() { return sceneTest.logText().indexOf("Serial 未连接打印机，命令未执行") >= 0 }, 5000)
+        deviceViewModel.switchToTCP()
+        expectBytes("", "nothing reached the printer")
     }
 }

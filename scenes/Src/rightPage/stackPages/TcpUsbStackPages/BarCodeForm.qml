@@ -296,7 +296,8 @@ Item {
                     spacing: 10
                     ColumnLayout {
                         Layout.fillHeight: true
-                        Layout.preferredWidth: 360
+                        Layout.preferredWidth: 380
+                        Layout.maximumWidth: 380
                         spacing: 8
                         GridLayout {
                             columns: 2
@@ -345,6 +346,8 @@ Item {
                             text: qsTr("字符数量: ") + qrContent.length
                             font.family: BasicConfig.commFont
                             font.pixelSize: 14
+                            Accessible.role: Accessible.StaticText
+                            Accessible.name: text
                         }
                         RowLayout {
                             spacing: 10
@@ -363,6 +366,7 @@ Item {
                     Rectangle {
                         Layout.fillWidth: true
                         Layout.fillHeight: true
+                        Layout.minimumWidth: 280
                         color: "#FFFFFF"
                         border.color: "#BABCC4"
                         radius: 5

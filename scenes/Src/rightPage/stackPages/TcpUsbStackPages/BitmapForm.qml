@@ -113,6 +113,8 @@ Item {
                         font.family: BasicConfig.commFont
                         font.pixelSize: 16
                         color: "#2359B7"
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                     }
                 }
                 ListView {
@@ -152,6 +154,8 @@ Item {
                             visible: !model.usable
                             text: qsTr("无法读取")
                             color: "red"
+                            Accessible.role: Accessible.StaticText
+                            Accessible.name: text
                             font.family: BasicConfig.commFont
                             font.pixelSize: 14
                         }

@@ -190,6 +190,8 @@ Item {
                 Text {
                     objectName: "densityValue"
                     text: String(density.value)
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     font.family: BasicConfig.commFont
                     font.pixelSize: 16
                 }
