@@ -130,8 +130,8 @@ Item {
                     ScrollBar.horizontal: ScrollBar {}
                     delegate: Rectangle {
                         id: card
-                        width: 140
-                        height: pictureList.height - 12
+                        width: 150
+                        height: Math.min(pictureList.height - 12, 220)
                         radius: 6
                         color: activeFocus ? "#DCE8FF" : "#FFFFFF"
                         border.color: "#BABCC4"
@@ -163,8 +163,9 @@ Item {
                             id: caption
                             anchors { left: parent.left; right: parent.right; bottom: parent.bottom; margins: 4 }
                             text: card.label + "\n" + model.url
-                            elide: Text.ElideMiddle
-                            maximumLineCount: 2
+                            wrapMode: Text.WrapAnywhere
+                            elide: Text.ElideRight
+                            maximumLineCount: 3
                             horizontalAlignment: Text.AlignHCenter
                             font.family: BasicConfig.commFont
                             font.pixelSize: 12

@@ -137,6 +137,19 @@ Item {
                                     text: modelData
                                     Accessible.role: Accessible.PageTab
                                     Accessible.name: text
+                                    background: Rectangle {
+                                        implicitHeight: 36
+                                        color: parent.checked ? "#2F7EFF" : "#EAEEF5"
+                                        border.color: parent.visualFocus ? "#1559C7" : "#BABCC4"
+                                    }
+                                    contentItem: Text {
+                                        text: parent.text
+                                        font: parent.font
+                                        color: parent.checked ? "#FFFFFF" : "#4A4B4E"
+                                        opacity: parent.enabled ? 1 : 0.5
+                                        horizontalAlignment: Text.AlignHCenter
+                                        verticalAlignment: Text.AlignVCenter
+                                    }
                                     font.family: BasicConfig.commFont
                                     font.pixelSize: 16
                                 }
