@@ -189,6 +189,12 @@ TestCase {
               bytes: "1B 40 0A 0A" },
             { tag: "no action: code page only", page: "WorkingModeForm",
               steps: [["click", ["打印动作", "打印并换行"]], ["click", ["打印/设置"]]], bytes: "" },
+            { tag: "self-test page", page: "WorkingModeForm",
+              steps: [["click", ["打印测试", "打印自检页"]]], bytes: "1F 1B 0D" },
+            { tag: "feed lines", page: "WorkingModeForm",
+              steps: [["click", ["打印动作", "走纸行数"]], ["type", ["打印动作", "走纸行数"], "3"],
+                      ["type", ["在这里输入要打印的信息1"], "AB"], ["click", ["打印/设置"]]],
+              bytes: "41 42 1B 64 03" },
             { tag: "character print mode", page: "CharacterForm",
               steps: [["click", ["打印模式", "压缩ASCII码字体B(9x17)"]], ["click", ["打印模式", "加粗"]],
                       ["click", ["打印模式", "下划线"]], ["click", ["打印模式", "设置"]]],
@@ -447,6 +453,19 @@ TestCase {
         expectBytes("41 D6 D0 0A", "GBK text and line feed")
         click(["确定"])
         compare(qmlLanguage.getCodePageSelect(), 28)
+    }
+
+    function test_settingsDialogOpensWithoutBreakingThePage() {
+        openPage("WorkingModeForm")
+        var asked = 0
+        page.settingsRequested.connect(function() { ++asked })
+        click(["设置打印内容"])
+        compare(asked, 1)
+        if (page.settingsDialog)
+            page.settingsDialog.visible = false
+        printer.clearReceived()
+        click(["初始化打印机"])
+        expectBytes("1B 40", "the page still works")
     }
 
     function test_automaticSending() {
