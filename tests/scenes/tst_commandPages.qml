@@ -289,6 +289,23 @@ TestCase {
         compare(text.text, "")
     }
 
+    function test_statusPageListensToItsOwnTransportOnlyWhileShown() {
+        openPage("RealTimeStatusForm", { isMode: 1 })
+        var text = find(["状态信息"], editable)
+        var usb = deviceViewModel.usbDeviceManager
+        usb.sigUsbResponse("PrinterStatus", "")         // the USB time-out
+        var notices = noticesOf(page)
+        compare(notices.count, 1)
+        compare(notices.toasts[0].message, "响应超时")
+        usb.sigUsbResponse("PrinterStatus", "12 ff")    // only the first byte counts
+        compare(text.text, "打印机状态:\n\t一个或两个钱箱打开\n\t联机\n")
+        deviceViewModel.tcpDeviceManager.sigTcpResponse("PaperStatus", "60")
+        page.visible = false
+        usb.sigUsbResponse("PaperStatus", "60")
+        page.visible = true
+        compare(text.text, "打印机状态:\n\t一个或两个钱箱打开\n\t联机\n")
+    }
+
     function test_pictureArrivesAsLogo() {
         openPage("BitmapForm")
         printer.clearReceived()
