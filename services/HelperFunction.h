@@ -24,6 +24,9 @@ public:
     Q_INVOKABLE QString stringToHexWithCodePage(const QString &str, const QString &codePage) const;
     // The text that the hexadecimal bytes represent in the named code page.
     Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
+    // True when the picture file (a path or a "file:" URL) can be turned into a
+    // logo; false for a missing, unreadable or too large file.
+    Q_INVOKABLE bool isUsablePicture(const QString &pathOrUrl) const;
     // Renders a preview and returns its image id for "image://barcode/<id>";
     // empty without a provider.
     Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,
