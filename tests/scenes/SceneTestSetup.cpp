@@ -11,11 +11,15 @@
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
+#include <functional>
 #include <QDir>
 #include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 
 SceneTestSetup::SceneTestSetup()
 {
@@ -48,6 +52,85 @@ QString SceneTestSetup::logText() const
     for (const QString &name : logs.entryList({QStringLiteral("*.log"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
         text += readTextFile(logs.filePath(name));
     return text;
+}
+
+namespace {
+// Depth-first over the visible accessible nodes below node; stops when visit returns true.
+bool walkNodes(QAccessibleInterface *node, const std::function<bool(QAccessibleInterface *)> &visit, int depth = 0)
+{
+    constexpr int MaxDepth = 64;
+    if (!node || !node->isValid() || depth > MaxDepth || node->state().invisible)
+        return false;
+    if (visit(node))
+        return true;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (walkNodes(node->child(i), visit, depth + 1))
+            return true;
+    }
+    return false;
+}
+
+bool isBelow(QObject *object, QQuickItem *root)
+{
+    for (auto *item = qobject_cast<QQuickItem *>(object); item; item = item->parentItem()) {
+        if (item == root)
+            return true;
+    }
+    return false;
+}
+
+// The tree of root's window, limited to the nodes below root when it is an
+// item (items have a node only once an assistive tool looks at their window).
+bool walkAccessible(QObject *root, const std::function<bool(QAccessibleInterface *)> &visit)
+{
+    auto *item = qobject_cast<QQuickItem *>(root);
+    if (!item)
+        return walkNodes(QAccessible::queryAccessibleInterface(root), visit);
+    if (!item->window())
+        return false;
+    return walkNodes(QAccessible::queryAccessibleInterface(item->window()), [&](QAccessibleInterface *node) {
+        return isBelow(node->object(), item) && visit(node);
+    });
+}
+} // namespace
+
+QObject *SceneTestSetup::findAccessible(QObject *root, const QString &name, int role) const
+{
+    QObject *found = nullptr;
+    walkAccessible(root, [&](QAccessibleInterface *node) {
+        if (node->text(QAccessible::Name) != name || (role >= 0 && int(node->role()) != role))
+            return false;
+        found = node->object();
+        return found != nullptr;
+    });
+    return found;
+}
+
+QStringList SceneTestSetup::accessibleNames(QObject *root) const
+{
+    QStringList lines;
+    walkAccessible(root, [&](QAccessibleInterface *node) {
+        if (!node->text(QAccessible::Name).isEmpty())
+            lines << QStringLiteral("%1:%2").arg(int(node->role())).arg(node->text(QAccessible::Name));
+        return false;
+    });
+    return lines;
+}
+
+bool SceneTestSetup::pressAccessible(QObject *root, const QString &name) const
+{
+    bool pressed = false;
+    walkAccessible(root, [&](QAccessibleInterface *node) {
+        if (node->text(QAccessible::Name) != name)
+            return false;
+        QAccessibleActionInterface *actions = node->actionInterface();
+        if (!actions || !actions->actionNames().contains(QAccessibleActionInterface::pressAction()))
+            return false;
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        pressed = true;
+        return true;
+    });
+    return pressed;
 }
 
 void SceneTestSetup::applicationAvailable()

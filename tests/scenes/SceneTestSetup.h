@@ -36,6 +36,15 @@ public:
     Q_INVOKABLE bool fileExists(const QString &path) const;
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
+    // The accessibility tree below a window or item, as a screen reader sees
+    // it: the first visible node whose name is `name` (and whose role is
+    // `role`, a QAccessible::Role, unless -1), or null. Its object is the
+    // item to click or type into.
+    Q_INVOKABLE QObject *findAccessible(QObject *root, const QString &name, int role = -1) const;
+    // Every visible node below root as "role:name" lines (for failure messages).
+    Q_INVOKABLE QStringList accessibleNames(QObject *root) const;
+    // Runs the node's press action, as an assistive tool would.
+    Q_INVOKABLE bool pressAccessible(QObject *root, const QString &name) const;
 
 public slots:
     void applicationAvailable();
