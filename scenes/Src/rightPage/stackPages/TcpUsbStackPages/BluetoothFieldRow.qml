@@ -28,7 +28,7 @@ Row {
     KVZTextField {
         id: field
         objectName: row.objectName + "_field"
-        width: 170
+        width: 150
         height: 34
         readOnly: row.readOnly
         Accessible.name: row.label

@@ -31,16 +31,17 @@ Flickable {
 
     readonly property string modelNote: qsTr("(型号:r-vontasil 生效)")
 
-    Grid {
+    // Two cards a row where the page is wide enough, else one.
+    Flow {
         id: grid
-        columns: 2
+        width: layout.width - 20
         spacing: 12
         x: 10
         y: 10
 
         KVZGroupBox {
             objectName: "usbIpSettingsCard"
-            width: 420
+            width: 440
             height: 300
             title: qsTr("IP设置")
             contentBkColor: "#FFFFFF"
@@ -88,14 +89,14 @@ Flickable {
 
         SerialSettingsCard {
             objectName: "usbSerialSettingsCard"
-            width: 420
+            width: 440
             height: 300
             indexedBaudLabels: true
         }
 
         KVZGroupBox {
             objectName: "bluetoothCard"
-            width: 420
+            width: 440
             height: 240
             title: qsTr("蓝牙设置") + " " + layout.modelNote
             contentBkColor: "#FFFFFF"
@@ -132,8 +133,8 @@ Flickable {
 
         KVZGroupBox {
             objectName: "printFunctionCard"
-            width: 420
-            height: 320
+            width: 440
+            height: 290
             title: qsTr("打印功能配置") + " " + layout.modelNote
             contentBkColor: "#FFFFFF"
             Column {
@@ -142,6 +143,7 @@ Flickable {
                     id: instructionRow
                     objectName: "instructionRow"
                     label: qsTr("打印指令集:")
+                    choiceWidth: 140
                     model: ["0:ESC/POS", "1:TSPL"]
                     onQueryClicked: deviceViewModel.communication.setSearchPrintInstructionClicked()
                     onSetClicked: deviceViewModel.communication.setPrintInstructionClicked(index)
@@ -150,6 +152,7 @@ Flickable {
                     id: paperRow
                     objectName: "paperTypeRow"
                     label: qsTr("纸张类型:")
+                    choiceWidth: 140
                     model: [qsTr("0:小票纸"), qsTr("1:间隙纸")]
                     onQueryClicked: deviceViewModel.communication.setSearchPaperTypeClicked()
                     onSetClicked: deviceViewModel.communication.setPaperTypeClicked(index)
@@ -158,6 +161,7 @@ Flickable {
                     id: speedRow
                     objectName: "speedModeRow"
                     label: qsTr("打印速度模式:")
+                    choiceWidth: 140
                     model: [qsTr("0:系统默认"), qsTr("1:较慢"), qsTr("2:正常"), qsTr("3:较快")]
                     onQueryClicked: deviceViewModel.communication.setSearchPrintSpeedModeClicked()
                     onSetClicked: deviceViewModel.communication.setPrintSpeedModeClicked(index)
@@ -166,6 +170,7 @@ Flickable {
                     id: densityRow
                     objectName: "densityModeRow"
                     label: qsTr("打印浓度模式:")
+                    choiceWidth: 140
                     model: [qsTr("0:系统默认"), qsTr("1:较淡"), qsTr("2:正常"), qsTr("3:较浓")]
                     onQueryClicked: deviceViewModel.communication.setSearchPrintDensityModeClicked()
                     onSetClicked: deviceViewModel.communication.setPrintDensityModeClicked(index)
@@ -174,6 +179,7 @@ Flickable {
                     id: charsetRow
                     objectName: "characterSetRow"
                     label: qsTr("字符集:")
+                    choiceWidth: 140
                     model: [qsTr("0:GB18030(中文)"), "1:UTF-8", "2:CODEPAGE", "3:BIG5", "4:EUC-KR", "5:Shift_JIS"]
                     onQueryClicked: deviceViewModel.communication.setSearchCharacterModeModeClicked()
                     onSetClicked: deviceViewModel.communication.setCharacterModeClicked(index)
