@@ -1,5 +1,6 @@
 #include "services/HelperFunction.h"
 
+#include "commands/LogoCommands.h"
 #include "commands/RealTimeStatusForm.h"
 #include "commands/TestPrintCommands.h"
 #include "platform/CodePage437.h"
@@ -8,6 +9,7 @@
 #include <QDebug>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QUrl>
 #include <QTextCodec>
 
 namespace {
@@ -163,4 +165,11 @@ QString HelperFunction::generateBarcode(const QString &type, const QString &cont
         return QString();
     }
     return m_provider->createBarcodeImage(type, content, errorLevel);
+}
+
+bool HelperFunction::isUsablePicture(const QString &pathOrUrl) const
+{
+    const QUrl url(pathOrUrl);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
+    return LogoCommands::isUsablePicture(path);
 }

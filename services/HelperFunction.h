@@ -37,6 +37,9 @@ public:
     // seven bytes or the digits are no number).
     Q_INVOKABLE QString settingsReplyText(const QString &payload) const;
     Q_INVOKABLE int settingsReplyIndex(const QString &payload) const;
+    // True when the picture file (a path or a "file:" URL) can be turned into a
+    // logo; false for a missing, unreadable or too large file.
+    Q_INVOKABLE bool isUsablePicture(const QString &pathOrUrl) const;
     // Renders a preview and returns its image id for "image://barcode/<id>";
     // empty without a provider.
     Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,

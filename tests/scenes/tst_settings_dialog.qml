@@ -95,7 +95,7 @@ TestCase {
             compare(find("settingsPageHeader").text, headers[i][1])
         }
         // An assistive tool presses the tabs too.
-        verify(sceneTest.pressAccessible(dialog, "条码"))
+        verify(sceneTest.pressAccessible(control("条码")))
         compare(find("settingsPageHeader").text, "设置打印条码")
         compare(dialog.title, "设置打印内容")
         compare(dialog.width, 680)
