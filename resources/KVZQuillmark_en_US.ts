@@ -674,6 +674,17 @@
     </message>
 </context>
 <context>
+    <name>BluetoothFieldRow</name>
+    <message>
+        <source>查询</source>
+        <translation>Query</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
     <name>BuzzerAlarmCuttingForm</name>
     <message>
         <source>蜂鸣</source>
@@ -1284,6 +1295,183 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>驱动连接</source>
         <translation>Driver connection</translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsForm</name>
+    <message>
+        <source>IP地址</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>默认网关</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>%1格式不正确，请输入四组0-255的数字，如 192.168.1.100</source>
+        <translation>%1 is not valid: enter four numbers from 0 to 255, such as 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>响应超时</source>
+        <translation>ResponseTimeout</translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsTcpLayout</name>
+    <message>
+        <source>IP设置</source>
+        <translation>IPSettings</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation>Please IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation>Mask:</translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation>Please mask</translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation>Please gateway</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsUsbLayout</name>
+    <message>
+        <source>(型号:r-vontasil 生效)</source>
+        <translation>(Model: r-vontasil effective)</translation>
+    </message>
+    <message>
+        <source>IP设置</source>
+        <translation>IPSettings</translation>
+    </message>
+    <message>
+        <source>提示：USB模式设置IP只对L7D生效</source>
+        <translation>Tip: USB mode setting IP is only effective for L7D</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation>Please IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation>Mask:</translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation>Please mask</translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation>Please gateway</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>BluetoothSettings</translation>
+    </message>
+    <message>
+        <source>蓝牙名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>蓝牙配对码:</source>
+        <translation>PairingCode:</translation>
+    </message>
+    <message>
+        <source>蓝牙地址:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>打印功能配置</source>
+        <translation>PrintFunctionConfig</translation>
+    </message>
+    <message>
+        <source>打印指令集:</source>
+        <translation>Instruction:</translation>
+    </message>
+    <message>
+        <source>纸张类型:</source>
+        <translation>PaperType:</translation>
+    </message>
+    <message>
+        <source>0:小票纸</source>
+        <translation>0: SmallPaper</translation>
+    </message>
+    <message>
+        <source>1:间隙纸</source>
+        <translation>1:GapPaper</translation>
+    </message>
+    <message>
+        <source>打印速度模式:</source>
+        <translation>SpeedMode:</translation>
+    </message>
+    <message>
+        <source>0:系统默认</source>
+        <translation>0:SystemDefault</translation>
+    </message>
+    <message>
+        <source>1:较慢</source>
+        <translation>1:SlowDown</translation>
+    </message>
+    <message>
+        <source>2:正常</source>
+        <translation>2:Normal</translation>
+    </message>
+    <message>
+        <source>3:较快</source>
+        <translation>3:Faster</translation>
+    </message>
+    <message>
+        <source>打印浓度模式:</source>
+        <translation>DensityMode:</translation>
+    </message>
+    <message>
+        <source>1:较淡</source>
+        <translation>1:Lighter</translation>
+    </message>
+    <message>
+        <source>3:较浓</source>
+        <translation>3:Thicker</translation>
+    </message>
+    <message>
+        <source>字符集:</source>
+        <translation>CharacterSet:</translation>
+    </message>
+    <message>
+        <source>0:GB18030(中文)</source>
+        <translation>0:GB18030(Chinese)</translation>
     </message>
 </context>
 <context>
@@ -2479,6 +2667,295 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>未知错误: </source>
         <translation>Unknown error: </translation>
+    </message>
+</context>
+<context>
+    <name>SerialSettingsCard</name>
+    <message>
+        <source>串口设置</source>
+        <translation>BaudRateSetting</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation>DataBits:</translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation>StopBits:</translation>
+    </message>
+</context>
+<context>
+    <name>SettingChoiceRow</name>
+    <message>
+        <source>查询</source>
+        <translation>Query</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBarcodePage</name>
+    <message>
+        <source>输入11或12位数字</source>
+        <translation>Enter 11 or 12 digit numbers</translation>
+    </message>
+    <message>
+        <source>输入6或7位数字</source>
+        <translation>Enter 6 or 7 digits</translation>
+    </message>
+    <message>
+        <source>输入12或13位数字</source>
+        <translation>Enter 12 or 13 digit numbers</translation>
+    </message>
+    <message>
+        <source>输入7或8位数字</source>
+        <translation>Enter 7 or 8 digits</translation>
+    </message>
+    <message>
+        <source>输入1-255个字符</source>
+        <translation>Enter 1-255 characters</translation>
+    </message>
+    <message>
+        <source>输入1-255个数字, 个数为偶数个</source>
+        <translation>Enter 1-255 numbers, even numbers</translation>
+    </message>
+    <message>
+        <source>条码类型:</source>
+        <translation>BarcodeType:</translation>
+    </message>
+    <message>
+        <source>条码内容:</source>
+        <translation>BarcodeContent:</translation>
+    </message>
+    <message>
+        <source>设置为测试打印条码</source>
+        <translation>SetTestPrintBarcode</translation>
+    </message>
+    <message>
+        <source>重置为默认条码</source>
+        <translation>ResetDefault</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>图片</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>设置打印图片</source>
+        <translation>SetImages</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>BarCode</translation>
+    </message>
+    <message>
+        <source>设置打印条码</source>
+        <translation>SetBarcode</translation>
+    </message>
+    <message>
+        <source>测试页</source>
+        <translation>TestPage</translation>
+    </message>
+    <message>
+        <source>设置打印测试页</source>
+        <translation>SetTestPage</translation>
+    </message>
+    <message>
+        <source>小票</source>
+        <translation>receipt</translation>
+    </message>
+    <message>
+        <source>设置打印小票</source>
+        <translation>SetReceipts</translation>
+    </message>
+    <message>
+        <source>设置打印内容</source>
+        <translation>Set printing content</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsImagePage</name>
+    <message>
+        <source>选择图片:</source>
+        <translation>SelectImage:</translation>
+    </message>
+    <message>
+        <source>请选择图片文件</source>
+        <translation>Please select image file</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>设置为测试打印图片</source>
+        <translation>SetImage</translation>
+    </message>
+    <message>
+        <source>重置为默认图片</source>
+        <translation>ResetDefault</translation>
+    </message>
+    <message>
+        <source>选择图片文件</source>
+        <translation>Select image file</translation>
+    </message>
+    <message>
+        <source>图片文件 (*.png *.jpg *.jpeg *.bmp )</source>
+        <translation>Image files (*.png *.jpg *.jpeg *.bmp )</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsReceiptPage</name>
+    <message>
+        <source>58小票</source>
+        <translation>58Receipt</translation>
+    </message>
+    <message>
+        <source>76小票</source>
+        <translation>76Receipt</translation>
+    </message>
+    <message>
+        <source>80小票</source>
+        <translation>80Receipt</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>请输入商品名称</source>
+        <translation>Please enter the product name</translation>
+    </message>
+    <message>
+        <source>数量必须为正整数</source>
+        <translation>The quantity must be a positive integer</translation>
+    </message>
+    <message>
+        <source>价格必须为非负数</source>
+        <translation>The price must be non negative</translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation>ProductName</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>piece</translation>
+    </message>
+    <message>
+        <source>合计金额</source>
+        <translation>TotalAmount</translation>
+    </message>
+    <message>
+        <source>单价折扣金额</source>
+        <translation>Discount</translation>
+    </message>
+    <message>
+        <source>金额小计</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>打印时间:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>类型设置</source>
+        <translation>TypeSetting</translation>
+    </message>
+    <message>
+        <source>标题设置</source>
+        <translation>TitleSetting</translation>
+    </message>
+    <message>
+        <source>请输入小票标题</source>
+        <translation>Please enter the receipt title</translation>
+    </message>
+    <message>
+        <source>修改标题</source>
+        <translation>ChangeTitle</translation>
+    </message>
+    <message>
+        <source>商品录入</source>
+        <translation>ProductInput</translation>
+    </message>
+    <message>
+        <source>添加商品</source>
+        <translation>AddProduct</translation>
+    </message>
+    <message>
+        <source>计算操作</source>
+        <translation>CalculationOperation</translation>
+    </message>
+    <message>
+        <source>计算合计</source>
+        <translation>CalculateTotal</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>设置为打印</source>
+        <translation>SetAsPrint</translation>
+    </message>
+    <message>
+        <source>设置为默认</source>
+        <translation>SetAsDefault</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTestPagePage</name>
+    <message>
+        <source>指令</source>
+        <translation>cmd</translation>
+    </message>
+    <message>
+        <source>文本(未实现)</source>
+        <translation>Text(not.)</translation>
+    </message>
+    <message>
+        <source>在这里输入打印测试页对应的指令代码</source>
+        <translation>Enter the instruction code corresponding to printing the test page here</translation>
+    </message>
+    <message>
+        <source>设置为测试页</source>
+        <translation>SetTestPage</translation>
+    </message>
+    <message>
+        <source>重置为默认内容</source>
+        <translation>ResetDefault</translation>
+    </message>
+    <message>
+        <source>显示默认内容</source>
+        <translation>DisplayDefault</translation>
     </message>
 </context>
 <context>

@@ -674,6 +674,17 @@
     </message>
 </context>
 <context>
+    <name>BluetoothFieldRow</name>
+    <message>
+        <source>查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BuzzerAlarmCuttingForm</name>
     <message>
         <source>蜂鸣</source>
@@ -1220,6 +1231,183 @@
     <name>DriverFunctionPage</name>
     <message>
         <source>驱动连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsForm</name>
+    <message>
+        <source>IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认网关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1格式不正确，请输入四组0-255的数字，如 192.168.1.100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>响应超时</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsTcpLayout</name>
+    <message>
+        <source>IP设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsUsbLayout</name>
+    <message>
+        <source>(型号:r-vontasil 生效)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示：USB模式设置IP只对L7D生效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙配对码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印功能配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印指令集:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纸张类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0:小票纸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:间隙纸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印速度模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0:系统默认</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:较慢</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2:正常</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:较快</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印浓度模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:较淡</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:较浓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符集:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0:GB18030(中文)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2410,6 +2598,295 @@
     </message>
     <message>
         <source>未知错误: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialSettingsCard</name>
+    <message>
+        <source>串口设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingChoiceRow</name>
+    <message>
+        <source>查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBarcodePage</name>
+    <message>
+        <source>输入11或12位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入6或7位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入12或13位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入7或8位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入1-255个字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入1-255个数字, 个数为偶数个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码内容:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为测试打印条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置为默认条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsImagePage</name>
+    <message>
+        <source>选择图片:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择图片文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为测试打印图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置为默认图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择图片文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片文件 (*.png *.jpg *.jpeg *.bmp )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsReceiptPage</name>
+    <message>
+        <source>58小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>76小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>80小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入商品名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量必须为正整数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>价格必须为非负数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>合计金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单价折扣金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额小计</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印时间:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标题设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入小票标题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>修改标题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>商品录入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加商品</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算操作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算合计</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为默认</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTestPagePage</name>
+    <message>
+        <source>指令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本(未实现)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在这里输入打印测试页对应的指令代码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置为默认内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示默认内容</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
