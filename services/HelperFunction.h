@@ -24,6 +24,8 @@ public:
     Q_INVOKABLE QString stringToHexWithCodePage(const QString &str, const QString &codePage) const;
     // The text that the hexadecimal bytes represent in the named code page.
     Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
+    // Received bytes as the serial terminal shows them: "1B 40 B2 E2".
+    Q_INVOKABLE QString bytesToHexText(const QByteArray &bytes) const { return toHexText(bytes); }
     // Renders a preview and returns its image id for "image://barcode/<id>";
     // empty without a provider.
     Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,
