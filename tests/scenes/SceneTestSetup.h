@@ -11,10 +11,11 @@ class HelperFunction;
 class QmlLanguage;
 class QQmlEngine;
 class SceneTestPrinter;
+class SceneTestSpooler;
 
 // Qt Quick Test set-up for the scene tests: the real back end objects, published
 // under the names the program uses, plus `testPrinter` (virtual printers to talk
-// to) and `sceneTest` (this object: folders of the run). Every test file runs in
+// to), `testSpooler` (a private CUPS scheduler) and `sceneTest` (this object: folders of the run). Every test file runs in
 // a process of its own with a temporary application folder, so configuration
 // and logs never leak from one file into another.
 class SceneTestSetup : public QObject
@@ -48,5 +49,6 @@ private:
     std::unique_ptr<DeviceViewModel> m_viewModel;
     std::unique_ptr<HelperFunction> m_helper;
     std::unique_ptr<SceneTestPrinter> m_printers;
+    std::unique_ptr<SceneTestSpooler> m_spooler;
     BarcodeImageProvider *m_provider = nullptr; // the first engine owns it
 };
