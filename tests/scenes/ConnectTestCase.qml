@@ -24,6 +24,13 @@ TestCase {
         return item
     }
 
+    // An item that appears a moment later (list entries are made when the
+    // list is next laid out).
+    function waitChild(parent, name, timeout) {
+        tryVerify(function() { return findChild(parent, name) !== null }, timeout || 3000, "item " + name + " appears")
+        return findChild(parent, name)
+    }
+
     // The texts of a page's notices that are still shown, oldest first.
     function notices(page) {
         var toast = child(page, "pageToast")
@@ -36,6 +43,10 @@ TestCase {
     function waitForNotice(page, text, timeout) {
         tryVerify(function() { return notices(page).indexOf(text) >= 0 }, timeout || 3000,
                   "notice \"" + text + "\" shown; shown: " + JSON.stringify(notices(page)))
+    }
+
+    function logCount(text) {
+        return sceneTest.logText().split(text).length - 1
     }
 
     function logHas(text) {

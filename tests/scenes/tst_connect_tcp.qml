@@ -112,7 +112,7 @@ Item {
             compare(panel.deviceModel.count, 1)
             var connectButton = child(panel, "connectDeviceButton")
             verify(!connectButton.enabled, "nothing selected yet")
-            mouseClick(child(panel, "deviceItem_0"))
+            mouseClick(waitChild(panel, "deviceItem_0"))
             compare(panel.selectedDeviceIndex, 0)
             verify(connectButton.enabled)
             connectedSpy.clear()
@@ -187,7 +187,7 @@ Item {
         function test_6_unreachablePrinterGivesTheNotice() {
             // The listed printer goes away; connecting fails quickly with the notice.
             printer.stop()
-            mouseClick(child(panel, "deviceItem_0"))
+            mouseClick(waitChild(panel, "deviceItem_0"))
             connectedSpy.clear()
             var started = Date.now()
             mouseClick(child(panel, "connectDeviceButton"))
