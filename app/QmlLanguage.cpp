@@ -22,6 +22,7 @@ const char *const kEnglish = "en_US";
 const char *const kChineseQm = ":/KVZQuillmark_zh_CN.qm";
 const char *const kEnglishQm = ":/KVZQuillmark_en_US.qm";
 const int kHiddenVisibility = 0;
+const int kWindowedVisibility = 2; // QWindow::Windowed
 } // namespace
 
 // The translations live in the core library's resources, which a static
@@ -181,14 +182,27 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
     if (!args.isEmpty())
         args.removeFirst();
     const QString program = m_restartProgram.isEmpty() ? QCoreApplication::applicationFilePath() : m_restartProgram;
-    const bool started = QProcess::startDetached(program, args);
+    QProcess successor;
+    successor.setProgram(program);
+    successor.setArguments(args);
+    const bool started = successor.startDetached();
     if (started) {
         log->info(tr("新应用实例启动成功，当前应用即将退出"));
         QTimer::singleShot(RestartExitDelayMs, [] { QCoreApplication::exit(0); });
     } else {
+        // Without a successor, quitting would leave the user with no program at
+        // all: keep this one and bring its window back.
         log->error(tr("重启应用失败，请手动重启应用程序"));
-        QCoreApplication::exit(0);
+        log->error(tr("无法启动 %1: %2").arg(program, successor.errorString()));
+        showMainWindow();
     }
+}
+
+void QmlLanguage::showMainWindow()
+{
+    if (!m_engine || m_engine->rootObjects().isEmpty())
+        return;
+    m_engine->rootObjects().first()->setProperty("visibility", kWindowedVisibility);
 }
 
 void QmlLanguage::hideMainWindow()

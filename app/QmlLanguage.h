@@ -29,6 +29,8 @@ public:
     Q_INVOKABLE void setLanguage(int indexOfLanguage);
     Q_INVOKABLE void setLanguage2Config(const QString &languageCode);
     Q_INVOKABLE void hideMainWindow();
+    // Brings the main window back (after a restart that could not start).
+    Q_INVOKABLE void showMainWindow();
 
     // Start-up: reads (or creates) the file and loads the chosen translation.
     void getLanguageConfiguration(QTranslator &translator);

@@ -69,7 +69,9 @@ Rectangle {
 
     Item {
         id: rightBox
-        anchors { left: label.right; leftMargin: root.rightIconGap; verticalCenter: parent.verticalCenter }
+        // The gap shrinks where a long text would push the icon off the button.
+        x: Math.min(label.x + label.width + root.rightIconGap, root.width - width - 12)
+        anchors.verticalCenter: parent.verticalCenter
         width: 20
         height: 20
         scale: root.rightIconScale
