@@ -45,6 +45,19 @@ TestCase {
                   "notice \"" + text + "\" shown; shown: " + JSON.stringify(notices(page)))
     }
 
+    // Saves a picture of the window's content when pictures are wanted
+    // (QM_SCENE_SHOT_DIR), to look at what a test shows.
+    function shot(item, name) {
+        if (sceneTest.shotDir === "")
+            return
+        var saved = false
+        item.grabToImage(function(result) {
+            result.saveToFile(sceneTest.shotDir + "/" + name + ".png")
+            saved = true
+        })
+        tryVerify(function() { return saved }, 3000, "picture " + name + " taken")
+    }
+
     function logCount(text) {
         return sceneTest.logText().split(text).length - 1
     }

@@ -24,6 +24,9 @@ class SceneTestSetup : public QObject
     Q_PROPERTY(QString appDir READ appDir CONSTANT)
     Q_PROPERTY(QString usbRoot READ usbRoot CONSTANT)
     Q_PROPERTY(QString sourceDir READ sourceDir CONSTANT)
+    // Where tests may save pictures of what they show (QM_SCENE_SHOT_DIR);
+    // empty: take none.
+    Q_PROPERTY(QString shotDir READ shotDir CONSTANT)
 public:
     SceneTestSetup();
     ~SceneTestSetup() override;
@@ -31,6 +34,7 @@ public:
     QString appDir() const { return m_appDir.path(); }
     QString usbRoot() const;
     QString sourceDir() const;
+    QString shotDir() const { return qEnvironmentVariable("QM_SCENE_SHOT_DIR"); }
 
     // Reads a file of the run (configuration, log, saved text) as UTF-8.
     Q_INVOKABLE QString readTextFile(const QString &path) const;

@@ -67,6 +67,7 @@ Item {
             verify(item.expanded)
             compare(page.selectedDeviceName, "QuillmarkRaw")
             verify(child(item, "openQueueButton").visible)
+            shot(root, "driver-expanded")
             // Collapsing keeps the selection.
             mouseClick(item, 100, 30)
             verify(!item.expanded)

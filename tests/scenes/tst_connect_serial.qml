@@ -106,6 +106,7 @@ Item {
             send("10 04 01") // DLE EOT 1: the printer answers with its status byte
             tryVerify(function() { return /^\[\d\d:\d\d:\d\d\.\d\d\d\] [0-9A-F]{2}$/m.test(receiveText()) }, 3000,
                       "the reply is shown; shown: " + receiveText())
+            shot(root, "serial-drawer")
             mouseClick(child(page, "clearReceiveButton"))
             compare(receiveText(), "")
         }

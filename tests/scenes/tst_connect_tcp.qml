@@ -82,6 +82,7 @@ Item {
             var dialog = openSegmentDialog()
             chooseMode(dialog, 1)
             replaceText(child(dialog.contentItem, "segmentField"), "127.0.0.")
+            shot(dialog.contentItem.parent, "tcp-segment-dialog")
             mouseClick(child(dialog.contentItem, "segmentSaveButton"))
             tryCompare(dialog, "opened", false)
             waitForNotice(page, "网段配置已保存: 127.0.0.")
@@ -97,6 +98,7 @@ Item {
             compare(panel.deviceModel.get(0).deviceName, "KVZ-L7N")
             compare(panel.deviceModel.get(0).deviceIp, "127.0.0.21")
             verify(child(panel, "searchProgressRing").visible)
+            shot(root, "tcp-search-running")
             // Clicks on the search button while it runs are ignored.
             mouseClick(child(panel, "searchButton"))
             compare(panel.deviceModel.count, 1)
@@ -106,6 +108,7 @@ Item {
             compare(panel.deviceModel.get(0).deviceName, "KVZ-L7N")
             compare(panel.deviceModel.get(0).deviceMac, "00:00:00:00:00:00")
             verify(!child(panel, "searchProgressRing").visible)
+            shot(root, "tcp-search-done")
         }
 
         function test_3_connectAndSendACommand() {
@@ -125,6 +128,7 @@ Item {
             var workspace = child(page, "tcpWorkspace")
             tryCompare(workspace, "y", 0)
             verify(!panel.visible)
+            shot(root, "tcp-workspace")
 
             printer.clearReceived()
             deviceViewModel.communication.setBuzzerClicked(1, 1)
@@ -176,6 +180,7 @@ Item {
             compare(child(dialog.contentItem, "addDialogNameField").text, "KVZ-L7N")
             compare(child(dialog.contentItem, "addDialogMacField").text, "00:00:00:00:00:00")
             verify(addButton.enabled)
+            shot(dialog.contentItem.parent, "tcp-add-dialog")
             var before = panel.deviceModel.count
             mouseClick(addButton)
             tryCompare(dialog, "visible", false)

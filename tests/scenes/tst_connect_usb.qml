@@ -53,6 +53,7 @@ Item {
             printer.clearReceived()
             connectedSpy.clear()
             mouseClick(waitChild(panel, "deviceItem_0"))
+            shot(root, "usb-list")
             mouseClick(child(panel, "connectDeviceButton"))
             compare(connectedSpy.count, 1)
             compare(connectedSpy.signalArguments[0][0], entry.modelName)

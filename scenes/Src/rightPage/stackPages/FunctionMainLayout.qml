@@ -75,16 +75,20 @@ Rectangle {
         width: parent.width
         height: 130
 
+        // Four buttons a row; the third row leaves room for the way back.
         Flow {
             anchors.left: parent.left
-            anchors.right: backButton.left
+            anchors.right: parent.right
             anchors.top: parent.top
-            anchors.margins: 12
-            spacing: 8
+            anchors.leftMargin: 12
+            anchors.rightMargin: 12
+            anchors.topMargin: 8
+            spacing: 6
             Repeater {
                 model: layout.pages
                 IconTextButton {
                     objectName: "pageButton_" + index
+                    width: 190
                     imgSrc: layout.imageRoot + modelData.image
                     textName: modelData.label
                     checked: index === layout.selectedIndex
@@ -98,7 +102,9 @@ Rectangle {
             objectName: "backToDeviceListButton"
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            anchors.margins: 12
+            anchors.rightMargin: 12
+            anchors.bottomMargin: 2
+            width: 190
             imgSrc: "qrc:/img/Resources/rightImg/stackPages/Backtop.png"
             textName: qsTr("返回设备列表")
             onClicked: layout.backClicked()
