@@ -29,6 +29,10 @@ public:
     QQmlApplicationEngine &engine() const { return *m_engine; }
     QmlLanguage &language() const { return *m_language; }
     DeviceViewModel &viewModel() const { return *m_viewModel; }
+    // True when the scenes are better drawn by Qt Quick's software renderer:
+    // headless platforms, or no GPU device to render with.
+    static bool useSoftwareSceneGraph();
+
     // The main scene's root object, or null when it failed to load.
     QObject *rootObject() const;
 

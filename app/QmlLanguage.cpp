@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QQmlApplicationEngine>
@@ -174,7 +175,10 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
         s.setValue(QStringLiteral("Language/Current"), languageCode);
         s.sync();
     }
-    m_language = languageCode;
+    if (m_language != languageCode) {
+        m_language = languageCode;
+        emit languageChanged();
+    }
     log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
     log->warning(tr("应用程序将重启以应用新的语言设置"));
 
@@ -193,7 +197,11 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
         // Without a successor, quitting would leave the user with no program at
         // all: keep this one and bring its window back.
         log->error(tr("重启应用失败，请手动重启应用程序"));
-        log->error(tr("无法启动 %1: %2").arg(program, successor.errorString()));
+        const QFileInfo file(program);
+        const QString reason = !file.exists()        ? tr("程序文件不存在")
+                               : !file.isExecutable() ? tr("程序文件不可执行")
+                                                      : successor.errorString();
+        log->error(tr("无法启动 %1: %2").arg(program, reason));
         showMainWindow();
     }
 }

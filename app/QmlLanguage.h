@@ -12,6 +12,8 @@ class QTranslator;
 class QmlLanguage : public QObject
 {
     Q_OBJECT
+    // The language code the program runs in, for bindings (getLanguage() reads the same).
+    Q_PROPERTY(QString language READ getLanguage NOTIFY languageChanged)
 public:
     static constexpr int RestartExitDelayMs = 200;
 
@@ -44,6 +46,9 @@ public:
 
     // The whole default initial.ini.
     static QByteArray defaultFileText();
+
+signals:
+    void languageChanged();
 
 private:
     void ensureConfigFile();

@@ -1075,6 +1075,14 @@
         <source>无法启动 %1: %2</source>
         <translation>Could not start %1: %2</translation>
     </message>
+    <message>
+        <source>程序文件不存在</source>
+        <translation>The program file does not exist</translation>
+    </message>
+    <message>
+        <source>程序文件不可执行</source>
+        <translation>The program file is not executable</translation>
+    </message>
 </context>
 <context>
     <name>RawHttpGet</name>

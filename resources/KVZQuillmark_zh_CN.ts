@@ -1070,6 +1070,14 @@
         <source>无法启动 %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>程序文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>程序文件不可执行</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RawHttpGet</name>

@@ -179,7 +179,7 @@ void LanguageTest::failedRestartKeepsTheProgramRunning()
     QCOMPARE(QCoreApplication::exec(), 42);
     const QString log = logText();
     QVERIFY(log.contains(QStringLiteral("[ERROR] 重启应用失败，请手动重启应用程序")));
-    QVERIFY(log.contains(QStringLiteral("[ERROR] 无法启动 ") + missing + QStringLiteral(": ")));
+    QVERIFY(log.contains(QStringLiteral("[ERROR] 无法启动 ") + missing + QStringLiteral(": 程序文件不存在")));
 }
 
 QTEST_GUILESS_MAIN(LanguageTest)

@@ -93,6 +93,7 @@ Item {
         selectByMouse: true
         clip: true
         enabled: root.enabled
+        validator: root.validator
         activeFocusOnTab: true
         Accessible.role: Accessible.EditableText
         Accessible.name: text

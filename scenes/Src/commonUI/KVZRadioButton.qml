@@ -55,6 +55,7 @@ Item {
         font: root.font
         enabled: root.enabledState
         ButtonGroup.group: root.exclusiveGroup
+        Accessible.name: text
         onCheckedChanged: if (root.checked !== checked) root.checked = checked
 
         indicator: Rectangle {

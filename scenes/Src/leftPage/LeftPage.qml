@@ -15,7 +15,7 @@ Rectangle {
     property var logDialog: null
     property bool logDialogOpen: false
     // The language the program runs in ("zh_CN", "en_US" or "" when none was recognised).
-    readonly property string language: qmlLanguage ? qmlLanguage.getLanguage() : ""
+    readonly property string language: qmlLanguage ? qmlLanguage.language : ""
 
     color: "#313542"
 

@@ -50,6 +50,9 @@ Popup {
     }
 
     contentItem: Item {
+        // Escape also when the window lost its activation (the popup's own
+        // shortcut needs an active window).
+        Keys.onEscapePressed: root.close()
         Accessible.role: Accessible.Dialog
         Accessible.name: qsTr("提示")
 
