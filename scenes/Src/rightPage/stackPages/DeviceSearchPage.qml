@@ -304,7 +304,7 @@ Item {
     }
 
     Connections {
-        target: deviceViewModel.tcpDeviceManager
+        target: deviceViewModel ? deviceViewModel.tcpDeviceManager : null
         function onSigTestConnectionResult(ip, mac, name, success, errorMsg) {
             addDeviceDialog.handleTestResult(ip, mac, name, success, errorMsg)
         }

@@ -12,7 +12,8 @@ Item {
     property int selectedIndex: 0
     property string selectedDeviceName: ""
     property bool workspaceShown: false
-    readonly property var manager: deviceViewModel.printDriverManager
+    // Null only while the program shuts down.
+    readonly property var manager: deviceViewModel ? deviceViewModel.printDriverManager : null
     readonly property string printerIcon: "qrc:/img/Resources/rightImg/stackPages/device.png"
 
     clip: true

@@ -15,7 +15,8 @@ Item {
     property int selectedIndex: 0
     property bool drawerVisible: false
     property bool workspaceShown: false
-    readonly property var manager: deviceViewModel.serialportmanager
+    // Null only while the program shuts down.
+    readonly property var manager: deviceViewModel ? deviceViewModel.serialportmanager : null
     readonly property string portText: portChoice.editText.trim()
 
     clip: true
@@ -97,7 +98,7 @@ Item {
                     // A device path can be typed in as well: ptys are never
                     // listed, and some adapters only show up late.
                     editable: true
-                    model: page.manager.availablePorts
+                    model: page.manager ? page.manager.availablePorts : []
                     Accessible.name: qsTr("COM口:")
                     contentItem: TextField {
                         objectName: "portField"

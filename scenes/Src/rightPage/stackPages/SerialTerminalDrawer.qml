@@ -53,7 +53,7 @@ Rectangle {
     }
 
     Connections {
-        target: deviceViewModel.serialportmanager
+        target: deviceViewModel ? deviceViewModel.serialportmanager : null
         function onDataReceived(data) {
             if (!hexDisplayBox.checked)
                 drawer.appendLine("[", data)

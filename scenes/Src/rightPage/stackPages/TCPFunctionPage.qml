@@ -10,7 +10,8 @@ Item {
     property int selectedIndex: 0
     property string ipStr: ""
     property bool workspaceShown: false
-    readonly property var manager: deviceViewModel.tcpDeviceManager
+    // Null only while the program shuts down.
+    readonly property var manager: deviceViewModel ? deviceViewModel.tcpDeviceManager : null
 
     clip: true
 

@@ -10,7 +10,8 @@ Item {
 
     property int selectedIndex: 0
     property bool workspaceShown: false
-    readonly property var manager: deviceViewModel.usbDeviceManager
+    // Null only while the program shuts down.
+    readonly property var manager: deviceViewModel ? deviceViewModel.usbDeviceManager : null
 
     clip: true
 
