@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtTest 1.15
 import "../../scenes/Src/basic"
 import "../../scenes/Src/rightPage/stackPages"
+import "../../scenes/Src/statusPage"
 
 // The TCP page against virtual printers on 127.0.0.x: segment set in the
 // dialog, search with live results, connect, a command arriving, manual add,
@@ -9,9 +10,10 @@ import "../../scenes/Src/rightPage/stackPages"
 Item {
     id: root
     width: 830
-    height: 680
+    height: 710
 
-    TCPFunctionPage { id: page; anchors.fill: parent }
+    TCPFunctionPage { id: page; width: parent.width; height: 680 }
+    StatusPage { id: statusBar; y: 680; width: parent.width; height: 30 }
 
     SignalSpy { id: connectedSpy; target: BasicConfig; signalName: "sendConnectedTCPDevice" }
     SignalSpy { id: disconnectedSpy; target: BasicConfig; signalName: "disConnectedTCPDevice" }
@@ -125,6 +127,10 @@ Item {
             compare(connectedSpy.signalArguments[0][1], "127.0.0.21")
             verify(page.workspaceShown)
             compare(page.ipStr, "127.0.0.21")
+            BasicConfig.displayModeSwitching(0)
+            verify(statusBar.tcpConnected, "the status bar shows the printer")
+            compare(statusBar.tcpName, "KVZ-L7N")
+            compare(statusBar.tcpIp, "127.0.0.21")
             var workspace = child(page, "tcpWorkspace")
             tryCompare(workspace, "y", 0)
             verify(!panel.visible)
@@ -151,6 +157,7 @@ Item {
             disconnectedSpy.clear()
             mouseClick(child(workspace, "backToDeviceListButton"))
             compare(disconnectedSpy.count, 1)
+            verify(!statusBar.tcpConnected)
             verify(!page.workspaceShown)
             tryCompare(panel, "y", 0)
             tryVerify(function() { return logHas("断开主机ip: 127.0.0.21") })

@@ -232,7 +232,7 @@ Item {
             KVZPushButton {
                 id: searchButton
                 objectName: "searchButton"
-                buttonWidth: 150
+                buttonWidth: 170
                 buttonText: panel.searching ? qsTr("⏳搜索中") : qsTr("🔍搜索设备")
                 textSize: 16
                 onClicked: panel.requestSearch()
@@ -242,7 +242,7 @@ Item {
                 objectName: "connectDeviceButton"
                 property string normalText: qsTr("🔗连接设备")
                 property bool showTick: false
-                buttonWidth: 150
+                buttonWidth: 170
                 buttonText: showTick ? "✓" : normalText
                 textSize: 16
                 buttonColor: "#27ae60"
@@ -272,7 +272,7 @@ Item {
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
             visible: panel.currentMode === 1
-            buttonWidth: 160
+            buttonWidth: 200
             buttonText: qsTr("进入配置界面>")
             textSize: 16
             buttonColor: "#8e44ad"

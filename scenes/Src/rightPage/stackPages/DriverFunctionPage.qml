@@ -145,7 +145,7 @@ Item {
             }
             KVZPushButton {
                 objectName: "enterConfigButton"
-                buttonWidth: 170
+                buttonWidth: 200
                 buttonText: qsTr("进入配置界面>")
                 textSize: 16
                 buttonColor: "#8e44ad"

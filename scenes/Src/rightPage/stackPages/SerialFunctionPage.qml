@@ -144,6 +144,9 @@ Item {
                     Text {
                         id: statusText
                         anchors.centerIn: parent
+                        width: parent.width - 12
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
                         text: page.connected ? qsTr("已连接") : qsTr("未连接")
                         color: page.connected ? "#155724" : "#721c24"
                         font.family: BasicConfig.commFont
@@ -187,14 +190,14 @@ Item {
             spacing: 30
             KVZPushButton {
                 objectName: "refreshPortsButton"
-                buttonWidth: 130
+                buttonWidth: 180
                 buttonText: qsTr("刷新串口")
                 textSize: 16
                 onClicked: page.manager.refreshAvailablePorts()
             }
             KVZPushButton {
                 objectName: "enterConfigButton"
-                buttonWidth: 170
+                buttonWidth: 200
                 buttonText: qsTr("进入配置界面>")
                 textSize: 16
                 buttonColor: "#8e44ad"
