@@ -1,11 +1,13 @@
 #include "services/HelperFunction.h"
 
+#include "commands/LogoCommands.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/CodePage437.h"
 #include "services/BarcodeImageProvider.h"
 
 #include <QDebug>
 #include <QStringList>
+#include <QUrl>
 #include <QTextCodec>
 
 namespace {
@@ -112,4 +114,11 @@ QString HelperFunction::generateBarcode(const QString &type, const QString &cont
         return QString();
     }
     return m_provider->createBarcodeImage(type, content, errorLevel);
+}
+
+bool HelperFunction::isUsablePicture(const QString &pathOrUrl) const
+{
+    const QUrl url(pathOrUrl);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
+    return LogoCommands::isUsablePicture(path);
 }

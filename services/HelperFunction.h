@@ -26,6 +26,9 @@ public:
     Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
     // Received bytes as the serial terminal shows them: "1B 40 B2 E2".
     Q_INVOKABLE QString bytesToHexText(const QByteArray &bytes) const { return toHexText(bytes); }
+    // True when the picture file (a path or a "file:" URL) can be turned into a
+    // logo; false for a missing, unreadable or too large file.
+    Q_INVOKABLE bool isUsablePicture(const QString &pathOrUrl) const;
     // Renders a preview and returns its image id for "image://barcode/<id>";
     // empty without a provider.
     Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,

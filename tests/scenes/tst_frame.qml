@@ -81,6 +81,20 @@ Item {
             tryVerify(function () { return sceneTest.logText().indexOf("[INFO] " + data.log, before) >= 0 })
         }
 
+        function test_keyboardReachesTheNavigation() {
+            var tcp = entry("tcpEntry")
+            for (var i = 0; i < 20 && !tcp.activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+            verify(tcp.activeFocus, "Tab reaches the TCP entry")
+            keyClick(Qt.Key_Space)
+            compare(deviceViewModel.currentMode, 0)
+            compare(rightPage.currentIndex, 1)
+            for (i = 0; i < 20 && !findChild(leftPage, "openLogButton").activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+            verify(findChild(leftPage, "openLogButton").activeFocus)
+            mouseClick(entry("usbEntry"))
+        }
+
         function test_tcpThenUsbLogsInOrder() {
             var before = sceneTest.logText().length
             mouseClick(entry("tcpEntry"))
