@@ -136,10 +136,15 @@ Item {
             verify(!panel.visible)
             shot(root, "tcp-workspace")
 
+            // A command from the workspace's buzzer page reaches the printer.
             printer.clearReceived()
-            deviceViewModel.communication.setBuzzerClicked(1, 1)
+            mouseClick(child(workspace, "pageButton_1"))
+            var buzzerSet = waitChild(workspace, "buzzerSet")
+            tryVerify(function() { return buzzerSet.visible })
+            mouseClick(buzzerSet)
             tryVerify(function() { return printer.receivedHex("tcp") === "1B 42 01 01 00" }, 5000,
-                      "the beep reaches the printer")
+                      "the beep reaches the printer; got " + printer.receivedHex("tcp"))
+            mouseClick(child(workspace, "pageButton_0"))
         }
 
         function test_4_workspaceButtonsAndBack() {

@@ -54,8 +54,12 @@ Rectangle {
     // Asks the parameter page to look at the connected printer's name again.
     function updateCurrentDeviceName() {
         var form = formAt(8)
-        if (form && typeof form.updateCurrentDeviceName === "function")
+        if (!form)
+            return
+        if (typeof form.updateCurrentDeviceName === "function")
             form.updateCurrentDeviceName()
+        else if (typeof form.updateDeviceModel === "function")
+            form.updateDeviceModel()
     }
 
     function selectPage(index) {
