@@ -168,6 +168,26 @@ Item {
             tryVerify(function() { return logHas("断开主机ip: 127.0.0.21") })
         }
 
+        // After the network settings went out the printer takes its new
+        // address: the page drops the connection and searches again.
+        function test_4b_networkSettingsSentSearchesAgain() {
+            mouseClick(waitChild(panel, "deviceItem_0"))
+            mouseClick(child(panel, "connectDeviceButton"))
+            verify(page.workspaceShown)
+            tryCompare(child(page, "tcpWorkspace"), "y", 0)
+            disconnectedSpy.clear()
+            BasicConfig.resetIPSettings()
+            waitForNotice(page, "设置已经发出,请检查打印机是否执行")
+            verify(!page.workspaceShown)
+            compare(disconnectedSpy.count, 1)
+            verify(!statusBar.tcpConnected)
+            verify(panel.searching)
+            tryVerify(function() { return panel.deviceModel.count === 1 }, 6000, "found again")
+            tryVerify(function() { return !panel.searching }, 20000, "search over")
+            compare(panel.deviceModel.get(0).deviceIp, "127.0.0.21")
+            tryCompare(panel, "y", 0)
+        }
+
         function test_5_addByAddressAfterATest() {
             mouseClick(child(panel, "addDeviceButton"))
             var dialog = panel.addDialog
