@@ -290,6 +290,13 @@ void ConfigManager::setTcpNetworkSegment(const QString &segment)
     Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
 }
 
+void ConfigManager::useTcpNetworkSegmentForRun(const QString &segment)
+{
+    std::lock_guard<std::mutex> lock(m_networkMutex);
+    m_tcpSegment = segment;
+    m_tcpMode = Custom;
+}
+
 ConfigManager::TcpNetworkMode ConfigManager::getTcpNetworkMode() const
 {
     std::lock_guard<std::mutex> lock(m_networkMutex);

@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "commands/MoreSettings.h"
 #include "commands/RealTimeStatusForm.h"
+#include "platform/DeviceNodeAccess.h"
 #include "platform/SysfsPollingDeviceChangeSource.h"
 #include "platform/SysfsUsbPrinterLister.h"
 #include "transport/usb/USBHotSwapping.h"
@@ -71,6 +72,11 @@ USBDeviceManager::~USBDeviceManager()
     delete m_hotSwapping;
 }
 
+QString USBDeviceManager::permissionAdvice(const QString &devPath)
+{
+    return tr("没有权限打开 %1：请把用户加入 lp 组（sudo usermod -aG lp $USER），重新登录后再试").arg(devPath);
+}
+
 bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath)
 {
     // The pages pass vpid, model, manufacturer and the node in these places.
@@ -84,9 +90,12 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
     if (!m_controller->openPrinter(devPath)) {
         // A node still open was closed to try the new one.
         m_isConnected = m_controller->isOpen();
-        emit sigConnectionFailUsb(ip);
+        // A node the user may not open: say how to get access.
+        const QString advice = DeviceNodeAccess::permissionDenied(devPath) ? permissionAdvice(devPath) : QString();
+        emit sigConnectionFailUsb(advice.isEmpty() ? ip : ip + QLatin1Char('\n') + advice);
         qDebug().noquote() << "设备:" << ip << "打开失败";
-        Logger::getInstance()->info(tr("连接USB设备: %1 失败").arg(ip));
+        const QString line = tr("连接USB设备: %1 失败").arg(ip);
+        Logger::getInstance()->info(advice.isEmpty() ? line : line + QLatin1Char(' ') + advice);
         return false;
     }
 

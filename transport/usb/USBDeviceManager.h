@@ -43,6 +43,10 @@ public:
 
     Q_INVOKABLE void enterConfigSetFlag();
 
+    // Added to the connection-failure notice when the node exists but the user
+    // may not open it.
+    static QString permissionAdvice(const QString &devPath);
+
     USBPrinterController *controller() const { return m_controller; }
     USBHotSwapping *hotSwapping() const { return m_hotSwapping; }
     QList<DevInfo> devices() const { return m_deviceList; }
