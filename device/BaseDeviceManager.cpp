@@ -15,7 +15,7 @@
 #include "commands/PrintTest.h"
 #include "commands/RealTimeStatusForm.h"
 #include "commands/WorkingModeForm.h"
-#include "transport/tcp/NetworkForm.h"
+#include "commands/NetworkForm.h"
 
 #include <QDebug>
 #include <QIODevice>
@@ -139,9 +139,12 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     connect(m_hanziForm, &HanziForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_otherForm, &OtherForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_networkForm, &NetworkForm::sigSendData, this, &BaseDeviceManager::onBuilderData);
+    connect(m_networkForm, &NetworkForm::sigPostForm, this, &BaseDeviceManager::postNetworkForm);
     connect(m_moreSettings, &MoreSettings::sigSendData, this, &BaseDeviceManager::onBuilderData);
     connect(m_printTest, &PrintTest::sigSendData, this, &BaseDeviceManager::onBuilderData);
 }
+
+void BaseDeviceManager::postNetworkForm(const QString &, const QString &) {}
 
 QVariantList BaseDeviceManager::nameOnlyDeviceList(const QStringList &names)
 {

@@ -2,7 +2,7 @@
 
 #include "commands/CommType.h"
 #include "device/CommunicationInterface.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QByteArray>
 #include <QPointer>
@@ -189,6 +189,8 @@ protected:
     // fresh ones carrying this manager's type and wires their output.
     void setupBuilders(CommType type, QIODevice *stream, const DevInfo &device);
     void setConnectedDevice(const DevInfo &device) { m_connectedDevice = device; }
+    // The network form for the printer's web server; only TCP posts it.
+    virtual void postNetworkForm(const QString &url, const QString &body);
 
     // One information line: the template translated in this class's context,
     // %1 the mode name, %2... the arguments (integers in decimal, flags as 0/1).

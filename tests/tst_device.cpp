@@ -1,7 +1,7 @@
 #include "app/Logger.h"
 #include "commands/EscPos.h"
 #include "commands/RealTimeStatusForm.h"
-#include "device/DeviceViewModel.h"
+#include "app/DeviceViewModel.h"
 #include "support/RecordingManager.h"
 #include "support/serial_CommandCalls.h"
 #include "support/TestAppDir.h"

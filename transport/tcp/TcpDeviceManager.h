@@ -1,10 +1,11 @@
 #pragma once
 
 #include "device/BaseDeviceManager.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QList>
 
+class NetworkSettingsPost;
 class QTcpSocket;
 class QThread;
 class ScanWorker;
@@ -43,6 +44,9 @@ signals:
     void sigTestConnectionResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
     void sigSearchProgress(int progress);
 
+protected:
+    void postNetworkForm(const QString &url, const QString &body) override;
+
 private slots:
     void slotAddDevList(const QString &ip, const QString &mac, const QString &name);
     void slotScanOver();
@@ -50,6 +54,7 @@ private slots:
 
 private:
     QTcpSocket *m_tcpSock = nullptr;
+    NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
     ScanWorker *m_worker = nullptr;
     DevInfo m_currentDevice;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/BaseDeviceManager.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QList>
 #include <QMutex>

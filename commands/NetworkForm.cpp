@@ -1,13 +1,7 @@
-#include "transport/tcp/NetworkForm.h"
-
-#include "app/Logger.h"
+#include "commands/NetworkForm.h"
 
 #include <QDebug>
 #include <QHostAddress>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QRegularExpression>
 
 namespace {
@@ -30,15 +24,6 @@ QString colonMac(const QString &mac)
 } // namespace
 
 NetworkForm::NetworkForm(CommType type, const DevInfo &device) : m_type(type), m_device(device) {}
-
-NetworkForm::~NetworkForm()
-{
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-    }
-    delete m_nam;
-}
 
 QString NetworkForm::configUrl(const QString &ip)
 {
@@ -144,44 +129,9 @@ void NetworkForm::sendOverTcp(const QString &editIP, const QString &editMask, co
         return;
     }
     const QString url = configUrl(m_device.ip);
-    post(url, body);
+    emit sigPostForm(url, body);
     qDebug() << "url:" << url;
     qDebug() << "params:" << body;
-}
-
-void NetworkForm::post(const QString &url, const QString &body)
-{
-    if (!m_nam) {
-        m_nam = new QNetworkAccessManager;
-        m_nam->setProxy(QNetworkProxy::NoProxy); // the printer sits on the local network
-    }
-    // One request at a time: a newer one ends the older.
-    if (m_reply) {
-        QNetworkReply *old = m_reply;
-        old->disconnect(this);
-        old->abort();
-        old->deleteLater();
-        m_reply = nullptr;
-    }
-    QNetworkRequest request{QUrl(url)};
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
-    request.setTransferTimeout(RequestTimeoutMs);
-    QNetworkReply *reply = m_nam->post(request, body.toUtf8());
-    m_reply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply, url] {
-        reply->deleteLater();
-        if (m_reply == reply)
-            m_reply = nullptr;
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        Logger *log = Logger::getInstance();
-        if (reply->error() == QNetworkReply::NoError || status > 0) {
-            log->info(tr("网络设置已发送到 %1，打印机回应: HTTP %2").arg(url).arg(status));
-            emit sigPostFinished(status, QString());
-        } else {
-            log->info(tr("网络设置发送到 %1 失败: %2").arg(url, reply->errorString()));
-            emit sigPostFinished(0, reply->errorString());
-        }
-    });
 }
 
 void NetworkForm::sendOverUsb(const QString &editIP, const QString &editMask, const QString &editGateway)
