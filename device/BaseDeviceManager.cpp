@@ -15,6 +15,7 @@
 #include "commands/PrintTest.h"
 #include "commands/RealTimeStatusForm.h"
 #include "commands/WorkingModeForm.h"
+#include "device/ReplyMatcher.h"
 #include "commands/NetworkForm.h"
 
 #include <QDebug>
@@ -61,7 +62,10 @@ QString joinedCodes(const QList<int> &codes)
 
 } // namespace
 
-BaseDeviceManager::BaseDeviceManager(QObject *parent) : CommunicationInterface(parent) {}
+BaseDeviceManager::BaseDeviceManager(QObject *parent)
+    : CommunicationInterface(parent), m_statusReplies(new ReplyMatcher(ReplyMatcher::OneAtATime, this))
+{
+}
 
 BaseDeviceManager::~BaseDeviceManager()
 {
@@ -170,12 +174,28 @@ void BaseDeviceManager::slotReadyRead()
     if (!m_streamDevice)
         return;
     const QByteArray bytes = m_streamDevice->readAll();
-    const int pending = m_pendingStatus;
-    m_pendingStatus = PendingNone;
-    if (pending == PendingNone)
+    const QString cmd = m_statusReplies->takeAnswer();
+    if (cmd.isEmpty())
         return;
     const QString payload = toHexText(bytes).trimmed();
-    emit sigTcpResponse(RealTimeStatusForm::statusName(pending), payload);
+    emit sigTcpResponse(cmd, payload);
+}
+
+// A status answer over the stream: the last request asked waits for it, and
+// gives up unnoticed when none comes.
+void BaseDeviceManager::expectStatus(int status)
+{
+    m_statusReplies->expect(RealTimeStatusForm::statusName(status), StatusReplyTimeoutMs);
+}
+
+int BaseDeviceManager::pendingStatusQuery() const
+{
+    const QStringList waiting = m_statusReplies->waiting();
+    for (int status = RealTimeStatusForm::PrinterStatus; status < RealTimeStatusForm::NoStatus; ++status) {
+        if (!waiting.isEmpty() && waiting.first() == RealTimeStatusForm::statusName(status))
+            return status;
+    }
+    return RealTimeStatusForm::NoStatus;
 }
 
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)
@@ -264,7 +284,7 @@ void BaseDeviceManager::setPrinterStatusClicked()
 {
     if (!m_realTimeStatusForm)
         return;
-    m_pendingStatus = RealTimeStatusForm::PrinterStatus;
+    expectStatus(RealTimeStatusForm::PrinterStatus);
     m_realTimeStatusForm->sendPrinterStatus();
     logAction(tr("%1 获取打印机状态"));
 }
@@ -273,7 +293,7 @@ void BaseDeviceManager::setOfflineStatusClicked()
 {
     if (!m_realTimeStatusForm)
         return;
-    m_pendingStatus = RealTimeStatusForm::OfflineStatus;
+    expectStatus(RealTimeStatusForm::OfflineStatus);
     m_realTimeStatusForm->sendOfflineStatus();
     logAction(tr("%1 获取脱机状态"));
 }
@@ -282,7 +302,7 @@ void BaseDeviceManager::setErrorStatusClicked()
 {
     if (!m_realTimeStatusForm)
         return;
-    m_pendingStatus = RealTimeStatusForm::ErrorStatus;
+    expectStatus(RealTimeStatusForm::ErrorStatus);
     m_realTimeStatusForm->sendErrorStatus();
     logAction(tr("%1 获取错误状态"));
 }
@@ -291,7 +311,7 @@ void BaseDeviceManager::setPaperStatusClicked()
 {
     if (!m_realTimeStatusForm)
         return;
-    m_pendingStatus = RealTimeStatusForm::PaperStatus;
+    expectStatus(RealTimeStatusForm::PaperStatus);
     m_realTimeStatusForm->sendPaperStatus();
     logAction(tr("%1 获取传送纸状态"));
 }

@@ -22,6 +22,7 @@ class OtherForm;
 class NetworkForm;
 class MoreSettings;
 class PrintTest;
+class ReplyMatcher;
 
 // The common base of the four transports: implements the whole command API by
 // handing values to the command builders, owns the builders, routes their
@@ -30,7 +31,8 @@ class BaseDeviceManager : public CommunicationInterface
 {
     Q_OBJECT
 public:
-    enum PendingStatus { PendingNone = 4 };
+    // How long a real-time status request over a stream waits for its answer.
+    static constexpr int StatusReplyTimeoutMs = 3000;
 
     explicit BaseDeviceManager(QObject *parent = nullptr);
     ~BaseDeviceManager() override;
@@ -167,7 +169,9 @@ public:
     virtual QVariantList deviceList() = 0;
     virtual QString modeName() const = 0;
 
-    int pendingStatusQuery() const { return m_pendingStatus; }
+    // The real-time status still waiting for its answer (RealTimeStatusForm's
+    // numbers; 4 for none).
+    int pendingStatusQuery() const;
     DevInfo connectedDevice() const { return m_connectedDevice; }
     bool hasBuilders() const { return m_buzzerAlarmForm != nullptr; }
 
@@ -221,11 +225,12 @@ protected:
 
     QPointer<QIODevice> m_streamDevice;
     DevInfo m_connectedDevice;
-    int m_pendingStatus = PendingNone;
+    ReplyMatcher *m_statusReplies = nullptr;
 
 private slots:
     void slotReadyRead();
 
 private:
     void deleteBuilders();
+    void expectStatus(int status);
 };
