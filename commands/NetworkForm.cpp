@@ -86,17 +86,17 @@ QByteArray NetworkForm::usbCommand(const QString &ip, const QString &mask, const
     return NetworkSettingStart + octets(ip) + MaskFollows + octets(mask) + GatewayFollows + octets(gateway);
 }
 
-void NetworkForm::sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp,
-                              int m_beep, int m_cut, int m_beepType, int m_printMode, int m_density)
+void NetworkForm::sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp,
+                              int beep, int cut, int beepType, int printMode, int density)
 {
     switch (m_type) {
     case CommType::Tcp:
-        sendOverTcp(editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
+        sendOverTcp(editIP, editMask, editGateway, dhcp, beep, cut, beepType, printMode, density);
         break;
     case CommType::Usb:
         qDebug() << "m_type" << int(m_type) << "editIP" << editIP << "editMask" << editMask << "editGateway"
-                 << editGateway << "m_dhcp" << m_dhcp << "m_beep" << m_beep << "m_cut" << m_cut << "m_beepType"
-                 << m_beepType << "m_printMode" << m_printMode << "m_density" << m_density;
+                 << editGateway << "m_dhcp" << dhcp << "m_beep" << beep << "m_cut" << cut << "m_beepType"
+                 << beepType << "m_printMode" << printMode << "m_density" << density;
         sendOverUsb(editIP, editMask, editGateway);
         break;
     default:
@@ -107,14 +107,9 @@ void NetworkForm::sendNetwork(const QString &editIP, const QString &editMask, co
 void NetworkForm::sendOverTcp(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp,
                               int beep, int cut, int beepType, int printMode, int density)
 {
-    if (dhcp == 0) {
-        m_lastIp = editIP;
-        m_lastMask = editMask;
-        m_lastGateway = editGateway;
-        if (!isIpv4Address(editIP) || !isIpv4Address(editMask) || !isIpv4Address(editGateway)) {
-            qDebug() << "参数不合法 请重新输入";
-            return;
-        }
+    if (dhcp == 0 && (!isIpv4Address(editIP) || !isIpv4Address(editMask) || !isIpv4Address(editGateway))) {
+        qDebug() << "参数不合法 请重新输入";
+        return;
     }
     QString body;
     if (!formBody(m_device.name, m_device.mac, editIP, editMask, editGateway, dhcp, beep, cut, beepType, printMode,

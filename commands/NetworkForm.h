@@ -19,8 +19,8 @@ public:
     CommType commType() const { return m_type; }
     DevInfo device() const { return m_device; }
 
-    void sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep,
-                     int m_cut, int m_beepType, int m_printMode, int m_density);
+    void sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp, int beep,
+                     int cut, int beepType, int printMode, int density);
 
     // The form for a model; false when no request is to be made (DHCP off with
     // an unknown model). DHCP on with an unknown model gives an empty body.
@@ -45,7 +45,4 @@ private:
 
     CommType m_type;
     DevInfo m_device;
-    QString m_lastIp;
-    QString m_lastMask;
-    QString m_lastGateway;
 };

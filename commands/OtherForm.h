@@ -81,7 +81,6 @@ public:
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     // Emits the bytes; an empty command (not for this model) is not emitted.

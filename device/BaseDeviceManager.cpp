@@ -1073,7 +1073,6 @@ void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
 {
     if (!m_moreSettings)
         return;
-    m_moreSettings->setDataBits(cmbDataBits);
     m_moreSettings->sendDataBits();
     logAction(tr("%1 设置数据位 : %2 "), cmbDataBits);
 }
@@ -1090,7 +1089,6 @@ void BaseDeviceManager::setParityClicked(int cmbParity)
 {
     if (!m_moreSettings)
         return;
-    m_moreSettings->setParity(cmbParity);
     m_moreSettings->sendParity();
     logAction(tr("%1 设置校验位 : %2 "), cmbParity);
 }
@@ -1107,7 +1105,6 @@ void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
 {
     if (!m_moreSettings)
         return;
-    m_moreSettings->setStopBits(cmbStopBits);
     m_moreSettings->sendStopBits();
     logAction(tr("%1 设置停止位 : %2 "), cmbStopBits);
 }
