@@ -2,12 +2,13 @@
 
 #include "app/AppPaths.h"
 #include "app/Logger.h"
+#include "text/HexText.h"
+#include "text/TextEncoding.h"
 
 #include <QDir>
 #include <QFile>
 #include <QNetworkInterface>
 #include <QSettings>
-#include <QTextCodec>
 
 namespace {
 
@@ -37,11 +38,7 @@ QByteArray cmd(const char (&bytes)[N])
     return QByteArray(bytes, int(N));
 }
 
-QByteArray gbk(const QString &text)
-{
-    QTextCodec *codec = QTextCodec::codecForName("GBK");
-    return codec ? codec->fromUnicode(text) : text.toUtf8();
-}
+using TextEncoding::gbk;
 
 QByteArray highHalf()
 {
@@ -88,7 +85,7 @@ ConfigManager::ConfigManager(const QString &configFolder, QObject *parent)
 
 QString ConfigManager::toUpperHexText(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+    return HexText::upperPairs(bytes);
 }
 
 QByteArray ConfigManager::defaultTestPage()

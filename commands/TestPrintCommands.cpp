@@ -3,6 +3,7 @@
 #include "commands/BarcodeCommands.h"
 #include "commands/EscPos.h"
 #include "commands/LogoCommands.h"
+#include "text/HexText.h"
 
 namespace TestPrintCommands {
 
@@ -33,9 +34,7 @@ QByteArray raw(const char (&bytes)[N])
 
 QByteArray fromStoredHex(const QString &text)
 {
-    QString compact = text;
-    compact.remove(QLatin1Char(' '));
-    return QByteArray::fromHex(compact.toLatin1());
+    return HexText::parseStoredPairs(text);
 }
 
 QByteArray selfTest()

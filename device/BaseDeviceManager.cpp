@@ -16,6 +16,7 @@
 #include "commands/RealTimeStatusForm.h"
 #include "commands/WorkingModeForm.h"
 #include "device/ReplyMatcher.h"
+#include "text/HexText.h"
 #include "commands/NetworkForm.h"
 
 #include <QDebug>
@@ -166,7 +167,7 @@ QVariantList BaseDeviceManager::nameOnlyDeviceList(const QStringList &names)
 
 QString BaseDeviceManager::toHexText(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.toHex(' '));
+    return HexText::lowerPairs(bytes);
 }
 
 void BaseDeviceManager::slotReadyRead()
