@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/CommType.h"
+#include "device/ActionLog.h"
 #include "device/CommunicationInterface.h"
 #include "platform/DevInfo.h"
 
@@ -201,11 +202,8 @@ protected:
     template <typename... Args>
     void logAction(const QString &tmpl, const Args &...args)
     {
-        writeActionLog(tmpl, QStringList{modeName(), logText(args)...});
+        writeActionLog(tmpl, QStringList{modeName(), ActionLog::text(args)...});
     }
-    static QString logText(int v) { return QString::number(v); }
-    static QString logText(bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); }
-    static QString logText(const QString &v) { return v; }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
 
     BuzzerAlarmForm *m_buzzerAlarmForm = nullptr;
