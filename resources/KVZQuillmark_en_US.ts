@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>AboutButton</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
     <name>BaseDeviceManager</name>
     <message>
         <source>%1 蜂鸣器设置:次数 %2 持续: %3 </source>
@@ -473,6 +480,13 @@
     </message>
 </context>
 <context>
+    <name>CloseButton</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>ConfigManager</name>
     <message>
         <source>初始化配置管理器</source>
@@ -564,6 +578,94 @@
     </message>
 </context>
 <context>
+    <name>DriverFunctionPage</name>
+    <message>
+        <source>驱动连接</source>
+        <translation>Driver connection</translation>
+    </message>
+</context>
+<context>
+    <name>KVZPushButton</name>
+    <message>
+        <source>按钮</source>
+        <translation>Button</translation>
+    </message>
+</context>
+<context>
+    <name>LeftPage</name>
+    <message>
+        <source>管理</source>
+        <translation>MANAGE</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>SerialPort</translation>
+    </message>
+    <message>
+        <source>驱动</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Switch language</translation>
+    </message>
+    <message>
+        <source>打开日志</source>
+        <translation>OpenLog</translation>
+    </message>
+</context>
+<context>
+    <name>LogDialog</name>
+    <message>
+        <source>日志查看器</source>
+        <translation>LogViewer</translation>
+    </message>
+    <message>
+        <source>保存文本文件</source>
+        <translation>Save text file</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>操作日志</source>
+        <translation>OperationLog</translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation>Keep on top</translation>
+    </message>
+    <message>
+        <source>日志级别过滤:</source>
+        <translation>LogLevelFiltering:</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>ALL</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>日志行数: </source>
+        <translation>Number of log lines: </translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Logger</name>
     <message>
         <source>应用程序启动
@@ -613,6 +715,13 @@
     </message>
 </context>
 <context>
+    <name>MinimizeButton</name>
+    <message>
+        <source>最小化</source>
+        <translation>minimize</translation>
+    </message>
+</context>
+<context>
     <name>NetworkForm</name>
     <message>
         <source>网络设置已发送到 %1，打印机回应: HTTP %2</source>
@@ -654,11 +763,11 @@
     <name>QAbstractSocket</name>
     <message>
         <source>Host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Host not found</translation>
     </message>
     <message>
         <source>Socket operation timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket operation timed out</translation>
     </message>
 </context>
 <context>
@@ -758,6 +867,18 @@
     <message>
         <source>CodePageSelect已保存到配置文件: %1</source>
         <translation>CodePageSelect has been saved to configuration file:%1</translation>
+    </message>
+    <message>
+        <source>无法启动 %1: %2</source>
+        <translation>Could not start %1: %2</translation>
+    </message>
+    <message>
+        <source>程序文件不存在</source>
+        <translation>The program file does not exist</translation>
+    </message>
+    <message>
+        <source>程序文件不可执行</source>
+        <translation>The program file is not executable</translation>
     </message>
 </context>
 <context>
@@ -879,10 +1000,48 @@
     </message>
 </context>
 <context>
+    <name>RestartDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>tips</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>RightPage</name>
+    <message>
+        <source>切换到usb</source>
+        <translation>Switch to USB</translation>
+    </message>
+    <message>
+        <source>切换到tcp</source>
+        <translation>Switch to TCP</translation>
+    </message>
+    <message>
+        <source>切换到串口</source>
+        <translation>Switch to Serial Port</translation>
+    </message>
+    <message>
+        <source>切换到驱动</source>
+        <translation>Switch to Driver</translation>
+    </message>
+</context>
+<context>
     <name>ScanWorker</name>
     <message>
         <source>try to connect :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>try to connect :%1</translation>
     </message>
     <message>
         <source>[第二次搜索] try to connect :%1</source>
@@ -890,7 +1049,7 @@
     </message>
     <message>
         <source>%1 connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 connected!</translation>
     </message>
     <message>
         <source>[第二次搜索] %1 connected!</source>
@@ -898,11 +1057,11 @@
     </message>
     <message>
         <source>IP: %1 arp:msg: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IP: %1 arp:msg: %2</translation>
     </message>
     <message>
         <source>IP: %1 destMac: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IP: %1 destMac: %2</translation>
     </message>
     <message>
         <source>[第二次搜索] IP: %1 destMac: %2</source>
@@ -910,15 +1069,15 @@
     </message>
     <message>
         <source>get url: %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>get url: %1 </translation>
     </message>
     <message>
         <source>Abort request after timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Abort request after timeout</translation>
     </message>
     <message>
         <source>fetch failed : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fetch failed : %1</translation>
     </message>
     <message>
         <source>未知型号，开始使用nbtstat 搜索</source>
@@ -962,7 +1121,7 @@
     </message>
     <message>
         <source>htmlContent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>htmlContent: %1</translation>
     </message>
     <message>
         <source>通过 nativeColorPicker 判断型号: KVZ-L7N</source>
@@ -975,6 +1134,13 @@
     <message>
         <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
         <translation>Determine the model through rgbToHex: KVZ-L7N</translation>
+    </message>
+</context>
+<context>
+    <name>SerialFunctionPage</name>
+    <message>
+        <source>串口连接</source>
+        <translation>Serial port connection</translation>
     </message>
 </context>
 <context>
@@ -1093,6 +1259,51 @@
     </message>
 </context>
 <context>
+    <name>StatusPage</name>
+    <message>
+        <source>设备名称: </source>
+        <translation>Device Name: </translation>
+    </message>
+    <message>
+        <source>MAC地址: </source>
+        <translation>MAC address: </translation>
+    </message>
+    <message>
+        <source>型号: </source>
+        <translation>Model: </translation>
+    </message>
+    <message>
+        <source>COM口: </source>
+        <translation>COM : </translation>
+    </message>
+    <message>
+        <source>打印机: </source>
+        <translation>Printer: </translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation>version:</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>✓ 设备已连接</source>
+        <translation>✓ Device connected</translation>
+    </message>
+    <message>
+        <source>✗ 设备未连接</source>
+        <translation>✗ Device NotConnected</translation>
+    </message>
+</context>
+<context>
+    <name>TCPFunctionPage</name>
+    <message>
+        <source>TCP连接</source>
+        <translation>TCP connection</translation>
+    </message>
+</context>
+<context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
@@ -1167,6 +1378,13 @@
     </message>
 </context>
 <context>
+    <name>USBFunctionPage</name>
+    <message>
+        <source>USB连接</source>
+        <translation>USB connection</translation>
+    </message>
+</context>
+<context>
     <name>USBPrinterController</name>
     <message>
         <source>USB发出数据 %1 </source>
@@ -1197,6 +1415,32 @@
     <message>
         <source>写入错误: %1</source>
         <translation>Write error:%1</translation>
+    </message>
+</context>
+<context>
+    <name>VersionLogDialog</name>
+    <message>
+        <source>版本更新日志</source>
+        <translation>Version update log</translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation>version:</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>窗口尺寸: </source>
+        <translation>Window size: </translation>
+    </message>
+    <message>
+        <source>版本号: </source>
+        <translation>version number: </translation>
     </message>
 </context>
 </TS>

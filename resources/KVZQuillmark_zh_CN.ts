@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AboutButton</name>
+    <message>
+        <source>关于</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BaseDeviceManager</name>
     <message>
         <source>%1 蜂鸣器设置:次数 %2 持续: %3 </source>
@@ -473,6 +480,13 @@
     </message>
 </context>
 <context>
+    <name>CloseButton</name>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigManager</name>
     <message>
         <source>初始化配置管理器</source>
@@ -564,6 +578,94 @@
     </message>
 </context>
 <context>
+    <name>DriverFunctionPage</name>
+    <message>
+        <source>驱动连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KVZPushButton</name>
+    <message>
+        <source>按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LeftPage</name>
+    <message>
+        <source>管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>驱动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogDialog</name>
+    <message>
+        <source>日志查看器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存文本文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志级别过滤:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志行数: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Logger</name>
     <message>
         <source>应用程序启动
@@ -608,6 +710,13 @@
     </message>
     <message>
         <source>日志保存成功:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MinimizeButton</name>
+    <message>
+        <source>最小化</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -758,6 +867,18 @@
         <source>CodePageSelect已保存到配置文件: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>无法启动 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>程序文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>程序文件不可执行</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RawHttpGet</name>
@@ -874,6 +995,44 @@
     </message>
 </context>
 <context>
+    <name>RestartDialog</name>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RightPage</name>
+    <message>
+        <source>切换到usb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换到tcp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换到串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换到驱动</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScanWorker</name>
     <message>
         <source>try to connect :%1</source>
@@ -969,6 +1128,13 @@
     </message>
     <message>
         <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialFunctionPage</name>
+    <message>
+        <source>串口连接</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1088,6 +1254,51 @@
     </message>
 </context>
 <context>
+    <name>StatusPage</name>
+    <message>
+        <source>设备名称: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC地址: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>型号: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM口: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>✓ 设备已连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✗ 设备未连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TCPFunctionPage</name>
+    <message>
+        <source>TCP连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
@@ -1162,6 +1373,13 @@
     </message>
 </context>
 <context>
+    <name>USBFunctionPage</name>
+    <message>
+        <source>USB连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>USBPrinterController</name>
     <message>
         <source>USB发出数据 %1 </source>
@@ -1191,6 +1409,32 @@
     <name>USBWriteWorker</name>
     <message>
         <source>写入错误: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VersionLogDialog</name>
+    <message>
+        <source>版本更新日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>窗口尺寸: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本号: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
