@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Logger.h"
+#include "app/PrinterModel.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"
 
@@ -316,24 +317,12 @@ QString ConfigManager::getCurrentDeviceName() const
 
 QString ConfigManager::modelName(DeviceModel model)
 {
-    switch (model) {
-    case Standard: return QStringLiteral("Standard");
-    case L7N: return QStringLiteral("L7N");
-    case L7S: return QStringLiteral("L7S");
-    default: return QStringLiteral("Unknown");
-    }
+    return PrinterModel::shortName(model);
 }
 
 ConfigManager::DeviceModel ConfigManager::modelFromName(const QString &name)
 {
-    if (name.isEmpty())
-        return Unknown;
-    const QString lower = name.toLower();
-    if (lower.contains(QLatin1String("l7n")))
-        return L7N;
-    if (lower.contains(QLatin1String("l7s")))
-        return L7S;
-    return Standard;
+    return PrinterModel::fromName(name);
 }
 
 void ConfigManager::setCurrentDeviceModel(DeviceModel model)

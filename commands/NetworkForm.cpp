@@ -1,15 +1,14 @@
 #include "commands/NetworkForm.h"
 
+#include "app/PrinterModel.h"
+
 #include <QDebug>
 #include <QHostAddress>
 #include <QRegularExpression>
 
 namespace {
 
-const char *const ModelL7N = "KVZ-L7N";
-const char *const ModelL7K = "KVZ-L7K";
-const char *const ModelL7W = "KVZ-L7W";
-const char *const ModelL7S = "KVZ-L7S";
+using PrinterModel::WebForm;
 const QByteArray NetworkSettingStart = QByteArray::fromHex("1f69");
 const QByteArray MaskFollows = QByteArray::fromHex("1f2500");
 const QByteArray GatewayFollows = QByteArray::fromHex("1f2501");
@@ -40,31 +39,31 @@ bool NetworkForm::formBody(const QString &model, const QString &mac, const QStri
                            const QString &gateway, int dhcp, int beep, int cut, int beepType, int printMode,
                            int density, QString *body)
 {
-    const bool l7n = model == QLatin1String(ModelL7N);
-    const bool l7kw = model == QLatin1String(ModelL7K) || model == QLatin1String(ModelL7W);
+    const WebForm form = PrinterModel::webForm(model);
     if (dhcp != 0) {
-        if (l7n)
+        if (form == WebForm::Full)
             *body = QStringLiteral("ip=0.0.0.0&sub=255.255.255.0&gw=192.168.1.1&dhcp=%1&beep=%2&cut=%3&beepType=%4&printMode=%5&density=%6")
                         .arg(dhcp).arg(beep).arg(cut).arg(beepType).arg(printMode).arg(density);
-        else if (l7kw)
+        else if (form == WebForm::MacDhcpFlag)
             *body = QStringLiteral("ip=0.0.0.0&sub=255.255.255.0&gw=192.168.1.1&dhcp=dhcpy&mac=%1").arg(colonMac(mac));
         else
             body->clear();
         return true;
     }
-    if (l7n) {
+    switch (form) {
+    case WebForm::Full:
         *body = QStringLiteral("ip=%1&sub=%2&gw=%3&dhcp=%4&beep=%5&cut=%6&beepType=%7&printMode=%8&density=%9")
                     .arg(ip, mask, gateway, QString::number(0), QString::number(beep), QString::number(cut),
                          QString::number(beepType), QString::number(printMode), QString::number(density));
         return true;
-    }
-    if (l7kw) {
+    case WebForm::MacDhcpFlag:
         *body = QStringLiteral("ip=%1&sub=%2&gw=%3&dhcp=dhcpn&mac=%4").arg(ip, mask, gateway, colonMac(mac));
         return true;
-    }
-    if (model == QLatin1String(ModelL7S)) {
+    case WebForm::MacFirst:
         *body = QStringLiteral("mac=%1&ip=%2&sub=%3&gw=%4&dhcp=dhcpn").arg(colonMac(mac), ip, mask, gateway);
         return true;
+    case WebForm::None:
+        break;
     }
     return false;
 }

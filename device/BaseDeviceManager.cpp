@@ -1,5 +1,6 @@
 #include "device/BaseDeviceManager.h"
 
+#include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "commands/BarCodeForm.h"
 #include "commands/BitmapForm.h"
@@ -121,7 +122,7 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     m_barCodeForm = new BarCodeForm(type);
     m_lampForm = new LampForm(type);
     m_hanziForm = new HanziForm(type);
-    m_otherForm = new OtherForm(type);
+    m_otherForm = new OtherForm(type, [] { return ConfigManager::getInstance()->getCurrentDeviceModel(); });
     m_networkForm = new NetworkForm(type, device);
     m_moreSettings = new MoreSettings(type);
     m_printTest = new PrintTest(type);
