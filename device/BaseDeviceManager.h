@@ -26,8 +26,9 @@ class PrintTest;
 class ReplyMatcher;
 
 // The common base of the four transports: implements the whole command API by
-// handing values to the command builders, owns the builders, routes their
-// output to the transport and turns TCP status replies into sigTcpResponse.
+// handing values to the command builders (the operations of each page are in
+// device/pages/), owns the builders, routes their output to the transport and
+// turns TCP status replies into sigTcpResponse.
 class BaseDeviceManager : public CommunicationInterface
 {
     Q_OBJECT
