@@ -163,6 +163,16 @@ void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &a
     Logger::getInstance()->info(ActionLog::fill(tmpl, args));
 }
 
+bool BaseDeviceManager::builderReady(const void *builder) const
+{
+    if (builder)
+        return true;
+    // Before the first connection there is nothing to send the command to;
+    // the user learns why nothing happened from the log.
+    Logger::getInstance()->warning(tr("%1 未连接打印机，命令未执行").arg(modeName()));
+    return false;
+}
+
 bool BaseDeviceManager::connectDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath)
 {
     return openDevice(name, ip, mac, devPath);

@@ -206,6 +206,8 @@ protected:
         writeActionLog(tmpl, QStringList{modeName(), ActionLog::text(args)...});
     }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
+    // True when the builder exists; otherwise writes the "not connected" line.
+    bool builderReady(const void *builder) const;
 
     BuzzerAlarmForm *m_buzzerAlarmForm = nullptr;
     CuttingForm *m_cuttingForm = nullptr;

@@ -6,7 +6,7 @@
 
 void BaseDeviceManager::setPrintUPCAClicked(const QString &strUPCA)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setUpcA(strUPCA);
     m_barCodeForm->sendUpcA();
@@ -15,7 +15,7 @@ void BaseDeviceManager::setPrintUPCAClicked(const QString &strUPCA)
 
 void BaseDeviceManager::setPrintUPCEClicked(const QString &strUPCE)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setUpcE(strUPCE);
     m_barCodeForm->sendUpcE();
@@ -24,7 +24,7 @@ void BaseDeviceManager::setPrintUPCEClicked(const QString &strUPCE)
 
 void BaseDeviceManager::setPrintJAN13Clicked(const QString &strJAN13)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setJan13(strJAN13);
     m_barCodeForm->sendJan13();
@@ -33,7 +33,7 @@ void BaseDeviceManager::setPrintJAN13Clicked(const QString &strJAN13)
 
 void BaseDeviceManager::setPrintJAN8Clicked(const QString &strJAN8)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setJan8(strJAN8);
     m_barCodeForm->sendJan8();
@@ -42,7 +42,7 @@ void BaseDeviceManager::setPrintJAN8Clicked(const QString &strJAN8)
 
 void BaseDeviceManager::setPrintCODE39Clicked(const QString &strCODE39)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCode39(strCODE39);
     m_barCodeForm->sendCode39();
@@ -51,7 +51,7 @@ void BaseDeviceManager::setPrintCODE39Clicked(const QString &strCODE39)
 
 void BaseDeviceManager::setPrintITFClicked(const QString &strITF)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setItf(strITF);
     m_barCodeForm->sendItf();
@@ -60,7 +60,7 @@ void BaseDeviceManager::setPrintITFClicked(const QString &strITF)
 
 void BaseDeviceManager::setPrintCODABARClicked(const QString &strCODABAR)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCodabar(strCODABAR);
     m_barCodeForm->sendCodabar();
@@ -69,7 +69,7 @@ void BaseDeviceManager::setPrintCODABARClicked(const QString &strCODABAR)
 
 void BaseDeviceManager::setPrintCODE93Clicked(const QString &strCODE93)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCode93(strCODE93);
     m_barCodeForm->sendCode93();
@@ -78,7 +78,7 @@ void BaseDeviceManager::setPrintCODE93Clicked(const QString &strCODE93)
 
 void BaseDeviceManager::setPrintCODE128Clicked(const QString &strCODE128)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCode128(strCODE128);
     m_barCodeForm->sendCode128();
@@ -87,7 +87,7 @@ void BaseDeviceManager::setPrintCODE128Clicked(const QString &strCODE128)
 
 void BaseDeviceManager::setHriPositionClicked(int hriPosition)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     const int position = oneBasedChoice(hriPosition, 4);
     m_barCodeForm->setHriPosition(position);
@@ -97,7 +97,7 @@ void BaseDeviceManager::setHriPositionClicked(int hriPosition)
 
 void BaseDeviceManager::setHriFontClicked(int hriFont)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     const int font = oneBasedChoice(hriFont, 2);
     m_barCodeForm->setHriFont(font);
@@ -107,7 +107,7 @@ void BaseDeviceManager::setHriFontClicked(int hriFont)
 
 void BaseDeviceManager::setBarcodeSizeClicked(int numBarcodeWidth, int numBarcodeHeight)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setBarcodeSize(numBarcodeWidth, numBarcodeHeight);
     m_barCodeForm->sendBarcodeSize();
@@ -116,7 +116,7 @@ void BaseDeviceManager::setBarcodeSizeClicked(int numBarcodeWidth, int numBarcod
 
 void BaseDeviceManager::set2dBarCodeTypeClicked(const QString &twodCodeType)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setTwoDimensionalType(twodCodeType);
     logAction(tr("%1 设置二维码类型: %2"), twodCodeType);
@@ -124,14 +124,14 @@ void BaseDeviceManager::set2dBarCodeTypeClicked(const QString &twodCodeType)
 
 void BaseDeviceManager::setPrintMoreBarCodeClicked(const QString &barCodeType, const QString &strContent)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     logAction(tr("%1 更多条码: %2 内容: %3 "), barCodeType, strContent);
 }
 
 void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, const QString &content)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setQrCode(magnification, errorLevel, content);
     m_barCodeForm->sendTwoDimensional();

@@ -9,7 +9,7 @@
 
 void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval)
 {
-    if (!m_buzzerAlarmForm)
+    if (!builderReady(m_buzzerAlarmForm))
         return;
     m_buzzerAlarmForm->setBuzzerTimes(spinBuzzerAlarmTimes);
     m_buzzerAlarmForm->setBuzzerDuration(spinBuzzerAlarmInterval);
@@ -19,7 +19,7 @@ void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzze
 
 void BaseDeviceManager::setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval, int buzzerAlarmNum)
 {
-    if (!m_buzzerAlarmForm)
+    if (!builderReady(m_buzzerAlarmForm))
         return;
     const int mode = oneBasedChoice(buzzerAlarmNum, 4);
     m_buzzerAlarmForm->setAlarmTimes(spinBuzzerAlarmTimes);
@@ -31,7 +31,7 @@ void BaseDeviceManager::setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spin
 
 void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 {
-    if (!m_cuttingForm)
+    if (!builderReady(m_cuttingForm))
         return;
     const int mode = oneBasedChoice(cutMode, 3);
     m_cuttingForm->setCutMode(mode);
@@ -42,7 +42,7 @@ void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 
 void BaseDeviceManager::setPrinterStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     expectStatus(RealTimeStatusForm::PrinterStatus);
     m_realTimeStatusForm->sendPrinterStatus();
@@ -51,7 +51,7 @@ void BaseDeviceManager::setPrinterStatusClicked()
 
 void BaseDeviceManager::setOfflineStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     expectStatus(RealTimeStatusForm::OfflineStatus);
     m_realTimeStatusForm->sendOfflineStatus();
@@ -60,7 +60,7 @@ void BaseDeviceManager::setOfflineStatusClicked()
 
 void BaseDeviceManager::setErrorStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     expectStatus(RealTimeStatusForm::ErrorStatus);
     m_realTimeStatusForm->sendErrorStatus();
@@ -69,7 +69,7 @@ void BaseDeviceManager::setErrorStatusClicked()
 
 void BaseDeviceManager::setPaperStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     expectStatus(RealTimeStatusForm::PaperStatus);
     m_realTimeStatusForm->sendPaperStatus();
@@ -78,7 +78,7 @@ void BaseDeviceManager::setPaperStatusClicked()
 
 void BaseDeviceManager::setControlPulseClicked(int controlPin, int spinHighTime, int spinLowTime)
 {
-    if (!m_cashBoxForm)
+    if (!builderReady(m_cashBoxForm))
         return;
     const int pin = oneBasedChoice(controlPin, 2);
     m_cashBoxForm->setControlPin(pin);
@@ -90,7 +90,7 @@ void BaseDeviceManager::setControlPulseClicked(int controlPin, int spinHighTime,
 
 void BaseDeviceManager::setOpenPulseClicked(int openPin, int spinHighLowTime)
 {
-    if (!m_cashBoxForm)
+    if (!builderReady(m_cashBoxForm))
         return;
     const int pin = oneBasedChoice(openPin, 2);
     m_cashBoxForm->setOpenPin(pin);

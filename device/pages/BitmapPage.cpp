@@ -8,7 +8,7 @@
 
 void BaseDeviceManager::setLoadClickedMultiple(const QStringList &imagePaths)
 {
-    if (!m_bitmapForm)
+    if (!builderReady(m_bitmapForm))
         return;
     qDebug() << "vecImagePaths:" << imagePaths;
     m_bitmapForm->setImagePaths(imagePaths);
@@ -20,7 +20,7 @@ void BaseDeviceManager::setLoadClickedMultiple(const QStringList &imagePaths)
 
 void BaseDeviceManager::setPrintClicked()
 {
-    if (!m_bitmapForm)
+    if (!builderReady(m_bitmapForm))
         return;
     m_bitmapForm->sendImages();
     logAction(tr("%1 设置图像"));
@@ -28,7 +28,7 @@ void BaseDeviceManager::setPrintClicked()
 
 void BaseDeviceManager::setPrintLogoClicked(int modeNum, int logoNum)
 {
-    if (!m_bitmapForm)
+    if (!builderReady(m_bitmapForm))
         return;
     m_bitmapForm->setLogoMode(oneBasedChoice(modeNum, 4));
     m_bitmapForm->setLogoNumber(logoNum + 1);

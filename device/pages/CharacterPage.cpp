@@ -19,7 +19,7 @@ QString joinedCodes(const QList<int> &codes)
 
 void BaseDeviceManager::setHanziModeClicked(bool checkHanziMode)
 {
-    if (!m_hanziForm)
+    if (!builderReady(m_hanziForm))
         return;
     m_hanziForm->setHanziMode(checkHanziMode);
     m_hanziForm->sendHanziMode();
@@ -28,7 +28,7 @@ void BaseDeviceManager::setHanziModeClicked(bool checkHanziMode)
 
 void BaseDeviceManager::setHanziCharClicked(bool checkWidthDouble, bool checkHeightDouble, bool checkUnderline)
 {
-    if (!m_hanziForm)
+    if (!builderReady(m_hanziForm))
         return;
     m_hanziForm->setFormat(checkWidthDouble, checkHeightDouble, checkUnderline);
     m_hanziForm->sendFormat();
@@ -37,7 +37,7 @@ void BaseDeviceManager::setHanziCharClicked(bool checkWidthDouble, bool checkHei
 
 void BaseDeviceManager::setHanziMarginClicked(int editLeftMargin, int editRightMargin)
 {
-    if (!m_hanziForm)
+    if (!builderReady(m_hanziForm))
         return;
     m_hanziForm->setMargins(editLeftMargin, editRightMargin);
     m_hanziForm->sendMargins();
@@ -46,7 +46,7 @@ void BaseDeviceManager::setHanziMarginClicked(int editLeftMargin, int editRightM
 
 void BaseDeviceManager::setRightSpaceClicked(int spinRightSpace)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setRightSpace(spinRightSpace);
     m_characterForm->sendRightSpace();
@@ -55,7 +55,7 @@ void BaseDeviceManager::setRightSpaceClicked(int spinRightSpace)
 
 void BaseDeviceManager::setCharPrintModeClicked(int cmbAsc2Font, bool checkBold, bool checkHeightDouble, bool checkWidthDouble, bool checkUnderLine)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setPrintMode(cmbAsc2Font, checkBold, checkHeightDouble, checkWidthDouble, checkUnderLine);
     m_characterForm->sendPrintMode();
@@ -64,7 +64,7 @@ void BaseDeviceManager::setCharPrintModeClicked(int cmbAsc2Font, bool checkBold,
 
 void BaseDeviceManager::setCheckUseCustomCharClicked(bool checked)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setUseCustomChar(checked);
     m_characterForm->sendUseCustomChar();
@@ -73,7 +73,7 @@ void BaseDeviceManager::setCheckUseCustomCharClicked(bool checked)
 
 void BaseDeviceManager::setCustomCharPrintClicked(int hexValue)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setPrintChar(hexValue);
     m_characterForm->sendPrintChar();
@@ -82,7 +82,7 @@ void BaseDeviceManager::setCustomCharPrintClicked(int hexValue)
 
 void BaseDeviceManager::setCustomCharDeleteClicked(int hexValue)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setDeleteChar(hexValue);
     m_characterForm->sendDeleteChar();
@@ -91,7 +91,7 @@ void BaseDeviceManager::setCustomCharDeleteClicked(int hexValue)
 
 void BaseDeviceManager::setClearAllCustomCharClicked(const QList<int> &hexValue)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setDeleteList(hexValue);
     m_characterForm->sendDeleteList();
@@ -101,7 +101,7 @@ void BaseDeviceManager::setClearAllCustomCharClicked(const QList<int> &hexValue)
 void BaseDeviceManager::setCustomCharClicked(const QString &charData)
 {
     const QVector<CustomCharDef> definitions = CharacterCommands::parseDefinitions(charData);
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setDefinitions(definitions);
     m_characterForm->sendDefinitions();

@@ -5,7 +5,7 @@
 
 void BaseDeviceManager::setWaitLightSwitchClicked(int m_waitSwitch)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWaitSwitch(m_waitSwitch);
     m_lampForm->sendWaitSwitch();
@@ -14,7 +14,7 @@ void BaseDeviceManager::setWaitLightSwitchClicked(int m_waitSwitch)
 
 void BaseDeviceManager::setWorkClicked(int editWorkR, int editWorkG, int editWorkB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWork(editWorkR, editWorkG, editWorkB);
     m_lampForm->sendWork();
@@ -23,7 +23,7 @@ void BaseDeviceManager::setWorkClicked(int editWorkR, int editWorkG, int editWor
 
 void BaseDeviceManager::setPaperClicked(int editPaperR, int editPaperG, int editPaperB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setPaper(editPaperR, editPaperG, editPaperB);
     m_lampForm->sendPaper();
@@ -32,7 +32,7 @@ void BaseDeviceManager::setPaperClicked(int editPaperR, int editPaperG, int edit
 
 void BaseDeviceManager::setKnifeClicked(int editKnifeR, int editKnifeG, int editKnifeB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setKnife(editKnifeR, editKnifeG, editKnifeB);
     m_lampForm->sendKnife();
@@ -41,7 +41,7 @@ void BaseDeviceManager::setKnifeClicked(int editKnifeR, int editKnifeG, int edit
 
 void BaseDeviceManager::setHotClicked(int editHotR, int editHotG, int editHotB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setHot(editHotR, editHotG, editHotB);
     m_lampForm->sendHot();
@@ -50,7 +50,7 @@ void BaseDeviceManager::setHotClicked(int editHotR, int editHotG, int editHotB)
 
 void BaseDeviceManager::setWaitClicked(int editWaitR, int editWaitG, int editWaitB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWait(editWaitR, editWaitG, editWaitB);
     m_lampForm->sendWait();
@@ -59,7 +59,7 @@ void BaseDeviceManager::setWaitClicked(int editWaitR, int editWaitG, int editWai
 
 void BaseDeviceManager::setWaitTypeClicked(int m_waitType)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWaitType(m_waitType);
     m_lampForm->sendWaitType();

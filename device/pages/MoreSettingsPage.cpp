@@ -6,7 +6,7 @@
 
 void BaseDeviceManager::setNetworkClicked(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep, int m_cut, int m_beepType, int m_printMode, int m_density)
 {
-    if (!m_networkForm)
+    if (!builderReady(m_networkForm))
         return;
     m_networkForm->sendNetwork(editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
     logAction(tr("%1 更多设置-tcp模式以太网设置 IP: %2  Mask: %3  Gateway: %4  dhcp: %5  beep: %6  cut: %7  beepType: %8  printMode: %9  density: %10 "), editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
@@ -19,7 +19,7 @@ void BaseDeviceManager::setTestClicked()
 
 void BaseDeviceManager::setSearchBluetoothAddressClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBluetoothAddress();
     logAction(tr("%1 查询蓝牙地址  "));
@@ -27,7 +27,7 @@ void BaseDeviceManager::setSearchBluetoothAddressClicked()
 
 void BaseDeviceManager::setSearchBluetoothNameClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBluetoothName();
     logAction(tr("%1 查询蓝牙名称  "));
@@ -35,7 +35,7 @@ void BaseDeviceManager::setSearchBluetoothNameClicked()
 
 void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBluetoothPinCode();
     logAction(tr("%1 查询蓝牙配对码  "));
@@ -43,7 +43,7 @@ void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
 
 void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBluetoothName(bluName);
     m_moreSettings->sendBluetoothName();
@@ -52,7 +52,7 @@ void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
 
 void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBluetoothCode(blucodeName);
     m_moreSettings->sendBluetoothCode();
@@ -61,7 +61,7 @@ void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
 
 void BaseDeviceManager::setSearchPrintInstructionClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPrintInstruction();
     logAction(tr("%1 查询打印指令集"));
@@ -69,7 +69,7 @@ void BaseDeviceManager::setSearchPrintInstructionClicked()
 
 void BaseDeviceManager::setPrintInstructionClicked(int cbPrintInstruction)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPrintInstruction(cbPrintInstruction);
     m_moreSettings->sendPrintInstruction();
@@ -78,7 +78,7 @@ void BaseDeviceManager::setPrintInstructionClicked(int cbPrintInstruction)
 
 void BaseDeviceManager::setSearchPaperTypeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPaperType();
     logAction(tr("%1 查询纸张类型"));
@@ -86,7 +86,7 @@ void BaseDeviceManager::setSearchPaperTypeClicked()
 
 void BaseDeviceManager::setPaperTypeClicked(int cbPaperType)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPaperType(cbPaperType);
     m_moreSettings->sendPaperType();
@@ -95,7 +95,7 @@ void BaseDeviceManager::setPaperTypeClicked(int cbPaperType)
 
 void BaseDeviceManager::setSearchPrintSpeedModeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPrintSpeedMode();
     logAction(tr("%1 查询打印速度模式"));
@@ -103,7 +103,7 @@ void BaseDeviceManager::setSearchPrintSpeedModeClicked()
 
 void BaseDeviceManager::setPrintSpeedModeClicked(int cbPrintSpeedMode)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPrintSpeedMode(cbPrintSpeedMode);
     m_moreSettings->sendPrintSpeedMode();
@@ -112,7 +112,7 @@ void BaseDeviceManager::setPrintSpeedModeClicked(int cbPrintSpeedMode)
 
 void BaseDeviceManager::setSearchPrintDensityModeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPrintDensityMode();
     logAction(tr("%1 查询打印浓度模式"));
@@ -120,7 +120,7 @@ void BaseDeviceManager::setSearchPrintDensityModeClicked()
 
 void BaseDeviceManager::setPrintDensityModeClicked(int cbPrintDensityMode)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPrintDensityMode(cbPrintDensityMode);
     m_moreSettings->sendPrintDensityMode();
@@ -129,7 +129,7 @@ void BaseDeviceManager::setPrintDensityModeClicked(int cbPrintDensityMode)
 
 void BaseDeviceManager::setSearchCharacterModeModeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchCharacterMode();
     logAction(tr("%1 查询字符集"));
@@ -137,7 +137,7 @@ void BaseDeviceManager::setSearchCharacterModeModeClicked()
 
 void BaseDeviceManager::setCharacterModeClicked(int cbCharacterMode)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setCharacterMode(cbCharacterMode);
     m_moreSettings->sendCharacterMode();
@@ -146,7 +146,7 @@ void BaseDeviceManager::setCharacterModeClicked(int cbCharacterMode)
 
 void BaseDeviceManager::setBaudrateClicked(int cmbBaudrate)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBaudrate(cmbBaudrate);
     m_moreSettings->sendBaudrate();
@@ -155,7 +155,7 @@ void BaseDeviceManager::setBaudrateClicked(int cmbBaudrate)
 
 void BaseDeviceManager::setSearchBaudrateClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBaudrate();
     logAction(tr("%1 查询波特率"));
@@ -163,7 +163,7 @@ void BaseDeviceManager::setSearchBaudrateClicked()
 
 void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->sendDataBits();
     logAction(tr("%1 设置数据位 : %2 "), cmbDataBits);
@@ -171,7 +171,7 @@ void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
 
 void BaseDeviceManager::setSearchDataBitsClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchDataBits();
     logAction(tr("%1 查询数据位"));
@@ -179,7 +179,7 @@ void BaseDeviceManager::setSearchDataBitsClicked()
 
 void BaseDeviceManager::setParityClicked(int cmbParity)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->sendParity();
     logAction(tr("%1 设置校验位 : %2 "), cmbParity);
@@ -187,7 +187,7 @@ void BaseDeviceManager::setParityClicked(int cmbParity)
 
 void BaseDeviceManager::setSearchParityClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchParity();
     logAction(tr("%1 查询校验位"));
@@ -195,7 +195,7 @@ void BaseDeviceManager::setSearchParityClicked()
 
 void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->sendStopBits();
     logAction(tr("%1 设置停止位 : %2 "), cmbStopBits);
@@ -203,7 +203,7 @@ void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
 
 void BaseDeviceManager::setSearchStopBitsClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchStopBits();
     logAction(tr("%1 查询停止位"));

@@ -31,7 +31,7 @@ QString paperGapName(int paperGap)
 
 void BaseDeviceManager::setCharacterClicked(int cmbInternationalCharacter)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setInternationalCharacter(cmbInternationalCharacter);
     m_otherForm->sendInternationalCharacter();
@@ -40,7 +40,7 @@ void BaseDeviceManager::setCharacterClicked(int cmbInternationalCharacter)
 
 void BaseDeviceManager::setPrintModeClicked(int printModeCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintMode(printModeCbbox);
     m_otherForm->sendPrintMode();
@@ -49,7 +49,7 @@ void BaseDeviceManager::setPrintModeClicked(int printModeCbbox)
 
 void BaseDeviceManager::setBuzzerSwitchClicked(int buzzerSwitchCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setBuzzerSwitch(buzzerSwitchCbbox);
     m_otherForm->sendBuzzerSwitch();
@@ -58,7 +58,7 @@ void BaseDeviceManager::setBuzzerSwitchClicked(int buzzerSwitchCbbox)
 
 void BaseDeviceManager::setKnifeSwitchClicked(int knifeSwitchCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setKnifeSwitch(knifeSwitchCbbox);
     m_otherForm->sendKnifeSwitch();
@@ -67,7 +67,7 @@ void BaseDeviceManager::setKnifeSwitchClicked(int knifeSwitchCbbox)
 
 void BaseDeviceManager::setErrorBeepClicked(int errorBeepCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setErrorBeep(errorBeepCbbox);
     m_otherForm->sendErrorBeep();
@@ -76,7 +76,7 @@ void BaseDeviceManager::setErrorBeepClicked(int errorBeepCbbox)
 
 void BaseDeviceManager::setAlignmentClicked(int cmbAlignment)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setAlignment(cmbAlignment);
     m_otherForm->sendAlignment();
@@ -85,7 +85,7 @@ void BaseDeviceManager::setAlignmentClicked(int cmbAlignment)
 
 void BaseDeviceManager::setRotate90Clicked(int newCheckRotate90)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setRotate90(newCheckRotate90 != 0);
     m_otherForm->sendRotate90();
@@ -94,7 +94,7 @@ void BaseDeviceManager::setRotate90Clicked(int newCheckRotate90)
 
 void BaseDeviceManager::setInversionClicked(int checkInversion)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setInversion(checkInversion != 0);
     m_otherForm->sendInversion();
@@ -103,7 +103,7 @@ void BaseDeviceManager::setInversionClicked(int checkInversion)
 
 void BaseDeviceManager::setCharSizeClicked(int cmbCharWidth, int cmbCharHeight)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setCharSize(cmbCharWidth, cmbCharHeight);
     m_otherForm->sendCharSize();
@@ -112,7 +112,7 @@ void BaseDeviceManager::setCharSizeClicked(int cmbCharWidth, int cmbCharHeight)
 
 void BaseDeviceManager::onSetNegativeClicked(bool checkNegative)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setNegative(checkNegative);
     m_otherForm->sendNegative();
@@ -121,7 +121,7 @@ void BaseDeviceManager::onSetNegativeClicked(bool checkNegative)
 
 void BaseDeviceManager::setLeftMarginClicked(int editLeftMarginL, int editLeftMarginH)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setLeftMargin(editLeftMarginL, editLeftMarginH);
     m_otherForm->sendLeftMargin();
@@ -130,7 +130,7 @@ void BaseDeviceManager::setLeftMarginClicked(int editLeftMarginL, int editLeftMa
 
 void BaseDeviceManager::setPrintAreaClicked(int editPrintAreaL, int editPrintAreaH)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintArea(editPrintAreaL, editPrintAreaH);
     m_otherForm->sendPrintArea();
@@ -139,7 +139,7 @@ void BaseDeviceManager::setPrintAreaClicked(int editPrintAreaL, int editPrintAre
 
 void BaseDeviceManager::setUnitClicked(int editUnitX, int editUnitY)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setUnit(editUnitX, editUnitY);
     m_otherForm->sendUnit();
@@ -148,7 +148,7 @@ void BaseDeviceManager::setUnitClicked(int editUnitX, int editUnitY)
 
 void BaseDeviceManager::setDensityClicked(int density)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setDensity(density);
     m_otherForm->sendDensity();
@@ -157,7 +157,7 @@ void BaseDeviceManager::setDensityClicked(int density)
 
 void BaseDeviceManager::setPaperSizeClicked(int paperSize)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPaperSize(paperSize);
     m_otherForm->sendPaperSize();
@@ -166,7 +166,7 @@ void BaseDeviceManager::setPaperSizeClicked(int paperSize)
 
 void BaseDeviceManager::setPaperGapClicked(int paperGap)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPaperGap(paperGap);
     m_otherForm->sendPaperGap();
@@ -175,7 +175,7 @@ void BaseDeviceManager::setPaperGapClicked(int paperGap)
 
 void BaseDeviceManager::setPrintSpeedClicked(int printSpeed)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintSpeed(printSpeed);
     m_otherForm->sendPrintSpeed();
@@ -184,7 +184,7 @@ void BaseDeviceManager::setPrintSpeedClicked(int printSpeed)
 
 void BaseDeviceManager::setEnablePeripheralsClicked(bool checkKnife, bool checkBuzzer, bool checkCashBox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPeripherals(checkKnife, checkBuzzer, checkCashBox);
     m_otherForm->sendPeripherals();
@@ -193,7 +193,7 @@ void BaseDeviceManager::setEnablePeripheralsClicked(bool checkKnife, bool checkB
 
 void BaseDeviceManager::setPrintModelClicked(const QString &printModelName)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintModelName(printModelName);
     m_otherForm->sendPrintModel();
@@ -202,7 +202,7 @@ void BaseDeviceManager::setPrintModelClicked(const QString &printModelName)
 
 void BaseDeviceManager::setUSBUpgradeModeClicked()
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->sendUsbUpgradeMode();
     logAction(tr("%1 设置USB升级模式"));
@@ -210,7 +210,7 @@ void BaseDeviceManager::setUSBUpgradeModeClicked()
 
 void BaseDeviceManager::setRestoreFactorySettingsClicked()
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->sendRestoreFactorySettings();
     logAction(tr("%1 恢复出厂设置"));

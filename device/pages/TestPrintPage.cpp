@@ -5,7 +5,7 @@
 
 void BaseDeviceManager::setTestPrintPicturesClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printPicture();
     logAction(tr("%1 测试打印图片"));
@@ -13,7 +13,7 @@ void BaseDeviceManager::setTestPrintPicturesClicked()
 
 void BaseDeviceManager::setTestPrintBarcodeClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printBarcode();
     logAction(tr("%1 测试打印条码"));
@@ -21,7 +21,7 @@ void BaseDeviceManager::setTestPrintBarcodeClicked()
 
 void BaseDeviceManager::setTestPrintTestPageClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printTestPage();
     logAction(tr("%1 测试打印测试页"));
@@ -29,7 +29,7 @@ void BaseDeviceManager::setTestPrintTestPageClicked()
 
 void BaseDeviceManager::setTestPrint58ReceiptsClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->print58Receipt();
     logAction(tr("%1 测试打印58小票"));
@@ -37,7 +37,7 @@ void BaseDeviceManager::setTestPrint58ReceiptsClicked()
 
 void BaseDeviceManager::setTestPrint76ReceiptsClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->print76Receipt();
     logAction(tr("%1 测试打印76小票"));
@@ -45,7 +45,7 @@ void BaseDeviceManager::setTestPrint76ReceiptsClicked()
 
 void BaseDeviceManager::setTestPrint80ReceiptsClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->print80Receipt();
     logAction(tr("%1 测试打印80小票"));
@@ -53,7 +53,7 @@ void BaseDeviceManager::setTestPrint80ReceiptsClicked()
 
 void BaseDeviceManager::setTestPrintSelfCheckClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printSelfTest();
     logAction(tr("%1 测试打印自检页"));
@@ -61,7 +61,7 @@ void BaseDeviceManager::setTestPrintSelfCheckClicked()
 
 void BaseDeviceManager::setTestBitMapPathClicked(const QString &bitMapPath)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBitMapPath(bitMapPath);
     logAction(tr("%1 设置打印图片地址:%2 "), bitMapPath);
@@ -69,7 +69,7 @@ void BaseDeviceManager::setTestBitMapPathClicked(const QString &bitMapPath)
 
 void BaseDeviceManager::setTestBarCodeTypeClicked(const QString &barCodeType)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBarCodeType(barCodeType);
     logAction(tr("%1 设置打印条码类型:%2 "), barCodeType);
@@ -77,7 +77,7 @@ void BaseDeviceManager::setTestBarCodeTypeClicked(const QString &barCodeType)
 
 void BaseDeviceManager::setTestBarCodeValueClicked(const QString &barCodeValue)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBarCodeValue(barCodeValue);
     logAction(tr("%1 设置打印条码值:%2 "), barCodeValue);
@@ -85,7 +85,7 @@ void BaseDeviceManager::setTestBarCodeValueClicked(const QString &barCodeValue)
 
 void BaseDeviceManager::setTestPageTextClicked(const QString &textPageText)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeTestPageText(textPageText);
     logAction(tr("%1 设置测试页:%2 "), textPageText);
@@ -93,7 +93,7 @@ void BaseDeviceManager::setTestPageTextClicked(const QString &textPageText)
 
 void BaseDeviceManager::setTestReceipt58TextClicked(const QString &receupt58Text)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(PrintTest::Receipt58, receupt58Text);
     logAction(tr("%1 设置打印58小票值:%2 "), receupt58Text);
@@ -101,7 +101,7 @@ void BaseDeviceManager::setTestReceipt58TextClicked(const QString &receupt58Text
 
 void BaseDeviceManager::setTestReceipt76TextClicked(const QString &receupt76Text)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(PrintTest::Receipt76, receupt76Text);
     logAction(tr("%1 设置打印76小票值:%2 "), receupt76Text);
@@ -109,7 +109,7 @@ void BaseDeviceManager::setTestReceipt76TextClicked(const QString &receupt76Text
 
 void BaseDeviceManager::setTestReceipt80TextClicked(const QString &receupt80Text)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(PrintTest::Receipt80, receupt80Text);
     logAction(tr("%1 设置打印80小票值:%2 "), receupt80Text);
@@ -117,7 +117,7 @@ void BaseDeviceManager::setTestReceipt80TextClicked(const QString &receupt80Text
 
 void BaseDeviceManager::setAsTestPrintImageClicked(const QString &imagePath)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->adoptTestImage(imagePath);
     logAction(tr("%1 设置为测试打印图片:%2 "), imagePath);
@@ -125,7 +125,7 @@ void BaseDeviceManager::setAsTestPrintImageClicked(const QString &imagePath)
 
 void BaseDeviceManager::setAsTestDefaultImageClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultImage();
     logAction(tr("%1 重置为默认图片"));
@@ -133,7 +133,7 @@ void BaseDeviceManager::setAsTestDefaultImageClicked()
 
 void BaseDeviceManager::setTestBarCodeTypeAndContentClicked(const QString &bcType, const QString &bcContent)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBarCodeType(bcType);
     m_printTest->storeBarCodeValue(bcContent);
@@ -142,7 +142,7 @@ void BaseDeviceManager::setTestBarCodeTypeAndContentClicked(const QString &bcTyp
 
 void BaseDeviceManager::setTestDefaultBarCodeTypeAndContentClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultBarCode();
     logAction(tr("%1 重置为默认打印条码"));
@@ -150,7 +150,7 @@ void BaseDeviceManager::setTestDefaultBarCodeTypeAndContentClicked()
 
 void BaseDeviceManager::setTestPrintContentClicked(const QString &imagePath)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeTestPageText(imagePath);
     logAction(tr("%1 设置测试页内容"), imagePath);
@@ -158,7 +158,7 @@ void BaseDeviceManager::setTestPrintContentClicked(const QString &imagePath)
 
 void BaseDeviceManager::setTestDefaultPrintContentClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultTestPage();
     logAction(tr("%1 重置为默认测试页内容"));
@@ -166,7 +166,7 @@ void BaseDeviceManager::setTestDefaultPrintContentClicked()
 
 void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand, int receiptType)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(receiptType, strEscCommand);
     // The line elides the content ("...") and names the receipt type.
@@ -175,7 +175,7 @@ void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand,
 
 void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultReceipt(receiptType);
     logAction(tr("%1 重置为默认小票打印:... 类型:%2"), receiptType);

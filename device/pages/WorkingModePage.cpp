@@ -5,7 +5,7 @@
 
 void BaseDeviceManager::setInitMachineClicked()
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->sendInitialize();
     logAction(tr("%1 工作模式初始化打印机"));
@@ -13,7 +13,7 @@ void BaseDeviceManager::setInitMachineClicked()
 
 void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString &editBuffer)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
@@ -23,7 +23,7 @@ void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString 
 
 void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString &editBuffer, int spinDistance)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
@@ -34,7 +34,7 @@ void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString
 
 void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QString &editBuffer, int spinLineCount)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
@@ -45,7 +45,7 @@ void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QSt
 
 void BaseDeviceManager::setSetDefaultLineSpaceClicked()
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->sendDefaultLineSpacing();
     logAction(tr("%1 工作模式设置默认行间距"));
@@ -53,7 +53,7 @@ void BaseDeviceManager::setSetDefaultLineSpaceClicked()
 
 void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setLineSpace(spinLineSpace);
     m_workingModeForm->sendLineSpacing();
@@ -62,7 +62,7 @@ void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
 
 void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setCodePage(codePageText);
     logAction(tr("%1 工作模式设置输入框代码页: %2  "), codePageText);

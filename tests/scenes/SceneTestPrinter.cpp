@@ -32,7 +32,7 @@ SceneVirtualPrinter::SceneVirtualPrinter(std::unique_ptr<VirtualPrinter> printer
 
 SceneVirtualPrinter::~SceneVirtualPrinter() = default;
 
-QString SceneVirtualPrinter::address() const { return m_printer->options().address; }
+QString SceneVirtualPrinter::address() const { return m_printer->address(); }
 int SceneVirtualPrinter::rawPort() const { return m_printer->rawPort(); }
 int SceneVirtualPrinter::httpPort() const { return m_printer->httpPort(); }
 QString SceneVirtualPrinter::serialPath() const { return m_printer->serialPtyPath(); }

@@ -13,7 +13,8 @@ class VirtualPrinter;
 class SceneVirtualPrinter : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString address READ address CONSTANT)
+    // Where it listens now (a network form may move it to another 127.x address).
+    Q_PROPERTY(QString address READ address)
     Q_PROPERTY(int rawPort READ rawPort CONSTANT)
     Q_PROPERTY(int httpPort READ httpPort CONSTANT)
     Q_PROPERTY(QString serialPath READ serialPath CONSTANT)

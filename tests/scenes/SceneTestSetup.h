@@ -37,6 +37,32 @@ public:
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
 
+    // The accessibility tree as a person's assistive tool sees it. `path` is a
+    // list of accessible names: the first is looked for anywhere below `root`
+    // (an item or its window), each further one below the previous match.
+    // With `roles` (QAccessible::Role numbers, as Accessible.Button ... in
+    // QML) the last one must have one of them, so that a label and the field
+    // it names are told apart. Returns the object behind the last match, or null.
+    Q_INVOKABLE QObject *findAccessible(QObject *root, const QStringList &path,
+                                        const QVariantList &roles = QVariantList()) const;
+    // The accessible names (with their role number) of the visible nodes
+    // below root, one "role:name" entry each.
+    Q_INVOKABLE QStringList accessibleNames(QObject *root) const;
+    // Asks the node behind `object` to perform its press (or toggle) action,
+    // as a screen reader would. False when it has none.
+    Q_INVOKABLE bool pressAccessible(QObject *object) const;
+    // Reads a barcode with zxing-cpp from a picture (the `image` of an item's
+    // grabToImage() result, i.e. what the item shows); the text, or empty
+    // when none reads.
+    Q_INVOKABLE QString readBarcodeImage(const QVariant &image) const;
+    // The same for the picture an Image element shows from an image provider
+    // ("image://barcode/<id>"): the provider is asked as the Image asked it
+    // (the offscreen software renderer cannot grab a window).
+    Q_INVOKABLE QString readBarcodeSource(const QUrl &source) const;
+    // Writes a picture file: width x height, black, or with garbage bytes
+    // when `format` is "garbage". Returns the path.
+    Q_INVOKABLE QString writePicture(const QString &name, int width, int height, const QString &format = QStringLiteral("png")) const;
+
 public slots:
     void applicationAvailable();
     void qmlEngineAvailable(QQmlEngine *engine);
@@ -49,4 +75,5 @@ private:
     std::unique_ptr<HelperFunction> m_helper;
     std::unique_ptr<SceneTestPrinter> m_printers;
     BarcodeImageProvider *m_provider = nullptr; // the first engine owns it
+    QQmlEngine *m_engine = nullptr;
 };

@@ -57,6 +57,12 @@ Item {
         ButtonGroup.group: root.exclusiveGroup
         Accessible.name: text
         onCheckedChanged: if (root.checked !== checked) root.checked = checked
+        // Stated here too: Qt Quick Controls describe themselves only once an
+        // assistive tool has switched accessibility on.
+        Accessible.role: Accessible.RadioButton
+        Accessible.checkable: true
+        Accessible.checked: checked
+        Accessible.onPressAction: if (enabled) checked = true
 
         indicator: Rectangle {
             implicitWidth: root.indicatorSize
