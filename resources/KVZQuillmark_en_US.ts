@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>AddDeviceDialog</name>
+    <message>
+        <source>添加TCP设备</source>
+        <translation>Add TCP device</translation>
+    </message>
+    <message>
+        <source>连接成功!</source>
+        <translation>Connection successful!</translation>
+    </message>
+    <message>
+        <source>连接失败!</source>
+        <translation>Connection failed!</translation>
+    </message>
+    <message>
+        <source>正在测试连接...</source>
+        <translation>Testing connection...</translation>
+    </message>
+    <message>
+        <source>IP地址:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>Mac:</source>
+        <translation>Mac:</translation>
+    </message>
+    <message>
+        <source>设备名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>测试连接</source>
+        <translation>connection</translation>
+    </message>
+    <message>
+        <source>添加到列表</source>
+        <translation>Add to List</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>BarCodeForm</name>
     <message>
         <source>请先编辑条码数据，再打印</source>
@@ -959,10 +1002,170 @@
     </message>
 </context>
 <context>
+    <name>DeviceItemDelegate</name>
+    <message>
+        <source>型号:</source>
+        <translation>model:</translation>
+    </message>
+    <message>
+        <source>厂商: </source>
+        <translation>manufacturer: </translation>
+    </message>
+    <message>
+        <source>地址: </source>
+        <translation>devPath: </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSearchPage</name>
+    <message>
+        <source>设备搜索</source>
+        <translation>device search</translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>搜索设备中...</source>
+        <translation>Search for devices ...</translation>
+    </message>
+    <message>
+        <source>发现设备 (%1)</source>
+        <translation>Discovering devices(%1)</translation>
+    </message>
+    <message>
+        <source>点击搜索按钮发现设备</source>
+        <translation>Click the search button to discover the device</translation>
+    </message>
+    <message>
+        <source>正在搜索设备...</source>
+        <translation>Searching for devices ...</translation>
+    </message>
+    <message>
+        <source>未发现设备</source>
+        <translation>No device found</translation>
+    </message>
+    <message>
+        <source>⚙️配置</source>
+        <translation>⚙️ config</translation>
+    </message>
+    <message>
+        <source>⏳搜索中</source>
+        <translation>⏳ Searching</translation>
+    </message>
+    <message>
+        <source>🔍搜索设备</source>
+        <translation>🔍search device</translation>
+    </message>
+    <message>
+        <source>🔗连接设备</source>
+        <translation>🔗connected device</translation>
+    </message>
+    <message>
+        <source>+添加设备</source>
+        <translation>+Add Device</translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation>EnterConfigInterface&gt;</translation>
+    </message>
+</context>
+<context>
     <name>DriverFunctionPage</name>
     <message>
         <source>驱动连接</source>
-        <translation>Driver connection</translation>
+        <translation type="vanished">Driver connection</translation>
+    </message>
+    <message>
+        <source>请先选择一个打印机</source>
+        <translation>Please select a printer first</translation>
+    </message>
+    <message>
+        <source>打印机不可用</source>
+        <translation>printer not available</translation>
+    </message>
+    <message>
+        <source>驱动连接设置</source>
+        <translation>Driver connection settings</translation>
+    </message>
+    <message>
+        <source>当前列表为空</source>
+        <translation>The current list is empty</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>refresh</translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation>EnterConfigInterface&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPrinterItem</name>
+    <message>
+        <source>打开队列</source>
+        <translation>Open queue</translation>
+    </message>
+    <message>
+        <source>管理</source>
+        <translation>MANAGE</translation>
+    </message>
+    <message>
+        <source>删除设备</source>
+        <translation>Delete device</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionMainLayout</name>
+    <message>
+        <source>工作模式</source>
+        <translation>WorkingMode</translation>
+    </message>
+    <message>
+        <source>蜂鸣-报警-切刀</source>
+        <translation>BuzzerAlarmCut</translation>
+    </message>
+    <message>
+        <source>实时状态</source>
+        <translation>RealTimeStatus</translation>
+    </message>
+    <message>
+        <source>钱箱</source>
+        <translation>CashBox</translation>
+    </message>
+    <message>
+        <source>字符</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <source>位图logo</source>
+        <translation>BitmapLogo</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>BarCode</translation>
+    </message>
+    <message>
+        <source>灯光</source>
+        <translation>Lighting</translation>
+    </message>
+    <message>
+        <source>更多参数设置</source>
+        <translation>MoreSettings</translation>
+    </message>
+    <message>
+        <source>无线及网络设置</source>
+        <translation>IPSettings</translation>
+    </message>
+    <message>
+        <source>切换窗口: </source>
+        <translation>Switch window: </translation>
+    </message>
+    <message>
+        <source>返回设备列表</source>
+        <translation>BackDeviceList</translation>
     </message>
 </context>
 <context>
@@ -2219,7 +2422,47 @@
     <name>SerialFunctionPage</name>
     <message>
         <source>串口连接</source>
-        <translation>Serial port connection</translation>
+        <translation type="vanished">Serial port connection</translation>
+    </message>
+    <message>
+        <source>串口连接设置</source>
+        <translation>Serial port connection settings</translation>
+    </message>
+    <message>
+        <source>COM口:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>OpenSerial</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>刷新串口</source>
+        <translation>Refresh serial port</translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation>EnterConfigInterface&gt;</translation>
+    </message>
+    <message>
+        <source>串口错误: </source>
+        <translation>Serial port error: </translation>
     </message>
 </context>
 <context>
@@ -2358,6 +2601,57 @@
     <message>
         <source>停止位:</source>
         <translation>StopBits:</translation>
+    </message>
+</context>
+<context>
+    <name>SerialTerminalDrawer</name>
+    <message>
+        <source>接收数据:</source>
+        <translation>Receiving data:</translation>
+    </message>
+    <message>
+        <source>无效的十六进制数据！请输入有效的十六进制字符串（偶数位数字符）。</source>
+        <translation>Invalid hexadecimal data! Please enter a valid hexadecimal string (even digit characters).</translation>
+    </message>
+    <message>
+        <source>[发送 </source>
+        <translation>[Send </translation>
+    </message>
+    <message>
+        <source>十六进制显示</source>
+        <translation>Hex Display</translation>
+    </message>
+    <message>
+        <source>接收到的数据将显示在这里...</source>
+        <translation>The received data will be displayed here ...</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Clear reception</translation>
+    </message>
+    <message>
+        <source>发送数据:</source>
+        <translation>Sending data:</translation>
+    </message>
+    <message>
+        <source>十六进制发送</source>
+        <translation>HexSend</translation>
+    </message>
+    <message>
+        <source>在此输入十六进制数据（如：48 65 6C 6C 6F）...</source>
+        <translation>Enter hexadecimal data here (e.g. 48 65 6C 6C 6F)...</translation>
+    </message>
+    <message>
+        <source>在此输入要发送的数据...</source>
+        <translation>Enter the data to be sent here ...</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>send</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
     </message>
 </context>
 <context>
@@ -2668,7 +2962,35 @@
     <name>TCPFunctionPage</name>
     <message>
         <source>TCP连接</source>
-        <translation>TCP connection</translation>
+        <translation type="vanished">TCP connection</translation>
+    </message>
+    <message>
+        <source>未知设备</source>
+        <translation>Unknown device</translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation>Unknown IP</translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation>Unknown MAC</translation>
+    </message>
+    <message>
+        <source>TCP设备搜索</source>
+        <translation>TCP device search</translation>
+    </message>
+    <message>
+        <source>添加成功: </source>
+        <translation>Added successfully: </translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation>Connection failed:</translation>
+    </message>
+    <message>
+        <source>设置已经发出,请检查打印机是否执行</source>
+        <translation>The settings have been sent out</translation>
     </message>
 </context>
 <context>
@@ -2704,6 +3026,49 @@
     <message>
         <source>TCP数据发送失败</source>
         <translation>TCP data sending failed</translation>
+    </message>
+</context>
+<context>
+    <name>TcpSegmentDialog</name>
+    <message>
+        <source>网段配置已保存: </source>
+        <translation>Network segment configuration saved: </translation>
+    </message>
+    <message>
+        <source>网段格式错误，请输入正确格式如: 192.168.1.</source>
+        <translation>The network segment format is incorrect. Please enter the correct format, such as 192.168.1.</translation>
+    </message>
+    <message>
+        <source>已设置为使用本机网段</source>
+        <translation>Already set to use local network segment</translation>
+    </message>
+    <message>
+        <source>TCP网段配置</source>
+        <translation>TCP network segment configuration</translation>
+    </message>
+    <message>
+        <source>网段模式:</source>
+        <translation>Network segment mode:</translation>
+    </message>
+    <message>
+        <source>使用本机网段</source>
+        <translation>Use local network segment</translation>
+    </message>
+    <message>
+        <source>自定义网段</source>
+        <translation>Custom network segment</translation>
+    </message>
+    <message>
+        <source>格式示例: 192.168.1.</source>
+        <translation>Format example: 192.168.1.</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>save</translation>
     </message>
 </context>
 <context>
@@ -2757,7 +3122,43 @@
     <name>USBFunctionPage</name>
     <message>
         <source>USB连接</source>
-        <translation>USB connection</translation>
+        <translation type="vanished">USB connection</translation>
+    </message>
+    <message>
+        <source>USB设备搜索</source>
+        <translation>USB device search</translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation>Connection failed:</translation>
+    </message>
+    <message>
+        <source>设备已断开</source>
+        <translation>Device disconnected</translation>
+    </message>
+    <message>
+        <source>设备重连</source>
+        <translation>Device reconnection</translation>
+    </message>
+    <message>
+        <source>设备已连接:</source>
+        <translation>Device connected:</translation>
     </message>
 </context>
 <context>

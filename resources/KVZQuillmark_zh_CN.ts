@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>AddDeviceDialog</name>
+    <message>
+        <source>添加TCP设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接成功!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在测试连接...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测试连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加到列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BarCodeForm</name>
     <message>
         <source>请先编辑条码数据，再打印</source>
@@ -959,9 +1002,165 @@
     </message>
 </context>
 <context>
+    <name>DeviceItemDelegate</name>
+    <message>
+        <source>型号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>厂商: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSearchPage</name>
+    <message>
+        <source>设备搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>搜索设备中...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发现设备 (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点击搜索按钮发现设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在搜索设备...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未发现设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚙️配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⏳搜索中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔍搜索设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔗连接设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+添加设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DriverFunctionPage</name>
     <message>
-        <source>驱动连接</source>
+        <source>请先选择一个打印机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机不可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>驱动连接设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前列表为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverPrinterItem</name>
+    <message>
+        <source>打开队列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FunctionMainLayout</name>
+    <message>
+        <source>工作模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蜂鸣-报警-切刀</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实时状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钱箱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位图logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>灯光</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更多参数设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无线及网络设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换窗口: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>返回设备列表</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2213,7 +2412,43 @@
 <context>
     <name>SerialFunctionPage</name>
     <message>
-        <source>串口连接</source>
+        <source>串口连接设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM口:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口错误: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2352,6 +2587,57 @@
     </message>
     <message>
         <source>停止位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialTerminalDrawer</name>
+    <message>
+        <source>接收数据:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无效的十六进制数据！请输入有效的十六进制字符串（偶数位数字符）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[发送 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>十六进制显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接收到的数据将显示在这里...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送数据:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>十六进制发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在此输入十六进制数据（如：48 65 6C 6C 6F）...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在此输入要发送的数据...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2662,7 +2948,31 @@
 <context>
     <name>TCPFunctionPage</name>
     <message>
-        <source>TCP连接</source>
+        <source>未知设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP设备搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加成功: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置已经发出,请检查打印机是否执行</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2698,6 +3008,49 @@
     </message>
     <message>
         <source>TCP数据发送失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TcpSegmentDialog</name>
+    <message>
+        <source>网段配置已保存: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网段格式错误，请输入正确格式如: 192.168.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已设置为使用本机网段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP网段配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网段模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用本机网段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自定义网段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>格式示例: 192.168.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2751,7 +3104,39 @@
 <context>
     <name>USBFunctionPage</name>
     <message>
-        <source>USB连接</source>
+        <source>USB设备搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已断开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备重连</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已连接:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

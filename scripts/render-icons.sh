@@ -4,7 +4,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 OUT="$ROOT/resources/img/Resources"
-mkdir -p "$OUT"/{commonUI,leftBar,dialog,title,rightImg/stackPages}
+mkdir -p "$OUT"/{commonUI,leftBar,dialog,title,rightImg/stackPages/TcpUsbPage}
 QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
   timeout 60 /usr/lib/qt5/bin/qmltestrunner -input "$ROOT/resources/icons/render.qml"
 find "$OUT" -name '*.png' | sort

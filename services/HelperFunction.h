@@ -37,6 +37,8 @@ public:
     // seven bytes or the digits are no number).
     Q_INVOKABLE QString settingsReplyText(const QString &payload) const;
     Q_INVOKABLE int settingsReplyIndex(const QString &payload) const;
+    // Received bytes as the serial terminal shows them: "1B 40 B2 E2".
+    Q_INVOKABLE QString bytesToHexText(const QByteArray &bytes) const { return toHexText(bytes); }
     // True when the picture file (a path or a "file:" URL) can be turned into a
     // logo; false for a missing, unreadable or too large file.
     Q_INVOKABLE bool isUsablePicture(const QString &pathOrUrl) const;

@@ -21,7 +21,18 @@ TestCase {
         ["arrow-down.svg", "leftBar/arrow-down.png", 40],
         ["warning.svg", "dialog/warning.png", 64],
         ["printer.svg", "rightImg/stackPages/device.png", 64],
-        ["logo.svg", "title/logo.png", 64]
+        ["logo.svg", "title/logo.png", 64],
+        ["page-workingmode.svg", "rightImg/stackPages/TcpUsbPage/WorkingMode.png", 32],
+        ["page-buzzer.svg", "rightImg/stackPages/TcpUsbPage/BuzzerAlarm.png", 32],
+        ["page-status.svg", "rightImg/stackPages/TcpUsbPage/RealTimeStatus.png", 32],
+        ["page-cashbox.svg", "rightImg/stackPages/TcpUsbPage/CashBox.png", 32],
+        ["page-character.svg", "rightImg/stackPages/TcpUsbPage/Character.png", 32],
+        ["page-bitmap.svg", "rightImg/stackPages/TcpUsbPage/BitMap.png", 32],
+        ["page-barcode.svg", "rightImg/stackPages/TcpUsbPage/barcode.png", 32],
+        ["page-lamp.svg", "rightImg/stackPages/TcpUsbPage/Lighting.png", 32],
+        ["page-other.svg", "rightImg/stackPages/TcpUsbPage/Other.png", 32],
+        ["page-network.svg", "rightImg/stackPages/TcpUsbPage/ip.png", 32],
+        ["page-back.svg", "rightImg/stackPages/Backtop.png", 32]
     ]
     property int done: 0
     property string outDir: Qt.resolvedUrl("../img/Resources").toString().replace("file://", "")

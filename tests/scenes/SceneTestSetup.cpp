@@ -1,6 +1,7 @@
 #include "SceneTestSetup.h"
 
 #include "SceneTestPrinter.h"
+#include "SceneTestSpooler.h"
 
 #include "app/AppPaths.h"
 #include "app/ConfigManager.h"
@@ -214,6 +215,7 @@ void SceneTestSetup::applicationAvailable()
     m_viewModel = std::make_unique<DeviceViewModel>();
     m_helper = std::make_unique<HelperFunction>();
     m_printers = std::make_unique<SceneTestPrinter>(usbRoot());
+    m_spooler = std::make_unique<SceneTestSpooler>();
     Logger::getInstance()->setLogLevel(1);
     ConfigManager::getInstance()->initialize();
 }
@@ -228,6 +230,7 @@ void SceneTestSetup::qmlEngineAvailable(QQmlEngine *engine)
     root->setContextProperty(QStringLiteral("configManager"), ConfigManager::getInstance());
     root->setContextProperty(QStringLiteral("helperFunction"), m_helper.get());
     root->setContextProperty(QStringLiteral("testPrinter"), m_printers.get());
+    root->setContextProperty(QStringLiteral("testSpooler"), m_spooler.get());
     root->setContextProperty(QStringLiteral("sceneTest"), this);
     auto *provider = new BarcodeImageProvider; // the engine owns it
     engine->addImageProvider(QStringLiteral("barcode"), provider);
@@ -237,4 +240,5 @@ void SceneTestSetup::qmlEngineAvailable(QQmlEngine *engine)
 void SceneTestSetup::cleanupTestCase()
 {
     m_printers->stopAll();
+    m_spooler->stop();
 }

@@ -11,10 +11,11 @@ class HelperFunction;
 class QmlLanguage;
 class QQmlEngine;
 class SceneTestPrinter;
+class SceneTestSpooler;
 
 // Qt Quick Test set-up for the scene tests: the real back end objects, published
 // under the names the program uses, plus `testPrinter` (virtual printers to talk
-// to) and `sceneTest` (this object: folders of the run). Every test file runs in
+// to), `testSpooler` (a private CUPS scheduler) and `sceneTest` (this object: folders of the run). Every test file runs in
 // a process of its own with a temporary application folder, so configuration
 // and logs never leak from one file into another.
 class SceneTestSetup : public QObject
@@ -23,6 +24,9 @@ class SceneTestSetup : public QObject
     Q_PROPERTY(QString appDir READ appDir CONSTANT)
     Q_PROPERTY(QString usbRoot READ usbRoot CONSTANT)
     Q_PROPERTY(QString sourceDir READ sourceDir CONSTANT)
+    // Where tests may save pictures of what they show (QM_SCENE_SHOT_DIR);
+    // empty: take none.
+    Q_PROPERTY(QString shotDir READ shotDir CONSTANT)
 public:
     SceneTestSetup();
     ~SceneTestSetup() override;
@@ -30,6 +34,7 @@ public:
     QString appDir() const { return m_appDir.path(); }
     QString usbRoot() const;
     QString sourceDir() const;
+    QString shotDir() const { return qEnvironmentVariable("QM_SCENE_SHOT_DIR"); }
 
     // Reads a file of the run (configuration, log, saved text) as UTF-8.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
@@ -74,6 +79,7 @@ private:
     std::unique_ptr<DeviceViewModel> m_viewModel;
     std::unique_ptr<HelperFunction> m_helper;
     std::unique_ptr<SceneTestPrinter> m_printers;
+    std::unique_ptr<SceneTestSpooler> m_spooler;
     BarcodeImageProvider *m_provider = nullptr; // the first engine owns it
     QQmlEngine *m_engine = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "platform/DevInfo.h"
 
 #include <QList>
+#include <QVariantMap>
 
 class NetworkSettingsPost;
 class QTcpSocket;
@@ -43,6 +44,10 @@ signals:
     void operate();
     void sigTestConnectionResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
     void sigSearchProgress(int progress);
+    // One printer identified while the search runs, as a device-list entry
+    // (keys "name", "ip", "mac"); the list of the finished search follows with
+    // sigScanOverTcp.
+    void sigDeviceFoundTcp(QVariantMap device);
 
 protected:
     void postNetworkForm(const QString &url, const QString &body) override;
@@ -50,6 +55,7 @@ protected:
 private slots:
     void slotAddDevList(const QString &ip, const QString &mac, const QString &name);
     void slotScanOver();
+    void slotDeviceIdentified(const QString &ip, const QString &mac, const QString &name);
     void slotTestDeviceResult(const QString &ip, const QString &mac, const QString &name, bool success, const QString &errorMsg);
 
 private:
