@@ -1,10 +1,10 @@
 #include "transport/spooler/PrintDriverManager.h"
 
 #include "platform/CupsPrintQueueService.h"
+#include "text/TextEncoding.h"
 
 #include <QDebug>
 #include <QDesktopServices>
-#include <QTextCodec>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -125,8 +125,7 @@ bool PrintDriverManager::sendTextData(const QString &text)
     }
 
     QByteArray bytes(InitPrinter, sizeof(InitPrinter));
-    QTextCodec *gbk = QTextCodec::codecForName("GBK");
-    bytes += gbk ? gbk->fromUnicode(text) : text.toLocal8Bit();
+    bytes += TextEncoding::gbk(text);
     bytes.append(TextTrailer, sizeof(TextTrailer));
     return rawJob(m_currentPrinter, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "platform/PosixDeviceIo.h"
+#include "text/HexText.h"
 #include "transport/usb/USBReadWorker.h"
 #include "transport/usb/USBWriteWorker.h"
 
@@ -75,7 +76,7 @@ bool USBPrinterController::SendAsync(const QByteArray &data)
 quint32 USBPrinterController::writeSync(const char *bytes, quint32 length)
 {
     const QByteArray block = QByteArray::fromRawData(bytes, int(length));
-    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(QString::fromLatin1(block.toHex(' '))));
+    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(HexText::lowerPairs(block)));
     if (length == 0)
         return 0;
     if (!isOpen()) {
