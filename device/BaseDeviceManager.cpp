@@ -14,6 +14,7 @@
 #include "commands/OtherForm.h"
 #include "commands/PrintTest.h"
 #include "commands/RealTimeStatusForm.h"
+#include "commands/SettingsFrame.h"
 #include "commands/WorkingModeForm.h"
 #include "transport/tcp/NetworkForm.h"
 
@@ -173,6 +174,13 @@ void BaseDeviceManager::slotReadyRead()
         return;
     const QString payload = toHexText(bytes).trimmed();
     emit sigTcpResponse(RealTimeStatusForm::statusName(pending), payload);
+}
+
+void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
+{
+    const QString message = tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes);
+    Logger::getInstance()->error(message);
+    emit sigInputRefused(message);
 }
 
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)
@@ -931,7 +939,10 @@ void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
     if (!m_moreSettings)
         return;
     m_moreSettings->setBluetoothName(bluName);
-    m_moreSettings->sendBluetoothName();
+    if (!m_moreSettings->sendBluetoothName()) {
+        refuseText(tr("%1 蓝牙名称过长 (%2 字节，最多 %3 字节)，未发送"), MoreSettings::encodedSize(bluName));
+        return;
+    }
     logAction(tr("%1 设置蓝牙名称 : %2 "), bluName);
 }
 
@@ -940,7 +951,10 @@ void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
     if (!m_moreSettings)
         return;
     m_moreSettings->setBluetoothCode(blucodeName);
-    m_moreSettings->sendBluetoothCode();
+    if (!m_moreSettings->sendBluetoothCode()) {
+        refuseText(tr("%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送"), MoreSettings::encodedSize(blucodeName));
+        return;
+    }
     logAction(tr("%1 设置蓝牙配对码 : %2 "), blucodeName);
 }
 
