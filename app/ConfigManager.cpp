@@ -352,7 +352,7 @@ void ConfigManager::setCurrentDeviceName(const QString &name)
     if (name == m_deviceName)
         return;
     m_deviceName = name;
-    Logger::getInstance()->info(tr("当前设备名称已设置为: %1").arg(name));
+    Logger::getInstance()->info(tr("当前设备名称已设置为: %1").arg(Logger::oneLine(name)));
     setCurrentDeviceModel(modelFromName(name));
 }
 

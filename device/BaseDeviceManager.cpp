@@ -183,6 +183,11 @@ void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
     emit sigInputRefused(message);
 }
 
+QString BaseDeviceManager::logText(const QString &v)
+{
+    return Logger::oneLine(v);
+}
+
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)
 {
     // One pass over the template, so that a "%2" inside an argument (user text)

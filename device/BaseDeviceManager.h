@@ -202,7 +202,8 @@ protected:
     }
     static QString logText(int v) { return QString::number(v); }
     static QString logText(bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); }
-    static QString logText(const QString &v) { return v; }
+    // Typed text stays on its own log line.
+    static QString logText(const QString &v);
     static void writeActionLog(const QString &tmpl, const QStringList &args);
     // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
     // the mode name, %2 the text's size in bytes, %3 the most it may have.

@@ -488,6 +488,11 @@ void CommandApiTest::logLines_data()
     QTest::newRow("hex text without a byte: only the line feed")
         << Call{"setPrintAndLineFeedClicked", {true, QStringLiteral("zz  g")}}
         << QStringList{"TCP 工作模式打印并换行 hex: 1 内容: zz  g "} << QStringList{"0a"};
+    QTest::newRow("typed line break cannot forge a log line")
+        << Call{"setBluetoothNameClicked", {QStringLiteral("QM\n[2026-01-01 00:00:00] [ERROR] forged")}}
+        << QStringList{"TCP 设置蓝牙名称 : QM\\n[2026-01-01 00:00:00] [ERROR] forged "}
+        << QStringList{hex(QByteArray::fromHex("10a701002700") + QByteArray("QM\n[2026-01-01 00:00:00] [ERROR] forged")
+                           + char(0xd2))};
     QTest::newRow("bluetooth name over 255 bytes refused")
         << Call{"setBluetoothNameClicked", {QString(256, QLatin1Char('A'))}}
         << QStringList{"TCP 蓝牙名称过长 (256 字节，最多 255 字节)，未发送"} << QStringList{};

@@ -178,7 +178,7 @@ void NetworkForm::post(const QString &url, const QString &body)
             log->info(tr("网络设置已发送到 %1，打印机回应: HTTP %2").arg(url).arg(status));
             emit sigPostFinished(status, QString());
         } else {
-            log->info(tr("网络设置发送到 %1 失败: %2").arg(url, reply->errorString()));
+            log->info(tr("网络设置发送到 %1 失败: %2").arg(Logger::oneLine(url), Logger::oneLine(reply->errorString(), Logger::MaxExcerptChars)));
             emit sigPostFinished(0, reply->errorString());
         }
     });

@@ -86,11 +86,11 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
         m_isConnected = m_controller->isOpen();
         emit sigConnectionFailUsb(ip);
         qDebug().noquote() << "设备:" << ip << "打开失败";
-        Logger::getInstance()->info(tr("连接USB设备: %1 失败").arg(ip));
+        Logger::getInstance()->info(tr("连接USB设备: %1 失败").arg(Logger::oneLine(ip)));
         return false;
     }
 
-    Logger::getInstance()->info(tr("连接USB设备: %1 成功").arg(ip));
+    Logger::getInstance()->info(tr("连接USB设备: %1 成功").arg(Logger::oneLine(ip)));
     m_currentConnectedDevPath = devPath;
     m_isConnected = true;
     qDebug().noquote() << "m_currentConnectedDevPath:" << m_currentConnectedDevPath;
@@ -109,7 +109,7 @@ void USBDeviceManager::closeDevice()
     m_controller->stopAsyncIo();
     m_controller->closePrinter();
     if (hadDevice)
-        Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(m_connectedDevice.model));
+        Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(Logger::oneLine(m_connectedDevice.model)));
     setConnectedDevice(DevInfo());
 }
 
