@@ -1,6 +1,7 @@
 #include "app/ConfigManager.h"
 
 #include "app/AppPaths.h"
+#include "app/ConfigFileGuard.h"
 #include "app/Logger.h"
 
 #include <QDir>
@@ -177,27 +178,39 @@ void ConfigManager::initialize()
 
 bool ConfigManager::writeDefaultFile()
 {
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray text = defaultFileText();
-    const bool ok = file.write(text) == text.size();
-    file.close();
-    return ok;
+    return ConfigFileGuard::writeAtomically(m_filePath, defaultFileText());
 }
 
 void ConfigManager::loadFile()
 {
+    using ConfigFileGuard::State;
     Logger *log = Logger::getInstance();
     log->info(tr("读取打印测试配置文件路径: %1").arg(m_filePath));
-    if (!QFile::exists(m_filePath)) {
+    const State state = ConfigFileGuard::inspect(m_filePath);
+    if (state == State::Missing) {
         log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(m_filePath));
+    } else if (state != State::Usable) {
+        // An empty or damaged file would otherwise be trusted for good.
+        log->error(tr("打印测试配置文件为空或已损坏，重新创建默认配置文件: %1").arg(m_filePath));
+        if (state != State::Empty) {
+            const QString copy = ConfigFileGuard::keepDamagedCopy(m_filePath);
+            if (!copy.isEmpty())
+                log->warning(tr("损坏的配置文件已备份为: %1").arg(copy));
+        }
+    }
+    if (state != State::Usable) {
         if (writeDefaultFile())
             log->info(tr("默认打印测试配置文件创建成功: %1").arg(m_filePath));
         else
             log->error(tr("创建默认打印测试配置文件失败: %1").arg(m_filePath));
     }
+    // After a failed write whatever can be read is used, the rest from the defaults.
+    readValues();
+    log->info(tr("打印测试配置加载完成"));
+}
 
+void ConfigManager::readValues()
+{
     QSettings s(m_filePath, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     m_bitMapPath = s.value(QStringLiteral("PrintTest/BitMapPath")).toString();
@@ -214,7 +227,6 @@ void ConfigManager::loadFile()
         m_tcpSegment = s.value(QStringLiteral("Network/TcpNetworkSegment")).toString();
         m_tcpMode = s.value(QStringLiteral("Network/TcpNetworkMode"), 0).toInt() != 0 ? Custom : Local;
     }
-    log->info(tr("打印测试配置加载完成"));
 }
 
 void ConfigManager::saveValue(const QString &key, const QVariant &value)

@@ -89,6 +89,7 @@ public:
 private:
     void loadFile();
     bool writeDefaultFile();
+    void readValues();
     void saveValue(const QString &key, const QVariant &value);
 
     QString m_folder;

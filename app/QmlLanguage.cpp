@@ -1,6 +1,7 @@
 #include "app/QmlLanguage.h"
 
 #include "app/AppPaths.h"
+#include "app/ConfigFileGuard.h"
 #include "app/Logger.h"
 
 #include <QCoreApplication>
@@ -80,17 +81,26 @@ void QmlLanguage::ensureConfigFile()
         else
             log->error(tr("创建配置文件夹失败: %1").arg(folder));
     }
+    using ConfigFileGuard::State;
     const QString path = configFilePath();
-    if (QFile::exists(path))
+    const State state = ConfigFileGuard::inspect(path);
+    if (state == State::Usable)
         return;
-    log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(path));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(defaultFileText()) >= 0) {
-        file.close();
-        log->info(tr("默认配置文件创建成功: %1").arg(path));
+    if (state == State::Missing) {
+        log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(path));
     } else {
-        log->error(tr("创建默认配置文件失败: %1").arg(path));
+        // An empty or damaged file would otherwise be trusted for good.
+        log->error(tr("配置文件为空或已损坏，重新创建默认配置文件: %1").arg(path));
+        if (state != State::Empty) {
+            const QString copy = ConfigFileGuard::keepDamagedCopy(path);
+            if (!copy.isEmpty())
+                log->warning(tr("损坏的配置文件已备份为: %1").arg(copy));
+        }
     }
+    if (ConfigFileGuard::writeAtomically(path, defaultFileText()))
+        log->info(tr("默认配置文件创建成功: %1").arg(path));
+    else
+        log->error(tr("创建默认配置文件失败: %1").arg(path));
 }
 
 QString QmlLanguage::imageUrl(const QString &relativePath) const

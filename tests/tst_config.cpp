@@ -1,5 +1,6 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestAppDir.h"
 
 #include <QDir>
@@ -25,6 +26,15 @@ int countLines(const QString &needle)
     return text.count(needle);
 }
 
+// Lines written while the disk is full never reach the file: count them as sent.
+int countSpied(const QSignalSpy &spy, const QString &needle)
+{
+    int n = 0;
+    for (const QList<QVariant> &args : spy)
+        n += args.at(1).toString().contains(needle) ? 1 : 0;
+    return n;
+}
+
 } // namespace
 
 class ConfigTest : public QObject
@@ -39,6 +49,9 @@ private slots:
     void missingKeysGiveLocalModeAndSmallLogoLimits();
     void settersWriteAtOnce();
     void unwritableFolderKeepsDefaults();
+    void fullDiskLeavesNoEmptyFile();
+    void emptyOrDamagedFileIsReplaced_data();
+    void emptyOrDamagedFileIsReplaced();
     void modelFromName_data();
     void modelFromName();
     void sameNameTwiceLogsOnce();
@@ -190,6 +203,61 @@ void ConfigTest::unwritableFolderKeepsDefaults()
     QCOMPARE(config.getLogoMaxWidth(), 320);
     QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Local);
     QVERIFY(countLines(QStringLiteral("[ERROR] 创建默认打印测试配置文件失败")) >= 1);
+}
+
+void ConfigTest::fullDiskLeavesNoEmptyFile()
+{
+    QTemporaryDir dir;
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    {
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        ConfigManager config(dir.path());
+        config.initialize();
+        // Nothing half-written is left behind to be trusted later.
+        QVERIFY(!QFile::exists(config.filePath()));
+    }
+    QCOMPARE(countSpied(log, QStringLiteral("[ERROR] 创建默认打印测试配置文件失败: ")
+                                 + dir.filePath(QStringLiteral("printtest.ini"))),
+             1);
+    QCOMPARE(countSpied(log, QStringLiteral("默认打印测试配置文件创建成功")), 0);
+    // Space again: the next start writes the whole default file.
+    ConfigManager next(dir.path());
+    next.initialize();
+    QCOMPARE(TestAppDir::readAll(next.filePath()), ConfigManager::defaultFileText());
+    QCOMPARE(next.getLogoMaxWidth(), 560);
+    QCOMPARE(next.getTcpNetworkMode(), ConfigManager::Custom);
+}
+
+void ConfigTest::emptyOrDamagedFileIsReplaced_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("copyKept");
+    QTest::newRow("empty (disk was full)") << QByteArray() << false;
+    QTest::newRow("zero blocks after a crash") << QByteArray(4096, '\0') << true;
+    QTest::newRow("cut inside a section name") << QByteArray("[PrintTest]\nBarCodeType=QR\n[Netw") << true;
+}
+
+void ConfigTest::emptyOrDamagedFileIsReplaced()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, copyKept);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("printtest.ini"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contents);
+    f.close();
+    ConfigManager config(dir.path());
+    config.initialize();
+    QCOMPARE(TestAppDir::readAll(path), ConfigManager::defaultFileText());
+    QCOMPARE(config.getLogoMaxWidth(), 560);
+    QCOMPARE(config.getTcpNetworkSegment(), QStringLiteral("192.168.1."));
+    QVERIFY(countLines(QStringLiteral("[ERROR] 打印测试配置文件为空或已损坏，重新创建默认配置文件: ") + path) >= 1);
+    const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("printtest.ini.damaged-*")}, QDir::Files);
+    QCOMPARE(copies.size(), copyKept ? 1 : 0);
+    if (copyKept)
+        QCOMPARE(TestAppDir::readAll(dir.filePath(copies.first())), contents);
 }
 
 void ConfigTest::modelFromName_data()
