@@ -16,8 +16,9 @@ const char *const kFileName = "printtest.ini";
 const char *const kDefaultBitmapPath = "configFile/img/bitmap.png";
 const char *const kDefaultBarcodeType = "UPCA";
 const char *const kDefaultBarcodeValue = "123456789012";
-const int kDefaultFileLogoLimit = 560;
+const int kDefaultFileLogoLimit = ConfigManager::DefaultLogoLimit;
 const char *const kDefaultSegment = "192.168.1.";
+const int kDefaultNetworkMode = ConfigManager::Custom;
 
 const char kInit[] = {0x1B, 0x40};
 const char kCancelHanzi[] = {0x1C, 0x2E};
@@ -157,7 +158,7 @@ QByteArray ConfigManager::defaultFileText()
           << QString()
           << QStringLiteral("[Network]")
           << QStringLiteral("TcpNetworkSegment=") + QLatin1String(kDefaultSegment)
-          << QStringLiteral("TcpNetworkMode=1");
+          << QStringLiteral("TcpNetworkMode=%1").arg(kDefaultNetworkMode);
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
@@ -211,22 +212,57 @@ void ConfigManager::loadFile()
 
 void ConfigManager::readValues()
 {
+    // Every key falls back to the value a new file holds; a file that lacks
+    // keys or holds values that make no sense is reported once.
+    const bool fileUsable = ConfigFileGuard::inspect(m_filePath) == ConfigFileGuard::State::Usable;
     QSettings s(m_filePath, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
-    m_bitMapPath = s.value(QStringLiteral("PrintTest/BitMapPath")).toString();
-    m_barCodeType = s.value(QStringLiteral("PrintTest/BarCodeType")).toString();
-    m_barCodeValue = s.value(QStringLiteral("PrintTest/BarCodeValue")).toString();
-    m_testPageText = s.value(QStringLiteral("PrintTest/TestPageText")).toString();
-    m_receipt58Text = s.value(QStringLiteral("PrintTest/Receipt58Text")).toString();
-    m_receipt76Text = s.value(QStringLiteral("PrintTest/Receipt76Text")).toString();
-    m_receipt80Text = s.value(QStringLiteral("PrintTest/Receipt80Text")).toString();
-    m_logoMaxWidth = s.value(QStringLiteral("PrintTest/LogoMaxWidth"), DefaultLogoLimit).toInt();
-    m_logoMaxHeight = s.value(QStringLiteral("PrintTest/LogoMaxHeight"), DefaultLogoLimit).toInt();
+    QStringList bad;
+    auto text = [&](const char *key, const QString &fallback) {
+        const QString name = QLatin1String(key);
+        if (!s.contains(name)) {
+            bad << name;
+            return fallback;
+        }
+        return s.value(name).toString();
+    };
+    auto positive = [&](const char *key, int fallback) {
+        const QString name = QLatin1String(key);
+        bool ok = false;
+        const int value = s.value(name).toString().trimmed().toInt(&ok);
+        if (!s.contains(name) || !ok || value <= 0) {
+            bad << name;
+            return fallback;
+        }
+        return value;
+    };
+    m_bitMapPath = text("PrintTest/BitMapPath", QLatin1String(kDefaultBitmapPath));
+    m_barCodeType = text("PrintTest/BarCodeType", QLatin1String(kDefaultBarcodeType));
+    m_barCodeValue = text("PrintTest/BarCodeValue", QLatin1String(kDefaultBarcodeValue));
+    m_testPageText = text("PrintTest/TestPageText", toUpperHexText(defaultTestPage()));
+    m_receipt58Text = text("PrintTest/Receipt58Text", toUpperHexText(defaultReceipt(58)));
+    m_receipt76Text = text("PrintTest/Receipt76Text", toUpperHexText(defaultReceipt(76)));
+    m_receipt80Text = text("PrintTest/Receipt80Text", toUpperHexText(defaultReceipt(80)));
+    m_logoMaxWidth = positive("PrintTest/LogoMaxWidth", kDefaultFileLogoLimit);
+    m_logoMaxHeight = positive("PrintTest/LogoMaxHeight", kDefaultFileLogoLimit);
+    const QString segment = text("Network/TcpNetworkSegment", QLatin1String(kDefaultSegment));
+    TcpNetworkMode mode = TcpNetworkMode(kDefaultNetworkMode);
+    const QString modeKey = QStringLiteral("Network/TcpNetworkMode");
+    const QString modeText = s.value(modeKey).toString().trimmed();
+    if (modeText == QLatin1String("0"))
+        mode = Local;
+    else if (modeText == QLatin1String("1"))
+        mode = Custom;
+    else
+        bad << modeKey;
     {
         std::lock_guard<std::mutex> lock(m_networkMutex);
-        m_tcpSegment = s.value(QStringLiteral("Network/TcpNetworkSegment")).toString();
-        m_tcpMode = s.value(QStringLiteral("Network/TcpNetworkMode"), 0).toInt() != 0 ? Custom : Local;
+        m_tcpSegment = segment;
+        m_tcpMode = mode;
     }
+    if (fileUsable && !bad.isEmpty())
+        Logger::getInstance()->warning(
+            tr("打印测试配置文件缺少或损坏的项已使用默认值: %1").arg(bad.join(QStringLiteral(", "))));
 }
 
 void ConfigManager::saveValue(const QString &key, const QVariant &value)

@@ -19,7 +19,8 @@ public:
     enum TcpNetworkMode { Local = 0, Custom = 1 };
     Q_ENUM(TcpNetworkMode)
 
-    static constexpr int DefaultLogoLimit = 320;
+    // The logo limit of a new file, also used when the key is missing or damaged.
+    static constexpr int DefaultLogoLimit = 560;
 
     // The process-wide store, created on first use and never destroyed.
     static ConfigManager *getInstance();

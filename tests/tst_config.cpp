@@ -12,6 +12,7 @@
 
 Q_DECLARE_METATYPE(ConfigManager::DeviceModel)
 Q_DECLARE_METATYPE(ConfigManager::NetInterface)
+Q_DECLARE_METATYPE(ConfigManager::TcpNetworkMode)
 
 namespace {
 
@@ -46,7 +47,9 @@ private slots:
     void defaultReceipts_data();
     void defaultReceipts();
     void firstStartWritesTheDefaultFile();
-    void missingKeysGiveLocalModeAndSmallLogoLimits();
+    void missingKeysTakeTheNewFileValues();
+    void damagedKeysTakeTheNewFileValues_data();
+    void damagedKeysTakeTheNewFileValues();
     void settersWriteAtOnce();
     void unwritableFolderKeepsDefaults();
     void fullDiskLeavesNoEmptyFile();
@@ -149,20 +152,70 @@ void ConfigTest::firstStartWritesTheDefaultFile()
     QCOMPARE(countLines(QStringLiteral("默认打印测试配置文件创建成功: ") + folder + QStringLiteral("/printtest.ini")), 1);
 }
 
-void ConfigTest::missingKeysGiveLocalModeAndSmallLogoLimits()
+void ConfigTest::missingKeysTakeTheNewFileValues()
 {
+    // A file without most keys behaves like a new one for those keys, and the
+    // gaps are logged once.
     QTemporaryDir dir;
     QFile f(dir.filePath(QStringLiteral("printtest.ini")));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[PrintTest]\nLogoMaxWidth=abc\n");
+    f.write("[PrintTest]\nBarCodeType=QR\n");
     f.close();
+    const int before = countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值"));
     ConfigManager config(dir.path());
     config.initialize();
-    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Local);
-    QCOMPARE(config.getTcpNetworkSegment(), QString());
-    QCOMPARE(config.getLogoMaxWidth(), 0); // malformed numbers read as 0
-    QCOMPARE(config.getLogoMaxHeight(), 320);
-    QCOMPARE(config.getTestPageText(), QString());
+    QCOMPARE(config.getBarCodeType(), QStringLiteral("QR"));
+    QCOMPARE(config.getBarCodeValue(), QStringLiteral("123456789012"));
+    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Custom);
+    QCOMPARE(config.getTcpNetworkSegment(), QStringLiteral("192.168.1."));
+    QCOMPARE(config.getLogoMaxWidth(), 560);
+    QCOMPARE(config.getLogoMaxHeight(), 560);
+    QCOMPARE(QByteArray::fromHex(config.getTestPageText().toLatin1()), ConfigManager::defaultTestPage());
+    QCOMPARE(QByteArray::fromHex(config.getReceipt58Text().toLatin1()), ConfigManager::defaultReceipt(58));
+    QCOMPARE(countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值")), before + 1);
+    // The file itself is left as the user has it.
+    QCOMPARE(TestAppDir::readAll(config.filePath()), QByteArray("[PrintTest]\nBarCodeType=QR\n"));
+}
+
+void ConfigTest::damagedKeysTakeTheNewFileValues_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<ConfigManager::TcpNetworkMode>("mode");
+    const QByteArray rest = "BitMapPath=a\nBarCodeType=b\nBarCodeValue=c\nTestPageText=1B\nReceipt58Text=1B\n"
+                            "Receipt76Text=1B\nReceipt80Text=1B\n[Network]\nTcpNetworkSegment=10.0.0.\n";
+    QTest::newRow("letters for a number") << "[PrintTest]\nLogoMaxWidth=abc\nLogoMaxHeight=300\n" + rest
+                                                 + "TcpNetworkMode=0\n"
+                                          << 560 << 300 << ConfigManager::Local;
+    QTest::newRow("zero and negative") << "[PrintTest]\nLogoMaxWidth=0\nLogoMaxHeight=-8\n" + rest + "TcpNetworkMode=1\n"
+                                       << 560 << 560 << ConfigManager::Custom;
+    QTest::newRow("beyond int") << "[PrintTest]\nLogoMaxWidth=99999999999\nLogoMaxHeight=400\n" + rest
+                                       + "TcpNetworkMode=0\n"
+                                << 560 << 400 << ConfigManager::Local;
+    QTest::newRow("unknown mode") << "[PrintTest]\nLogoMaxWidth=200\nLogoMaxHeight=400\n" + rest + "TcpNetworkMode=7\n"
+                                  << 200 << 400 << ConfigManager::Custom;
+}
+
+void ConfigTest::damagedKeysTakeTheNewFileValues()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(ConfigManager::TcpNetworkMode, mode);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("printtest.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(lines);
+    f.close();
+    const int before = countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值"));
+    ConfigManager config(dir.path());
+    config.initialize();
+    QCOMPARE(config.getLogoMaxWidth(), width);
+    QCOMPARE(config.getLogoMaxHeight(), height);
+    QCOMPARE(config.getTcpNetworkMode(), mode);
+    QCOMPARE(config.getTcpNetworkSegment(), QStringLiteral("10.0.0."));
+    QCOMPARE(countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值")), before + 1);
 }
 
 void ConfigTest::settersWriteAtOnce()
@@ -200,8 +253,9 @@ void ConfigTest::unwritableFolderKeepsDefaults()
     blocker.close();
     ConfigManager config(dir.filePath(QStringLiteral("blocked/configFile")));
     config.initialize();
-    QCOMPARE(config.getLogoMaxWidth(), 320);
-    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Local);
+    // The values a new file would hold.
+    QCOMPARE(config.getLogoMaxWidth(), 560);
+    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Custom);
     QVERIFY(countLines(QStringLiteral("[ERROR] 创建默认打印测试配置文件失败")) >= 1);
 }
 
@@ -216,6 +270,7 @@ void ConfigTest::fullDiskLeavesNoEmptyFile()
         config.initialize();
         // Nothing half-written is left behind to be trusted later.
         QVERIFY(!QFile::exists(config.filePath()));
+        QCOMPARE(config.getLogoMaxWidth(), 560);
     }
     QCOMPARE(countSpied(log, QStringLiteral("[ERROR] 创建默认打印测试配置文件失败: ")
                                  + dir.filePath(QStringLiteral("printtest.ini"))),
