@@ -5,14 +5,38 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace ConfigFileGuard {
 
 namespace {
 const char *const kDamagedSuffix = ".damaged-";
 const char *const kStampFormat = "yyyyMMdd-hhmmss";
+const char *const kDraftSuffix = ".saving";
+const char *const kCheckTemplate = "/.check-XXXXXX";
 // Configuration files are a few kilobytes; anything far larger is not ours.
 const qint64 kMaxInspectedBytes = 16 * 1024 * 1024;
+// Whether the file on disk holds key = value. Read through a copy under a
+// name never used before: QSettings keeps what it last wrote for a path in a
+// cache and would answer from there instead of the disk.
+bool readsBack(const QString &path, const QString &key, const QVariant &value)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    QTemporaryFile copy(QFileInfo(path).absolutePath() + QLatin1String(kCheckTemplate));
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return false;
+    copy.close();
+    if (inspect(copy.fileName()) != State::Usable)
+        return false;
+    QSettings settings(copy.fileName(), QSettings::IniFormat);
+    settings.setIniCodec("UTF-8");
+    return settings.value(key).toString() == value.toString();
+}
 } // namespace
 
 State inspect(const QString &path)
@@ -51,6 +75,26 @@ bool writeAtomically(const QString &path, const QByteArray &bytes)
         return false;
     }
     return file.commit();
+}
+
+bool storeValue(const QString &path, const QString &key, const QVariant &value)
+{
+    const QString draft = path + QLatin1String(kDraftSuffix);
+    QFile::remove(draft);
+    bool ok = !QFile::exists(path) || QFile::copy(path, draft);
+    if (ok) {
+        QSettings settings(draft, QSettings::IniFormat);
+        settings.setIniCodec("UTF-8");
+        settings.setValue(key, value);
+        settings.sync();
+        ok = settings.status() == QSettings::NoError;
+    }
+    ok = ok && readsBack(draft, key, value);
+    // rename(2) replaces the file in one step.
+    ok = ok && std::rename(QFile::encodeName(draft).constData(), QFile::encodeName(path).constData()) == 0;
+    if (!ok)
+        QFile::remove(draft);
+    return ok;
 }
 
 QString keepDamagedCopy(const QString &path)

@@ -265,61 +265,62 @@ void ConfigManager::readValues()
             tr("打印测试配置文件缺少或损坏的项已使用默认值: %1").arg(bad.join(QStringLiteral(", "))));
 }
 
-void ConfigManager::saveValue(const QString &key, const QVariant &value)
+bool ConfigManager::saveValue(const QString &key, const QVariant &value)
 {
-    QSettings s(m_filePath, QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
-    s.setValue(key, value);
-    s.sync();
+    if (ConfigFileGuard::storeValue(m_filePath, key, value))
+        return true;
+    Logger::getInstance()->error(tr("保存配置项失败: %1 (%2)").arg(key, m_filePath));
+    emit saveFailed(key, tr("设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1").arg(m_filePath));
+    return false;
 }
 
 void ConfigManager::setBarCodeType(const QString &type)
 {
     m_barCodeType = type;
-    saveValue(QStringLiteral("PrintTest/BarCodeType"), type);
-    Logger::getInstance()->info(tr("条码类型已保存: %1").arg(type));
+    if (saveValue(QStringLiteral("PrintTest/BarCodeType"), type))
+        Logger::getInstance()->info(tr("条码类型已保存: %1").arg(type));
 }
 
 void ConfigManager::setBarCodeValue(const QString &value)
 {
     m_barCodeValue = value;
-    saveValue(QStringLiteral("PrintTest/BarCodeValue"), value);
-    Logger::getInstance()->info(tr("条码值已保存: %1").arg(value));
+    if (saveValue(QStringLiteral("PrintTest/BarCodeValue"), value))
+        Logger::getInstance()->info(tr("条码值已保存: %1").arg(value));
 }
 
 void ConfigManager::setBitMapPath(const QString &path)
 {
     m_bitMapPath = path;
-    saveValue(QStringLiteral("PrintTest/BitMapPath"), path);
-    Logger::getInstance()->info(tr("位图路径已保存: %1").arg(path));
+    if (saveValue(QStringLiteral("PrintTest/BitMapPath"), path))
+        Logger::getInstance()->info(tr("位图路径已保存: %1").arg(path));
 }
 
 void ConfigManager::setTestPageText(const QString &text)
 {
     m_testPageText = text;
-    saveValue(QStringLiteral("PrintTest/TestPageText"), text);
-    Logger::getInstance()->info(tr("测试页文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/TestPageText"), text))
+        Logger::getInstance()->info(tr("测试页文本已保存"));
 }
 
 void ConfigManager::setReceipt58Text(const QString &text)
 {
     m_receipt58Text = text;
-    saveValue(QStringLiteral("PrintTest/Receipt58Text"), text);
-    Logger::getInstance()->info(tr("58小票文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/Receipt58Text"), text))
+        Logger::getInstance()->info(tr("58小票文本已保存"));
 }
 
 void ConfigManager::setReceipt76Text(const QString &text)
 {
     m_receipt76Text = text;
-    saveValue(QStringLiteral("PrintTest/Receipt76Text"), text);
-    Logger::getInstance()->info(tr("76小票文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/Receipt76Text"), text))
+        Logger::getInstance()->info(tr("76小票文本已保存"));
 }
 
 void ConfigManager::setReceipt80Text(const QString &text)
 {
     m_receipt80Text = text;
-    saveValue(QStringLiteral("PrintTest/Receipt80Text"), text);
-    Logger::getInstance()->info(tr("80小票文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/Receipt80Text"), text))
+        Logger::getInstance()->info(tr("80小票文本已保存"));
 }
 
 QString ConfigManager::getTcpNetworkSegment() const
@@ -334,8 +335,8 @@ void ConfigManager::setTcpNetworkSegment(const QString &segment)
         std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpSegment = segment;
     }
-    saveValue(QStringLiteral("Network/TcpNetworkSegment"), segment);
-    Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
+    if (saveValue(QStringLiteral("Network/TcpNetworkSegment"), segment))
+        Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
 }
 
 ConfigManager::TcpNetworkMode ConfigManager::getTcpNetworkMode() const
@@ -350,9 +351,9 @@ void ConfigManager::setTcpNetworkMode(TcpNetworkMode mode)
         std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpMode = mode;
     }
-    saveValue(QStringLiteral("Network/TcpNetworkMode"), QString::number(int(mode)));
-    Logger::getInstance()->info(
-        tr("TCP网段模式已保存: %1").arg(int(mode) != 0 ? tr("自定义网段") : tr("本机网段")));
+    if (saveValue(QStringLiteral("Network/TcpNetworkMode"), QString::number(int(mode))))
+        Logger::getInstance()->info(
+            tr("TCP网段模式已保存: %1").arg(int(mode) != 0 ? tr("自定义网段") : tr("本机网段")));
 }
 
 ConfigManager::DeviceModel ConfigManager::getCurrentDeviceModel() const

@@ -87,11 +87,16 @@ public:
     // The whole default printtest.ini.
     static QByteArray defaultFileText();
 
+signals:
+    // A change could not be written to printtest.ini (read-only folder, full
+    // disk): it is lost at the next start. message is ready to show the user.
+    void saveFailed(const QString &key, const QString &message);
+
 private:
     void loadFile();
     bool writeDefaultFile();
     void readValues();
-    void saveValue(const QString &key, const QVariant &value);
+    bool saveValue(const QString &key, const QVariant &value);
 
     QString m_folder;
     QString m_filePath;

@@ -103,6 +103,14 @@ void QmlLanguage::ensureConfigFile()
         log->error(tr("创建默认配置文件失败: %1").arg(path));
 }
 
+bool QmlLanguage::storeValue(const QString &key, const QVariant &value)
+{
+    if (ConfigFileGuard::storeValue(configFilePath(), key, value))
+        return true;
+    Logger::getInstance()->error(tr("保存配置项失败: %1 (%2)").arg(key, configFilePath()));
+    return false;
+}
+
 QString QmlLanguage::imageUrl(const QString &relativePath) const
 {
     const QString path = QDir::cleanPath(AppPaths::directory() + QLatin1Char('/') + relativePath);
@@ -177,14 +185,9 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
     ensureConfigFile();
     log->info(tr("设置语言到配置文件: %1").arg(languageCode));
     log->debug(tr("配置文件路径: %1").arg(configFilePath()));
-    {
-        QSettings s(configFilePath(), QSettings::IniFormat);
-        s.setIniCodec("UTF-8");
-        s.setValue(QStringLiteral("Language/Current"), languageCode);
-        s.sync();
-    }
     m_language = languageCode;
-    log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
+    if (storeValue(QStringLiteral("Language/Current"), languageCode))
+        log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
     log->warning(tr("应用程序将重启以应用新的语言设置"));
 
     QStringList args = QCoreApplication::arguments();
@@ -214,13 +217,8 @@ void QmlLanguage::setCodePageSelect(int newCodePageSelect)
     m_codePageSelect = newCodePageSelect;
     qDebug() << "m_codePageSelect:" << m_codePageSelect;
     ensureConfigFile();
-    {
-        QSettings s(configFilePath(), QSettings::IniFormat);
-        s.setIniCodec("UTF-8");
-        s.setValue(QStringLiteral("CodePage/CodePageSelect"), newCodePageSelect);
-        s.sync();
-    }
-    Logger::getInstance()->info(tr("CodePageSelect已保存到配置文件: %1").arg(newCodePageSelect));
+    if (storeValue(QStringLiteral("CodePage/CodePageSelect"), newCodePageSelect))
+        Logger::getInstance()->info(tr("CodePageSelect已保存到配置文件: %1").arg(newCodePageSelect));
 }
 
 int QmlLanguage::getLocalLanguage() const

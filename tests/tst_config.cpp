@@ -55,6 +55,8 @@ private slots:
     void fullDiskLeavesNoEmptyFile();
     void emptyOrDamagedFileIsReplaced_data();
     void emptyOrDamagedFileIsReplaced();
+    void failedSaveIsReportedNotLoggedAsSaved();
+    void saveThatDoesNotFitKeepsTheOldFile();
     void modelFromName_data();
     void modelFromName();
     void sameNameTwiceLogsOnce();
@@ -313,6 +315,57 @@ void ConfigTest::emptyOrDamagedFileIsReplaced()
     QCOMPARE(copies.size(), copyKept ? 1 : 0);
     if (copyKept)
         QCOMPARE(TestAppDir::readAll(dir.filePath(copies.first())), contents);
+}
+
+void ConfigTest::failedSaveIsReportedNotLoggedAsSaved()
+{
+    QTemporaryDir dir;
+    ConfigManager config(dir.path());
+    config.initialize();
+    QSignalSpy failed(&config, &ConfigManager::saveFailed);
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    {
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        config.setBarCodeType(QStringLiteral("CODE128"));
+        config.setTcpNetworkMode(ConfigManager::Local);
+    }
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("PrintTest/BarCodeType"));
+    QCOMPARE(failed.at(1).at(0).toString(), QStringLiteral("Network/TcpNetworkMode"));
+    QVERIFY(failed.at(0).at(1).toString().contains(config.filePath()));
+    QCOMPARE(countSpied(log, QStringLiteral("条码类型已保存")), 0);
+    QCOMPARE(countSpied(log, QStringLiteral("TCP网段模式已保存")), 0);
+    QCOMPARE(countSpied(log, QStringLiteral("[ERROR] 保存配置项失败: PrintTest/BarCodeType")), 1);
+    // The file still holds the old value, whole.
+    QCOMPARE(TestAppDir::readAll(config.filePath()), ConfigManager::defaultFileText());
+
+    config.setBarCodeType(QStringLiteral("CODE128"));
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(countSpied(log, QStringLiteral("条码类型已保存: CODE128")), 1);
+}
+
+void ConfigTest::saveThatDoesNotFitKeepsTheOldFile()
+{
+    // Room for a little, not for the whole new file: the old file must stay
+    // as it was rather than be replaced by a cut-short one.
+    QTemporaryDir dir;
+    const QByteArray before = "[PrintTest]\nBarCodeType=QR\nLogoMaxWidth=300\nLogoMaxHeight=300\n";
+    QFile f(dir.filePath(QStringLiteral("printtest.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(before);
+    f.close();
+    ConfigManager config(dir.path());
+    config.initialize();
+    QSignalSpy failed(&config, &ConfigManager::saveFailed);
+    {
+        FileSizeLimit full(before.size() + 100);
+        QVERIFY(full.active());
+        config.setReceipt80Text(QString(2000, QLatin1Char('A')));
+    }
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(TestAppDir::readAll(config.filePath()), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("printtest.ini")});
 }
 
 void ConfigTest::modelFromName_data()
