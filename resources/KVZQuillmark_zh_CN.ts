@@ -471,6 +471,14 @@
         <source>%1 重置为默认小票打印:... 类型:%2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 蓝牙名称过长 (%2 字节，最多 %3 字节)，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigManager</name>
@@ -560,6 +568,26 @@
     </message>
     <message>
         <source>当前设备名称已设置为: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印测试配置文件为空或已损坏，重新创建默认配置文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>损坏的配置文件已备份为: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印测试配置文件缺少或损坏的项已使用默认值: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存配置项失败: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -756,6 +784,18 @@
     </message>
     <message>
         <source>CodePageSelect已保存到配置文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>配置文件为空或已损坏，重新创建默认配置文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>损坏的配置文件已备份为: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存配置项失败: %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
