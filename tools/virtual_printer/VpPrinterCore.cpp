@@ -72,13 +72,13 @@ void VpPrinterCore::flushPage()
 
 QStringList VpPrinterCore::pageFiles() const
 {
-    QMutexLocker lock(&m_pagesMutex);
+    std::lock_guard<std::mutex> lock(m_pagesMutex);
     return m_pageFiles;
 }
 
 QList<QImage> VpPrinterCore::pages() const
 {
-    QMutexLocker lock(&m_pagesMutex);
+    std::lock_guard<std::mutex> lock(m_pagesMutex);
     return m_pages;
 }
 
@@ -127,7 +127,7 @@ void VpPrinterCore::collectPages(const QString &source)
                 file.clear();
         }
         {
-            QMutexLocker lock(&m_pagesMutex);
+            std::lock_guard<std::mutex> lock(m_pagesMutex);
             m_pages.append(page);
             qint64 bytes = 0;
             for (const QImage &p : qAsConst(m_pages))

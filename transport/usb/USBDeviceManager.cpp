@@ -9,7 +9,6 @@
 #include "transport/usb/USBPrinterController.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 #include <QTimer>
 #include <QVariantMap>
 
@@ -147,7 +146,7 @@ void USBDeviceManager::enterConfigSetFlag()
 
 QStringList USBDeviceManager::pendingCommands() const
 {
-    QMutexLocker lock(&m_pendingMutex);
+    std::lock_guard<std::mutex> lock(m_pendingMutex);
     QStringList names;
     for (const PendingRequest &p : m_pendingCmds)
         names.append(p.cmd);
@@ -168,14 +167,14 @@ bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &e
     Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(toHexText(data)));
     const quint64 id = m_nextRequestId++;
     {
-        QMutexLocker lock(&m_pendingMutex);
+        std::lock_guard<std::mutex> lock(m_pendingMutex);
         m_pendingCmds.append({id, expectCmd});
     }
     if (m_controller->SendAsync(data)) {
         QTimer::singleShot(timeoutMs, this, [this, id] { handleTimeout(id); });
         return true;
     }
-    QMutexLocker lock(&m_pendingMutex);
+    std::lock_guard<std::mutex> lock(m_pendingMutex);
     for (int i = 0; i < m_pendingCmds.size(); ++i) {
         if (m_pendingCmds.at(i).id == id) {
             m_pendingCmds.removeAt(i);
@@ -193,7 +192,7 @@ void USBDeviceManager::handleTimeout(quint64 requestId)
     QString cmd;
     bool removed = false;
     {
-        QMutexLocker lock(&m_pendingMutex);
+        std::lock_guard<std::mutex> lock(m_pendingMutex);
         for (int i = 0; i < m_pendingCmds.size(); ++i) {
             if (m_pendingCmds.at(i).id == requestId) {
                 cmd = m_pendingCmds.takeAt(i).cmd;
@@ -215,7 +214,7 @@ void USBDeviceManager::handleUsbData(const QByteArray &data)
     const QString payload = toHexText(data).trimmed();
     QString cmd;
     {
-        QMutexLocker lock(&m_pendingMutex);
+        std::lock_guard<std::mutex> lock(m_pendingMutex);
         if (!m_pendingCmds.isEmpty())
             cmd = m_pendingCmds.takeFirst().cmd;
     }

@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <QMutex>
+
+#include <mutex>
 #include <QString>
 
 #include <cstdint>
@@ -83,7 +85,8 @@ private:
     bool m_isConnected = false;
     bool m_enterConfigFlag = false;
     QList<PendingRequest> m_pendingCmds;
-    mutable QMutex m_pendingMutex;
+    // std::mutex: ThreadSanitizer sees its ordering (Debian's QMutex is futex-based).
+    mutable std::mutex m_pendingMutex;
     quint64 m_nextRequestId = 1;
     USBHotSwapping *m_hotSwapping = nullptr;
 };
