@@ -208,6 +208,8 @@ protected:
     // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
     // the mode name, %2 the text's size in bytes, %3 the most it may have.
     void refuseText(const QString &tmpl, int bytes);
+    // True when the builder exists; otherwise writes the "not connected" line.
+    bool builderReady(const void *builder) const;
 
     BuzzerAlarmForm *m_buzzerAlarmForm = nullptr;
     CuttingForm *m_cuttingForm = nullptr;

@@ -41,6 +41,15 @@ VpPrinterCore::VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, con
 
 QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
 {
+    {
+        std::lock_guard<std::mutex> lock(m_receivedMutex);
+        for (const QString &key : {QString(), source}) {
+            QByteArray &kept = m_received[key];
+            kept.append(bytes);
+            if (kept.size() > MaxReceivedBytes)
+                kept.remove(0, kept.size() - MaxReceivedBytes);
+        }
+    }
     VpDecoder &decoder = m_decoders[source];
     decoder.setDefaultChineseMode(m_state->makerSettings().value(QStringLiteral("print_mode")).toInt() == 1);
     QByteArray reply;
@@ -48,7 +57,21 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
     for (const VpCommand &cmd : cmds)
         execute(source, cmd, &reply);
     collectPages(source);
+    if (m_state->flag(VpState::NoReply))
+        reply.clear();
     return reply;
+}
+
+QByteArray VpPrinterCore::received(const QString &source) const
+{
+    std::lock_guard<std::mutex> lock(m_receivedMutex);
+    return m_received.value(source);
+}
+
+void VpPrinterCore::clearReceived()
+{
+    std::lock_guard<std::mutex> lock(m_receivedMutex);
+    m_received.clear();
 }
 
 void VpPrinterCore::endStream(const QString &source)

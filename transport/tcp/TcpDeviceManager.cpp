@@ -133,8 +133,14 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 {
     if (type != CommType::Tcp)
         return;
+    if (m_tcpSock->state() != QAbstractSocket::ConnectedState) {
+        // Disconnected since the last connection: the bytes go nowhere.
+        Logger::getInstance()->warning(tr("TCP未连接打印机，数据未发出 %1 ").arg(toHexText(data)));
+        return;
+    }
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
-    writeRaw(data);
+    if (!writeRaw(data))
+        Logger::getInstance()->error(tr("TCP数据发送失败"));
 }
 
 void TcpDeviceManager::slotAddDevList(const QString &ip, const QString &mac, const QString &name)

@@ -1,0 +1,16 @@
+import QtQuick 2.15
+import "../../basic"
+
+// The Driver connection page (a shell until the page is built).
+Item {
+    id: root
+    objectName: "driverFunctionPage"
+
+    Text {
+        anchors.centerIn: parent
+        text: qsTr("驱动连接")
+        font.family: BasicConfig.commFont
+        font.pixelSize: 24
+        color: "#4A4B4E"
+    }
+}

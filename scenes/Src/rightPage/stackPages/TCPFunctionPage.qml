@@ -1,0 +1,16 @@
+import QtQuick 2.15
+import "../../basic"
+
+// The TCP connection page (a shell until the page is built).
+Item {
+    id: root
+    objectName: "tcpFunctionPage"
+
+    Text {
+        anchors.centerIn: parent
+        text: qsTr("TCP连接")
+        font.family: BasicConfig.commFont
+        font.pixelSize: 24
+        color: "#4A4B4E"
+    }
+}
