@@ -1,6 +1,7 @@
 #include "app/ConfigManager.h"
 
 #include "app/AppPaths.h"
+#include "app/ConfigFileGuard.h"
 #include "app/Logger.h"
 #include "app/PrinterModel.h"
 #include "text/HexText.h"
@@ -17,8 +18,9 @@ const char *const kFileName = "printtest.ini";
 const char *const kDefaultBitmapPath = "configFile/img/bitmap.png";
 const char *const kDefaultBarcodeType = "UPCA";
 const char *const kDefaultBarcodeValue = "123456789012";
-const int kDefaultFileLogoLimit = 560;
+const int kDefaultFileLogoLimit = ConfigManager::DefaultLogoLimit;
 const char *const kDefaultSegment = "192.168.1.";
+const int kDefaultNetworkMode = ConfigManager::Custom;
 
 const char kInit[] = {0x1B, 0x40};
 const char kCancelHanzi[] = {0x1C, 0x2E};
@@ -154,7 +156,7 @@ QByteArray ConfigManager::defaultFileText()
           << QString()
           << QStringLiteral("[Network]")
           << QStringLiteral("TcpNetworkSegment=") + QLatin1String(kDefaultSegment)
-          << QStringLiteral("TcpNetworkMode=1");
+          << QStringLiteral("TcpNetworkMode=%1").arg(kDefaultNetworkMode);
     return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
@@ -175,101 +177,148 @@ void ConfigManager::initialize()
 
 bool ConfigManager::writeDefaultFile()
 {
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray text = defaultFileText();
-    const bool ok = file.write(text) == text.size();
-    file.close();
-    return ok;
+    return ConfigFileGuard::writeAtomically(m_filePath, defaultFileText());
 }
 
 void ConfigManager::loadFile()
 {
+    using ConfigFileGuard::State;
     Logger *log = Logger::getInstance();
     log->info(tr("读取打印测试配置文件路径: %1").arg(m_filePath));
-    if (!QFile::exists(m_filePath)) {
+    const State state = ConfigFileGuard::inspect(m_filePath);
+    if (state == State::Missing) {
         log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(m_filePath));
+    } else if (state != State::Usable) {
+        // An empty or damaged file would otherwise be trusted for good.
+        log->error(tr("打印测试配置文件为空或已损坏，重新创建默认配置文件: %1").arg(m_filePath));
+        if (state != State::Empty) {
+            const QString copy = ConfigFileGuard::keepDamagedCopy(m_filePath);
+            if (!copy.isEmpty())
+                log->warning(tr("损坏的配置文件已备份为: %1").arg(copy));
+        }
+    }
+    if (state != State::Usable) {
         if (writeDefaultFile())
             log->info(tr("默认打印测试配置文件创建成功: %1").arg(m_filePath));
         else
             log->error(tr("创建默认打印测试配置文件失败: %1").arg(m_filePath));
     }
-
-    QSettings s(m_filePath, QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
-    m_bitMapPath = s.value(QStringLiteral("PrintTest/BitMapPath")).toString();
-    m_barCodeType = s.value(QStringLiteral("PrintTest/BarCodeType")).toString();
-    m_barCodeValue = s.value(QStringLiteral("PrintTest/BarCodeValue")).toString();
-    m_testPageText = s.value(QStringLiteral("PrintTest/TestPageText")).toString();
-    m_receipt58Text = s.value(QStringLiteral("PrintTest/Receipt58Text")).toString();
-    m_receipt76Text = s.value(QStringLiteral("PrintTest/Receipt76Text")).toString();
-    m_receipt80Text = s.value(QStringLiteral("PrintTest/Receipt80Text")).toString();
-    m_logoMaxWidth = s.value(QStringLiteral("PrintTest/LogoMaxWidth"), DefaultLogoLimit).toInt();
-    m_logoMaxHeight = s.value(QStringLiteral("PrintTest/LogoMaxHeight"), DefaultLogoLimit).toInt();
-    {
-        std::lock_guard<std::mutex> lock(m_networkMutex);
-        m_tcpSegment = s.value(QStringLiteral("Network/TcpNetworkSegment")).toString();
-        m_tcpMode = s.value(QStringLiteral("Network/TcpNetworkMode"), 0).toInt() != 0 ? Custom : Local;
-    }
+    // After a failed write whatever can be read is used, the rest from the defaults.
+    readValues();
     log->info(tr("打印测试配置加载完成"));
 }
 
-void ConfigManager::saveValue(const QString &key, const QVariant &value)
+void ConfigManager::readValues()
 {
+    // Every key falls back to the value a new file holds; a file that lacks
+    // keys or holds values that make no sense is reported once.
+    const bool fileUsable = ConfigFileGuard::inspect(m_filePath) == ConfigFileGuard::State::Usable;
     QSettings s(m_filePath, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
-    s.setValue(key, value);
-    s.sync();
+    QStringList bad;
+    auto text = [&](const char *key, const QString &fallback) {
+        const QString name = QLatin1String(key);
+        if (!s.contains(name)) {
+            bad << name;
+            return fallback;
+        }
+        return s.value(name).toString();
+    };
+    auto positive = [&](const char *key, int fallback) {
+        const QString name = QLatin1String(key);
+        bool ok = false;
+        const int value = s.value(name).toString().trimmed().toInt(&ok);
+        if (!s.contains(name) || !ok || value <= 0) {
+            bad << name;
+            return fallback;
+        }
+        return value;
+    };
+    m_bitMapPath = text("PrintTest/BitMapPath", QLatin1String(kDefaultBitmapPath));
+    m_barCodeType = text("PrintTest/BarCodeType", QLatin1String(kDefaultBarcodeType));
+    m_barCodeValue = text("PrintTest/BarCodeValue", QLatin1String(kDefaultBarcodeValue));
+    m_testPageText = text("PrintTest/TestPageText", toUpperHexText(defaultTestPage()));
+    m_receipt58Text = text("PrintTest/Receipt58Text", toUpperHexText(defaultReceipt(58)));
+    m_receipt76Text = text("PrintTest/Receipt76Text", toUpperHexText(defaultReceipt(76)));
+    m_receipt80Text = text("PrintTest/Receipt80Text", toUpperHexText(defaultReceipt(80)));
+    m_logoMaxWidth = positive("PrintTest/LogoMaxWidth", kDefaultFileLogoLimit);
+    m_logoMaxHeight = positive("PrintTest/LogoMaxHeight", kDefaultFileLogoLimit);
+    const QString segment = text("Network/TcpNetworkSegment", QLatin1String(kDefaultSegment));
+    TcpNetworkMode mode = TcpNetworkMode(kDefaultNetworkMode);
+    const QString modeKey = QStringLiteral("Network/TcpNetworkMode");
+    const QString modeText = s.value(modeKey).toString().trimmed();
+    if (modeText == QLatin1String("0"))
+        mode = Local;
+    else if (modeText == QLatin1String("1"))
+        mode = Custom;
+    else
+        bad << modeKey;
+    {
+        std::lock_guard<std::mutex> lock(m_networkMutex);
+        m_tcpSegment = segment;
+        m_tcpMode = mode;
+    }
+    if (fileUsable && !bad.isEmpty())
+        Logger::getInstance()->warning(
+            tr("打印测试配置文件缺少或损坏的项已使用默认值: %1").arg(bad.join(QStringLiteral(", "))));
+}
+
+bool ConfigManager::saveValue(const QString &key, const QVariant &value)
+{
+    if (ConfigFileGuard::storeValue(m_filePath, key, value))
+        return true;
+    Logger::getInstance()->error(tr("保存配置项失败: %1 (%2)").arg(key, m_filePath));
+    emit saveFailed(key, tr("设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1").arg(m_filePath));
+    return false;
 }
 
 void ConfigManager::setBarCodeType(const QString &type)
 {
     m_barCodeType = type;
-    saveValue(QStringLiteral("PrintTest/BarCodeType"), type);
-    Logger::getInstance()->info(tr("条码类型已保存: %1").arg(type));
+    if (saveValue(QStringLiteral("PrintTest/BarCodeType"), type))
+        Logger::getInstance()->info(tr("条码类型已保存: %1").arg(type));
 }
 
 void ConfigManager::setBarCodeValue(const QString &value)
 {
     m_barCodeValue = value;
-    saveValue(QStringLiteral("PrintTest/BarCodeValue"), value);
-    Logger::getInstance()->info(tr("条码值已保存: %1").arg(value));
+    if (saveValue(QStringLiteral("PrintTest/BarCodeValue"), value))
+        Logger::getInstance()->info(tr("条码值已保存: %1").arg(value));
 }
 
 void ConfigManager::setBitMapPath(const QString &path)
 {
     m_bitMapPath = path;
-    saveValue(QStringLiteral("PrintTest/BitMapPath"), path);
-    Logger::getInstance()->info(tr("位图路径已保存: %1").arg(path));
+    if (saveValue(QStringLiteral("PrintTest/BitMapPath"), path))
+        Logger::getInstance()->info(tr("位图路径已保存: %1").arg(path));
 }
 
 void ConfigManager::setTestPageText(const QString &text)
 {
     m_testPageText = text;
-    saveValue(QStringLiteral("PrintTest/TestPageText"), text);
-    Logger::getInstance()->info(tr("测试页文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/TestPageText"), text))
+        Logger::getInstance()->info(tr("测试页文本已保存"));
 }
 
 void ConfigManager::setReceipt58Text(const QString &text)
 {
     m_receipt58Text = text;
-    saveValue(QStringLiteral("PrintTest/Receipt58Text"), text);
-    Logger::getInstance()->info(tr("58小票文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/Receipt58Text"), text))
+        Logger::getInstance()->info(tr("58小票文本已保存"));
 }
 
 void ConfigManager::setReceipt76Text(const QString &text)
 {
     m_receipt76Text = text;
-    saveValue(QStringLiteral("PrintTest/Receipt76Text"), text);
-    Logger::getInstance()->info(tr("76小票文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/Receipt76Text"), text))
+        Logger::getInstance()->info(tr("76小票文本已保存"));
 }
 
 void ConfigManager::setReceipt80Text(const QString &text)
 {
     m_receipt80Text = text;
-    saveValue(QStringLiteral("PrintTest/Receipt80Text"), text);
-    Logger::getInstance()->info(tr("80小票文本已保存"));
+    if (saveValue(QStringLiteral("PrintTest/Receipt80Text"), text))
+        Logger::getInstance()->info(tr("80小票文本已保存"));
 }
 
 QString ConfigManager::getTcpNetworkSegment() const
@@ -284,8 +333,8 @@ void ConfigManager::setTcpNetworkSegment(const QString &segment)
         std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpSegment = segment;
     }
-    saveValue(QStringLiteral("Network/TcpNetworkSegment"), segment);
-    Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
+    if (saveValue(QStringLiteral("Network/TcpNetworkSegment"), segment))
+        Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
 }
 
 void ConfigManager::useTcpNetworkSegmentForRun(const QString &segment)
@@ -307,9 +356,9 @@ void ConfigManager::setTcpNetworkMode(TcpNetworkMode mode)
         std::lock_guard<std::mutex> lock(m_networkMutex);
         m_tcpMode = mode;
     }
-    saveValue(QStringLiteral("Network/TcpNetworkMode"), QString::number(int(mode)));
-    Logger::getInstance()->info(
-        tr("TCP网段模式已保存: %1").arg(int(mode) != 0 ? tr("自定义网段") : tr("本机网段")));
+    if (saveValue(QStringLiteral("Network/TcpNetworkMode"), QString::number(int(mode))))
+        Logger::getInstance()->info(
+            tr("TCP网段模式已保存: %1").arg(int(mode) != 0 ? tr("自定义网段") : tr("本机网段")));
 }
 
 ConfigManager::DeviceModel ConfigManager::getCurrentDeviceModel() const
@@ -345,7 +394,7 @@ void ConfigManager::setCurrentDeviceName(const QString &name)
     if (name == m_deviceName)
         return;
     m_deviceName = name;
-    Logger::getInstance()->info(tr("当前设备名称已设置为: %1").arg(name));
+    Logger::getInstance()->info(tr("当前设备名称已设置为: %1").arg(Logger::oneLine(name)));
     setCurrentDeviceModel(modelFromName(name));
 }
 

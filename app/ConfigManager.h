@@ -19,7 +19,8 @@ public:
     enum TcpNetworkMode { Local = 0, Custom = 1 };
     Q_ENUM(TcpNetworkMode)
 
-    static constexpr int DefaultLogoLimit = 320;
+    // The logo limit of a new file, also used when the key is missing or damaged.
+    static constexpr int DefaultLogoLimit = 560;
 
     // The process-wide store, created on first use and never destroyed.
     static ConfigManager *getInstance();
@@ -91,10 +92,16 @@ public:
     // The whole default printtest.ini.
     static QByteArray defaultFileText();
 
+signals:
+    // A change could not be written to printtest.ini (read-only folder, full
+    // disk): it is lost at the next start. message is ready to show the user.
+    void saveFailed(const QString &key, const QString &message);
+
 private:
     void loadFile();
     bool writeDefaultFile();
-    void saveValue(const QString &key, const QVariant &value);
+    void readValues();
+    bool saveValue(const QString &key, const QVariant &value);
 
     QString m_folder;
     QString m_filePath;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <atomic>
@@ -14,6 +15,14 @@ namespace {
 const char *const kDateFormat = "yyyy-MM-dd";
 const char *const kTimeFormat = "yyyy-MM-dd hh:mm:ss";
 const qint64 kBytesPerMiB = 1024 * 1024;
+// yyyy-MM-dd.log and yyyy-MM-dd_N.log; nothing else in the folder is ours.
+const char *const kLogNamePattern = "^\\d{4}-\\d{2}-\\d{2}(_\\d+)?\\.log$";
+const char *const kLogSuffixFilter = "*.log";
+const ushort kFirstPrintable = 0x20;
+const ushort kDelete = 0x7F;
+const ushort kLastC1 = 0x9F;
+const ushort kLineSeparator = 0x2028;
+const ushort kParagraphSeparator = 0x2029;
 } // namespace
 
 Logger *Logger::getInstance()
@@ -79,6 +88,68 @@ void Logger::setMaxFileSize(qint64 bytes)
     m_maxFileSize = bytes;
 }
 
+void Logger::setMaxFolderSize(qint64 bytes)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_maxFolderSize = bytes;
+    pruneFolderLocked();
+}
+
+QString Logger::oneLine(const QString &text, int maxChars)
+{
+    int kept = maxChars >= 0 ? qMin(maxChars, text.size()) : text.size();
+    if (kept > 0 && kept < text.size() && text.at(kept - 1).isHighSurrogate())
+        --kept; // never cut a character in half
+    QString out;
+    out.reserve(kept + 16);
+    for (int i = 0; i < kept; ++i) {
+        const QChar c = text.at(i);
+        const ushort u = c.unicode();
+        if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\r')
+            out += QLatin1String("\\r");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u < kFirstPrintable || (u >= kDelete && u <= kLastC1))
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (u == kLineSeparator || u == kParagraphSeparator)
+            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    if (kept < text.size())
+        out += QStringLiteral("...(%1 more)").arg(text.size() - kept);
+    return out;
+}
+
+void Logger::pruneFolderLocked()
+{
+    QDir dir(m_logDir);
+    static const QRegularExpression ours{QString::fromLatin1(kLogNamePattern)};
+    QFileInfoList files;
+    for (const QFileInfo &f : dir.entryInfoList(QStringList{QLatin1String(kLogSuffixFilter)}, QDir::Files,
+                                                QDir::Time | QDir::Reversed))
+        if (ours.match(f.fileName()).hasMatch())
+            files << f;
+    const QString current = m_file ? QFileInfo(m_file->fileName()).absoluteFilePath() : QString();
+    // The open file may still grow to the size limit: the others get the rest.
+    const qint64 budget = qMax<qint64>(0, m_maxFolderSize - m_maxFileSize);
+    qint64 others = 0;
+    for (const QFileInfo &f : files)
+        if (f.absoluteFilePath() != current)
+            others += f.size();
+    // Oldest first; the open file is never deleted.
+    for (const QFileInfo &f : files) {
+        if (others <= budget)
+            break;
+        if (f.absoluteFilePath() == current)
+            continue;
+        if (QFile::remove(f.absoluteFilePath()))
+            others -= f.size();
+    }
+}
+
 QString Logger::currentFilePath() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -127,6 +198,7 @@ void Logger::openLogFile()
     auto *file = new QFile(path);
     if (file->open(QIODevice::Append | QIODevice::Text)) {
         m_file = file;
+        pruneFolderLocked();
         writeLineLocked(Info, tr("日志文件创建成功: %1").arg(path));
     } else {
         qCritical().noquote() << tr("无法创建日志文件:") << path;

@@ -18,6 +18,12 @@ public:
     enum Level { Debug = 0, Info = 1, Warning = 2, Error = 3, Critical = 4 };
 
     static constexpr qint64 DefaultMaxFileSize = 50LL * 1024 * 1024;
+    // The log folder never grows beyond this: whenever a log file is opened the
+    // oldest log files are deleted until the others leave room for the open
+    // one to reach DefaultMaxFileSize (so ten full files at most).
+    static constexpr qint64 DefaultMaxFolderSize = 10 * DefaultMaxFileSize;
+    // Longest excerpt of outside text (a web page, a reply) written to the log.
+    static constexpr int MaxExcerptChars = 200;
 
     // The process-wide instance, created on first use and never destroyed.
     static Logger *getInstance();
@@ -33,12 +39,18 @@ public:
     void writeLog(int level, const QString &message);
 
     static QString levelName(int level);
+    // Text from outside (pages, replies, typed text) made safe for one log
+    // line: line breaks and other control characters escaped (\n, \r, \t,
+    // \xNN), and, with maxChars >= 0, cut to that many characters followed by
+    // "...(N more)". A forged "[time] [ERROR]" line thus stays inside its entry.
+    static QString oneLine(const QString &text, int maxChars = -1);
     QString logDirectory() const { return m_logDir; }
     QString currentFilePath() const;
 
     // Test hooks: the clock that dates lines and files, and the size limit.
     void setClock(std::function<QDateTime()> clock);
     void setMaxFileSize(qint64 bytes);
+    void setMaxFolderSize(qint64 bytes);
 
     Q_INVOKABLE void debug(const QString &message) { writeLog(Debug, message); }
     Q_INVOKABLE void info(const QString &message) { writeLog(Info, message); }
@@ -56,6 +68,7 @@ private:
     void openLogFile();
     QString fileNameFor(const QString &date, int index) const;
     void checkRotationLocked();
+    void pruneFolderLocked();
     void writeLineLocked(int level, const QString &message);
 
     QString m_logDir;
@@ -65,6 +78,7 @@ private:
     mutable std::mutex m_mutex;
     QString m_currentDate;
     qint64 m_maxFileSize = DefaultMaxFileSize;
+    qint64 m_maxFolderSize = DefaultMaxFolderSize;
     int m_fileIndex = 0;
     std::function<QDateTime()> m_clock;
 };

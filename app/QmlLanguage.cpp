@@ -1,6 +1,7 @@
 #include "app/QmlLanguage.h"
 
 #include "app/AppPaths.h"
+#include "app/ConfigFileGuard.h"
 #include "app/Logger.h"
 
 #include <QCoreApplication>
@@ -82,17 +83,34 @@ void QmlLanguage::ensureConfigFile()
         else
             log->error(tr("创建配置文件夹失败: %1").arg(folder));
     }
+    using ConfigFileGuard::State;
     const QString path = configFilePath();
-    if (QFile::exists(path))
+    const State state = ConfigFileGuard::inspect(path);
+    if (state == State::Usable)
         return;
-    log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(path));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(defaultFileText()) >= 0) {
-        file.close();
-        log->info(tr("默认配置文件创建成功: %1").arg(path));
+    if (state == State::Missing) {
+        log->info(tr("配置文件不存在，创建默认配置文件: %1").arg(path));
     } else {
-        log->error(tr("创建默认配置文件失败: %1").arg(path));
+        // An empty or damaged file would otherwise be trusted for good.
+        log->error(tr("配置文件为空或已损坏，重新创建默认配置文件: %1").arg(path));
+        if (state != State::Empty) {
+            const QString copy = ConfigFileGuard::keepDamagedCopy(path);
+            if (!copy.isEmpty())
+                log->warning(tr("损坏的配置文件已备份为: %1").arg(copy));
+        }
     }
+    if (ConfigFileGuard::writeAtomically(path, defaultFileText()))
+        log->info(tr("默认配置文件创建成功: %1").arg(path));
+    else
+        log->error(tr("创建默认配置文件失败: %1").arg(path));
+}
+
+bool QmlLanguage::storeValue(const QString &key, const QVariant &value)
+{
+    if (ConfigFileGuard::storeValue(configFilePath(), key, value))
+        return true;
+    Logger::getInstance()->error(tr("保存配置项失败: %1 (%2)").arg(key, configFilePath()));
+    return false;
 }
 
 QString QmlLanguage::imageUrl(const QString &relativePath) const
@@ -169,17 +187,13 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
     ensureConfigFile();
     log->info(tr("设置语言到配置文件: %1").arg(languageCode));
     log->debug(tr("配置文件路径: %1").arg(configFilePath()));
-    {
-        QSettings s(configFilePath(), QSettings::IniFormat);
-        s.setIniCodec("UTF-8");
-        s.setValue(QStringLiteral("Language/Current"), languageCode);
-        s.sync();
-    }
+    const bool stored = storeValue(QStringLiteral("Language/Current"), languageCode);
     if (m_language != languageCode) {
         m_language = languageCode;
         emit languageChanged();
     }
-    log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
+    if (stored)
+        log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
     log->warning(tr("应用程序将重启以应用新的语言设置"));
 
     QStringList args = QCoreApplication::arguments();
@@ -226,13 +240,8 @@ void QmlLanguage::setCodePageSelect(int newCodePageSelect)
     m_codePageSelect = newCodePageSelect;
     qDebug() << "m_codePageSelect:" << m_codePageSelect;
     ensureConfigFile();
-    {
-        QSettings s(configFilePath(), QSettings::IniFormat);
-        s.setIniCodec("UTF-8");
-        s.setValue(QStringLiteral("CodePage/CodePageSelect"), newCodePageSelect);
-        s.sync();
-    }
-    Logger::getInstance()->info(tr("CodePageSelect已保存到配置文件: %1").arg(newCodePageSelect));
+    if (storeValue(QStringLiteral("CodePage/CodePageSelect"), newCodePageSelect))
+        Logger::getInstance()->info(tr("CodePageSelect已保存到配置文件: %1").arg(newCodePageSelect));
 }
 
 int QmlLanguage::getLocalLanguage() const

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 class QCoreApplication;
 class QQmlApplicationEngine;
@@ -52,6 +53,8 @@ signals:
 
 private:
     void ensureConfigFile();
+    // Writes one key; a failed write is logged as an error.
+    bool storeValue(const QString &key, const QVariant &value);
     QString imageUrl(const QString &relativePath) const;
 
     QCoreApplication *m_app;

@@ -26,7 +26,17 @@ QByteArray raw(const char (&bytes)[N])
 
 int roundUpToByte(int dots)
 {
-    return (dots + kDotsPerByte - 1) / kDotsPerByte * kDotsPerByte;
+    return int((qint64(dots) + kDotsPerByte - 1) / kDotsPerByte * kDotsPerByte);
+}
+
+bool tooLargeToDecode(const QSize &size)
+{
+    return size.isValid() && qint64(size.width()) * size.height() > MaxDecodedPixels;
+}
+
+bool decodesAtReducedSize(const QByteArray &format)
+{
+    return format == "jpeg" || format == "jpg";
 }
 
 // Grey level used by the printer driver: (11 R + 16 G + 5 B) / 32.
@@ -40,11 +50,10 @@ QImage readPicture(const QString &path, const QSize &target)
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxDecodedPixels) {
+    if (tooLargeToDecode(size)) {
         // Only the JPEG decoder can decode at a reduced size without first
         // holding the whole picture.
-        const QByteArray format = reader.format();
-        if (format != "jpeg" && format != "jpg") {
+        if (!decodesAtReducedSize(reader.format())) {
             qWarning() << "picture too large to decode:" << path << size;
             return QImage();
         }
@@ -58,6 +67,11 @@ QImage readPicture(const QString &path, const QSize &target)
     return image;
 }
 } // namespace
+
+int clampLimit(int limit)
+{
+    return qBound(MinLogoDots, limit, MaxLogoDots);
+}
 
 bool isUsablePicture(const QString &path)
 {
@@ -78,6 +92,8 @@ QSize scaledSize(const QSize &original, int maxWidth, int maxHeight)
 {
     if (original.isEmpty())
         return QSize();
+    maxWidth = clampLimit(maxWidth);
+    maxHeight = clampLimit(maxHeight);
     if (original.width() <= maxWidth && original.height() <= maxHeight)
         return QSize(roundUpToByte(original.width()), original.height());
     const double r = qMin(double(maxWidth) / original.width(), double(maxHeight) / original.height());
@@ -93,6 +109,12 @@ QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight)
     QImageReader probe(path);
     probe.setDecideFormatFromContent(true);
     QSize original = probe.size();
+    // A probed size is only a claim of the file: refuse a huge one before any
+    // arithmetic on it, unless the decoder can decode straight at a small size.
+    if (tooLargeToDecode(original) && !decodesAtReducedSize(probe.format())) {
+        qWarning() << "picture too large to decode:" << path << original;
+        return QImage();
+    }
     QSize target = scaledSize(original, maxWidth, maxHeight);
 
     QImage picture = readPicture(path, target);

@@ -13,10 +13,17 @@ namespace LogoCommands {
 // count as unreadable. Keeps a huge or hostile file from exhausting memory.
 constexpr qint64 MaxDecodedPixels = 40LL * 1000 * 1000;
 
+// FS q carries the size in bytes of eight dots in one byte each (xL, yL; the
+// high bytes are 00): a stored logo is at most 255 * 8 = 2040 dots each way.
+// The limits from the configuration are clamped to 8..2040 dots.
+constexpr int MaxLogoDots = 255 * 8;
+constexpr int MinLogoDots = 8;
+int clampLimit(int limit);
+
 // The size a picture of `original` size is scaled to: within the bound, its
 // own height and its width rounded up to a multiple of 8; beyond the bound,
 // both scaled by the smaller of the two ratios (truncated), then the width
-// rounded up to a multiple of 8.
+// rounded up to a multiple of 8. The bounds are clamped first (clampLimit).
 QSize scaledSize(const QSize &original, int maxWidth, int maxHeight);
 
 // True when the file holds a picture that loadMonochrome() can decode: a known

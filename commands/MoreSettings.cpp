@@ -62,14 +62,27 @@ void MoreSettings::searchCharacterMode()
     sendRequest(read(CharacterMode), QStringLiteral("CharacterModeMode"));
 }
 
-void MoreSettings::sendBluetoothName()
+int MoreSettings::encodedSize(const QString &text)
 {
-    emit sigSendData(m_type, writeText(BluetoothName, gbk(m_bluName)));
+    return gbk(text).size();
 }
 
-void MoreSettings::sendBluetoothCode()
+bool MoreSettings::sendBluetoothName()
 {
-    emit sigSendData(m_type, writeText(BluetoothPinCode, gbk(m_blucodeName)));
+    const QByteArray frame = writeText(BluetoothName, gbk(m_bluName));
+    if (frame.isEmpty())
+        return false;
+    emit sigSendData(m_type, frame);
+    return true;
+}
+
+bool MoreSettings::sendBluetoothCode()
+{
+    const QByteArray frame = writeText(BluetoothPinCode, gbk(m_blucodeName));
+    if (frame.isEmpty())
+        return false;
+    emit sigSendData(m_type, frame);
+    return true;
 }
 
 void MoreSettings::sendPrintInstruction()

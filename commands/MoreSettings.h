@@ -37,8 +37,11 @@ public:
     void searchPrintDensityMode();
     void searchCharacterMode();
 
-    void sendBluetoothName();
-    void sendBluetoothCode();
+    // False, and nothing sent, when the text is longer than the frame carries
+    // (SettingsFrame::MaxTextBytes bytes in GBK).
+    bool sendBluetoothName();
+    bool sendBluetoothCode();
+    static int encodedSize(const QString &text);
     void sendPrintInstruction();
     void sendPaperType();
     void sendPrintSpeedMode();

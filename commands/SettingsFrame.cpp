@@ -48,6 +48,8 @@ QByteArray writeChoice(Setting setting, int choice)
 
 QByteArray writeText(Setting setting, const QByteArray &text)
 {
+    if (text.size() > MaxTextBytes)
+        return QByteArray();
     return frame(setting, kWrite, text, EscPos::lowByte(text.size()), 0);
 }
 

@@ -22,8 +22,11 @@ enum Setting : char {
 QByteArray read(Setting setting);
 // A write of a choice: one byte, the page index of the choice.
 QByteArray writeChoice(Setting setting, int choice);
-// A write of text bytes. The length field carries the low 8 bits of the byte
-// count and a high byte of 00.
+// Longest text a write carries: the printer reads one length byte (the high
+// byte of the length field is 00).
+constexpr int MaxTextBytes = 255;
+// A write of text bytes; an empty array (nothing to send) when the text is
+// longer than MaxTextBytes.
 QByteArray writeText(Setting setting, const QByteArray &text);
 // The 8-bit sum of all bytes.
 char checksum(const QByteArray &bytes);

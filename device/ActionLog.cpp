@@ -1,5 +1,7 @@
 #include "device/ActionLog.h"
 
+#include "app/Logger.h"
+
 namespace ActionLog {
 
 QString fill(const QString &tmpl, const QStringList &args)
@@ -32,3 +34,8 @@ QString fill(const QString &tmpl, const QStringList &args)
 }
 
 } // namespace ActionLog
+
+QString ActionLog::text(const QString &v)
+{
+    return Logger::oneLine(v);
+}

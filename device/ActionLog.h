@@ -12,6 +12,7 @@ QString fill(const QString &tmpl, const QStringList &args);
 // Arguments as the log shows them: integers in decimal, flags as 0/1.
 inline QString text(int v) { return QString::number(v); }
 inline QString text(bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); }
-inline QString text(const QString &v) { return v; }
+// Typed text stays on its own log line (control characters escaped).
+QString text(const QString &v);
 
 } // namespace ActionLog

@@ -14,6 +14,7 @@
 #include "commands/OtherForm.h"
 #include "commands/PrintTest.h"
 #include "commands/RealTimeStatusForm.h"
+#include "commands/SettingsFrame.h"
 #include "commands/WorkingModeForm.h"
 #include "device/ActionLog.h"
 #include "device/ReplyMatcher.h"
@@ -156,6 +157,13 @@ int BaseDeviceManager::pendingStatusQuery() const
             return status;
     }
     return RealTimeStatusForm::NoStatus;
+}
+
+void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
+{
+    const QString message = tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes);
+    Logger::getInstance()->error(message);
+    emit sigInputRefused(message);
 }
 
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)

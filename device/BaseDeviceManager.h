@@ -189,6 +189,9 @@ public slots:
 
 signals:
     void sigTcpResponse(QString cmd, QString payload);
+    // An input was refused before anything was sent (a text longer than its
+    // command carries); message is ready to show the user.
+    void sigInputRefused(QString message);
 
 protected:
     // Run by a transport after every successful open: replaces the builders by
@@ -206,6 +209,9 @@ protected:
         writeActionLog(tmpl, QStringList{modeName(), ActionLog::text(args)...});
     }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
+    // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
+    // the mode name, %2 the text's size in bytes, %3 the most it may have.
+    void refuseText(const QString &tmpl, int bytes);
     // True when the builder exists; otherwise writes the "not connected" line.
     bool builderReady(const void *builder) const;
 

@@ -640,6 +640,14 @@
         <source>%1 未连接打印机，命令未执行</source>
         <translation>%1 no printer connected, command not carried out</translation>
     </message>
+    <message>
+        <source>%1 蓝牙名称过长 (%2 字节，最多 %3 字节)，未发送</source>
+        <translation>%1 Bluetooth name too long (%2 bytes, at most %3 bytes), not sent</translation>
+    </message>
+    <message>
+        <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
+        <translation>%1 Bluetooth pairing code too long (%2 bytes, at most %3 bytes), not sent</translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -1331,6 +1339,26 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>当前设备名称已设置为: %1</source>
         <translation>The current device name has been set to:%1</translation>
+    </message>
+    <message>
+        <source>打印测试配置文件为空或已损坏，重新创建默认配置文件: %1</source>
+        <translation>The print test configuration file is empty or damaged, create default configuration file again:%1</translation>
+    </message>
+    <message>
+        <source>损坏的配置文件已备份为: %1</source>
+        <translation>The damaged configuration file was kept as:%1</translation>
+    </message>
+    <message>
+        <source>打印测试配置文件缺少或损坏的项已使用默认值: %1</source>
+        <translation>Missing or damaged entries of the print test configuration file use their default values:%1</translation>
+    </message>
+    <message>
+        <source>保存配置项失败: %1 (%2)</source>
+        <translation>Failed to save the setting:%1 (%2)</translation>
+    </message>
+    <message>
+        <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
+        <translation>The setting could not be saved. Check that the configuration folder is writable and the disk is not full:%1</translation>
     </message>
 </context>
 <context>
@@ -2461,6 +2489,18 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>程序文件不可执行</source>
         <translation>The program file is not executable</translation>
+    </message>
+    <message>
+        <source>配置文件为空或已损坏，重新创建默认配置文件: %1</source>
+        <translation>The configuration file is empty or damaged, create default configuration file again:%1</translation>
+    </message>
+    <message>
+        <source>损坏的配置文件已备份为: %1</source>
+        <translation>The damaged configuration file was kept as:%1</translation>
+    </message>
+    <message>
+        <source>保存配置项失败: %1 (%2)</source>
+        <translation>Failed to save the setting:%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -640,6 +640,14 @@
         <source>%1 未连接打印机，命令未执行</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 蓝牙名称过长 (%2 字节，最多 %3 字节)，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -1267,6 +1275,26 @@
     </message>
     <message>
         <source>当前设备名称已设置为: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印测试配置文件为空或已损坏，重新创建默认配置文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>损坏的配置文件已备份为: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印测试配置文件缺少或损坏的项已使用默认值: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存配置项失败: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2392,6 +2420,18 @@
     </message>
     <message>
         <source>程序文件不可执行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>配置文件为空或已损坏，重新创建默认配置文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>损坏的配置文件已备份为: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存配置项失败: %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

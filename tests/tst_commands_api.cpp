@@ -87,6 +87,8 @@ private slots:
     void logLines_data();
     void logLines();
     void reconnectKeepsOneSetOfBuilders();
+    void settingsTextsMustFitTheirFrame_data();
+    void settingsTextsMustFitTheirFrame();
     void testPrintStoresAndRestores();
     void adoptingTheAdoptedPictureKeepsIt();
 
@@ -493,6 +495,17 @@ void CommandApiTest::logLines_data()
     QTest::newRow("hex text without a byte: only the line feed")
         << Call{"setPrintAndLineFeedClicked", {true, QStringLiteral("zz  g")}}
         << QStringList{"TCP 工作模式打印并换行 hex: 1 内容: zz  g "} << QStringList{"0a"};
+    QTest::newRow("typed line break cannot forge a log line")
+        << Call{"setBluetoothNameClicked", {QStringLiteral("QM\n[2026-01-01 00:00:00] [ERROR] forged")}}
+        << QStringList{"TCP 设置蓝牙名称 : QM\\n[2026-01-01 00:00:00] [ERROR] forged "}
+        << QStringList{hex(QByteArray::fromHex("10a701002700") + QByteArray("QM\n[2026-01-01 00:00:00] [ERROR] forged")
+                           + char(0xd2))};
+    QTest::newRow("bluetooth name over 255 bytes refused")
+        << Call{"setBluetoothNameClicked", {QString(256, QLatin1Char('A'))}}
+        << QStringList{"TCP 蓝牙名称过长 (256 字节，最多 255 字节)，未发送"} << QStringList{};
+    QTest::newRow("pairing code of 128 Chinese characters (256 bytes) refused")
+        << Call{"setBluetoothCodeNameClicked", {QString(128, QChar(0x7801))}}
+        << QStringList{"TCP 蓝牙配对码过长 (256 字节，最多 255 字节)，未发送"} << QStringList{};
 }
 
 void CommandApiTest::logLines()
@@ -512,6 +525,47 @@ void CommandApiTest::logLines()
     for (const auto &e : qAsConst(manager.emissions))
         emitted << hex(e.data);
     QCOMPARE(emitted, bytes);
+}
+
+void CommandApiTest::settingsTextsMustFitTheirFrame_data()
+{
+    QTest::addColumn<QByteArray>("op");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("name of 255 bytes") << QByteArray("setBluetoothNameClicked") << QString(255, QLatin1Char('n')) << 255 << true;
+    QTest::newRow("name of 256 bytes") << QByteArray("setBluetoothNameClicked") << QString(256, QLatin1Char('n')) << 256 << false;
+    QTest::newRow("name of 300 bytes (length byte would read 44)") << QByteArray("setBluetoothNameClicked") << QString(300, QLatin1Char('n')) << 300 << false;
+    QTest::newRow("code of 127 GBK characters") << QByteArray("setBluetoothCodeNameClicked") << QString(127, QChar(0x7801)) << 254 << true;
+    QTest::newRow("code of 70000 bytes") << QByteArray("setBluetoothCodeNameClicked") << QString(70000, QLatin1Char('1')) << 70000 << false;
+}
+
+void CommandApiTest::settingsTextsMustFitTheirFrame()
+{
+    QFETCH(QByteArray, op);
+    QFETCH(QString, text);
+    QFETCH(int, bytes);
+    QFETCH(bool, sent);
+    for (const CommType type : {CommType::Tcp, CommType::Usb}) {
+        RecordingManager manager(type);
+        manager.connectDevice(QString(), QString(), QString(), QString());
+        QSignalSpy refused(&manager, &BaseDeviceManager::sigInputRefused);
+        QVERIFY(invoke(&manager, Call{op, {text}}));
+        if (sent) {
+            QCOMPARE(manager.emissions.size(), 1);
+            const QByteArray frame = manager.emissions.first().data;
+            QCOMPARE(frame.size(), 6 + bytes + 1);
+            QCOMPARE(quint8(frame.at(4)), quint8(bytes));
+            QCOMPARE(quint8(frame.at(5)), quint8(0));
+            QCOMPARE(refused.count(), 0);
+        } else {
+            // Nothing at all reaches the printer, and the user is told why.
+            QCOMPARE(manager.emissions.size(), 0);
+            QCOMPARE(manager.written.size(), 0);
+            QCOMPARE(refused.count(), 1);
+            QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("(%1 字节，最多 255 字节)").arg(bytes)));
+        }
+    }
 }
 
 void CommandApiTest::reconnectKeepsOneSetOfBuilders()

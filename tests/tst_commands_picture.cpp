@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <climits>
+
 namespace {
 
 quint32 crc32(const QByteArray &data)
@@ -82,6 +84,7 @@ private slots:
     void scaledSize();
     void blockSizes_data();
     void blockSizes();
+    void oversizedLimitsKeepTheHeaderTrue();
     void columnsRunTopToBottom();
     void greyThreshold_data();
     void greyThreshold();
@@ -136,6 +139,12 @@ void PictureTest::scaledSize_data()
     QTest::newRow("wide picture") << QSize(2000, 500) << QSize(560, 560) << QSize(560, 140);
     QTest::newRow("test picture bound") << QSize(1000, 1200) << QSize(160, 160) << QSize(136, 160);
     QTest::newRow("too thin to keep a row") << QSize(100000, 10) << QSize(560, 560) << QSize();
+    // Limits beyond what FS q can carry (255 bytes of 8 dots) are clamped to 2040.
+    QTest::newRow("bound wider than FS q") << QSize(3000, 100) << QSize(5000, 5000) << QSize(2040, 68);
+    QTest::newRow("bound 2047 rounds past FS q") << QSize(2047, 10) << QSize(2047, 2047) << QSize(2040, 9);
+    QTest::newRow("largest int bound") << QSize(INT_MAX, 1) << QSize(INT_MAX, INT_MAX) << QSize();
+    QTest::newRow("largest int picture, bound in reach") << QSize(INT_MAX - 3, 2040) << QSize(2040, 2040) << QSize();
+    QTest::newRow("negative bound") << QSize(100, 50) << QSize(-5, INT_MIN) << QSize(8, 4);
 }
 
 void PictureTest::scaledSize()
@@ -169,6 +178,20 @@ void PictureTest::blockSizes()
     QCOMPARE(block.size(), 7 + xL * 8 * yL);
     // A white picture prints no dot.
     QCOMPARE(block.mid(7), QByteArray(xL * 8 * yL, '\0'));
+}
+
+void PictureTest::oversizedLimitsKeepTheHeaderTrue()
+{
+    // printtest.ini may hold any number: the header must still describe the
+    // data that follows, or the printer reads picture bytes as commands.
+    QImage white(QSize(3000, 100), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QString path = writeImage(QStringLiteral("wide.png"), white);
+    for (const int limit : {2047, 5000, INT_MAX}) {
+        const QByteArray block = LogoCommands::defineLogo(1, path, limit, limit);
+        QCOMPARE(block.left(7), header(1, 255, 9));
+        QCOMPARE(block.size(), 7 + 255 * 8 * 9);
+    }
 }
 
 void PictureTest::columnsRunTopToBottom()

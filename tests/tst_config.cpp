@@ -1,5 +1,6 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestAppDir.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 
 Q_DECLARE_METATYPE(ConfigManager::DeviceModel)
 Q_DECLARE_METATYPE(ConfigManager::NetInterface)
+Q_DECLARE_METATYPE(ConfigManager::TcpNetworkMode)
 
 namespace {
 
@@ -25,6 +27,15 @@ int countLines(const QString &needle)
     return text.count(needle);
 }
 
+// Lines written while the disk is full never reach the file: count them as sent.
+int countSpied(const QSignalSpy &spy, const QString &needle)
+{
+    int n = 0;
+    for (const QList<QVariant> &args : spy)
+        n += args.at(1).toString().contains(needle) ? 1 : 0;
+    return n;
+}
+
 } // namespace
 
 class ConfigTest : public QObject
@@ -36,9 +47,16 @@ private slots:
     void defaultReceipts_data();
     void defaultReceipts();
     void firstStartWritesTheDefaultFile();
-    void missingKeysGiveLocalModeAndSmallLogoLimits();
+    void missingKeysTakeTheNewFileValues();
+    void damagedKeysTakeTheNewFileValues_data();
+    void damagedKeysTakeTheNewFileValues();
     void settersWriteAtOnce();
     void unwritableFolderKeepsDefaults();
+    void fullDiskLeavesNoEmptyFile();
+    void emptyOrDamagedFileIsReplaced_data();
+    void emptyOrDamagedFileIsReplaced();
+    void failedSaveIsReportedNotLoggedAsSaved();
+    void saveThatDoesNotFitKeepsTheOldFile();
     void modelFromName_data();
     void modelFromName();
     void sameNameTwiceLogsOnce();
@@ -136,20 +154,70 @@ void ConfigTest::firstStartWritesTheDefaultFile()
     QCOMPARE(countLines(QStringLiteral("默认打印测试配置文件创建成功: ") + folder + QStringLiteral("/printtest.ini")), 1);
 }
 
-void ConfigTest::missingKeysGiveLocalModeAndSmallLogoLimits()
+void ConfigTest::missingKeysTakeTheNewFileValues()
 {
+    // A file without most keys behaves like a new one for those keys, and the
+    // gaps are logged once.
     QTemporaryDir dir;
     QFile f(dir.filePath(QStringLiteral("printtest.ini")));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("[PrintTest]\nLogoMaxWidth=abc\n");
+    f.write("[PrintTest]\nBarCodeType=QR\n");
     f.close();
+    const int before = countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值"));
     ConfigManager config(dir.path());
     config.initialize();
-    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Local);
-    QCOMPARE(config.getTcpNetworkSegment(), QString());
-    QCOMPARE(config.getLogoMaxWidth(), 0); // malformed numbers read as 0
-    QCOMPARE(config.getLogoMaxHeight(), 320);
-    QCOMPARE(config.getTestPageText(), QString());
+    QCOMPARE(config.getBarCodeType(), QStringLiteral("QR"));
+    QCOMPARE(config.getBarCodeValue(), QStringLiteral("123456789012"));
+    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Custom);
+    QCOMPARE(config.getTcpNetworkSegment(), QStringLiteral("192.168.1."));
+    QCOMPARE(config.getLogoMaxWidth(), 560);
+    QCOMPARE(config.getLogoMaxHeight(), 560);
+    QCOMPARE(QByteArray::fromHex(config.getTestPageText().toLatin1()), ConfigManager::defaultTestPage());
+    QCOMPARE(QByteArray::fromHex(config.getReceipt58Text().toLatin1()), ConfigManager::defaultReceipt(58));
+    QCOMPARE(countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值")), before + 1);
+    // The file itself is left as the user has it.
+    QCOMPARE(TestAppDir::readAll(config.filePath()), QByteArray("[PrintTest]\nBarCodeType=QR\n"));
+}
+
+void ConfigTest::damagedKeysTakeTheNewFileValues_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<ConfigManager::TcpNetworkMode>("mode");
+    const QByteArray rest = "BitMapPath=a\nBarCodeType=b\nBarCodeValue=c\nTestPageText=1B\nReceipt58Text=1B\n"
+                            "Receipt76Text=1B\nReceipt80Text=1B\n[Network]\nTcpNetworkSegment=10.0.0.\n";
+    QTest::newRow("letters for a number") << "[PrintTest]\nLogoMaxWidth=abc\nLogoMaxHeight=300\n" + rest
+                                                 + "TcpNetworkMode=0\n"
+                                          << 560 << 300 << ConfigManager::Local;
+    QTest::newRow("zero and negative") << "[PrintTest]\nLogoMaxWidth=0\nLogoMaxHeight=-8\n" + rest + "TcpNetworkMode=1\n"
+                                       << 560 << 560 << ConfigManager::Custom;
+    QTest::newRow("beyond int") << "[PrintTest]\nLogoMaxWidth=99999999999\nLogoMaxHeight=400\n" + rest
+                                       + "TcpNetworkMode=0\n"
+                                << 560 << 400 << ConfigManager::Local;
+    QTest::newRow("unknown mode") << "[PrintTest]\nLogoMaxWidth=200\nLogoMaxHeight=400\n" + rest + "TcpNetworkMode=7\n"
+                                  << 200 << 400 << ConfigManager::Custom;
+}
+
+void ConfigTest::damagedKeysTakeTheNewFileValues()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(ConfigManager::TcpNetworkMode, mode);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("printtest.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(lines);
+    f.close();
+    const int before = countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值"));
+    ConfigManager config(dir.path());
+    config.initialize();
+    QCOMPARE(config.getLogoMaxWidth(), width);
+    QCOMPARE(config.getLogoMaxHeight(), height);
+    QCOMPARE(config.getTcpNetworkMode(), mode);
+    QCOMPARE(config.getTcpNetworkSegment(), QStringLiteral("10.0.0."));
+    QCOMPARE(countLines(QStringLiteral("[WARNING] 打印测试配置文件缺少或损坏的项已使用默认值")), before + 1);
 }
 
 void ConfigTest::settersWriteAtOnce()
@@ -187,9 +255,117 @@ void ConfigTest::unwritableFolderKeepsDefaults()
     blocker.close();
     ConfigManager config(dir.filePath(QStringLiteral("blocked/configFile")));
     config.initialize();
-    QCOMPARE(config.getLogoMaxWidth(), 320);
-    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Local);
+    // The values a new file would hold.
+    QCOMPARE(config.getLogoMaxWidth(), 560);
+    QCOMPARE(config.getTcpNetworkMode(), ConfigManager::Custom);
     QVERIFY(countLines(QStringLiteral("[ERROR] 创建默认打印测试配置文件失败")) >= 1);
+}
+
+void ConfigTest::fullDiskLeavesNoEmptyFile()
+{
+    QTemporaryDir dir;
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    {
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        ConfigManager config(dir.path());
+        config.initialize();
+        // Nothing half-written is left behind to be trusted later.
+        QVERIFY(!QFile::exists(config.filePath()));
+        QCOMPARE(config.getLogoMaxWidth(), 560);
+    }
+    QCOMPARE(countSpied(log, QStringLiteral("[ERROR] 创建默认打印测试配置文件失败: ")
+                                 + dir.filePath(QStringLiteral("printtest.ini"))),
+             1);
+    QCOMPARE(countSpied(log, QStringLiteral("默认打印测试配置文件创建成功")), 0);
+    // Space again: the next start writes the whole default file.
+    ConfigManager next(dir.path());
+    next.initialize();
+    QCOMPARE(TestAppDir::readAll(next.filePath()), ConfigManager::defaultFileText());
+    QCOMPARE(next.getLogoMaxWidth(), 560);
+    QCOMPARE(next.getTcpNetworkMode(), ConfigManager::Custom);
+}
+
+void ConfigTest::emptyOrDamagedFileIsReplaced_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("copyKept");
+    QTest::newRow("empty (disk was full)") << QByteArray() << false;
+    QTest::newRow("zero blocks after a crash") << QByteArray(4096, '\0') << true;
+    QTest::newRow("cut inside a section name") << QByteArray("[PrintTest]\nBarCodeType=QR\n[Netw") << true;
+}
+
+void ConfigTest::emptyOrDamagedFileIsReplaced()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, copyKept);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("printtest.ini"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contents);
+    f.close();
+    ConfigManager config(dir.path());
+    config.initialize();
+    QCOMPARE(TestAppDir::readAll(path), ConfigManager::defaultFileText());
+    QCOMPARE(config.getLogoMaxWidth(), 560);
+    QCOMPARE(config.getTcpNetworkSegment(), QStringLiteral("192.168.1."));
+    QVERIFY(countLines(QStringLiteral("[ERROR] 打印测试配置文件为空或已损坏，重新创建默认配置文件: ") + path) >= 1);
+    const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("printtest.ini.damaged-*")}, QDir::Files);
+    QCOMPARE(copies.size(), copyKept ? 1 : 0);
+    if (copyKept)
+        QCOMPARE(TestAppDir::readAll(dir.filePath(copies.first())), contents);
+}
+
+void ConfigTest::failedSaveIsReportedNotLoggedAsSaved()
+{
+    QTemporaryDir dir;
+    ConfigManager config(dir.path());
+    config.initialize();
+    QSignalSpy failed(&config, &ConfigManager::saveFailed);
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    {
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        config.setBarCodeType(QStringLiteral("CODE128"));
+        config.setTcpNetworkMode(ConfigManager::Local);
+    }
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("PrintTest/BarCodeType"));
+    QCOMPARE(failed.at(1).at(0).toString(), QStringLiteral("Network/TcpNetworkMode"));
+    QVERIFY(failed.at(0).at(1).toString().contains(config.filePath()));
+    QCOMPARE(countSpied(log, QStringLiteral("条码类型已保存")), 0);
+    QCOMPARE(countSpied(log, QStringLiteral("TCP网段模式已保存")), 0);
+    QCOMPARE(countSpied(log, QStringLiteral("[ERROR] 保存配置项失败: PrintTest/BarCodeType")), 1);
+    // The file still holds the old value, whole.
+    QCOMPARE(TestAppDir::readAll(config.filePath()), ConfigManager::defaultFileText());
+
+    config.setBarCodeType(QStringLiteral("CODE128"));
+    QCOMPARE(failed.count(), 2);
+    QCOMPARE(countSpied(log, QStringLiteral("条码类型已保存: CODE128")), 1);
+}
+
+void ConfigTest::saveThatDoesNotFitKeepsTheOldFile()
+{
+    // Room for a little, not for the whole new file: the old file must stay
+    // as it was rather than be replaced by a cut-short one.
+    QTemporaryDir dir;
+    const QByteArray before = "[PrintTest]\nBarCodeType=QR\nLogoMaxWidth=300\nLogoMaxHeight=300\n";
+    QFile f(dir.filePath(QStringLiteral("printtest.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(before);
+    f.close();
+    ConfigManager config(dir.path());
+    config.initialize();
+    QSignalSpy failed(&config, &ConfigManager::saveFailed);
+    {
+        FileSizeLimit full(before.size() + 100);
+        QVERIFY(full.active());
+        config.setReceipt80Text(QString(2000, QLatin1Char('A')));
+    }
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(TestAppDir::readAll(config.filePath()), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("printtest.ini")});
 }
 
 void ConfigTest::modelFromName_data()

@@ -1,11 +1,13 @@
 #include "app/Logger.h"
 #include "app/QmlLanguage.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestAppDir.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -41,6 +43,9 @@ private slots:
     void codePageSelectionSurvivesARestart();
     void restartStartsSuccessorWithSameArgumentsThenQuits();
     void failedRestartKeepsTheProgramRunning();
+    void fullDiskLeavesNoEmptyFile();
+    void emptyOrDamagedFileIsReplaced_data();
+    void emptyOrDamagedFileIsReplaced();
 
 private:
     QString configFile() const { return m_app.filePath(QStringLiteral("configFile/initial.ini")); }
@@ -180,6 +185,54 @@ void LanguageTest::failedRestartKeepsTheProgramRunning()
     const QString log = logText();
     QVERIFY(log.contains(QStringLiteral("[ERROR] 重启应用失败，请手动重启应用程序")));
     QVERIFY(log.contains(QStringLiteral("[ERROR] 无法启动 ") + missing + QStringLiteral(": 程序文件不存在")));
+}
+
+void LanguageTest::fullDiskLeavesNoEmptyFile()
+{
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    {
+        QVERIFY(QDir().mkpath(m_app.filePath(QStringLiteral("configFile"))));
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        QmlLanguage lang(QCoreApplication::instance(), nullptr);
+        QTranslator translator;
+        lang.getLanguageConfiguration(translator);
+        QVERIFY(!QFile::exists(configFile()));
+    }
+    bool failureLogged = false;
+    for (const QList<QVariant> &args : qAsConst(log))
+        failureLogged |= args.at(1).toString().contains(QStringLiteral("[ERROR] 创建默认配置文件失败: ") + configFile());
+    QVERIFY(failureLogged);
+    // Space again: the next start writes the whole file and loads Chinese.
+    QmlLanguage next(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    next.getLanguageConfiguration(translator);
+    QCOMPARE(TestAppDir::readAll(configFile()), QmlLanguage::defaultFileText());
+    QCOMPARE(next.getLanguage(), QStringLiteral("zh_CN"));
+}
+
+void LanguageTest::emptyOrDamagedFileIsReplaced_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("copyKept");
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("zero blocks") << QByteArray(512, '\0') << true;
+}
+
+void LanguageTest::emptyOrDamagedFileIsReplaced()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, copyKept);
+    writeFile(configFile(), contents);
+    QmlLanguage lang(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    lang.getLanguageConfiguration(translator);
+    QCOMPARE(TestAppDir::readAll(configFile()), QmlLanguage::defaultFileText());
+    QCOMPARE(lang.getLanguage(), QStringLiteral("zh_CN"));
+    QVERIFY(logText().contains(QStringLiteral("[ERROR] 配置文件为空或已损坏，重新创建默认配置文件: ") + configFile()));
+    const QStringList copies =
+        QDir(m_app.filePath(QStringLiteral("configFile"))).entryList({QStringLiteral("initial.ini.damaged-*")});
+    QCOMPARE(copies.size(), copyKept ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(LanguageTest)

@@ -44,6 +44,10 @@ private slots:
     void saveLogFileCreatesFoldersAndWritesUtf8();
     void concurrentWritersProduceWholeLines();
     void instanceLivesBesideTheExecutable();
+    void outsideTextStaysOnOneLine_data();
+    void outsideTextStaysOnOneLine();
+    void oldestLogsGoWhenTheFolderIsFull();
+    void rotationKeepsTheFolderUnderItsCap();
 };
 
 void LoggerTest::freshDirectoryGetsDatedFileWithStartupLines()
@@ -156,6 +160,91 @@ void LoggerTest::dateChangeStartsNewFileAtIndexZero()
     QCOMPARE(logger.currentFilePath(), next);
     QVERIFY(lines(old).last().endsWith(QStringLiteral("日期变更，切换到新的日志文件")));
     QVERIFY(lines(next).last().endsWith(QStringLiteral("after midnight")));
+}
+
+void LoggerTest::outsideTextStaysOnOneLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("maxChars");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("plain") << "KVZ-L7N 打印机" << -1 << "KVZ-L7N 打印机";
+    QTest::newRow("forged entry") << "ok\n[2026-01-01 00:00:00] [ERROR] forged" << -1
+                                  << "ok\\n[2026-01-01 00:00:00] [ERROR] forged";
+    QTest::newRow("CR LF and tab") << "a\r\n\tb" << -1 << "a\\r\\n\\tb";
+    QTest::newRow("terminal escape and NUL") << QString::fromLatin1("\x1b[31mred\x00", 9) << -1 << "\\x1b[31mred\\x00";
+    QTest::newRow("DEL and C1 next line") << QString::fromUtf8("a\x7f\xc2\x85" "b") << -1 << "a\\x7f\\x85b";
+    QTest::newRow("Unicode line separator") << QString(QChar(0x2028)) << -1 << "\\u2028";
+    QTest::newRow("cut to the excerpt") << QString(1000, QLatin1Char('x')) << 10 << "xxxxxxxxxx...(990 more)";
+    QTest::newRow("cut never halves a character")
+        << QStringLiteral("ab") + QString::fromUcs4(U"\U0001F5A8") << 3 << "ab...(2 more)";
+    QTest::newRow("short text not cut") << "abc" << 10 << "abc";
+}
+
+void LoggerTest::outsideTextStaysOnOneLine()
+{
+    QFETCH(QString, text);
+    QFETCH(int, maxChars);
+    QFETCH(QString, logged);
+    QCOMPARE(Logger::oneLine(text, maxChars), logged);
+}
+
+namespace {
+
+void sparseLog(const QDir &dir, const QString &name, qint64 size, int daysAgo)
+{
+    QFile f(dir.filePath(name));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(size));
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo), QFileDevice::FileModificationTime));
+}
+
+qint64 logBytes(const QDir &dir)
+{
+    qint64 total = 0;
+    for (const QFileInfo &f : dir.entryInfoList({QStringLiteral("*.log")}, QDir::Files))
+        total += f.size();
+    return total;
+}
+} // namespace
+
+void LoggerTest::oldestLogsGoWhenTheFolderIsFull()
+{
+    // Twelve old full files (sparse, so the test needs no real disk space).
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    for (int day = 1; day <= 12; ++day)
+        sparseLog(dir, QStringLiteral("2025-01-%1.log").arg(day, 2, 10, QLatin1Char('0')),
+                  Logger::DefaultMaxFileSize, 100 - day);
+    sparseLog(dir, QStringLiteral("notes.txt"), Logger::DefaultMaxFolderSize, 200);
+
+    Logger logger(dir.path());
+    QVERIFY(logBytes(dir) <= Logger::DefaultMaxFolderSize);
+    // The oldest went, the newest and today's stayed; other files are not ours.
+    QVERIFY(!dir.exists(QStringLiteral("2025-01-01.log")));
+    QVERIFY(!dir.exists(QStringLiteral("2025-01-02.log")));
+    QVERIFY(!dir.exists(QStringLiteral("2025-01-03.log")));
+    QVERIFY(dir.exists(QStringLiteral("2025-01-04.log")));
+    QVERIFY(dir.exists(QStringLiteral("2025-01-12.log")));
+    QVERIFY(QFile::exists(logger.currentFilePath()));
+    QVERIFY(dir.exists(QStringLiteral("notes.txt")));
+}
+
+void LoggerTest::rotationKeepsTheFolderUnderItsCap()
+{
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    Logger logger(dir.path());
+    const qint64 fileCap = 1024;
+    const qint64 folderCap = 4 * 1024;
+    logger.setMaxFileSize(fileCap);
+    logger.setMaxFolderSize(folderCap);
+    const QString line(200, QLatin1Char('y'));
+    for (int i = 0; i < 200; ++i) {
+        logger.info(line);
+        // At most the line that crosses the file limit over the cap.
+        QVERIFY2(logBytes(dir) <= folderCap + 300, qPrintable(QString::number(logBytes(dir))));
+    }
+    QVERIFY(lines(logger.currentFilePath()).last().endsWith(line));
 }
 
 void LoggerTest::unwritableDirectoryStillSignals()

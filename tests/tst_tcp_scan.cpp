@@ -4,6 +4,7 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "platform/MacAddressLookup.h"
+#include "support/TestAppDir.h"
 #include "support/tcp_fixtures.h"
 #include "transport/tcp/ScanWorker.h"
 #include "transport/tcp/TcpDeviceManager.h"
@@ -70,6 +71,7 @@ private slots:
     void initTestCase();
     void modelRecognition_data();
     void modelRecognition();
+    void pageReachesTheLogAsOneShortLine();
     void prefixes_data();
     void prefixes();
     void searchFindsThePrintersInAddressOrder();
@@ -169,6 +171,28 @@ void TcpScanTest::modelRecognition()
     QFETCH(QByteArray, page);
     QFETCH(QString, model);
     QCOMPARE(ScanWorker::recognizeModel(page), model);
+}
+
+void TcpScanTest::pageReachesTheLogAsOneShortLine()
+{
+    // A busy segment serves big pages; one with a line break and a forged
+    // entry must neither fill the disk nor add an entry of its own.
+    QByteArray page = "<html>configureNetwork\r\n[2026-01-01 00:00:00] [ERROR] forged entry\n";
+    page += QByteArray(4 * 1024 * 1024, 'p');
+    QSignalSpy spy(Logger::getInstance(), &Logger::newLogMessage);
+    QCOMPARE(ScanWorker::recognizeModel(page), QStringLiteral("KVZ-L7N"));
+    QStringList pageLines;
+    for (const QList<QVariant> &args : qAsConst(spy)) {
+        const QString line = args.at(1).toString();
+        QVERIFY2(!line.contains(QLatin1Char('\n')) && !line.contains(QLatin1Char('\r')), qPrintable(line.left(200)));
+        if (line.contains(QLatin1String("htmlContent")))
+            pageLines << line;
+    }
+    QCOMPARE(pageLines.size(), 1);
+    QVERIFY(pageLines.first().size() < 100 + Logger::MaxExcerptChars);
+    QVERIFY(pageLines.first().contains(QStringLiteral("configureNetwork\\r\\n[2026-01-01 00:00:00] [ERROR] forged")));
+    const QString file = QString::fromUtf8(TestAppDir::readAll(Logger::getInstance()->currentFilePath()));
+    QVERIFY(!file.contains(QLatin1String("\n[2026-01-01 00:00:00] [ERROR] forged")));
 }
 
 void TcpScanTest::prefixes_data()

@@ -46,7 +46,10 @@ void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
     if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBluetoothName(bluName);
-    m_moreSettings->sendBluetoothName();
+    if (!m_moreSettings->sendBluetoothName()) {
+        refuseText(tr("%1 蓝牙名称过长 (%2 字节，最多 %3 字节)，未发送"), MoreSettings::encodedSize(bluName));
+        return;
+    }
     logAction(tr("%1 设置蓝牙名称 : %2 "), bluName);
 }
 
@@ -55,7 +58,10 @@ void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
     if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBluetoothCode(blucodeName);
-    m_moreSettings->sendBluetoothCode();
+    if (!m_moreSettings->sendBluetoothCode()) {
+        refuseText(tr("%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送"), MoreSettings::encodedSize(blucodeName));
+        return;
+    }
     logAction(tr("%1 设置蓝牙配对码 : %2 "), blucodeName);
 }
 

@@ -62,7 +62,6 @@ void VpDecoder::reset()
 
 QList<VpCommand> VpDecoder::feed(const QByteArray &bytes)
 {
-    QList<VpCommand> out;
     qint64 start = 0;
     if (m_skip > 0) {
         const qint64 drop = qMin<qint64>(m_skip, bytes.size());
@@ -71,14 +70,20 @@ QList<VpCommand> VpDecoder::feed(const QByteArray &bytes)
     }
     if (start < bytes.size())
         m_buf.append(bytes.constData() + start, int(bytes.size() - start));
+    return drain();
+}
 
+QList<VpCommand> VpDecoder::drain()
+{
+    QList<VpCommand> out;
     int pos = 0;
     while (pos < m_buf.size() && m_skip == 0) {
         VpCommand cmd;
         const qint64 len = parseOne(pos, cmd);
         if (len == NeedMore)
             break;
-        cmd.raw = m_buf.mid(pos, int(qMin<qint64>(len, MaxRawKept)));
+        if (cmd.kind != VpCommand::Oversized)
+            cmd.raw = m_buf.mid(pos, int(qMin<qint64>(len, MaxRawKept)));
         if (cmd.kind == VpCommand::Text)
             cmd.raw.clear();
         if (cmd.name == QLatin1String("chinese_mode_on"))
@@ -99,9 +104,18 @@ QList<VpCommand> VpDecoder::feed(const QByteArray &bytes)
     return out;
 }
 
+bool VpDecoder::awaitsOptionalByte(qint64 n, qint64 complete) const
+{
+    return n == complete && !m_atEnd;
+}
+
 QList<VpCommand> VpDecoder::finish()
 {
-    QList<VpCommand> out;
+    // The stream has ended: a command that may still have been followed by an
+    // optional byte (the LF after ESC N) is complete as it stands.
+    m_atEnd = true;
+    QList<VpCommand> out = drain();
+    m_atEnd = false;
     if (!m_buf.isEmpty()) {
         VpCommand cmd;
         const uchar first = uchar(m_buf.at(0));
@@ -121,12 +135,15 @@ QList<VpCommand> VpDecoder::finish()
     return out;
 }
 
-qint64 VpDecoder::oversized(const uchar *, qint64 n, qint64 total, const QString &name,
+qint64 VpDecoder::oversized(const uchar *p, qint64 n, qint64 header, qint64 total, const QString &name,
                             const QString &code, VpCommand &out)
 {
     set(out, name, code, QJsonObject{{QStringLiteral("length"), double(total)},
                                       {QStringLiteral("limit"), double(MaxCommandBytes)}},
         VpCommand::Oversized);
+    // Only the header is kept: how much of the data had arrived is up to the
+    // way the stream was split.
+    out.raw = QByteArray(reinterpret_cast<const char *>(p), int(qMin<qint64>(header, MaxRawKept)));
     const qint64 take = qMin(n, total);
     m_skip = total - take;
     return take;
@@ -234,7 +251,7 @@ qint64 VpDecoder::parseDle(const uchar *p, qint64 n, VpCommand &out)
         const int len = u16(p + 4);
         const qint64 total = SettingsHeader + len + 1;
         if (len > MaxSettingsData)
-            return oversized(p, n, total, QStringLiteral("settings_frame"), QStringLiteral("DLE ") + hex2(f), out);
+            return oversized(p, n, SettingsHeader, total, QStringLiteral("settings_frame"), QStringLiteral("DLE ") + hex2(f), out);
         if (n < total)
             return NeedMore;
         uchar sum = 0;
@@ -313,7 +330,10 @@ qint64 VpDecoder::parseEsc(const uchar *p, qint64 n, VpCommand &out)
         set(out, QLatin1String(c.name), code, params);
         if (f == 0x69 || f == 0x6D)
             out.params.insert(QStringLiteral("mode"), f == 0x69 ? 0 : 1);
-        // The maker's print speed command ends with a line feed that belongs to it.
+        // The maker's print speed command ends with a line feed that belongs to
+        // it: wait for the byte after the parameters, however the input is split.
+        if (f == 0x4E && awaitsOptionalByte(n, 2 + c.count))
+            return NeedMore;
         if (f == 0x4E && n > 2 + c.count && p[2 + c.count] == LF)
             return 2 + c.count + 1;
         if (f == 0x70 && p[2] > 1 && p[2] != 0x30 && p[2] != 0x31)
@@ -442,7 +462,7 @@ qint64 VpDecoder::parseFs(const uchar *p, qint64 n, VpCommand &out)
             logos.append(QJsonObject{{QStringLiteral("x"), x}, {QStringLiteral("y"), y}});
             const qint64 size = qint64(x) * y * 8;
             if (i + 4 + size > MaxCommandBytes)
-                return oversized(p, n, i + 4 + size, QStringLiteral("define_logos"), code, out);
+                return oversized(p, n, i + 4, i + 4 + size, QStringLiteral("define_logos"), code, out);
             i += 4 + size;
             if (n < i)
                 return NeedMore;
@@ -568,7 +588,7 @@ qint64 VpDecoder::parseGs(const uchar *p, qint64 n, VpCommand &out)
         const qint64 total = 8 + qint64(x) * y;
         const QJsonObject params{{QStringLiteral("m"), m}, {QStringLiteral("width_bytes"), x}, {QStringLiteral("height"), y}};
         if (total > MaxCommandBytes) {
-            const qint64 len = oversized(p, n, total, QStringLiteral("raster_image"), QStringLiteral("GS v 0"), out);
+            const qint64 len = oversized(p, n, 8, total, QStringLiteral("raster_image"), QStringLiteral("GS v 0"), out);
             out.params = params;
             return len;
         }
@@ -725,6 +745,8 @@ qint64 VpDecoder::parseUs(const uchar *p, qint64 n, VpCommand &out)
             return NeedMore;
         if (p[2] == US && p[3] == 0x41 && p[4] == 0x04 && p[5] == 0x06 && p[6] == 0x07) {
             set(out, QStringLiteral("density"), QStringLiteral("US FS"), {{QStringLiteral("n"), p[7]}});
+            if (awaitsOptionalByte(n, 8))
+                return NeedMore;
             if (n >= 9 && p[8] == LF)
                 return 9;
             return 8;

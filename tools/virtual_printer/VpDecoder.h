@@ -38,6 +38,11 @@ public:
 
 private:
     enum Result { NeedMore = -1 };
+    // Decodes what is buffered; stops at an incomplete command.
+    QList<VpCommand> drain();
+    // A command complete after `complete` bytes that may own one more byte
+    // (a closing LF): true while that byte has not arrived and the stream goes on.
+    bool awaitsOptionalByte(qint64 n, qint64 complete) const;
     // Parses one unit at m_buf[pos..]; returns its length, or NeedMore.
     qint64 parseOne(int pos, VpCommand &out);
     qint64 parseDle(const uchar *p, qint64 n, VpCommand &out);
@@ -46,11 +51,13 @@ private:
     qint64 parseGs(const uchar *p, qint64 n, VpCommand &out);
     qint64 parseUs(const uchar *p, qint64 n, VpCommand &out);
     qint64 parseText(const uchar *p, qint64 n, VpCommand &out);
-    qint64 oversized(const uchar *p, qint64 n, qint64 total, const QString &name,
+    // header: the bytes before the declared data, kept as the command's raw.
+    qint64 oversized(const uchar *p, qint64 n, qint64 header, qint64 total, const QString &name,
                      const QString &code, VpCommand &out);
 
     QByteArray m_buf;
     qint64 m_skip = 0; // bytes of an oversized command still to throw away
+    bool m_atEnd = false; // finish() is decoding what is left
     bool m_chinese = true;
     bool m_defaultChinese = true;
 };

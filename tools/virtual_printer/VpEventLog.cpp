@@ -10,7 +10,7 @@ VpEventLog::~VpEventLog() { closeFile(); }
 
 bool VpEventLog::openFile(const QString &filePath)
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (m_file.isOpen())
         m_file.close();
     m_file.setFileName(filePath);
@@ -19,7 +19,7 @@ bool VpEventLog::openFile(const QString &filePath)
 
 void VpEventLog::closeFile()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (m_file.isOpen())
         m_file.close();
 }
@@ -28,7 +28,7 @@ qint64 VpEventLog::append(QJsonObject entry)
 {
     qint64 seq;
     {
-        QMutexLocker lock(&m_mutex);
+        std::unique_lock<std::mutex> lock(m_mutex);
         seq = ++m_seq;
         entry.insert(QStringLiteral("seq"), seq);
         entry.insert(QStringLiteral("time"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
@@ -41,20 +41,20 @@ qint64 VpEventLog::append(QJsonObject entry)
             m_file.flush();
         }
     }
-    m_added.wakeAll();
+    m_added.notify_all();
     emit entryAdded(entry);
     return seq;
 }
 
 QList<QJsonObject> VpEventLog::entries() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_entries;
 }
 
 QList<QJsonObject> VpEventLog::entriesNamed(const QString &name) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     QList<QJsonObject> out;
     for (const QJsonObject &e : m_entries)
         if (e.value(QStringLiteral("name")).toString() == name)
@@ -64,7 +64,7 @@ QList<QJsonObject> VpEventLog::entriesNamed(const QString &name) const
 
 QList<QJsonObject> VpEventLog::entriesSince(qint64 seq) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     QList<QJsonObject> out;
     for (const QJsonObject &e : m_entries)
         if (e.value(QStringLiteral("seq")).toVariant().toLongLong() > seq)
@@ -74,20 +74,20 @@ QList<QJsonObject> VpEventLog::entriesSince(qint64 seq) const
 
 qint64 VpEventLog::lastSeq() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     return m_seq;
 }
 
 void VpEventLog::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_entries.clear();
 }
 
 QJsonObject VpEventLog::waitFor(const QString &name, int timeoutMs, qint64 afterSeq) const
 {
     QDeadlineTimer deadline(timeoutMs);
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         // The earliest matching entry after afterSeq.
         const QJsonObject *found = nullptr;
@@ -101,6 +101,6 @@ QJsonObject VpEventLog::waitFor(const QString &name, int timeoutMs, qint64 after
             return *found;
         if (deadline.hasExpired())
             return {};
-        m_added.wait(&m_mutex, deadline);
+        m_added.wait_for(lock, std::chrono::milliseconds(qMax<qint64>(1, deadline.remainingTime())));
     }
 }

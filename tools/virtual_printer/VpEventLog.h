@@ -1,13 +1,14 @@
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QWaitCondition>
 
 // The printer's event log: one JSON object per line. Every entry carries
 //   "seq"    running number from 1,
@@ -61,8 +62,10 @@ signals:
     void entryAdded(const QJsonObject &entry);
 
 private:
-    mutable QMutex m_mutex;
-    mutable QWaitCondition m_added;
+    // std::mutex and std::condition_variable rather than Qt's: ThreadSanitizer
+    // sees their ordering (Debian's QMutex is futex-based and invisible to it).
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_added;
     QList<QJsonObject> m_entries;
     qint64 m_seq = 0;
     QFile m_file;

@@ -7,7 +7,7 @@
 
 namespace {
 constexpr int Threshold = 128;
-QMutex g_cacheMutex;
+std::mutex g_cacheMutex; // std::mutex: ThreadSanitizer sees its ordering
 QHash<quint64, QImage> g_cache;
 } // namespace
 
@@ -25,13 +25,13 @@ QImage VpFont::glyph(Face face, uint codePoint)
 {
     const quint64 key = (quint64(face) << 32) | codePoint;
     {
-        QMutexLocker lock(&g_cacheMutex);
+        std::lock_guard<std::mutex> lock(g_cacheMutex);
         auto it = g_cache.constFind(key);
         if (it != g_cache.constEnd())
             return *it;
     }
     const QImage img = draw(face, codePoint);
-    QMutexLocker lock(&g_cacheMutex);
+    std::lock_guard<std::mutex> lock(g_cacheMutex);
     g_cache.insert(key, img);
     return img;
 }

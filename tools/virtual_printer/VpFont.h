@@ -2,7 +2,7 @@
 
 #include <QHash>
 #include <QImage>
-#include <QMutex>
+#include <mutex>
 
 // Glyph cells of the printer's fonts, drawn once with a system font and kept:
 // font A 12 x 24, font B 9 x 17, and 24 x 24 cells for Chinese characters.

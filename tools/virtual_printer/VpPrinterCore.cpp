@@ -42,7 +42,7 @@ VpPrinterCore::VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, con
 QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
 {
     {
-        QMutexLocker lock(&m_receivedMutex);
+        std::lock_guard<std::mutex> lock(m_receivedMutex);
         for (const QString &key : {QString(), source}) {
             QByteArray &kept = m_received[key];
             kept.append(bytes);
@@ -64,13 +64,13 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
 
 QByteArray VpPrinterCore::received(const QString &source) const
 {
-    QMutexLocker lock(&m_receivedMutex);
+    std::lock_guard<std::mutex> lock(m_receivedMutex);
     return m_received.value(source);
 }
 
 void VpPrinterCore::clearReceived()
 {
-    QMutexLocker lock(&m_receivedMutex);
+    std::lock_guard<std::mutex> lock(m_receivedMutex);
     m_received.clear();
 }
 
@@ -95,13 +95,13 @@ void VpPrinterCore::flushPage()
 
 QStringList VpPrinterCore::pageFiles() const
 {
-    QMutexLocker lock(&m_pagesMutex);
+    std::lock_guard<std::mutex> lock(m_pagesMutex);
     return m_pageFiles;
 }
 
 QList<QImage> VpPrinterCore::pages() const
 {
-    QMutexLocker lock(&m_pagesMutex);
+    std::lock_guard<std::mutex> lock(m_pagesMutex);
     return m_pages;
 }
 
@@ -150,7 +150,7 @@ void VpPrinterCore::collectPages(const QString &source)
                 file.clear();
         }
         {
-            QMutexLocker lock(&m_pagesMutex);
+            std::lock_guard<std::mutex> lock(m_pagesMutex);
             m_pages.append(page);
             qint64 bytes = 0;
             for (const QImage &p : qAsConst(m_pages))

@@ -6,7 +6,7 @@
 
 #include <QHash>
 #include <QImage>
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QStringList>
 
@@ -59,9 +59,9 @@ private:
     VpRenderer m_renderer;
     QString m_outputDir;
     QHash<QString, VpDecoder> m_decoders;
-    mutable QMutex m_receivedMutex;
+    mutable std::mutex m_receivedMutex; // std::mutex: ThreadSanitizer sees its ordering
     QHash<QString, QByteArray> m_received; // "" holds all links together
-    mutable QMutex m_pagesMutex;
+    mutable std::mutex m_pagesMutex; // std::mutex: ThreadSanitizer sees its ordering
     QStringList m_pageFiles;
     QList<QImage> m_pages;
     int m_pageCount = 0;

@@ -95,20 +95,20 @@ void VpState::resetTablesLocked()
 
 void VpState::setFlag(Flag flag, bool on)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (flag >= 0 && flag < FlagCount)
         m_flags[flag] = on;
 }
 
 bool VpState::flag(Flag flag) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return flag >= 0 && flag < FlagCount && m_flags[flag];
 }
 
 quint8 VpState::statusByte(int n) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const bool anyError = m_flags[CutterError] || m_flags[UnrecoverableError] || m_flags[HeadOverheat];
     const bool offline = m_flags[Offline] || m_flags[CoverOpen] || m_flags[PaperOut] || m_flags[FeedButton] || anyError;
     quint8 b = FixedBits;
@@ -151,7 +151,7 @@ quint8 VpState::statusByte(int n) const
 
 quint8 VpState::transmitStatusByte(int n) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (n == 1 || n == 0x31) {
         quint8 b = 0;
         if (m_flags[PaperNearEnd])
@@ -165,7 +165,7 @@ quint8 VpState::transmitStatusByte(int n) const
 
 QByteArray VpState::setting(quint8 code) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_settings.value(code);
 }
 
@@ -173,7 +173,7 @@ bool VpState::setSetting(quint8 code, const QByteArray &value)
 {
     if (settingName(code).isEmpty())
         return false;
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_settings[code] = value;
     return true;
 }
@@ -203,61 +203,61 @@ QByteArray VpState::settingsReply(quint8 code) const
 
 void VpState::setMaker(const QString &key, const QJsonValue &value)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_maker.insert(key, value);
 }
 
 QJsonObject VpState::makerSettings() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_maker;
 }
 
 QString VpState::address() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_address;
 }
 
 void VpState::setAddress(const QString &address)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_address = address;
 }
 
 QString VpState::model() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_model;
 }
 
 void VpState::setModel(const QString &model)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_model = model;
 }
 
 void VpState::recordForm(const QByteArray &body)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_forms.append(body);
 }
 
 QList<QByteArray> VpState::forms() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_forms;
 }
 
 void VpState::factoryReset()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     resetTablesLocked();
 }
 
 QJsonObject VpState::snapshot() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QJsonObject flags;
     for (int i = 0; i < FlagCount; ++i)
         flags.insert(QLatin1String(FlagNames[i]), m_flags[i]);

@@ -4,7 +4,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <QStringList>
 
@@ -88,7 +88,7 @@ public:
 private:
     void resetTablesLocked();
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex; // std::mutex: ThreadSanitizer sees its ordering
     bool m_flags[FlagCount] = {};
     QMap<quint8, QByteArray> m_settings;
     QJsonObject m_maker;

@@ -98,7 +98,7 @@ void HostIdentifier::onConnected()
     QString entry;
     m_mac = m_macLookup ? m_macLookup->macAddress(m_ip, &entry) : QString();
     if (m_settings.stage == Stage::FirstPass)
-        log->info(ScanWorker::tr("IP: %1 arp:msg: %2").arg(m_ip, entry));
+        log->info(ScanWorker::tr("IP: %1 arp:msg: %2").arg(m_ip, Logger::oneLine(entry, Logger::MaxExcerptChars)));
     if (m_settings.stage != Stage::SingleTest) {
         if (m_mac.isEmpty()) {
             finish();
@@ -194,7 +194,7 @@ void HostIdentifier::onRawFinished(const QByteArray &data, const QString &errorT
     m_page = data;
     if (m_page.isEmpty() && !errorText.isEmpty() && firstPass()) {
         qWarning() << "fetch failed:" << errorText;
-        Logger::getInstance()->warning(ScanWorker::tr("fetch failed : %1").arg(errorText));
+        Logger::getInstance()->warning(ScanWorker::tr("fetch failed : %1").arg(Logger::oneLine(errorText, Logger::MaxExcerptChars)));
     }
     identify();
 }

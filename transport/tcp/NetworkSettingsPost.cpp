@@ -53,7 +53,7 @@ void NetworkSettingsPost::post(const QString &url, const QString &body)
             emit sigPostFinished(status, QString());
         } else {
             log->info(QCoreApplication::translate("NetworkForm", "网络设置发送到 %1 失败: %2")
-                          .arg(url, reply->errorString()));
+                          .arg(Logger::oneLine(url), Logger::oneLine(reply->errorString(), Logger::MaxExcerptChars)));
             emit sigPostFinished(0, reply->errorString());
         }
     });

@@ -282,7 +282,7 @@ QString ScanWorker::recognizeModel(const QByteArray &body)
 {
     Logger *log = Logger::getInstance();
     const QString text = QString::fromLocal8Bit(body);
-    log->info(tr("htmlContent: %1").arg(text));
+    log->info(tr("htmlContent: %1").arg(Logger::oneLine(text, Logger::MaxExcerptChars)));
     if (body.contains("Table1"))
         return QStringLiteral("KVZ-L7D");
     if (text.contains(QLatin1String("nativeColorPicker")) || text.contains(QLatin1String("color-swatch"))) {

@@ -68,7 +68,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
         connected = m_tcpSock->waitForConnected(ConnectWaitMs);
     }
     if (connected) {
-        Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(ip).arg(PrintPort));
+        Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(Logger::oneLine(ip)).arg(PrintPort));
         qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "成功";
         m_networkPost->cancel(); // a form for the previous connection goes no further
         setupBuilders(CommType::Tcp, m_tcpSock, m_currentDevice);
@@ -77,7 +77,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
     m_tcpSock->abort();
     qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "失败";
     emit sigConnectionFailTcp(ip);
-    Logger::getInstance()->info(tr("连接主机ip: %1 失败").arg(ip));
+    Logger::getInstance()->info(tr("连接主机ip: %1 失败").arg(Logger::oneLine(ip)));
     return false;
 }
 
@@ -85,7 +85,7 @@ void TcpDeviceManager::closeDevice()
 {
     if (m_tcpSock->isOpen()) {
         m_tcpSock->close();
-        Logger::getInstance()->info(tr("断开主机ip: %1 ").arg(m_currentDevice.ip));
+        Logger::getInstance()->info(tr("断开主机ip: %1 ").arg(Logger::oneLine(m_currentDevice.ip)));
         qDebug() << "断开主机ip:" << m_currentDevice.ip;
     } else {
         qDebug() << "主机m_tcpSock不存在:" << m_currentDevice.ip;
@@ -163,7 +163,7 @@ void TcpDeviceManager::postNetworkForm(const QString &url, const QString &body)
 void TcpDeviceManager::slotAddDevList(const QString &ip, const QString &mac, const QString &name)
 {
     m_devices.append(DevInfo{ip, mac, name, {}, {}, {}, {}});
-    Logger::getInstance()->info(tr("TCP 设备搜索到设备 ip:%1 mac:%2 name:%3").arg(ip, mac, name));
+    Logger::getInstance()->info(tr("TCP 设备搜索到设备 ip:%1 mac:%2 name:%3").arg(ip, mac, Logger::oneLine(name)));
 }
 
 void TcpDeviceManager::slotDeviceIdentified(const QString &ip, const QString &mac, const QString &name)

@@ -95,12 +95,12 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
         const QString advice = DeviceNodeAccess::permissionDenied(devPath) ? permissionAdvice(devPath) : QString();
         emit sigConnectionFailUsb(advice.isEmpty() ? ip : ip + QLatin1Char('\n') + advice);
         qDebug().noquote() << "设备:" << ip << "打开失败";
-        const QString line = tr("连接USB设备: %1 失败").arg(ip);
+        const QString line = tr("连接USB设备: %1 失败").arg(Logger::oneLine(ip));
         Logger::getInstance()->info(advice.isEmpty() ? line : line + QLatin1Char(' ') + advice);
         return false;
     }
 
-    Logger::getInstance()->info(tr("连接USB设备: %1 成功").arg(ip));
+    Logger::getInstance()->info(tr("连接USB设备: %1 成功").arg(Logger::oneLine(ip)));
     m_currentConnectedDevPath = devPath;
     m_isConnected = true;
     qDebug().noquote() << "m_currentConnectedDevPath:" << m_currentConnectedDevPath;
@@ -119,7 +119,7 @@ void USBDeviceManager::closeDevice()
     m_controller->stopAsyncIo();
     m_controller->closePrinter();
     if (hadDevice)
-        Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(m_connectedDevice.model));
+        Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(Logger::oneLine(m_connectedDevice.model)));
     setConnectedDevice(DevInfo());
 }
 
