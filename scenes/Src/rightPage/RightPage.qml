@@ -52,4 +52,6 @@ Rectangle {
         SerialFunctionPage { }
         DriverFunctionPage { }
     }
+
+    BackEndNotices { }
 }
