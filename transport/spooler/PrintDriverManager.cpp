@@ -1,11 +1,15 @@
 #include "transport/spooler/PrintDriverManager.h"
 
 #include "platform/CupsPrintQueueService.h"
+#include "transport/spooler/PrintQueueWorker.h"
 
 #include <QDebug>
 #include <QDesktopServices>
+#include <QEventLoop>
+#include <QPointer>
 #include <QTextCodec>
 #include <QUrl>
+#include <QTimer>
 #include <QVariantMap>
 
 namespace {
@@ -20,15 +24,86 @@ const char TextTrailer[] = {'\x0A', '\x0A'};
 
 const char *const PrintDriverManager::JobDocumentName = "ESC_POS_Print";
 
+// The answer to one request, filled in on this manager's thread when the
+// spooler thread's result arrives.
+struct PrintDriverManager::Reply
+{
+    bool done = false;
+    bool ok = false;
+    QEventLoop *waiting = nullptr;
+
+    void finish(bool result)
+    {
+        done = true;
+        ok = result;
+        if (waiting)
+            waiting->quit();
+    }
+};
+
 PrintDriverManager::PrintDriverManager(QObject *parent) : PrintDriverManager(new CupsPrintQueueService, parent) {}
 
 PrintDriverManager::PrintDriverManager(PrintQueueService *service, QObject *parent)
-    : BaseDeviceManager(parent), m_service(service)
+    : BaseDeviceManager(parent), m_worker(std::make_unique<PrintQueueWorker>(std::unique_ptr<PrintQueueService>(service)))
 {
-    refreshPrinters();
+    // The list is there when the page first asks, unless the spooler is slow
+    // to answer: then it follows with availablePrintersChanged.
+    auto reply = std::make_shared<Reply>();
+    requestQueueNames([this](const QStringList &names) { return applyQueueNames(names); }, reply);
+    waitFor(reply);
 }
 
-PrintDriverManager::~PrintDriverManager() = default;
+// The worker goes first: it drops the requests not yet started and finishes
+// the running one; its result, queued to this object, is then discarded.
+PrintDriverManager::~PrintDriverManager()
+{
+    m_worker.reset();
+}
+
+void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList &)> done,
+                                           const std::shared_ptr<Reply> &reply)
+{
+    m_worker->post([this, done = std::move(done), reply](PrintQueueService *service) {
+        const QStringList names = service->queueNames();
+        QMetaObject::invokeMethod(
+            this,
+            [done, reply, names] {
+                const bool ok = done(names);
+                if (reply)
+                    reply->finish(ok);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool PrintDriverManager::waitFor(const std::shared_ptr<Reply> &reply)
+{
+    if (reply->done)
+        return true;
+    // Timers, sockets and repaints go on while the answer is awaited; user
+    // input waits until it is there (at most ResultWaitMs).
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(ResultWaitMs);
+    reply->waiting = &loop;
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    reply->waiting = nullptr;
+    return reply->done;
+}
+
+bool PrintDriverManager::applyQueueNames(const QStringList &names)
+{
+    QStringList printers;
+    for (const QString &name : names) {
+        if (!isExcludedPrinter(name))
+            printers.append(name);
+    }
+    m_availablePrinters = printers;
+    emit availablePrintersChanged();
+    return true;
+}
 
 bool PrintDriverManager::isExcludedPrinter(const QString &printerName)
 {
@@ -41,19 +116,15 @@ bool PrintDriverManager::isExcludedPrinter(const QString &printerName)
 
 void PrintDriverManager::refreshPrinters()
 {
-    QStringList printers;
-    const QStringList names = m_service->queueNames();
-    for (const QString &name : names) {
-        if (!isExcludedPrinter(name))
-            printers.append(name);
-    }
-    m_availablePrinters = printers;
-    emit availablePrintersChanged();
+    requestQueueNames([this](const QStringList &names) { return applyQueueNames(names); }, nullptr);
 }
 
+// A spooler that does not answer within ResultWaitMs counts as not offering it.
 bool PrintDriverManager::isPrinterAvailable(const QString &printerName)
 {
-    return m_service->queueNames().contains(printerName);
+    auto reply = std::make_shared<Reply>();
+    requestQueueNames([printerName](const QStringList &names) { return names.contains(printerName); }, reply);
+    return waitFor(reply) && reply->ok;
 }
 
 void PrintDriverManager::setCurrentPrinter(const QString &printerName)
@@ -90,27 +161,42 @@ void PrintDriverManager::closeDevice()
     emit currentPrinterChanged();
 }
 
-bool PrintDriverManager::rawJob(const QString &printerName, const QByteArray &data)
+bool PrintDriverManager::rawJob(const QString &printerName, const QByteArray &data, bool wait)
 {
-    const PrintQueueService::JobResult result =
-        m_service->submitRawJob(printerName, QString::fromLatin1(JobDocumentName), data);
-    switch (result) {
+    std::shared_ptr<Reply> reply = wait ? std::make_shared<Reply>() : nullptr;
+    m_worker->post([this, printerName, data, reply](PrintQueueService *service) {
+        const PrintQueueService::JobResult result =
+            service->submitRawJob(printerName, QString::fromLatin1(JobDocumentName), data);
+        QMetaObject::invokeMethod(
+            this,
+            [this, printerName, result, reply] {
+                reportJob(printerName, int(result));
+                if (reply)
+                    reply->finish(result == PrintQueueService::JobResult::Completed);
+            },
+            Qt::QueuedConnection);
+    });
+    return reply && waitFor(reply) && reply->ok;
+}
+
+void PrintDriverManager::reportJob(const QString &printerName, int result)
+{
+    switch (PrintQueueService::JobResult(result)) {
     case PrintQueueService::JobResult::Completed:
         emit printJobCompleted(printerName);
-        return true;
+        return;
     case PrintQueueService::JobResult::OpenFailed:
         emit printJobFailed(printerName, tr("无法打开打印机: %1").arg(printerName));
-        return false;
+        return;
     case PrintQueueService::JobResult::Failed:
         break;
     }
     emit printJobFailed(printerName, tr("发送数据到打印机失败"));
-    return false;
 }
 
 bool PrintDriverManager::sendESCposData(const QString &printerName, const QByteArray &escPosData)
 {
-    return rawJob(printerName, escPosData);
+    return rawJob(printerName, escPosData, true);
 }
 
 bool PrintDriverManager::sendTextData(const QString &text)
@@ -128,7 +214,7 @@ bool PrintDriverManager::sendTextData(const QString &text)
     QTextCodec *gbk = QTextCodec::codecForName("GBK");
     bytes += gbk ? gbk->fromUnicode(text) : text.toLocal8Bit();
     bytes.append(TextTrailer, sizeof(TextTrailer));
-    return rawJob(m_currentPrinter, bytes);
+    return rawJob(m_currentPrinter, bytes, true);
 }
 
 void PrintDriverManager::openPage(const QUrl &url)
@@ -143,7 +229,7 @@ void PrintDriverManager::openPrinterGeneralTab(const QString &printerName)
         qWarning().noquote() << "打印机名称为空";
         return;
     }
-    openPage(m_service->propertiesPageUrl(printerName));
+    openPage(m_worker->service()->propertiesPageUrl(printerName));
 }
 
 void PrintDriverManager::openPrinterQueue(const QString &printerName)
@@ -152,14 +238,14 @@ void PrintDriverManager::openPrinterQueue(const QString &printerName)
         qWarning().noquote() << "打印机名称为空";
         return;
     }
-    openPage(m_service->queuePageUrl(printerName));
+    openPage(m_worker->service()->queuePageUrl(printerName));
 }
 
 bool PrintDriverManager::writeRaw(const QByteArray &data)
 {
     if (m_currentPrinter.isEmpty())
         return false;
-    return rawJob(m_currentPrinter, data);
+    return rawJob(m_currentPrinter, data, true);
 }
 
 void PrintDriverManager::refreshDevices()
@@ -177,5 +263,6 @@ void PrintDriverManager::onBuilderData(CommType type, const QByteArray &data)
     if (type != CommType::Driver)
         return;
     // Without a selection the job goes to an empty name, fails and says so.
-    rawJob(m_currentPrinter, data);
+    // The outcome follows as a signal; the command returns at once.
+    rawJob(m_currentPrinter, data, false);
 }

@@ -6,12 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class PrintQueueService;
+class PrintQueueWorker;
 
 // The transport for printers installed in the system's print spooler: command
 // bytes go out as raw jobs, one job per call, so they bypass the driver.
+// Every request to the spooler runs on the manager's spooler thread, in order;
+// results come back as queued calls. Builder output and list refreshes do not
+// wait for them; the calls that return the spooler's answer wait for it at
+// most ResultWaitMs, still handling the event loop's timers, sockets and
+// paint events meanwhile (not user input).
 class PrintDriverManager : public BaseDeviceManager
 {
     Q_OBJECT
@@ -21,6 +28,8 @@ class PrintDriverManager : public BaseDeviceManager
 public:
     // The document name every raw job carries.
     static const char *const JobDocumentName;
+    // The longest a call that returns the spooler's answer waits for it.
+    static constexpr int ResultWaitMs = 2000;
 
     // Uses the system's spooler (CUPS, its default server).
     explicit PrintDriverManager(QObject *parent = nullptr);
@@ -61,10 +70,22 @@ signals:
     void printingStatusChanged();
 
 private:
-    bool rawJob(const QString &printerName, const QByteArray &data);
+    struct Reply;
+
+    // Submits a raw job on the spooler thread; its outcome is signalled when
+    // it has come back. With wait set, the call returns that outcome (false
+    // when it has not come back within ResultWaitMs).
+    bool rawJob(const QString &printerName, const QByteArray &data, bool wait);
+    void reportJob(const QString &printerName, int result);
+    // Asks the spooler for its queue names; done runs on this thread with
+    // them, and its result completes the reply (when one is given).
+    void requestQueueNames(std::function<bool(const QStringList &)> done, const std::shared_ptr<Reply> &reply);
+    // Waits for the reply, at most ResultWaitMs; true when it came.
+    bool waitFor(const std::shared_ptr<Reply> &reply);
+    bool applyQueueNames(const QStringList &names);
     void openPage(const QUrl &url);
 
-    std::unique_ptr<PrintQueueService> m_service;
+    std::unique_ptr<PrintQueueWorker> m_worker;
     QStringList m_availablePrinters;
     QString m_currentPrinter;
 };
