@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <QDebug>
+#include <QElapsedTimer>
 
 namespace {
 
@@ -14,11 +15,36 @@ const char *noPassword(const char *, http_t *, const char *, const char *, void 
     return nullptr;
 }
 
-// Called when a request has waited IoTimeoutSeconds without progress: give up.
-int giveUpOnTimeout(http_t *, void *)
+// Watches the waits of one connection. libcups calls back each time a wait
+// has lasted CancelCheckMs without the connection moving: give up when the
+// service was cancelled or the connection has not moved for IoTimeoutSeconds.
+// Back-to-back calls belong to one stall; a longer pause between two means
+// data moved in between, and a new stall starts.
+class WaitWatch
 {
-    return 0;
-}
+public:
+    explicit WaitWatch(const std::atomic<bool> *cancelled) : m_cancelled(cancelled) { m_clock.start(); }
+
+    static int check(http_t *, void *data) { return static_cast<WaitWatch *>(data)->keepWaiting() ? 1 : 0; }
+
+private:
+    bool keepWaiting()
+    {
+        if (m_cancelled->load())
+            return false;
+        const qint64 now = m_clock.elapsed();
+        const int period = CupsPrintQueueService::CancelCheckMs;
+        if (m_lastCall < 0 || now - m_lastCall > period * 3 / 2)
+            m_stallStart = now - period;
+        m_lastCall = now;
+        return now - m_stallStart < qint64(CupsPrintQueueService::IoTimeoutSeconds * 1000);
+    }
+
+    const std::atomic<bool> *m_cancelled;
+    QElapsedTimer m_clock;
+    qint64 m_lastCall = -1;
+    qint64 m_stallStart = 0;
+};
 
 bool ippFailed(ipp_status_t status)
 {
@@ -29,13 +55,15 @@ bool ippFailed(ipp_status_t status)
 class Connection
 {
 public:
-    Connection(const QByteArray &host, int port)
+    Connection(const QByteArray &host, int port, const std::atomic<bool> *cancelled) : m_watch(cancelled)
     {
+        if (cancelled->load())
+            return;
         cupsSetPasswordCB2(noPassword, nullptr);
         m_http = httpConnect2(host.constData(), port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1,
                               CupsPrintQueueService::ConnectTimeoutMs, nullptr);
         if (m_http)
-            httpSetTimeout(m_http, CupsPrintQueueService::IoTimeoutSeconds, giveUpOnTimeout, nullptr);
+            httpSetTimeout(m_http, CupsPrintQueueService::CancelCheckMs / 1000.0, WaitWatch::check, &m_watch);
     }
     ~Connection()
     {
@@ -48,6 +76,7 @@ public:
     http_t *get() const { return m_http; }
 
 private:
+    WaitWatch m_watch;
     http_t *m_http = nullptr;
 };
 
@@ -103,7 +132,7 @@ CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 QStringList CupsPrintQueueService::queueNames()
 {
     const Endpoint ep = endpoint();
-    Connection connection(ep.host.toUtf8(), ep.port);
+    Connection connection(ep.host.toUtf8(), ep.port, &m_cancelled);
     if (!connection.get()) {
         qDebug().noquote() << "CUPS not reachable:" << ep.host << cupsLastErrorString();
         return {};
@@ -133,7 +162,7 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
         return JobResult::OpenFailed;
 
     const Endpoint ep = endpoint();
-    Connection connection(ep.host.toUtf8(), ep.port);
+    Connection connection(ep.host.toUtf8(), ep.port, &m_cancelled);
     http_t *http = connection.get();
     const QByteArray name = queueName.toUtf8();
     if (!http || !queueExists(http, name)) {
@@ -163,6 +192,11 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
         return JobResult::Failed;
     }
     return JobResult::Completed;
+}
+
+void CupsPrintQueueService::cancelRequests()
+{
+    m_cancelled.store(true);
 }
 
 QUrl CupsPrintQueueService::printerPageUrl(const QString &queueName) const

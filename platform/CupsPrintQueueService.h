@@ -2,6 +2,8 @@
 
 #include "platform/PrintQueueService.h"
 
+#include <atomic>
+
 // Print queues of a CUPS scheduler, reached through libcups. Every request is
 // bounded in time, so a scheduler that died or hangs costs the caller a few
 // seconds at most instead of blocking it for good.
@@ -10,6 +12,8 @@ class CupsPrintQueueService : public PrintQueueService
 public:
     static constexpr int ConnectTimeoutMs = 3000;
     static constexpr double IoTimeoutSeconds = 5.0;
+    // How often a waiting request looks whether it was cancelled.
+    static constexpr int CancelCheckMs = 100;
     static constexpr int DefaultIppPort = 631;
 
     // server: "host", "host:port" or the path of the scheduler's local socket;
@@ -20,6 +24,7 @@ public:
     JobResult submitRawJob(const QString &queueName, const QString &documentName, const QByteArray &data) override;
     QUrl queuePageUrl(const QString &queueName) const override;
     QUrl propertiesPageUrl(const QString &queueName) const override;
+    void cancelRequests() override;
 
 private:
     struct Endpoint
@@ -31,4 +36,5 @@ private:
     QUrl printerPageUrl(const QString &queueName) const;
 
     QString m_server;
+    std::atomic<bool> m_cancelled{false};
 };

@@ -15,6 +15,8 @@ PrintQueueWorker::~PrintQueueWorker()
         m_tasks.clear();
         m_wake.notify_all();
     }
+    // A request still waiting on the scheduler gives up soon.
+    m_service->cancelRequests();
     m_thread.join();
 }
 

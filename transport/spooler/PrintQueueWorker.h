@@ -21,8 +21,8 @@ public:
     // Owns the service from now on; only the worker's thread uses it for
     // requests to the spooler.
     explicit PrintQueueWorker(std::unique_ptr<PrintQueueService> service);
-    // Drops the tasks not yet started and waits for the running one, whose
-    // scheduler waits are bounded.
+    // Drops the tasks not yet started, cancels the running one's requests and
+    // waits for it to return.
     ~PrintQueueWorker();
     PrintQueueWorker(const PrintQueueWorker &) = delete;
     PrintQueueWorker &operator=(const PrintQueueWorker &) = delete;
