@@ -55,6 +55,7 @@ private slots:
     void jobToMissingPrinter();
     void printerPages();
     void schedulerHangs();
+    void commandsDoNotWaitForTheScheduler();
     void schedulerDies();
 
 private:
@@ -330,6 +331,31 @@ void TestSpoolerCups::schedulerHangs()
     QVERIFY(manager.sendTextData("ABC"));
     QVERIFY(m_sink.waitForJobs(1, JobArrivalMs));
     QCOMPARE(m_sink.jobs().last(), QByteArray::fromHex("1b404142430a0a"));
+}
+
+// A command and a list refresh return before the scheduler has answered; what
+// it answers (here: nothing, so both fail) follows as their signals.
+void TestSpoolerCups::commandsDoNotWaitForTheScheduler()
+{
+    PrintDriverManager manager;
+    QVERIFY(manager.connectDevice(RawQueue, "", "", ""));
+    QSignalSpy done(&manager, &PrintDriverManager::printJobCompleted);
+    QSignalSpy failed(&manager, &PrintDriverManager::printJobFailed);
+    QSignalSpy listed(&manager, &PrintDriverManager::availablePrintersChanged);
+
+    m_cupsd.pause();
+    manager.setBuzzerClicked(1, 1);
+    manager.refreshPrinters();
+    QCOMPARE(done.count() + failed.count(), 0);
+    QCOMPARE(listed.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, JobArrivalMs);
+    QTRY_COMPARE_WITH_TIMEOUT(listed.count(), 1, JobArrivalMs);
+    m_cupsd.resume();
+    QCOMPARE(failed.at(0).at(0).toString(), RawQueue);
+    QCOMPARE(manager.getAvailablePrinters(), QStringList());
+
+    manager.refreshPrinters();
+    QTRY_COMPARE(manager.getAvailablePrinters(), (QStringList{RawQueue, SecondQueue}));
 }
 
 void TestSpoolerCups::schedulerDies()
