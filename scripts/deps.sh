@@ -9,7 +9,7 @@ PACKAGES=(
   libqt5serialport5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
   qml-module-qtquick-controls qml-module-qtquick-layouts qml-module-qtgraphicaleffects
-  qml-module-qt-labs-platform qml-module-qtquick-dialogs
+  qml-module-qt-labs-platform qml-module-qtquick-dialogs qml-module-qttest
   libzxing-dev libcups2-dev libudev-dev libbenchmark-dev
   cups cups-bsd iproute2 util-linux fonts-wqy-microhei
   nmap

@@ -110,6 +110,9 @@ void VirtualPrinter::stop()
     runOnEngine([engine]() { engine->stop(); });
     m_stoppedPageFiles = engine->core()->pageFiles();
     m_stoppedPages = engine->core()->pages();
+    m_stoppedReceived.clear();
+    for (const QString &source : {QString(), QStringLiteral("tcp"), QStringLiteral("serial"), QStringLiteral("usb")})
+        m_stoppedReceived.insert(source, engine->core()->received(source));
     m_thread->quit();
     m_thread->wait();
     // The thread has ended and the engine's sockets are gone; it can go here.
@@ -193,6 +196,18 @@ QStringList VirtualPrinter::pageFiles() const
 QList<QImage> VirtualPrinter::pages() const
 {
     return m_engine ? m_engine->core()->pages() : m_stoppedPages;
+}
+
+QByteArray VirtualPrinter::receivedBytes(const QString &source) const
+{
+    return m_engine ? m_engine->core()->received(source) : m_stoppedReceived.value(source);
+}
+
+void VirtualPrinter::clearReceivedBytes()
+{
+    if (m_engine)
+        m_engine->core()->clearReceived();
+    m_stoppedReceived.clear();
 }
 
 void VirtualPrinter::flushPage()

@@ -41,6 +41,7 @@
 #include "VirtualPrinterOptions.h"
 #include "VpState.h"
 
+#include <QHash>
 #include <QImage>
 #include <QJsonObject>
 #include <QList>
@@ -100,6 +101,10 @@ public:
     // Pages stay readable after stop().
     QStringList pageFiles() const;
     QList<QImage> pages() const;
+    // The bytes that arrived on a link ("tcp", "serial", "usb"), or on all
+    // links in arrival order (empty source); kept after stop().
+    QByteArray receivedBytes(const QString &source = QString()) const;
+    void clearReceivedBytes();
     // Ends the current page now (serial and USB lines never end a stream on
     // their own; stop() and unplug() also end it).
     void flushPage();
@@ -126,4 +131,5 @@ private:
     bool m_running = false;
     QStringList m_stoppedPageFiles;
     QList<QImage> m_stoppedPages;
+    QHash<QString, QByteArray> m_stoppedReceived;
 };

@@ -41,6 +41,15 @@ VpPrinterCore::VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, con
 
 QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
 {
+    {
+        QMutexLocker lock(&m_receivedMutex);
+        for (const QString &key : {QString(), source}) {
+            QByteArray &kept = m_received[key];
+            kept.append(bytes);
+            if (kept.size() > MaxReceivedBytes)
+                kept.remove(0, kept.size() - MaxReceivedBytes);
+        }
+    }
     VpDecoder &decoder = m_decoders[source];
     decoder.setDefaultChineseMode(m_state->makerSettings().value(QStringLiteral("print_mode")).toInt() == 1);
     QByteArray reply;
@@ -49,6 +58,18 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
         execute(source, cmd, &reply);
     collectPages(source);
     return reply;
+}
+
+QByteArray VpPrinterCore::received(const QString &source) const
+{
+    QMutexLocker lock(&m_receivedMutex);
+    return m_received.value(source);
+}
+
+void VpPrinterCore::clearReceived()
+{
+    QMutexLocker lock(&m_receivedMutex);
+    m_received.clear();
 }
 
 void VpPrinterCore::endStream(const QString &source)

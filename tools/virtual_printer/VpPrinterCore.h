@@ -24,6 +24,7 @@ public:
     static constexpr int MaxPagesInMemory = 64;
     static constexpr qint64 MaxPageBytesInMemory = 64 * 1024 * 1024; // older pages go first
     static constexpr int HexLogLimit = 64;
+    static constexpr int MaxReceivedBytes = 8 * 1024 * 1024; // oldest bytes go first
 
     VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
                   QObject *parent = nullptr);
@@ -35,6 +36,11 @@ public:
     // Prints what waits in the line buffer and ends the page, as the end of a
     // stream does, without touching any link's decoder.
     void flushPage();
+
+    // Every byte that arrived, per link and in arrival order over all links
+    // (an empty source); thread-safe.
+    QByteArray received(const QString &source = QString()) const;
+    void clearReceived();
 
     // Files written so far and the last pages (thread-safe).
     QStringList pageFiles() const;
@@ -53,6 +59,8 @@ private:
     VpRenderer m_renderer;
     QString m_outputDir;
     QHash<QString, VpDecoder> m_decoders;
+    mutable QMutex m_receivedMutex;
+    QHash<QString, QByteArray> m_received; // "" holds all links together
     mutable QMutex m_pagesMutex;
     QStringList m_pageFiles;
     QList<QImage> m_pages;

@@ -1,0 +1,147 @@
+#include "SceneTestPrinter.h"
+
+#include "VirtualPrinter.h"
+#include "VpEventLog.h"
+
+#include <QDebug>
+#include <QJsonObject>
+#include <QQmlEngine>
+
+namespace {
+
+QString spacedHex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QVariantList toVariantList(const QList<QJsonObject> &entries)
+{
+    QVariantList list;
+    list.reserve(entries.size());
+    for (const QJsonObject &entry : entries)
+        list.append(entry.toVariantMap());
+    return list;
+}
+
+} // namespace
+
+SceneVirtualPrinter::SceneVirtualPrinter(std::unique_ptr<VirtualPrinter> printer, QObject *parent)
+    : QObject(parent), m_printer(std::move(printer))
+{
+}
+
+SceneVirtualPrinter::~SceneVirtualPrinter() = default;
+
+QString SceneVirtualPrinter::address() const { return m_printer->options().address; }
+int SceneVirtualPrinter::rawPort() const { return m_printer->rawPort(); }
+int SceneVirtualPrinter::httpPort() const { return m_printer->httpPort(); }
+QString SceneVirtualPrinter::serialPath() const { return m_printer->serialPtyPath(); }
+QString SceneVirtualPrinter::usbNodePath() const { return m_printer->usbNodePath(); }
+QStringList SceneVirtualPrinter::serviceLines() const { return m_printer->serviceLines(); }
+
+QString SceneVirtualPrinter::receivedHex(const QString &source) const
+{
+    return spacedHex(m_printer->receivedBytes(source));
+}
+
+int SceneVirtualPrinter::receivedCount(const QString &source) const
+{
+    return m_printer->receivedBytes(source).size();
+}
+
+void SceneVirtualPrinter::clearReceived() { m_printer->clearReceivedBytes(); }
+
+QVariantList SceneVirtualPrinter::events(const QString &name) const
+{
+    return toVariantList(name.isEmpty() ? m_printer->events() : m_printer->events(name));
+}
+
+QVariantList SceneVirtualPrinter::eventsSince(int seq) const
+{
+    return toVariantList(m_printer->eventLog()->entriesSince(seq));
+}
+
+int SceneVirtualPrinter::lastEventSeq() const { return int(m_printer->lastEventSeq()); }
+
+QStringList SceneVirtualPrinter::recordedForms() const
+{
+    QStringList forms;
+    for (const QByteArray &form : m_printer->recordedForms())
+        forms.append(QString::fromUtf8(form));
+    return forms;
+}
+
+int SceneVirtualPrinter::pageCount() const { return m_printer->pageFiles().size(); }
+void SceneVirtualPrinter::flushPage() { m_printer->flushPage(); }
+QString SceneVirtualPrinter::control(const QString &line) { return m_printer->control(line); }
+bool SceneVirtualPrinter::setFlag(const QString &name, bool on) { return m_printer->setFlag(name, on); }
+
+bool SceneVirtualPrinter::unplug()
+{
+    QString error;
+    const bool ok = m_printer->unplug(&error);
+    if (!ok)
+        qWarning() << "unplug:" << error;
+    return ok;
+}
+
+bool SceneVirtualPrinter::replug()
+{
+    QString error;
+    const bool ok = m_printer->replug(&error);
+    if (!ok)
+        qWarning() << "replug:" << error;
+    return ok;
+}
+
+void SceneVirtualPrinter::stop() { m_printer->stop(); }
+
+SceneTestPrinter::SceneTestPrinter(const QString &usbRoot, QObject *parent) : QObject(parent), m_usbRoot(usbRoot)
+{
+    qRegisterMetaType<SceneVirtualPrinter *>("SceneVirtualPrinter*");
+}
+
+SceneTestPrinter::~SceneTestPrinter() { stopAll(); }
+
+SceneVirtualPrinter *SceneTestPrinter::start(const QVariantMap &options)
+{
+    VirtualPrinterOptions o;
+    o.address = options.value(QStringLiteral("address"), o.address).toString();
+    o.model = options.value(QStringLiteral("model"), o.model).toString();
+    o.rawPort = options.value(QStringLiteral("rawPort"), VirtualPrinterOptions::DefaultRawPort).toInt();
+    o.httpPort = options.value(QStringLiteral("httpPort"), VirtualPrinterOptions::Off).toInt();
+    o.netbiosPort = options.value(QStringLiteral("netbiosPort"), VirtualPrinterOptions::Off).toInt();
+    o.netbiosName = options.value(QStringLiteral("netbiosName")).toString();
+    if (options.contains(QStringLiteral("mac")))
+        o.mac = QByteArray::fromHex(options.value(QStringLiteral("mac")).toString().remove(QLatin1Char(':')).toLatin1());
+    o.paperMm = options.value(QStringLiteral("paper"), o.paperMm).toInt();
+    o.serialEnabled = options.value(QStringLiteral("serial"), false).toBool();
+    if (options.value(QStringLiteral("usb"), false).toBool()) {
+        o.usbSysfsRoot = m_usbRoot;
+        o.usb.vendorId = options.value(QStringLiteral("usbVid"), o.usb.vendorId).toString();
+        o.usb.productId = options.value(QStringLiteral("usbPid"), o.usb.productId).toString();
+        o.usb.serial = options.value(QStringLiteral("usbSerial"), o.usb.serial).toString();
+    }
+
+    auto printer = std::make_unique<VirtualPrinter>(o);
+    QString error;
+    if (!printer->start(&error)) {
+        qWarning() << "virtual printer did not start:" << error << printer->serviceLines();
+        return nullptr;
+    }
+    for (const QVariant &flag : options.value(QStringLiteral("flags")).toList())
+        printer->setFlag(flag.toString(), true);
+    auto *handle = new SceneVirtualPrinter(std::move(printer), this);
+    QQmlEngine::setObjectOwnership(handle, QQmlEngine::CppOwnership);
+    m_printers.push_back(handle);
+    return handle;
+}
+
+void SceneTestPrinter::stopAll()
+{
+    for (SceneVirtualPrinter *printer : m_printers) {
+        printer->stop();
+        delete printer;
+    }
+    m_printers.clear();
+}

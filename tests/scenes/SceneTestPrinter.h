@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <memory>
+#include <vector>
+
+class VirtualPrinter;
+
+// One in-process virtual printer as the scene tests see it.
+class SceneVirtualPrinter : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString address READ address CONSTANT)
+    Q_PROPERTY(int rawPort READ rawPort CONSTANT)
+    Q_PROPERTY(int httpPort READ httpPort CONSTANT)
+    Q_PROPERTY(QString serialPath READ serialPath CONSTANT)
+    Q_PROPERTY(QString usbNodePath READ usbNodePath CONSTANT)
+    Q_PROPERTY(QStringList serviceLines READ serviceLines CONSTANT)
+public:
+    explicit SceneVirtualPrinter(std::unique_ptr<VirtualPrinter> printer, QObject *parent = nullptr);
+    ~SceneVirtualPrinter() override;
+
+    QString address() const;
+    int rawPort() const;
+    int httpPort() const;
+    QString serialPath() const;
+    QString usbNodePath() const;
+    QStringList serviceLines() const;
+
+    // Bytes that arrived ("tcp", "serial", "usb" or all links for ""), as
+    // upper-case hexadecimal pairs separated by blanks ("1B 40").
+    Q_INVOKABLE QString receivedHex(const QString &source = QString()) const;
+    Q_INVOKABLE int receivedCount(const QString &source = QString()) const;
+    Q_INVOKABLE void clearReceived();
+    // The event log (see VpEventLog.h): entries as JS objects.
+    Q_INVOKABLE QVariantList events(const QString &name = QString()) const;
+    Q_INVOKABLE QVariantList eventsSince(int seq) const;
+    Q_INVOKABLE int lastEventSeq() const;
+    // Bodies POSTed to /config.cgi, as text.
+    Q_INVOKABLE QStringList recordedForms() const;
+    Q_INVOKABLE int pageCount() const;
+    Q_INVOKABLE void flushPage();
+    // A line of the control language ("set paper_out on", "setting A7 41 42", ...).
+    Q_INVOKABLE QString control(const QString &line);
+    Q_INVOKABLE bool setFlag(const QString &name, bool on);
+    Q_INVOKABLE bool unplug();
+    Q_INVOKABLE bool replug();
+    Q_INVOKABLE void stop();
+
+    VirtualPrinter *printer() const { return m_printer.get(); }
+
+private:
+    std::unique_ptr<VirtualPrinter> m_printer;
+};
+
+// Starts virtual printers for scene tests (context property `testPrinter`).
+class SceneTestPrinter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SceneTestPrinter(const QString &usbRoot, QObject *parent = nullptr);
+    ~SceneTestPrinter() override;
+
+    // Options (all optional): address ("127.0.0.1"), model ("KVZ-L7N"),
+    // rawPort (9100; 0 ephemeral, -1 off), httpPort (-1), netbiosPort (-1),
+    // netbiosName, mac ("001122334455"), paper (80), serial (false: a pty,
+    // see serialPath), usb (false: a USB printer in the run's fake USB tree),
+    // usbVid/usbPid (hex text), usbSerial, flags (list of names such as
+    // "paper_out"). Returns null when a requested service could not start
+    // (the reason goes to the test's output).
+    Q_INVOKABLE SceneVirtualPrinter *start(const QVariantMap &options = QVariantMap());
+    Q_INVOKABLE void stopAll();
+
+private:
+    QString m_usbRoot;
+    std::vector<SceneVirtualPrinter *> m_printers; // children of this object
+};
