@@ -3,7 +3,9 @@
 #include <cups/cups.h>
 
 #include <QDebug>
-#include <QElapsedTimer>
+
+#include <mutex>
+#include <sys/socket.h>
 
 namespace {
 
@@ -15,60 +17,61 @@ const char *noPassword(const char *, http_t *, const char *, const char *, void 
     return nullptr;
 }
 
-// Watches the waits of one connection. libcups calls back each time a wait
-// has lasted CancelCheckMs without the connection moving: give up when the
-// service was cancelled or the connection has not moved for IoTimeoutSeconds.
-// Back-to-back calls belong to one stall; a longer pause between two means
-// data moved in between, and a new stall starts.
-class WaitWatch
+// Called when a request has waited IoTimeoutSeconds without progress: give up.
+int giveUpOnTimeout(http_t *, void *)
 {
-public:
-    explicit WaitWatch(const std::atomic<bool> *cancelled) : m_cancelled(cancelled) { m_clock.start(); }
-
-    static int check(http_t *, void *data) { return static_cast<WaitWatch *>(data)->keepWaiting() ? 1 : 0; }
-
-private:
-    bool keepWaiting()
-    {
-        if (m_cancelled->load())
-            return false;
-        const qint64 now = m_clock.elapsed();
-        const int period = CupsPrintQueueService::CancelCheckMs;
-        if (m_lastCall < 0 || now - m_lastCall > period * 3 / 2)
-            m_stallStart = now - period;
-        m_lastCall = now;
-        return now - m_stallStart < qint64(CupsPrintQueueService::IoTimeoutSeconds * 1000);
-    }
-
-    const std::atomic<bool> *m_cancelled;
-    QElapsedTimer m_clock;
-    qint64 m_lastCall = -1;
-    qint64 m_stallStart = 0;
-};
+    return 0;
+}
 
 bool ippFailed(ipp_status_t status)
 {
     return status > IPP_STATUS_OK_CONFLICTING;
 }
 
+} // namespace
+
+// The socket of the request in progress, so that another thread can cut it
+// short; once cancelled, no request starts any more.
+struct CupsPrintQueueService::RequestGuard
+{
+    std::mutex mutex;
+    int fd = -1;
+    bool cancelled = false;
+};
+
+namespace {
+
 // One connection to the scheduler, closed when it goes out of scope.
 class Connection
 {
 public:
-    Connection(const QByteArray &host, int port, const std::atomic<bool> *cancelled) : m_watch(cancelled)
+    Connection(const QByteArray &host, int port, CupsPrintQueueService::RequestGuard *guard) : m_guard(guard)
     {
-        if (cancelled->load())
-            return;
+        {
+            std::lock_guard<std::mutex> lock(guard->mutex);
+            if (guard->cancelled)
+                return;
+        }
         cupsSetPasswordCB2(noPassword, nullptr);
         m_http = httpConnect2(host.constData(), port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1,
                               CupsPrintQueueService::ConnectTimeoutMs, nullptr);
-        if (m_http)
-            httpSetTimeout(m_http, CupsPrintQueueService::CancelCheckMs / 1000.0, WaitWatch::check, &m_watch);
+        if (!m_http)
+            return;
+        httpSetTimeout(m_http, CupsPrintQueueService::IoTimeoutSeconds, giveUpOnTimeout, nullptr);
+        std::lock_guard<std::mutex> lock(guard->mutex);
+        guard->fd = httpGetFd(m_http);
+        if (guard->cancelled)
+            ::shutdown(guard->fd, SHUT_RDWR);
     }
     ~Connection()
     {
-        if (m_http)
-            httpClose(m_http);
+        if (!m_http)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(m_guard->mutex);
+            m_guard->fd = -1;
+        }
+        httpClose(m_http);
     }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
@@ -76,7 +79,7 @@ public:
     http_t *get() const { return m_http; }
 
 private:
-    WaitWatch m_watch;
+    CupsPrintQueueService::RequestGuard *m_guard;
     http_t *m_http = nullptr;
 };
 
@@ -103,7 +106,12 @@ bool queueExists(http_t *http, const QByteArray &name)
 
 } // namespace
 
-CupsPrintQueueService::CupsPrintQueueService(const QString &server) : m_server(server) {}
+CupsPrintQueueService::CupsPrintQueueService(const QString &server)
+    : m_server(server), m_guard(std::make_unique<RequestGuard>())
+{
+}
+
+CupsPrintQueueService::~CupsPrintQueueService() = default;
 
 CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 {
@@ -132,7 +140,7 @@ CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 QStringList CupsPrintQueueService::queueNames()
 {
     const Endpoint ep = endpoint();
-    Connection connection(ep.host.toUtf8(), ep.port, &m_cancelled);
+    Connection connection(ep.host.toUtf8(), ep.port, m_guard.get());
     if (!connection.get()) {
         qDebug().noquote() << "CUPS not reachable:" << ep.host << cupsLastErrorString();
         return {};
@@ -162,7 +170,7 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
         return JobResult::OpenFailed;
 
     const Endpoint ep = endpoint();
-    Connection connection(ep.host.toUtf8(), ep.port, &m_cancelled);
+    Connection connection(ep.host.toUtf8(), ep.port, m_guard.get());
     http_t *http = connection.get();
     const QByteArray name = queueName.toUtf8();
     if (!http || !queueExists(http, name)) {
@@ -196,7 +204,11 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
 
 void CupsPrintQueueService::cancelRequests()
 {
-    m_cancelled.store(true);
+    // Shutting the socket down wakes the request's wait at once; it then fails.
+    std::lock_guard<std::mutex> lock(m_guard->mutex);
+    m_guard->cancelled = true;
+    if (m_guard->fd >= 0)
+        ::shutdown(m_guard->fd, SHUT_RDWR);
 }
 
 QUrl CupsPrintQueueService::printerPageUrl(const QString &queueName) const
