@@ -15,6 +15,9 @@ public:
     // Registers the meta-types; call right after the QApplication exists.
     static void registerTypes();
 
+    // Maps the scenes' font family to an installed CJK family.
+    static void installFontFallbacks();
+
     // Runs the program with mainUrl as the main scene; returns the exit code.
     static int run(QApplication &app, const QUrl &mainUrl);
 };

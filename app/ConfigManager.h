@@ -40,6 +40,8 @@ public:
     Q_INVOKABLE TcpNetworkMode getTcpNetworkMode() const;
     Q_INVOKABLE void setTcpNetworkMode(TcpNetworkMode mode);
     Q_INVOKABLE QString getLocalIpNetworkSegment() const;
+    // The built-in test page as stored: upper-case hexadecimal pairs.
+    Q_INVOKABLE QString defaultTestPageText() const { return toUpperHexText(defaultTestPage()); }
 
     QString getBitMapPath() const { return m_bitMapPath; }
     QString getBarCodeType() const { return m_barCodeType; }

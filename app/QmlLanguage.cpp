@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QProcess>
 #include <QQmlApplicationEngine>
@@ -22,6 +23,7 @@ const char *const kEnglish = "en_US";
 const char *const kChineseQm = ":/KVZQuillmark_zh_CN.qm";
 const char *const kEnglishQm = ":/KVZQuillmark_en_US.qm";
 const int kHiddenVisibility = 0;
+const int kWindowedVisibility = 2; // QWindow::Windowed
 } // namespace
 
 // The translations live in the core library's resources, which a static
@@ -173,7 +175,10 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
         s.setValue(QStringLiteral("Language/Current"), languageCode);
         s.sync();
     }
-    m_language = languageCode;
+    if (m_language != languageCode) {
+        m_language = languageCode;
+        emit languageChanged();
+    }
     log->info(tr("语言设置已保存到配置文件: %1").arg(languageCode));
     log->warning(tr("应用程序将重启以应用新的语言设置"));
 
@@ -181,14 +186,31 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
     if (!args.isEmpty())
         args.removeFirst();
     const QString program = m_restartProgram.isEmpty() ? QCoreApplication::applicationFilePath() : m_restartProgram;
-    const bool started = QProcess::startDetached(program, args);
+    QProcess successor;
+    successor.setProgram(program);
+    successor.setArguments(args);
+    const bool started = successor.startDetached();
     if (started) {
         log->info(tr("新应用实例启动成功，当前应用即将退出"));
         QTimer::singleShot(RestartExitDelayMs, [] { QCoreApplication::exit(0); });
     } else {
+        // Without a successor, quitting would leave the user with no program at
+        // all: keep this one and bring its window back.
         log->error(tr("重启应用失败，请手动重启应用程序"));
-        QCoreApplication::exit(0);
+        const QFileInfo file(program);
+        const QString reason = !file.exists()        ? tr("程序文件不存在")
+                               : !file.isExecutable() ? tr("程序文件不可执行")
+                                                      : successor.errorString();
+        log->error(tr("无法启动 %1: %2").arg(program, reason));
+        showMainWindow();
     }
+}
+
+void QmlLanguage::showMainWindow()
+{
+    if (!m_engine || m_engine->rootObjects().isEmpty())
+        return;
+    m_engine->rootObjects().first()->setProperty("visibility", kWindowedVisibility);
 }
 
 void QmlLanguage::hideMainWindow()

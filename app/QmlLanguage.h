@@ -12,6 +12,8 @@ class QTranslator;
 class QmlLanguage : public QObject
 {
     Q_OBJECT
+    // The language code the program runs in, for bindings (getLanguage() reads the same).
+    Q_PROPERTY(QString language READ getLanguage NOTIFY languageChanged)
 public:
     static constexpr int RestartExitDelayMs = 200;
 
@@ -29,6 +31,8 @@ public:
     Q_INVOKABLE void setLanguage(int indexOfLanguage);
     Q_INVOKABLE void setLanguage2Config(const QString &languageCode);
     Q_INVOKABLE void hideMainWindow();
+    // Brings the main window back (after a restart that could not start).
+    Q_INVOKABLE void showMainWindow();
 
     // Start-up: reads (or creates) the file and loads the chosen translation.
     void getLanguageConfiguration(QTranslator &translator);
@@ -42,6 +46,9 @@ public:
 
     // The whole default initial.ini.
     static QByteArray defaultFileText();
+
+signals:
+    void languageChanged();
 
 private:
     void ensureConfigFile();

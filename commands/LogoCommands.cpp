@@ -59,6 +59,21 @@ QImage readPicture(const QString &path, const QSize &target)
 }
 } // namespace
 
+bool isUsablePicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return false;
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return true; // formats that tell their size only once decoded
+    if (size.isEmpty())
+        return false;
+    const QByteArray format = reader.format();
+    return qint64(size.width()) * size.height() <= MaxDecodedPixels || format == "jpeg" || format == "jpg";
+}
+
 QSize scaledSize(const QSize &original, int maxWidth, int maxHeight)
 {
     if (original.isEmpty())

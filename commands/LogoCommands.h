@@ -19,6 +19,11 @@ constexpr qint64 MaxDecodedPixels = 40LL * 1000 * 1000;
 // rounded up to a multiple of 8.
 QSize scaledSize(const QSize &original, int maxWidth, int maxHeight);
 
+// True when the file holds a picture that loadMonochrome() can decode: a known
+// format within the pixel bound (or a JPEG, decoded straight at its scaled size).
+// Looks only at the file's header.
+bool isUsablePicture(const QString &path);
+
 // Reads the picture at path (format decided by the contents), scales it
 // without smoothing to scaledSize() and converts it to 1-bit with error
 // diffusion. A null image when the file cannot be read.

@@ -204,6 +204,16 @@ void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &a
     Logger::getInstance()->info(line);
 }
 
+bool BaseDeviceManager::builderReady(const void *builder) const
+{
+    if (builder)
+        return true;
+    // Before the first connection there is nothing to send the command to;
+    // the user learns why nothing happened from the log.
+    Logger::getInstance()->warning(tr("%1 未连接打印机，命令未执行").arg(modeName()));
+    return false;
+}
+
 bool BaseDeviceManager::connectDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath)
 {
     return openDevice(name, ip, mac, devPath);
@@ -226,7 +236,7 @@ QVariantList BaseDeviceManager::getDeviceList()
 
 void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval)
 {
-    if (!m_buzzerAlarmForm)
+    if (!builderReady(m_buzzerAlarmForm))
         return;
     m_buzzerAlarmForm->setBuzzerTimes(spinBuzzerAlarmTimes);
     m_buzzerAlarmForm->setBuzzerDuration(spinBuzzerAlarmInterval);
@@ -236,7 +246,7 @@ void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzze
 
 void BaseDeviceManager::setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval, int buzzerAlarmNum)
 {
-    if (!m_buzzerAlarmForm)
+    if (!builderReady(m_buzzerAlarmForm))
         return;
     const int mode = oneBasedChoice(buzzerAlarmNum, 4);
     m_buzzerAlarmForm->setAlarmTimes(spinBuzzerAlarmTimes);
@@ -248,7 +258,7 @@ void BaseDeviceManager::setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spin
 
 void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 {
-    if (!m_cuttingForm)
+    if (!builderReady(m_cuttingForm))
         return;
     const int mode = oneBasedChoice(cutMode, 3);
     m_cuttingForm->setCutMode(mode);
@@ -259,7 +269,7 @@ void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 
 void BaseDeviceManager::setPrinterStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     m_pendingStatus = RealTimeStatusForm::PrinterStatus;
     m_realTimeStatusForm->sendPrinterStatus();
@@ -268,7 +278,7 @@ void BaseDeviceManager::setPrinterStatusClicked()
 
 void BaseDeviceManager::setOfflineStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     m_pendingStatus = RealTimeStatusForm::OfflineStatus;
     m_realTimeStatusForm->sendOfflineStatus();
@@ -277,7 +287,7 @@ void BaseDeviceManager::setOfflineStatusClicked()
 
 void BaseDeviceManager::setErrorStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     m_pendingStatus = RealTimeStatusForm::ErrorStatus;
     m_realTimeStatusForm->sendErrorStatus();
@@ -286,7 +296,7 @@ void BaseDeviceManager::setErrorStatusClicked()
 
 void BaseDeviceManager::setPaperStatusClicked()
 {
-    if (!m_realTimeStatusForm)
+    if (!builderReady(m_realTimeStatusForm))
         return;
     m_pendingStatus = RealTimeStatusForm::PaperStatus;
     m_realTimeStatusForm->sendPaperStatus();
@@ -295,7 +305,7 @@ void BaseDeviceManager::setPaperStatusClicked()
 
 void BaseDeviceManager::setControlPulseClicked(int controlPin, int spinHighTime, int spinLowTime)
 {
-    if (!m_cashBoxForm)
+    if (!builderReady(m_cashBoxForm))
         return;
     const int pin = oneBasedChoice(controlPin, 2);
     m_cashBoxForm->setControlPin(pin);
@@ -307,7 +317,7 @@ void BaseDeviceManager::setControlPulseClicked(int controlPin, int spinHighTime,
 
 void BaseDeviceManager::setOpenPulseClicked(int openPin, int spinHighLowTime)
 {
-    if (!m_cashBoxForm)
+    if (!builderReady(m_cashBoxForm))
         return;
     const int pin = oneBasedChoice(openPin, 2);
     m_cashBoxForm->setOpenPin(pin);
@@ -318,7 +328,7 @@ void BaseDeviceManager::setOpenPulseClicked(int openPin, int spinHighLowTime)
 
 void BaseDeviceManager::setInitMachineClicked()
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->sendInitialize();
     logAction(tr("%1 工作模式初始化打印机"));
@@ -326,7 +336,7 @@ void BaseDeviceManager::setInitMachineClicked()
 
 void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString &editBuffer)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
@@ -336,7 +346,7 @@ void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString 
 
 void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString &editBuffer, int spinDistance)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
@@ -347,7 +357,7 @@ void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString
 
 void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QString &editBuffer, int spinLineCount)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
@@ -358,7 +368,7 @@ void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QSt
 
 void BaseDeviceManager::setSetDefaultLineSpaceClicked()
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->sendDefaultLineSpacing();
     logAction(tr("%1 工作模式设置默认行间距"));
@@ -366,7 +376,7 @@ void BaseDeviceManager::setSetDefaultLineSpaceClicked()
 
 void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setLineSpace(spinLineSpace);
     m_workingModeForm->sendLineSpacing();
@@ -375,7 +385,7 @@ void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
 
 void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
 {
-    if (!m_workingModeForm)
+    if (!builderReady(m_workingModeForm))
         return;
     m_workingModeForm->setCodePage(codePageText);
     logAction(tr("%1 工作模式设置输入框代码页: %2  "), codePageText);
@@ -383,7 +393,7 @@ void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
 
 void BaseDeviceManager::setLoadClickedMultiple(const QStringList &imagePaths)
 {
-    if (!m_bitmapForm)
+    if (!builderReady(m_bitmapForm))
         return;
     qDebug() << "vecImagePaths:" << imagePaths;
     m_bitmapForm->setImagePaths(imagePaths);
@@ -395,7 +405,7 @@ void BaseDeviceManager::setLoadClickedMultiple(const QStringList &imagePaths)
 
 void BaseDeviceManager::setPrintClicked()
 {
-    if (!m_bitmapForm)
+    if (!builderReady(m_bitmapForm))
         return;
     m_bitmapForm->sendImages();
     logAction(tr("%1 设置图像"));
@@ -403,7 +413,7 @@ void BaseDeviceManager::setPrintClicked()
 
 void BaseDeviceManager::setPrintLogoClicked(int modeNum, int logoNum)
 {
-    if (!m_bitmapForm)
+    if (!builderReady(m_bitmapForm))
         return;
     m_bitmapForm->setLogoMode(oneBasedChoice(modeNum, 4));
     m_bitmapForm->setLogoNumber(logoNum + 1);
@@ -413,7 +423,7 @@ void BaseDeviceManager::setPrintLogoClicked(int modeNum, int logoNum)
 
 void BaseDeviceManager::setPrintUPCAClicked(const QString &strUPCA)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setUpcA(strUPCA);
     m_barCodeForm->sendUpcA();
@@ -422,7 +432,7 @@ void BaseDeviceManager::setPrintUPCAClicked(const QString &strUPCA)
 
 void BaseDeviceManager::setPrintUPCEClicked(const QString &strUPCE)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setUpcE(strUPCE);
     m_barCodeForm->sendUpcE();
@@ -431,7 +441,7 @@ void BaseDeviceManager::setPrintUPCEClicked(const QString &strUPCE)
 
 void BaseDeviceManager::setPrintJAN13Clicked(const QString &strJAN13)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setJan13(strJAN13);
     m_barCodeForm->sendJan13();
@@ -440,7 +450,7 @@ void BaseDeviceManager::setPrintJAN13Clicked(const QString &strJAN13)
 
 void BaseDeviceManager::setPrintJAN8Clicked(const QString &strJAN8)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setJan8(strJAN8);
     m_barCodeForm->sendJan8();
@@ -449,7 +459,7 @@ void BaseDeviceManager::setPrintJAN8Clicked(const QString &strJAN8)
 
 void BaseDeviceManager::setPrintCODE39Clicked(const QString &strCODE39)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCode39(strCODE39);
     m_barCodeForm->sendCode39();
@@ -458,7 +468,7 @@ void BaseDeviceManager::setPrintCODE39Clicked(const QString &strCODE39)
 
 void BaseDeviceManager::setPrintITFClicked(const QString &strITF)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setItf(strITF);
     m_barCodeForm->sendItf();
@@ -467,7 +477,7 @@ void BaseDeviceManager::setPrintITFClicked(const QString &strITF)
 
 void BaseDeviceManager::setPrintCODABARClicked(const QString &strCODABAR)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCodabar(strCODABAR);
     m_barCodeForm->sendCodabar();
@@ -476,7 +486,7 @@ void BaseDeviceManager::setPrintCODABARClicked(const QString &strCODABAR)
 
 void BaseDeviceManager::setPrintCODE93Clicked(const QString &strCODE93)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCode93(strCODE93);
     m_barCodeForm->sendCode93();
@@ -485,7 +495,7 @@ void BaseDeviceManager::setPrintCODE93Clicked(const QString &strCODE93)
 
 void BaseDeviceManager::setPrintCODE128Clicked(const QString &strCODE128)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setCode128(strCODE128);
     m_barCodeForm->sendCode128();
@@ -494,7 +504,7 @@ void BaseDeviceManager::setPrintCODE128Clicked(const QString &strCODE128)
 
 void BaseDeviceManager::setHriPositionClicked(int hriPosition)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     const int position = oneBasedChoice(hriPosition, 4);
     m_barCodeForm->setHriPosition(position);
@@ -504,7 +514,7 @@ void BaseDeviceManager::setHriPositionClicked(int hriPosition)
 
 void BaseDeviceManager::setHriFontClicked(int hriFont)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     const int font = oneBasedChoice(hriFont, 2);
     m_barCodeForm->setHriFont(font);
@@ -514,7 +524,7 @@ void BaseDeviceManager::setHriFontClicked(int hriFont)
 
 void BaseDeviceManager::setBarcodeSizeClicked(int numBarcodeWidth, int numBarcodeHeight)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setBarcodeSize(numBarcodeWidth, numBarcodeHeight);
     m_barCodeForm->sendBarcodeSize();
@@ -523,7 +533,7 @@ void BaseDeviceManager::setBarcodeSizeClicked(int numBarcodeWidth, int numBarcod
 
 void BaseDeviceManager::set2dBarCodeTypeClicked(const QString &twodCodeType)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setTwoDimensionalType(twodCodeType);
     logAction(tr("%1 设置二维码类型: %2"), twodCodeType);
@@ -531,14 +541,14 @@ void BaseDeviceManager::set2dBarCodeTypeClicked(const QString &twodCodeType)
 
 void BaseDeviceManager::setPrintMoreBarCodeClicked(const QString &barCodeType, const QString &strContent)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     logAction(tr("%1 更多条码: %2 内容: %3 "), barCodeType, strContent);
 }
 
 void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, const QString &content)
 {
-    if (!m_barCodeForm)
+    if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setQrCode(magnification, errorLevel, content);
     m_barCodeForm->sendTwoDimensional();
@@ -547,7 +557,7 @@ void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, cons
 
 void BaseDeviceManager::setWaitLightSwitchClicked(int m_waitSwitch)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWaitSwitch(m_waitSwitch);
     m_lampForm->sendWaitSwitch();
@@ -556,7 +566,7 @@ void BaseDeviceManager::setWaitLightSwitchClicked(int m_waitSwitch)
 
 void BaseDeviceManager::setWorkClicked(int editWorkR, int editWorkG, int editWorkB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWork(editWorkR, editWorkG, editWorkB);
     m_lampForm->sendWork();
@@ -565,7 +575,7 @@ void BaseDeviceManager::setWorkClicked(int editWorkR, int editWorkG, int editWor
 
 void BaseDeviceManager::setPaperClicked(int editPaperR, int editPaperG, int editPaperB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setPaper(editPaperR, editPaperG, editPaperB);
     m_lampForm->sendPaper();
@@ -574,7 +584,7 @@ void BaseDeviceManager::setPaperClicked(int editPaperR, int editPaperG, int edit
 
 void BaseDeviceManager::setKnifeClicked(int editKnifeR, int editKnifeG, int editKnifeB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setKnife(editKnifeR, editKnifeG, editKnifeB);
     m_lampForm->sendKnife();
@@ -583,7 +593,7 @@ void BaseDeviceManager::setKnifeClicked(int editKnifeR, int editKnifeG, int edit
 
 void BaseDeviceManager::setHotClicked(int editHotR, int editHotG, int editHotB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setHot(editHotR, editHotG, editHotB);
     m_lampForm->sendHot();
@@ -592,7 +602,7 @@ void BaseDeviceManager::setHotClicked(int editHotR, int editHotG, int editHotB)
 
 void BaseDeviceManager::setWaitClicked(int editWaitR, int editWaitG, int editWaitB)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWait(editWaitR, editWaitG, editWaitB);
     m_lampForm->sendWait();
@@ -601,7 +611,7 @@ void BaseDeviceManager::setWaitClicked(int editWaitR, int editWaitG, int editWai
 
 void BaseDeviceManager::setWaitTypeClicked(int m_waitType)
 {
-    if (!m_lampForm)
+    if (!builderReady(m_lampForm))
         return;
     m_lampForm->setWaitType(m_waitType);
     m_lampForm->sendWaitType();
@@ -610,7 +620,7 @@ void BaseDeviceManager::setWaitTypeClicked(int m_waitType)
 
 void BaseDeviceManager::setHanziModeClicked(bool checkHanziMode)
 {
-    if (!m_hanziForm)
+    if (!builderReady(m_hanziForm))
         return;
     m_hanziForm->setHanziMode(checkHanziMode);
     m_hanziForm->sendHanziMode();
@@ -619,7 +629,7 @@ void BaseDeviceManager::setHanziModeClicked(bool checkHanziMode)
 
 void BaseDeviceManager::setHanziCharClicked(bool checkWidthDouble, bool checkHeightDouble, bool checkUnderline)
 {
-    if (!m_hanziForm)
+    if (!builderReady(m_hanziForm))
         return;
     m_hanziForm->setFormat(checkWidthDouble, checkHeightDouble, checkUnderline);
     m_hanziForm->sendFormat();
@@ -628,7 +638,7 @@ void BaseDeviceManager::setHanziCharClicked(bool checkWidthDouble, bool checkHei
 
 void BaseDeviceManager::setHanziMarginClicked(int editLeftMargin, int editRightMargin)
 {
-    if (!m_hanziForm)
+    if (!builderReady(m_hanziForm))
         return;
     m_hanziForm->setMargins(editLeftMargin, editRightMargin);
     m_hanziForm->sendMargins();
@@ -637,7 +647,7 @@ void BaseDeviceManager::setHanziMarginClicked(int editLeftMargin, int editRightM
 
 void BaseDeviceManager::setCharacterClicked(int cmbInternationalCharacter)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setInternationalCharacter(cmbInternationalCharacter);
     m_otherForm->sendInternationalCharacter();
@@ -646,7 +656,7 @@ void BaseDeviceManager::setCharacterClicked(int cmbInternationalCharacter)
 
 void BaseDeviceManager::setPrintModeClicked(int printModeCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintMode(printModeCbbox);
     m_otherForm->sendPrintMode();
@@ -655,7 +665,7 @@ void BaseDeviceManager::setPrintModeClicked(int printModeCbbox)
 
 void BaseDeviceManager::setBuzzerSwitchClicked(int buzzerSwitchCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setBuzzerSwitch(buzzerSwitchCbbox);
     m_otherForm->sendBuzzerSwitch();
@@ -664,7 +674,7 @@ void BaseDeviceManager::setBuzzerSwitchClicked(int buzzerSwitchCbbox)
 
 void BaseDeviceManager::setKnifeSwitchClicked(int knifeSwitchCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setKnifeSwitch(knifeSwitchCbbox);
     m_otherForm->sendKnifeSwitch();
@@ -673,7 +683,7 @@ void BaseDeviceManager::setKnifeSwitchClicked(int knifeSwitchCbbox)
 
 void BaseDeviceManager::setErrorBeepClicked(int errorBeepCbbox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setErrorBeep(errorBeepCbbox);
     m_otherForm->sendErrorBeep();
@@ -682,7 +692,7 @@ void BaseDeviceManager::setErrorBeepClicked(int errorBeepCbbox)
 
 void BaseDeviceManager::setAlignmentClicked(int cmbAlignment)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setAlignment(cmbAlignment);
     m_otherForm->sendAlignment();
@@ -691,7 +701,7 @@ void BaseDeviceManager::setAlignmentClicked(int cmbAlignment)
 
 void BaseDeviceManager::setRotate90Clicked(int newCheckRotate90)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setRotate90(newCheckRotate90 != 0);
     m_otherForm->sendRotate90();
@@ -700,7 +710,7 @@ void BaseDeviceManager::setRotate90Clicked(int newCheckRotate90)
 
 void BaseDeviceManager::setInversionClicked(int checkInversion)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setInversion(checkInversion != 0);
     m_otherForm->sendInversion();
@@ -709,7 +719,7 @@ void BaseDeviceManager::setInversionClicked(int checkInversion)
 
 void BaseDeviceManager::setCharSizeClicked(int cmbCharWidth, int cmbCharHeight)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setCharSize(cmbCharWidth, cmbCharHeight);
     m_otherForm->sendCharSize();
@@ -718,7 +728,7 @@ void BaseDeviceManager::setCharSizeClicked(int cmbCharWidth, int cmbCharHeight)
 
 void BaseDeviceManager::onSetNegativeClicked(bool checkNegative)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setNegative(checkNegative);
     m_otherForm->sendNegative();
@@ -727,7 +737,7 @@ void BaseDeviceManager::onSetNegativeClicked(bool checkNegative)
 
 void BaseDeviceManager::setLeftMarginClicked(int editLeftMarginL, int editLeftMarginH)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setLeftMargin(editLeftMarginL, editLeftMarginH);
     m_otherForm->sendLeftMargin();
@@ -736,7 +746,7 @@ void BaseDeviceManager::setLeftMarginClicked(int editLeftMarginL, int editLeftMa
 
 void BaseDeviceManager::setPrintAreaClicked(int editPrintAreaL, int editPrintAreaH)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintArea(editPrintAreaL, editPrintAreaH);
     m_otherForm->sendPrintArea();
@@ -745,7 +755,7 @@ void BaseDeviceManager::setPrintAreaClicked(int editPrintAreaL, int editPrintAre
 
 void BaseDeviceManager::setUnitClicked(int editUnitX, int editUnitY)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setUnit(editUnitX, editUnitY);
     m_otherForm->sendUnit();
@@ -754,7 +764,7 @@ void BaseDeviceManager::setUnitClicked(int editUnitX, int editUnitY)
 
 void BaseDeviceManager::setDensityClicked(int density)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setDensity(density);
     m_otherForm->sendDensity();
@@ -763,7 +773,7 @@ void BaseDeviceManager::setDensityClicked(int density)
 
 void BaseDeviceManager::setPaperSizeClicked(int paperSize)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPaperSize(paperSize);
     m_otherForm->sendPaperSize();
@@ -772,7 +782,7 @@ void BaseDeviceManager::setPaperSizeClicked(int paperSize)
 
 void BaseDeviceManager::setPaperGapClicked(int paperGap)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPaperGap(paperGap);
     m_otherForm->sendPaperGap();
@@ -781,7 +791,7 @@ void BaseDeviceManager::setPaperGapClicked(int paperGap)
 
 void BaseDeviceManager::setPrintSpeedClicked(int printSpeed)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintSpeed(printSpeed);
     m_otherForm->sendPrintSpeed();
@@ -790,7 +800,7 @@ void BaseDeviceManager::setPrintSpeedClicked(int printSpeed)
 
 void BaseDeviceManager::setEnablePeripheralsClicked(bool checkKnife, bool checkBuzzer, bool checkCashBox)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPeripherals(checkKnife, checkBuzzer, checkCashBox);
     m_otherForm->sendPeripherals();
@@ -799,7 +809,7 @@ void BaseDeviceManager::setEnablePeripheralsClicked(bool checkKnife, bool checkB
 
 void BaseDeviceManager::setPrintModelClicked(const QString &printModelName)
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->setPrintModelName(printModelName);
     m_otherForm->sendPrintModel();
@@ -808,7 +818,7 @@ void BaseDeviceManager::setPrintModelClicked(const QString &printModelName)
 
 void BaseDeviceManager::setUSBUpgradeModeClicked()
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->sendUsbUpgradeMode();
     logAction(tr("%1 设置USB升级模式"));
@@ -816,7 +826,7 @@ void BaseDeviceManager::setUSBUpgradeModeClicked()
 
 void BaseDeviceManager::setRestoreFactorySettingsClicked()
 {
-    if (!m_otherForm)
+    if (!builderReady(m_otherForm))
         return;
     m_otherForm->sendRestoreFactorySettings();
     logAction(tr("%1 恢复出厂设置"));
@@ -824,7 +834,7 @@ void BaseDeviceManager::setRestoreFactorySettingsClicked()
 
 void BaseDeviceManager::setRightSpaceClicked(int spinRightSpace)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setRightSpace(spinRightSpace);
     m_characterForm->sendRightSpace();
@@ -833,7 +843,7 @@ void BaseDeviceManager::setRightSpaceClicked(int spinRightSpace)
 
 void BaseDeviceManager::setCharPrintModeClicked(int cmbAsc2Font, bool checkBold, bool checkHeightDouble, bool checkWidthDouble, bool checkUnderLine)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setPrintMode(cmbAsc2Font, checkBold, checkHeightDouble, checkWidthDouble, checkUnderLine);
     m_characterForm->sendPrintMode();
@@ -842,7 +852,7 @@ void BaseDeviceManager::setCharPrintModeClicked(int cmbAsc2Font, bool checkBold,
 
 void BaseDeviceManager::setCheckUseCustomCharClicked(bool checked)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setUseCustomChar(checked);
     m_characterForm->sendUseCustomChar();
@@ -851,7 +861,7 @@ void BaseDeviceManager::setCheckUseCustomCharClicked(bool checked)
 
 void BaseDeviceManager::setCustomCharPrintClicked(int hexValue)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setPrintChar(hexValue);
     m_characterForm->sendPrintChar();
@@ -860,7 +870,7 @@ void BaseDeviceManager::setCustomCharPrintClicked(int hexValue)
 
 void BaseDeviceManager::setCustomCharDeleteClicked(int hexValue)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setDeleteChar(hexValue);
     m_characterForm->sendDeleteChar();
@@ -869,7 +879,7 @@ void BaseDeviceManager::setCustomCharDeleteClicked(int hexValue)
 
 void BaseDeviceManager::setClearAllCustomCharClicked(const QList<int> &hexValue)
 {
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setDeleteList(hexValue);
     m_characterForm->sendDeleteList();
@@ -879,7 +889,7 @@ void BaseDeviceManager::setClearAllCustomCharClicked(const QList<int> &hexValue)
 void BaseDeviceManager::setCustomCharClicked(const QString &charData)
 {
     const QVector<CustomCharDef> definitions = CharacterCommands::parseDefinitions(charData);
-    if (!m_characterForm)
+    if (!builderReady(m_characterForm))
         return;
     m_characterForm->setDefinitions(definitions);
     m_characterForm->sendDefinitions();
@@ -891,7 +901,7 @@ void BaseDeviceManager::setCustomCharClicked(const QString &charData)
 
 void BaseDeviceManager::setNetworkClicked(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep, int m_cut, int m_beepType, int m_printMode, int m_density)
 {
-    if (!m_networkForm)
+    if (!builderReady(m_networkForm))
         return;
     m_networkForm->sendNetwork(editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
     logAction(tr("%1 更多设置-tcp模式以太网设置 IP: %2  Mask: %3  Gateway: %4  dhcp: %5  beep: %6  cut: %7  beepType: %8  printMode: %9  density: %10 "), editIP, editMask, editGateway, m_dhcp, m_beep, m_cut, m_beepType, m_printMode, m_density);
@@ -904,7 +914,7 @@ void BaseDeviceManager::setTestClicked()
 
 void BaseDeviceManager::setSearchBluetoothAddressClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBluetoothAddress();
     logAction(tr("%1 查询蓝牙地址  "));
@@ -912,7 +922,7 @@ void BaseDeviceManager::setSearchBluetoothAddressClicked()
 
 void BaseDeviceManager::setSearchBluetoothNameClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBluetoothName();
     logAction(tr("%1 查询蓝牙名称  "));
@@ -920,7 +930,7 @@ void BaseDeviceManager::setSearchBluetoothNameClicked()
 
 void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBluetoothPinCode();
     logAction(tr("%1 查询蓝牙配对码  "));
@@ -928,7 +938,7 @@ void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
 
 void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBluetoothName(bluName);
     m_moreSettings->sendBluetoothName();
@@ -937,7 +947,7 @@ void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)
 
 void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBluetoothCode(blucodeName);
     m_moreSettings->sendBluetoothCode();
@@ -946,7 +956,7 @@ void BaseDeviceManager::setBluetoothCodeNameClicked(const QString &blucodeName)
 
 void BaseDeviceManager::setSearchPrintInstructionClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPrintInstruction();
     logAction(tr("%1 查询打印指令集"));
@@ -954,7 +964,7 @@ void BaseDeviceManager::setSearchPrintInstructionClicked()
 
 void BaseDeviceManager::setPrintInstructionClicked(int cbPrintInstruction)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPrintInstruction(cbPrintInstruction);
     m_moreSettings->sendPrintInstruction();
@@ -963,7 +973,7 @@ void BaseDeviceManager::setPrintInstructionClicked(int cbPrintInstruction)
 
 void BaseDeviceManager::setSearchPaperTypeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPaperType();
     logAction(tr("%1 查询纸张类型"));
@@ -971,7 +981,7 @@ void BaseDeviceManager::setSearchPaperTypeClicked()
 
 void BaseDeviceManager::setPaperTypeClicked(int cbPaperType)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPaperType(cbPaperType);
     m_moreSettings->sendPaperType();
@@ -980,7 +990,7 @@ void BaseDeviceManager::setPaperTypeClicked(int cbPaperType)
 
 void BaseDeviceManager::setSearchPrintSpeedModeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPrintSpeedMode();
     logAction(tr("%1 查询打印速度模式"));
@@ -988,7 +998,7 @@ void BaseDeviceManager::setSearchPrintSpeedModeClicked()
 
 void BaseDeviceManager::setPrintSpeedModeClicked(int cbPrintSpeedMode)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPrintSpeedMode(cbPrintSpeedMode);
     m_moreSettings->sendPrintSpeedMode();
@@ -997,7 +1007,7 @@ void BaseDeviceManager::setPrintSpeedModeClicked(int cbPrintSpeedMode)
 
 void BaseDeviceManager::setSearchPrintDensityModeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchPrintDensityMode();
     logAction(tr("%1 查询打印浓度模式"));
@@ -1005,7 +1015,7 @@ void BaseDeviceManager::setSearchPrintDensityModeClicked()
 
 void BaseDeviceManager::setPrintDensityModeClicked(int cbPrintDensityMode)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setPrintDensityMode(cbPrintDensityMode);
     m_moreSettings->sendPrintDensityMode();
@@ -1014,7 +1024,7 @@ void BaseDeviceManager::setPrintDensityModeClicked(int cbPrintDensityMode)
 
 void BaseDeviceManager::setSearchCharacterModeModeClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchCharacterMode();
     logAction(tr("%1 查询字符集"));
@@ -1022,7 +1032,7 @@ void BaseDeviceManager::setSearchCharacterModeModeClicked()
 
 void BaseDeviceManager::setCharacterModeClicked(int cbCharacterMode)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setCharacterMode(cbCharacterMode);
     m_moreSettings->sendCharacterMode();
@@ -1031,7 +1041,7 @@ void BaseDeviceManager::setCharacterModeClicked(int cbCharacterMode)
 
 void BaseDeviceManager::setBaudrateClicked(int cmbBaudrate)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setBaudrate(cmbBaudrate);
     m_moreSettings->sendBaudrate();
@@ -1040,7 +1050,7 @@ void BaseDeviceManager::setBaudrateClicked(int cmbBaudrate)
 
 void BaseDeviceManager::setSearchBaudrateClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchBaudrate();
     logAction(tr("%1 查询波特率"));
@@ -1048,7 +1058,7 @@ void BaseDeviceManager::setSearchBaudrateClicked()
 
 void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setDataBits(cmbDataBits);
     m_moreSettings->sendDataBits();
@@ -1057,7 +1067,7 @@ void BaseDeviceManager::setDataBitsClicked(int cmbDataBits)
 
 void BaseDeviceManager::setSearchDataBitsClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchDataBits();
     logAction(tr("%1 查询数据位"));
@@ -1065,7 +1075,7 @@ void BaseDeviceManager::setSearchDataBitsClicked()
 
 void BaseDeviceManager::setParityClicked(int cmbParity)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setParity(cmbParity);
     m_moreSettings->sendParity();
@@ -1074,7 +1084,7 @@ void BaseDeviceManager::setParityClicked(int cmbParity)
 
 void BaseDeviceManager::setSearchParityClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchParity();
     logAction(tr("%1 查询校验位"));
@@ -1082,7 +1092,7 @@ void BaseDeviceManager::setSearchParityClicked()
 
 void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->setStopBits(cmbStopBits);
     m_moreSettings->sendStopBits();
@@ -1091,7 +1101,7 @@ void BaseDeviceManager::setStopBitsClicked(int cmbStopBits)
 
 void BaseDeviceManager::setSearchStopBitsClicked()
 {
-    if (!m_moreSettings)
+    if (!builderReady(m_moreSettings))
         return;
     m_moreSettings->searchStopBits();
     logAction(tr("%1 查询停止位"));
@@ -1099,7 +1109,7 @@ void BaseDeviceManager::setSearchStopBitsClicked()
 
 void BaseDeviceManager::setTestPrintPicturesClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printPicture();
     logAction(tr("%1 测试打印图片"));
@@ -1107,7 +1117,7 @@ void BaseDeviceManager::setTestPrintPicturesClicked()
 
 void BaseDeviceManager::setTestPrintBarcodeClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printBarcode();
     logAction(tr("%1 测试打印条码"));
@@ -1115,7 +1125,7 @@ void BaseDeviceManager::setTestPrintBarcodeClicked()
 
 void BaseDeviceManager::setTestPrintTestPageClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printTestPage();
     logAction(tr("%1 测试打印测试页"));
@@ -1123,7 +1133,7 @@ void BaseDeviceManager::setTestPrintTestPageClicked()
 
 void BaseDeviceManager::setTestPrint58ReceiptsClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->print58Receipt();
     logAction(tr("%1 测试打印58小票"));
@@ -1131,7 +1141,7 @@ void BaseDeviceManager::setTestPrint58ReceiptsClicked()
 
 void BaseDeviceManager::setTestPrint76ReceiptsClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->print76Receipt();
     logAction(tr("%1 测试打印76小票"));
@@ -1139,7 +1149,7 @@ void BaseDeviceManager::setTestPrint76ReceiptsClicked()
 
 void BaseDeviceManager::setTestPrint80ReceiptsClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->print80Receipt();
     logAction(tr("%1 测试打印80小票"));
@@ -1147,7 +1157,7 @@ void BaseDeviceManager::setTestPrint80ReceiptsClicked()
 
 void BaseDeviceManager::setTestPrintSelfCheckClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->printSelfTest();
     logAction(tr("%1 测试打印自检页"));
@@ -1155,7 +1165,7 @@ void BaseDeviceManager::setTestPrintSelfCheckClicked()
 
 void BaseDeviceManager::setTestBitMapPathClicked(const QString &bitMapPath)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBitMapPath(bitMapPath);
     logAction(tr("%1 设置打印图片地址:%2 "), bitMapPath);
@@ -1163,7 +1173,7 @@ void BaseDeviceManager::setTestBitMapPathClicked(const QString &bitMapPath)
 
 void BaseDeviceManager::setTestBarCodeTypeClicked(const QString &barCodeType)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBarCodeType(barCodeType);
     logAction(tr("%1 设置打印条码类型:%2 "), barCodeType);
@@ -1171,7 +1181,7 @@ void BaseDeviceManager::setTestBarCodeTypeClicked(const QString &barCodeType)
 
 void BaseDeviceManager::setTestBarCodeValueClicked(const QString &barCodeValue)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBarCodeValue(barCodeValue);
     logAction(tr("%1 设置打印条码值:%2 "), barCodeValue);
@@ -1179,7 +1189,7 @@ void BaseDeviceManager::setTestBarCodeValueClicked(const QString &barCodeValue)
 
 void BaseDeviceManager::setTestPageTextClicked(const QString &textPageText)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeTestPageText(textPageText);
     logAction(tr("%1 设置测试页:%2 "), textPageText);
@@ -1187,7 +1197,7 @@ void BaseDeviceManager::setTestPageTextClicked(const QString &textPageText)
 
 void BaseDeviceManager::setTestReceipt58TextClicked(const QString &receupt58Text)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(PrintTest::Receipt58, receupt58Text);
     logAction(tr("%1 设置打印58小票值:%2 "), receupt58Text);
@@ -1195,7 +1205,7 @@ void BaseDeviceManager::setTestReceipt58TextClicked(const QString &receupt58Text
 
 void BaseDeviceManager::setTestReceipt76TextClicked(const QString &receupt76Text)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(PrintTest::Receipt76, receupt76Text);
     logAction(tr("%1 设置打印76小票值:%2 "), receupt76Text);
@@ -1203,7 +1213,7 @@ void BaseDeviceManager::setTestReceipt76TextClicked(const QString &receupt76Text
 
 void BaseDeviceManager::setTestReceipt80TextClicked(const QString &receupt80Text)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(PrintTest::Receipt80, receupt80Text);
     logAction(tr("%1 设置打印80小票值:%2 "), receupt80Text);
@@ -1211,7 +1221,7 @@ void BaseDeviceManager::setTestReceipt80TextClicked(const QString &receupt80Text
 
 void BaseDeviceManager::setAsTestPrintImageClicked(const QString &imagePath)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->adoptTestImage(imagePath);
     logAction(tr("%1 设置为测试打印图片:%2 "), imagePath);
@@ -1219,7 +1229,7 @@ void BaseDeviceManager::setAsTestPrintImageClicked(const QString &imagePath)
 
 void BaseDeviceManager::setAsTestDefaultImageClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultImage();
     logAction(tr("%1 重置为默认图片"));
@@ -1227,7 +1237,7 @@ void BaseDeviceManager::setAsTestDefaultImageClicked()
 
 void BaseDeviceManager::setTestBarCodeTypeAndContentClicked(const QString &bcType, const QString &bcContent)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeBarCodeType(bcType);
     m_printTest->storeBarCodeValue(bcContent);
@@ -1236,7 +1246,7 @@ void BaseDeviceManager::setTestBarCodeTypeAndContentClicked(const QString &bcTyp
 
 void BaseDeviceManager::setTestDefaultBarCodeTypeAndContentClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultBarCode();
     logAction(tr("%1 重置为默认打印条码"));
@@ -1244,7 +1254,7 @@ void BaseDeviceManager::setTestDefaultBarCodeTypeAndContentClicked()
 
 void BaseDeviceManager::setTestPrintContentClicked(const QString &imagePath)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeTestPageText(imagePath);
     logAction(tr("%1 设置测试页内容"), imagePath);
@@ -1252,7 +1262,7 @@ void BaseDeviceManager::setTestPrintContentClicked(const QString &imagePath)
 
 void BaseDeviceManager::setTestDefaultPrintContentClicked()
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultTestPage();
     logAction(tr("%1 重置为默认测试页内容"));
@@ -1260,7 +1270,7 @@ void BaseDeviceManager::setTestDefaultPrintContentClicked()
 
 void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand, int receiptType)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->storeReceiptText(receiptType, strEscCommand);
     // The line elides the content ("...") and names the receipt type.
@@ -1269,7 +1279,7 @@ void BaseDeviceManager::setTestPrintReceiptClicked(const QString &strEscCommand,
 
 void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)
 {
-    if (!m_printTest)
+    if (!builderReady(m_printTest))
         return;
     m_printTest->restoreDefaultReceipt(receiptType);
     logAction(tr("%1 重置为默认小票打印:... 类型:%2"), receiptType);

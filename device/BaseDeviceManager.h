@@ -201,6 +201,8 @@ protected:
     static QString logText(bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); }
     static QString logText(const QString &v) { return v; }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
+    // True when the builder exists; otherwise writes the "not connected" line.
+    bool builderReady(const void *builder) const;
 
     BuzzerAlarmForm *m_buzzerAlarmForm = nullptr;
     CuttingForm *m_cuttingForm = nullptr;

@@ -25,6 +25,7 @@ DeviceViewModel::DeviceViewModel(QObject *parent) : QObject(parent)
     connect(m_usb, &USBDeviceManager::sigUsbDeviceRemoved, this, &DeviceViewModel::sigUsbDeviceRemoved);
     connect(m_usb, &USBDeviceManager::sigUsbDeviceReconnect, this, &DeviceViewModel::sigUsbDeviceReconnect);
     connect(m_tcp, &TcpDeviceManager::sigSearchProgress, this, &DeviceViewModel::sigSearchProgress);
+    connect(m_tcp, &TcpDeviceManager::sigDeviceFoundTcp, this, &DeviceViewModel::sigDeviceFoundTcp);
 }
 
 DeviceViewModel::~DeviceViewModel() = default;

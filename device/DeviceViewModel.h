@@ -3,6 +3,7 @@
 #include "device/CommunicationInterface.h"
 
 #include <QObject>
+#include <QVariantMap>
 
 #include "transport/tcp/TcpDeviceManager.h"
 #include "transport/usb/USBDeviceManager.h"
@@ -51,6 +52,8 @@ signals:
     void sigUsbDeviceRemoved();
     void sigUsbDeviceReconnect(QString model, QString vpid);
     void sigSearchProgress(int progress);
+    // A printer identified while the LAN search still runs (keys "name", "ip", "mac").
+    void sigDeviceFoundTcp(QVariantMap device);
 
 private:
     void switchTo(int mode, CommunicationInterface *manager);

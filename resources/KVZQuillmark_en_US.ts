@@ -2,6 +2,171 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>AboutButton</name>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>AddDeviceDialog</name>
+    <message>
+        <source>添加TCP设备</source>
+        <translation>Add TCP device</translation>
+    </message>
+    <message>
+        <source>连接成功!</source>
+        <translation>Connection successful!</translation>
+    </message>
+    <message>
+        <source>连接失败!</source>
+        <translation>Connection failed!</translation>
+    </message>
+    <message>
+        <source>正在测试连接...</source>
+        <translation>Testing connection...</translation>
+    </message>
+    <message>
+        <source>IP地址:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>Mac:</source>
+        <translation>Mac:</translation>
+    </message>
+    <message>
+        <source>设备名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>测试连接</source>
+        <translation>connection</translation>
+    </message>
+    <message>
+        <source>添加到列表</source>
+        <translation>Add to List</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>BarCodeForm</name>
+    <message>
+        <source>请先编辑条码数据，再打印</source>
+        <translation>Please edit the barcode data before printing</translation>
+    </message>
+    <message>
+        <source>条码内容不符合%1的要求，未发送</source>
+        <translation>The content does not meet the requirements of %1; nothing was sent</translation>
+    </message>
+    <message>
+        <source>一维码模式</source>
+        <translation>1D barcode mode</translation>
+    </message>
+    <message>
+        <source>二维码模式</source>
+        <translation>2D code mode</translation>
+    </message>
+    <message>
+        <source>一维码</source>
+        <translation>1D barcodes</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>HRI位置:</source>
+        <translation>HRI position:</translation>
+    </message>
+    <message>
+        <source>不打印</source>
+        <translation>Not printed</translation>
+    </message>
+    <message>
+        <source>条码上方</source>
+        <translation>Above the barcode</translation>
+    </message>
+    <message>
+        <source>条码下方</source>
+        <translation>Below the barcode</translation>
+    </message>
+    <message>
+        <source>条码上、下方</source>
+        <translation>Above and below</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>HRI字体:</source>
+        <translation>HRI font:</translation>
+    </message>
+    <message>
+        <source>标准ASCII码字符(12x24)</source>
+        <translation>Standard ASCII font (12x24)</translation>
+    </message>
+    <message>
+        <source>压缩ASCII码字符(9x17)</source>
+        <translation>Compressed ASCII font (9x17)</translation>
+    </message>
+    <message>
+        <source>HRI条码大小:</source>
+        <translation>HRI barcode size:</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Content</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation>Magnification</translation>
+    </message>
+    <message>
+        <source>纠错级别</source>
+        <translation>Error correction level</translation>
+    </message>
+    <message>
+        <source>二维码内容</source>
+        <translation>2D code content</translation>
+    </message>
+    <message>
+        <source>字符数量: </source>
+        <translation>Characters: </translation>
+    </message>
+    <message>
+        <source>生成预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview image</translation>
+    </message>
+</context>
+<context>
     <name>BaseDeviceManager</name>
     <message>
         <source>%1 蜂鸣器设置:次数 %2 持续: %3 </source>
@@ -471,6 +636,279 @@
         <source>%1 重置为默认小票打印:... 类型:%2</source>
         <translation>%1 Reset to default receipt printing: .. Type:%2</translation>
     </message>
+    <message>
+        <source>%1 未连接打印机，命令未执行</source>
+        <translation>%1 no printer connected, command not carried out</translation>
+    </message>
+</context>
+<context>
+    <name>BitmapForm</name>
+    <message>
+        <source>图片无法读取或过大，对应的logo为空: </source>
+        <translation>Picture unreadable or too large, its logo is empty: </translation>
+    </message>
+    <message>
+        <source>最多只能选择7张图片</source>
+        <translation>At most 7 pictures can be chosen</translation>
+    </message>
+    <message>
+        <source>选择图片（最多7张）</source>
+        <translation>Choose pictures (at most 7)</translation>
+    </message>
+    <message>
+        <source>图片文件</source>
+        <translation>Picture files</translation>
+    </message>
+    <message>
+        <source>位图</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>加载图像</source>
+        <translation>Load images</translation>
+    </message>
+    <message>
+        <source>清空图像</source>
+        <translation>Clear images</translation>
+    </message>
+    <message>
+        <source>设置图像</source>
+        <translation>Set images</translation>
+    </message>
+    <message>
+        <source>已选择: </source>
+        <translation>Selected: </translation>
+    </message>
+    <message>
+        <source>/7 张图片</source>
+        <translation>/7 pictures</translation>
+    </message>
+    <message>
+        <source>图片 </source>
+        <translation>Picture </translation>
+    </message>
+    <message>
+        <source> (双击删除)</source>
+        <translation> (double-click to remove)</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Unreadable</translation>
+    </message>
+    <message>
+        <source>打印logo</source>
+        <translation>Print logo</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>倍宽</source>
+        <translation>Double width</translation>
+    </message>
+    <message>
+        <source>倍高</source>
+        <translation>Double height</translation>
+    </message>
+    <message>
+        <source>倍宽、倍高</source>
+        <translation>Double width and height</translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFieldRow</name>
+    <message>
+        <source>查询</source>
+        <translation>Query</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
+    <name>BuzzerAlarmCuttingForm</name>
+    <message>
+        <source>蜂鸣</source>
+        <translation>Buzzer</translation>
+    </message>
+    <message>
+        <source>次数：</source>
+        <translation>Times:</translation>
+    </message>
+    <message>
+        <source>持续：</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>蜂鸣闪灯</source>
+        <translation>Buzzer and flashing lamp</translation>
+    </message>
+    <message>
+        <source>间隔：</source>
+        <translation>Interval:</translation>
+    </message>
+    <message>
+        <source>无蜂鸣、无闪灯</source>
+        <translation>No beep, no flash</translation>
+    </message>
+    <message>
+        <source>闪灯</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>蜂鸣、闪灯</source>
+        <translation>Beep and flash</translation>
+    </message>
+    <message>
+        <source>切刀</source>
+        <translation>Cutter</translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation>Full cut</translation>
+    </message>
+    <message>
+        <source>半切</source>
+        <translation>Partial cut</translation>
+    </message>
+    <message>
+        <source>进纸半切</source>
+        <translation>Feed and partial cut</translation>
+    </message>
+    <message>
+        <source>进纸长度:</source>
+        <translation>Feed length:</translation>
+    </message>
+    <message>
+        <source>×移动单位(英寸)</source>
+        <translation>× motion unit (inch)</translation>
+    </message>
+</context>
+<context>
+    <name>CashBoxForm</name>
+    <message>
+        <source>钱箱控制脉冲</source>
+        <translation>Drawer control pulse</translation>
+    </message>
+    <message>
+        <source>钱箱插座引脚2</source>
+        <translation>Drawer connector pin 2</translation>
+    </message>
+    <message>
+        <source>钱箱插座引脚5</source>
+        <translation>Drawer connector pin 5</translation>
+    </message>
+    <message>
+        <source>高电平时间</source>
+        <translation>High time</translation>
+    </message>
+    <message>
+        <source>低电平时间</source>
+        <translation>Low time</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>钱箱打开脉冲</source>
+        <translation>Drawer opening pulse</translation>
+    </message>
+    <message>
+        <source>高、低电平时间</source>
+        <translation>High and low time</translation>
+    </message>
+</context>
+<context>
+    <name>CharEditDialog</name>
+    <message>
+        <source>字符编辑 - 0x</source>
+        <translation>Character editor - 0x</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CharacterForm</name>
+    <message>
+        <source>自定义字符</source>
+        <translation>User-defined characters</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>个</source>
+        <translation>characters</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation>Print mode</translation>
+    </message>
+    <message>
+        <source>标准ASCII码字体A(12x24)</source>
+        <translation>Standard ASCII font A (12x24)</translation>
+    </message>
+    <message>
+        <source>压缩ASCII码字体B(9x17)</source>
+        <translation>Compressed ASCII font B (9x17)</translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>倍高</source>
+        <translation>Double height</translation>
+    </message>
+    <message>
+        <source>倍宽</source>
+        <translation>Double width</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>右间距</source>
+        <translation>Right spacing</translation>
+    </message>
+    <message>
+        <source>×英寸</source>
+        <translation>× inch</translation>
+    </message>
+</context>
+<context>
+    <name>CloseButton</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>ConfigManager</name>
@@ -564,6 +1002,626 @@
     </message>
 </context>
 <context>
+    <name>DeviceItemDelegate</name>
+    <message>
+        <source>型号:</source>
+        <translation>model:</translation>
+    </message>
+    <message>
+        <source>厂商: </source>
+        <translation>manufacturer: </translation>
+    </message>
+    <message>
+        <source>地址: </source>
+        <translation>devPath: </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSearchPage</name>
+    <message>
+        <source>设备搜索</source>
+        <translation>device search</translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation>Device List</translation>
+    </message>
+    <message>
+        <source>搜索设备中...</source>
+        <translation>Search for devices ...</translation>
+    </message>
+    <message>
+        <source>发现设备 (%1)</source>
+        <translation>Discovering devices(%1)</translation>
+    </message>
+    <message>
+        <source>点击搜索按钮发现设备</source>
+        <translation>Click the search button to discover the device</translation>
+    </message>
+    <message>
+        <source>正在搜索设备...</source>
+        <translation>Searching for devices ...</translation>
+    </message>
+    <message>
+        <source>未发现设备</source>
+        <translation>No device found</translation>
+    </message>
+    <message>
+        <source>⚙️配置</source>
+        <translation>⚙️ config</translation>
+    </message>
+    <message>
+        <source>⏳搜索中</source>
+        <translation>⏳ Searching</translation>
+    </message>
+    <message>
+        <source>🔍搜索设备</source>
+        <translation>🔍search device</translation>
+    </message>
+    <message>
+        <source>🔗连接设备</source>
+        <translation>🔗connected device</translation>
+    </message>
+    <message>
+        <source>+添加设备</source>
+        <translation>+Add Device</translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation>EnterConfigInterface&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DriverFunctionPage</name>
+    <message>
+        <source>驱动连接</source>
+        <translation type="vanished">Driver connection</translation>
+    </message>
+    <message>
+        <source>请先选择一个打印机</source>
+        <translation>Please select a printer first</translation>
+    </message>
+    <message>
+        <source>打印机不可用</source>
+        <translation>printer not available</translation>
+    </message>
+    <message>
+        <source>驱动连接设置</source>
+        <translation>Driver connection settings</translation>
+    </message>
+    <message>
+        <source>当前列表为空</source>
+        <translation>The current list is empty</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>refresh</translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation>EnterConfigInterface&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>DriverPrinterItem</name>
+    <message>
+        <source>打开队列</source>
+        <translation>Open queue</translation>
+    </message>
+    <message>
+        <source>管理</source>
+        <translation>MANAGE</translation>
+    </message>
+    <message>
+        <source>删除设备</source>
+        <translation>Delete device</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionMainLayout</name>
+    <message>
+        <source>工作模式</source>
+        <translation>WorkingMode</translation>
+    </message>
+    <message>
+        <source>蜂鸣-报警-切刀</source>
+        <translation>BuzzerAlarmCut</translation>
+    </message>
+    <message>
+        <source>实时状态</source>
+        <translation>RealTimeStatus</translation>
+    </message>
+    <message>
+        <source>钱箱</source>
+        <translation>CashBox</translation>
+    </message>
+    <message>
+        <source>字符</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <source>位图logo</source>
+        <translation>BitmapLogo</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>BarCode</translation>
+    </message>
+    <message>
+        <source>灯光</source>
+        <translation>Lighting</translation>
+    </message>
+    <message>
+        <source>更多参数设置</source>
+        <translation>MoreSettings</translation>
+    </message>
+    <message>
+        <source>无线及网络设置</source>
+        <translation>IPSettings</translation>
+    </message>
+    <message>
+        <source>切换窗口: </source>
+        <translation>Switch window: </translation>
+    </message>
+    <message>
+        <source>返回设备列表</source>
+        <translation>BackDeviceList</translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsForm</name>
+    <message>
+        <source>IP地址</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>默认网关</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>%1格式不正确，请输入四组0-255的数字，如 192.168.1.100</source>
+        <translation>%1 is not valid: enter four numbers from 0 to 255, such as 192.168.1.100</translation>
+    </message>
+    <message>
+        <source>响应超时</source>
+        <translation>ResponseTimeout</translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsTcpLayout</name>
+    <message>
+        <source>IP设置</source>
+        <translation>IPSettings</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation>Please IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation>Mask:</translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation>Please mask</translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation>Please gateway</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsUsbLayout</name>
+    <message>
+        <source>(型号:r-vontasil 生效)</source>
+        <translation>(Model: r-vontasil effective)</translation>
+    </message>
+    <message>
+        <source>IP设置</source>
+        <translation>IPSettings</translation>
+    </message>
+    <message>
+        <source>提示：USB模式设置IP只对L7D生效</source>
+        <translation>Tip: USB mode setting IP is only effective for L7D</translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation>Please IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation>Mask:</translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation>Please mask</translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation>Please gateway</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation>BluetoothSettings</translation>
+    </message>
+    <message>
+        <source>蓝牙名称:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>蓝牙配对码:</source>
+        <translation>PairingCode:</translation>
+    </message>
+    <message>
+        <source>蓝牙地址:</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>打印功能配置</source>
+        <translation>PrintFunctionConfig</translation>
+    </message>
+    <message>
+        <source>打印指令集:</source>
+        <translation>Instruction:</translation>
+    </message>
+    <message>
+        <source>纸张类型:</source>
+        <translation>PaperType:</translation>
+    </message>
+    <message>
+        <source>0:小票纸</source>
+        <translation>0: SmallPaper</translation>
+    </message>
+    <message>
+        <source>1:间隙纸</source>
+        <translation>1:GapPaper</translation>
+    </message>
+    <message>
+        <source>打印速度模式:</source>
+        <translation>SpeedMode:</translation>
+    </message>
+    <message>
+        <source>0:系统默认</source>
+        <translation>0:SystemDefault</translation>
+    </message>
+    <message>
+        <source>1:较慢</source>
+        <translation>1:SlowDown</translation>
+    </message>
+    <message>
+        <source>2:正常</source>
+        <translation>2:Normal</translation>
+    </message>
+    <message>
+        <source>3:较快</source>
+        <translation>3:Faster</translation>
+    </message>
+    <message>
+        <source>打印浓度模式:</source>
+        <translation>DensityMode:</translation>
+    </message>
+    <message>
+        <source>1:较淡</source>
+        <translation>1:Lighter</translation>
+    </message>
+    <message>
+        <source>3:较浓</source>
+        <translation>3:Thicker</translation>
+    </message>
+    <message>
+        <source>字符集:</source>
+        <translation>CharacterSet:</translation>
+    </message>
+    <message>
+        <source>0:GB18030(中文)</source>
+        <translation>0:GB18030(Chinese)</translation>
+    </message>
+</context>
+<context>
+    <name>KVZCODE128Dialog</name>
+    <message>
+        <source>输入不能为空</source>
+        <translation>Input cannot be empty</translation>
+    </message>
+    <message>
+        <source>手动输入模式</source>
+        <translation>Manual input mode</translation>
+    </message>
+    <message>
+        <source>提示:请输入可见字符</source>
+        <translation>Hint: enter visible characters</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>清空全部</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KVZCharInputDialog</name>
+    <message>
+        <source>字符输入</source>
+        <translation>Character input</translation>
+    </message>
+    <message>
+        <source>输入不能为空</source>
+        <translation>Input cannot be empty</translation>
+    </message>
+    <message>
+        <source>包含无效字符</source>
+        <translation>Contains invalid characters</translation>
+    </message>
+    <message>
+        <source>剩余字数: </source>
+        <translation>Characters left: </translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>切换小写</source>
+        <translation>Lower case</translation>
+    </message>
+    <message>
+        <source>切换大写</source>
+        <translation>Upper case</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KVZCustomCharTable</name>
+    <message>
+        <source>十六进制</source>
+        <translation>Hexadecimal</translation>
+    </message>
+    <message>
+        <source>纵向字符</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>横向字符</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>KVZNumberInputDialog</name>
+    <message>
+        <source>数字输入</source>
+        <translation>Number input</translation>
+    </message>
+    <message>
+        <source>输入不能为空</source>
+        <translation>Input cannot be empty</translation>
+    </message>
+    <message>
+        <source>只能输入数字</source>
+        <translation>Only digits can be entered</translation>
+    </message>
+    <message>
+        <source>请输入偶数个</source>
+        <translation>Please enter an even number of digits</translation>
+    </message>
+    <message>
+        <source>请输入</source>
+        <translation>Please enter </translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>位数字</source>
+        <translation> digits</translation>
+    </message>
+    <message>
+        <source>剩余字数: </source>
+        <translation>Characters left: </translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>KVZPushButton</name>
+    <message>
+        <source>按钮</source>
+        <translation>Button</translation>
+    </message>
+</context>
+<context>
+    <name>LampForm</name>
+    <message>
+        <source>设置待机灯光开关</source>
+        <translation>Standby lamp switch</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>指示灯颜色设置</source>
+        <translation>Indicator lamp colours</translation>
+    </message>
+    <message>
+        <source>工作灯</source>
+        <translation>Work lamp</translation>
+    </message>
+    <message>
+        <source>缺纸灯</source>
+        <translation>Paper-out lamp</translation>
+    </message>
+    <message>
+        <source>刀片灯</source>
+        <translation>Cutter lamp</translation>
+    </message>
+    <message>
+        <source>过热灯</source>
+        <translation>Overheat lamp</translation>
+    </message>
+    <message>
+        <source>待机灯常亮</source>
+        <translation>Standby lamp steady</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>待机灯种类模式设置</source>
+        <translation>Standby lamp pattern</translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation>Steady</translation>
+    </message>
+    <message>
+        <source>律动1</source>
+        <translation>Rhythm 1</translation>
+    </message>
+    <message>
+        <source>律动2</source>
+        <translation>Rhythm 2</translation>
+    </message>
+</context>
+<context>
+    <name>LeftPage</name>
+    <message>
+        <source>管理</source>
+        <translation>MANAGE</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>SerialPort</translation>
+    </message>
+    <message>
+        <source>驱动</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation>Switch language</translation>
+    </message>
+    <message>
+        <source>打开日志</source>
+        <translation>OpenLog</translation>
+    </message>
+</context>
+<context>
+    <name>LogDialog</name>
+    <message>
+        <source>日志查看器</source>
+        <translation>LogViewer</translation>
+    </message>
+    <message>
+        <source>保存文本文件</source>
+        <translation>Save text file</translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>操作日志</source>
+        <translation>OperationLog</translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation>Save log</translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation>Keep on top</translation>
+    </message>
+    <message>
+        <source>日志级别过滤:</source>
+        <translation>LogLevelFiltering:</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>ALL</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>日志行数: </source>
+        <translation>Number of log lines: </translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Logger</name>
     <message>
         <source>应用程序启动
@@ -613,6 +1671,13 @@
     </message>
 </context>
 <context>
+    <name>MinimizeButton</name>
+    <message>
+        <source>最小化</source>
+        <translation>minimize</translation>
+    </message>
+</context>
+<context>
     <name>NetworkForm</name>
     <message>
         <source>网络设置已发送到 %1，打印机回应: HTTP %2</source>
@@ -621,6 +1686,300 @@
     <message>
         <source>网络设置发送到 %1 失败: %2</source>
         <translation>Sending network settings to %1 failed: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OtherForm</name>
+    <message>
+        <source>美国</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation>France</translation>
+    </message>
+    <message>
+        <source>德国</source>
+        <translation>Germany</translation>
+    </message>
+    <message>
+        <source>英国</source>
+        <translation>UK</translation>
+    </message>
+    <message>
+        <source>丹麦I</source>
+        <translation>Denmark I</translation>
+    </message>
+    <message>
+        <source>瑞典</source>
+        <translation>Sweden</translation>
+    </message>
+    <message>
+        <source>意大利</source>
+        <translation>Italy</translation>
+    </message>
+    <message>
+        <source>西班牙I</source>
+        <translation>Spain I</translation>
+    </message>
+    <message>
+        <source>日本</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>挪威</source>
+        <translation>Norway</translation>
+    </message>
+    <message>
+        <source>丹麦II</source>
+        <translation>Denmark II</translation>
+    </message>
+    <message>
+        <source>西班牙II</source>
+        <translation>Spain II</translation>
+    </message>
+    <message>
+        <source>拉丁美洲</source>
+        <translation>Latin America</translation>
+    </message>
+    <message>
+        <source>韩国</source>
+        <translation>Korea</translation>
+    </message>
+    <message>
+        <source>斯洛维尼亚/克罗帝亚</source>
+        <translation>Slovenia/Croatia</translation>
+    </message>
+    <message>
+        <source>中国</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>2倍</source>
+        <translation>2×</translation>
+    </message>
+    <message>
+        <source>3倍</source>
+        <translation>3×</translation>
+    </message>
+    <message>
+        <source>4倍</source>
+        <translation>4×</translation>
+    </message>
+    <message>
+        <source>5倍</source>
+        <translation>5×</translation>
+    </message>
+    <message>
+        <source>6倍</source>
+        <translation>6×</translation>
+    </message>
+    <message>
+        <source>7倍</source>
+        <translation>7×</translation>
+    </message>
+    <message>
+        <source>8倍</source>
+        <translation>8×</translation>
+    </message>
+    <message>
+        <source>设置打印模式:</source>
+        <translation>Print mode:</translation>
+    </message>
+    <message>
+        <source>国际字符集：</source>
+        <translation>International character set:</translation>
+    </message>
+    <message>
+        <source>设置蜂鸣器开关:</source>
+        <translation>Buzzer switch:</translation>
+    </message>
+    <message>
+        <source>设置切刀开关:</source>
+        <translation>Cutter switch:</translation>
+    </message>
+    <message>
+        <source>设置错误蜂鸣类型:</source>
+        <translation>Error beep type:</translation>
+    </message>
+    <message>
+        <source>一直响</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>响6声</source>
+        <translation>6 beeps</translation>
+    </message>
+    <message>
+        <source>对齐方式:</source>
+        <translation>Alignment:</translation>
+    </message>
+    <message>
+        <source>左对齐</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>中间对齐</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>右对齐</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>顺时针旋转90度</source>
+        <translation>Rotate 90° clockwise</translation>
+    </message>
+    <message>
+        <source>倒置打印</source>
+        <translation>Upside-down printing</translation>
+    </message>
+    <message>
+        <source>字符大小</source>
+        <translation>Character size</translation>
+    </message>
+    <message>
+        <source>字符宽：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>字符高：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>黑白反显</source>
+        <translation>Reverse printing</translation>
+    </message>
+    <message>
+        <source>左边距</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>×256)×横向移动单位]英寸</source>
+        <translation>×256) × horizontal motion unit] inch</translation>
+    </message>
+    <message>
+        <source>打印区域宽度</source>
+        <translation>Print area width</translation>
+    </message>
+    <message>
+        <source>移动单位</source>
+        <translation>Motion units</translation>
+    </message>
+    <message>
+        <source>横向：</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>纵向：</source>
+        <translation>Vertical:</translation>
+    </message>
+    <message>
+        <source>纸张大小:</source>
+        <translation>Paper size:</translation>
+    </message>
+    <message>
+        <source>纸张间隙:</source>
+        <translation>Paper gap:</translation>
+    </message>
+    <message>
+        <source>最小间距</source>
+        <translation>Minimum gap</translation>
+    </message>
+    <message>
+        <source>紧密排列</source>
+        <translation>Tight</translation>
+    </message>
+    <message>
+        <source>默认间距</source>
+        <translation>Default gap</translation>
+    </message>
+    <message>
+        <source>宽松间距</source>
+        <translation>Loose</translation>
+    </message>
+    <message>
+        <source>打印速度:</source>
+        <translation>Print speed:</translation>
+    </message>
+    <message>
+        <source>打印浓度：</source>
+        <translation>Print density:</translation>
+    </message>
+    <message>
+        <source>外设</source>
+        <translation>Peripherals</translation>
+    </message>
+    <message>
+        <source>启用切刀</source>
+        <translation>Enable cutter</translation>
+    </message>
+    <message>
+        <source>启用蜂鸣</source>
+        <translation>Enable buzzer</translation>
+    </message>
+    <message>
+        <source>启用钱箱</source>
+        <translation>Enable cash drawer</translation>
+    </message>
+    <message>
+        <source>启用中文</source>
+        <translation>Enable Chinese</translation>
+    </message>
+    <message>
+        <source>汉字字符模式:</source>
+        <translation>Chinese character mode:</translation>
+    </message>
+    <message>
+        <source>倍宽</source>
+        <translation>Double width</translation>
+    </message>
+    <message>
+        <source>倍高</source>
+        <translation>Double height</translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>汉字字符间距</source>
+        <translation>Chinese character spacing</translation>
+    </message>
+    <message>
+        <source>汉字字符左间距:</source>
+        <translation>Left spacing:</translation>
+    </message>
+    <message>
+        <source>汉字字符右间距:</source>
+        <translation>Right spacing:</translation>
+    </message>
+    <message>
+        <source>设置机器型号:</source>
+        <translation>Machine model:</translation>
+    </message>
+    <message>
+        <source>最多16个字符</source>
+        <translation>At most 16 characters</translation>
+    </message>
+    <message>
+        <source>恢复出厂设置</source>
+        <translation>Restore factory settings</translation>
+    </message>
+    <message>
+        <source>USB升级模式</source>
+        <translation>USB upgrade mode</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterRow</name>
+    <message>
+        <source>设置</source>
+        <translation>Apply</translation>
     </message>
 </context>
 <context>
@@ -654,11 +2013,11 @@
     <name>QAbstractSocket</name>
     <message>
         <source>Host not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Host not found</translation>
     </message>
     <message>
         <source>Socket operation timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Socket operation timed out</translation>
     </message>
 </context>
 <context>
@@ -758,6 +2117,18 @@
     <message>
         <source>CodePageSelect已保存到配置文件: %1</source>
         <translation>CodePageSelect has been saved to configuration file:%1</translation>
+    </message>
+    <message>
+        <source>无法启动 %1: %2</source>
+        <translation>Could not start %1: %2</translation>
+    </message>
+    <message>
+        <source>程序文件不存在</source>
+        <translation>The program file does not exist</translation>
+    </message>
+    <message>
+        <source>程序文件不可执行</source>
+        <translation>The program file is not executable</translation>
     </message>
 </context>
 <context>
@@ -877,12 +2248,82 @@
         <source>有纸</source>
         <translation>There is paper</translation>
     </message>
+    <message>
+        <source>响应超时</source>
+        <translation>ResponseTimeout</translation>
+    </message>
+    <message>
+        <source>实时状态</source>
+        <translation>Real-time status</translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation>Printer status</translation>
+    </message>
+    <message>
+        <source>脱机状态</source>
+        <translation>Offline status</translation>
+    </message>
+    <message>
+        <source>错误状态</source>
+        <translation>Error status</translation>
+    </message>
+    <message>
+        <source>传送纸状态</source>
+        <translation>Paper sensor status</translation>
+    </message>
+    <message>
+        <source>状态信息</source>
+        <translation>Status messages</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>RestartDialog</name>
+    <message>
+        <source>提示</source>
+        <translation>tips</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>RightPage</name>
+    <message>
+        <source>切换到usb</source>
+        <translation>Switch to USB</translation>
+    </message>
+    <message>
+        <source>切换到tcp</source>
+        <translation>Switch to TCP</translation>
+    </message>
+    <message>
+        <source>切换到串口</source>
+        <translation>Switch to Serial Port</translation>
+    </message>
+    <message>
+        <source>切换到驱动</source>
+        <translation>Switch to Driver</translation>
+    </message>
 </context>
 <context>
     <name>ScanWorker</name>
     <message>
         <source>try to connect :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>try to connect :%1</translation>
     </message>
     <message>
         <source>[第二次搜索] try to connect :%1</source>
@@ -890,7 +2331,7 @@
     </message>
     <message>
         <source>%1 connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 connected!</translation>
     </message>
     <message>
         <source>[第二次搜索] %1 connected!</source>
@@ -898,11 +2339,11 @@
     </message>
     <message>
         <source>IP: %1 arp:msg: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IP: %1 arp:msg: %2</translation>
     </message>
     <message>
         <source>IP: %1 destMac: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>IP: %1 destMac: %2</translation>
     </message>
     <message>
         <source>[第二次搜索] IP: %1 destMac: %2</source>
@@ -910,15 +2351,15 @@
     </message>
     <message>
         <source>get url: %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>get url: %1 </translation>
     </message>
     <message>
         <source>Abort request after timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Abort request after timeout</translation>
     </message>
     <message>
         <source>fetch failed : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fetch failed : %1</translation>
     </message>
     <message>
         <source>未知型号，开始使用nbtstat 搜索</source>
@@ -962,7 +2403,7 @@
     </message>
     <message>
         <source>htmlContent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>htmlContent: %1</translation>
     </message>
     <message>
         <source>通过 nativeColorPicker 判断型号: KVZ-L7N</source>
@@ -975,6 +2416,53 @@
     <message>
         <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
         <translation>Determine the model through rgbToHex: KVZ-L7N</translation>
+    </message>
+</context>
+<context>
+    <name>SerialFunctionPage</name>
+    <message>
+        <source>串口连接</source>
+        <translation type="vanished">Serial port connection</translation>
+    </message>
+    <message>
+        <source>串口连接设置</source>
+        <translation>Serial port connection settings</translation>
+    </message>
+    <message>
+        <source>COM口:</source>
+        <translation>COM:</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>OpenSerial</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>刷新串口</source>
+        <translation>Refresh serial port</translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation>EnterConfigInterface&gt;</translation>
+    </message>
+    <message>
+        <source>串口错误: </source>
+        <translation>Serial port error: </translation>
     </message>
 </context>
 <context>
@@ -1093,6 +2581,419 @@
     </message>
 </context>
 <context>
+    <name>SerialSettingsCard</name>
+    <message>
+        <source>串口设置</source>
+        <translation>BaudRateSetting</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud:</translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation>DataBits:</translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation>StopBits:</translation>
+    </message>
+</context>
+<context>
+    <name>SerialTerminalDrawer</name>
+    <message>
+        <source>接收数据:</source>
+        <translation>Receiving data:</translation>
+    </message>
+    <message>
+        <source>无效的十六进制数据！请输入有效的十六进制字符串（偶数位数字符）。</source>
+        <translation>Invalid hexadecimal data! Please enter a valid hexadecimal string (even digit characters).</translation>
+    </message>
+    <message>
+        <source>[发送 </source>
+        <translation>[Send </translation>
+    </message>
+    <message>
+        <source>十六进制显示</source>
+        <translation>Hex Display</translation>
+    </message>
+    <message>
+        <source>接收到的数据将显示在这里...</source>
+        <translation>The received data will be displayed here ...</translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation>Clear reception</translation>
+    </message>
+    <message>
+        <source>发送数据:</source>
+        <translation>Sending data:</translation>
+    </message>
+    <message>
+        <source>十六进制发送</source>
+        <translation>HexSend</translation>
+    </message>
+    <message>
+        <source>在此输入十六进制数据（如：48 65 6C 6C 6F）...</source>
+        <translation>Enter hexadecimal data here (e.g. 48 65 6C 6C 6F)...</translation>
+    </message>
+    <message>
+        <source>在此输入要发送的数据...</source>
+        <translation>Enter the data to be sent here ...</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>send</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>SettingChoiceRow</name>
+    <message>
+        <source>查询</source>
+        <translation>Query</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBarcodePage</name>
+    <message>
+        <source>输入11或12位数字</source>
+        <translation>Enter 11 or 12 digit numbers</translation>
+    </message>
+    <message>
+        <source>输入6或7位数字</source>
+        <translation>Enter 6 or 7 digits</translation>
+    </message>
+    <message>
+        <source>输入12或13位数字</source>
+        <translation>Enter 12 or 13 digit numbers</translation>
+    </message>
+    <message>
+        <source>输入7或8位数字</source>
+        <translation>Enter 7 or 8 digits</translation>
+    </message>
+    <message>
+        <source>输入1-255个字符</source>
+        <translation>Enter 1-255 characters</translation>
+    </message>
+    <message>
+        <source>输入1-255个数字, 个数为偶数个</source>
+        <translation>Enter 1-255 numbers, even numbers</translation>
+    </message>
+    <message>
+        <source>条码类型:</source>
+        <translation>BarcodeType:</translation>
+    </message>
+    <message>
+        <source>条码内容:</source>
+        <translation>BarcodeContent:</translation>
+    </message>
+    <message>
+        <source>设置为测试打印条码</source>
+        <translation>SetTestPrintBarcode</translation>
+    </message>
+    <message>
+        <source>重置为默认条码</source>
+        <translation>ResetDefault</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>图片</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>设置打印图片</source>
+        <translation>SetImages</translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation>BarCode</translation>
+    </message>
+    <message>
+        <source>设置打印条码</source>
+        <translation>SetBarcode</translation>
+    </message>
+    <message>
+        <source>测试页</source>
+        <translation>TestPage</translation>
+    </message>
+    <message>
+        <source>设置打印测试页</source>
+        <translation>SetTestPage</translation>
+    </message>
+    <message>
+        <source>小票</source>
+        <translation>receipt</translation>
+    </message>
+    <message>
+        <source>设置打印小票</source>
+        <translation>SetReceipts</translation>
+    </message>
+    <message>
+        <source>设置打印内容</source>
+        <translation>Set printing content</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsImagePage</name>
+    <message>
+        <source>选择图片:</source>
+        <translation>SelectImage:</translation>
+    </message>
+    <message>
+        <source>请选择图片文件</source>
+        <translation>Please select image file</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>设置为测试打印图片</source>
+        <translation>SetImage</translation>
+    </message>
+    <message>
+        <source>重置为默认图片</source>
+        <translation>ResetDefault</translation>
+    </message>
+    <message>
+        <source>选择图片文件</source>
+        <translation>Select image file</translation>
+    </message>
+    <message>
+        <source>图片文件 (*.png *.jpg *.jpeg *.bmp )</source>
+        <translation>Image files (*.png *.jpg *.jpeg *.bmp )</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsReceiptPage</name>
+    <message>
+        <source>58小票</source>
+        <translation>58Receipt</translation>
+    </message>
+    <message>
+        <source>76小票</source>
+        <translation>76Receipt</translation>
+    </message>
+    <message>
+        <source>80小票</source>
+        <translation>80Receipt</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>请输入商品名称</source>
+        <translation>Please enter the product name</translation>
+    </message>
+    <message>
+        <source>数量必须为正整数</source>
+        <translation>The quantity must be a positive integer</translation>
+    </message>
+    <message>
+        <source>价格必须为非负数</source>
+        <translation>The price must be non negative</translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation>ProductName</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>piece</translation>
+    </message>
+    <message>
+        <source>合计金额</source>
+        <translation>TotalAmount</translation>
+    </message>
+    <message>
+        <source>单价折扣金额</source>
+        <translation>Discount</translation>
+    </message>
+    <message>
+        <source>金额小计</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>打印时间:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>类型设置</source>
+        <translation>TypeSetting</translation>
+    </message>
+    <message>
+        <source>标题设置</source>
+        <translation>TitleSetting</translation>
+    </message>
+    <message>
+        <source>请输入小票标题</source>
+        <translation>Please enter the receipt title</translation>
+    </message>
+    <message>
+        <source>修改标题</source>
+        <translation>ChangeTitle</translation>
+    </message>
+    <message>
+        <source>商品录入</source>
+        <translation>ProductInput</translation>
+    </message>
+    <message>
+        <source>添加商品</source>
+        <translation>AddProduct</translation>
+    </message>
+    <message>
+        <source>计算操作</source>
+        <translation>CalculationOperation</translation>
+    </message>
+    <message>
+        <source>计算合计</source>
+        <translation>CalculateTotal</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>设置为打印</source>
+        <translation>SetAsPrint</translation>
+    </message>
+    <message>
+        <source>设置为默认</source>
+        <translation>SetAsDefault</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTestPagePage</name>
+    <message>
+        <source>指令</source>
+        <translation>cmd</translation>
+    </message>
+    <message>
+        <source>文本(未实现)</source>
+        <translation>Text(not.)</translation>
+    </message>
+    <message>
+        <source>在这里输入打印测试页对应的指令代码</source>
+        <translation>Enter the instruction code corresponding to printing the test page here</translation>
+    </message>
+    <message>
+        <source>设置为测试页</source>
+        <translation>SetTestPage</translation>
+    </message>
+    <message>
+        <source>重置为默认内容</source>
+        <translation>ResetDefault</translation>
+    </message>
+    <message>
+        <source>显示默认内容</source>
+        <translation>DisplayDefault</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>设备名称: </source>
+        <translation>Device Name: </translation>
+    </message>
+    <message>
+        <source>MAC地址: </source>
+        <translation>MAC address: </translation>
+    </message>
+    <message>
+        <source>型号: </source>
+        <translation>Model: </translation>
+    </message>
+    <message>
+        <source>COM口: </source>
+        <translation>COM : </translation>
+    </message>
+    <message>
+        <source>打印机: </source>
+        <translation>Printer: </translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation>version:</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>✓ 设备已连接</source>
+        <translation>✓ Device connected</translation>
+    </message>
+    <message>
+        <source>✗ 设备未连接</source>
+        <translation>✗ Device NotConnected</translation>
+    </message>
+</context>
+<context>
+    <name>TCPFunctionPage</name>
+    <message>
+        <source>TCP连接</source>
+        <translation type="vanished">TCP connection</translation>
+    </message>
+    <message>
+        <source>未知设备</source>
+        <translation>Unknown device</translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation>Unknown IP</translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation>Unknown MAC</translation>
+    </message>
+    <message>
+        <source>TCP设备搜索</source>
+        <translation>TCP device search</translation>
+    </message>
+    <message>
+        <source>添加成功: </source>
+        <translation>Added successfully: </translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation>Connection failed:</translation>
+    </message>
+    <message>
+        <source>设置已经发出,请检查打印机是否执行</source>
+        <translation>The settings have been sent out</translation>
+    </message>
+</context>
+<context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
@@ -1117,6 +3018,57 @@
     <message>
         <source>TCP 设备搜索完成</source>
         <translation>TCP device search completed</translation>
+    </message>
+    <message>
+        <source>TCP未连接打印机，数据未发出 %1 </source>
+        <translation>TCP printer not connected, data not sent %1 </translation>
+    </message>
+    <message>
+        <source>TCP数据发送失败</source>
+        <translation>TCP data sending failed</translation>
+    </message>
+</context>
+<context>
+    <name>TcpSegmentDialog</name>
+    <message>
+        <source>网段配置已保存: </source>
+        <translation>Network segment configuration saved: </translation>
+    </message>
+    <message>
+        <source>网段格式错误，请输入正确格式如: 192.168.1.</source>
+        <translation>The network segment format is incorrect. Please enter the correct format, such as 192.168.1.</translation>
+    </message>
+    <message>
+        <source>已设置为使用本机网段</source>
+        <translation>Already set to use local network segment</translation>
+    </message>
+    <message>
+        <source>TCP网段配置</source>
+        <translation>TCP network segment configuration</translation>
+    </message>
+    <message>
+        <source>网段模式:</source>
+        <translation>Network segment mode:</translation>
+    </message>
+    <message>
+        <source>使用本机网段</source>
+        <translation>Use local network segment</translation>
+    </message>
+    <message>
+        <source>自定义网段</source>
+        <translation>Custom network segment</translation>
+    </message>
+    <message>
+        <source>格式示例: 192.168.1.</source>
+        <translation>Format example: 192.168.1.</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>save</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +3119,49 @@
     </message>
 </context>
 <context>
+    <name>USBFunctionPage</name>
+    <message>
+        <source>USB连接</source>
+        <translation type="vanished">USB connection</translation>
+    </message>
+    <message>
+        <source>USB设备搜索</source>
+        <translation>USB device search</translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation>Connection failed:</translation>
+    </message>
+    <message>
+        <source>设备已断开</source>
+        <translation>Device disconnected</translation>
+    </message>
+    <message>
+        <source>设备重连</source>
+        <translation>Device reconnection</translation>
+    </message>
+    <message>
+        <source>设备已连接:</source>
+        <translation>Device connected:</translation>
+    </message>
+</context>
+<context>
     <name>USBPrinterController</name>
     <message>
         <source>USB发出数据 %1 </source>
@@ -1197,6 +3192,139 @@
     <message>
         <source>写入错误: %1</source>
         <translation>Write error:%1</translation>
+    </message>
+</context>
+<context>
+    <name>VersionLogDialog</name>
+    <message>
+        <source>版本更新日志</source>
+        <translation>Version update log</translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation>version:</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingModeForm</name>
+    <message>
+        <source>打印内容</source>
+        <translation>Print content</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>自动发送</source>
+        <translation>Send automatically</translation>
+    </message>
+    <message>
+        <source>发送周期</source>
+        <translation>Sending period</translation>
+    </message>
+    <message>
+        <source>在这里输入要打印的信息</source>
+        <translation>Enter the text to print here </translation>
+    </message>
+    <message>
+        <source>代码页</source>
+        <translation>Code page</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>打印动作</source>
+        <translation>Print action</translation>
+    </message>
+    <message>
+        <source>打印并换行</source>
+        <translation>Print and line feed</translation>
+    </message>
+    <message>
+        <source>走纸行数</source>
+        <translation>Feed lines</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation>lines</translation>
+    </message>
+    <message>
+        <source>走纸距离</source>
+        <translation>Feed distance</translation>
+    </message>
+    <message>
+        <source>×移动单位 英寸</source>
+        <translation>× motion unit inch</translation>
+    </message>
+    <message>
+        <source>设置行间距</source>
+        <translation>Set line spacing</translation>
+    </message>
+    <message>
+        <source>打印/设置</source>
+        <translation>Print/Set</translation>
+    </message>
+    <message>
+        <source>设置默认行间距</source>
+        <translation>Default line spacing</translation>
+    </message>
+    <message>
+        <source>初始化打印机</source>
+        <translation>Initialise printer</translation>
+    </message>
+    <message>
+        <source>打印测试</source>
+        <translation>Test prints</translation>
+    </message>
+    <message>
+        <source>打印图片</source>
+        <translation>Print picture</translation>
+    </message>
+    <message>
+        <source>打印条码</source>
+        <translation>Print barcode</translation>
+    </message>
+    <message>
+        <source>打印测试页</source>
+        <translation>Print test page</translation>
+    </message>
+    <message>
+        <source>打印58小票</source>
+        <translation>Print 58 mm receipt</translation>
+    </message>
+    <message>
+        <source>打印76小票</source>
+        <translation>Print 76 mm receipt</translation>
+    </message>
+    <message>
+        <source>打印80小票</source>
+        <translation>Print 80 mm receipt</translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation>Print self-test page</translation>
+    </message>
+    <message>
+        <source>设置打印内容</source>
+        <translation>Set print contents</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>窗口尺寸: </source>
+        <translation>Window size: </translation>
+    </message>
+    <message>
+        <source>版本号: </source>
+        <translation>version number: </translation>
     </message>
 </context>
 </TS>

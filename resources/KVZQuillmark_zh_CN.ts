@@ -2,6 +2,171 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AboutButton</name>
+    <message>
+        <source>关于</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AddDeviceDialog</name>
+    <message>
+        <source>添加TCP设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接成功!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在测试连接...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测试连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加到列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarCodeForm</name>
+    <message>
+        <source>请先编辑条码数据，再打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码内容不符合%1的要求，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一维码模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>二维码模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一维码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HRI位置:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码上方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码下方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码上、下方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HRI字体:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准ASCII码字符(12x24)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>压缩ASCII码字符(9x17)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HRI条码大小:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更多</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>放大倍数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纠错级别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>二维码内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符数量: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>生成预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BaseDeviceManager</name>
     <message>
         <source>%1 蜂鸣器设置:次数 %2 持续: %3 </source>
@@ -471,6 +636,279 @@
         <source>%1 重置为默认小票打印:... 类型:%2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 未连接打印机，命令未执行</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BitmapForm</name>
+    <message>
+        <source>图片无法读取或过大，对应的logo为空: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最多只能选择7张图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择图片（最多7张）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加载图像</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空图像</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置图像</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已选择: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/7 张图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (双击删除)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍宽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍宽、倍高</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BluetoothFieldRow</name>
+    <message>
+        <source>查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BuzzerAlarmCuttingForm</name>
+    <message>
+        <source>蜂鸣</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>持续：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蜂鸣闪灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>间隔：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无蜂鸣、无闪灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>闪灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蜂鸣、闪灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切刀</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全切</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>半切</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进纸半切</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进纸长度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×移动单位(英寸)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CashBoxForm</name>
+    <message>
+        <source>钱箱控制脉冲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钱箱插座引脚2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钱箱插座引脚5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高电平时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>低电平时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钱箱打开脉冲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>高、低电平时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CharEditDialog</name>
+    <message>
+        <source>字符编辑 - 0x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CharacterForm</name>
+    <message>
+        <source>自定义字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准ASCII码字体A(12x24)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>压缩ASCII码字体B(9x17)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加粗</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍宽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×英寸</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CloseButton</name>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigManager</name>
@@ -564,6 +1002,622 @@
     </message>
 </context>
 <context>
+    <name>DeviceItemDelegate</name>
+    <message>
+        <source>型号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>厂商: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>地址: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceSearchPage</name>
+    <message>
+        <source>设备搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>搜索设备中...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发现设备 (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点击搜索按钮发现设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在搜索设备...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未发现设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚙️配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⏳搜索中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔍搜索设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔗连接设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+添加设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverFunctionPage</name>
+    <message>
+        <source>请先选择一个打印机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机不可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>驱动连接设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当前列表为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DriverPrinterItem</name>
+    <message>
+        <source>打开队列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FunctionMainLayout</name>
+    <message>
+        <source>工作模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蜂鸣-报警-切刀</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实时状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>钱箱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位图logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>灯光</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更多参数设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无线及网络设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换窗口: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>返回设备列表</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsForm</name>
+    <message>
+        <source>IP地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认网关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1格式不正确，请输入四组0-255的数字，如 192.168.1.100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>响应超时</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsTcpLayout</name>
+    <message>
+        <source>IP设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IPSettingsUsbLayout</name>
+    <message>
+        <source>(型号:r-vontasil 生效)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示：USB模式设置IP只对L7D生效</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>子网掩码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入子网掩码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认网关:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入默认网关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙配对码:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝牙地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印功能配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印指令集:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纸张类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0:小票纸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:间隙纸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印速度模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0:系统默认</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:较慢</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2:正常</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:较快</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印浓度模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:较淡</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3:较浓</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符集:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0:GB18030(中文)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KVZCODE128Dialog</name>
+    <message>
+        <source>输入不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手动输入模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示:请输入可见字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KVZCharInputDialog</name>
+    <message>
+        <source>字符输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>包含无效字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剩余字数: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换小写</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换大写</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KVZCustomCharTable</name>
+    <message>
+        <source>十六进制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纵向字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横向字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KVZNumberInputDialog</name>
+    <message>
+        <source>数字输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能输入数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入偶数个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>或者</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>剩余字数: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KVZPushButton</name>
+    <message>
+        <source>按钮</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LampForm</name>
+    <message>
+        <source>设置待机灯光开关</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指示灯颜色设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>工作灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺纸灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刀片灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>过热灯</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>待机灯常亮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>待机灯种类模式设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>常亮</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>律动1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>律动2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LeftPage</name>
+    <message>
+        <source>管理</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>驱动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换语言</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogDialog</name>
+    <message>
+        <source>日志查看器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存文本文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本文件 (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>操作日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志级别过滤:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日志行数: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Logger</name>
     <message>
         <source>应用程序启动
@@ -612,6 +1666,13 @@
     </message>
 </context>
 <context>
+    <name>MinimizeButton</name>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NetworkForm</name>
     <message>
         <source>网络设置已发送到 %1，打印机回应: HTTP %2</source>
@@ -619,6 +1680,300 @@
     </message>
     <message>
         <source>网络设置发送到 %1 失败: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OtherForm</name>
+    <message>
+        <source>美国</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>法国</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>德国</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>英国</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>丹麦I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>瑞典</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>意大利</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>西班牙I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>挪威</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>丹麦II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>西班牙II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>拉丁美洲</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>韩国</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>斯洛维尼亚/克罗帝亚</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中国</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8倍</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>国际字符集：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置蜂鸣器开关:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置切刀开关:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置错误蜂鸣类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一直响</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>响6声</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对齐方式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中间对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右对齐</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>顺时针旋转90度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倒置打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符大小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符宽：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符高：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>黑白反显</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左边距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×256)×横向移动单位]英寸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印区域宽度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>移动单位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横向：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纵向：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纸张大小:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纸张间隙:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>紧密排列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>默认间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽松间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印速度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印浓度：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>外设</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用切刀</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用蜂鸣</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用钱箱</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用中文</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>汉字字符模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍宽</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍高</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下划线</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>汉字字符间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>汉字字符左间距:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>汉字字符右间距:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置机器型号:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最多16个字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>恢复出厂设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB升级模式</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ParameterRow</name>
+    <message>
+        <source>设置</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -758,6 +2113,18 @@
         <source>CodePageSelect已保存到配置文件: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>无法启动 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>程序文件不存在</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>程序文件不可执行</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RawHttpGet</name>
@@ -872,6 +2239,76 @@
         <source>有纸</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>响应超时</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实时状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>脱机状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>错误状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>传送纸状态</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestartDialog</name>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RightPage</name>
+    <message>
+        <source>切换到usb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换到tcp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换到串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>切换到驱动</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScanWorker</name>
@@ -969,6 +2406,49 @@
     </message>
     <message>
         <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialFunctionPage</name>
+    <message>
+        <source>串口连接设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM口:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刷新串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进入配置界面&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串口错误: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1088,6 +2568,415 @@
     </message>
 </context>
 <context>
+    <name>SerialSettingsCard</name>
+    <message>
+        <source>串口设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>校验位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止位:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialTerminalDrawer</name>
+    <message>
+        <source>接收数据:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无效的十六进制数据！请输入有效的十六进制字符串（偶数位数字符）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[发送 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>十六进制显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接收到的数据将显示在这里...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空接收</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送数据:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>十六进制发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在此输入十六进制数据（如：48 65 6C 6C 6F）...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在此输入要发送的数据...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingChoiceRow</name>
+    <message>
+        <source>查询</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBarcodePage</name>
+    <message>
+        <source>输入11或12位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入6或7位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入12或13位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入7或8位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入1-255个字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入1-255个数字, 个数为偶数个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码内容:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为测试打印条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置为默认条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsImagePage</name>
+    <message>
+        <source>选择图片:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请选择图片文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为测试打印图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置为默认图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选择图片文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片文件 (*.png *.jpg *.jpeg *.bmp )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsReceiptPage</name>
+    <message>
+        <source>58小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>76小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>80小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入商品名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量必须为正整数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>价格必须为非负数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>商品名称</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>合计金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单价折扣金额</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金额小计</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印时间:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>类型设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标题设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入小票标题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>修改标题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>商品录入</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加商品</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算操作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>计算合计</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为默认</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTestPagePage</name>
+    <message>
+        <source>指令</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本(未实现)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在这里输入打印测试页对应的指令代码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置为测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置为默认内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示默认内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>设备名称: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC地址: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>型号: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM口: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>✓ 设备已连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>✗ 设备未连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TCPFunctionPage</name>
+    <message>
+        <source>未知设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP设备搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>添加成功: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置已经发出,请检查打印机是否执行</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
@@ -1111,6 +3000,57 @@
     </message>
     <message>
         <source>TCP 设备搜索完成</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP未连接打印机，数据未发出 %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP数据发送失败</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TcpSegmentDialog</name>
+    <message>
+        <source>网段配置已保存: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网段格式错误，请输入正确格式如: 192.168.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已设置为使用本机网段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP网段配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网段模式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用本机网段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自定义网段</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>格式示例: 192.168.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1162,6 +3102,45 @@
     </message>
 </context>
 <context>
+    <name>USBFunctionPage</name>
+    <message>
+        <source>USB设备搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接失败:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已断开</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备重连</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已连接:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>USBPrinterController</name>
     <message>
         <source>USB发出数据 %1 </source>
@@ -1191,6 +3170,139 @@
     <name>USBWriteWorker</name>
     <message>
         <source>写入错误: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VersionLogDialog</name>
+    <message>
+        <source>版本更新日志</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkingModeForm</name>
+    <message>
+        <source>打印内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自动发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>发送周期</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在这里输入要打印的信息</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>代码页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印动作</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印并换行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>走纸行数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>走纸距离</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>×移动单位 英寸</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置行间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印/设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置默认行间距</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>初始化打印机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印测试</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印条码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印测试页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印58小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印76小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印80小票</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印自检页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置打印内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>窗口尺寸: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>版本号: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

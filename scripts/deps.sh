@@ -11,7 +11,7 @@ PACKAGES=(
   qml-module-qtquick-controls qml-module-qtquick-layouts qml-module-qtgraphicaleffects
   qml-module-qt-labs-platform qml-module-qtquick-dialogs qml-module-qttest
   libzxing-dev libcups2-dev libudev-dev libbenchmark-dev
-  cups cups-bsd iproute2 util-linux fonts-wqy-microhei
+  cups cups-bsd iproute2 util-linux fonts-wqy-microhei fonts-noto-color-emoji
   nmap
 )
 

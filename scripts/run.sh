@@ -2,14 +2,33 @@
 # Installs what is missing, builds, and starts QuillmarkSystem.
 # A virtual printer runs beside it on 127.0.0.1 (raw port 9100, web page on 80,
 # NetBIOS on 137, a serial line at $BUILD_DIR/vprinter/ttyVP0) and stops when the
-# application exits. QM_NO_VPRINTER=1 leaves it out; QM_VPRINTER_ARGS adds options.
+# application exits. QM_NO_VPRINTER=1 leaves it out; QM_VPRINTER_ARGS adds options;
+# QM_VPRINTER_USB=1 also plugs it in as a USB printer (a fake sysfs tree under
+# $BUILD_DIR/vprinter/usb that the application is pointed at).
+#
+# Both run in a private network namespace with only a loopback of their own, so
+# a LAN search reaches nothing but the virtual printer, and the printer can serve
+# its web page and NetBIOS name on ports below 1024 without root.
+# QM_HOST_NETWORK=1 runs on the machine's own network instead (real printers).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 export BUILD_DIR
 
-"$ROOT/scripts/deps.sh"
-"$ROOT/scripts/build.sh"
+if [ "${QM_RUN_INSIDE_NETNS:-0}" != "1" ]; then
+  "$ROOT/scripts/deps.sh"
+  "$ROOT/scripts/build.sh"
+  if [ "${QM_HOST_NETWORK:-0}" != "1" ]; then
+    UNSHARE=(unshare -n)
+    [ "$(id -u)" -eq 0 ] || UNSHARE=(unshare -r -n)
+    if "${UNSHARE[@]}" true 2>/dev/null; then
+      export QM_RUN_INSIDE_NETNS=1
+      exec "${UNSHARE[@]}" "$0" "$@"
+    fi
+    echo "No private network namespace available: running on the machine's network." >&2
+  fi
+fi
+[ "${QM_RUN_INSIDE_NETNS:-0}" = "1" ] && ip link set lo up 2>/dev/null || true
 
 VPRINTER_PID=""
 stop_vprinter() {
@@ -22,10 +41,18 @@ VPRINTER_BIN="$BUILD_DIR/tools/virtual_printer/quillmark-virtual-printer"
 if [ "${QM_NO_VPRINTER:-0}" != "1" ] && [ -x "$VPRINTER_BIN" ]; then
   VPRINTER_DIR="$BUILD_DIR/vprinter"
   mkdir -p "$VPRINTER_DIR"
-  # Ports below 1024 need root: the printer reports "not-bound" for those and serves the rest.
+  USB_ARGS=()
+  if [ "${QM_VPRINTER_USB:-0}" = "1" ]; then
+    rm -rf "$VPRINTER_DIR/usb"
+    mkdir -p "$VPRINTER_DIR/usb"
+    USB_ARGS=(--usb-sysfs "$VPRINTER_DIR/usb")
+    export QM_USB_SYSFS_ROOT="$VPRINTER_DIR/usb"
+  fi
+  # Ports below 1024 need root on the machine's network: the printer then reports
+  # "not-bound" for those and serves the rest.
   # shellcheck disable=SC2086
   "$VPRINTER_BIN" --address 127.0.0.1 --output "$VPRINTER_DIR" --serial "$VPRINTER_DIR/ttyVP0" \
-    ${QM_VPRINTER_ARGS:-} </dev/null > "$VPRINTER_DIR/services.txt" 2> "$VPRINTER_DIR/stderr.txt" &
+    "${USB_ARGS[@]}" ${QM_VPRINTER_ARGS:-} </dev/null > "$VPRINTER_DIR/services.txt" 2> "$VPRINTER_DIR/stderr.txt" &
   VPRINTER_PID=$!
   trap stop_vprinter EXIT INT TERM
   for _ in $(seq 50); do grep -q '^ready$' "$VPRINTER_DIR/services.txt" 2>/dev/null && break; sleep 0.1; done

@@ -1,11 +1,15 @@
 #include "services/HelperFunction.h"
 
+#include "commands/LogoCommands.h"
 #include "commands/RealTimeStatusForm.h"
+#include "commands/TestPrintCommands.h"
 #include "platform/CodePage437.h"
 #include "services/BarcodeImageProvider.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QUrl>
 #include <QTextCodec>
 
 namespace {
@@ -55,6 +59,55 @@ QByteArray HelperFunction::parseHexText(const QString &hex)
             bytes.append(char(value & 0xFF));
     }
     return bytes;
+}
+
+QString HelperFunction::receiptCommandText(const QVariantMap &receipt) const
+{
+    TestPrintCommands::Receipt r;
+    r.lineWidth = TestPrintCommands::receiptLineWidth(receipt.value(QStringLiteral("sizeText")).toString());
+    r.title = receipt.value(QStringLiteral("title")).toString();
+    r.showTotals = receipt.value(QStringLiteral("showTotals")).toBool();
+    r.total = receipt.value(QStringLiteral("total")).toString();
+    r.printTime = receipt.value(QStringLiteral("printTime")).toString();
+    for (const QVariant &entry : receipt.value(QStringLiteral("items")).toList()) {
+        const QVariantMap item = entry.toMap();
+        r.items.append({item.value(QStringLiteral("name")).toString(), item.value(QStringLiteral("quantity")).toInt(),
+                        item.value(QStringLiteral("price")).toString()});
+    }
+    const QVariantMap labels = receipt.value(QStringLiteral("labels")).toMap();
+    auto label = [&labels](const char *key) { return labels.value(QLatin1String(key)).toString(); };
+    r.labels = {label("productName"), label("quantity"), label("price"),    label("piece"),
+                label("totalAmount"), label("discount"), label("subtotal"), label("time")};
+    return toHexText(TestPrintCommands::receipt(r));
+}
+
+QString HelperFunction::settingsReplyText(const QString &payload) const
+{
+    constexpr int HeaderBytes = 6;
+    const QStringList pairs = payload.split(QLatin1Char(' '));
+    QString text;
+    for (int i = HeaderBytes; i < pairs.size() - 1; ++i) {
+        bool ok = false;
+        const uint code = pairs.at(i).toUInt(&ok, kHexBase);
+        if (ok)
+            text.append(QChar(code));
+    }
+    return text;
+}
+
+int HelperFunction::settingsReplyIndex(const QString &payload) const
+{
+    constexpr int HeaderDigits = 12;
+    constexpr int ChecksumDigits = 2;
+    constexpr int ShortestFrameDigits = 14;
+    QString digits = payload;
+    digits.remove(QRegularExpression(QStringLiteral("\\s")));
+    if (digits.size() < ShortestFrameDigits)
+        return -1;
+    digits = digits.mid(HeaderDigits, digits.size() - HeaderDigits - ChecksumDigits);
+    bool ok = false;
+    const int index = digits.toInt(&ok, kHexBase);
+    return ok ? index : -1;
 }
 
 QString HelperFunction::stringToGbkHex(const QString &str) const
@@ -112,4 +165,11 @@ QString HelperFunction::generateBarcode(const QString &type, const QString &cont
         return QString();
     }
     return m_provider->createBarcodeImage(type, content, errorLevel);
+}
+
+bool HelperFunction::isUsablePicture(const QString &pathOrUrl) const
+{
+    const QUrl url(pathOrUrl);
+    const QString path = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
+    return LogoCommands::isUsablePicture(path);
 }

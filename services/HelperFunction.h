@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 
 class BarcodeImageProvider;
 
@@ -24,6 +25,23 @@ public:
     Q_INVOKABLE QString stringToHexWithCodePage(const QString &str, const QString &codePage) const;
     // The text that the hexadecimal bytes represent in the named code page.
     Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
+    // The command text of a sample receipt (upper-case hexadecimal pairs) from
+    // the settings dialog: keys sizeText ("58小票" ...), title, items (list of
+    // {name, quantity, price}), showTotals, total, printTime and labels
+    // ({productName, quantity, price, piece, totalAmount, discount, subtotal,
+    // time}, already translated).
+    Q_INVOKABLE QString receiptCommandText(const QVariantMap &receipt) const;
+    // Readings of a settings answer frame given as hexadecimal pairs ("10 a7
+    // 00 00 02 00 41 42 3d"): the data bytes as characters ("AB"), and the
+    // data digits as the index of a choice (-1 when the frame is shorter than
+    // seven bytes or the digits are no number).
+    Q_INVOKABLE QString settingsReplyText(const QString &payload) const;
+    Q_INVOKABLE int settingsReplyIndex(const QString &payload) const;
+    // Received bytes as the serial terminal shows them: "1B 40 B2 E2".
+    Q_INVOKABLE QString bytesToHexText(const QByteArray &bytes) const { return toHexText(bytes); }
+    // True when the picture file (a path or a "file:" URL) can be turned into a
+    // logo; false for a missing, unreadable or too large file.
+    Q_INVOKABLE bool isUsablePicture(const QString &pathOrUrl) const;
     // Renders a preview and returns its image id for "image://barcode/<id>";
     // empty without a provider.
     Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,

@@ -385,7 +385,14 @@ void CommandApiTest::nothingBeforeConnection()
     QVERIFY(invoke(&manager, call));
     QVERIFY(manager.emissions.isEmpty());
     QVERIFY(manager.usbRequests.isEmpty());
-    QCOMPARE(actionLines(logSpy, type).size(), call.op == "setTestClicked" ? 1 : 0);
+    // One line either way: the action itself for the log-only operation, the
+    // "not connected" warning for every other one.
+    const QStringList lines = actionLines(logSpy, type);
+    QCOMPARE(lines.size(), 1);
+    if (call.op != "setTestClicked")
+        QVERIFY2(lines.first().contains(QStringLiteral("[WARNING]"))
+                     && lines.first().endsWith(QStringLiteral("%1 未连接打印机，命令未执行").arg(modeName(type))),
+                 qPrintable(lines.first()));
 }
 
 void CommandApiTest::modelDependentForms_data()

@@ -9,8 +9,10 @@
 #include "commands/TestPrintCommands.h"
 #include "commands/WorkingModeCommands.h"
 #include "commands/WorkingModeForm.h"
+#include "app/ConfigManager.h"
 
 #include <QSignalSpy>
+#include <QTextCodec>
 #include <QTest>
 
 namespace {
@@ -44,6 +46,10 @@ private slots:
     void emptyBarcodeContentSendsNothing();
     void customCharacterParsing();
     void checksumWraps();
+    void receiptOfTheDefaultProductsIsTheDefaultReceipt_data();
+    void receiptOfTheDefaultProductsIsTheDefaultReceipt();
+    void receiptLines_data();
+    void receiptLines();
 };
 
 void EncodersTest::encoders_data()
@@ -223,6 +229,85 @@ void EncodersTest::checksumWraps()
     // 10 + A7 + 01 + 00 + 02 + 00 + 41 + 42 = 0x13D: the frame ends with 3D.
     QCOMPARE(int(quint8(SettingsFrame::checksum(QByteArray::fromHex("10a7010002004142")))), 0x3D);
     QCOMPARE(hex(SettingsFrame::writeChoice(SettingsFrame::PaperType, 257)), QStringLiteral("10 a3 01 00 01 00 01 b6"));
+}
+
+namespace {
+TestPrintCommands::Receipt chineseReceipt(const QString &sizeText)
+{
+    TestPrintCommands::Receipt r;
+    r.lineWidth = TestPrintCommands::receiptLineWidth(sizeText);
+    r.title = QStringLiteral("测试") + sizeText;
+    r.labels = {QStringLiteral("商品名称"), QStringLiteral("数量"),     QStringLiteral("价格"),
+                QStringLiteral("份"),       QStringLiteral("合计金额"), QStringLiteral("单价折扣金额"),
+                QStringLiteral("金额小计"), QStringLiteral("打印时间:")};
+    return r;
+}
+
+QByteArray gbk(const char *utf8)
+{
+    return QTextCodec::codecForName("GBK")->fromUnicode(QString::fromUtf8(utf8));
+}
+} // namespace
+
+void EncodersTest::receiptOfTheDefaultProductsIsTheDefaultReceipt_data()
+{
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("stamp");
+    QTest::newRow("58") << QStringLiteral("58小票") << 58 << QStringLiteral("2025-12-18 14:28:42");
+    QTest::newRow("76") << QStringLiteral("76小票") << 76 << QStringLiteral("2025-12-18 14:29:02");
+    QTest::newRow("80") << QStringLiteral("80小票") << 80 << QStringLiteral("2025-12-18 14:28:56");
+}
+
+void EncodersTest::receiptOfTheDefaultProductsIsTheDefaultReceipt()
+{
+    QFETCH(QString, sizeText);
+    QFETCH(int, paper);
+    QFETCH(QString, stamp);
+    TestPrintCommands::Receipt r = chineseReceipt(sizeText);
+    r.items = {{QStringLiteral("超级大拼盘"), 1, QStringLiteral("330.00")},
+               {QStringLiteral("香辣虾"), 1, QStringLiteral("53.00")},
+               {QStringLiteral("火锅"), 1, QStringLiteral("128.00")}};
+    r.showTotals = true;
+    r.total = QStringLiteral("511.00");
+    r.printTime = stamp;
+    QCOMPARE(hex(TestPrintCommands::receipt(r)), hex(ConfigManager::defaultReceipt(paper)));
+}
+
+void EncodersTest::receiptLines_data()
+{
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("itemLines");
+    // 10 GBK bytes on 58 mm: 7 blanks up to the quantity column at 17.
+    QTest::newRow("short name, one line") << QStringLiteral("58小票") << QStringLiteral("超级大拼盘")
+        << gbk("超级大拼盘") + QByteArray(7, ' ') + gbk("1份") + "   330.00\n";
+    // 16 bytes still fit: one blank.
+    QTest::newRow("name of exactly half a line") << QStringLiteral("58小票") << QStringLiteral("ABCDEFGHIJKLMNOP")
+        << QByteArray("ABCDEFGHIJKLMNOP ") + gbk("1份") + "   330.00\n";
+    // 17 bytes: quantity and price on a line of their own, ending at byte 32
+    // ("1份" is three bytes, the price six).
+    QTest::newRow("long name wraps") << QStringLiteral("58小票") << QStringLiteral("ABCDEFGHIJKLMNOPQ")
+        << QByteArray("ABCDEFGHIJKLMNOPQ\n") + QByteArray(32 - 3 - 3 - 6, ' ') + gbk("1份") + "   330.00\n";
+    QTest::newRow("long name wraps at 80 mm") << QStringLiteral("80小票") << QString(25, QLatin1Char('x'))
+        << QByteArray(25, 'x') + "\n" + QByteArray(48 - 3 - 3 - 6, ' ') + gbk("1份") + "   330.00\n";
+}
+
+void EncodersTest::receiptLines()
+{
+    QFETCH(QString, sizeText);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, itemLines);
+    TestPrintCommands::Receipt r = chineseReceipt(sizeText);
+    r.items = {{name, 1, QStringLiteral("330.00")}};
+    const int width = r.lineWidth;
+    const QByteArray rule = QByteArray(width, '-') + '\n';
+    const QByteArray head = QByteArray::fromHex("1b40") + rule + QByteArray::fromHex("1d2111 1b6101") + gbk("测试")
+        + sizeText.left(2).toLatin1() + gbk("小票") + '\n' + QByteArray::fromHex("1b6100 1d2100") + rule
+        + gbk("商品名称") + QByteArray(width / 2 + 1 - 8, ' ') + gbk("数量") + "   " + gbk("价格") + '\n' + rule;
+    // Without "calculate total" there are no totals and no print time.
+    const QByteArray tail = QByteArray("\n") + QByteArray::fromHex("1b4afa 1d5601");
+    QCOMPARE(hex(TestPrintCommands::receipt(r)), hex(head + itemLines + tail));
 }
 
 QTEST_MAIN(EncodersTest)

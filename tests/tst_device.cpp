@@ -193,12 +193,19 @@ void DeviceTest::neverConnectedManagerSendsAndLogsNothing()
         }
     }
     QCOMPARE(calls, 4 * 119);
-    // Only setTestClicked logs without a device, once per manager; and the
-    // serial port reports every disconnect, opened or not.
-    QCOMPARE(lines.count(), 5);
+    // Nothing is sent. setTestClicked logs its action; every other operation
+    // says in one warning that no printer is connected; and the serial port
+    // reports every disconnect, opened or not.
+    QCOMPARE(lines.count(), 4 * 119 + 1);
     QStringList texts;
-    for (const QList<QVariant> &l : lines)
-        texts << l.at(1).toString().section(QStringLiteral("] "), 2);
+    for (const QList<QVariant> &l : lines) {
+        const QString text = l.at(1).toString().section(QStringLiteral("] "), 2);
+        if (text.endsWith(QStringLiteral(" 未连接打印机，命令未执行"))) {
+            QCOMPARE(l.at(0).toInt(), 2); // warning
+            continue;
+        }
+        texts << text;
+    }
     QCOMPARE(texts, (QStringList{QStringLiteral("TCP 更多设置 点击"), QStringLiteral("USB 更多设置 点击"),
                                  QStringLiteral("串口已断开连接"), QStringLiteral("Serial 更多设置 点击"),
                                  QStringLiteral("Driver 更多设置 点击")}));
@@ -309,10 +316,11 @@ void DeviceTest::otherTransportsOutputIsIgnored()
     vm.tcpDeviceManager()->onBuilderData(CommType::Usb, QByteArray("\x1b\x40", 2));
     vm.usbDeviceManager()->onBuilderData(CommType::Tcp, QByteArray("\x1b\x40", 2));
     QCOMPARE(lines.count(), 0);
-    // Its own type is logged as sent data (the stub has no socket yet).
+    // Its own type without a connected socket: not sent, and the log says so.
     vm.tcpDeviceManager()->onBuilderData(CommType::Tcp, QByteArray("\x12\x00\xff", 3));
     QCOMPARE(lines.count(), 1);
-    QVERIFY(lines.at(0).at(1).toString().endsWith(QStringLiteral("[INFO] TCP发出数据 12 00 ff ")));
+    QVERIFY2(lines.at(0).at(1).toString().endsWith(QStringLiteral("[WARNING] TCP未连接打印机，数据未发出 12 00 ff ")),
+             qPrintable(lines.at(0).at(1).toString()));
 }
 
 void DeviceTest::statusRequests_data()

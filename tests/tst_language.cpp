@@ -40,7 +40,7 @@ private slots:
     void emptyImageKeyGivesTheApplicationFolder();
     void codePageSelectionSurvivesARestart();
     void restartStartsSuccessorWithSameArgumentsThenQuits();
-    void failedRestartQuitsAtOnce();
+    void failedRestartKeepsTheProgramRunning();
 
 private:
     QString configFile() const { return m_app.filePath(QStringLiteral("configFile/initial.ini")); }
@@ -167,14 +167,19 @@ void LanguageTest::restartStartsSuccessorWithSameArgumentsThenQuits()
     QVERIFY(log.contains(QStringLiteral("[INFO] 新应用实例启动成功，当前应用即将退出")));
 }
 
-void LanguageTest::failedRestartQuitsAtOnce()
+void LanguageTest::failedRestartKeepsTheProgramRunning()
 {
+    // Quitting without a successor would leave the user with no program: the
+    // current one stays and the log says why.
     QmlLanguage lang(QCoreApplication::instance(), nullptr);
-    lang.setRestartProgram(m_app.filePath(QStringLiteral("does-not-exist")));
+    const QString missing = m_app.filePath(QStringLiteral("does-not-exist"));
+    lang.setRestartProgram(missing);
     QTimer::singleShot(0, [&] { lang.setLanguage2Config(QStringLiteral("zh_CN")); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(logText().contains(QStringLiteral("[ERROR] 重启应用失败，请手动重启应用程序")));
+    QTimer::singleShot(3 * QmlLanguage::RestartExitDelayMs, [] { QCoreApplication::exit(42); });
+    QCOMPARE(QCoreApplication::exec(), 42);
+    const QString log = logText();
+    QVERIFY(log.contains(QStringLiteral("[ERROR] 重启应用失败，请手动重启应用程序")));
+    QVERIFY(log.contains(QStringLiteral("[ERROR] 无法启动 ") + missing + QStringLiteral(": 程序文件不存在")));
 }
 
 QTEST_GUILESS_MAIN(LanguageTest)

@@ -6,6 +6,7 @@
 #include "transport/serial/SerialPortManager.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -77,6 +78,7 @@ private slots:
     void portVanishingWhileOpen();
     void disconnectWithoutPort();
     void portListing();
+    void byIdNamesAreListedAndOpen();
 
 private:
     QTemporaryDir m_appDir;
@@ -491,6 +493,34 @@ void TestSerialPort::portListing()
             QCOMPARE(entry.value(key).toString(), QString());
         }
     }
+}
+
+// Stable by-id names are offered beside the ports and open like them; a name
+// whose adapter has gone is left out. Typed paths may carry stray blanks.
+void TestSerialPort::byIdNamesAreListedAndOpen()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    QTemporaryDir byId;
+    QVERIFY(byId.isValid());
+    const QString alias = byId.filePath("usb-Quillmark_Test_Adapter_0001-if00-port0");
+    QVERIFY(QFile::link(pty.slavePath(), alias));
+    QVERIFY(QFile::link("/dev/quillmark-gone-adapter", byId.filePath("usb-Gone_Adapter-if00-port0")));
+
+    SerialPortManager manager(byId.path(), nullptr);
+    QStringList ports = manager.availablePorts();
+    QCOMPARE(ports.last(), alias);             // no port of the system leads to the pty
+    QVERIFY(!ports.join('|').contains("Gone_Adapter"));
+    QCOMPARE(manager.getDeviceList().last().toMap().value("name").toString(), alias);
+
+    QVERIFY(manager.connectSerialPort_new("  " + alias + " ", "9600"));
+    QVERIFY(manager.sendHexData("1B 40"));
+    QCOMPARE(pty.read(2), QByteArray("\x1b\x40", 2));
+    manager.disconnectSerialPort();
+
+    // A missing directory (no adapter plugged in) lists the ports alone.
+    SerialPortManager none(byId.filePath("missing"), nullptr);
+    QVERIFY(!none.availablePorts().contains(alias));
 }
 
 QTEST_MAIN(TestSerialPort)

@@ -20,6 +20,8 @@ private slots:
     void codePage437RoundTrip();
     void codePage437OutsideBecomesQuestionMark();
     void codePage437EmptyTextReportsError();
+    void settingsAnswerReadings_data();
+    void settingsAnswerReadings();
 
 private:
     HelperFunction m_helper;
@@ -157,6 +159,29 @@ void CodePageTest::codePage437EmptyTextReportsError()
     QCOMPARE(error, int(CodePage437::ErrorInvalidParameter));
     CodePage437::encode(QStringLiteral("A"), &error);
     QCOMPARE(error, 0);
+}
+
+void CodePageTest::settingsAnswerReadings_data()
+{
+    QTest::addColumn<QString>("payload");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("index");
+    QTest::newRow("name AB") << "10 a7 00 00 02 00 41 42 3d" << "AB" << 0x4142;
+    QTest::newRow("paper type 1") << "10 a3 00 00 01 00 01 b5" << QString(QChar(1)) << 1;
+    // Seven bytes: no data, an empty name; the index has no digits.
+    QTest::newRow("seven bytes") << "10 a7 00 00 00 00 b7" << "" << -1;
+    QTest::newRow("too short") << "10 a3 00" << "" << -1;
+    QTest::newRow("empty") << "" << "" << -1;
+}
+
+void CodePageTest::settingsAnswerReadings()
+{
+    QFETCH(QString, payload);
+    QFETCH(QString, text);
+    QFETCH(int, index);
+    HelperFunction helper;
+    QCOMPARE(helper.settingsReplyText(payload), text);
+    QCOMPARE(helper.settingsReplyIndex(payload), index);
 }
 
 QTEST_MAIN(CodePageTest)

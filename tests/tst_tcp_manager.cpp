@@ -89,9 +89,12 @@ void TcpManagerTest::connectAndDisconnect()
     m_log->clear();
     mgr.disconnectDevice(); // nothing open: only a debug trace
     QVERIFY(!m_log->contains(QStringLiteral("断开主机ip")));
-    // The builders stay; commands now reach a closed socket and are lost.
+    // The builders stay; commands now reach a closed socket: nothing is
+    // written, and the log says the printer is not connected instead of
+    // claiming the bytes went out.
     mgr.setBuzzerClicked(1, 1);
-    QVERIFY(m_log->contains(QStringLiteral("TCP发出数据 ")));
+    QVERIFY(!m_log->contains(QStringLiteral("TCP发出数据 ")));
+    QVERIFY(m_log->contains(QStringLiteral("TCP未连接打印机，数据未发出 1b 42 01 01 00 ")));
     QTest::qWait(100);
     QCOMPARE(m_port->received(), QByteArray());
 }

@@ -82,6 +82,7 @@ private slots:
     void singleAddressTest_data();
     void singleAddressTest();
     void drippingPageCannotStallTheSearch();
+    void identifiedPrintersShowWhileAPageHangs();
     void destroyedDuringSearch();
 
 private:
@@ -350,10 +351,24 @@ void TcpScanTest::secondPassRules()
     QCOMPARE(passes, QList<int>{1});
 
     Recorder rec(&mgr);
+    QSignalSpy live(&mgr, &TcpDeviceManager::sigDeviceFoundTcp);
     m_log->clear();
     mgr.refreshDeviceList();
     QVERIFY(over.wait(5000));
     QTRY_COMPARE(rec.overs(), 1);
+    // Every printer seen by either pass shows once while the search runs.
+    QStringList expectedLive, seenLive;
+    for (const DevInfo &d : first + (again ? second : Pass{})) {
+        const QString text = QStringLiteral("%1 %2 %3").arg(d.ip, d.mac, d.name);
+        if (!expectedLive.contains(text))
+            expectedLive << text;
+    }
+    for (const QList<QVariant> &args : qAsConst(live)) {
+        const QVariantMap m = args.at(0).toMap();
+        seenLive << QStringLiteral("%1 %2 %3").arg(m.value("ip").toString(), m.value("mac").toString(),
+                                                   m.value("name").toString());
+    }
+    QCOMPARE(seenLive, expectedLive);
     QCOMPARE(passes, again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
     if (!decision.isEmpty())
         QVERIFY(m_log->contains(decision));
@@ -421,6 +436,40 @@ void TcpScanTest::drippingPageCannotStallTheSearch()
     QCOMPARE(mgr.getDeviceList().size(), 1);
     QCOMPARE(mgr.getDeviceList().at(0).toMap().value("ip").toString(), QStringLiteral("127.0.55.5"));
     QVERIFY(m_log->contains(QStringLiteral("Abort request after timeout")));
+}
+
+// A printer is shown as soon as it is identified; a web server that never
+// answers delays only the end of the search, never the printers already known.
+void TcpScanTest::identifiedPrintersShowWhileAPageHangs()
+{
+    TcpFakePrintPort silentPort, goodPort;
+    TcpFakeWebServer silentWeb, goodWeb;
+    QVERIFY(silentPort.listen(QHostAddress(QStringLiteral("127.0.57.4"))));
+    QVERIFY(silentWeb.listen(QHostAddress(QStringLiteral("127.0.57.4"))));
+    silentWeb.setMode(TcpFakeWebServer::Mode::Silent);
+    QVERIFY(goodPort.listen(QHostAddress(QStringLiteral("127.0.57.9"))));
+    QVERIFY(goodWeb.listen(QHostAddress(QStringLiteral("127.0.57.9"))));
+    goodWeb.setPage(tcpModelPage(QStringLiteral("KVZ-L7N")));
+
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.57."));
+    TcpDeviceManager mgr;
+    QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
+    QSignalSpy live(&mgr, &TcpDeviceManager::sigDeviceFoundTcp);
+    mgr.refreshDeviceList();
+    QVERIFY(live.wait(ScanWorker::FirstPassFetchLimitMs / 2));
+    QCOMPARE(over.count(), 0); // the silent page still holds the search
+    QTRY_VERIFY_WITH_TIMEOUT(silentWeb.getCount() > 0, 5000);
+    QVERIFY(mgr.getDeviceList().isEmpty());
+    const QVariantMap found = live.at(0).at(0).toMap();
+    QCOMPARE(found.keys(), (QStringList{"ip", "mac", "name"}));
+    QCOMPARE(found.value("ip").toString(), QStringLiteral("127.0.57.9"));
+    QCOMPARE(found.value("name").toString(), QStringLiteral("KVZ-L7N"));
+    QCOMPARE(found.value("mac").toString(), LoMac);
+
+    QVERIFY(over.wait(ScanWorker::FirstPassFetchLimitMs + ScanWorker::RawRequestTotalLimitMs + 5000));
+    ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.51."));
+    QCOMPARE(live.count(), 1);
+    QCOMPARE(mgr.getDeviceList(), (QVariantList{found}));
 }
 
 void TcpScanTest::destroyedDuringSearch()

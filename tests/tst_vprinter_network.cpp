@@ -58,6 +58,19 @@ QByteArray httpRequest(quint16 port, const QByteArray &request)
     return all;
 }
 
+QByteArray httpRequestTo(const QString &host, quint16 port, const QByteArray &request)
+{
+    QTcpSocket s;
+    s.connectToHost(host, port);
+    if (!s.waitForConnected(WaitMs))
+        return {};
+    s.write(request);
+    QByteArray all;
+    while (s.waitForReadyRead(WaitMs))
+        all += s.readAll();
+    return all + s.readAll();
+}
+
 QByteArray bodyOf(const QByteArray &response)
 {
     const int at = response.indexOf("\r\n\r\n");
@@ -97,6 +110,8 @@ private slots:
     void eachModelPageIsRecognised();
     void networkFormIsRecorded_data();
     void networkFormIsRecorded();
+    void networkFormMovesThePrinterOnLoopback_data();
+    void networkFormMovesThePrinterOnLoopback();
     void badHttpRequests();
     void netbiosNodeStatus();
     void netbiosIgnoresGarbage();
@@ -166,6 +181,76 @@ void TestVprinterNetwork::networkFormIsRecorded()
         for (int i = 0; i < pairs.size(); ++i)
             QCOMPARE(order.at(i).toArray().at(0).toString(), QString::fromLatin1(pairs.at(i).split('=').at(0)));
         QCOMPARE(form.value("fields").toObject().value("sub").toString(), QString::fromLatin1(body).section("sub=", 1).section('&', 0, 0));
+    }
+}
+
+void TestVprinterNetwork::networkFormMovesThePrinterOnLoopback_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<QString>("expectedAddress");
+    QTest::addColumn<QString>("event");
+    const QString from = QStringLiteral("127.0.3.186");
+    QTest::newRow("L7N static loopback address") << "KVZ-L7N"
+        << "ip=127.0.3.187&sub=255.0.0.0&gw=127.0.0.1&dhcp=0&beep=1&cut=1&beepType=0&printMode=1&density=2"
+        << "127.0.3.187" << "address_changed";
+    QTest::newRow("L7S static loopback address") << "KVZ-L7S"
+        << "mac=00:11:22:33:44:55&ip=127.0.3.188&sub=255.0.0.0&gw=127.0.0.1&dhcp=dhcpn" << "127.0.3.188"
+        << "address_changed";
+    QTest::newRow("DHCP on stays") << "KVZ-L7N"
+        << "ip=0.0.0.0&sub=255.255.255.0&gw=192.168.1.1&dhcp=1&beep=1&cut=1&beepType=0&printMode=1&density=2" << from
+        << "address_kept";
+    QTest::newRow("address off loopback stays") << "KVZ-L7S"
+        << "mac=00:11:22:33:44:55&ip=10.0.0.9&sub=255.0.0.0&gw=10.0.0.1&dhcp=dhcpn" << from << "address_kept";
+    QTest::newRow("no address stays") << "KVZ-L7N" << "ip=127.0.3&sub=255.0.0.0&gw=127.0.0.1&dhcp=0" << from
+                                      << "address_kept";
+}
+
+void TestVprinterNetwork::networkFormMovesThePrinterOnLoopback()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, body);
+    QFETCH(QString, expectedAddress);
+    QFETCH(QString, event);
+    VirtualPrinterOptions o;
+    o.model = model;
+    o.address = QStringLiteral("127.0.3.186");
+    o.rawPort = 0;
+    o.httpPort = 0;
+    o.netbiosPort = 0;
+    VirtualPrinter printer(o);
+    QVERIFY(printer.start());
+    const quint16 rawPort = printer.rawPort();
+    const quint16 httpPort = printer.httpPort();
+
+    QTcpSocket s;
+    s.connectToHost(o.address, httpPort);
+    QVERIFY(s.waitForConnected(WaitMs));
+    s.write("POST /config.cgi HTTP/1.1\r\nHost: " + o.address.toLatin1() + "\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\nContent-Type: application/x-www-form-urlencoded\r\n\r\n"
+            + body.toLatin1());
+    QByteArray response;
+    while (s.waitForReadyRead(WaitMs))
+        response += s.readAll();
+    // The answer still comes from the old address.
+    QVERIFY2(response.startsWith("HTTP/1.1 200 OK"), response.constData());
+    const QJsonObject moved = printer.waitForEvent(event, WaitMs);
+    QVERIFY2(!moved.isEmpty(), qPrintable(event));
+    QCOMPARE(printer.address(), expectedAddress);
+
+    // Raw port and web server answer at the address the printer holds now.
+    QTcpSocket raw;
+    raw.connectToHost(expectedAddress, rawPort);
+    QVERIFY(raw.waitForConnected(WaitMs));
+    QVERIFY(bodyOf(httpRequestTo(expectedAddress, httpPort, "GET / HTTP/1.0\r\n\r\n")).contains("<form"));
+    if (expectedAddress != o.address) {
+        QTcpSocket old;
+        old.connectToHost(o.address, rawPort);
+        QVERIFY(!old.waitForConnected(WaitMs) || old.state() != QAbstractSocket::ConnectedState);
+        QUdpSocket udp;
+        QVERIFY(udp.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+        udp.writeDatagram(nodeStatusRequest(0x1234), QHostAddress(expectedAddress), printer.netbiosPort());
+        QTRY_VERIFY_WITH_TIMEOUT(udp.hasPendingDatagrams(), WaitMs);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "VirtualPrinter.h"
 #include "VpEventLog.h"
+#include "support/tcp_fixtures.h"
 
 #include <QDebug>
 #include <QJsonObject>
@@ -32,7 +33,7 @@ SceneVirtualPrinter::SceneVirtualPrinter(std::unique_ptr<VirtualPrinter> printer
 
 SceneVirtualPrinter::~SceneVirtualPrinter() = default;
 
-QString SceneVirtualPrinter::address() const { return m_printer->options().address; }
+QString SceneVirtualPrinter::address() const { return m_printer->address(); }
 int SceneVirtualPrinter::rawPort() const { return m_printer->rawPort(); }
 int SceneVirtualPrinter::httpPort() const { return m_printer->httpPort(); }
 QString SceneVirtualPrinter::serialPath() const { return m_printer->serialPtyPath(); }
@@ -137,8 +138,26 @@ SceneVirtualPrinter *SceneTestPrinter::start(const QVariantMap &options)
     return handle;
 }
 
+bool SceneTestPrinter::startSilentHost(const QString &address)
+{
+    auto *port = new TcpFakePrintPort(this);
+    auto *web = new TcpFakeWebServer(this);
+    web->setMode(TcpFakeWebServer::Mode::Silent);
+    m_silentHosts.push_back(port);
+    m_silentHosts.push_back(web);
+    const QHostAddress host(address);
+    if (!port->listen(host) || !web->listen(host)) {
+        qWarning() << "silent host did not start on" << address;
+        return false;
+    }
+    return true;
+}
+
 void SceneTestPrinter::stopAll()
 {
+    for (QObject *host : m_silentHosts)
+        delete host;
+    m_silentHosts.clear();
     for (SceneVirtualPrinter *printer : m_printers) {
         printer->stop();
         delete printer;

@@ -13,7 +13,8 @@ class VirtualPrinter;
 class SceneVirtualPrinter : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString address READ address CONSTANT)
+    // Where it listens now (a network form may move it to another 127.x address).
+    Q_PROPERTY(QString address READ address)
     Q_PROPERTY(int rawPort READ rawPort CONSTANT)
     Q_PROPERTY(int httpPort READ httpPort CONSTANT)
     Q_PROPERTY(QString serialPath READ serialPath CONSTANT)
@@ -72,9 +73,14 @@ public:
     // "paper_out"). Returns null when a requested service could not start
     // (the reason goes to the test's output).
     Q_INVOKABLE SceneVirtualPrinter *start(const QVariantMap &options = QVariantMap());
+    // A host that accepts on the print port (9100) and on its web port (80)
+    // but never answers a page request: it holds a LAN search up to the page
+    // limits. False when the ports could not be bound.
+    Q_INVOKABLE bool startSilentHost(const QString &address);
     Q_INVOKABLE void stopAll();
 
 private:
     QString m_usbRoot;
     std::vector<SceneVirtualPrinter *> m_printers; // children of this object
+    std::vector<QObject *> m_silentHosts;          // children of this object
 };

@@ -11,10 +11,11 @@ class HelperFunction;
 class QmlLanguage;
 class QQmlEngine;
 class SceneTestPrinter;
+class SceneTestSpooler;
 
 // Qt Quick Test set-up for the scene tests: the real back end objects, published
 // under the names the program uses, plus `testPrinter` (virtual printers to talk
-// to) and `sceneTest` (this object: folders of the run). Every test file runs in
+// to), `testSpooler` (a private CUPS scheduler) and `sceneTest` (this object: folders of the run). Every test file runs in
 // a process of its own with a temporary application folder, so configuration
 // and logs never leak from one file into another.
 class SceneTestSetup : public QObject
@@ -23,6 +24,9 @@ class SceneTestSetup : public QObject
     Q_PROPERTY(QString appDir READ appDir CONSTANT)
     Q_PROPERTY(QString usbRoot READ usbRoot CONSTANT)
     Q_PROPERTY(QString sourceDir READ sourceDir CONSTANT)
+    // Where tests may save pictures of what they show (QM_SCENE_SHOT_DIR);
+    // empty: take none.
+    Q_PROPERTY(QString shotDir READ shotDir CONSTANT)
 public:
     SceneTestSetup();
     ~SceneTestSetup() override;
@@ -30,12 +34,39 @@ public:
     QString appDir() const { return m_appDir.path(); }
     QString usbRoot() const;
     QString sourceDir() const;
+    QString shotDir() const { return qEnvironmentVariable("QM_SCENE_SHOT_DIR"); }
 
     // Reads a file of the run (configuration, log, saved text) as UTF-8.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool fileExists(const QString &path) const;
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
+
+    // The accessibility tree as a person's assistive tool sees it. `path` is a
+    // list of accessible names: the first is looked for anywhere below `root`
+    // (an item or its window), each further one below the previous match.
+    // With `roles` (QAccessible::Role numbers, as Accessible.Button ... in
+    // QML) the last one must have one of them, so that a label and the field
+    // it names are told apart. Returns the object behind the last match, or null.
+    Q_INVOKABLE QObject *findAccessible(QObject *root, const QStringList &path,
+                                        const QVariantList &roles = QVariantList()) const;
+    // The accessible names (with their role number) of the visible nodes
+    // below root, one "role:name" entry each.
+    Q_INVOKABLE QStringList accessibleNames(QObject *root) const;
+    // Asks the node behind `object` to perform its press (or toggle) action,
+    // as a screen reader would. False when it has none.
+    Q_INVOKABLE bool pressAccessible(QObject *object) const;
+    // Reads a barcode with zxing-cpp from a picture (the `image` of an item's
+    // grabToImage() result, i.e. what the item shows); the text, or empty
+    // when none reads.
+    Q_INVOKABLE QString readBarcodeImage(const QVariant &image) const;
+    // The same for the picture an Image element shows from an image provider
+    // ("image://barcode/<id>"): the provider is asked as the Image asked it
+    // (the offscreen software renderer cannot grab a window).
+    Q_INVOKABLE QString readBarcodeSource(const QUrl &source) const;
+    // Writes a picture file: width x height, black, or with garbage bytes
+    // when `format` is "garbage". Returns the path.
+    Q_INVOKABLE QString writePicture(const QString &name, int width, int height, const QString &format = QStringLiteral("png")) const;
 
 public slots:
     void applicationAvailable();
@@ -48,5 +79,7 @@ private:
     std::unique_ptr<DeviceViewModel> m_viewModel;
     std::unique_ptr<HelperFunction> m_helper;
     std::unique_ptr<SceneTestPrinter> m_printers;
+    std::unique_ptr<SceneTestSpooler> m_spooler;
     BarcodeImageProvider *m_provider = nullptr; // the first engine owns it
+    QQmlEngine *m_engine = nullptr;
 };

@@ -155,6 +155,11 @@ bool TestCupsd::addRawQueue(const QString &name, const QString &deviceUri, QStri
                    {"-p", name, "-E", "-v", deviceUri, "-m", "raw", "-o", "printer-error-policy=abort-job"}, error);
 }
 
+bool TestCupsd::removeQueue(const QString &name, QString *error)
+{
+    return runTool(QString::fromLatin1(LpadminProgram), {"-x", name}, error);
+}
+
 QStringList TestCupsd::jobNames(const QString &queue, QStringList *formats) const
 {
     QStringList names;

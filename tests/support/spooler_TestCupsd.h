@@ -28,6 +28,8 @@ public:
     QString server() const;
     // A raw queue (no driver) that sends every job to deviceUri.
     bool addRawQueue(const QString &name, const QString &deviceUri, QString *error);
+    // Deletes a queue, as when an administrator removes the printer.
+    bool removeQueue(const QString &name, QString *error);
     // The job names and document formats of the queue's finished and pending jobs.
     QStringList jobNames(const QString &queue, QStringList *formats = nullptr) const;
     QString errorLog() const;

@@ -186,6 +186,12 @@ QJsonObject VirtualPrinter::waitForEvent(const QString &name, int timeoutMs, qin
     return m_log->waitFor(name, timeoutMs, afterSeq);
 }
 
+QString VirtualPrinter::address() const
+{
+    const QString current = m_state->address();
+    return current.isEmpty() ? m_options.address : current;
+}
+
 QList<QByteArray> VirtualPrinter::recordedForms() const { return m_state->forms(); }
 
 QStringList VirtualPrinter::pageFiles() const

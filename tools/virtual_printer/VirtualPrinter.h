@@ -71,6 +71,9 @@ public:
     QStringList serviceLines() const { return m_lines; }
 
     const VirtualPrinterOptions &options() const { return m_options; }
+    // Where the network services listen now: options().address until a
+    // network form moves the printer (see VpEngine::moveTo).
+    QString address() const;
     quint16 rawPort() const;      // 0 when not serving
     quint16 httpPort() const;
     quint16 netbiosPort() const;

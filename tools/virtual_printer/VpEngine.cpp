@@ -41,6 +41,7 @@ bool VpEngine::start(QStringList *lines)
 {
     bool ok = true;
     const QHostAddress address(m_options.address);
+    m_state->setAddress(m_options.address);
     const int paperDots = m_options.paperMm == Paper58 ? VpRenderer::Paper58Dots : VpRenderer::Paper80Dots;
     m_core = new VpPrinterCore(m_state, m_log, paperDots, m_options.outputDir, this);
 
@@ -60,6 +61,8 @@ bool VpEngine::start(QStringList *lines)
     }
     if (m_options.httpPort != VirtualPrinterOptions::Off) {
         m_http = new VpHttpServer(m_state, m_log, this);
+        // Queued: the form's answer leaves from the old address first.
+        connect(m_http, &VpHttpServer::networkFormApplied, this, &VpEngine::moveTo, Qt::QueuedConnection);
         QString error;
         if (m_http->listen(address, quint16(m_options.httpPort), &error)) {
             httpPort = m_http->port();
@@ -154,6 +157,48 @@ void VpEngine::stop()
         delete m_usb;
         m_usb = nullptr;
     }
+}
+
+bool VpEngine::relistenAll(const QHostAddress &address, QString *error)
+{
+    if (m_raw && !m_raw->relisten(address, rawPort, error))
+        return false;
+    if (m_http && !m_http->relisten(address, httpPort, error))
+        return false;
+    if (m_netbios && !m_netbios->rebind(address, netbiosPort, error))
+        return false;
+    return true;
+}
+
+void VpEngine::moveTo(const QString &ip, bool dhcp)
+{
+    const QString from = m_state->address();
+    QHostAddress target;
+    QString reason;
+    if (dhcp)
+        reason = QStringLiteral("dhcp");
+    else if (ip.count(QLatin1Char('.')) != 3 || !target.setAddress(ip)
+             || target.protocol() != QAbstractSocket::IPv4Protocol)
+        reason = QStringLiteral("not an IPv4 address");
+    else if (!target.isLoopback())
+        reason = QStringLiteral("not on loopback");
+    else if (target == QHostAddress(from))
+        reason = QStringLiteral("unchanged");
+    QString error;
+    if (reason.isEmpty() && !relistenAll(target, &error)) {
+        reason = error;
+        QString ignored;
+        relistenAll(QHostAddress(from), &ignored); // back where it was
+    }
+    if (!reason.isEmpty()) {
+        event(QStringLiteral("http"), QStringLiteral("address_kept"),
+              {{QStringLiteral("address"), from}, {QStringLiteral("requested"), ip}, {QStringLiteral("reason"), reason}});
+        return;
+    }
+    const QString to = target.toString();
+    m_state->setAddress(to);
+    event(QStringLiteral("http"), QStringLiteral("address_changed"),
+          {{QStringLiteral("from"), from}, {QStringLiteral("to"), to}});
 }
 
 bool VpEngine::unplug(QString *error)

@@ -2,6 +2,7 @@
 
 #include "VirtualPrinterOptions.h"
 
+#include <QHostAddress>
 #include <QObject>
 #include <QStringList>
 
@@ -32,6 +33,12 @@ public slots:
     void stop();
     bool unplug(QString *error);
     bool replug(QString *error);
+    // A network form asked for a new address. Like a real printer the
+    // emulation takes a static address it can hold here (one on loopback,
+    // 127.0.0.0/8): its raw port, web server and NetBIOS responder move there.
+    // Other addresses and DHCP leave it where it is; either way an event says
+    // what happened ("address_changed" or "address_kept").
+    void moveTo(const QString &ip, bool dhcp);
 
 public:
     // Filled by start(); read after it returned.
@@ -40,6 +47,8 @@ public:
 
 private:
     void event(const QString &source, const QString &name, const QJsonObject &params);
+
+    bool relistenAll(const QHostAddress &address, QString *error);
 
     VirtualPrinterOptions m_options;
     VpState *m_state;

@@ -30,6 +30,12 @@ bool VpHttpServer::listen(const QHostAddress &address, quint16 port, QString *er
     return true;
 }
 
+bool VpHttpServer::relisten(const QHostAddress &address, quint16 port, QString *error)
+{
+    m_server.close();
+    return listen(address, port, error);
+}
+
 void VpHttpServer::close()
 {
     m_server.close();
@@ -142,6 +148,9 @@ void VpHttpServer::handle(QTcpSocket *socket, const QByteArray &method, const QB
                                                {QStringLiteral("fields"), fieldObject},
                                                {QStringLiteral("order"), fieldArray}}}});
         respond(socket, 200, "OK", VpWebPages::formReply(m_state->model(), fields));
+        const QString dhcp = fieldObject.value(QStringLiteral("dhcp")).toString();
+        emit networkFormApplied(fieldObject.value(QStringLiteral("ip")).toString(),
+                                dhcp == QLatin1String("1") || dhcp == QLatin1String("dhcpy"));
         return;
     }
     if (method != "GET" && method != "POST" && method != "HEAD") {

@@ -25,6 +25,13 @@ public:
     bool listen(const QHostAddress &address, quint16 port, QString *error);
     quint16 port() const { return m_server.serverPort(); }
     void close();
+    // Listens on address:port instead (requests in progress are answered).
+    bool relisten(const QHostAddress &address, quint16 port, QString *error);
+
+signals:
+    // A network form was answered: the address it asks for and whether it
+    // switches DHCP on ("1" or "dhcpy").
+    void networkFormApplied(const QString &ip, bool dhcp);
 
 private slots:
     void onNewConnection();

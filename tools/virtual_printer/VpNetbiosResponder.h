@@ -21,6 +21,11 @@ public:
     bool bind(const QHostAddress &address, quint16 port, QString *error);
     quint16 port() const { return m_socket.localPort(); }
     void close() { m_socket.close(); }
+    bool rebind(const QHostAddress &address, quint16 port, QString *error)
+    {
+        m_socket.close();
+        return bind(address, port, error);
+    }
 
     // The NODE STATUS RESPONSE for a request, or empty when the request is
     // not a node status request. Public for tests.

@@ -57,6 +57,8 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
     for (const VpCommand &cmd : cmds)
         execute(source, cmd, &reply);
     collectPages(source);
+    if (m_state->flag(VpState::NoReply))
+        reply.clear();
     return reply;
 }
 

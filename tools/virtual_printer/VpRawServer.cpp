@@ -29,6 +29,12 @@ bool VpRawServer::listen(const QHostAddress &address, quint16 port, QString *err
     return true;
 }
 
+bool VpRawServer::relisten(const QHostAddress &address, quint16 port, QString *error)
+{
+    m_server.close();
+    return listen(address, port, error);
+}
+
 void VpRawServer::close()
 {
     m_server.close();

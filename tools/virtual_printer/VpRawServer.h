@@ -23,6 +23,10 @@ public:
     bool listen(const QHostAddress &address, quint16 port, QString *error);
     quint16 port() const { return m_server.serverPort(); }
     void close();
+    // Stops listening here and listens on address:port instead; a connected
+    // client keeps its line. False (and listening nowhere) when the new
+    // address cannot be bound.
+    bool relisten(const QHostAddress &address, quint16 port, QString *error);
 
 private slots:
     void onNewConnection();

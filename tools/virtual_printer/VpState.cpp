@@ -20,7 +20,7 @@ constexpr quint8 PaperEndBits = 0x60;    // DLE EOT 4
 
 const char *const FlagNames[VpState::FlagCount] = {
     "cover_open", "paper_out", "paper_near_end", "drawer_open", "cutter_error",
-    "unrecoverable_error", "head_overheat", "offline", "feed_button",
+    "unrecoverable_error", "head_overheat", "offline", "feed_button", "no_reply",
 };
 
 } // namespace
@@ -211,6 +211,18 @@ QJsonObject VpState::makerSettings() const
 {
     QMutexLocker lock(&m_mutex);
     return m_maker;
+}
+
+QString VpState::address() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_address;
+}
+
+void VpState::setAddress(const QString &address)
+{
+    QMutexLocker lock(&m_mutex);
+    m_address = address;
 }
 
 QString VpState::model() const

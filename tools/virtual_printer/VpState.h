@@ -25,6 +25,7 @@ public:
         HeadOverheat,
         Offline,
         FeedButton,
+        NoReply, // takes commands but answers none (status, settings reads)
         FlagCount
     };
 
@@ -68,6 +69,10 @@ public:
     void setMaker(const QString &key, const QJsonValue &value);
     QJsonObject makerSettings() const;
 
+    // The address the network services listen on (it follows network forms).
+    QString address() const;
+    void setAddress(const QString &address);
+
     QString model() const;
     void setModel(const QString &model);
 
@@ -88,5 +93,6 @@ private:
     QMap<quint8, QByteArray> m_settings;
     QJsonObject m_maker;
     QString m_model;
+    QString m_address;
     QList<QByteArray> m_forms;
 };

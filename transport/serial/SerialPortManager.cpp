@@ -1,9 +1,11 @@
 #include "transport/serial/SerialPortManager.h"
 
 #include "app/Logger.h"
+#include "platform/SerialByIdNames.h"
 #include "platform/SerialLineProbe.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QVariantMap>
 
@@ -26,7 +28,22 @@ int hexDigitValue(QChar c)
 
 } // namespace
 
-SerialPortManager::SerialPortManager(QObject *parent) : BaseDeviceManager(parent)
+namespace {
+
+const char *const kByIdDirectoryVariable = "QM_SERIAL_BY_ID_DIR";
+
+QString byIdDirectoryFromEnvironment()
+{
+    const QString dir = qEnvironmentVariable(kByIdDirectoryVariable);
+    return dir.isEmpty() ? QString::fromLatin1(SerialByIdNames::SystemDirectory) : dir;
+}
+
+} // namespace
+
+SerialPortManager::SerialPortManager(QObject *parent) : SerialPortManager(byIdDirectoryFromEnvironment(), parent) {}
+
+SerialPortManager::SerialPortManager(const QString &byIdDirectory, QObject *parent)
+    : BaseDeviceManager(parent), m_byIdDirectory(byIdDirectory)
 {
     refreshAvailablePorts();
 }
@@ -43,9 +60,24 @@ SerialPortManager::~SerialPortManager()
 void SerialPortManager::refreshAvailablePorts()
 {
     m_availablePorts.clear();
+    // Each port is followed by its stable by-id names; names of adapters the
+    // port list does not know (yet) come last.
+    QList<SerialByIdNames::Alias> aliases = SerialByIdNames(m_byIdDirectory).aliases();
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports)
+    for (const QSerialPortInfo &info : ports) {
         m_availablePorts.append(info.portName());
+        const QString node = QFileInfo(info.systemLocation()).canonicalFilePath();
+        for (auto it = aliases.begin(); it != aliases.end();) {
+            if (!node.isEmpty() && it->target == node) {
+                m_availablePorts.append(it->path);
+                it = aliases.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (const SerialByIdNames::Alias &alias : qAsConst(aliases))
+        m_availablePorts.append(alias.path);
     emit availablePortsChanged();
 }
 
@@ -142,7 +174,9 @@ bool SerialPortManager::openNewPort(const QString &portName, bool traceAttempt)
     m_port = new QSerialPort(this);
     connect(m_port, &QSerialPort::readyRead, this, &SerialPortManager::handleReadyRead);
     connect(m_port, &QSerialPort::errorOccurred, this, &SerialPortManager::handleError);
-    m_port->setPortName(portName);
+    // A typed path may carry stray blanks; Qt takes a name with a leading '/'
+    // as the device path itself (a pty, a by-id name).
+    m_port->setPortName(portName.trimmed());
     if (traceAttempt)
         qDebug().noquote() << "尝试打开串口:" << portName;
 

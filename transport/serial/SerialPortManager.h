@@ -20,7 +20,11 @@ public:
     static constexpr qint32 DefaultBaudRate = 9600;
     static constexpr int DefaultDataBits = 8;
 
+    // The by-id names come from QM_SERIAL_BY_ID_DIR when set, else from the
+    // system's directory.
     explicit SerialPortManager(QObject *parent = nullptr);
+    // Lists the by-id names of the given directory beside the ports.
+    SerialPortManager(const QString &byIdDirectory, QObject *parent);
     ~SerialPortManager() override;
 
     bool isConnected() const { return m_connected; }
@@ -77,4 +81,5 @@ private:
     bool m_connected = false;
     bool m_lineGone = false;
     QStringList m_availablePorts;
+    QString m_byIdDirectory;
 };

@@ -125,6 +125,7 @@ void ScanWorker::runSearch()
 {
     Logger *log = Logger::getInstance();
     emit sigSearchProgress(0);
+    m_announced.clear();
     const QString prefix = choosePrefix();
 
     QList<DevInfo> current;
@@ -173,6 +174,8 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
     result->clear();
     if (m_passRunner) {
         *result = m_passRunner(pass);
+        for (const DevInfo &d : qAsConst(*result))
+            announce(d);
         for (int done = 1; done <= HostCount; ++done)
             emit sigSearchProgress((100 * done) / HostCount);
         return true;
@@ -198,7 +201,9 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
     hosts.reserve(HostCount);
     for (int n = FirstHost; n <= LastHost; ++n) {
         auto *host = new HostIdentifier(prefix + QString::number(n), settings, m_macLookup.get(), &nam, &hostsParent);
-        connect(host, &HostIdentifier::finished, &loop, [&] {
+        connect(host, &HostIdentifier::finished, &loop, [&, host] {
+            if (host->model().contains(QLatin1String(FamilyMarker)))
+                announce(DevInfo{host->ip(), host->mac(), host->model(), {}, {}, {}, {}});
             ++done;
             emit sigSearchProgress((100 * done) / HostCount);
             if (done == HostCount)
@@ -221,6 +226,14 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
             result->append(DevInfo{host->ip(), host->mac(), host->model(), {}, {}, {}, {}});
     }
     return true;
+}
+
+void ScanWorker::announce(const DevInfo &device)
+{
+    if (containsRecord(m_announced, device))
+        return;
+    m_announced.append(device);
+    emit sigDeviceIdentified(device.ip, device.mac, device.name);
 }
 
 void ScanWorker::runSingleTest(const QString &ip)

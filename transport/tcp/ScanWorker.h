@@ -60,6 +60,10 @@ public slots:
 signals:
     void sigSearchProgress(int progress);
     void sigAddDevList(QString ip, QString mac, QString name);
+    // A printer identified while the search still runs: once per printer and
+    // search, as soon as its model is known. The result of the whole search
+    // still arrives afterwards as sigAddDevList and sigWorkOver.
+    void sigDeviceIdentified(QString ip, QString mac, QString name);
     void sigWorkOver();
     void sigTestDeviceResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
 
@@ -71,9 +75,11 @@ private:
     void runSingleTest(const QString &ip);
     // One pass over hosts 1..254; false when the thread is being stopped.
     bool runPass(const QString &prefix, int pass, QList<DevInfo> *result);
+    void announce(const DevInfo &device);
 
     QString m_segment;
     QList<DevInfo> m_previous;
+    QList<DevInfo> m_announced; // identified printers already reported in this search
     std::shared_ptr<MacAddressLookup> m_macLookup;
     std::function<QList<DevInfo>(int)> m_passRunner;
     QList<std::function<void()>> m_jobs;

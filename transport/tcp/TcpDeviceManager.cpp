@@ -27,6 +27,7 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     connect(m_worker, &ScanWorker::sigAddDevList, this, &TcpDeviceManager::slotAddDevList);
     connect(m_worker, &ScanWorker::sigTestDeviceResult, this, &TcpDeviceManager::slotTestDeviceResult);
     connect(m_worker, &ScanWorker::sigSearchProgress, this, &TcpDeviceManager::sigSearchProgress);
+    connect(m_worker, &ScanWorker::sigDeviceIdentified, this, &TcpDeviceManager::slotDeviceIdentified);
     m_worker->moveToThread(m_scanThread);
     m_scanThread->setObjectName(QStringLiteral("scan"));
     m_scanThread->start(QThread::InheritPriority);
@@ -126,16 +127,24 @@ void TcpDeviceManager::refreshDevices()
     emit operate();
 }
 
+namespace {
+
+QVariantMap listEntry(const QString &name, const QString &ip, const QString &mac)
+{
+    QVariantMap entry;
+    entry.insert(QStringLiteral("name"), name);
+    entry.insert(QStringLiteral("ip"), ip);
+    entry.insert(QStringLiteral("mac"), mac);
+    return entry;
+}
+
+} // namespace
+
 QVariantList TcpDeviceManager::deviceList()
 {
     QVariantList list;
-    for (const DevInfo &d : qAsConst(m_devices)) {
-        QVariantMap entry;
-        entry.insert(QStringLiteral("name"), d.name);
-        entry.insert(QStringLiteral("ip"), d.ip);
-        entry.insert(QStringLiteral("mac"), d.mac);
-        list.append(entry);
-    }
+    for (const DevInfo &d : qAsConst(m_devices))
+        list.append(listEntry(d.name, d.ip, d.mac));
     return list;
 }
 
@@ -154,14 +163,25 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 {
     if (type != CommType::Tcp)
         return;
+    if (m_tcpSock->state() != QAbstractSocket::ConnectedState) {
+        // Disconnected since the last connection: the bytes go nowhere.
+        Logger::getInstance()->warning(tr("TCP未连接打印机，数据未发出 %1 ").arg(toHexText(data)));
+        return;
+    }
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
-    writeRaw(data);
+    if (!writeRaw(data))
+        Logger::getInstance()->error(tr("TCP数据发送失败"));
 }
 
 void TcpDeviceManager::slotAddDevList(const QString &ip, const QString &mac, const QString &name)
 {
     m_devices.append(DevInfo{ip, mac, name, {}, {}, {}, {}});
     Logger::getInstance()->info(tr("TCP 设备搜索到设备 ip:%1 mac:%2 name:%3").arg(ip, mac, name));
+}
+
+void TcpDeviceManager::slotDeviceIdentified(const QString &ip, const QString &mac, const QString &name)
+{
+    emit sigDeviceFoundTcp(listEntry(name, ip, mac));
 }
 
 void TcpDeviceManager::slotScanOver()

@@ -4,6 +4,7 @@
 #include "device/DevInfo.h"
 
 #include <QList>
+#include <QVariantMap>
 
 class QTcpSocket;
 class QThread;
@@ -43,10 +44,15 @@ signals:
     void operate();
     void sigTestConnectionResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
     void sigSearchProgress(int progress);
+    // One printer identified while the search runs, as a device-list entry
+    // (keys "name", "ip", "mac"); the list of the finished search follows with
+    // sigScanOverTcp.
+    void sigDeviceFoundTcp(QVariantMap device);
 
 private slots:
     void slotAddDevList(const QString &ip, const QString &mac, const QString &name);
     void slotScanOver();
+    void slotDeviceIdentified(const QString &ip, const QString &mac, const QString &name);
     void slotTestDeviceResult(const QString &ip, const QString &mac, const QString &name, bool success, const QString &errorMsg);
 
 private:

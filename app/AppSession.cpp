@@ -1,0 +1,97 @@
+#include "app/AppSession.h"
+
+#include "app/Application.h"
+#include "app/ConfigManager.h"
+#include "app/Logger.h"
+#include "app/QmlLanguage.h"
+#include "device/DeviceViewModel.h"
+#include "services/BarcodeImageProvider.h"
+#include "services/HelperFunction.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QTranslator>
+
+bool AppSession::useSoftwareSceneGraph()
+{
+    // An explicit choice of the user wins.
+    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
+        return false;
+    // Headless platforms have no OpenGL context.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return true;
+    // Without a GPU device, OpenGL is a software rasterizer (llvmpipe) that costs
+    // about 90 MB and a few hundred milliseconds more than Qt Quick's own
+    // software renderer, which draws these flat 2D scenes just as well.
+    return QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*"), QStringLiteral("card*")},
+                                                      QDir::System | QDir::Files)
+        .isEmpty();
+}
+
+AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
+{
+    Application::installFontFallbacks();
+
+    if (useSoftwareSceneGraph())
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+
+    m_engine = std::make_unique<QQmlApplicationEngine>();
+    QQmlContext *context = m_engine->rootContext();
+
+    m_language = std::make_unique<QmlLanguage>(&app, m_engine.get());
+    m_translator = std::make_unique<QTranslator>();
+    m_language->getLanguageConfiguration(*m_translator);
+    app.installTranslator(m_translator.get());
+    context->setContextProperty(QStringLiteral("qmlLanguage"), m_language.get());
+
+    m_viewModel = std::make_unique<DeviceViewModel>();
+    Logger *logger = Logger::getInstance();
+    ConfigManager *config = ConfigManager::getInstance();
+    context->setContextProperty(QStringLiteral("deviceViewModel"), m_viewModel.get());
+    context->setContextProperty(QStringLiteral("logger"), logger);
+    context->setContextProperty(QStringLiteral("configManager"), config);
+
+    auto *provider = new BarcodeImageProvider; // the engine owns it
+    m_engine->addImageProvider(QStringLiteral("barcode"), provider);
+
+    m_helper = std::make_unique<HelperFunction>();
+    m_helper->setImageProvider(provider);
+    context->setContextProperty(QStringLiteral("helperFunction"), m_helper.get());
+
+    QObject::connect(
+        m_engine.get(), &QQmlApplicationEngine::objectCreated, &app,
+        [mainUrl](QObject *object, const QUrl &url) {
+            if (!object && url == mainUrl)
+                QCoreApplication::exit(Application::BrokenSceneExitCode);
+        },
+        Qt::QueuedConnection);
+    m_engine->load(mainUrl);
+
+    qmlRegisterSingletonType(QUrl(QStringLiteral("qrc:/Src/basic/BasicConfig.qml")), "BasicConfig", 1, 0,
+                             "BasicConfig");
+
+    logger->setLogLevel(Application::RunLogLevel);
+    config->initialize();
+}
+
+AppSession::~AppSession()
+{
+    // Reverse order of creation: helper, view model, translator, language, engine.
+    m_helper.reset();
+    m_viewModel.reset();
+    m_app.removeTranslator(m_translator.get());
+    m_translator.reset();
+    m_language.reset();
+    m_engine.reset();
+}
+
+QObject *AppSession::rootObject() const
+{
+    const QList<QObject *> roots = m_engine->rootObjects();
+    return roots.isEmpty() ? nullptr : roots.first();
+}
