@@ -117,6 +117,9 @@ CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 {
     Endpoint ep;
     if (m_server.isEmpty()) {
+        // libcups keeps the default per thread once it has read it: read it
+        // afresh (CUPS_SERVER, client.conf), whichever thread asks.
+        cupsSetServer(nullptr);
         // libcups has already split a "host:port" default into the two.
         ep.host = QString::fromUtf8(cupsServer());
         ep.port = ippPort();
