@@ -46,6 +46,9 @@ PrintDriverManager::PrintDriverManager(QObject *parent) : PrintDriverManager(new
 PrintDriverManager::PrintDriverManager(PrintQueueService *service, QObject *parent)
     : BaseDeviceManager(parent), m_worker(std::make_unique<PrintQueueWorker>(std::unique_ptr<PrintQueueService>(service)))
 {
+    connect(this, &PrintDriverManager::queueNamesAnswered, this, &PrintDriverManager::handleQueueNames,
+            Qt::QueuedConnection);
+    connect(this, &PrintDriverManager::jobAnswered, this, &PrintDriverManager::handleJob, Qt::QueuedConnection);
     // The list is there when the page first asks, unless the spooler is slow
     // to answer: then it follows with availablePrintersChanged.
     auto reply = std::make_shared<Reply>();
@@ -63,17 +66,22 @@ PrintDriverManager::~PrintDriverManager()
 void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList &)> done,
                                            const std::shared_ptr<Reply> &reply)
 {
-    m_worker->post([this, done = std::move(done), reply](PrintQueueService *service) {
-        const QStringList names = service->queueNames();
-        QMetaObject::invokeMethod(
-            this,
-            [done, reply, names] {
-                const bool ok = done(names);
-                if (reply)
-                    reply->finish(ok);
-            },
-            Qt::QueuedConnection);
+    const quint64 request = m_nextRequest++;
+    m_pendingLists.insert(request, PendingList{std::move(done), reply});
+    // The spooler thread hands back only values, by a queued signal.
+    m_worker->post([this, request](PrintQueueService *service) {
+        emit queueNamesAnswered(request, service->queueNames(), QPrivateSignal());
     });
+}
+
+void PrintDriverManager::handleQueueNames(quint64 request, const QStringList &names)
+{
+    const PendingList pending = m_pendingLists.take(request);
+    if (!pending.done)
+        return;
+    const bool ok = pending.done(names);
+    if (pending.reply)
+        pending.reply->finish(ok);
 }
 
 bool PrintDriverManager::waitFor(const std::shared_ptr<Reply> &reply)
@@ -164,19 +172,22 @@ void PrintDriverManager::closeDevice()
 bool PrintDriverManager::rawJob(const QString &printerName, const QByteArray &data, bool wait)
 {
     std::shared_ptr<Reply> reply = wait ? std::make_shared<Reply>() : nullptr;
-    m_worker->post([this, printerName, data, reply](PrintQueueService *service) {
+    const quint64 request = m_nextRequest++;
+    m_pendingJobs.insert(request, reply);
+    m_worker->post([this, request, printerName, data](PrintQueueService *service) {
         const PrintQueueService::JobResult result =
             service->submitRawJob(printerName, QString::fromLatin1(JobDocumentName), data);
-        QMetaObject::invokeMethod(
-            this,
-            [this, printerName, result, reply] {
-                reportJob(printerName, int(result));
-                if (reply)
-                    reply->finish(result == PrintQueueService::JobResult::Completed);
-            },
-            Qt::QueuedConnection);
+        emit jobAnswered(request, printerName, int(result), QPrivateSignal());
     });
     return reply && waitFor(reply) && reply->ok;
+}
+
+void PrintDriverManager::handleJob(quint64 request, const QString &printerName, int result)
+{
+    const std::shared_ptr<Reply> reply = m_pendingJobs.take(request);
+    reportJob(printerName, result);
+    if (reply)
+        reply->finish(PrintQueueService::JobResult(result) == PrintQueueService::JobResult::Completed);
 }
 
 void PrintDriverManager::reportJob(const QString &printerName, int result)

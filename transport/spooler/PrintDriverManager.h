@@ -3,6 +3,7 @@
 #include "device/BaseDeviceManager.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -68,24 +69,37 @@ signals:
     void availablePrintersChanged();
     void currentPrinterChanged();
     void printingStatusChanged();
+    // From the spooler thread to this object's thread (queued).
+    void queueNamesAnswered(quint64 request, QStringList names, QPrivateSignal);
+    void jobAnswered(quint64 request, QString printerName, int result, QPrivateSignal);
 
 private:
     struct Reply;
+    struct PendingList
+    {
+        std::function<bool(const QStringList &)> done;
+        std::shared_ptr<Reply> reply;
+    };
 
     // Submits a raw job on the spooler thread; its outcome is signalled when
     // it has come back. With wait set, the call returns that outcome (false
     // when it has not come back within ResultWaitMs).
     bool rawJob(const QString &printerName, const QByteArray &data, bool wait);
+    void handleJob(quint64 request, const QString &printerName, int result);
     void reportJob(const QString &printerName, int result);
     // Asks the spooler for its queue names; done runs on this thread with
     // them, and its result completes the reply (when one is given).
     void requestQueueNames(std::function<bool(const QStringList &)> done, const std::shared_ptr<Reply> &reply);
     // Waits for the reply, at most ResultWaitMs; true when it came.
     bool waitFor(const std::shared_ptr<Reply> &reply);
+    void handleQueueNames(quint64 request, const QStringList &names);
     bool applyQueueNames(const QStringList &names);
     void openPage(const QUrl &url);
 
     std::unique_ptr<PrintQueueWorker> m_worker;
+    quint64 m_nextRequest = 1;
+    QHash<quint64, PendingList> m_pendingLists;
+    QHash<quint64, std::shared_ptr<Reply>> m_pendingJobs;
     QStringList m_availablePrinters;
     QString m_currentPrinter;
 };
