@@ -4,7 +4,7 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "app/QmlLanguage.h"
-#include "device/DeviceViewModel.h"
+#include "app/DeviceViewModel.h"
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"
 

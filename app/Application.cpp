@@ -2,7 +2,7 @@
 
 #include "app/AppSession.h"
 #include "app/StartupProbe.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QApplication>
 #include <QFont>

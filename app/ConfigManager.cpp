@@ -2,12 +2,14 @@
 
 #include "app/AppPaths.h"
 #include "app/Logger.h"
+#include "app/PrinterModel.h"
+#include "text/HexText.h"
+#include "text/TextEncoding.h"
 
 #include <QDir>
 #include <QFile>
 #include <QNetworkInterface>
 #include <QSettings>
-#include <QTextCodec>
 
 namespace {
 
@@ -37,11 +39,7 @@ QByteArray cmd(const char (&bytes)[N])
     return QByteArray(bytes, int(N));
 }
 
-QByteArray gbk(const QString &text)
-{
-    QTextCodec *codec = QTextCodec::codecForName("GBK");
-    return codec ? codec->fromUnicode(text) : text.toUtf8();
-}
+using TextEncoding::gbk;
 
 QByteArray highHalf()
 {
@@ -88,7 +86,7 @@ ConfigManager::ConfigManager(const QString &configFolder, QObject *parent)
 
 QString ConfigManager::toUpperHexText(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+    return HexText::upperPairs(bytes);
 }
 
 QByteArray ConfigManager::defaultTestPage()
@@ -290,6 +288,13 @@ void ConfigManager::setTcpNetworkSegment(const QString &segment)
     Logger::getInstance()->info(tr("TCP网段已保存: %1").arg(segment));
 }
 
+void ConfigManager::useTcpNetworkSegmentForRun(const QString &segment)
+{
+    std::lock_guard<std::mutex> lock(m_networkMutex);
+    m_tcpSegment = segment;
+    m_tcpMode = Custom;
+}
+
 ConfigManager::TcpNetworkMode ConfigManager::getTcpNetworkMode() const
 {
     std::lock_guard<std::mutex> lock(m_networkMutex);
@@ -319,24 +324,12 @@ QString ConfigManager::getCurrentDeviceName() const
 
 QString ConfigManager::modelName(DeviceModel model)
 {
-    switch (model) {
-    case Standard: return QStringLiteral("Standard");
-    case L7N: return QStringLiteral("L7N");
-    case L7S: return QStringLiteral("L7S");
-    default: return QStringLiteral("Unknown");
-    }
+    return PrinterModel::shortName(model);
 }
 
 ConfigManager::DeviceModel ConfigManager::modelFromName(const QString &name)
 {
-    if (name.isEmpty())
-        return Unknown;
-    const QString lower = name.toLower();
-    if (lower.contains(QLatin1String("l7n")))
-        return L7N;
-    if (lower.contains(QLatin1String("l7s")))
-        return L7S;
-    return Standard;
+    return PrinterModel::fromName(name);
 }
 
 void ConfigManager::setCurrentDeviceModel(DeviceModel model)

@@ -42,6 +42,9 @@ public:
     Q_INVOKABLE QString getLocalIpNetworkSegment() const;
     // The built-in test page as stored: upper-case hexadecimal pairs.
     Q_INVOKABLE QString defaultTestPageText() const { return toUpperHexText(defaultTestPage()); }
+    // Search this segment in custom mode for the rest of the run, without
+    // writing the file (the command line's scan --segment).
+    void useTcpNetworkSegmentForRun(const QString &segment);
 
     QString getBitMapPath() const { return m_bitMapPath; }
     QString getBarCodeType() const { return m_barCodeType; }

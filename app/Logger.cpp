@@ -26,7 +26,7 @@ Logger *Logger::getInstance()
     std::lock_guard<std::mutex> lock(creationMutex);
     existing = instance.load(std::memory_order_acquire);
     if (!existing) {
-        existing = new Logger(AppPaths::directory() + QStringLiteral("/LogFile"));
+        existing = new Logger(AppPaths::logDirectory());
         instance.store(existing, std::memory_order_release);
     }
     return existing;

@@ -23,7 +23,7 @@ public:
     static Logger *getInstance();
 
     // A logger writing under logDirectory; getInstance() uses
-    // AppPaths::directory() + "/LogFile". Opens the file and writes the
+    // AppPaths::logDirectory(). Opens the file and writes the
     // start-up line.
     explicit Logger(const QString &logDirectory, QObject *parent = nullptr);
     ~Logger() override;

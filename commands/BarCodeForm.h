@@ -55,7 +55,6 @@ public:
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     // Nothing is sent for an empty content.

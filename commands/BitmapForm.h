@@ -29,7 +29,6 @@ public:
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     CommType m_type;

@@ -1,19 +1,13 @@
 #include "commands/MoreSettings.h"
 
 #include "commands/SettingsFrame.h"
+#include "text/TextEncoding.h"
 
 #include <QDebug>
-#include <QTextCodec>
 
 using namespace SettingsFrame;
 
-namespace {
-QByteArray gbk(const QString &text)
-{
-    QTextCodec *codec = QTextCodec::codecForName("GBK");
-    return codec ? codec->fromUnicode(text) : text.toUtf8();
-}
-} // namespace
+using TextEncoding::gbk;
 
 void MoreSettings::sendRequest(const QByteArray &frame, const QString &expectCmd)
 {

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 // The printer's stored settings that it reports back (Bluetooth, instruction
@@ -17,11 +16,7 @@ class MoreSettings : public QObject
 public:
     static constexpr int UsbReplyTimeoutMs = 1000;
 
-    // usbController: the manager's USB I/O controller, kept for the transport.
-    explicit MoreSettings(CommType type, QObject *usbController = nullptr)
-        : m_type(type), m_usbController(usbController)
-    {
-    }
+    explicit MoreSettings(CommType type) : m_type(type) {}
     CommType commType() const { return m_type; }
 
     void setBluetoothName(const QString &v) { m_bluName = v; }
@@ -32,9 +27,6 @@ public:
     void setPrintDensityMode(int v) { m_printDensityMode = quint8(v); }
     void setCharacterMode(int v) { m_characterMode = quint8(v); }
     void setBaudrate(int v) { m_baudrate = quint8(v); }
-    void setDataBits(int v) { m_dataBits = quint8(v); }
-    void setParity(int v) { m_parity = quint8(v); }
-    void setStopBits(int v) { m_stopBits = quint8(v); }
 
     void searchBluetoothAddress();
     void searchBluetoothName();
@@ -66,7 +58,6 @@ public:
 signals:
     void sigRequestUsbSend(QByteArray data, QString expectCmd, int timeoutMs);
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     // On USB the request waits for the answer named expectCmd; elsewhere it is
@@ -75,7 +66,6 @@ private:
     void sendPlaceholder();
 
     CommType m_type;
-    QPointer<QObject> m_usbController;
     QString m_bluName;
     QString m_blucodeName;
     quint8 m_printInstruction = 0;
@@ -84,7 +74,4 @@ private:
     quint8 m_printDensityMode = 0;
     quint8 m_characterMode = 0;
     quint8 m_baudrate = 0;
-    quint8 m_dataBits = 0;
-    quint8 m_parity = 0;
-    quint8 m_stopBits = 0;
 };

@@ -1,16 +1,13 @@
 #include "commands/OtherForm.h"
 
-#include "app/ConfigManager.h"
 #include "commands/PrinterParamCommands.h"
 
-namespace {
-ConfigManager::DeviceModel currentModel()
-{
-    return ConfigManager::getInstance()->getCurrentDeviceModel();
-}
-} // namespace
-
 using namespace PrinterParamCommands;
+
+PrinterModel::Model OtherForm::currentModel() const
+{
+    return m_model ? m_model() : ConfigManager::Standard;
+}
 
 void OtherForm::send(const QByteArray &bytes)
 {

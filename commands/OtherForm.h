@@ -1,19 +1,25 @@
 #pragma once
 
+#include "app/PrinterModel.h"
 #include "commands/CommType.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
-// Printer parameters. Commands that exist only in one model's command set ask
-// the configuration store for the current model at every build and send
-// nothing to other models.
+#include <functional>
+
+// Printer parameters. Commands that exist only in one model's command set take
+// the current model from the source they were handed, at every build, and
+// send nothing to other models.
 class OtherForm : public QObject
 {
     Q_OBJECT
 public:
-    explicit OtherForm(CommType type) : m_type(type) {}
+    using ModelSource = std::function<PrinterModel::Model()>;
+
+    // Without a source every printer counts as a standard one.
+    explicit OtherForm(CommType type, ModelSource model = {}) : m_type(type), m_model(std::move(model)) {}
     CommType commType() const { return m_type; }
 
     void setInternationalCharacter(int v) { m_internationalCharacter = v; }
@@ -81,13 +87,14 @@ public:
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     // Emits the bytes; an empty command (not for this model) is not emitted.
     void send(const QByteArray &bytes);
+    PrinterModel::Model currentModel() const;
 
     CommType m_type;
+    ModelSource m_model;
     int m_internationalCharacter = 0;
     int m_printMode = 0;
     int m_buzzerSwitch = 0;

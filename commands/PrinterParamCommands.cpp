@@ -71,56 +71,53 @@ QByteArray gs2(char command, int a, int b)
     return gs(command, a) + EscPos::lowByte(b);
 }
 
-bool isL7n(Model model)
-{
-    return model == ConfigManager::L7N;
-}
+using PrinterModel::hasVendorSettings;
 
-QByteArray l7nOnly(Model model, char function, int n)
+QByteArray vendorOnly(Model model, char function, int n)
 {
-    return isL7n(model) ? vendor(function) + EscPos::lowByte(n) : QByteArray();
+    return hasVendorSettings(model) ? vendor(function) + EscPos::lowByte(n) : QByteArray();
 }
 } // namespace
 
 QByteArray printMode(Model model, int mode)
 {
-    return l7nOnly(model, kVendorPrintMode, mode);
+    return vendorOnly(model, kVendorPrintMode, mode);
 }
 
 QByteArray internationalCharacterSet(Model model, int set)
 {
-    switch (model) {
-    case ConfigManager::L7N: return vendor(kVendorCharset) + EscPos::lowByte(set);
-    case ConfigManager::L7S: return QByteArray() + kUnitSeparator + EscPos::ESC + raw(kL7sCharset) + EscPos::lowByte(set);
-    default: return esc(kInternationalSet, set);
-    }
+    if (hasVendorSettings(model))
+        return vendor(kVendorCharset) + EscPos::lowByte(set);
+    if (PrinterModel::hasOwnCharacterSetCommand(model))
+        return QByteArray() + kUnitSeparator + EscPos::ESC + raw(kL7sCharset) + EscPos::lowByte(set);
+    return esc(kInternationalSet, set);
 }
 
 QByteArray buzzerSwitch(Model model, int on)
 {
-    return l7nOnly(model, kVendorBuzzer, on);
+    return vendorOnly(model, kVendorBuzzer, on);
 }
 
 QByteArray knifeSwitch(Model model, int on)
 {
-    return l7nOnly(model, kVendorKnife, on);
+    return vendorOnly(model, kVendorKnife, on);
 }
 
 QByteArray errorBeep(Model model, int type)
 {
-    return l7nOnly(model, kVendorErrorBeep, type);
+    return vendorOnly(model, kVendorErrorBeep, type);
 }
 
 QByteArray density(Model model, int density)
 {
-    if (isL7n(model))
+    if (hasVendorSettings(model))
         return vendor(kVendorDensity) + EscPos::lowByte(density);
     return raw(kDensityPrefix) + EscPos::lowByte(density) + EscPos::LF;
 }
 
 QByteArray machineModel(Model model, const QString &name, int errorBeepType)
 {
-    if (!isL7n(model))
+    if (!hasVendorSettings(model))
         return QByteArray();
     QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
     const QByteArray encoded = utf8 ? utf8->fromUnicode(name) : name.toUtf8();
@@ -129,12 +126,12 @@ QByteArray machineModel(Model model, const QString &name, int errorBeepType)
 
 QByteArray usbUpgradeMode(Model model)
 {
-    return isL7n(model) ? raw(kUsbUpgrade) : QByteArray();
+    return hasVendorSettings(model) ? raw(kUsbUpgrade) : QByteArray();
 }
 
 QByteArray restoreFactorySettings(Model model)
 {
-    return isL7n(model) ? vendor(kVendorFactoryReset) : QByteArray();
+    return hasVendorSettings(model) ? vendor(kVendorFactoryReset) : QByteArray();
 }
 
 QByteArray alignment(int alignment)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ConfigManager.h"
+#include "app/PrinterModel.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +9,7 @@
 // understands take the model and give an empty array for every other model.
 namespace PrinterParamCommands {
 
-using Model = ConfigManager::DeviceModel;
+using Model = PrinterModel::Model;
 
 // 1F 1B 01 n (L7N only): print mode 0 ASCII, 1 Chinese.
 QByteArray printMode(Model model, int mode);

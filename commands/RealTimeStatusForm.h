@@ -34,7 +34,6 @@ public:
 signals:
     void sigRequestUsbSend(QByteArray data, QString expectCmd, int timeoutMs);
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     void send(Status status);

@@ -3,10 +3,12 @@
 #include "commands/BarcodeCommands.h"
 #include "commands/EscPos.h"
 #include "commands/LogoCommands.h"
-
-#include <QTextCodec>
+#include "text/HexText.h"
+#include "text/TextEncoding.h"
 
 namespace TestPrintCommands {
+
+using TextEncoding::gbk;
 
 namespace {
 const char kSelfTest[] = {0x1F, EscPos::ESC, 0x0D};
@@ -47,12 +49,6 @@ template <size_t N>
 QByteArray raw(const char (&bytes)[N])
 {
     return QByteArray(bytes, int(N));
-}
-
-QByteArray gbk(const QString &text)
-{
-    static QTextCodec *codec = QTextCodec::codecForName("GBK");
-    return codec ? codec->fromUnicode(text) : text.toUtf8();
 }
 
 QByteArray blanks(int count)
@@ -114,9 +110,7 @@ QByteArray receipt(const Receipt &r)
 
 QByteArray fromStoredHex(const QString &text)
 {
-    QString compact = text;
-    compact.remove(QLatin1Char(' '));
-    return QByteArray::fromHex(compact.toLatin1());
+    return HexText::parseStoredPairs(text);
 }
 
 QByteArray selfTest()

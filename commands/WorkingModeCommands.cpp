@@ -2,7 +2,6 @@
 
 #include "commands/EscPos.h"
 
-#include <QStringList>
 
 namespace WorkingModeCommands {
 
@@ -12,7 +11,6 @@ const char kFeedUnits = 'J';
 const char kFeedLines = 'd';
 const char kDefaultSpacing = '2';
 const char kSpacing = '3';
-const int kHexBase = 16;
 } // namespace
 
 QByteArray initialize()
@@ -43,19 +41,6 @@ QByteArray defaultLineSpacing()
 QByteArray lineSpacing(int units)
 {
     return QByteArray() + EscPos::ESC + kSpacing + EscPos::lowByte(units);
-}
-
-QByteArray hexPieces(const QString &text)
-{
-    QByteArray bytes;
-    const QStringList pieces = text.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    for (const QString &piece : pieces) {
-        bool ok = false;
-        const ushort value = piece.toUShort(&ok, kHexBase);
-        if (ok)
-            bytes.append(EscPos::lowByte(value));
-    }
-    return bytes;
 }
 
 } // namespace WorkingModeCommands

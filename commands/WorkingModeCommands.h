@@ -20,9 +20,4 @@ QByteArray defaultLineSpacing();
 // ESC 3 n: line spacing of n motion units.
 QByteArray lineSpacing(int units);
 
-// Text typed as hexadecimal bytes: split at every blank (empty pieces kept and
-// skipped), each piece read as a 16-bit hexadecimal number of which the low
-// byte counts; pieces that do not read are skipped.
-QByteArray hexPieces(const QString &text);
-
 } // namespace WorkingModeCommands

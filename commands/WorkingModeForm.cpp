@@ -2,27 +2,18 @@
 
 #include "commands/WorkingModeCommands.h"
 #include "platform/CodePage437.h"
+#include "text/HexText.h"
+#include "text/TextEncoding.h"
 
 #include <QDebug>
 #include <QTextCodec>
 
-namespace {
-// Code pages the printer knows but the codec library lacks, served by IBM850.
-bool servedByIbm850(const QString &name)
-{
-    return name == QLatin1String("IBM860") || name == QLatin1String("IBM863") || name == QLatin1String("IBM865");
-}
-
-bool isCodePage437(const QString &name)
-{
-    return name == QLatin1String("CP437") || name == QLatin1String("IBM437");
-}
-} // namespace
+using TextEncoding::isCodePage437;
 
 void WorkingModeForm::sendText()
 {
     if (m_hexMode) {
-        const QByteArray bytes = WorkingModeCommands::hexPieces(m_text);
+        const QByteArray bytes = HexText::parsePieces(m_text);
         if (!bytes.isEmpty())
             emit sigSendData(m_type, bytes);
         return;
@@ -35,8 +26,7 @@ void WorkingModeForm::sendText()
         emit sigSendData(m_type, bytes);
         return;
     }
-    if (servedByIbm850(m_codePage))
-        m_codePage = QStringLiteral("IBM850");
+    m_codePage = TextEncoding::servingCodePage(m_codePage);
     QTextCodec *codec = QTextCodec::codecForName(m_codePage.toUtf8());
     if (!codec) {
         qDebug() << "不支持的编码:" << m_codePage;

@@ -32,7 +32,6 @@ public:
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);
-    void sigSendDriverData(CommType type, QByteArray dataArray);
 
 private:
     // Emits the text bytes (hexadecimal pieces or the text in the code page),

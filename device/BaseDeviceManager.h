@@ -1,8 +1,9 @@
 #pragma once
 
 #include "commands/CommType.h"
+#include "device/ActionLog.h"
 #include "device/CommunicationInterface.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QByteArray>
 #include <QPointer>
@@ -22,15 +23,18 @@ class OtherForm;
 class NetworkForm;
 class MoreSettings;
 class PrintTest;
+class ReplyMatcher;
 
 // The common base of the four transports: implements the whole command API by
-// handing values to the command builders, owns the builders, routes their
-// output to the transport and turns TCP status replies into sigTcpResponse.
+// handing values to the command builders (the operations of each page are in
+// device/pages/), owns the builders, routes their output to the transport and
+// turns TCP status replies into sigTcpResponse.
 class BaseDeviceManager : public CommunicationInterface
 {
     Q_OBJECT
 public:
-    enum PendingStatus { PendingNone = 4 };
+    // How long a real-time status request over a stream waits for its answer.
+    static constexpr int StatusReplyTimeoutMs = 3000;
 
     explicit BaseDeviceManager(QObject *parent = nullptr);
     ~BaseDeviceManager() override;
@@ -167,7 +171,9 @@ public:
     virtual QVariantList deviceList() = 0;
     virtual QString modeName() const = 0;
 
-    int pendingStatusQuery() const { return m_pendingStatus; }
+    // The real-time status still waiting for its answer (RealTimeStatusForm's
+    // numbers; 4 for none).
+    int pendingStatusQuery() const;
     DevInfo connectedDevice() const { return m_connectedDevice; }
     bool hasBuilders() const { return m_buzzerAlarmForm != nullptr; }
 
@@ -189,17 +195,16 @@ protected:
     // fresh ones carrying this manager's type and wires their output.
     void setupBuilders(CommType type, QIODevice *stream, const DevInfo &device);
     void setConnectedDevice(const DevInfo &device) { m_connectedDevice = device; }
+    // The network form for the printer's web server; only TCP posts it.
+    virtual void postNetworkForm(const QString &url, const QString &body);
 
     // One information line: the template translated in this class's context,
     // %1 the mode name, %2... the arguments (integers in decimal, flags as 0/1).
     template <typename... Args>
     void logAction(const QString &tmpl, const Args &...args)
     {
-        writeActionLog(tmpl, QStringList{modeName(), logText(args)...});
+        writeActionLog(tmpl, QStringList{modeName(), ActionLog::text(args)...});
     }
-    static QString logText(int v) { return QString::number(v); }
-    static QString logText(bool v) { return v ? QStringLiteral("1") : QStringLiteral("0"); }
-    static QString logText(const QString &v) { return v; }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
     // True when the builder exists; otherwise writes the "not connected" line.
     bool builderReady(const void *builder) const;
@@ -221,11 +226,12 @@ protected:
 
     QPointer<QIODevice> m_streamDevice;
     DevInfo m_connectedDevice;
-    int m_pendingStatus = PendingNone;
+    ReplyMatcher *m_statusReplies = nullptr;
 
 private slots:
     void slotReadyRead();
 
 private:
     void deleteBuilders();
+    void expectStatus(int status);
 };

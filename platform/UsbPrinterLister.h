@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QList>
 

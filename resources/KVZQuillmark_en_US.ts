@@ -904,6 +904,338 @@
     </message>
 </context>
 <context>
+    <name>CliApp</name>
+    <message>
+        <source>无法读取文件 %1: %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>命令行: quillmark %1</source>
+        <translation>Command line: quillmark %1</translation>
+    </message>
+    <message>
+        <source>未知的命令: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>无效的网段: %1（应为前三个数字，如 10.1.2.）</source>
+        <translation>Invalid segment: %1 (expected the first three numbers, such as 10.1.2.)</translation>
+    </message>
+    <message>
+        <source>未知的选项: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>搜索没有在 %1 秒内结束</source>
+        <translation>The search did not end within %1 seconds</translation>
+    </message>
+    <message>
+        <source>请指定要列出的内容: usb、serial 或 queues</source>
+        <translation>Say what to list: usb, serial or queues</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>缺少目标: --tcp、--usb、--serial 或 --queue</source>
+        <translation>Missing target: --tcp, --usb, --serial or --queue</translation>
+    </message>
+    <message>
+        <source>--script 和操作只能二选一</source>
+        <translation>Give either --script or an operation, not both</translation>
+    </message>
+    <message>
+        <source>缺少操作（quillmark ops 列出所有操作）</source>
+        <translation>Missing operation (quillmark ops lists them all)</translation>
+    </message>
+    <message>
+        <source>打印队列不回答状态查询: 请用 --tcp、--usb 或 --serial</source>
+        <translation>A printer queue does not answer status requests: use --tcp, --usb or --serial</translation>
+    </message>
+    <message>
+        <source>打印机没有回答状态查询: %1</source>
+        <translation>The printer did not answer the status requests: %1</translation>
+    </message>
+    <message>
+        <source>缺少文件（- 表示标准输入）</source>
+        <translation>Missing file (- for standard input)</translation>
+    </message>
+    <message>
+        <source>发送文件 %1（%2 字节）</source>
+        <translation>Sending file %1 (%2 bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>目标:
+  --tcp ADDRESS          网络打印机（原始端口 9100）
+  --usb NODE             USB 打印机节点，如 /dev/usb/lp0
+  --serial PATH[:BAUD]   串口，默认 9600 波特
+  --queue NAME           打印队列（CUPS）
+</source>
+        <translation>Targets:
+  --tcp ADDRESS          network printer (raw port 9100)
+  --usb NODE             USB printer node, such as /dev/usb/lp0
+  --serial PATH[:BAUD]   serial port, 9600 baud by default
+  --queue NAME           printer queue (CUPS)
+</translation>
+    </message>
+    <message>
+        <source>quillmark --help 显示用法</source>
+        <translation>quillmark --help shows the usage</translation>
+    </message>
+    <message>
+        <source>quillmark %1 --help 显示用法</source>
+        <translation>quillmark %1 --help shows the usage</translation>
+    </message>
+    <message>
+        <source>用法: quillmark scan [--segment 10.1.2.] [--json]
+
+在局域网的一个网段中搜索打印机（端口 9100，通过打印机的网页识别型号），每台打印机一行: 地址、MAC 和型号。
+
+  --segment SEGMENT   要搜索的网段（前三个数字，如 10.1.2.）；不写时用设置中的网段
+  --json              以 JSON 输出
+</source>
+        <translation>Usage: quillmark scan [--segment 10.1.2.] [--json]
+
+Searches one segment of the local network for printers (port 9100, the model recognised from the printer&apos;s web page): one line per printer with address, MAC and model.
+
+  --segment SEGMENT   the segment to search (the first three numbers, such as 10.1.2.); without it, the segment of the settings
+  --json              output as JSON
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark list usb|serial|queues [--json]
+
+列出 USB 打印机（节点、厂商和产品 ID、型号、制造商）、串口或打印队列。
+
+  --json   以 JSON 输出
+</source>
+        <translation>Usage: quillmark list usb|serial|queues [--json]
+
+Lists the USB printers (node, vendor and product id, model, manufacturer), the serial ports or the printer queues.
+
+  --json   output as JSON
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark ops [--json]
+
+列出命令接口的每个操作及其参数类型和名称，取自程序本身。run 的参数: int（十进制或 0x 十六进制）、bool（true/false、1/0、yes/no、on/off）、QString（文本）、QStringList 和 QList&lt;int&gt;（用逗号分隔）。
+
+  --json   以 JSON 输出
+</source>
+        <translation>Usage: quillmark ops [--json]
+
+Lists every operation of the command API with the types and names of its parameters, as the program itself knows them. Arguments of run: int (decimal or 0x hexadecimal), bool (true/false, 1/0, yes/no, on/off), QString (text), QStringList and QList&lt;int&gt; (separated by commas).
+
+  --json   output as JSON
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark run TARGET OPERATION [ARG...]
+      quillmark run TARGET --script FILE
+
+在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，含空格的参数用 &quot;...&quot; 或 &apos;...&apos; 括起来。文件在发送任何内容之前会被完整检查；运行在第一个失败的行停止，并指出是哪一行。
+
+  --script FILE   运行 FILE 中的操作
+
+</source>
+        <translation>Usage: quillmark run TARGET OPERATION [ARG...]
+      quillmark run TARGET --script FILE
+
+Calls an operation of the command API (see quillmark ops) on the printer, with its arguments converted to the declared types. With --script, FILE (- for standard input) holds one operation with its arguments per line; empty lines are skipped, a # starts a comment that runs to the end of the line, arguments with blanks are quoted with &quot;...&quot; or &apos;...&apos;. A file is checked completely before anything is sent; the run stops at the first line that fails and says which.
+
+  --script FILE   run the operations in FILE
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark status TARGET [--json]
+
+读取打印机状态、脱机状态、错误状态和传送纸状态并解码。退出状态 0: 打印机就绪；1: 打印机报告故障（缺纸、上盖开、脱机、切刀或打印头错误）；3: 无法连接或没有应答。--queue 不能查询状态。
+
+  --json   以 JSON 输出
+
+</source>
+        <translation>Usage: quillmark status TARGET [--json]
+
+Reads the printer, offline, error and paper statuses and decodes them. Exit status 0: the printer is ready; 1: it reports a fault (paper out, cover open, offline, cutter or print-head error); 3: it could not be reached or did not answer. Not available with --queue.
+
+  --json   output as JSON
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark raw TARGET FILE|-
+
+把 FILE（- 表示标准输入）中的字节原样发送给打印机。
+
+</source>
+        <translation>Usage: quillmark raw TARGET FILE|-
+
+Sends the bytes of FILE (- for standard input) to the printer unchanged.
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark COMMAND [OPTIONS]
+
+在命令行上配置和检查热敏小票打印机，与 QuillmarkSystem 窗口使用同一个后端。
+
+命令:
+  scan     在局域网中搜索打印机
+  list     列出 USB 打印机、串口或打印队列
+  ops      列出命令接口的所有操作及其参数
+  run      在打印机上调用操作
+  status   读取四个实时状态
+  raw      发送一个字节文件
+
+</source>
+        <translation>Usage: quillmark COMMAND [OPTIONS]
+
+Configures and checks thermal receipt printers from the command line, over the same back end as the QuillmarkSystem window.
+
+Commands:
+  scan     search the local network for printers
+  list     list USB printers, serial ports or printer queues
+  ops      list every operation of the command API with its parameters
+  run      call operations on a printer
+  status   read the four real-time statuses
+  raw      send a file of bytes
+
+</translation>
+    </message>
+    <message>
+        <source>
+选项:
+  -h, --help     显示帮助；quillmark COMMAND --help 说明一个命令
+  --version      显示版本
+
+退出状态:
+  0  成功（status: 打印机就绪）
+  1  打印机报告故障，或操作失败
+  2  用法错误（未知的命令、操作或参数，无法读取的文件）
+  3  无法连接打印机，或连接中断
+
+错误写到标准错误，文字与日志相同。只有标准输出是终端时才使用颜色。
+语言跟随窗口程序的设置（initial.ini），环境变量 QM_LANGUAGE=en_US 或 zh_CN 可以改变它。
+</source>
+        <translation>
+Options:
+  -h, --help     show the help; quillmark COMMAND --help describes one command
+  --version      show the version
+
+Exit status:
+  0  success (status: the printer is ready)
+  1  the printer reports a fault, or an operation failed
+  2  usage error (unknown command, operation or argument, unreadable file)
+  3  the printer cannot be reached, or the connection was lost
+
+Errors go to standard error with the same texts as the log. Colour is used only when standard output is a terminal.
+The language follows the setting of the window program (initial.ini); the environment variable QM_LANGUAGE=en_US or zh_CN changes it.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperations</name>
+    <message>
+        <source>整数，如 3 或 0x1B</source>
+        <translation>an integer, such as 3 or 0x1B</translation>
+    </message>
+    <message>
+        <source>true/false、1/0、yes/no 或 on/off</source>
+        <translation>true/false, 1/0, yes/no or on/off</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>用逗号分隔的文本</source>
+        <translation>texts separated by commas</translation>
+    </message>
+    <message>
+        <source>用逗号分隔的整数</source>
+        <translation>integers separated by commas</translation>
+    </message>
+    <message>
+        <source>未知的操作: %1（quillmark ops 列出所有操作）</source>
+        <translation>Unknown operation: %1 (quillmark ops lists them all)</translation>
+    </message>
+    <message>
+        <source>操作 %1 需要 %2 个参数，收到 %3 个；参数: %4</source>
+        <translation>Operation %1 takes %2 arguments, got %3; parameters: %4</translation>
+    </message>
+    <message>
+        <source>操作 %1 的参数太多，无法调用</source>
+        <translation>Operation %1 has too many parameters to be called</translation>
+    </message>
+    <message>
+        <source>参数 %1 (%2) 的值无效: &quot;%3&quot;，应为%4；参数: %5</source>
+        <translation>Invalid value for parameter %1 (%2): &quot;%3&quot;, expected %4; parameters: %5</translation>
+    </message>
+</context>
+<context>
+    <name>CliScript</name>
+    <message>
+        <source>引号没有结束</source>
+        <translation>unterminated quote</translation>
+    </message>
+    <message>
+        <source>%1 第 %2 行: %3</source>
+        <translation>%1 line %2: %3</translation>
+    </message>
+    <message>
+        <source>无法读取脚本文件 %1: %2</source>
+        <translation>Cannot read the script file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliStatusReport</name>
+    <message>
+        <source>无应答</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>打印机没有应答</source>
+        <translation>The printer does not answer</translation>
+    </message>
+    <message>
+        <source>故障: %1</source>
+        <translation>Fault: %1</translation>
+    </message>
+    <message>
+        <source>就绪</source>
+        <translation>Ready</translation>
+    </message>
+</context>
+<context>
+    <name>CliTarget</name>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>只能指定一个目标: %1</source>
+        <translation>Only one target may be given: %1</translation>
+    </message>
+    <message>
+        <source>没有指定目标</source>
+        <translation>No target given</translation>
+    </message>
+    <message>
+        <source>与打印机的连接已断开: %1</source>
+        <translation>The connection to the printer was lost: %1</translation>
+    </message>
+</context>
+<context>
     <name>CloseButton</name>
     <message>
         <source>关闭</source>
@@ -3116,6 +3448,10 @@
     <message>
         <source>usb设备 %1 断开!</source>
         <translation>USB device %1 disconnected!</translation>
+    </message>
+    <message>
+        <source>没有权限打开 %1：请把用户加入 lp 组（sudo usermod -aG lp $USER），重新登录后再试</source>
+        <translation>No permission to open %1: add the user to the group lp (sudo usermod -aG lp $USER), log in again and retry</translation>
     </message>
 </context>
 <context>

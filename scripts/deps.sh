@@ -13,6 +13,7 @@ PACKAGES=(
   libzxing-dev libcups2-dev libudev-dev libbenchmark-dev
   cups cups-bsd iproute2 util-linux fonts-wqy-microhei fonts-noto-color-emoji
   nmap
+  help2man lintian librsvg2-bin dpkg-dev fakeroot
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include "commands/TestPrintCommands.h"
 #include "platform/CodePage437.h"
 #include "services/BarcodeImageProvider.h"
+#include "text/HexText.h"
+#include "text/TextEncoding.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -15,10 +17,7 @@
 namespace {
 const int kHexBase = 16;
 
-bool isCodePage437(const QString &name)
-{
-    return name == QLatin1String("CP437") || name == QLatin1String("IBM437");
-}
+using TextEncoding::isCodePage437;
 
 QTextCodec *codecOrWarn(const QString &name)
 {
@@ -36,29 +35,18 @@ QString HelperFunction::decodeStatusReply(const QString &cmd, const QString &pay
 
 QString HelperFunction::normalizeCodePage(const QString &codePage)
 {
-    if (codePage == QLatin1String("IBM860") || codePage == QLatin1String("IBM863")
-        || codePage == QLatin1String("IBM865"))
-        return QStringLiteral("IBM850");
-    return codePage;
+    return TextEncoding::servingCodePage(codePage);
 }
 
 QString HelperFunction::toHexText(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+    return HexText::upperPairs(bytes);
 }
 
 QByteArray HelperFunction::parseHexText(const QString &hex)
 {
-    const QStringList pieces = hex.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    qDebug() << "hexList:" << pieces;
-    QByteArray bytes;
-    for (const QString &piece : pieces) {
-        bool ok = false;
-        const ushort value = piece.toUShort(&ok, kHexBase);
-        if (ok)
-            bytes.append(char(value & 0xFF));
-    }
-    return bytes;
+    qDebug() << "hexList:" << hex.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return HexText::parsePieces(hex);
 }
 
 QString HelperFunction::receiptCommandText(const QVariantMap &receipt) const
@@ -114,12 +102,7 @@ QString HelperFunction::stringToGbkHex(const QString &str) const
 {
     if (str.isEmpty())
         return QString();
-    QTextCodec *codec = QTextCodec::codecForName("GBK");
-    if (!codec) {
-        qDebug() << "GBK编码器不可用，使用UTF-8编码";
-        return toHexText(str.toUtf8());
-    }
-    return toHexText(codec->fromUnicode(str));
+    return toHexText(TextEncoding::gbk(str));
 }
 
 QString HelperFunction::stringToHexWithCodePage(const QString &str, const QString &codePage) const

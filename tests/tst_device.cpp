@@ -1,7 +1,8 @@
 #include "app/Logger.h"
 #include "commands/EscPos.h"
 #include "commands/RealTimeStatusForm.h"
-#include "device/DeviceViewModel.h"
+#include "app/DeviceViewModel.h"
+#include "device/ReplyMatcher.h"
 #include "support/RecordingManager.h"
 #include "support/serial_CommandCalls.h"
 #include "support/TestAppDir.h"
@@ -59,6 +60,8 @@ private slots:
 
     void tcpReplyMarking();
     void tcpReplyWithoutRequestIsDropped();
+    void tcpUnansweredStatusExpires();
+    void replyMatcherPairsAnswers();
 
     void decodeReply_data();
     void decodeReply();
@@ -451,6 +454,58 @@ void DeviceTest::tcpReplyWithoutRequestIsDropped()
     QTest::qWait(100);
     QCOMPARE(replies.count(), 0);
     QCOMPARE(m.pendingStatusQuery(), 4);
+}
+
+void DeviceTest::tcpUnansweredStatusExpires()
+{
+    SocketPair pair;
+    QVERIFY(pair.open());
+    RecordingManager m(CommType::Tcp, &pair.client);
+    m.connectDevice({}, QStringLiteral("127.0.0.1"), {}, {});
+    m.setOfflineStatusClicked();
+    QCOMPARE(m.pendingStatusQuery(), int(RealTimeStatusForm::OfflineStatus));
+    // No answer: the request gives up, and bytes arriving much later are no
+    // status answer.
+    QTRY_COMPARE_WITH_TIMEOUT(m.pendingStatusQuery(), 4, BaseDeviceManager::StatusReplyTimeoutMs + 2000);
+    QSignalSpy replies(&m, &BaseDeviceManager::sigTcpResponse);
+    pair.server->write(QByteArray::fromHex("24"));
+    pair.server->flush();
+    QTest::qWait(100);
+    QCOMPARE(replies.count(), 0);
+}
+
+void DeviceTest::replyMatcherPairsAnswers()
+{
+    const int longWait = 60000;
+    ReplyMatcher queue(ReplyMatcher::Queue);
+    queue.expect(QStringLiteral("A"), longWait);
+    const quint64 b = queue.expect(QStringLiteral("B"), longWait);
+    queue.expect(QStringLiteral("C"), longWait);
+    queue.withdraw(b); // never sent
+    QCOMPARE(queue.waiting(), QStringList({"A", "C"}));
+    QCOMPARE(queue.takeAnswer(), QStringLiteral("A"));
+    QCOMPARE(queue.takeAnswer(), QStringLiteral("C"));
+    QCOMPARE(queue.takeAnswer(), QString());
+
+    ReplyMatcher latest(ReplyMatcher::OneAtATime);
+    latest.expect(QStringLiteral("A"), longWait);
+    latest.expect(QStringLiteral("B"), longWait);
+    QCOMPARE(latest.waiting(), QStringList({"B"}));
+
+    // Time-outs: only the request still waiting is reported, once, and a
+    // newer request of the same name keeps its own time.
+    ReplyMatcher timed(ReplyMatcher::Queue);
+    QSignalSpy expired(&timed, &ReplyMatcher::timedOut);
+    timed.expect(QStringLiteral("X"), 50);
+    QCOMPARE(timed.takeAnswer(), QStringLiteral("X"));
+    timed.expect(QStringLiteral("X"), 1500);
+    timed.expect(QStringLiteral("Y"), 50);
+    QTRY_COMPARE(expired.count(), 1);
+    QCOMPARE(expired.at(0).at(0).toString(), QStringLiteral("Y"));
+    QCOMPARE(timed.waiting(), QStringList({"X"}));
+    QTRY_COMPARE(expired.count(), 2);
+    QCOMPARE(expired.at(1).at(0).toString(), QStringLiteral("X"));
+    QVERIFY(timed.waiting().isEmpty());
 }
 
 void DeviceTest::decodeReply_data()

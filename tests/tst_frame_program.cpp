@@ -8,7 +8,7 @@
 #include "app/Application.h"
 #include "app/Logger.h"
 #include "app/QmlLanguage.h"
-#include "device/DeviceViewModel.h"
+#include "app/DeviceViewModel.h"
 #include "support/TestAppDir.h"
 
 #include <QAccessible>

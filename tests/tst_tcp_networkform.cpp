@@ -2,7 +2,7 @@
 // a printer web server on 127.0.58.x records it) and the USB command bytes.
 
 #include "support/tcp_fixtures.h"
-#include "transport/tcp/NetworkForm.h"
+#include "commands/NetworkForm.h"
 #include "transport/tcp/TcpDeviceManager.h"
 
 #include <QSignalSpy>

@@ -7,8 +7,8 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "app/QmlLanguage.h"
-#include "device/DevInfo.h"
-#include "device/DeviceViewModel.h"
+#include "platform/DevInfo.h"
+#include "app/DeviceViewModel.h"
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"
 

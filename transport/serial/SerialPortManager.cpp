@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "platform/SerialByIdNames.h"
 #include "platform/SerialLineProbe.h"
+#include "text/HexText.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -13,18 +14,6 @@ namespace {
 
 // The standard rates the connection page offers besides 9600.
 constexpr qint32 StandardBaudRates[] = {1200, 2400, 4800, 19200, 38400, 57600, 115200};
-
-int hexDigitValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -130,25 +119,7 @@ QSerialPort::FlowControl SerialPortManager::flowControlFromText(const QString &t
 
 QByteArray SerialPortManager::parseHexText(const QString &text)
 {
-    QString digits = text.simplified();
-    digits.remove(QLatin1Char(' '));
-    digits.remove(QLatin1Char('\t'));
-    digits.remove(QLatin1Char('\n'));
-    digits.remove(QLatin1Char('\r'));
-    if (digits.size() % 2 != 0)
-        return {};
-
-    QByteArray bytes;
-    bytes.reserve(digits.size() / 2);
-    for (int i = 0; i < digits.size(); i += 2) {
-        // Two hexadecimal digits exactly: no sign, no "0x" prefix.
-        const int high = hexDigitValue(digits.at(i));
-        const int low = hexDigitValue(digits.at(i + 1));
-        if (high < 0 || low < 0)
-            return {};
-        bytes.append(static_cast<char>((high << 4) | low));
-    }
-    return bytes;
+    return HexText::parseStrictPairs(text);
 }
 
 void SerialPortManager::releasePort()

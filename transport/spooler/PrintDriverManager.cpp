@@ -1,13 +1,12 @@
 #include "transport/spooler/PrintDriverManager.h"
 
 #include "platform/CupsPrintQueueService.h"
+#include "text/TextEncoding.h"
 #include "transport/spooler/PrintQueueWorker.h"
 
 #include <QDebug>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QPointer>
-#include <QTextCodec>
 #include <QUrl>
 #include <QTimer>
 #include <QVariantMap>
@@ -222,8 +221,7 @@ bool PrintDriverManager::sendTextData(const QString &text)
     }
 
     QByteArray bytes(InitPrinter, sizeof(InitPrinter));
-    QTextCodec *gbk = QTextCodec::codecForName("GBK");
-    bytes += gbk ? gbk->fromUnicode(text) : text.toLocal8Bit();
+    bytes += TextEncoding::gbk(text);
     bytes.append(TextTrailer, sizeof(TextTrailer));
     return rawJob(m_currentPrinter, bytes, true);
 }

@@ -3,6 +3,7 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "transport/tcp/HostIdentifier.h"
+#include "transport/tcp/NetworkSettingsPost.h"
 #include "transport/tcp/ScanWorker.h"
 
 #include <QDebug>
@@ -18,6 +19,7 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     qRegisterMetaType<DevInfo>();
     qRegisterMetaType<QList<DevInfo>>();
     m_tcpSock = new QTcpSocket(this);
+    m_networkPost = new NetworkSettingsPost(this);
 
     m_scanThread = new QThread;
     m_worker = new ScanWorker;
@@ -70,6 +72,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
     if (connected) {
         Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(ip).arg(PrintPort));
         qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "成功";
+        m_networkPost->cancel(); // a form for the previous connection goes no further
         setupBuilders(CommType::Tcp, m_tcpSock, m_currentDevice);
         return true;
     }
@@ -171,6 +174,11 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
     if (!writeRaw(data))
         Logger::getInstance()->error(tr("TCP数据发送失败"));
+}
+
+void TcpDeviceManager::postNetworkForm(const QString &url, const QString &body)
+{
+    m_networkPost->post(url, body);
 }
 
 void TcpDeviceManager::slotAddDevList(const QString &ip, const QString &mac, const QString &name)

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "device/BaseDeviceManager.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QList>
 #include <QVariantMap>
 
+class NetworkSettingsPost;
 class QTcpSocket;
 class QThread;
 class ScanWorker;
@@ -49,6 +50,9 @@ signals:
     // sigScanOverTcp.
     void sigDeviceFoundTcp(QVariantMap device);
 
+protected:
+    void postNetworkForm(const QString &url, const QString &body) override;
+
 private slots:
     void slotAddDevList(const QString &ip, const QString &mac, const QString &name);
     void slotScanOver();
@@ -61,6 +65,7 @@ private:
     bool waitUntilConnected();
 
     QTcpSocket *m_tcpSock = nullptr;
+    NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
     ScanWorker *m_worker = nullptr;
     DevInfo m_currentDevice;

@@ -3,14 +3,14 @@
 #include "app/Logger.h"
 #include "commands/MoreSettings.h"
 #include "commands/RealTimeStatusForm.h"
+#include "device/ReplyMatcher.h"
+#include "platform/DeviceNodeAccess.h"
 #include "platform/SysfsPollingDeviceChangeSource.h"
 #include "platform/SysfsUsbPrinterLister.h"
 #include "transport/usb/USBHotSwapping.h"
 #include "transport/usb/USBPrinterController.h"
 
 #include <QDebug>
-#include <QMutexLocker>
-#include <QTimer>
 #include <QVariantMap>
 
 namespace {
@@ -56,6 +56,8 @@ USBDeviceManager::USBDeviceManager(std::unique_ptr<UsbPrinterLister> lister, Dev
                                    QObject *parent)
     : BaseDeviceManager(parent), m_lister(std::move(lister))
 {
+    m_replies = new ReplyMatcher(ReplyMatcher::Queue, this);
+    connect(m_replies, &ReplyMatcher::timedOut, this, &USBDeviceManager::handleTimeout);
     m_controller = new USBPrinterController(this);
     connect(m_controller, &USBPrinterController::dataReceived, this, [this](const QByteArray &data) {
         Logger::getInstance()->info(tr("USB收到的数据 %1 ").arg(toHexText(data)));
@@ -77,6 +79,11 @@ USBDeviceManager::~USBDeviceManager()
     delete m_hotSwapping;
 }
 
+QString USBDeviceManager::permissionAdvice(const QString &devPath)
+{
+    return tr("没有权限打开 %1：请把用户加入 lp 组（sudo usermod -aG lp $USER），重新登录后再试").arg(devPath);
+}
+
 bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath)
 {
     // The pages pass vpid, model, manufacturer and the node in these places.
@@ -90,9 +97,12 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
     if (!m_controller->openPrinter(devPath)) {
         // A node still open was closed to try the new one.
         m_isConnected = m_controller->isOpen();
-        emit sigConnectionFailUsb(ip);
+        // A node the user may not open: say how to get access.
+        const QString advice = DeviceNodeAccess::permissionDenied(devPath) ? permissionAdvice(devPath) : QString();
+        emit sigConnectionFailUsb(advice.isEmpty() ? ip : ip + QLatin1Char('\n') + advice);
         qDebug().noquote() << "设备:" << ip << "打开失败";
-        Logger::getInstance()->info(tr("连接USB设备: %1 失败").arg(ip));
+        const QString line = tr("连接USB设备: %1 失败").arg(ip);
+        Logger::getInstance()->info(advice.isEmpty() ? line : line + QLatin1Char(' ') + advice);
         return false;
     }
 
@@ -153,11 +163,7 @@ void USBDeviceManager::enterConfigSetFlag()
 
 QStringList USBDeviceManager::pendingCommands() const
 {
-    QMutexLocker lock(&m_pendingMutex);
-    QStringList names;
-    for (const PendingRequest &p : m_pendingCmds)
-        names.append(p.cmd);
-    return names;
+    return m_replies->waiting();
 }
 
 void USBDeviceManager::onBuilderData(CommType type, const QByteArray &data)
@@ -172,44 +178,16 @@ void USBDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &expectCmd, int timeoutMs)
 {
     Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(toHexText(data)));
-    const quint64 id = m_nextRequestId++;
-    {
-        QMutexLocker lock(&m_pendingMutex);
-        m_pendingCmds.append({id, expectCmd});
-    }
-    if (m_controller->SendAsync(data)) {
-        QTimer::singleShot(timeoutMs, this, [this, id] { handleTimeout(id); });
+    const quint64 request = m_replies->expect(expectCmd, timeoutMs);
+    if (m_controller->SendAsync(data))
         return true;
-    }
-    QMutexLocker lock(&m_pendingMutex);
-    for (int i = 0; i < m_pendingCmds.size(); ++i) {
-        if (m_pendingCmds.at(i).id == id) {
-            m_pendingCmds.removeAt(i);
-            break;
-        }
-    }
+    m_replies->withdraw(request);
     Logger::getInstance()->error(tr("SendAsync 发送失败"));
     return false;
 }
 
-// Each request is timed out by its own identity, so a reply that answered an
-// older request with the same name cannot make a newer one time out early.
-void USBDeviceManager::handleTimeout(quint64 requestId)
+void USBDeviceManager::handleTimeout(const QString &cmd)
 {
-    QString cmd;
-    bool removed = false;
-    {
-        QMutexLocker lock(&m_pendingMutex);
-        for (int i = 0; i < m_pendingCmds.size(); ++i) {
-            if (m_pendingCmds.at(i).id == requestId) {
-                cmd = m_pendingCmds.takeAt(i).cmd;
-                removed = true;
-                break;
-            }
-        }
-    }
-    if (!removed)
-        return;
     emit sigUsbResponse(cmd, QString());
     Logger::getInstance()->error(tr("发送超时"));
 }
@@ -219,12 +197,7 @@ void USBDeviceManager::handleUsbData(const QByteArray &data)
     if (data.isEmpty())
         return;
     const QString payload = toHexText(data).trimmed();
-    QString cmd;
-    {
-        QMutexLocker lock(&m_pendingMutex);
-        if (!m_pendingCmds.isEmpty())
-            cmd = m_pendingCmds.takeFirst().cmd;
-    }
+    const QString cmd = m_replies->takeAnswer();
     if (!cmd.isEmpty())
         emit sigUsbResponse(cmd, payload);
 }

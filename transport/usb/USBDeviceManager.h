@@ -1,16 +1,16 @@
 #pragma once
 
 #include "device/BaseDeviceManager.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 
 class DeviceChangeSource;
+class ReplyMatcher;
 class USBHotSwapping;
 class USBPrinterController;
 class UsbPrinterLister;
@@ -43,6 +43,10 @@ public:
 
     Q_INVOKABLE void enterConfigSetFlag();
 
+    // Added to the connection-failure notice when the node exists but the user
+    // may not open it.
+    static QString permissionAdvice(const QString &devPath);
+
     USBPrinterController *controller() const { return m_controller; }
     USBHotSwapping *hotSwapping() const { return m_hotSwapping; }
     QList<DevInfo> devices() const { return m_deviceList; }
@@ -65,13 +69,7 @@ signals:
     void sigEnterConfigConnectStatus(bool connStatus, QString vpid, QString model);
 
 private:
-    struct PendingRequest
-    {
-        quint64 id;
-        QString cmd;
-    };
-
-    void handleTimeout(quint64 requestId);
+    void handleTimeout(const QString &cmd);
     void handleArrival();
     void handleRemoval();
 
@@ -82,8 +80,6 @@ private:
     QString m_currentConnectedDevPath;
     bool m_isConnected = false;
     bool m_enterConfigFlag = false;
-    QList<PendingRequest> m_pendingCmds;
-    mutable QMutex m_pendingMutex;
-    quint64 m_nextRequestId = 1;
+    ReplyMatcher *m_replies = nullptr;
     USBHotSwapping *m_hotSwapping = nullptr;
 };

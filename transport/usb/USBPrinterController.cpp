@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "platform/PosixDeviceIo.h"
+#include "text/HexText.h"
 #include "transport/usb/USBReadWorker.h"
 #include "transport/usb/USBSyncWriter.h"
 #include "transport/usb/USBWriteWorker.h"
@@ -92,13 +93,13 @@ bool USBPrinterController::SendAsync(const QByteArray &data)
 quint32 USBPrinterController::writeSync(const char *bytes, quint32 length)
 {
     const QByteArray block = QByteArray::fromRawData(bytes, int(length));
-    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(QString::fromLatin1(block.toHex(' '))));
+    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(HexText::lowerPairs(block)));
     return writeBounded(bytes, length, nullptr);
 }
 
 void USBPrinterController::writeSyncQueued(const QByteArray &data)
 {
-    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(QString::fromLatin1(data.toHex(' '))));
+    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(HexText::lowerPairs(data)));
     if (data.isEmpty() || !isOpen()) {
         // Decided without the printer: answered at once.
         emit syncWriteFinished(writeBounded(data.constData(), quint32(data.size()), nullptr));

@@ -1,32 +1,26 @@
 #pragma once
 
 #include "commands/CommType.h"
-#include "device/DevInfo.h"
+#include "platform/DevInfo.h"
 
 #include <QByteArray>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-class QNetworkAccessManager;
-class QNetworkReply;
-
-// The printer's own network settings: over TCP a form POSTed to the printer's
-// web server (its layout depends on the model), over USB the 1F 69 command.
+// The printer's own network settings: over TCP a form for the printer's web
+// server (its layout depends on the model; the transport POSTs it), over USB
+// the 1F 69 command.
 class NetworkForm : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int RequestTimeoutMs = 10000;
-
     NetworkForm(CommType type, const DevInfo &device);
-    ~NetworkForm() override;
 
     CommType commType() const { return m_type; }
     DevInfo device() const { return m_device; }
 
-    void sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep,
-                     int m_cut, int m_beepType, int m_printMode, int m_density);
+    void sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp, int beep,
+                     int cut, int beepType, int printMode, int density);
 
     // The form for a model; false when no request is to be made (DHCP off with
     // an unknown model). DHCP on with an unknown model gives an empty body.
@@ -41,20 +35,14 @@ public:
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);
-    // The printer's answer to the form: HTTP status, or 0 and the error text.
-    void sigPostFinished(int httpStatus, QString errorText);
+    // A form to POST to the printer's web server at url.
+    void sigPostForm(QString url, QString body);
 
 private:
     void sendOverTcp(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp, int beep,
                      int cut, int beepType, int printMode, int density);
     void sendOverUsb(const QString &editIP, const QString &editMask, const QString &editGateway);
-    void post(const QString &url, const QString &body);
 
     CommType m_type;
     DevInfo m_device;
-    QString m_lastIp;
-    QString m_lastMask;
-    QString m_lastGateway;
-    QNetworkAccessManager *m_nam = nullptr;
-    QPointer<QNetworkReply> m_reply;
 };

@@ -1,4 +1,4 @@
-#include "device/DeviceViewModel.h"
+#include "app/DeviceViewModel.h"
 
 #include "transport/serial/SerialPortManager.h"
 #include "transport/spooler/PrintDriverManager.h"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// POSTs the network settings form to the printer's web server, one request at
+// a time (a newer one ends the older), and logs the printer's answer.
+class NetworkSettingsPost : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RequestTimeoutMs = 10000;
+
+    explicit NetworkSettingsPost(QObject *parent = nullptr);
+    ~NetworkSettingsPost() override;
+
+    void post(const QString &url, const QString &body);
+    // Ends the request under way without a word (a new connection).
+    void cancel();
+
+signals:
+    // The printer's answer to the form: HTTP status, or 0 and the error text.
+    void sigPostFinished(int httpStatus, QString errorText);
+
+private:
+    QNetworkAccessManager *m_nam = nullptr;
+    QPointer<QNetworkReply> m_reply;
+};
