@@ -4,6 +4,9 @@
 
 #include <QDebug>
 
+#include <mutex>
+#include <sys/socket.h>
+
 namespace {
 
 constexpr const char *RawFormat = CUPS_FORMAT_RAW;
@@ -25,22 +28,50 @@ bool ippFailed(ipp_status_t status)
     return status > IPP_STATUS_OK_CONFLICTING;
 }
 
+} // namespace
+
+// The socket of the request in progress, so that another thread can cut it
+// short; once cancelled, no request starts any more.
+struct CupsPrintQueueService::RequestGuard
+{
+    std::mutex mutex;
+    int fd = -1;
+    bool cancelled = false;
+};
+
+namespace {
+
 // One connection to the scheduler, closed when it goes out of scope.
 class Connection
 {
 public:
-    Connection(const QByteArray &host, int port)
+    Connection(const QByteArray &host, int port, CupsPrintQueueService::RequestGuard *guard) : m_guard(guard)
     {
+        {
+            std::lock_guard<std::mutex> lock(guard->mutex);
+            if (guard->cancelled)
+                return;
+        }
         cupsSetPasswordCB2(noPassword, nullptr);
         m_http = httpConnect2(host.constData(), port, nullptr, AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1,
                               CupsPrintQueueService::ConnectTimeoutMs, nullptr);
-        if (m_http)
-            httpSetTimeout(m_http, CupsPrintQueueService::IoTimeoutSeconds, giveUpOnTimeout, nullptr);
+        if (!m_http)
+            return;
+        httpSetTimeout(m_http, CupsPrintQueueService::IoTimeoutSeconds, giveUpOnTimeout, nullptr);
+        std::lock_guard<std::mutex> lock(guard->mutex);
+        guard->fd = httpGetFd(m_http);
+        if (guard->cancelled)
+            ::shutdown(guard->fd, SHUT_RDWR);
     }
     ~Connection()
     {
-        if (m_http)
-            httpClose(m_http);
+        if (!m_http)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(m_guard->mutex);
+            m_guard->fd = -1;
+        }
+        httpClose(m_http);
     }
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
@@ -48,6 +79,7 @@ public:
     http_t *get() const { return m_http; }
 
 private:
+    CupsPrintQueueService::RequestGuard *m_guard;
     http_t *m_http = nullptr;
 };
 
@@ -74,12 +106,20 @@ bool queueExists(http_t *http, const QByteArray &name)
 
 } // namespace
 
-CupsPrintQueueService::CupsPrintQueueService(const QString &server) : m_server(server) {}
+CupsPrintQueueService::CupsPrintQueueService(const QString &server)
+    : m_server(server), m_guard(std::make_unique<RequestGuard>())
+{
+}
+
+CupsPrintQueueService::~CupsPrintQueueService() = default;
 
 CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 {
     Endpoint ep;
     if (m_server.isEmpty()) {
+        // libcups keeps the default per thread once it has read it: read it
+        // afresh (CUPS_SERVER, client.conf), whichever thread asks.
+        cupsSetServer(nullptr);
         // libcups has already split a "host:port" default into the two.
         ep.host = QString::fromUtf8(cupsServer());
         ep.port = ippPort();
@@ -103,7 +143,7 @@ CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 QStringList CupsPrintQueueService::queueNames()
 {
     const Endpoint ep = endpoint();
-    Connection connection(ep.host.toUtf8(), ep.port);
+    Connection connection(ep.host.toUtf8(), ep.port, m_guard.get());
     if (!connection.get()) {
         qDebug().noquote() << "CUPS not reachable:" << ep.host << cupsLastErrorString();
         return {};
@@ -133,7 +173,7 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
         return JobResult::OpenFailed;
 
     const Endpoint ep = endpoint();
-    Connection connection(ep.host.toUtf8(), ep.port);
+    Connection connection(ep.host.toUtf8(), ep.port, m_guard.get());
     http_t *http = connection.get();
     const QByteArray name = queueName.toUtf8();
     if (!http || !queueExists(http, name)) {
@@ -163,6 +203,15 @@ PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &
         return JobResult::Failed;
     }
     return JobResult::Completed;
+}
+
+void CupsPrintQueueService::cancelRequests()
+{
+    // Shutting the socket down wakes the request's wait at once; it then fails.
+    std::lock_guard<std::mutex> lock(m_guard->mutex);
+    m_guard->cancelled = true;
+    if (m_guard->fd >= 0)
+        ::shutdown(m_guard->fd, SHUT_RDWR);
 }
 
 QUrl CupsPrintQueueService::printerPageUrl(const QString &queueName) const

@@ -2,6 +2,8 @@
 
 #include "platform/PrintQueueService.h"
 
+#include <memory>
+
 // Print queues of a CUPS scheduler, reached through libcups. Every request is
 // bounded in time, so a scheduler that died or hangs costs the caller a few
 // seconds at most instead of blocking it for good.
@@ -15,11 +17,18 @@ public:
     // server: "host", "host:port" or the path of the scheduler's local socket;
     // empty means the client default (CUPS_SERVER, client.conf, the system one).
     explicit CupsPrintQueueService(const QString &server = QString());
+    ~CupsPrintQueueService() override;
 
     QStringList queueNames() override;
     JobResult submitRawJob(const QString &queueName, const QString &documentName, const QByteArray &data) override;
     QUrl queuePageUrl(const QString &queueName) const override;
     QUrl propertiesPageUrl(const QString &queueName) const override;
+    // Cuts the request in progress short by shutting its socket down (from
+    // any thread); later requests fail at once.
+    void cancelRequests() override;
+
+    // The socket of the request in progress, shared with cancelRequests.
+    struct RequestGuard;
 
 private:
     struct Endpoint
@@ -31,4 +40,5 @@ private:
     QUrl printerPageUrl(const QString &queueName) const;
 
     QString m_server;
+    std::unique_ptr<RequestGuard> m_guard;
 };

@@ -8,6 +8,8 @@ class IoCanceller;
 // A printer device node opened for non-blocking reads and writes. Reads and
 // writes may run at the same time from different threads; each waits until
 // it can proceed, its canceller is cancelled, or its time limit passes.
+// Writes from different threads never interleave: each block goes out whole
+// (or is cut short) before another write starts.
 // Only open() and close() change the object, and only while no operation runs.
 class DeviceIo
 {

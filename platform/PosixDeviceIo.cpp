@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -16,6 +17,9 @@ namespace {
 // Without a wake-up descriptor the wait is cut into slices so that the
 // cancel flag is still seen.
 const int kPollSliceMs = 50;
+// A write waiting for another thread's write to finish looks at its canceller
+// this often.
+const int kTurnSliceMs = 10;
 
 enum class WaitResult { Ready, Cancelled, TimedOut, Failed };
 
@@ -145,14 +149,47 @@ DeviceIo::Result PosixDeviceIo::read(char *buffer, qint64 maxBytes, const IoCanc
 
 DeviceIo::Result PosixDeviceIo::write(const char *data, qint64 length, const IoCanceller *canceller, int timeoutMs)
 {
-    const int fd = m_fd.load();
     Result r;
-    if (fd < 0) {
+    if (m_fd.load() < 0) {
         r.error = EBADF;
         return r;
     }
     QElapsedTimer clock;
     clock.start();
+
+    // Wait for the turn: another thread's block must not be cut into.
+    {
+        std::unique_lock<std::mutex> lock(m_turnMutex);
+        while (m_writing) {
+            if (canceller && canceller->isCancelled())
+                return fromWait(WaitResult::Cancelled, 0, 0);
+            int slice = kTurnSliceMs;
+            if (timeoutMs >= 0) {
+                const qint64 left = timeoutMs - clock.elapsed();
+                if (left <= 0)
+                    return fromWait(WaitResult::TimedOut, 0, 0);
+                slice = int(qMin<qint64>(slice, left));
+            }
+            m_turnFree.wait_for(lock, std::chrono::milliseconds(slice));
+        }
+        m_writing = true;
+    }
+    struct TurnRelease
+    {
+        PosixDeviceIo *io;
+        ~TurnRelease()
+        {
+            std::lock_guard<std::mutex> lock(io->m_turnMutex);
+            io->m_writing = false;
+            io->m_turnFree.notify_all();
+        }
+    } release{this};
+
+    const int fd = m_fd.load();
+    if (fd < 0) {
+        r.error = EBADF;
+        return r;
+    }
     qint64 done = 0;
     while (done < length) {
         if (canceller && canceller->isCancelled())

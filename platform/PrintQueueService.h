@@ -26,4 +26,7 @@ public:
     // The page listing the queue's jobs, and the queue's own page.
     virtual QUrl queuePageUrl(const QString &queueName) const = 0;
     virtual QUrl propertiesPageUrl(const QString &queueName) const = 0;
+    // May be called from another thread while a request runs: that request
+    // gives up soon, and later ones fail at once. For shutting down.
+    virtual void cancelRequests() {}
 };

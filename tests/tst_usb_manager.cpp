@@ -47,6 +47,25 @@ bool logged(const QSignalSpy &log, int level, const QString &text)
     return false;
 }
 
+int loggedCount(const QSignalSpy &log, int level, const QString &text)
+{
+    int n = 0;
+    for (const QList<QVariant> &args : log) {
+        if (args.at(0).toInt() == level && args.at(1).toString().endsWith(QStringLiteral("] ") + text))
+            ++n;
+    }
+    return n;
+}
+
+// Several times what a pty buffers.
+QByteArray bigBlock()
+{
+    QByteArray bytes(256 * 1024, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7 + 3);
+    return bytes;
+}
+
 QList<QPair<QString, QString>> responses(const QSignalSpy &spy)
 {
     QList<QPair<QString, QString>> list;
@@ -82,6 +101,8 @@ private slots:
     void enterConfigFlag();
     void enterConfigFailureReportedOnce();
     void closeWhileReadPending();
+    void builderOutputWaitsOffTheCallersThread();
+    void builderOutputToStalledPrinterReported();
 
 private:
     bool connectFirst();
@@ -554,6 +575,45 @@ void UsbManagerTest::closeWhileReadPending()
     m_manager->disconnectDevice();
     QVERIFY(clock.elapsed() < kPromptMs);
     QVERIFY(!m_manager->controller()->isAsyncIoRunning());
+}
+
+// Builder output to a printer that has stopped reading does not hold the
+// caller: the block waits on the writer thread, a status request sent after it
+// goes out after it, and once the printer reads again everything arrives
+// whole and in order.
+void UsbManagerTest::builderOutputWaitsOffTheCallersThread()
+{
+    QVERIFY(connectFirst());
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    m_printer->setPaused(true);
+    const QByteArray block = bigBlock();
+    m_manager->onBuilderData(CommType::Usb, block);
+    m_manager->setPrinterStatusClicked();
+    QCOMPARE(m_manager->pendingCommands(), QStringList{"PrinterStatus"});
+    m_printer->setPaused(false);
+    QTRY_COMPARE_WITH_TIMEOUT(m_printer->received().size(), block.size() + 3, USBPrinterController::SyncWriteTimeoutMs);
+    QVERIFY(m_printer->received() == block + QByteArray::fromHex("100401"));
+    QCOMPARE(loggedCount(log, Logger::Error, QStringLiteral("USB数据发送失败")), 0);
+}
+
+// A printer that never reads again: the block being written gives up after
+// its limit and is reported; the one behind it is reported when the printer
+// is disconnected, which does not wait for it.
+void UsbManagerTest::builderOutputToStalledPrinterReported()
+{
+    QVERIFY(connectFirst());
+    QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    m_printer->setPaused(true);
+    m_manager->onBuilderData(CommType::Usb, bigBlock());
+    m_manager->onBuilderData(CommType::Usb, QByteArray::fromHex("1b40"));
+    QVERIFY(logged(log, Logger::Info, QStringLiteral("USB发出数据 1b 40 ")));
+    QTRY_COMPARE_WITH_TIMEOUT(loggedCount(log, Logger::Error, QStringLiteral("USB数据发送失败")), 1,
+                              USBPrinterController::SyncWriteTimeoutMs + kPromptMs);
+    QElapsedTimer clock;
+    clock.start();
+    m_manager->disconnectDevice();
+    QVERIFY(clock.elapsed() < kPromptMs);
+    QTRY_COMPARE(loggedCount(log, Logger::Error, QStringLiteral("USB数据发送失败")), 2);
 }
 
 QTEST_GUILESS_MAIN(UsbManagerTest)

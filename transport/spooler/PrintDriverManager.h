@@ -3,15 +3,23 @@
 #include "device/BaseDeviceManager.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class PrintQueueService;
+class PrintQueueWorker;
 
 // The transport for printers installed in the system's print spooler: command
 // bytes go out as raw jobs, one job per call, so they bypass the driver.
+// Every request to the spooler runs on the manager's spooler thread, in order;
+// results come back as queued calls. Builder output and list refreshes do not
+// wait for them; the calls that return the spooler's answer wait for it at
+// most ResultWaitMs, still handling the event loop's timers, sockets and
+// paint events meanwhile (not user input).
 class PrintDriverManager : public BaseDeviceManager
 {
     Q_OBJECT
@@ -21,6 +29,8 @@ class PrintDriverManager : public BaseDeviceManager
 public:
     // The document name every raw job carries.
     static const char *const JobDocumentName;
+    // The longest a call that returns the spooler's answer waits for it.
+    static constexpr int ResultWaitMs = 2000;
 
     // Uses the system's spooler (CUPS, its default server).
     explicit PrintDriverManager(QObject *parent = nullptr);
@@ -59,12 +69,37 @@ signals:
     void availablePrintersChanged();
     void currentPrinterChanged();
     void printingStatusChanged();
+    // From the spooler thread to this object's thread (queued).
+    void queueNamesAnswered(quint64 request, QStringList names, QPrivateSignal);
+    void jobAnswered(quint64 request, QString printerName, int result, QPrivateSignal);
 
 private:
-    bool rawJob(const QString &printerName, const QByteArray &data);
+    struct Reply;
+    struct PendingList
+    {
+        std::function<bool(const QStringList &)> done;
+        std::shared_ptr<Reply> reply;
+    };
+
+    // Submits a raw job on the spooler thread; its outcome is signalled when
+    // it has come back. With wait set, the call returns that outcome (false
+    // when it has not come back within ResultWaitMs).
+    bool rawJob(const QString &printerName, const QByteArray &data, bool wait);
+    void handleJob(quint64 request, const QString &printerName, int result);
+    void reportJob(const QString &printerName, int result);
+    // Asks the spooler for its queue names; done runs on this thread with
+    // them, and its result completes the reply (when one is given).
+    void requestQueueNames(std::function<bool(const QStringList &)> done, const std::shared_ptr<Reply> &reply);
+    // Waits for the reply, at most ResultWaitMs; true when it came.
+    bool waitFor(const std::shared_ptr<Reply> &reply);
+    void handleQueueNames(quint64 request, const QStringList &names);
+    bool applyQueueNames(const QStringList &names);
     void openPage(const QUrl &url);
 
-    std::unique_ptr<PrintQueueService> m_service;
+    std::unique_ptr<PrintQueueWorker> m_worker;
+    quint64 m_nextRequest = 1;
+    QHash<quint64, PendingList> m_pendingLists;
+    QHash<quint64, std::shared_ptr<Reply>> m_pendingJobs;
     QStringList m_availablePrinters;
     QString m_currentPrinter;
 };

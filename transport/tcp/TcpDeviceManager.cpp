@@ -7,9 +7,11 @@
 #include "transport/tcp/ScanWorker.h"
 
 #include <QDebug>
+#include <QEventLoop>
 #include <QHostAddress>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QVariantMap>
 
 TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
@@ -65,7 +67,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
     // never becomes a name lookup.
     if (HostIdentifier::isDottedQuad(ip.trimmed())) {
         m_tcpSock->connectToHost(address, PrintPort, QIODevice::ReadWrite);
-        connected = m_tcpSock->waitForConnected(ConnectWaitMs);
+        connected = waitUntilConnected();
     }
     if (connected) {
         Logger::getInstance()->info(tr("连接主机ip: %1 端口: %2 成功").arg(Logger::oneLine(ip)).arg(PrintPort));
@@ -79,6 +81,25 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
     emit sigConnectionFailTcp(ip);
     Logger::getInstance()->info(tr("连接主机ip: %1 失败").arg(Logger::oneLine(ip)));
     return false;
+}
+
+bool TcpDeviceManager::waitUntilConnected()
+{
+    // The socket connects in the event loop: timers, sockets and repaints go on
+    // while it does, user input waits until the outcome is known.
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(m_tcpSock, &QAbstractSocket::stateChanged, &loop, [&loop](QAbstractSocket::SocketState state) {
+        if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::UnconnectedState)
+            loop.quit();
+    });
+    if (m_tcpSock->state() != QAbstractSocket::ConnectedState && m_tcpSock->state() != QAbstractSocket::UnconnectedState) {
+        limit.start(ConnectWaitMs);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return m_tcpSock->state() == QAbstractSocket::ConnectedState;
 }
 
 void TcpDeviceManager::closeDevice()

@@ -13,7 +13,8 @@ class ScanWorker;
 
 // Printers on the local network: a raw connection to the print port, the LAN
 // search (run by a ScanWorker on a thread of its own), the one-address test
-// and the custom search segment.
+// and the custom search segment. A connect returns its outcome; while it
+// waits for it (ConnectWaitMs at most) the event loop keeps running.
 class TcpDeviceManager : public BaseDeviceManager
 {
     Q_OBJECT
@@ -59,6 +60,10 @@ private slots:
     void slotTestDeviceResult(const QString &ip, const QString &mac, const QString &name, bool success, const QString &errorMsg);
 
 private:
+    // Waits at most ConnectWaitMs for the connection started on the socket,
+    // running the event loop meanwhile (not user input); true when connected.
+    bool waitUntilConnected();
+
     QTcpSocket *m_tcpSock = nullptr;
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;

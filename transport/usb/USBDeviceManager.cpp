@@ -63,6 +63,12 @@ USBDeviceManager::USBDeviceManager(std::unique_ptr<UsbPrinterLister> lister, Dev
         Logger::getInstance()->info(tr("USB收到的数据 %1 ").arg(toHexText(data)));
         handleUsbData(data);
     });
+    // Builder output is written on the controller's writer thread; its outcome
+    // comes back here.
+    connect(m_controller, &USBPrinterController::syncWriteFinished, this, [](quint32 written) {
+        if (written == 0)
+            Logger::getInstance()->error(tr("USB数据发送失败"));
+    });
     m_hotSwapping = new USBHotSwapping(m_controller, source);
     connect(m_hotSwapping, &USBHotSwapping::sigDeviceChanges, this, &USBDeviceManager::onDeviceChanges);
 }
@@ -164,9 +170,9 @@ void USBDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 {
     if (type != CommType::Usb)
         return;
-    // writeSync logs the bytes itself; an empty block counts as not sent.
-    if (m_controller->writeSync(data) == 0)
-        Logger::getInstance()->error(tr("USB数据发送失败"));
+    // Written on the controller's writer thread, which logs the bytes; a block
+    // not written (an empty one included) is reported when its outcome is back.
+    m_controller->writeSyncQueued(data);
 }
 
 bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &expectCmd, int timeoutMs)

@@ -4,6 +4,7 @@
 #include "platform/PosixDeviceIo.h"
 #include "text/HexText.h"
 #include "transport/usb/USBReadWorker.h"
+#include "transport/usb/USBSyncWriter.h"
 #include "transport/usb/USBWriteWorker.h"
 
 #include <QDebug>
@@ -18,6 +19,13 @@ USBPrinterController::USBPrinterController(QObject *parent)
 USBPrinterController::USBPrinterController(std::unique_ptr<DeviceIo> device, QObject *parent)
     : QObject(parent), m_device(std::move(device)), m_idleTimer(new QTimer(this))
 {
+    m_syncWriter = new USBSyncWriter(
+        [this](const QByteArray &block, const IoCanceller *canceller) {
+            return writeBounded(block.constData(), quint32(block.size()), canceller);
+        },
+        this);
+    // Across threads: delivered here, queued.
+    connect(m_syncWriter, &USBSyncWriter::blockWritten, this, &USBPrinterController::syncWriteFinished);
     m_idleTimer->setInterval(IdleTimeoutMs);
     connect(m_idleTimer, &QTimer::timeout, this, &USBPrinterController::handleIdleTimeout);
 }
@@ -25,6 +33,8 @@ USBPrinterController::USBPrinterController(std::unique_ptr<DeviceIo> device, QOb
 USBPrinterController::~USBPrinterController()
 {
     closePrinter();
+    // Ends the writer thread before the device goes with the members.
+    m_syncWriter->stop();
 }
 
 bool USBPrinterController::isOpen() const
@@ -43,6 +53,9 @@ void USBPrinterController::closePrinter()
 {
     if (!isOpen())
         return;
+    // The writer thread lets go of the node first: its write is cancelled and
+    // the blocks still queued are reported as not written.
+    m_syncWriter->stop();
     stopAsyncIo();
     m_idleTimer->stop();
     m_device->close();
@@ -68,7 +81,11 @@ bool USBPrinterController::SendAsync(const QByteArray &data)
     }
     if (!m_writeWorker)
         return false;
-    m_writeWorker->sendData(data);
+    // Behind builder output still on its way the block keeps its place.
+    if (m_syncWriter->hasWork())
+        m_syncWriter->enqueue(data, false);
+    else
+        m_writeWorker->sendData(data);
     m_idleTimer->start();
     return true;
 }
@@ -77,13 +94,30 @@ quint32 USBPrinterController::writeSync(const char *bytes, quint32 length)
 {
     const QByteArray block = QByteArray::fromRawData(bytes, int(length));
     Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(HexText::lowerPairs(block)));
+    return writeBounded(bytes, length, nullptr);
+}
+
+void USBPrinterController::writeSyncQueued(const QByteArray &data)
+{
+    Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(HexText::lowerPairs(data)));
+    if (data.isEmpty() || !isOpen()) {
+        // Decided without the printer: answered at once.
+        emit syncWriteFinished(writeBounded(data.constData(), quint32(data.size()), nullptr));
+        return;
+    }
+    m_syncWriter->enqueue(data, true);
+}
+
+// May run on the writer thread: touches only the device and the logger.
+quint32 USBPrinterController::writeBounded(const char *bytes, quint32 length, const IoCanceller *canceller)
+{
     if (length == 0)
         return 0;
     if (!isOpen()) {
         Logger::getInstance()->error(tr("发送出现错误"));
         return 0;
     }
-    const DeviceIo::Result r = m_device->write(bytes, length, nullptr, SyncWriteTimeoutMs);
+    const DeviceIo::Result r = m_device->write(bytes, length, canceller, SyncWriteTimeoutMs);
     if (r.status == DeviceIo::Status::Failed)
         Logger::getInstance()->error(tr("发送出现错误"));
     // A block not written whole within the time limit counts as not sent.

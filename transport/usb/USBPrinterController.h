@@ -8,15 +8,18 @@
 #include <memory>
 
 class DeviceIo;
+class IoCanceller;
 class QThread;
 class QTimer;
 class USBReadWorker;
+class USBSyncWriter;
 class USBWriteWorker;
 
 // The I/O engine behind the USB manager: owns the opened printer node, writes
-// synchronously from the caller's thread, and for asynchronous sends runs a
-// read thread and a write thread, started by the first SendAsync and stopped
-// after IdleTimeoutMs without one, on close and on destruction.
+// synchronously from the caller's thread or, for builder output, on a writer
+// thread of its own (writeSyncQueued), and for asynchronous sends runs a read
+// thread and a write thread, started by the first SendAsync and stopped after
+// IdleTimeoutMs without one, on close and on destruction.
 class USBPrinterController : public QObject
 {
     Q_OBJECT
@@ -35,12 +38,19 @@ public:
     bool isOpen() const;
 
     // Queues the block for the write thread, starting the threads when they
-    // are not running; false without an open node.
+    // are not running; false without an open node. While blocks given to
+    // writeSyncQueued are still on their way, the block follows them instead.
     bool SendAsync(const QByteArray &data);
     // One write from the calling thread, bounded by SyncWriteTimeoutMs. The
     // number of bytes written, or 0 when the block was not written whole.
     quint32 writeSync(const char *bytes, quint32 length);
     quint32 writeSync(const QByteArray &data) { return writeSync(data.constData(), quint32(data.size())); }
+    // writeSync without the wait: logs the bytes now and writes them on the
+    // writer thread, after the blocks queued before, with the same limit.
+    // syncWriteFinished follows with the number writeSync would have returned
+    // (at once when there is nothing to write or no open node; 0 also for a
+    // block dropped or cut short by closePrinter).
+    void writeSyncQueued(const QByteArray &data);
 
     bool startAsyncIo();
     void stopAsyncIo();
@@ -52,6 +62,7 @@ public:
 
 signals:
     void dataReceived(QByteArray data);
+    void syncWriteFinished(quint32 written);
 
 private slots:
     void handleReadError(const QString &message);
@@ -59,7 +70,11 @@ private slots:
     void handleIdleTimeout();
 
 private:
+    // One bounded write of a whole block (writeSync without its log line).
+    quint32 writeBounded(const char *bytes, quint32 length, const IoCanceller *canceller);
+
     std::unique_ptr<DeviceIo> m_device;
+    USBSyncWriter *m_syncWriter = nullptr;
     QThread *m_readThread = nullptr;
     QThread *m_writeThread = nullptr;
     USBReadWorker *m_readWorker = nullptr;
