@@ -3,6 +3,7 @@
 //    answering, the read thread, the queued dataReceived on the main thread;
 //  - writeSync throughput for blocks of several sizes.
 #include "app/AppPaths.h"
+#include "support/RawPty.h"
 #include "transport/usb/USBPrinterController.h"
 
 #include <benchmark/benchmark.h>
@@ -26,33 +27,9 @@ const int kPollMs = 1000;
 const QByteArray kStatusRequest = QByteArray::fromHex("100401");
 const QByteArray kStatusReply = QByteArray::fromHex("12");
 
-// A pty pair: the controller opens the slave; the master is the printer.
-struct Pty
+// A pty pair: the controller opens the pty; the master is the printer.
+struct Pty : RawPty
 {
-    int master = -1;
-    int keeper = -1;
-    QString slave;
-
-    Pty()
-    {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        ::grantpt(master);
-        ::unlockpt(master);
-        termios tio{};
-        ::tcgetattr(master, &tio);
-        ::cfmakeraw(&tio);
-        ::tcsetattr(master, TCSANOW, &tio);
-        char name[128] = {};
-        ::ptsname_r(master, name, sizeof name);
-        slave = QString::fromLocal8Bit(name);
-        keeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    }
-    ~Pty()
-    {
-        ::close(keeper);
-        ::close(master);
-    }
-
     // Reads exactly n bytes from the master.
     bool readExactly(int n)
     {
@@ -74,7 +51,7 @@ void statusRoundTrip(benchmark::State &state)
 {
     Pty pty;
     USBPrinterController controller;
-    controller.openPrinter(pty.slave);
+    controller.openPrinter(pty.path);
     int replies = 0;
     QObject::connect(&controller, &USBPrinterController::dataReceived, [&replies](const QByteArray &) { ++replies; });
     QEventLoop loop;
@@ -99,7 +76,7 @@ void writeSyncThroughput(benchmark::State &state)
 {
     Pty pty;
     USBPrinterController controller;
-    controller.openPrinter(pty.slave);
+    controller.openPrinter(pty.path);
     std::atomic<bool> done{false};
     // The printer takes everything it is sent.
     std::thread drain([&] {

@@ -16,6 +16,7 @@
 // Run it through bench/gui_stall.sh: the tcp and lan cases need a private
 // network namespace in which the black-hole address is routed into nothing.
 #include "VirtualPrinter.h"
+#include "../support/RawPty.h"
 #include "app/AppPaths.h"
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
@@ -119,34 +120,9 @@ Figures measure(const QString &name, const QList<QPair<int, std::function<void()
     return f;
 }
 
-// A pty standing in for the printer's node; the printer side never reads, so
-// the node stops taking data once the pty's buffer is full.
-struct StalledNode
-{
-    int master = -1;
-    int keeper = -1;
-    QString path;
-
-    StalledNode()
-    {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        ::grantpt(master);
-        ::unlockpt(master);
-        termios tio{};
-        ::tcgetattr(master, &tio);
-        ::cfmakeraw(&tio);
-        ::tcsetattr(master, TCSANOW, &tio);
-        char name[128] = {};
-        ::ptsname_r(master, name, sizeof name);
-        path = QString::fromLocal8Bit(name);
-        keeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    }
-    ~StalledNode()
-    {
-        ::close(keeper);
-        ::close(master);
-    }
-};
+// The printer side of the pty never reads, so the node stops taking data once
+// the pty's buffer is full.
+using StalledNode = RawPty;
 
 // A scheduler socket that takes connections (the kernel's backlog completes
 // them) and never answers a request.
