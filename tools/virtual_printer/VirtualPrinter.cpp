@@ -84,6 +84,10 @@ bool VirtualPrinter::start(QString *error)
     // started is emitted in the new thread once its event dispatcher exists.
     auto running = std::make_shared<Handover>();
     QObject::connect(m_thread, &QThread::started, [running]() { running->signal(); });
+    auto finished = std::make_shared<std::atomic<bool>>(false);
+    m_threadFinished = finished;
+    QObject::connect(m_thread, &QThread::finished,
+                     [finished]() { finished->store(true, std::memory_order_release); });
     m_thread->start();
     running->wait();
     bool ok = false;
@@ -115,6 +119,7 @@ void VirtualPrinter::stop()
         m_stoppedReceived.insert(source, engine->core()->received(source));
     m_thread->quit();
     m_thread->wait();
+    m_threadFinished->load(std::memory_order_acquire);
     // The thread has ended and the engine's sockets are gone; it can go here.
     delete engine;
     m_engine = nullptr;
