@@ -38,6 +38,12 @@ struct Handover
     }
 };
 
+std::mutex &postFence()
+{
+    static std::mutex fence;
+    return fence;
+}
+
 QString compact(const QJsonObject &o)
 {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
@@ -136,10 +142,18 @@ void VirtualPrinter::runOnEngine(const std::function<void()> &fn) const
         return;
     }
     auto done = std::make_shared<Handover>();
-    QMetaObject::invokeMethod(m_engine, [fn, done]() {
-        fn();
-        done->signal();
-    }, Qt::QueuedConnection);
+    {
+        // The queued call and what it captured reach the engine thread
+        // through Qt's post-event lock, which ThreadSanitizer cannot see; this
+        // lock, held while the call is posted and taken first thing on the
+        // engine thread, makes the hand-off visible.
+        std::lock_guard<std::mutex> lock(postFence());
+        QMetaObject::invokeMethod(m_engine, [fn, done]() {
+            { std::lock_guard<std::mutex> fence(postFence()); }
+            fn();
+            done->signal();
+        }, Qt::QueuedConnection);
+    }
     done->wait();
 }
 
