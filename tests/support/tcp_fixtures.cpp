@@ -5,7 +5,6 @@
 #include "app/Logger.h"
 
 #include <QDir>
-#include <QMutexLocker>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -215,7 +214,7 @@ TcpLogCapture::TcpLogCapture()
 {
     connect(Logger::getInstance(), &Logger::newLogMessage, this,
             [this](int, const QString &message) {
-                QMutexLocker lock(&m_mutex);
+                std::lock_guard<std::mutex> lock(m_mutex);
                 m_lines.append(message);
             },
             Qt::DirectConnection);
@@ -223,13 +222,13 @@ TcpLogCapture::TcpLogCapture()
 
 QStringList TcpLogCapture::lines() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_lines;
 }
 
 int TcpLogCapture::count(const QString &text) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     int n = 0;
     for (const QString &l : m_lines)
         n += l.contains(text) ? 1 : 0;
@@ -238,7 +237,7 @@ int TcpLogCapture::count(const QString &text) const
 
 void TcpLogCapture::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_lines.clear();
 }
 

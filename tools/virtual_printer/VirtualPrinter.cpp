@@ -38,6 +38,12 @@ struct Handover
     }
 };
 
+std::mutex &postFence()
+{
+    static std::mutex fence;
+    return fence;
+}
+
 QString compact(const QJsonObject &o)
 {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
@@ -84,6 +90,10 @@ bool VirtualPrinter::start(QString *error)
     // started is emitted in the new thread once its event dispatcher exists.
     auto running = std::make_shared<Handover>();
     QObject::connect(m_thread, &QThread::started, [running]() { running->signal(); });
+    auto finished = std::make_shared<std::atomic<bool>>(false);
+    m_threadFinished = finished;
+    QObject::connect(m_thread, &QThread::finished,
+                     [finished]() { finished->store(true, std::memory_order_release); });
     m_thread->start();
     running->wait();
     bool ok = false;
@@ -115,6 +125,7 @@ void VirtualPrinter::stop()
         m_stoppedReceived.insert(source, engine->core()->received(source));
     m_thread->quit();
     m_thread->wait();
+    m_threadFinished->load(std::memory_order_acquire);
     // The thread has ended and the engine's sockets are gone; it can go here.
     delete engine;
     m_engine = nullptr;
@@ -131,10 +142,18 @@ void VirtualPrinter::runOnEngine(const std::function<void()> &fn) const
         return;
     }
     auto done = std::make_shared<Handover>();
-    QMetaObject::invokeMethod(m_engine, [fn, done]() {
-        fn();
-        done->signal();
-    }, Qt::QueuedConnection);
+    {
+        // The queued call and what it captured reach the engine thread
+        // through Qt's post-event lock, which ThreadSanitizer cannot see; this
+        // lock, held while the call is posted and taken first thing on the
+        // engine thread, makes the hand-off visible.
+        std::lock_guard<std::mutex> lock(postFence());
+        QMetaObject::invokeMethod(m_engine, [fn, done]() {
+            { std::lock_guard<std::mutex> fence(postFence()); }
+            fn();
+            done->signal();
+        }, Qt::QueuedConnection);
+    }
     done->wait();
 }
 

@@ -49,7 +49,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class QThread;
 class VpEngine;
@@ -129,6 +131,11 @@ private:
     QScopedPointer<VpState> m_state;
     QScopedPointer<VpEventLog> m_log;
     QThread *m_thread = nullptr;
+    // Set by the engine thread as it finishes, read after QThread::wait():
+    // Qt's threads are detached and end under Qt's own lock, so without it
+    // ThreadSanitizer sees no order between the thread's last work and the
+    // frees that follow the wait.
+    std::shared_ptr<std::atomic<bool>> m_threadFinished;
     VpEngine *m_engine = nullptr;
     QStringList m_lines;
     bool m_running = false;

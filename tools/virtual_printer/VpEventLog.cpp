@@ -49,7 +49,14 @@ qint64 VpEventLog::append(QJsonObject entry)
 QList<QJsonObject> VpEventLog::entries() const
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    return m_entries;
+    // A list of its own, not a shared copy of m_entries: the engine thread
+    // appends to m_entries after the reader has let go of its copy, and the
+    // shared list's count is read relaxed, which orders nothing.
+    QList<QJsonObject> out;
+    out.reserve(m_entries.size());
+    for (const QJsonObject &e : m_entries)
+        out.append(e);
+    return out;
 }
 
 QList<QJsonObject> VpEventLog::entriesNamed(const QString &name) const

@@ -69,12 +69,23 @@ void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList 
     m_pendingLists.insert(request, PendingList{std::move(done), reply});
     // The spooler thread hands back only values, by a queued signal.
     m_worker->post([this, request](PrintQueueService *service) {
-        emit queueNamesAnswered(request, service->queueNames(), QPrivateSignal());
+        QStringList names = service->queueNames();
+        {
+            std::lock_guard<std::mutex> lock(m_answersMutex);
+            m_answeredLists.insert(request, names);
+            names.clear();
+        }
+        emit queueNamesAnswered(request, QPrivateSignal());
     });
 }
 
-void PrintDriverManager::handleQueueNames(quint64 request, const QStringList &names)
+void PrintDriverManager::handleQueueNames(quint64 request)
 {
+    QStringList names;
+    {
+        std::lock_guard<std::mutex> lock(m_answersMutex);
+        names = m_answeredLists.take(request);
+    }
     const PendingList pending = m_pendingLists.take(request);
     if (!pending.done)
         return;

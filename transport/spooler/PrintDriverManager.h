@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class PrintQueueService;
 class PrintQueueWorker;
@@ -69,8 +70,9 @@ signals:
     void availablePrintersChanged();
     void currentPrinterChanged();
     void printingStatusChanged();
-    // From the spooler thread to this object's thread (queued).
-    void queueNamesAnswered(quint64 request, QStringList names, QPrivateSignal);
+    // From the spooler thread to this object's thread (queued). The names
+    // wait in m_answeredLists.
+    void queueNamesAnswered(quint64 request, QPrivateSignal);
     void jobAnswered(quint64 request, QString printerName, int result, QPrivateSignal);
 
 private:
@@ -92,13 +94,18 @@ private:
     void requestQueueNames(std::function<bool(const QStringList &)> done, const std::shared_ptr<Reply> &reply);
     // Waits for the reply, at most ResultWaitMs; true when it came.
     bool waitFor(const std::shared_ptr<Reply> &reply);
-    void handleQueueNames(quint64 request, const QStringList &names);
+    void handleQueueNames(quint64 request);
     bool applyQueueNames(const QStringList &names);
     void openPage(const QUrl &url);
 
     std::unique_ptr<PrintQueueWorker> m_worker;
     quint64 m_nextRequest = 1;
     QHash<quint64, PendingList> m_pendingLists;
+    // Queue names the spooler thread has fetched, by request. They cross
+    // under a std::mutex rather than as a queued signal's argument, whose
+    // copy is released inside Qt where ThreadSanitizer sees no ordering.
+    std::mutex m_answersMutex;
+    QHash<quint64, QStringList> m_answeredLists;
     QHash<quint64, std::shared_ptr<Reply>> m_pendingJobs;
     QStringList m_availablePrinters;
     QString m_currentPrinter;

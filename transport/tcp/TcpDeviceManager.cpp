@@ -24,6 +24,8 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     m_scanThread = new QThread;
     m_worker = new ScanWorker;
     connect(m_scanThread, &QThread::finished, m_worker, &QObject::deleteLater);
+    // Runs on the scan thread, the last of its work that is ours.
+    connect(m_worker, &QObject::destroyed, [this] { m_workerGone.store(true, std::memory_order_release); });
     connect(this, &TcpDeviceManager::operate, m_worker, &ScanWorker::doWork);
     connect(m_worker, &ScanWorker::sigWorkOver, this, &TcpDeviceManager::slotScanOver);
     connect(m_worker, &ScanWorker::sigAddDevList, this, &TcpDeviceManager::slotAddDevList);
@@ -50,6 +52,7 @@ TcpDeviceManager::~TcpDeviceManager()
         m_scanThread->quit();
         m_scanThread->wait();
     }
+    m_workerGone.load(std::memory_order_acquire);
     delete m_scanThread;
     m_devices.clear();
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QVariantMap>
 
+#include <atomic>
+
 class NetworkSettingsPost;
 class QTcpSocket;
 class QThread;
@@ -68,6 +70,11 @@ private:
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
     ScanWorker *m_worker = nullptr;
+    // Set by the scan thread as its worker goes, read after QThread::wait():
+    // Qt's threads are detached and end under Qt's own lock, so without it
+    // ThreadSanitizer sees no order between the thread's last work and the
+    // frees that follow the wait.
+    std::atomic<bool> m_workerGone{false};
     DevInfo m_currentDevice;
     QList<DevInfo> m_devices;
 };

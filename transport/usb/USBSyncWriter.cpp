@@ -2,7 +2,10 @@
 
 #include "platform/IoCanceller.h"
 
-USBSyncWriter::USBSyncWriter(WriteFunction write, QObject *parent) : QObject(parent), m_write(std::move(write)) {}
+USBSyncWriter::USBSyncWriter(WriteFunction write, QObject *parent) : QObject(parent), m_write(std::move(write))
+{
+    connect(this, &USBSyncWriter::resultsPending, this, &USBSyncWriter::deliverResults, Qt::QueuedConnection);
+}
 
 USBSyncWriter::~USBSyncWriter()
 {
@@ -62,7 +65,23 @@ void USBSyncWriter::run(IoCanceller *canceller)
             m_busy = true;
         }
         const quint32 written = m_write(block.data, canceller);
-        if (block.report)
-            emit blockWritten(written);
+        if (block.report) {
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_results.push_back(written);
+            }
+            emit resultsPending(QPrivateSignal());
+        }
     }
+}
+
+void USBSyncWriter::deliverResults()
+{
+    std::deque<quint32> results;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        results.swap(m_results);
+    }
+    for (quint32 written : results)
+        emit blockWritten(written);
 }
