@@ -321,7 +321,7 @@ int CliApp::operationFailed(CliTarget &target, const QStringList &errors, const 
 
 int CliApp::run(const QStringList &args)
 {
-    CliTarget::Spec spec;
+    CliTarget::Endpoint endpoint;
     QString scriptPath;
     bool haveScript = false;
     QString operation;
@@ -329,7 +329,7 @@ int CliApp::run(const QStringList &args)
     int i = 0;
     while (i < args.size()) {
         QString error;
-        if (CliTarget::takeOption(args, &i, &spec, &error))
+        if (CliTarget::takeOption(args, &i, &endpoint, &error))
             continue;
         if (!error.isEmpty())
             return usageError(error);
@@ -353,7 +353,7 @@ int CliApp::run(const QStringList &args)
         operationArgs = args.mid(i + 1);
         break;
     }
-    if (spec.kind == CliTarget::Kind::None)
+    if (endpoint.kind == CliTarget::Kind::None)
         return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
     if (haveScript && !operation.isEmpty())
         return usageError(tr("--script 和操作只能二选一"));
@@ -388,7 +388,7 @@ int CliApp::run(const QStringList &args)
     }
 
     startBackEnd();
-    CliTarget target(spec);
+    CliTarget target(endpoint);
     QString openError;
     if (!target.open(&openError)) {
         CliOutput::error(openError);
@@ -450,12 +450,12 @@ int CliApp::run(const QStringList &args)
 
 int CliApp::status(const QStringList &args)
 {
-    CliTarget::Spec spec;
+    CliTarget::Endpoint endpoint;
     bool json = false;
     int i = 0;
     while (i < args.size()) {
         QString error;
-        if (CliTarget::takeOption(args, &i, &spec, &error))
+        if (CliTarget::takeOption(args, &i, &endpoint, &error))
             continue;
         if (!error.isEmpty())
             return usageError(error);
@@ -466,13 +466,13 @@ int CliApp::status(const QStringList &args)
         }
         return usageError(tr("未知的选项: %1").arg(args.at(i)));
     }
-    if (spec.kind == CliTarget::Kind::None)
+    if (endpoint.kind == CliTarget::Kind::None)
         return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
-    if (spec.kind == CliTarget::Kind::Queue)
+    if (endpoint.kind == CliTarget::Kind::Queue)
         return usageError(tr("打印队列不回答状态查询: 请用 --tcp、--usb 或 --serial"));
 
     startBackEnd();
-    CliTarget target(spec);
+    CliTarget target(endpoint);
     QString openError;
     if (!target.open(&openError)) {
         if (json)
@@ -495,7 +495,7 @@ int CliApp::status(const QStringList &args)
     else
         CliOutput::print(report.text());
     if (!report.answeredAll()) {
-        CliOutput::error(target.isConnected() ? tr("打印机没有回答状态查询: %1").arg(CliTarget::describe(spec))
+        CliOutput::error(target.isConnected() ? tr("打印机没有回答状态查询: %1").arg(CliTarget::describe(endpoint))
                                               : target.lostMessage());
         return ExitUnreachable;
     }
@@ -504,12 +504,12 @@ int CliApp::status(const QStringList &args)
 
 int CliApp::raw(const QStringList &args)
 {
-    CliTarget::Spec spec;
+    CliTarget::Endpoint endpoint;
     QString path;
     int i = 0;
     while (i < args.size()) {
         QString error;
-        if (CliTarget::takeOption(args, &i, &spec, &error))
+        if (CliTarget::takeOption(args, &i, &endpoint, &error))
             continue;
         if (!error.isEmpty())
             return usageError(error);
@@ -519,7 +519,7 @@ int CliApp::raw(const QStringList &args)
         path = arg;
         ++i;
     }
-    if (spec.kind == CliTarget::Kind::None)
+    if (endpoint.kind == CliTarget::Kind::None)
         return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
     if (path.isEmpty())
         return usageError(tr("缺少文件（- 表示标准输入）"));
@@ -529,7 +529,7 @@ int CliApp::raw(const QStringList &args)
         return usageError(error);
 
     startBackEnd();
-    CliTarget target(spec);
+    CliTarget target(endpoint);
     if (!target.open(&error)) {
         CliOutput::error(error);
         return ExitUnreachable;

@@ -45,7 +45,7 @@ bool allDigits(const QString &text)
 }
 } // namespace
 
-bool CliTarget::takeOption(const QStringList &args, int *index, Spec *spec, QString *error)
+bool CliTarget::takeOption(const QStringList &args, int *index, Endpoint *endpoint, QString *error)
 {
     static const QList<QPair<QString, Kind>> options{{QStringLiteral("--tcp"), Kind::Tcp},
                                                      {QStringLiteral("--usb"), Kind::Usb},
@@ -67,7 +67,7 @@ bool CliTarget::takeOption(const QStringList &args, int *index, Spec *spec, QStr
         } else {
             continue;
         }
-        if (spec->kind != Kind::None) {
+        if (endpoint->kind != Kind::None) {
             *error = tr("只能指定一个目标: %1").arg(arg);
             return false;
         }
@@ -75,39 +75,39 @@ bool CliTarget::takeOption(const QStringList &args, int *index, Spec *spec, QStr
             *error = tr("%1 需要一个值").arg(option.first);
             return false;
         }
-        spec->kind = option.second;
-        spec->address = value;
+        endpoint->kind = option.second;
+        endpoint->address = value;
         if (option.second == Kind::Serial) {
             const int colon = value.lastIndexOf(QLatin1Char(':'));
             if (colon > 0 && allDigits(value.mid(colon + 1))) {
-                spec->address = value.left(colon);
-                spec->baud = value.mid(colon + 1);
+                endpoint->address = value.left(colon);
+                endpoint->baud = value.mid(colon + 1);
             }
         }
         // A relative path that exists is meant from here; the serial layer
         // would read a bare name as one under /dev (ttyS0).
-        if ((option.second == Kind::Serial || option.second == Kind::Usb) && QDir::isRelativePath(spec->address)
-            && QFileInfo::exists(spec->address))
-            spec->address = QFileInfo(spec->address).absoluteFilePath();
+        if ((option.second == Kind::Serial || option.second == Kind::Usb) && QDir::isRelativePath(endpoint->address)
+            && QFileInfo::exists(endpoint->address))
+            endpoint->address = QFileInfo(endpoint->address).absoluteFilePath();
         *index += used;
         return true;
     }
     return false;
 }
 
-QString CliTarget::describe(const Spec &spec)
+QString CliTarget::describe(const Endpoint &endpoint)
 {
-    switch (spec.kind) {
-    case Kind::Tcp: return QStringLiteral("tcp %1").arg(spec.address);
-    case Kind::Usb: return QStringLiteral("usb %1").arg(spec.address);
-    case Kind::Serial: return QStringLiteral("serial %1").arg(spec.address);
-    case Kind::Queue: return QStringLiteral("queue %1").arg(spec.address);
+    switch (endpoint.kind) {
+    case Kind::Tcp: return QStringLiteral("tcp %1").arg(endpoint.address);
+    case Kind::Usb: return QStringLiteral("usb %1").arg(endpoint.address);
+    case Kind::Serial: return QStringLiteral("serial %1").arg(endpoint.address);
+    case Kind::Queue: return QStringLiteral("queue %1").arg(endpoint.address);
     case Kind::None: break;
     }
     return QString();
 }
 
-CliTarget::CliTarget(const Spec &spec, QObject *parent) : QObject(parent), m_spec(spec)
+CliTarget::CliTarget(const Endpoint &endpoint, QObject *parent) : QObject(parent), m_endpoint(endpoint)
 {
     connect(Logger::getInstance(), &Logger::newLogMessage, this, [this](int level, const QString &line) {
         if (level >= Logger::Error)
@@ -128,13 +128,13 @@ void CliTarget::noteError(const QString &text)
 
 bool CliTarget::open(QString *error)
 {
-    switch (m_spec.kind) {
+    switch (m_endpoint.kind) {
     case Kind::Tcp: {
         m_tcp = new TcpDeviceManager(this);
         m_manager = m_tcp;
-        m_opened = m_tcp->connectDevice(QString(), m_spec.address, QString(), QString());
+        m_opened = m_tcp->connectDevice(QString(), m_endpoint.address, QString(), QString());
         if (!m_opened)
-            *error = QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(m_spec.address);
+            *error = QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(m_endpoint.address);
         break;
     }
     case Kind::Usb: {
@@ -142,20 +142,20 @@ bool CliTarget::open(QString *error)
         m_manager = m_usb;
         m_usb->refreshDeviceList();
         QVariantMap entry;
-        const QString wanted = QFileInfo(m_spec.address).absoluteFilePath();
+        const QString wanted = QFileInfo(m_endpoint.address).absoluteFilePath();
         for (const QVariant &v : m_usb->getDeviceList()) {
             const QVariantMap map = v.toMap();
             const QString path = map.value(QStringLiteral("devPath")).toString();
-            if (path == m_spec.address || QFileInfo(path).absoluteFilePath() == wanted)
+            if (path == m_endpoint.address || QFileInfo(path).absoluteFilePath() == wanted)
                 entry = map;
         }
-        const QString model = entry.value(QStringLiteral("model"), m_spec.address).toString();
+        const QString model = entry.value(QStringLiteral("model"), m_endpoint.address).toString();
         m_opened = m_usb->connectDevice(entry.value(QStringLiteral("vpid")).toString(), model,
-                                        entry.value(QStringLiteral("manufacturer")).toString(), m_spec.address);
+                                        entry.value(QStringLiteral("manufacturer")).toString(), m_endpoint.address);
         if (!m_opened) {
             *error = QCoreApplication::translate("USBDeviceManager", "连接USB设备: %1 失败").arg(model);
-            if (DeviceNodeAccess::permissionDenied(m_spec.address))
-                *error += QLatin1Char(' ') + USBDeviceManager::permissionAdvice(m_spec.address);
+            if (DeviceNodeAccess::permissionDenied(m_endpoint.address))
+                *error += QLatin1Char(' ') + USBDeviceManager::permissionAdvice(m_endpoint.address);
         }
         break;
     }
@@ -166,10 +166,10 @@ bool CliTarget::open(QString *error)
         auto capture = connect(m_serial, &SerialPortManager::errorOccurred, this,
                                [&failure](const QString &text) { failure = text; });
         m_opened = m_serial->connectSerialPort_new(
-            m_spec.address, m_spec.baud.isEmpty() ? QLatin1String(DefaultBaud) : m_spec.baud);
+            m_endpoint.address, m_endpoint.baud.isEmpty() ? QLatin1String(DefaultBaud) : m_endpoint.baud);
         disconnect(capture);
         if (!m_opened)
-            *error = failure.isEmpty() ? QCoreApplication::translate("SerialPortManager", "串口连接失败: ") + m_spec.address
+            *error = failure.isEmpty() ? QCoreApplication::translate("SerialPortManager", "串口连接失败: ") + m_endpoint.address
                                        : failure;
         connect(m_serial, &SerialPortManager::errorOccurred, this, &CliTarget::noteError);
         break;
@@ -181,7 +181,7 @@ bool CliTarget::open(QString *error)
         auto capture = connect(m_queue, &PrintDriverManager::sigConnectionFailTcp, this,
                                [&failure](const QString &text) { failure = text; });
         m_queue->refreshPrinters();
-        m_opened = m_queue->connectDevice(m_spec.address, QString(), QString(), QString());
+        m_opened = m_queue->connectDevice(m_endpoint.address, QString(), QString(), QString());
         disconnect(capture);
         if (!m_opened)
             *error = failure;
@@ -252,7 +252,7 @@ bool CliTarget::isConnected()
 
 QString CliTarget::lostMessage() const
 {
-    return tr("与打印机的连接已断开: %1").arg(describe(m_spec));
+    return tr("与打印机的连接已断开: %1").arg(describe(m_endpoint));
 }
 
 QString CliTarget::queryStatus(int status)

@@ -21,7 +21,7 @@ class CliTarget : public QObject
 public:
     enum class Kind { None, Tcp, Usb, Serial, Queue };
 
-    struct Spec
+    struct Endpoint
     {
         Kind kind = Kind::None;
         QString address; // IPv4 address, node, port path or queue name
@@ -36,19 +36,19 @@ public:
     // Takes a target option ("--tcp A" or "--tcp=A", ...) at args[*index]; true
     // when one was taken (index moved past it). A second target or a missing
     // value is an error.
-    static bool takeOption(const QStringList &args, int *index, Spec *spec, QString *error);
-    static QString describe(const Spec &spec);
+    static bool takeOption(const QStringList &args, int *index, Endpoint *endpoint, QString *error);
+    static QString describe(const Endpoint &endpoint);
 
-    explicit CliTarget(const Spec &spec, QObject *parent = nullptr);
+    explicit CliTarget(const Endpoint &endpoint, QObject *parent = nullptr);
     ~CliTarget() override;
 
-    const Spec &spec() const { return m_spec; }
+    const Endpoint &endpoint() const { return m_endpoint; }
     BaseDeviceManager *manager() const { return m_manager; }
 
     // Connects; on failure error holds the transport's failure text.
     bool open(QString *error);
     // The transport answers status requests (TCP, USB, serial).
-    bool answersStatus() const { return m_spec.kind != Kind::Queue; }
+    bool answersStatus() const { return m_endpoint.kind != Kind::Queue; }
 
     // Starts collecting the errors the transport reports (log lines at error
     // level, serial and spooler failure signals).
@@ -76,7 +76,7 @@ private:
     void drain();
     void noteError(const QString &text);
 
-    Spec m_spec;
+    Endpoint m_endpoint;
     BaseDeviceManager *m_manager = nullptr;
     TcpDeviceManager *m_tcp = nullptr;
     USBDeviceManager *m_usb = nullptr;
