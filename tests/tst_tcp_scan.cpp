@@ -6,12 +6,14 @@
 #include "platform/MacAddressLookup.h"
 #include "support/TestAppDir.h"
 #include "support/tcp_fixtures.h"
+#include "transport/tcp/HostIdentifier.h"
 #include "transport/tcp/ScanWorker.h"
 #include "transport/tcp/TcpDeviceManager.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -83,6 +85,7 @@ private slots:
     void secondPassRules();
     void singleAddressTest_data();
     void singleAddressTest();
+    void connectionSeenByABusyThread();
     void drippingPageCannotStallTheSearch();
     void identifiedPrintersShowWhileAPageHangs();
     void destroyedDuringSearch();
@@ -436,6 +439,34 @@ void TcpScanTest::singleAddressTest()
     mgr.testDeviceConnection(ip);
     QTRY_COMPARE_WITH_TIMEOUT(rec.events.size(), 1, 15000);
     QCOMPARE(rec.events.first(), QStringLiteral("test ") + expected);
+}
+
+// A scan thread busy past a host's connect limit (hundreds of hosts starting
+// at once on a slow machine) must still see a connection the kernel has made
+// by then, not give the printer up.
+void TcpScanTest::connectionSeenByABusyThread()
+{
+    HostIdentifier::Settings settings;
+    settings.stage = HostIdentifier::Stage::SingleTest;
+    settings.connectTimeoutMs = 1;
+    settings.fetchLimitMs = 2000;
+    settings.rawLimitMs = 500;
+    settings.rawTotalLimitMs = 1000;
+    settings.maxPageBytes = ScanWorker::MaxPageBytes;
+    settings.netbiosFallback = false;
+    QObject parent;
+    QList<HostIdentifier *> hosts;
+    for (int n = 1; n <= 40; ++n)
+        hosts << new HostIdentifier(QStringLiteral("127.0.51.%1").arg(n), settings, nullptr, &parent);
+    for (HostIdentifier *host : qAsConst(hosts))
+        host->start();
+    QThread::msleep(100); // busy: every limit runs out before the loop looks
+    QTRY_VERIFY(std::all_of(hosts.begin(), hosts.end(), [](HostIdentifier *h) { return h->isDone(); }));
+    for (const int n : {3, 7, 12}) {
+        const HostIdentifier *host = hosts.at(n - 1);
+        QVERIFY2(host->portOpen(), qPrintable(host->ip() + ": " + host->connectError()));
+    }
+    QCOMPARE(hosts.at(11)->model(), QStringLiteral("KVZ-L7S"));
 }
 
 void TcpScanTest::drippingPageCannotStallTheSearch()

@@ -7,8 +7,6 @@
 
 #include <QDebug>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QTextCodec>
 #include <QThread>
 
@@ -192,15 +190,13 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
     settings.netbiosFallback = true;
     settings.netbiosTimeoutMs = NetbiosTimeoutMs;
 
-    QNetworkAccessManager nam;
-    nam.setProxy(QNetworkProxy::NoProxy); // printers sit on the local network
     QObject hostsParent;
     QEventLoop loop;
     int done = 0;
     std::vector<HostIdentifier *> hosts;
     hosts.reserve(HostCount);
     for (int n = FirstHost; n <= LastHost; ++n) {
-        auto *host = new HostIdentifier(prefix + QString::number(n), settings, m_macLookup.get(), &nam, &hostsParent);
+        auto *host = new HostIdentifier(prefix + QString::number(n), settings, m_macLookup.get(), &hostsParent);
         connect(host, &HostIdentifier::finished, &loop, [&, host] {
             if (host->model().contains(QLatin1String(FamilyMarker)))
                 announce(DevInfo{host->ip(), host->mac(), host->model(), {}, {}, {}, {}});
@@ -248,9 +244,7 @@ void ScanWorker::runSingleTest(const QString &ip)
     settings.maxPageBytes = MaxPageBytes;
     settings.netbiosFallback = false;
 
-    QNetworkAccessManager nam;
-    nam.setProxy(QNetworkProxy::NoProxy);
-    HostIdentifier host(ip, settings, m_macLookup.get(), &nam);
+    HostIdentifier host(ip, settings, m_macLookup.get());
     QEventLoop loop;
     connect(&host, &HostIdentifier::finished, &loop, &QEventLoop::quit);
     host.start();
