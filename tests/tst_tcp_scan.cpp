@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -366,16 +367,23 @@ void TcpScanTest::secondPassRules()
     QFETCH(Pass, reported);
 
     TcpDeviceManager mgr;
+    // The runner runs on the scan thread; the test reads what it did here.
+    std::mutex scriptMutex;
     QList<Pass> script{previous, first, second};
-    QList<int> passes;
-    mgr.scanWorker()->setPassRunner([&script, &passes](int pass) {
-        passes << pass;
+    QList<int> passesRun;
+    mgr.scanWorker()->setPassRunner([&](int pass) {
+        std::lock_guard<std::mutex> lock(scriptMutex);
+        passesRun << pass;
         return script.isEmpty() ? Pass{} : script.takeFirst();
     });
+    const auto passes = [&] {
+        std::lock_guard<std::mutex> lock(scriptMutex);
+        return passesRun;
+    };
     QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
     mgr.refreshDeviceList(); // establishes the previous result
     QVERIFY(over.wait(5000));
-    QCOMPARE(passes, QList<int>{1});
+    QCOMPARE(passes(), QList<int>{1});
 
     Recorder rec(&mgr);
     QSignalSpy live(&mgr, &TcpDeviceManager::sigDeviceFoundTcp);
@@ -396,7 +404,7 @@ void TcpScanTest::secondPassRules()
                                                    m.value("name").toString());
     }
     QCOMPARE(seenLive, expectedLive);
-    QCOMPARE(passes, again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
+    QCOMPARE(passes(), again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
     if (!decision.isEmpty())
         QVERIFY(m_log->contains(decision));
     QCOMPARE(m_log->contains(QStringLiteral("开始第二次搜索...")), again);
