@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-// A wake-up descriptor (eventfd) that cancels the I/O waits given it. Once
+// A wake-up descriptor (a pipe's read end) that cancels the I/O waits given it. Once
 // cancelled it stays cancelled, so an operation started after cancel() is
 // cancelled as well and no wait can be left blocking a stop.
 class IoCanceller
@@ -23,5 +23,7 @@ public:
 
 private:
     std::atomic<bool> m_cancelled{false};
-    int m_fd = -1;
+    std::atomic<bool> m_woken{false};
+    int m_fd = -1;       // read end, polled by the waits
+    int m_writeFd = -1;  // written once by cancel()
 };

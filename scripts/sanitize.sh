@@ -14,7 +14,7 @@ export BUILD_DIR="$ROOT/build-$KIND"
 export BUILD_TYPE=Debug
 REPORTS="$BUILD_DIR/tsan-reports"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
-export TSAN_OPTIONS="${TSAN_OPTIONS:-second_deadlock_stack=1 exitcode=0 log_path=$REPORTS/report suppressions=$ROOT/tests/tsan.supp}"
+export TSAN_OPTIONS="${TSAN_OPTIONS:-second_deadlock_stack=1 history_size=7 exitcode=0 log_path=$REPORTS/report suppressions=$ROOT/tests/tsan.supp}"
 "$ROOT/scripts/deps.sh"
 "$ROOT/scripts/build.sh" -DQM_SANITIZE="$KIND"
 rm -rf "$REPORTS" && mkdir -p "$REPORTS"

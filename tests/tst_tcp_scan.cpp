@@ -6,13 +6,16 @@
 #include "platform/MacAddressLookup.h"
 #include "support/TestAppDir.h"
 #include "support/tcp_fixtures.h"
+#include "transport/tcp/HostIdentifier.h"
 #include "transport/tcp/ScanWorker.h"
 #include "transport/tcp/TcpDeviceManager.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -83,6 +86,7 @@ private slots:
     void secondPassRules();
     void singleAddressTest_data();
     void singleAddressTest();
+    void connectionSeenByABusyThread();
     void drippingPageCannotStallTheSearch();
     void identifiedPrintersShowWhileAPageHangs();
     void destroyedDuringSearch();
@@ -363,16 +367,23 @@ void TcpScanTest::secondPassRules()
     QFETCH(Pass, reported);
 
     TcpDeviceManager mgr;
+    // The runner runs on the scan thread; the test reads what it did here.
+    std::mutex scriptMutex;
     QList<Pass> script{previous, first, second};
-    QList<int> passes;
-    mgr.scanWorker()->setPassRunner([&script, &passes](int pass) {
-        passes << pass;
+    QList<int> passesRun;
+    mgr.scanWorker()->setPassRunner([&](int pass) {
+        std::lock_guard<std::mutex> lock(scriptMutex);
+        passesRun << pass;
         return script.isEmpty() ? Pass{} : script.takeFirst();
     });
+    const auto passes = [&] {
+        std::lock_guard<std::mutex> lock(scriptMutex);
+        return passesRun;
+    };
     QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
     mgr.refreshDeviceList(); // establishes the previous result
     QVERIFY(over.wait(5000));
-    QCOMPARE(passes, QList<int>{1});
+    QCOMPARE(passes(), QList<int>{1});
 
     Recorder rec(&mgr);
     QSignalSpy live(&mgr, &TcpDeviceManager::sigDeviceFoundTcp);
@@ -393,7 +404,7 @@ void TcpScanTest::secondPassRules()
                                                    m.value("name").toString());
     }
     QCOMPARE(seenLive, expectedLive);
-    QCOMPARE(passes, again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
+    QCOMPARE(passes(), again ? (QList<int>{1, 1, 2}) : (QList<int>{1, 1}));
     if (!decision.isEmpty())
         QVERIFY(m_log->contains(decision));
     QCOMPARE(m_log->contains(QStringLiteral("开始第二次搜索...")), again);
@@ -436,6 +447,34 @@ void TcpScanTest::singleAddressTest()
     mgr.testDeviceConnection(ip);
     QTRY_COMPARE_WITH_TIMEOUT(rec.events.size(), 1, 15000);
     QCOMPARE(rec.events.first(), QStringLiteral("test ") + expected);
+}
+
+// A scan thread busy past a host's connect limit (hundreds of hosts starting
+// at once on a slow machine) must still see a connection the kernel has made
+// by then, not give the printer up.
+void TcpScanTest::connectionSeenByABusyThread()
+{
+    HostIdentifier::Settings settings;
+    settings.stage = HostIdentifier::Stage::SingleTest;
+    settings.connectTimeoutMs = 1;
+    settings.fetchLimitMs = 2000;
+    settings.rawLimitMs = 500;
+    settings.rawTotalLimitMs = 1000;
+    settings.maxPageBytes = ScanWorker::MaxPageBytes;
+    settings.netbiosFallback = false;
+    QObject parent;
+    QList<HostIdentifier *> hosts;
+    for (int n = 1; n <= 40; ++n)
+        hosts << new HostIdentifier(QStringLiteral("127.0.51.%1").arg(n), settings, nullptr, &parent);
+    for (HostIdentifier *host : qAsConst(hosts))
+        host->start();
+    QThread::msleep(100); // busy: every limit runs out before the loop looks
+    QTRY_VERIFY(std::all_of(hosts.begin(), hosts.end(), [](HostIdentifier *h) { return h->isDone(); }));
+    for (const int n : {3, 7, 12}) {
+        const HostIdentifier *host = hosts.at(n - 1);
+        QVERIFY2(host->portOpen(), qPrintable(host->ip() + ": " + host->connectError()));
+    }
+    QCOMPARE(hosts.at(11)->model(), QStringLiteral("KVZ-L7S"));
 }
 
 void TcpScanTest::drippingPageCannotStallTheSearch()

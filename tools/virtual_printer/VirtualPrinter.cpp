@@ -94,6 +94,12 @@ bool VirtualPrinter::start(QString *error)
     m_threadFinished = finished;
     QObject::connect(m_thread, &QThread::finished,
                      [finished]() { finished->store(true, std::memory_order_release); });
+    // quit() wakes the thread's loop through its wake-up descriptor, which the
+    // ending thread then closes; Qt orders the two with locks a thread checker
+    // cannot see, so this mutex, held around quit() and taken by the ending
+    // thread, shows the order.
+    const std::shared_ptr<std::mutex> quitFence = m_quitFence;
+    QObject::connect(m_thread, &QThread::finished, [quitFence]() { std::lock_guard<std::mutex> lock(*quitFence); });
     m_thread->start();
     running->wait();
     bool ok = false;
@@ -123,8 +129,12 @@ void VirtualPrinter::stop()
     m_stoppedReceived.clear();
     for (const QString &source : {QString(), QStringLiteral("tcp"), QStringLiteral("serial"), QStringLiteral("usb")})
         m_stoppedReceived.insert(source, engine->core()->received(source));
-    m_thread->quit();
+    {
+        std::lock_guard<std::mutex> lock(*m_quitFence);
+        m_thread->quit();
+    }
     m_thread->wait();
+    { std::lock_guard<std::mutex> lock(*m_quitFence); } // after the thread's turn
     m_threadFinished->load(std::memory_order_acquire);
     // The thread has ended and the engine's sockets are gone; it can go here.
     delete engine;

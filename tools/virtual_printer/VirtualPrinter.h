@@ -52,6 +52,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class QThread;
 class VpEngine;
@@ -131,6 +132,7 @@ private:
     QScopedPointer<VpState> m_state;
     QScopedPointer<VpEventLog> m_log;
     QThread *m_thread = nullptr;
+    std::shared_ptr<std::mutex> m_quitFence = std::make_shared<std::mutex>();
     // Set by the engine thread as it finishes, read after QThread::wait():
     // Qt's threads are detached and end under Qt's own lock, so without it
     // ThreadSanitizer sees no order between the thread's last work and the

@@ -166,15 +166,19 @@ quint8 VpState::transmitStatusByte(int n) const
 QByteArray VpState::setting(quint8 code) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_settings.value(code);
+    // Copies in and out: a stored value shared with a caller's copy would be
+    // freed by whichever thread drops it last, outside this lock.
+    const QByteArray &value = m_settings[code];
+    return QByteArray(value.constData(), value.size());
 }
 
 bool VpState::setSetting(quint8 code, const QByteArray &value)
 {
     if (settingName(code).isEmpty())
         return false;
+    const QByteArray copy(value.constData(), value.size());
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_settings[code] = value;
+    m_settings[code] = copy;
     return true;
 }
 

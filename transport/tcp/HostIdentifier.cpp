@@ -3,21 +3,19 @@
 #include "app/Logger.h"
 #include "platform/MacAddressLookup.h"
 #include "platform/NetbiosNameQuery.h"
+#include "transport/tcp/HttpRequest.h"
 #include "transport/tcp/RawHttpGet.h"
 #include "transport/tcp/ScanWorker.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTcpSocket>
 #include <QTimer>
 
 
 HostIdentifier::HostIdentifier(const QString &ip, const Settings &settings, const MacAddressLookup *macLookup,
-                               QNetworkAccessManager *nam, QObject *parent)
-    : QObject(parent), m_ip(ip), m_settings(settings), m_macLookup(macLookup), m_nam(nam)
+                               QObject *parent)
+    : QObject(parent), m_ip(ip), m_settings(settings), m_macLookup(macLookup)
 {
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
@@ -54,8 +52,9 @@ void HostIdentifier::start()
         if (m_portOpen)
             return;
         // The connection may be made already while this thread was busy:
-        // look once before giving the host up.
-        if (m_socket && m_socket->waitForConnected(0))
+        // look once before giving the host up (a zero wait would not look at
+        // all, and 1 ms is all a connection made by now needs).
+        if (m_socket && m_socket->waitForConnected(LastLookMs))
             return;
         onConnectFailed(QCoreApplication::translate("QAbstractSocket", "Socket operation timed out"));
     });
@@ -119,29 +118,11 @@ void HostIdentifier::fetchPage()
         Logger::getInstance()->info(ScanWorker::tr("get url: %1 ").arg(url));
     else if (m_settings.stage == Stage::SingleTest)
         qDebug() << "testSingleDevice get url:" << url;
-    QNetworkRequest request{QUrl(url)};
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     m_page.clear();
-    m_reply = m_nam->get(request);
-    m_reply->setReadBufferSize(m_settings.maxPageBytes);
-    connect(m_reply.data(), &QNetworkReply::readyRead, this, [this] {
-        if (!m_reply)
-            return;
-        const qint64 room = m_settings.maxPageBytes - m_page.size();
-        m_page.append(m_reply->read(qMax<qint64>(0, room)));
-        if (m_page.size() >= m_settings.maxPageBytes) {
-            // An endless page: what has arrived is enough to read the model.
-            qWarning() << "page of" << m_ip << "cut at" << m_page.size() << "bytes";
-            QNetworkReply *reply = m_reply;
-            reply->disconnect(this);
-            reply->abort();
-            reply->deleteLater();
-            m_reply = nullptr;
-            m_timer->stop();
-            identify();
-        }
-    });
-    connect(m_reply.data(), &QNetworkReply::finished, this, &HostIdentifier::onPageFinished);
+    m_http = new HttpRequest(this);
+    connect(m_http, &HttpRequest::finished, this,
+            [this](int, const QByteArray &body, const QString &) { onPageFinished(body); });
+    m_http->get(url, m_settings.maxPageBytes);
     m_timer->disconnect();
     connect(m_timer, &QTimer::timeout, this, &HostIdentifier::onPageTimeout);
     m_timer->start(m_settings.fetchLimitMs);
@@ -149,30 +130,29 @@ void HostIdentifier::fetchPage()
 
 void HostIdentifier::onPageTimeout()
 {
-    if (!m_reply)
+    if (!m_http)
         return;
     if (firstPass())
         Logger::getInstance()->warning(ScanWorker::tr("Abort request after timeout"));
-    QNetworkReply *reply = m_reply;
-    reply->disconnect(this);
-    reply->abort();
-    reply->deleteLater();
-    m_reply = nullptr;
+    m_http->abort();
+    m_http->deleteLater();
+    m_http = nullptr;
     m_page.clear();
     startRawFetch();
 }
 
-void HostIdentifier::onPageFinished()
+void HostIdentifier::onPageFinished(const QByteArray &body)
 {
-    if (!m_reply)
+    if (!m_http)
         return;
     m_timer->stop();
-    QNetworkReply *reply = m_reply;
-    const qint64 room = m_settings.maxPageBytes - m_page.size();
-    m_page.append(reply->read(qMax<qint64>(0, room)));
-    reply->disconnect(this);
-    reply->deleteLater();
-    m_reply = nullptr;
+    if (m_http->bodyCut()) {
+        // An endless page: what has arrived is enough to read the model.
+        qWarning() << "page of" << m_ip << "cut at" << body.size() << "bytes";
+    }
+    m_http->deleteLater();
+    m_http = nullptr;
+    m_page = body;
     if (m_page.isEmpty())
         startRawFetch();
     else
@@ -247,12 +227,9 @@ void HostIdentifier::stopAll()
         m_socket->disconnect(this);
         m_socket->abort();
     }
-    if (m_reply) {
-        QNetworkReply *reply = m_reply;
-        reply->disconnect(this);
-        reply->abort();
-        reply->deleteLater();
-        m_reply = nullptr;
+    if (m_http) {
+        m_http->disconnect(this);
+        m_http->abort();
     }
     if (m_raw) {
         m_raw->disconnect(this);

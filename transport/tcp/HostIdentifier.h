@@ -3,13 +3,11 @@
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 class MacAddressLookup;
 class NetbiosNameQuery;
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpRequest;
 class QTcpSocket;
 class QTimer;
 class RawHttpGet;
@@ -23,13 +21,15 @@ class HostIdentifier : public QObject
     Q_OBJECT
 public:
     enum class Stage { FirstPass, SecondPass, SingleTest };
+    // At the connect limit: how long to look whether the connection is made.
+    static constexpr int LastLookMs = 1;
 
     struct Settings
     {
         Stage stage = Stage::FirstPass;
         quint16 printPort = 9100;
         int connectTimeoutMs = 0;
-        int fetchLimitMs = 0;        // QNetworkAccessManager fetch, whole reply
+        int fetchLimitMs = 0;        // page fetch, whole answer
         int rawLimitMs = 0;          // fallback: connect, write and idle limit
         int rawTotalLimitMs = 0;     // fallback: whole answer
         qint64 maxPageBytes = 0;
@@ -38,7 +38,7 @@ public:
     };
 
     HostIdentifier(const QString &ip, const Settings &settings, const MacAddressLookup *macLookup,
-                   QNetworkAccessManager *nam, QObject *parent = nullptr);
+                   QObject *parent = nullptr);
     ~HostIdentifier() override;
 
     // Starts the work; finished() follows once, never from inside start().
@@ -67,7 +67,7 @@ private:
     void onConnected();
     void onConnectFailed(const QString &error);
     void fetchPage();
-    void onPageFinished();
+    void onPageFinished(const QByteArray &body);
     void onPageTimeout();
     void startRawFetch();
     void onRawFinished(const QByteArray &data, const QString &errorText);
@@ -80,11 +80,10 @@ private:
     QHostAddress m_address;
     Settings m_settings;
     const MacAddressLookup *m_macLookup = nullptr;
-    QNetworkAccessManager *m_nam = nullptr;
 
     QTcpSocket *m_socket = nullptr;
     QTimer *m_timer = nullptr;
-    QPointer<QNetworkReply> m_reply;
+    HttpRequest *m_http = nullptr;
     RawHttpGet *m_raw = nullptr;
     NetbiosNameQuery *m_netbios = nullptr;
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpRequest;
 
 // POSTs the network settings form to the printer's web server, one request at
 // a time (a newer one ends the older), and logs the printer's answer.
@@ -14,6 +12,7 @@ class NetworkSettingsPost : public QObject
     Q_OBJECT
 public:
     static constexpr int RequestTimeoutMs = 10000;
+    static constexpr qint64 MaxAnswerBytes = 64 * 1024;
 
     explicit NetworkSettingsPost(QObject *parent = nullptr);
     ~NetworkSettingsPost() override;
@@ -27,6 +26,5 @@ signals:
     void sigPostFinished(int httpStatus, QString errorText);
 
 private:
-    QNetworkAccessManager *m_nam = nullptr;
-    QPointer<QNetworkReply> m_reply;
+    HttpRequest *m_request = nullptr;
 };

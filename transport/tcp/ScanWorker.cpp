@@ -7,8 +7,6 @@
 
 #include <QDebug>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QTextCodec>
 #include <QThread>
 
@@ -50,12 +48,45 @@ ScanWorker::~ScanWorker() = default;
 
 void ScanWorker::setMacLookup(std::shared_ptr<MacAddressLookup> lookup)
 {
+    std::lock_guard<std::mutex> lock(m_hooksMutex);
     m_macLookup = std::move(lookup);
+}
+
+void ScanWorker::setPassRunner(std::function<QList<DevInfo>(int pass)> runner)
+{
+    std::lock_guard<std::mutex> lock(m_hooksMutex);
+    m_passRunner = std::move(runner);
+}
+
+std::shared_ptr<MacAddressLookup> ScanWorker::macLookup() const
+{
+    std::lock_guard<std::mutex> lock(m_hooksMutex);
+    return m_macLookup;
 }
 
 void ScanWorker::setTcpNetworkSegment(const QString &segment)
 {
     enqueue([this, segment] { m_segment = segment; });
+}
+
+void ScanWorker::send(std::function<void()> call)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_sentMutex);
+        m_sent.append(std::move(call));
+    }
+    QMetaObject::invokeMethod(this, &ScanWorker::takeSent, Qt::QueuedConnection);
+}
+
+void ScanWorker::takeSent()
+{
+    QList<std::function<void()>> calls;
+    {
+        std::lock_guard<std::mutex> lock(m_sentMutex);
+        calls.swap(m_sent);
+    }
+    for (const std::function<void()> &call : qAsConst(calls))
+        call();
 }
 
 void ScanWorker::doWork()
@@ -172,8 +203,13 @@ void ScanWorker::runSearch()
 bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result)
 {
     result->clear();
-    if (m_passRunner) {
-        *result = m_passRunner(pass);
+    std::function<QList<DevInfo>(int)> passRunner;
+    {
+        std::lock_guard<std::mutex> lock(m_hooksMutex);
+        passRunner = m_passRunner;
+    }
+    if (passRunner) {
+        *result = passRunner(pass);
         for (const DevInfo &d : qAsConst(*result))
             announce(d);
         for (int done = 1; done <= HostCount; ++done)
@@ -192,15 +228,14 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
     settings.netbiosFallback = true;
     settings.netbiosTimeoutMs = NetbiosTimeoutMs;
 
-    QNetworkAccessManager nam;
-    nam.setProxy(QNetworkProxy::NoProxy); // printers sit on the local network
+    const std::shared_ptr<MacAddressLookup> lookup = macLookup();
     QObject hostsParent;
     QEventLoop loop;
     int done = 0;
     std::vector<HostIdentifier *> hosts;
     hosts.reserve(HostCount);
     for (int n = FirstHost; n <= LastHost; ++n) {
-        auto *host = new HostIdentifier(prefix + QString::number(n), settings, m_macLookup.get(), &nam, &hostsParent);
+        auto *host = new HostIdentifier(prefix + QString::number(n), settings, lookup.get(), &hostsParent);
         connect(host, &HostIdentifier::finished, &loop, [&, host] {
             if (host->model().contains(QLatin1String(FamilyMarker)))
                 announce(DevInfo{host->ip(), host->mac(), host->model(), {}, {}, {}, {}});
@@ -248,9 +283,8 @@ void ScanWorker::runSingleTest(const QString &ip)
     settings.maxPageBytes = MaxPageBytes;
     settings.netbiosFallback = false;
 
-    QNetworkAccessManager nam;
-    nam.setProxy(QNetworkProxy::NoProxy);
-    HostIdentifier host(ip, settings, m_macLookup.get(), &nam);
+    const std::shared_ptr<MacAddressLookup> lookup = macLookup();
+    HostIdentifier host(ip, settings, lookup.get());
     QEventLoop loop;
     connect(&host, &HostIdentifier::finished, &loop, &QEventLoop::quit);
     host.start();

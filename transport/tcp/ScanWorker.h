@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class MacAddressLookup;
 
@@ -49,9 +50,16 @@ public:
     static QString localPrefix(const QString &address);
 
     // Test hooks: where MAC addresses come from, and a scripted stand-in for a
-    // whole pass (argument 1 or 2) in place of the network.
+    // whole pass (argument 1 or 2) in place of the network. Set from the
+    // owner's thread while the scan thread runs.
     void setMacLookup(std::shared_ptr<MacAddressLookup> lookup);
-    void setPassRunner(std::function<QList<DevInfo>(int pass)> runner) { m_passRunner = std::move(runner); }
+    void setPassRunner(std::function<QList<DevInfo>(int pass)> runner);
+
+    // Runs call on the scan thread, after the requests sent before it; safe
+    // from any thread. What call captures crosses under a std::mutex, which a
+    // thread checker can follow (a queued call's arguments cross under Qt's
+    // own lock, which it cannot).
+    void send(std::function<void()> call);
 
 public slots:
     void doWork();
@@ -69,6 +77,7 @@ signals:
 
 private:
     void enqueue(std::function<void()> job);
+    void takeSent();
     bool interrupted() const;
     QString choosePrefix();
     void runSearch();
@@ -76,10 +85,14 @@ private:
     // One pass over hosts 1..254; false when the thread is being stopped.
     bool runPass(const QString &prefix, int pass, QList<DevInfo> *result);
     void announce(const DevInfo &device);
+    std::shared_ptr<MacAddressLookup> macLookup() const;
 
     QString m_segment;
     QList<DevInfo> m_previous;
     QList<DevInfo> m_announced; // identified printers already reported in this search
+    std::mutex m_sentMutex; // guards m_sent
+    QList<std::function<void()>> m_sent;
+    mutable std::mutex m_hooksMutex; // guards the two hooks below
     std::shared_ptr<MacAddressLookup> m_macLookup;
     std::function<QList<DevInfo>(int)> m_passRunner;
     QList<std::function<void()>> m_jobs;

@@ -3,6 +3,7 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "transport/tcp/HostIdentifier.h"
+#include "platform/ThreadQuitFence.h"
 #include "transport/tcp/NetworkSettingsPost.h"
 #include "transport/tcp/ScanWorker.h"
 
@@ -34,6 +35,7 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     connect(m_worker, &ScanWorker::sigDeviceIdentified, this, &TcpDeviceManager::slotDeviceIdentified);
     m_worker->moveToThread(m_scanThread);
     m_scanThread->setObjectName(QStringLiteral("scan"));
+    m_scanThreadStop = std::make_unique<ThreadQuitFence>(m_scanThread);
     m_scanThread->start(QThread::InheritPriority);
 }
 
@@ -49,8 +51,7 @@ TcpDeviceManager::~TcpDeviceManager()
     if (m_scanThread->isRunning()) {
         // A search in progress gives up at once instead of running to its end.
         m_scanThread->requestInterruption();
-        m_scanThread->quit();
-        m_scanThread->wait();
+        m_scanThreadStop->quitAndWait();
     }
     m_workerGone.load(std::memory_order_acquire);
     delete m_scanThread;
@@ -156,12 +157,14 @@ QVariantList TcpDeviceManager::deviceList()
 
 void TcpDeviceManager::testDeviceConnection(const QString &ip)
 {
-    QMetaObject::invokeMethod(m_worker, "testSingleDevice", Qt::QueuedConnection, Q_ARG(QString, ip));
+    ScanWorker *worker = m_worker;
+    worker->send([worker, ip] { worker->testSingleDevice(ip); });
 }
 
 void TcpDeviceManager::setTcpNetworkSegment(const QString &segment)
 {
-    QMetaObject::invokeMethod(m_worker, "setTcpNetworkSegment", Qt::QueuedConnection, Q_ARG(QString, segment));
+    ScanWorker *worker = m_worker;
+    worker->send([worker, segment] { worker->setTcpNetworkSegment(segment); });
     ConfigManager::getInstance()->setTcpNetworkSegment(segment);
 }
 

@@ -7,8 +7,10 @@
 #include <QVariantMap>
 
 #include <atomic>
+#include <memory>
 
 class NetworkSettingsPost;
+class ThreadQuitFence;
 class QTcpSocket;
 class QThread;
 class ScanWorker;
@@ -69,6 +71,7 @@ private:
     QTcpSocket *m_tcpSock = nullptr;
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
+    std::unique_ptr<ThreadQuitFence> m_scanThreadStop;
     ScanWorker *m_worker = nullptr;
     // Set by the scan thread as its worker goes, read after QThread::wait():
     // Qt's threads are detached and end under Qt's own lock, so without it
