@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QNetworkInterface>
 #include <QSettings>
 
@@ -73,6 +74,8 @@ const ReceiptLayout kReceipts[] = {
     {80, 48, 25, "2025-12-18 14:28:56"},
 };
 
+QByteArray buildReceipt(const ReceiptLayout &layout);
+
 } // namespace
 
 ConfigManager *ConfigManager::getInstance()
@@ -93,28 +96,38 @@ QString ConfigManager::toUpperHexText(const QByteArray &bytes)
 
 QByteArray ConfigManager::defaultTestPage()
 {
-    QByteArray page;
-    page += cmd(kInit) + cmd(kCancelHanzi) + cmd(kSelectHanzi);
-    page += gbk(QStringLiteral("普通字体大小:")) + cmd(kCrLf);
-    page += cmd(kCancelHanzi) + cmd(kSizeNormal) + highHalf() + cmd(kCrLf);
-    page += cmd(kSizeDouble) + cmd(kSelectHanzi) + gbk(QStringLiteral("2倍字体大小:")) + cmd(kCrLf);
-    page += cmd(kCancelHanzi) + highHalf() + cmd(kCrLf);
-    page += cmd(kFeed250) + cmd(kPartialCut) + cmd(kInit);
+    // The defaults never change: each is built once (GBK conversions are not cheap).
+    static const QByteArray page = [] {
+        QByteArray bytes;
+        bytes += cmd(kInit) + cmd(kCancelHanzi) + cmd(kSelectHanzi);
+        bytes += gbk(QStringLiteral("普通字体大小:")) + cmd(kCrLf);
+        bytes += cmd(kCancelHanzi) + cmd(kSizeNormal) + highHalf() + cmd(kCrLf);
+        bytes += cmd(kSizeDouble) + cmd(kSelectHanzi) + gbk(QStringLiteral("2倍字体大小:")) + cmd(kCrLf);
+        bytes += cmd(kCancelHanzi) + highHalf() + cmd(kCrLf);
+        bytes += cmd(kFeed250) + cmd(kPartialCut) + cmd(kInit);
+        return bytes;
+    }();
     return page;
 }
 
 QByteArray ConfigManager::defaultReceipt(int paperMm)
 {
-    const ReceiptLayout *layout = nullptr;
-    for (const ReceiptLayout &l : kReceipts)
-        if (l.paperMm == paperMm)
-            layout = &l;
-    if (!layout)
-        return QByteArray();
+    static const QMap<int, QByteArray> receipts = [] {
+        QMap<int, QByteArray> built;
+        for (const ReceiptLayout &l : kReceipts)
+            built.insert(l.paperMm, buildReceipt(l));
+        return built;
+    }();
+    return receipts.value(paperMm);
+}
 
-    const QByteArray rule = QByteArray(layout->ruleWidth, kRule) + kLf;
+namespace {
+
+QByteArray buildReceipt(const ReceiptLayout &layout)
+{
+    const QByteArray rule = QByteArray(layout.ruleWidth, kRule) + kLf;
     const QByteArray three(3, ' ');
-    const int p = layout->columnPadding;
+    const int p = layout.columnPadding;
     auto item = [&](const QString &name, const char *price) {
         return padded(name, p) + gbk(QStringLiteral("1份")) + three + QByteArray(price) + kLf;
     };
@@ -122,7 +135,7 @@ QByteArray ConfigManager::defaultReceipt(int paperMm)
     QByteArray r;
     r += cmd(kInit);
     r += rule;
-    r += cmd(kSizeDouble) + cmd(kCentre) + gbk(QStringLiteral("测试%1小票").arg(paperMm)) + kLf;
+    r += cmd(kSizeDouble) + cmd(kCentre) + gbk(QStringLiteral("测试%1小票").arg(layout.paperMm)) + kLf;
     r += cmd(kLeft) + cmd(kSizeNormal);
     r += rule;
     r += padded(QStringLiteral("商品名称"), p) + gbk(QStringLiteral("数量")) + three + gbk(QStringLiteral("价格")) + kLf;
@@ -135,29 +148,53 @@ QByteArray ConfigManager::defaultReceipt(int paperMm)
     r += gbk(QStringLiteral("单价折扣金额")) + QByteArray(12, ' ') + "0.00" + kLf;
     r += gbk(QStringLiteral("金额小计")) + QByteArray(16, ' ') + "511.00" + kLf;
     r += rule;
-    r += gbk(QStringLiteral("打印时间:")) + QByteArray(layout->stamp) + kLf + kLf;
+    r += gbk(QStringLiteral("打印时间:")) + QByteArray(layout.stamp) + kLf + kLf;
     r += cmd(kFeed250) + cmd(kPartialCut);
     return r;
 }
 
+// The hexadecimal texts of a new file: its contents and the values of missing keys.
+struct DefaultHexTexts
+{
+    QString testPage;
+    QString receipt58;
+    QString receipt76;
+    QString receipt80;
+};
+
+const DefaultHexTexts &defaultHexTexts()
+{
+    static const DefaultHexTexts texts{ConfigManager::toUpperHexText(ConfigManager::defaultTestPage()),
+                                       ConfigManager::toUpperHexText(ConfigManager::defaultReceipt(58)),
+                                       ConfigManager::toUpperHexText(ConfigManager::defaultReceipt(76)),
+                                       ConfigManager::toUpperHexText(ConfigManager::defaultReceipt(80))};
+    return texts;
+}
+
+} // namespace
+
 QByteArray ConfigManager::defaultFileText()
 {
-    QStringList lines;
-    lines << QStringLiteral("[PrintTest]")
-          << QStringLiteral("BitMapPath=") + QLatin1String(kDefaultBitmapPath)
-          << QStringLiteral("BarCodeType=") + QLatin1String(kDefaultBarcodeType)
-          << QStringLiteral("BarCodeValue=") + QLatin1String(kDefaultBarcodeValue)
-          << QStringLiteral("TestPageText=") + toUpperHexText(defaultTestPage())
-          << QStringLiteral("Receipt58Text=") + toUpperHexText(defaultReceipt(58))
-          << QStringLiteral("Receipt76Text=") + toUpperHexText(defaultReceipt(76))
-          << QStringLiteral("Receipt80Text=") + toUpperHexText(defaultReceipt(80))
-          << QStringLiteral("LogoMaxWidth=%1").arg(kDefaultFileLogoLimit)
-          << QStringLiteral("LogoMaxHeight=%1").arg(kDefaultFileLogoLimit)
-          << QString()
-          << QStringLiteral("[Network]")
-          << QStringLiteral("TcpNetworkSegment=") + QLatin1String(kDefaultSegment)
-          << QStringLiteral("TcpNetworkMode=%1").arg(kDefaultNetworkMode);
-    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    static const QByteArray text = [] {
+        const DefaultHexTexts &hex = defaultHexTexts();
+        QStringList lines;
+        lines << QStringLiteral("[PrintTest]")
+              << QStringLiteral("BitMapPath=") + QLatin1String(kDefaultBitmapPath)
+              << QStringLiteral("BarCodeType=") + QLatin1String(kDefaultBarcodeType)
+              << QStringLiteral("BarCodeValue=") + QLatin1String(kDefaultBarcodeValue)
+              << QStringLiteral("TestPageText=") + hex.testPage
+              << QStringLiteral("Receipt58Text=") + hex.receipt58
+              << QStringLiteral("Receipt76Text=") + hex.receipt76
+              << QStringLiteral("Receipt80Text=") + hex.receipt80
+              << QStringLiteral("LogoMaxWidth=%1").arg(kDefaultFileLogoLimit)
+              << QStringLiteral("LogoMaxHeight=%1").arg(kDefaultFileLogoLimit)
+              << QString()
+              << QStringLiteral("[Network]")
+              << QStringLiteral("TcpNetworkSegment=") + QLatin1String(kDefaultSegment)
+              << QStringLiteral("TcpNetworkMode=%1").arg(kDefaultNetworkMode);
+        return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    }();
+    return text;
 }
 
 void ConfigManager::initialize()
@@ -237,10 +274,11 @@ void ConfigManager::readValues()
     m_bitMapPath = text("PrintTest/BitMapPath", QLatin1String(kDefaultBitmapPath));
     m_barCodeType = text("PrintTest/BarCodeType", QLatin1String(kDefaultBarcodeType));
     m_barCodeValue = text("PrintTest/BarCodeValue", QLatin1String(kDefaultBarcodeValue));
-    m_testPageText = text("PrintTest/TestPageText", toUpperHexText(defaultTestPage()));
-    m_receipt58Text = text("PrintTest/Receipt58Text", toUpperHexText(defaultReceipt(58)));
-    m_receipt76Text = text("PrintTest/Receipt76Text", toUpperHexText(defaultReceipt(76)));
-    m_receipt80Text = text("PrintTest/Receipt80Text", toUpperHexText(defaultReceipt(80)));
+    const DefaultHexTexts &hex = defaultHexTexts();
+    m_testPageText = text("PrintTest/TestPageText", hex.testPage);
+    m_receipt58Text = text("PrintTest/Receipt58Text", hex.receipt58);
+    m_receipt76Text = text("PrintTest/Receipt76Text", hex.receipt76);
+    m_receipt80Text = text("PrintTest/Receipt80Text", hex.receipt80);
     m_logoMaxWidth = positive("PrintTest/LogoMaxWidth", kDefaultFileLogoLimit);
     m_logoMaxHeight = positive("PrintTest/LogoMaxHeight", kDefaultFileLogoLimit);
     const QString segment = text("Network/TcpNetworkSegment", QLatin1String(kDefaultSegment));

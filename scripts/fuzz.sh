@@ -4,9 +4,10 @@
 # (default 60), JOBS targets at a time (default 1), niced.
 #   ./scripts/fuzz.sh [SECONDS] [target...]
 # Each target starts from its seeds (tests/fuzz/corpus/<target>) plus what
-# earlier runs found (build-fuzz/corpus/<target>). Crashes land in
-# build-fuzz/findings/<target>/; a summary table ends the run, and the exit
-# status is 1 when any target found something.
+# earlier runs found (build-fuzz/corpus/<target>), with the libFuzzer flags of
+# tests/fuzz/fuzz_<target>.options (its input length; 65536 where none is
+# given). Crashes land in build-fuzz/findings/<target>/; a summary table ends
+# the run, and the exit status is 1 when any target found something.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 SECONDS_EACH="${1:-60}"
@@ -40,13 +41,29 @@ nice cmake --build "$BUILD_DIR" -j"${BUILD_JOBS:-2}" --target "${TARGETS[@]/#/fu
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*=false'
+# The local zone, named once: with TZ unset the C library looks at
+# /etc/localtime again for every local time (each log line's stamp).
+[ -n "${TZ:-}" ] || [ ! -e /etc/localtime ] || export TZ=:/etc/localtime
+# With leak detection off in ASan, libFuzzer's own leak check would only run
+# inputs a second time (Qt keeps caches, so allocations outnumber frees).
+leaks=()
+case ":$ASAN_OPTIONS:" in *:detect_leaks=0:*) leaks=(-detect_leaks=0) ;; esac
+
+# The [libfuzzer] flags of tests/fuzz/fuzz_<target>.options, as arguments.
+target_flags() {
+  local options="$ROOT/tests/fuzz/fuzz_$1.options"
+  [ -f "$options" ] || return 0
+  sed -n '/^\[libfuzzer\]/,/^\[/s/^[[:space:]]*\([a-z_]*\)[[:space:]]*=[[:space:]]*\([^[:space:]]*\).*$/-\1=\2/p' "$options"
+}
 
 run_one() {
   local t="$1" corpus="$BUILD_DIR/corpus/$1" findings="$BUILD_DIR/findings/$1" log="$BUILD_DIR/logs/$1.log"
+  local flags
   mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+  mapfile -t flags < <(target_flags "$t")
   # No network at all for the targets: nothing they do may leave the machine.
   (cd "$findings" && nice unshare -r -n "$BUILD_DIR/tests/fuzz/fuzz_$t" -max_total_time="$SECONDS_EACH" \
-     -print_final_stats=1 -timeout=25 -rss_limit_mb=2048 -max_len=65536 \
+     -print_final_stats=1 -timeout=25 -rss_limit_mb=2048 -max_len=65536 "${leaks[@]}" "${flags[@]}" \
      -artifact_prefix="$findings/" "$corpus" "$ROOT/tests/fuzz/corpus/$t" >"$log" 2>&1) || true
 }
 

@@ -4,7 +4,6 @@
 
 #include "commands/LogoCommands.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -17,7 +16,7 @@ QString g_path;
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     FuzzInput::setUpQuietProcess(argc, argv);
-    g_path = QDir::temp().filePath(QStringLiteral("quillmark-fuzz-picture-%1").arg(QCoreApplication::applicationPid()));
+    g_path = QDir(FuzzInput::scratchFolder()).filePath(QStringLiteral("picture"));
     return 0;
 }
 

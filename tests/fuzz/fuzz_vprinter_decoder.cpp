@@ -4,47 +4,65 @@
 
 #include "VpDecoder.h"
 
-#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdlib>
 
 namespace {
 
-QList<QByteArray> decode(const QByteArray &stream, const QByteArray &cuts)
+// One decoded command, or one whole run of text (text may come in several
+// pieces when the stream does).
+struct Decoded
 {
-    VpDecoder decoder;
-    QList<VpCommand> all;
-    int at = 0;
-    int cut = 0;
-    while (at < stream.size()) {
-        const int piece = cuts.isEmpty() ? stream.size() : 1 + quint8(cuts.at(cut++ % cuts.size())) % 64;
-        all += decoder.feed(stream.mid(at, piece));
-        at += piece;
+    VpCommand::Kind kind;
+    QString name;
+    QString code;
+    QJsonObject params;
+    QByteArray raw;
+    QByteArray data;
+    bool chinese;
+
+    bool operator==(const Decoded &o) const
+    {
+        return kind == o.kind && name == o.name && code == o.code && params == o.params && raw == o.raw
+               && data == o.data && chinese == o.chinese;
     }
-    all += decoder.finish();
+};
+
+QList<Decoded> decode(const QByteArray &stream, const QByteArray &cuts)
+{
     // Text runs may come in several pieces: join them.
-    QList<QByteArray> out;
+    QList<Decoded> out;
     QByteArray text;
     bool chinese = false;
     auto flush = [&] {
         if (!text.isEmpty())
-            out << QByteArray(chinese ? "C" : "L") + text;
+            out.append(Decoded{VpCommand::Text, QString(), QString(), QJsonObject(), QByteArray(), text, chinese});
         text.clear();
     };
-    for (const VpCommand &c : all) {
-        if (c.kind == VpCommand::Text) {
-            const bool pieceChinese = c.params.value(QStringLiteral("chinese")).toBool();
-            if (pieceChinese != chinese)
-                flush();
-            chinese = pieceChinese;
-            text += c.data;
-            continue;
+    auto take = [&](const QList<VpCommand> &commands) {
+        for (const VpCommand &c : commands) {
+            if (c.kind == VpCommand::Text) {
+                const bool pieceChinese = c.params.value(QStringLiteral("chinese")).toBool();
+                if (pieceChinese != chinese)
+                    flush();
+                chinese = pieceChinese;
+                text += c.data;
+                continue;
+            }
+            flush();
+            out.append(Decoded{c.kind, c.name, c.code, c.params, c.raw, c.data, false});
         }
-        flush();
-        out << c.name.toUtf8() + ' ' + c.code.toUtf8() + ' ' + QByteArray::number(c.kind) + ' '
-                   + QJsonDocument(c.params).toJson(QJsonDocument::Compact) + ' ' + c.raw.toHex() + ' '
-                   + c.data.toHex();
+    };
+    VpDecoder decoder;
+    int at = 0;
+    int cut = 0;
+    while (at < stream.size()) {
+        const int piece = cuts.isEmpty() ? stream.size() : 1 + quint8(cuts.at(cut++ % cuts.size())) % 64;
+        take(decoder.feed(stream.mid(at, piece)));
+        at += piece;
     }
+    take(decoder.finish());
     flush();
     return out;
 }
@@ -58,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const int cutBytes = qMin<int>(data[0] % 8, int(size) - 1);
     const QByteArray cuts = FuzzInput::bytes(data + 1, size_t(cutBytes));
     const QByteArray stream = FuzzInput::bytes(data + 1 + cutBytes, size - 1 - size_t(cutBytes));
-    const QList<QByteArray> whole = decode(stream, QByteArray());
-    const QList<QByteArray> split = decode(stream, cuts.isEmpty() ? QByteArray(1, '\0') : cuts);
+    const QList<Decoded> whole = decode(stream, QByteArray());
+    const QList<Decoded> split = decode(stream, cuts.isEmpty() ? QByteArray(1, '\0') : cuts);
     if (whole != split)
         std::abort();
     return 0;

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Writes the small seed inputs under corpus/<target>/ (run once; the files are
-kept in the repository, libFuzzer adds its own finds to a copy)."""
+kept in the repository, libFuzzer adds its own finds to a copy), and under
+long/<target>/ inputs longer than the fuzzer's max_len, which only the test
+run replays (as seeds they would make libFuzzer start at full length)."""
 import os
 import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def seed(target, name, data):
-    d = os.path.join(HERE, 'corpus', target)
+def seed(target, name, data, folder='corpus'):
+    d = os.path.join(HERE, folder, target)
     os.makedirs(d, exist_ok=True)
     if isinstance(data, str):
         data = data.encode('utf-8')
@@ -39,6 +41,8 @@ seed('settings_frame', 'write_density', frame(0xA5, 1, b'\x03') + frame(0xA5, 0,
 seed('settings_frame', 'bad_sum', frame(0xA3, 1, b'\x01')[:-1] + b'\x00')
 seed('settings_frame', 'cut_short', frame(0xA8, 1, b'1234')[:7])
 seed('settings_frame', 'frame_then_status', frame(0xA2, 1, b'\x01') + h('10 04 01'))
+# Longer than the fuzzer's inputs (fuzz_settings_frame.options).
+seed('settings_frame', 'long_name', frame(0xA7, 1, b'N' * 3000) + frame(0xA7, 0, b''), 'long')
 
 seed('web_page', 'l7n_color', '<html><script>nativeColorPicker()</script></html>')
 seed('web_page', 'l7d_table', '<html><table id="Table1"></table></html>')
@@ -68,6 +72,12 @@ seed('neighbour_table', 'incomplete',
      'IP address       HW type     Flags       HW address            Mask     Device\n'
      '192.168.1.23     0x1         0x0         00:00:00:00:00:00     *        eth0\n')
 seed('neighbour_table', 'asked_address', '10.0.0.5\n10.0.0.5 0x1 0x2 01:02:03:04:05:06 * br0\n')
+# A whole /24 and more, the address asked for last (longer than the fuzzer's inputs).
+seed('neighbour_table', 'large_table',
+     'IP address       HW type     Flags       HW address            Mask     Device\n'
+     + ''.join('10.0.%d.%d         0x1         0x2         02:00:00:00:%02x:%02x     *        eth0\n'
+               % (i // 256, i % 256, i // 256, i % 256) for i in range(1, 300))
+     + '192.168.1.23     0x1         0x2         00:11:22:33:44:55     *        eth0\n', 'long')
 
 seed('ieee1284', 'full', 'MFG:Quillmark;CMD:ESC/POS;MDL:QM-80;CLS:PRINTER;DES:Receipt printer;')
 seed('ieee1284', 'long_keys', 'MANUFACTURER:KVZ;COMMAND SET:ESC;MODEL: KVZ-L7N ;')
@@ -104,5 +114,7 @@ seed('vprinter_decoder', 'speed_and_density', b'\x01\x00' + h('1B 4E 04 02 0A 1F
 seed('vprinter_decoder', 'speed_at_end', b'\x02\x02\x00' + h('1B 40 1B 4E 04 03'))
 seed('vprinter_decoder', 'gbk_text', b'\x01\x00' + h('C4 E3 BA C3 1B 45 01 C4 E3 0A'))
 seed('vprinter_decoder', 'raster', b'\x03\x04\x01\x02' + h('1D 76 30 00 01 00 02 00 FF 81 0A'))
+# 80 bytes by 128 rows: longer than the fuzzer's inputs.
+seed('vprinter_decoder', 'raster_large', b'\x02\x3f\x07' + h('1D 76 30 00 50 00 80 00') + bytes(range(256)) * 40 + h('0A'), 'long')
 seed('vprinter_decoder', 'barcode', b'\x01\x05' + h('1D 6B 04 31 32 33 00 0A'))
 seed('vprinter_decoder', 'settings', b'\x01\x03' + frame(0xA7, 1, b'AB') + h('10 04 01'))
