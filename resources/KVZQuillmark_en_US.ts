@@ -1529,6 +1529,17 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>HttpRequest</name>
+    <message>
+        <source>无效URL</source>
+        <translation>Invalid URL</translation>
+    </message>
+    <message>
+        <source>打印机的回答不是HTTP</source>
+        <translation>The printer's answer is not HTTP</translation>
+    </message>
+</context>
+<context>
     <name>IPSettingsForm</name>
     <message>
         <source>IP地址</source>

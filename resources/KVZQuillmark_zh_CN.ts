@@ -1462,6 +1462,17 @@
     </message>
 </context>
 <context>
+    <name>HttpRequest</name>
+    <message>
+        <source>无效URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机的回答不是HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IPSettingsForm</name>
     <message>
         <source>IP地址</source>
