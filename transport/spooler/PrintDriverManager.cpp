@@ -1,5 +1,7 @@
 #include "transport/spooler/PrintDriverManager.h"
 
+#include "platform/ThreadMailbox.h"
+
 #include "platform/CupsPrintQueueService.h"
 #include "text/TextEncoding.h"
 #include "transport/spooler/PrintQueueWorker.h"
@@ -45,9 +47,8 @@ PrintDriverManager::PrintDriverManager(QObject *parent) : PrintDriverManager(new
 PrintDriverManager::PrintDriverManager(PrintQueueService *service, QObject *parent)
     : BaseDeviceManager(parent), m_worker(std::make_unique<PrintQueueWorker>(std::unique_ptr<PrintQueueService>(service)))
 {
-    connect(this, &PrintDriverManager::queueNamesAnswered, this, &PrintDriverManager::handleQueueNames,
-            Qt::QueuedConnection);
-    connect(this, &PrintDriverManager::jobAnswered, this, &PrintDriverManager::handleJob, Qt::QueuedConnection);
+    // The spooler thread's answers come back through this mailbox.
+    m_mailbox = new ThreadMailbox(this);
     // The list is there when the page first asks, unless the spooler is slow
     // to answer: then it follows with availablePrintersChanged.
     auto reply = std::make_shared<Reply>();
@@ -56,7 +57,7 @@ PrintDriverManager::PrintDriverManager(PrintQueueService *service, QObject *pare
 }
 
 // The worker goes first: it drops the requests not yet started and finishes
-// the running one; its result, queued to this object, is then discarded.
+// the running one; its result, left in the mailbox, is then discarded.
 PrintDriverManager::~PrintDriverManager()
 {
     m_worker.reset();
@@ -67,7 +68,7 @@ void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList 
 {
     const quint64 request = m_nextRequest++;
     m_pendingLists.insert(request, PendingList{std::move(done), reply});
-    // The spooler thread hands back only values, by a queued signal.
+    // The spooler thread hands back only values, through the mailbox.
     m_worker->post([this, request](PrintQueueService *service) {
         QStringList names = service->queueNames();
         {
@@ -75,7 +76,7 @@ void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList 
             m_answeredLists.insert(request, names);
             names.clear();
         }
-        emit queueNamesAnswered(request, QPrivateSignal());
+        m_mailbox->post([this, request] { handleQueueNames(request); });
     });
 }
 
@@ -187,7 +188,7 @@ bool PrintDriverManager::rawJob(const QString &printerName, const QByteArray &da
     m_worker->post([this, request, printerName, data](PrintQueueService *service) {
         const PrintQueueService::JobResult result =
             service->submitRawJob(printerName, QString::fromLatin1(JobDocumentName), data);
-        emit jobAnswered(request, printerName, int(result), QPrivateSignal());
+        m_mailbox->post([this, request, printerName, result] { handleJob(request, printerName, int(result)); });
     });
     return reply && waitFor(reply) && reply->ok;
 }

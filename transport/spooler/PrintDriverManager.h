@@ -13,6 +13,7 @@
 
 class PrintQueueService;
 class PrintQueueWorker;
+class ThreadMailbox;
 
 // The transport for printers installed in the system's print spooler: command
 // bytes go out as raw jobs, one job per call, so they bypass the driver.
@@ -70,10 +71,6 @@ signals:
     void availablePrintersChanged();
     void currentPrinterChanged();
     void printingStatusChanged();
-    // From the spooler thread to this object's thread (queued). The names
-    // wait in m_answeredLists.
-    void queueNamesAnswered(quint64 request, QPrivateSignal);
-    void jobAnswered(quint64 request, QString printerName, int result, QPrivateSignal);
 
 private:
     struct Reply;
@@ -99,6 +96,7 @@ private:
     void openPage(const QUrl &url);
 
     std::unique_ptr<PrintQueueWorker> m_worker;
+    ThreadMailbox *m_mailbox = nullptr;
     quint64 m_nextRequest = 1;
     QHash<quint64, PendingList> m_pendingLists;
     // Queue names the spooler thread has fetched, by request. They cross

@@ -3,6 +3,7 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "platform/LinuxNeighbourTable.h"
+#include "platform/ThreadMailbox.h"
 #include "transport/tcp/HostIdentifier.h"
 
 #include <QDebug>
@@ -42,6 +43,8 @@ bool textContains(const QString &localText, const QByteArray &body, const QStrin
 ScanWorker::ScanWorker(QObject *parent)
     : QObject(parent), m_macLookup(std::make_shared<LinuxNeighbourTable>())
 {
+    // A child: it moves to the scan thread with the worker.
+    m_inbox = new ThreadMailbox(this);
 }
 
 ScanWorker::~ScanWorker() = default;
@@ -71,22 +74,7 @@ void ScanWorker::setTcpNetworkSegment(const QString &segment)
 
 void ScanWorker::send(std::function<void()> call)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_sentMutex);
-        m_sent.append(std::move(call));
-    }
-    QMetaObject::invokeMethod(this, &ScanWorker::takeSent, Qt::QueuedConnection);
-}
-
-void ScanWorker::takeSent()
-{
-    QList<std::function<void()>> calls;
-    {
-        std::lock_guard<std::mutex> lock(m_sentMutex);
-        calls.swap(m_sent);
-    }
-    for (const std::function<void()> &call : qAsConst(calls))
-        call();
+    m_inbox->post(std::move(call));
 }
 
 void ScanWorker::doWork()

@@ -12,6 +12,7 @@
 #include <mutex>
 
 class MacAddressLookup;
+class ThreadMailbox;
 
 // Finds the maker's network printers on one IPv4 segment and identifies them.
 // Lives on the TCP manager's scan thread; requests (search, single-address
@@ -56,9 +57,8 @@ public:
     void setPassRunner(std::function<QList<DevInfo>(int pass)> runner);
 
     // Runs call on the scan thread, after the requests sent before it; safe
-    // from any thread. What call captures crosses under a std::mutex, which a
-    // thread checker can follow (a queued call's arguments cross under Qt's
-    // own lock, which it cannot).
+    // from any thread. It crosses through a ThreadMailbox, which a thread
+    // checker can follow (a queued call crosses under Qt's own locks).
     void send(std::function<void()> call);
 
 public slots:
@@ -77,7 +77,6 @@ signals:
 
 private:
     void enqueue(std::function<void()> job);
-    void takeSent();
     bool interrupted() const;
     QString choosePrefix();
     void runSearch();
@@ -90,8 +89,7 @@ private:
     QString m_segment;
     QList<DevInfo> m_previous;
     QList<DevInfo> m_announced; // identified printers already reported in this search
-    std::mutex m_sentMutex; // guards m_sent
-    QList<std::function<void()>> m_sent;
+    ThreadMailbox *m_inbox = nullptr;
     mutable std::mutex m_hooksMutex; // guards the two hooks below
     std::shared_ptr<MacAddressLookup> m_macLookup;
     std::function<QList<DevInfo>(int)> m_passRunner;

@@ -10,6 +10,7 @@
 #include <memory>
 
 class NetworkSettingsPost;
+class ThreadMailbox;
 class ThreadQuitFence;
 class QTcpSocket;
 class QThread;
@@ -71,6 +72,7 @@ private:
     QTcpSocket *m_tcpSock = nullptr;
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
+    ThreadMailbox *m_mailbox = nullptr;
     std::unique_ptr<ThreadQuitFence> m_scanThreadStop;
     ScanWorker *m_worker = nullptr;
     // Set by the scan thread as its worker goes, read after QThread::wait():
