@@ -1,8 +1,7 @@
 #include "transport/spooler/PrintDriverManager.h"
 
-#include "platform/ThreadMailbox.h"
-
 #include "platform/CupsPrintQueueService.h"
+#include "platform/ThreadMailbox.h"
 #include "text/TextEncoding.h"
 #include "transport/spooler/PrintQueueWorker.h"
 

@@ -2,9 +2,9 @@
 
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
-#include "transport/tcp/HostIdentifier.h"
 #include "platform/ThreadMailbox.h"
 #include "platform/ThreadQuitFence.h"
+#include "transport/tcp/HostIdentifier.h"
 #include "transport/tcp/NetworkSettingsPost.h"
 #include "transport/tcp/ScanWorker.h"
 
