@@ -69,23 +69,13 @@ void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList 
     m_pendingLists.insert(request, PendingList{std::move(done), reply});
     // The spooler thread hands back only values, through the mailbox.
     m_worker->post([this, request](PrintQueueService *service) {
-        QStringList names = service->queueNames();
-        {
-            std::lock_guard<std::mutex> lock(m_answersMutex);
-            m_answeredLists.insert(request, names);
-            names.clear();
-        }
-        m_mailbox->post([this, request] { handleQueueNames(request); });
+        const QStringList names = service->queueNames();
+        m_mailbox->post([this, request, names] { handleQueueNames(request, names); });
     });
 }
 
-void PrintDriverManager::handleQueueNames(quint64 request)
+void PrintDriverManager::handleQueueNames(quint64 request, const QStringList &names)
 {
-    QStringList names;
-    {
-        std::lock_guard<std::mutex> lock(m_answersMutex);
-        names = m_answeredLists.take(request);
-    }
     const PendingList pending = m_pendingLists.take(request);
     if (!pending.done)
         return;

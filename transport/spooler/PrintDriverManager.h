@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 
 class PrintQueueService;
 class PrintQueueWorker;
@@ -91,7 +90,7 @@ private:
     void requestQueueNames(std::function<bool(const QStringList &)> done, const std::shared_ptr<Reply> &reply);
     // Waits for the reply, at most ResultWaitMs; true when it came.
     bool waitFor(const std::shared_ptr<Reply> &reply);
-    void handleQueueNames(quint64 request);
+    void handleQueueNames(quint64 request, const QStringList &names);
     bool applyQueueNames(const QStringList &names);
     void openPage(const QUrl &url);
 
@@ -99,11 +98,6 @@ private:
     ThreadMailbox *m_mailbox = nullptr;
     quint64 m_nextRequest = 1;
     QHash<quint64, PendingList> m_pendingLists;
-    // Queue names the spooler thread has fetched, by request. They cross
-    // under a std::mutex rather than as a queued signal's argument, whose
-    // copy is released inside Qt where ThreadSanitizer sees no ordering.
-    std::mutex m_answersMutex;
-    QHash<quint64, QStringList> m_answeredLists;
     QHash<quint64, std::shared_ptr<Reply>> m_pendingJobs;
     QStringList m_availablePrinters;
     QString m_currentPrinter;
