@@ -8,6 +8,7 @@
 #include "transport/tcp/ScanWorker.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QDebug>
 #include <QTcpSocket>
 #include <QTimer>
@@ -48,18 +49,38 @@ void HostIdentifier::start()
         if (!m_portOpen && m_socket)
             onConnectFailed(m_socket->errorString());
     });
-    connect(m_timer, &QTimer::timeout, this, [this] {
-        if (m_portOpen)
-            return;
-        // The connection may be made already while this thread was busy:
-        // look once before giving the host up (a zero wait would not look at
-        // all, and 1 ms is all a connection made by now needs).
-        if (m_socket && m_socket->waitForConnected(LastLookMs))
-            return;
-        onConnectFailed(QCoreApplication::translate("QAbstractSocket", "Socket operation timed out"));
-    });
-    m_timer->start(m_settings.connectTimeoutMs);
+    if (m_settings.connectTimeoutMs > 0) {
+        connect(m_timer, &QTimer::timeout, this, [this] {
+            if (m_portOpen)
+                return;
+            // The connection may be made already while this thread was busy:
+            // look once before giving the host up (a zero wait would not look
+            // at all, and 1 ms is all a connection made by now needs).
+            if (m_socket && m_socket->waitForConnected(LastLookMs))
+                return;
+            onConnectFailed(connectTimedOut());
+        });
+        m_timer->start(m_settings.connectTimeoutMs);
+    }
     m_socket->connectToHost(m_address, m_settings.printPort);
+}
+
+void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
+{
+    // The event loop delivers every connection the kernel has finished, all
+    // sockets looked at together, until nothing is left to deliver (a look
+    // needs a few rounds); a wait on each socket would cost its length for
+    // every silent host.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, FinalLookMs);
+    for (HostIdentifier *host : hosts) {
+        if (!host->m_portOpen)
+            host->onConnectFailed(connectTimedOut());
+    }
+}
+
+QString HostIdentifier::connectTimedOut()
+{
+    return QCoreApplication::translate("QAbstractSocket", "Socket operation timed out");
 }
 
 bool HostIdentifier::isDottedQuad(const QString &text)

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class MacAddressLookup;
 class NetbiosNameQuery;
 class HttpRequest;
@@ -23,11 +25,16 @@ public:
     enum class Stage { FirstPass, SecondPass, SingleTest };
     // At the connect limit: how long to look whether the connection is made.
     static constexpr int LastLookMs = 1;
+    // At the limit of a whole pass: how long the loop may spend delivering the
+    // connections made by then (it stops as soon as nothing is left).
+    static constexpr int FinalLookMs = 20;
 
     struct Settings
     {
         Stage stage = Stage::FirstPass;
         quint16 printPort = 9100;
+        // 0: the caller ends the connect wait with endConnectWaits(), so that
+        // the hosts of one pass give up together.
         int connectTimeoutMs = 0;
         int fetchLimitMs = 0;        // page fetch, whole answer
         int rawLimitMs = 0;          // fallback: connect, write and idle limit
@@ -46,6 +53,11 @@ public:
     // Stops whatever runs; finished() is not emitted afterwards.
     void abort();
 
+    // Ends the connect wait of every host of hosts still waiting. One look at
+    // all their sockets comes first: a thread busy past the limit may not yet
+    // have seen connections the kernel has made.
+    static void endConnectWaits(const std::vector<HostIdentifier *> &hosts);
+
     // A numeric IPv4 address of four parts (inet_aton's short forms such as
     // 10.1 are refused: they are typing mistakes here, not addresses).
     static bool isDottedQuad(const QString &text);
@@ -62,6 +74,7 @@ signals:
     void finished();
 
 private:
+    static QString connectTimedOut();
     bool logs() const { return m_settings.stage != Stage::SingleTest; }
     bool firstPass() const { return m_settings.stage == Stage::FirstPass; }
     void onConnected();

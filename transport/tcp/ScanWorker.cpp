@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QTextCodec>
 #include <QThread>
+#include <QTimer>
 
 #include <vector>
 
@@ -208,7 +209,7 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
     HostIdentifier::Settings settings;
     settings.stage = pass == 1 ? HostIdentifier::Stage::FirstPass : HostIdentifier::Stage::SecondPass;
     settings.printPort = PrintPort;
-    settings.connectTimeoutMs = ProbeConnectTimeoutMs;
+    settings.connectTimeoutMs = 0; // one limit for the whole pass, below
     settings.fetchLimitMs = pass == 1 ? FirstPassFetchLimitMs : SecondPassFetchLimitMs;
     settings.rawLimitMs = RawRequestLimitMs;
     settings.rawTotalLimitMs = RawRequestTotalLimitMs;
@@ -234,6 +235,12 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
         });
         hosts.push_back(host);
     }
+    // The connect limit counts from the start of the pass: starting 254 hosts
+    // takes a while, and the silent ones all give up at the same moment.
+    QTimer connectLimit;
+    connectLimit.setSingleShot(true);
+    connect(&connectLimit, &QTimer::timeout, &loop, [&hosts] { HostIdentifier::endConnectWaits(hosts); });
+    connectLimit.start(ProbeConnectTimeoutMs);
     for (HostIdentifier *host : hosts)
         host->start();
     if (done < HostCount)
