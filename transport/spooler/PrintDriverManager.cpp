@@ -1,7 +1,6 @@
 #include "transport/spooler/PrintDriverManager.h"
 
 #include "platform/CupsPrintQueueService.h"
-#include "platform/ThreadMailbox.h"
 #include "text/TextEncoding.h"
 #include "transport/spooler/PrintQueueWorker.h"
 
@@ -46,8 +45,9 @@ PrintDriverManager::PrintDriverManager(QObject *parent) : PrintDriverManager(new
 PrintDriverManager::PrintDriverManager(PrintQueueService *service, QObject *parent)
     : BaseDeviceManager(parent), m_worker(std::make_unique<PrintQueueWorker>(std::unique_ptr<PrintQueueService>(service)))
 {
-    // The spooler thread's answers come back through this mailbox.
-    m_mailbox = new ThreadMailbox(this);
+    connect(this, &PrintDriverManager::queueNamesAnswered, this, &PrintDriverManager::handleQueueNames,
+            Qt::QueuedConnection);
+    connect(this, &PrintDriverManager::jobAnswered, this, &PrintDriverManager::handleJob, Qt::QueuedConnection);
     // The list is there when the page first asks, unless the spooler is slow
     // to answer: then it follows with availablePrintersChanged.
     auto reply = std::make_shared<Reply>();
@@ -56,7 +56,7 @@ PrintDriverManager::PrintDriverManager(PrintQueueService *service, QObject *pare
 }
 
 // The worker goes first: it drops the requests not yet started and finishes
-// the running one; its result, left in the mailbox, is then discarded.
+// the running one; its result, queued to this object, is then discarded.
 PrintDriverManager::~PrintDriverManager()
 {
     m_worker.reset();
@@ -67,10 +67,9 @@ void PrintDriverManager::requestQueueNames(std::function<bool(const QStringList 
 {
     const quint64 request = m_nextRequest++;
     m_pendingLists.insert(request, PendingList{std::move(done), reply});
-    // The spooler thread hands back only values, through the mailbox.
+    // The spooler thread hands back only values, by a queued signal.
     m_worker->post([this, request](PrintQueueService *service) {
-        const QStringList names = service->queueNames();
-        m_mailbox->post([this, request, names] { handleQueueNames(request, names); });
+        emit queueNamesAnswered(request, service->queueNames(), QPrivateSignal());
     });
 }
 
@@ -177,7 +176,7 @@ bool PrintDriverManager::rawJob(const QString &printerName, const QByteArray &da
     m_worker->post([this, request, printerName, data](PrintQueueService *service) {
         const PrintQueueService::JobResult result =
             service->submitRawJob(printerName, QString::fromLatin1(JobDocumentName), data);
-        m_mailbox->post([this, request, printerName, result] { handleJob(request, printerName, int(result)); });
+        emit jobAnswered(request, printerName, int(result), QPrivateSignal());
     });
     return reply && waitFor(reply) && reply->ok;
 }

@@ -12,7 +12,6 @@
 
 class PrintQueueService;
 class PrintQueueWorker;
-class ThreadMailbox;
 
 // The transport for printers installed in the system's print spooler: command
 // bytes go out as raw jobs, one job per call, so they bypass the driver.
@@ -70,6 +69,9 @@ signals:
     void availablePrintersChanged();
     void currentPrinterChanged();
     void printingStatusChanged();
+    // From the spooler thread to this object's thread (queued).
+    void queueNamesAnswered(quint64 request, QStringList names, QPrivateSignal);
+    void jobAnswered(quint64 request, QString printerName, int result, QPrivateSignal);
 
 private:
     struct Reply;
@@ -95,7 +97,6 @@ private:
     void openPage(const QUrl &url);
 
     std::unique_ptr<PrintQueueWorker> m_worker;
-    ThreadMailbox *m_mailbox = nullptr;
     quint64 m_nextRequest = 1;
     QHash<quint64, PendingList> m_pendingLists;
     QHash<quint64, std::shared_ptr<Reply>> m_pendingJobs;

@@ -3,7 +3,6 @@
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
 #include "platform/LinuxNeighbourTable.h"
-#include "platform/ThreadMailbox.h"
 #include "transport/tcp/HostIdentifier.h"
 
 #include <QDebug>
@@ -44,8 +43,6 @@ bool textContains(const QString &localText, const QByteArray &body, const QStrin
 ScanWorker::ScanWorker(QObject *parent)
     : QObject(parent), m_macLookup(std::make_shared<LinuxNeighbourTable>())
 {
-    // A child: it moves to the scan thread with the worker.
-    m_inbox = new ThreadMailbox(this);
 }
 
 ScanWorker::~ScanWorker() = default;
@@ -71,11 +68,6 @@ std::shared_ptr<MacAddressLookup> ScanWorker::macLookup() const
 void ScanWorker::setTcpNetworkSegment(const QString &segment)
 {
     enqueue([this, segment] { m_segment = segment; });
-}
-
-void ScanWorker::send(std::function<void()> call)
-{
-    m_inbox->post(std::move(call));
 }
 
 void ScanWorker::doWork()

@@ -12,7 +12,6 @@
 #include <mutex>
 
 class MacAddressLookup;
-class ThreadMailbox;
 
 // Finds the maker's network printers on one IPv4 segment and identifies them.
 // Lives on the TCP manager's scan thread; requests (search, single-address
@@ -56,11 +55,6 @@ public:
     void setMacLookup(std::shared_ptr<MacAddressLookup> lookup);
     void setPassRunner(std::function<QList<DevInfo>(int pass)> runner);
 
-    // Runs call on the scan thread, after the requests sent before it; safe
-    // from any thread. It crosses through a ThreadMailbox, which a thread
-    // checker can follow (a queued call crosses under Qt's own locks).
-    void send(std::function<void()> call);
-
 public slots:
     void doWork();
     void testSingleDevice(const QString &ip);
@@ -89,7 +83,6 @@ private:
     QString m_segment;
     QList<DevInfo> m_previous;
     QList<DevInfo> m_announced; // identified printers already reported in this search
-    ThreadMailbox *m_inbox = nullptr;
     mutable std::mutex m_hooksMutex; // guards the two hooks below
     std::shared_ptr<MacAddressLookup> m_macLookup;
     std::function<QList<DevInfo>(int)> m_passRunner;

@@ -2,7 +2,6 @@
 
 #include "app/ConfigManager.h"
 #include "app/Logger.h"
-#include "platform/ThreadMailbox.h"
 #include "platform/ThreadQuitFence.h"
 #include "transport/tcp/HostIdentifier.h"
 #include "transport/tcp/NetworkSettingsPost.h"
@@ -28,28 +27,15 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     connect(m_scanThread, &QThread::finished, m_worker, &QObject::deleteLater);
     // Runs on the scan thread, the last of its work that is ours.
     connect(m_worker, &QObject::destroyed, [this] { m_workerGone.store(true, std::memory_order_release); });
-    connect(this, &TcpDeviceManager::operate, this, [this] {
-        ScanWorker *worker = m_worker;
-        worker->send([worker] { worker->doWork(); });
-    });
-    // The worker's results come back through a mailbox of this thread: taken
-    // on the scan thread as they are emitted, run here in order.
-    m_mailbox = new ThreadMailbox(this);
-    connect(m_worker, &ScanWorker::sigWorkOver, m_mailbox,
-            [this] { m_mailbox->post([this] { slotScanOver(); }); }, Qt::DirectConnection);
-    connect(m_worker, &ScanWorker::sigAddDevList, m_mailbox, [this](QString ip, QString mac, QString name) {
-        m_mailbox->post([this, ip, mac, name] { slotAddDevList(ip, mac, name); });
-    }, Qt::DirectConnection);
-    connect(m_worker, &ScanWorker::sigTestDeviceResult, m_mailbox,
-            [this](QString ip, QString mac, QString name, bool success, QString error) {
-        m_mailbox->post([=] { slotTestDeviceResult(ip, mac, name, success, error); });
-    }, Qt::DirectConnection);
-    connect(m_worker, &ScanWorker::sigSearchProgress, m_mailbox, [this](int progress) {
-        m_mailbox->post([this, progress] { emit sigSearchProgress(progress); });
-    }, Qt::DirectConnection);
-    connect(m_worker, &ScanWorker::sigDeviceIdentified, m_mailbox, [this](QString ip, QString mac, QString name) {
-        m_mailbox->post([this, ip, mac, name] { slotDeviceIdentified(ip, mac, name); });
-    }, Qt::DirectConnection);
+    // Requests and results cross between the threads as queued signals.
+    connect(this, &TcpDeviceManager::operate, m_worker, &ScanWorker::doWork);
+    connect(this, &TcpDeviceManager::sigTestDevice, m_worker, &ScanWorker::testSingleDevice);
+    connect(this, &TcpDeviceManager::sigSegmentChanged, m_worker, &ScanWorker::setTcpNetworkSegment);
+    connect(m_worker, &ScanWorker::sigWorkOver, this, &TcpDeviceManager::slotScanOver);
+    connect(m_worker, &ScanWorker::sigAddDevList, this, &TcpDeviceManager::slotAddDevList);
+    connect(m_worker, &ScanWorker::sigTestDeviceResult, this, &TcpDeviceManager::slotTestDeviceResult);
+    connect(m_worker, &ScanWorker::sigSearchProgress, this, &TcpDeviceManager::sigSearchProgress);
+    connect(m_worker, &ScanWorker::sigDeviceIdentified, this, &TcpDeviceManager::slotDeviceIdentified);
     m_worker->moveToThread(m_scanThread);
     m_scanThread->setObjectName(QStringLiteral("scan"));
     m_scanThreadStop = std::make_unique<ThreadQuitFence>(m_scanThread);
@@ -64,7 +50,6 @@ TcpDeviceManager::~TcpDeviceManager()
     // are dropped, and the worker's destruction on its own thread leaves this
     // object alone.
     disconnect(m_worker, nullptr, this, nullptr);
-    disconnect(m_worker, nullptr, m_mailbox, nullptr);
     disconnect(this, nullptr, m_worker, nullptr);
     if (m_scanThread->isRunning()) {
         // A search in progress gives up at once instead of running to its end.
@@ -175,14 +160,12 @@ QVariantList TcpDeviceManager::deviceList()
 
 void TcpDeviceManager::testDeviceConnection(const QString &ip)
 {
-    ScanWorker *worker = m_worker;
-    worker->send([worker, ip] { worker->testSingleDevice(ip); });
+    emit sigTestDevice(ip);
 }
 
 void TcpDeviceManager::setTcpNetworkSegment(const QString &segment)
 {
-    ScanWorker *worker = m_worker;
-    worker->send([worker, segment] { worker->setTcpNetworkSegment(segment); });
+    emit sigSegmentChanged(segment);
     ConfigManager::getInstance()->setTcpNetworkSegment(segment);
 }
 

@@ -10,7 +10,6 @@
 #include <memory>
 
 class NetworkSettingsPost;
-class ThreadMailbox;
 class ThreadQuitFence;
 class QTcpSocket;
 class QThread;
@@ -47,7 +46,10 @@ public slots:
     void onBuilderData(CommType type, const QByteArray &data) override;
 
 signals:
+    // Requests to the scan worker, queued to its thread.
     void operate();
+    void sigTestDevice(QString ip);
+    void sigSegmentChanged(QString segment);
     void sigTestConnectionResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
     void sigSearchProgress(int progress);
     // One printer identified while the search runs, as a device-list entry
@@ -72,7 +74,6 @@ private:
     QTcpSocket *m_tcpSock = nullptr;
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
-    ThreadMailbox *m_mailbox = nullptr;
     std::unique_ptr<ThreadQuitFence> m_scanThreadStop;
     ScanWorker *m_worker = nullptr;
     // Set by the scan thread as its worker goes, read after QThread::wait():
