@@ -1,8 +1,8 @@
 #include "app/AppSession.h"
 
 #include "app/Application.h"
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "app/QmlLanguage.h"
 #include "app/DeviceViewModel.h"
 #include "services/BarcodeImageProvider.h"

@@ -1,8 +1,8 @@
 #include "app/QmlLanguage.h"
 
-#include "app/AppPaths.h"
-#include "app/ConfigFileGuard.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigFileGuard.h"
+#include "app/base/Logger.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,7 +1,7 @@
 // Logo load of seven 1000 x 1200 photographs (the page's maximum) and one QR
 // code preview. Run: ./bench_encoders --benchmark_repetitions=10
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
 #include "commands/BitmapForm.h"
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"

@@ -2,7 +2,7 @@
 // pseudo-terminal, and raw jobs through a CUPS queue.
 //   build-bench/bench/bench_transports
 //   CUPS_SERVER=/path/cups.sock QM_BENCH_CUPS_QUEUE=Q build-bench/bench/bench_transports
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 #include "platform/CupsPrintQueueService.h"
 #include "transport/serial/SerialPortManager.h"
 

@@ -2,7 +2,7 @@
 //  - a status request's round trip: SendAsync, the write thread, the printer
 //    answering, the read thread, the queued dataReceived on the main thread;
 //  - writeSync throughput for blocks of several sizes.
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 #include "support/RawPty.h"
 #include "transport/usb/USBPrinterController.h"
 

@@ -1,6 +1,6 @@
 #include "commands/BitmapForm.h"
 
-#include "app/ConfigManager.h"
+#include "app/base/ConfigManager.h"
 #include "commands/LogoCommands.h"
 
 #include <QDebug>

@@ -1,6 +1,6 @@
 #include "commands/NetworkForm.h"
 
-#include "app/PrinterModel.h"
+#include "app/base/PrinterModel.h"
 
 #include <QDebug>
 #include <QHostAddress>

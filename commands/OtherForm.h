@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PrinterModel.h"
+#include "app/base/PrinterModel.h"
 #include "commands/CommType.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "commands/PrintTest.h"
 
-#include "app/ConfigManager.h"
+#include "app/base/ConfigManager.h"
 #include "commands/TestPrintCommands.h"
 
 #include <QDebug>

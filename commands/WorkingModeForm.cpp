@@ -1,7 +1,7 @@
 #include "commands/WorkingModeForm.h"
 
 #include "commands/WorkingModeCommands.h"
-#include "platform/CodePage437.h"
+#include "text/CodePage437.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"
 

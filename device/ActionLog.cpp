@@ -1,6 +1,6 @@
 #include "device/ActionLog.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 
 namespace ActionLog {
 

@@ -1,7 +1,7 @@
 #include "device/BaseDeviceManager.h"
 
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "commands/BarCodeForm.h"
 #include "commands/BitmapForm.h"
 #include "commands/BuzzerAlarmForm.h"

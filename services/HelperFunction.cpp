@@ -3,7 +3,7 @@
 #include "commands/LogoCommands.h"
 #include "commands/RealTimeStatusForm.h"
 #include "commands/TestPrintCommands.h"
-#include "platform/CodePage437.h"
+#include "text/CodePage437.h"
 #include "services/BarcodeImageProvider.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"

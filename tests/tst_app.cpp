@@ -1,6 +1,6 @@
 #include "app/Application.h"
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "app/QmlLanguage.h"
 #include "support/TestAppDir.h"
 

@@ -1,7 +1,7 @@
 // Where the folders go: beside a portable executable, in the XDG folders for
 // an installed one, and in the test override.
 
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 
 #include <QtTest>
 

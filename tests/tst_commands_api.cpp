@@ -1,8 +1,8 @@
 // Every command operation, called by name on a connected manager as the scenes
 // call it, must emit its command bytes once with the manager's type (queries
 // on USB: one request that waits for the answer) and write one log line.
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "device/CommunicationInterface.h"
 #include "support/TestAppDir.h"
 #include "support/RecordingManager.h"

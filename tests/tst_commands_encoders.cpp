@@ -9,7 +9,7 @@
 #include "commands/TestPrintCommands.h"
 #include "commands/WorkingModeCommands.h"
 #include "commands/WorkingModeForm.h"
-#include "app/ConfigManager.h"
+#include "app/base/ConfigManager.h"
 
 #include <QSignalSpy>
 #include <QTextCodec>

@@ -1,7 +1,7 @@
 // Pictures to logo definitions: scaling to the bound, 1-bit conversion, column
 // packing, and files that are not pictures, truncated or huge.
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "commands/BitmapForm.h"
 #include "commands/LogoCommands.h"
 #include "commands/TestPrintCommands.h"

@@ -1,5 +1,5 @@
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestAppDir.h"
 

@@ -1,4 +1,4 @@
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "commands/EscPos.h"
 #include "commands/RealTimeStatusForm.h"
 #include "app/DeviceViewModel.h"

@@ -6,7 +6,7 @@
 
 #include "app/AppSession.h"
 #include "app/Application.h"
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "app/QmlLanguage.h"
 #include "app/DeviceViewModel.h"
 #include "support/TestAppDir.h"

@@ -1,4 +1,4 @@
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "app/QmlLanguage.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestAppDir.h"

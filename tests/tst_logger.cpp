@@ -1,4 +1,4 @@
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "support/TestAppDir.h"
 
 #include <QDir>

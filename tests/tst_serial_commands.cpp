@@ -4,7 +4,7 @@
 #include "support/TestAppDir.h"
 #include "support/serial_CommandCalls.h"
 #include "support/serial_PtyPair.h"
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "transport/serial/SerialPortManager.h"
 
 #include <QtTest>

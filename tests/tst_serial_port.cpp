@@ -1,7 +1,7 @@
 // The serial transport against a pseudo-terminal: line settings, byte-exact
 // sending, hexadecimal parsing, reception and the port going away.
-#include "app/AppPaths.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/Logger.h"
 #include "support/serial_PtyPair.h"
 #include "transport/serial/SerialPortManager.h"
 

@@ -1,7 +1,7 @@
 // End to end over the serial line: every command operation, sent through the
 // serial manager to the virtual printer's pty, is understood by the printer
 // exactly as the same bytes written straight to its raw port.
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "support/RecordingManager.h"
 #include "support/TestAppDir.h"
 #include "support/serial_CommandCalls.h"

@@ -1,5 +1,5 @@
 // Text <-> hexadecimal bytes in GBK, named code pages and code page 437.
-#include "platform/CodePage437.h"
+#include "text/CodePage437.h"
 #include "services/HelperFunction.h"
 
 #include <QTest>

@@ -6,7 +6,7 @@
 #include "support/serial_CommandCalls.h"
 #include "support/spooler_RawSink.h"
 #include "support/spooler_TestCupsd.h"
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "transport/spooler/PrintDriverManager.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // The print-spooler transport against a private CUPS scheduler whose raw
 // queues send to a printer port on loopback.
-#include "app/AppPaths.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/Logger.h"
 #include "platform/CupsPrintQueueService.h"
 #include "support/spooler_RawSink.h"
 #include "support/spooler_TestCupsd.h"

@@ -1,7 +1,7 @@
 // The print-spooler manager's own rules, over a queue service that records
 // what it is asked: the excluded system printers, result mapping, job shape.
-#include "app/AppPaths.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/Logger.h"
 #include "platform/PrintQueueService.h"
 #include "transport/spooler/PrintDriverManager.h"
 

@@ -1,7 +1,7 @@
 // End to end through the spooler: every command operation, sent as raw jobs
 // through a CUPS queue whose device is the virtual printer's raw port, is
 // understood by the printer exactly as the same bytes sent to it directly.
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "support/RecordingManager.h"
 #include "support/TestAppDir.h"
 #include "support/serial_CommandCalls.h"

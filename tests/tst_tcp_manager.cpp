@@ -2,7 +2,7 @@
 // connect, byte-exact commands, status replies, failures.
 
 #include "support/tcp_OperationRows.h"
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "commands/RealTimeStatusForm.h"
 #include "support/tcp_fixtures.h"
 #include "transport/tcp/TcpDeviceManager.h"

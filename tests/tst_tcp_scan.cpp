@@ -1,8 +1,8 @@
 // The LAN search and the single-address test, against hand-written printers
 // on 127.0.51.x (raw port, web page, NetBIOS name).
 
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "platform/MacAddressLookup.h"
 #include "support/TestAppDir.h"
 #include "support/tcp_fixtures.h"

@@ -1,7 +1,7 @@
 #include "support/UsbPtyPrinter.h"
 
-#include "app/AppPaths.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/Logger.h"
 #include "transport/usb/USBPrinterController.h"
 #include "transport/usb/USBReadWorker.h"
 

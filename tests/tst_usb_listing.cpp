@@ -1,7 +1,7 @@
 #include "support/UsbFakeSysfs.h"
 
-#include "app/AppPaths.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/Logger.h"
 #include "platform/DeviceChangeSource.h"
 #include "platform/Ieee1284Id.h"
 #include "platform/SysfsUsbPrinterLister.h"

@@ -4,7 +4,7 @@
 #include "support/UsbFakeSysfs.h"
 #include "support/UsbPtyPrinter.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/DeviceChangeSource.h"
 #include "platform/SysfsUsbPrinterLister.h"

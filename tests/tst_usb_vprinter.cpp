@@ -3,7 +3,7 @@
 // plugged in again through the printer's own control.
 #include "support/TestAppDir.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "platform/SysfsPollingDeviceChangeSource.h"
 #include "platform/SysfsUsbPrinterLister.h"
 #include "transport/usb/USBDeviceManager.h"

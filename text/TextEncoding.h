@@ -13,7 +13,7 @@ QByteArray gbk(const QString &text);
 // The code page that serves name: IBM860, IBM863 and IBM865, which the printer
 // knows but the codec library lacks, are served by IBM850; others by themselves.
 QString servingCodePage(const QString &name);
-// CP437 and IBM437 go through our own table (platform/CodePage437).
+// CP437 and IBM437 go through our own table (text/CodePage437).
 bool isCodePage437(const QString &name);
 
 } // namespace TextEncoding

@@ -17,9 +17,9 @@
 // network namespace in which the black-hole address is routed into nothing.
 #include "VirtualPrinter.h"
 #include "../support/RawPty.h"
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "commands/CommType.h"
 #include "transport/spooler/PrintDriverManager.h"
 #include "transport/tcp/TcpDeviceManager.h"

@@ -6,8 +6,8 @@
 //   --search SEGMENT            one search of SEGMENT; prints the time and the printers
 // Run it only inside network namespaces made for the purpose (bench/tcp_lan_search.sh).
 
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
 #include "platform/NetbiosNameQuery.h"
 #include "transport/tcp/TcpDeviceManager.h"
 

@@ -1,7 +1,7 @@
 #include "FuzzTarget.h"
 
-#include "app/AppPaths.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/Logger.h"
 
 #include <QCoreApplication>
 #include <QDir>

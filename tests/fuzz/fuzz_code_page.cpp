@@ -2,7 +2,7 @@
 // code page and any text into one, including the page names themselves.
 #include "FuzzTarget.h"
 
-#include "platform/CodePage437.h"
+#include "text/CodePage437.h"
 #include "services/HelperFunction.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)

@@ -2,8 +2,8 @@
 // a full disk or a crash, or not INI at all.
 #include "FuzzTarget.h"
 
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
 #include "app/QmlLanguage.h"
 #include "commands/LogoCommands.h"
 

@@ -2,7 +2,7 @@
 // printer model (and logged as an excerpt).
 #include "FuzzTarget.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "transport/tcp/ScanWorker.h"
 
 #include <cstdlib>

@@ -3,9 +3,9 @@
 #include "SceneTestPrinter.h"
 #include "SceneTestSpooler.h"
 
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "app/QmlLanguage.h"
 #include "platform/DevInfo.h"
 #include "app/DeviceViewModel.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 
 #include <QFile>
 #include <QString>

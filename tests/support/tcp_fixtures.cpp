@@ -1,8 +1,8 @@
 #include "tcp_fixtures.h"
 
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 
 #include <QDir>
 #include <QTcpSocket>

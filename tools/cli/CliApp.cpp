@@ -7,9 +7,9 @@
 #include "CliStatusReport.h"
 #include "CliTarget.h"
 
-#include "app/AppPaths.h"
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "commands/RealTimeStatusForm.h"
 #include "transport/serial/SerialPortManager.h"
 #include "transport/spooler/PrintDriverManager.h"

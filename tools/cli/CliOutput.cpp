@@ -1,6 +1,6 @@
 #include "CliOutput.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 
 #include <cstdio>
 #include <cstdlib>

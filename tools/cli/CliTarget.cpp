@@ -1,6 +1,6 @@
 #include "CliTarget.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "commands/CommType.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/DeviceNodeAccess.h"

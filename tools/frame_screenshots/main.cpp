@@ -9,7 +9,7 @@
 
 #include "FrameDriver.h"
 
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 #include "app/AppSession.h"
 #include "app/Application.h"
 #include "app/QmlLanguage.h"

@@ -1,6 +1,6 @@
 #include "transport/serial/SerialPortManager.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "platform/SerialByIdNames.h"
 #include "platform/SerialLineProbe.h"
 #include "text/HexText.h"

@@ -1,6 +1,6 @@
 #include "transport/tcp/HostIdentifier.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "platform/MacAddressLookup.h"
 #include "platform/NetbiosNameQuery.h"
 #include "transport/tcp/HttpRequest.h"

@@ -1,6 +1,6 @@
 #include "transport/tcp/NetworkSettingsPost.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "transport/tcp/HttpRequest.h"
 
 #include <QCoreApplication>

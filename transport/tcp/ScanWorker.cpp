@@ -1,7 +1,7 @@
 #include "transport/tcp/ScanWorker.h"
 
-#include "app/ConfigManager.h"
-#include "app/Logger.h"
+#include "app/base/ConfigManager.h"
+#include "app/base/Logger.h"
 #include "platform/LinuxNeighbourTable.h"
 #include "transport/tcp/HostIdentifier.h"
 

@@ -1,6 +1,6 @@
 #include "transport/usb/USBDeviceManager.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "commands/MoreSettings.h"
 #include "commands/RealTimeStatusForm.h"
 #include "device/ReplyMatcher.h"

@@ -1,6 +1,6 @@
 #include "transport/usb/USBPrinterController.h"
 
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 #include "platform/PosixDeviceIo.h"
 #include "text/HexText.h"
 #include "transport/usb/USBReadWorker.h"

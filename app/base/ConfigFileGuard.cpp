@@ -1,4 +1,4 @@
-#include "app/ConfigFileGuard.h"
+#include "app/base/ConfigFileGuard.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/CodePage437.h"
+#include "text/CodePage437.h"
 
 #include <QHash>
 

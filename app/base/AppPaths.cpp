@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/Logger.h"
+#include "app/base/Logger.h"
 
-#include "app/AppPaths.h"
+#include "app/base/AppPaths.h"
 
 #include <QDebug>
 #include <QDir>

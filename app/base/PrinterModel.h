@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ConfigManager.h"
+#include "app/base/ConfigManager.h"
 
 #include <QString>
 

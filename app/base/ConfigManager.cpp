@@ -1,9 +1,9 @@
-#include "app/ConfigManager.h"
+#include "app/base/ConfigManager.h"
 
-#include "app/AppPaths.h"
-#include "app/ConfigFileGuard.h"
-#include "app/Logger.h"
-#include "app/PrinterModel.h"
+#include "app/base/AppPaths.h"
+#include "app/base/ConfigFileGuard.h"
+#include "app/base/Logger.h"
+#include "app/base/PrinterModel.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"
 

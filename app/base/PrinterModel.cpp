@@ -1,4 +1,4 @@
-#include "app/PrinterModel.h"
+#include "app/base/PrinterModel.h"
 
 namespace PrinterModel {
 
