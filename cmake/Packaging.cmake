@@ -1,7 +1,7 @@
 # Installation under /usr and the Debian package (scripts/package.sh runs cpack):
 # the window program, quillmark, quillmark-virtual-printer, the desktop entry
-# with its icons, AppStream metainfo, manual pages and the bash completion
-# (the last two come from tools/cli).
+# with its icons, AppStream metainfo, the udev rule for USB printer nodes,
+# manual pages and the bash completion (the last two come from tools/cli).
 set(QM_APP_ID org.quillmark.QuillmarkSystem)
 set(QM_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(QM_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
@@ -16,6 +16,8 @@ install(FILES ${QM_PACKAGING_DIR}/${QM_APP_ID}.desktop DESTINATION share/applica
 install(FILES ${QM_PACKAGING_DIR}/${QM_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${QM_PACKAGING_DIR}/icons/${QM_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${QM_PACKAGING_DIR}/copyright DESTINATION share/doc/quillmark-system)
+# USB printer nodes for the user at the seat (uaccess).
+install(FILES ${QM_PACKAGING_DIR}/udev/70-quillmark-system.rules DESTINATION lib/udev/rules.d)
 
 # Gzipped files made at build time: changelog and the window's manual page.
 set(QM_GZIPPED)
