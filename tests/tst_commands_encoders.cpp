@@ -174,9 +174,9 @@ void EncodersTest::twoDimensionalTypes_data()
     QTest::addColumn<int>("emissions");
     QTest::addColumn<bool>("empty");
     QTest::newRow("QR_CODE") << "QR_CODE" << 1 << false;
-    QTest::newRow("AZTEC: nothing") << "AZTEC" << 0 << false;
-    QTest::newRow("DATA_MATRIX: nothing") << "DATA_MATRIX" << 0 << false;
-    QTest::newRow("PDF417: nothing") << "PDF417" << 0 << false;
+    QTest::newRow("AZTEC: a picture") << "AZTEC" << 1 << false;
+    QTest::newRow("DATA_MATRIX: a picture") << "DATA_MATRIX" << 1 << false;
+    QTest::newRow("PDF417: the printer's own command") << "PDF417" << 1 << false;
     QTest::newRow("unset: one empty emission") << "" << 1 << true;
 }
 
