@@ -458,7 +458,7 @@ Item {
                         }
                         KVZPushButton {
                             objectName: "printCodePageTable"
-                            buttonWidth: 150
+                            buttonWidth: 210
                             buttonHeight: 36
                             textSize: 16
                             buttonText: qsTr("打印代码页表")
