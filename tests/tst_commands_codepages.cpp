@@ -11,6 +11,8 @@
 #include "commands/WorkingModeForm.h"
 
 #include <QRegularExpression>
+#include "support/BuilderEmissions.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextCodec>
@@ -19,18 +21,8 @@
 
 namespace {
 
-QString hex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
-
-QStringList emitted(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &args : spy)
-        list << hex(args.at(1).toByteArray());
-    return list;
-}
+using BuilderEmissions::emitted;
+using BuilderEmissions::hex;
 
 // The picture of a GS v 0 command at the start of bytes (null when there is none).
 QImage rasterPicture(const QByteArray &bytes, int *length = nullptr)

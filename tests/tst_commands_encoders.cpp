@@ -11,24 +11,16 @@
 #include "commands/WorkingModeForm.h"
 #include "app/base/ConfigManager.h"
 
+#include "support/BuilderEmissions.h"
+
 #include <QSignalSpy>
 #include <QTextCodec>
 #include <QTest>
 
 namespace {
 
-QString hex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
-
-QStringList emitted(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &args : spy)
-        list << hex(args.at(1).toByteArray());
-    return list;
-}
+using BuilderEmissions::emitted;
+using BuilderEmissions::hex;
 
 } // namespace
 
