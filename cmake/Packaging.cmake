@@ -91,5 +91,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries come from dpkg-shlibdeps; these are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qml-module-qtquick2, qml-module-qtquick-window2, qml-module-qtquick-controls2, qml-module-qtquick-controls, qml-module-qtquick-layouts, qml-module-qtgraphicaleffects, qml-module-qt-labs-platform, qml-module-qtquick-dialogs, libqt5svg5, fonts-wqy-microhei | fonts-noto-cjk")
+# Text printed as a picture is drawn with the system's fonts: these cover the
+# scripts the CJK font lacks (Thai, Arabic, Hebrew, Devanagari, ...).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -161,7 +161,11 @@ int BaseDeviceManager::pendingStatusQuery() const
 
 void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
 {
-    const QString message = tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes);
+    refuse(tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes));
+}
+
+void BaseDeviceManager::refuse(const QString &message)
+{
     Logger::getInstance()->error(message);
     emit sigInputRefused(message);
 }

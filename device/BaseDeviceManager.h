@@ -162,6 +162,8 @@ public:
     void setTestDefaultPrintContentClicked() override;
     void setTestPrintReceiptClicked(const QString &strEscCommand, int receiptType) override;
     void setTestDefaultPrintReceiptClicked(int receiptType) override;
+    void setPrintTextAsPictureClicked(const QString &editBuffer) override;
+    void setTestPrintCodePagesClicked(const QList<int> &codePages) override;
 
     // The seven operations each transport supplies.
     virtual bool openDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath) = 0;
@@ -212,6 +214,8 @@ protected:
     // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
     // the mode name, %2 the text's size in bytes, %3 the most it may have.
     void refuseText(const QString &tmpl, int bytes);
+    // The same for a message that is complete.
+    void refuse(const QString &message);
     // True when the builder exists; otherwise writes the "not connected" line.
     bool builderReady(const void *builder) const;
 

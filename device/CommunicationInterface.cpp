@@ -126,3 +126,5 @@ void CommunicationInterface::setTestPrintContentClicked(const QString &) {}
 void CommunicationInterface::setTestDefaultPrintContentClicked() {}
 void CommunicationInterface::setTestPrintReceiptClicked(const QString &, int) {}
 void CommunicationInterface::setTestDefaultPrintReceiptClicked(int) {}
+void CommunicationInterface::setPrintTextAsPictureClicked(const QString &) {}
+void CommunicationInterface::setTestPrintCodePagesClicked(const QList<int> &) {}

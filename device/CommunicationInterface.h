@@ -140,6 +140,8 @@ public:
     Q_INVOKABLE virtual void setTestDefaultPrintContentClicked();
     Q_INVOKABLE virtual void setTestPrintReceiptClicked(const QString &strEscCommand, int receiptType);
     Q_INVOKABLE virtual void setTestDefaultPrintReceiptClicked(int receiptType);
+    Q_INVOKABLE virtual void setPrintTextAsPictureClicked(const QString &editBuffer);
+    Q_INVOKABLE virtual void setTestPrintCodePagesClicked(const QList<int> &codePages);
 
 signals:
     void sigScanOver();

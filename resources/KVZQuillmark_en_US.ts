@@ -648,6 +648,22 @@
         <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
         <translation>%1 Bluetooth pairing code too long (%2 bytes, at most %3 bytes), not sent</translation>
     </message>
+    <message>
+        <source>%1 无法生成 %2: 内容不符合该码制，未发送</source>
+        <translation>%1 Cannot generate %2: the content does not fit the symbology, not sent</translation>
+    </message>
+    <message>
+        <source>%1 测试打印代码页表 ESC t: %2</source>
+        <translation>%1 Test print code page tables ESC t:%2</translation>
+    </message>
+    <message>
+        <source>%1 文字无法绘制为图片，未发送</source>
+        <translation>%1 The text cannot be drawn as a picture, not sent</translation>
+    </message>
+    <message>
+        <source>%1 工作模式文字作为图片打印 内容: %2 </source>
+        <translation>%1 Work mode print text as picture Content:%2 </translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -3455,6 +3471,13 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>TextEncoding</name>
+    <message>
+        <source>以下字符无法用 %1 编码: %2</source>
+        <translation>The following characters cannot be encoded in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>USBDeviceManager</name>
     <message>
         <source>USB数据发送失败</source>
@@ -3701,6 +3724,18 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>设置打印内容</source>
         <translation>Set print contents</translation>
+    </message>
+    <message>
+        <source>作为图片打印</source>
+        <translation>Print as picture</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>打印代码页表</source>
+        <translation>Print code page table</translation>
     </message>
 </context>
 <context>

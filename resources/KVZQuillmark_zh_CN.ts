@@ -648,6 +648,22 @@
         <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 无法生成 %2: 内容不符合该码制，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 测试打印代码页表 ESC t: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 文字无法绘制为图片，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 工作模式文字作为图片打印 内容: %2 </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -3375,6 +3391,13 @@
     </message>
 </context>
 <context>
+    <name>TextEncoding</name>
+    <message>
+        <source>以下字符无法用 %1 编码: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>USBDeviceManager</name>
     <message>
         <source>USB数据发送失败</source>
@@ -3616,6 +3639,18 @@
     </message>
     <message>
         <source>设置打印内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作为图片打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印代码页表</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -141,6 +141,11 @@ QString HelperFunction::hexToStringWithCodePage(const QString &hex, const QStrin
     return QString::fromUtf8(bytes);
 }
 
+QString HelperFunction::encodingNotice(const QString &text, const QString &codePage) const
+{
+    return TextEncoding::unencodableNotice(text, codePage);
+}
+
 QString HelperFunction::generateBarcode(const QString &type, const QString &content, const QString &errorLevel)
 {
     if (!m_provider) {

@@ -25,6 +25,10 @@ public:
     Q_INVOKABLE QString stringToHexWithCodePage(const QString &str, const QString &codePage) const;
     // The text that the hexadecimal bytes represent in the named code page.
     Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
+    // The notice for the characters of text that the code page cannot encode
+    // ("以下字符无法用 GBK 编码: ก"); empty when every character can be
+    // encoded. Text printing refuses such text with the same notice.
+    Q_INVOKABLE QString encodingNotice(const QString &text, const QString &codePage) const;
     // The command text of a sample receipt (upper-case hexadecimal pairs) from
     // the settings dialog: keys sizeText ("58小票" ...), title, items (list of
     // {name, quantity, price}), showTotals, total, printTime and labels

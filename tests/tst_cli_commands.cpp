@@ -219,7 +219,7 @@ void CliCommandsTest::opsFollowTheMetaObject()
     for (const QJsonValue &v : ops)
         names.append(v.toObject().value(QStringLiteral("name")).toString());
     QCOMPARE(names, expected);
-    QCOMPARE(names.size(), 123);
+    QCOMPARE(names.size(), 125);
 
     QJsonObject network;
     for (const QJsonValue &v : ops) {

@@ -134,6 +134,9 @@ void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, cons
     if (!builderReady(m_barCodeForm))
         return;
     m_barCodeForm->setQrCode(magnification, errorLevel, content);
-    m_barCodeForm->sendTwoDimensional();
+    if (!m_barCodeForm->sendTwoDimensional()) {
+        refuse(tr("%1 无法生成 %2: 内容不符合该码制，未发送").arg(modeName(), m_barCodeForm->twoDimensionalType()));
+        return;
+    }
     logAction(tr("%1 打印二维码 放大倍数: %2 纠错级别: %3 内容: %4"), magnification, errorLevel, content);
 }

@@ -180,3 +180,14 @@ void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)
     m_printTest->restoreDefaultReceipt(receiptType);
     logAction(tr("%1 重置为默认小票打印:... 类型:%2"), receiptType);
 }
+
+void BaseDeviceManager::setTestPrintCodePagesClicked(const QList<int> &codePages)
+{
+    if (!builderReady(m_printTest))
+        return;
+    m_printTest->printCodePageTables(codePages);
+    QStringList numbers;
+    for (const int codePage : codePages)
+        numbers.append(QString::number(codePage));
+    logAction(tr("%1 测试打印代码页表 ESC t: %2"), numbers.join(QLatin1Char(',')));
+}

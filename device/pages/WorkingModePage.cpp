@@ -17,7 +17,10 @@ void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString 
         return;
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
-    m_workingModeForm->sendPrintAndLineFeed();
+    if (!m_workingModeForm->sendPrintAndLineFeed()) {
+        refuse(m_workingModeForm->encodingNotice());
+        return;
+    }
     logAction(tr("%1 工作模式打印并换行 hex: %2 内容: %3 "), checkHex, editBuffer);
 }
 
@@ -28,7 +31,10 @@ void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
     m_workingModeForm->setFeedDistance(spinDistance);
-    m_workingModeForm->sendPrintAndFeedUnits();
+    if (!m_workingModeForm->sendPrintAndFeedUnits()) {
+        refuse(m_workingModeForm->encodingNotice());
+        return;
+    }
     logAction(tr("%1 工作模式打印并走纸移动单位 hex: %2 内容: %3 走纸距离: %4"), checkHex, editBuffer, spinDistance);
 }
 
@@ -39,7 +45,10 @@ void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QSt
     m_workingModeForm->setHexMode(checkHex);
     m_workingModeForm->setText(editBuffer);
     m_workingModeForm->setLineCount(spinLineCount);
-    m_workingModeForm->sendPrintAndFeedLines();
+    if (!m_workingModeForm->sendPrintAndFeedLines()) {
+        refuse(m_workingModeForm->encodingNotice());
+        return;
+    }
     logAction(tr("%1 工作模式打印并走纸英寸 hex: %2 内容: %3 行数: %4"), checkHex, editBuffer, spinLineCount);
 }
 
@@ -66,4 +75,16 @@ void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
         return;
     m_workingModeForm->setCodePage(codePageText);
     logAction(tr("%1 工作模式设置输入框代码页: %2  "), codePageText);
+}
+
+void BaseDeviceManager::setPrintTextAsPictureClicked(const QString &editBuffer)
+{
+    if (!builderReady(m_workingModeForm))
+        return;
+    m_workingModeForm->setText(editBuffer);
+    if (!m_workingModeForm->sendTextAsPicture()) {
+        refuse(tr("%1 文字无法绘制为图片，未发送").arg(modeName()));
+        return;
+    }
+    logAction(tr("%1 工作模式文字作为图片打印 内容: %2 "), editBuffer);
 }

@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QTranslator>
 
 SceneTestSetup::SceneTestSetup()
 {
@@ -200,6 +201,12 @@ QString SceneTestSetup::writePicture(const QString &name, int width, int height,
     image.fill(0);
     image.save(path, format.toLatin1().constData());
     return path;
+}
+
+void SceneTestSetup::readStartupConfiguration()
+{
+    QTranslator translator; // the scenes stay in their Chinese source texts
+    m_language->getLanguageConfiguration(translator);
 }
 
 void SceneTestSetup::applicationAvailable()

@@ -41,6 +41,9 @@ public:
     Q_INVOKABLE bool fileExists(const QString &path) const;
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
+    // What the program does at its start: qmlLanguage reads initial.ini (and
+    // creates it with the defaults when missing, as in a new installation).
+    Q_INVOKABLE void readStartupConfiguration();
 
     // The accessibility tree as a person's assistive tool sees it. `path` is a
     // list of accessible names: the first is looked for anywhere below `root`
