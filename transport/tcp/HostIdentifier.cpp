@@ -7,6 +7,7 @@
 #include "transport/tcp/RawHttpGet.h"
 #include "transport/tcp/ScanWorker.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QDebug>
@@ -68,10 +69,16 @@ void HostIdentifier::start()
 void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
 {
     // The event loop delivers every connection the kernel has finished, all
-    // sockets looked at together, until nothing is left to deliver (a look
-    // needs a few rounds); a wait on each socket would cost its length for
-    // every silent host.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, FinalLookMs);
+    // sockets looked at together, round after round until a round finds
+    // nothing to deliver (a connection takes a few rounds). Rounds, not time,
+    // bound the look: a thread that the machine's load keeps from running
+    // still sees every connection made by now. A wait on each socket instead
+    // would cost its length for every silent host.
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    for (int round = 0; dispatcher && round < FinalLookRounds; ++round) {
+        if (!dispatcher->processEvents(QEventLoop::ExcludeUserInputEvents))
+            break;
+    }
     for (HostIdentifier *host : hosts) {
         if (!host->m_portOpen)
             host->onConnectFailed(connectTimedOut());

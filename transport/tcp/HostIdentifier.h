@@ -25,9 +25,9 @@ public:
     enum class Stage { FirstPass, SecondPass, SingleTest };
     // At the connect limit: how long to look whether the connection is made.
     static constexpr int LastLookMs = 1;
-    // At the limit of a whole pass: how long the loop may spend delivering the
-    // connections made by then (it stops as soon as nothing is left).
-    static constexpr int FinalLookMs = 20;
+    // At the limit of a whole pass: at most this many rounds of the event loop
+    // deliver the connections made by then (it stops at the first empty round).
+    static constexpr int FinalLookRounds = 64;
 
     struct Settings
     {
