@@ -1393,6 +1393,37 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>DeviceListModel</name>
+    <message>
+        <source>未知设备</source>
+        <translation>Unknown device</translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation>Unknown IP</translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation>Unknown MAC</translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
     <name>DeviceSearchPage</name>
     <message>
         <source>设备搜索</source>
@@ -3364,18 +3395,6 @@ The language follows the setting of the window program (initial.ini); the enviro
         <translation type="vanished">TCP connection</translation>
     </message>
     <message>
-        <source>未知设备</source>
-        <translation>Unknown device</translation>
-    </message>
-    <message>
-        <source>未知IP</source>
-        <translation>Unknown IP</translation>
-    </message>
-    <message>
-        <source>未知MAC</source>
-        <translation>Unknown MAC</translation>
-    </message>
-    <message>
         <source>TCP设备搜索</source>
         <translation>TCP device search</translation>
     </message>
@@ -3537,22 +3556,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>USB设备搜索</source>
         <translation>USB device search</translation>
-    </message>
-    <message>
-        <source>未知V/PID</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>未知型号</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>未知厂商</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>未知地址</source>
-        <translation>unknown</translation>
     </message>
     <message>
         <source>连接失败:</source>

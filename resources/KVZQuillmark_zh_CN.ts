@@ -1330,6 +1330,37 @@
     </message>
 </context>
 <context>
+    <name>DeviceListModel</name>
+    <message>
+        <source>未知设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DeviceSearchPage</name>
     <message>
         <source>设备搜索</source>
@@ -3284,18 +3315,6 @@
 <context>
     <name>TCPFunctionPage</name>
     <message>
-        <source>未知设备</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知IP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知MAC</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>TCP设备搜索</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3452,22 +3471,6 @@
     <name>USBFunctionPage</name>
     <message>
         <source>USB设备搜索</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知V/PID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知型号</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知厂商</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知地址</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -43,6 +43,18 @@ SceneTestSetup::SceneTestSetup()
 
 SceneTestSetup::~SceneTestSetup() = default;
 
+void SceneTestSetup::showConnected(int mode, const QVariantMap &device)
+{
+    if (DeviceConnection *connection = m_viewModel->connectionOf(mode))
+        connection->open(DeviceListModel::deviceOf(device));
+}
+
+void SceneTestSetup::showDisconnected(int mode)
+{
+    if (DeviceConnection *connection = m_viewModel->connectionOf(mode))
+        connection->close();
+}
+
 QString SceneTestSetup::usbRoot() const { return m_appDir.filePath(QStringLiteral("usb")); }
 
 QString SceneTestSetup::sourceDir() const { return QStringLiteral(QM_SOURCE_DIR); }

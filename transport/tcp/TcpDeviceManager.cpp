@@ -81,6 +81,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
         qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "成功";
         m_networkPost->cancel(); // a form for the previous connection goes no further
         setupBuilders(CommType::Tcp, m_tcpSock, m_currentDevice);
+        emit connectionStatusChanged(true);
         return true;
     }
     m_tcpSock->abort();
@@ -118,6 +119,7 @@ void TcpDeviceManager::closeDevice()
     } else {
         qDebug() << "主机m_tcpSock不存在:" << m_currentDevice.ip;
     }
+    emit connectionStatusChanged(false);
 }
 
 bool TcpDeviceManager::writeRaw(const QByteArray &data)
@@ -134,6 +136,7 @@ bool TcpDeviceManager::writeRaw(const QByteArray &data)
 void TcpDeviceManager::refreshDevices()
 {
     m_devices.clear();
+    emit sigSearchStarted();
     emit operate();
 }
 

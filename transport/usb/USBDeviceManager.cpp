@@ -113,6 +113,7 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
     setupBuilders(CommType::Usb, nullptr, device);
     connect(m_moreSettings, &MoreSettings::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
     connect(m_realTimeStatusForm, &RealTimeStatusForm::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
+    emit connectionStatusChanged(true);
     return true;
 }
 
@@ -127,6 +128,7 @@ void USBDeviceManager::closeDevice()
     if (hadDevice)
         Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(Logger::oneLine(m_connectedDevice.model)));
     setConnectedDevice(DevInfo());
+    emit connectionStatusChanged(false);
 }
 
 bool USBDeviceManager::writeRaw(const QByteArray &data)
@@ -222,6 +224,7 @@ void USBDeviceManager::handleArrival()
                 Logger::getInstance()->info(tr("重新连接USB设备 %1 ").arg(entry.devPath));
                 m_isConnected = true;
                 emit sigUsbDeviceReconnect(entry.model, entry.vpid);
+                emit connectionStatusChanged(true);
             }
         }
         // Connect the first listed printer once per arrival while asked to.
@@ -246,5 +249,6 @@ void USBDeviceManager::handleRemoval()
     m_isConnected = false;
     m_controller->closePrinter();
     emit sigUsbDeviceRemoved();
+    emit connectionStatusChanged(false);
     Logger::getInstance()->info(tr("usb设备 %1 断开!").arg(m_currentConnectedDevPath));
 }
