@@ -4,6 +4,7 @@
 #include "support/TestAppDir.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -21,6 +22,12 @@ void writeFile(const QString &path, const QByteArray &text)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(text);
+    QVERIFY(f.flush());
+    // QSettings keeps a parsed file while its size and time are unchanged; two fixtures of the
+    // same size written within one clock tick would otherwise read as the first one.
+    static QDateTime stamp = QDateTime::currentDateTimeUtc().addSecs(-100000);
+    stamp = stamp.addSecs(10);
+    QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
 }
 
 QString logText()
