@@ -1538,6 +1538,10 @@ The language follows the setting of the window program (initial.ini); the enviro
         <source>打印机的回答不是HTTP</source>
         <translation>The printer's answer is not HTTP</translation>
     </message>
+    <message>
+        <source>缺少主机名</source>
+        <translation>Missing host name</translation>
+    </message>
 </context>
 <context>
     <name>IPSettingsForm</name>

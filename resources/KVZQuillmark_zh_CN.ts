@@ -1471,6 +1471,10 @@
         <source>打印机的回答不是HTTP</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>缺少主机名</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IPSettingsForm</name>
