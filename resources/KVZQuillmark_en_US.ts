@@ -2519,17 +2519,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
-    <name>RawHttpGet</name>
-    <message>
-        <source>无效URL</source>
-        <translation>Invalid URL</translation>
-    </message>
-    <message>
-        <source>缺少主机名</source>
-        <translation>Missing host name</translation>
-    </message>
-</context>
-<context>
     <name>RealTimeStatusForm</name>
     <message>
         <source>打印机状态:

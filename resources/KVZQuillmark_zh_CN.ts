@@ -2451,17 +2451,6 @@
     </message>
 </context>
 <context>
-    <name>RawHttpGet</name>
-    <message>
-        <source>无效URL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>缺少主机名</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>RealTimeStatusForm</name>
     <message>
         <source>打印机状态:
