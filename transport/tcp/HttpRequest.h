@@ -17,17 +17,17 @@ class QTimer;
 // its own on the calling thread's event loop, with no thread, proxy or
 // connection pool behind it.
 //
-// Why not QNetworkAccessManager: in Qt 5.15 one instance created on the scan
-// thread starts three threads of its own before its first answer arrives (the
-// HTTP thread "QNetworkAccessManager thread", the bearer thread and a D-Bus
-// connection thread), and the documented API offers no way to keep HTTP on
+// Why not QNetworkAccessManager: in Qt 5.15 an instance created on the scan
+// thread starts the bearer thread and a D-Bus connection thread at once, and
+// its first request the HTTP thread ("QNetworkAccessManager thread"), which
+// then carries every socket. The documented API offers no way to keep HTTP on
 // the caller's thread: the synchronous-request attribute is marked internal
 // and would block the scan thread during every page, and bearer management,
 // obsolete since 5.15, still starts. ThreadSanitizer reports races inside
-// those threads that no code of ours can order. It would also not replace the
-// raw fallback, which exists for printer web servers whose answers a strict
-// client does not read, so a socket of ours is needed in any case; the whole
-// exchange here is one request and one answer per connection.
+// those threads that no code of ours can order. Nor would it replace the raw
+// fallback, which exists for printer web servers whose answers a strict
+// client does not read, so a socket of ours is needed in any case; and each
+// exchange here is one request and one answer on a connection of its own.
 //
 // get() and post() send HTTP/1.1 and read the answer as far as its length,
 // its chunks or the end of the connection say (HttpAnswerParser), never more
