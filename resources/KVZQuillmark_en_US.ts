@@ -1585,6 +1585,10 @@ The language follows the setting of the window program (initial.ini); the enviro
         <source>打印机的回答不是HTTP</source>
         <translation>The printer's answer is not HTTP</translation>
     </message>
+    <message>
+        <source>缺少主机名</source>
+        <translation>Missing host name</translation>
+    </message>
 </context>
 <context>
     <name>IPSettingsForm</name>
@@ -2559,17 +2563,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>保存配置项失败: %1 (%2)</source>
         <translation>Failed to save the setting:%1 (%2)</translation>
-    </message>
-</context>
-<context>
-    <name>RawHttpGet</name>
-    <message>
-        <source>无效URL</source>
-        <translation>Invalid URL</translation>
-    </message>
-    <message>
-        <source>缺少主机名</source>
-        <translation>Missing host name</translation>
     </message>
 </context>
 <context>

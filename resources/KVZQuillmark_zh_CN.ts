@@ -1518,6 +1518,10 @@
         <source>打印机的回答不是HTTP</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>缺少主机名</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>IPSettingsForm</name>
@@ -2490,17 +2494,6 @@
     </message>
     <message>
         <source>保存配置项失败: %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RawHttpGet</name>
-    <message>
-        <source>无效URL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>缺少主机名</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

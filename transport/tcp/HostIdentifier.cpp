@@ -4,7 +4,6 @@
 #include "platform/MacAddressLookup.h"
 #include "platform/NetbiosNameQuery.h"
 #include "transport/tcp/HttpRequest.h"
-#include "transport/tcp/RawHttpGet.h"
 #include "transport/tcp/ScanWorker.h"
 
 #include <QAbstractEventDispatcher>
@@ -163,23 +162,17 @@ void HostIdentifier::onPageTimeout()
     if (firstPass())
         Logger::getInstance()->warning(ScanWorker::tr("Abort request after timeout"));
     m_http->abort();
-    m_http->deleteLater();
-    m_http = nullptr;
     m_page.clear();
     startRawFetch();
 }
 
 void HostIdentifier::onPageFinished(const QByteArray &body)
 {
-    if (!m_http)
-        return;
     m_timer->stop();
     if (m_http->bodyCut()) {
         // An endless page: what has arrived is enough to read the model.
         qWarning() << "page of" << m_ip << "cut at" << body.size() << "bytes";
     }
-    m_http->deleteLater();
-    m_http = nullptr;
     m_page = body;
     if (m_page.isEmpty())
         startRawFetch();
@@ -189,16 +182,17 @@ void HostIdentifier::onPageFinished(const QByteArray &body)
 
 void HostIdentifier::startRawFetch()
 {
-    m_raw = new RawHttpGet(this);
-    connect(m_raw, &RawHttpGet::finished, this, &HostIdentifier::onRawFinished);
-    m_raw->start(QStringLiteral("http://%1/").arg(m_ip), m_settings.rawLimitMs, m_settings.rawTotalLimitMs,
-                 m_settings.maxPageBytes);
+    // The same request object asks again, bare, and takes the answer as it
+    // comes: some printers' web servers answer in ways no parser accepts.
+    m_http->disconnect(this);
+    connect(m_http, &HttpRequest::finished, this,
+            [this](int, const QByteArray &data, const QString &errorText) { onRawFinished(data, errorText); });
+    m_http->getRaw(QStringLiteral("http://%1/").arg(m_ip), m_settings.rawLimitMs, m_settings.rawTotalLimitMs,
+                   m_settings.maxPageBytes);
 }
 
 void HostIdentifier::onRawFinished(const QByteArray &data, const QString &errorText)
 {
-    m_raw->deleteLater();
-    m_raw = nullptr;
     m_page = data;
     if (m_page.isEmpty() && !errorText.isEmpty() && firstPass()) {
         qWarning() << "fetch failed:" << errorText;
@@ -258,10 +252,6 @@ void HostIdentifier::stopAll()
     if (m_http) {
         m_http->disconnect(this);
         m_http->abort();
-    }
-    if (m_raw) {
-        m_raw->disconnect(this);
-        m_raw->abort();
     }
     if (m_netbios)
         m_netbios->disconnect(this);

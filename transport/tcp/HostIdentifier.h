@@ -12,7 +12,6 @@ class NetbiosNameQuery;
 class HttpRequest;
 class QTcpSocket;
 class QTimer;
-class RawHttpGet;
 
 // Everything the LAN search learns about one address, without blocking: does
 // the print port answer, the MAC address, the web page and the model read
@@ -96,8 +95,7 @@ private:
 
     QTcpSocket *m_socket = nullptr;
     QTimer *m_timer = nullptr;
-    HttpRequest *m_http = nullptr;
-    RawHttpGet *m_raw = nullptr;
+    HttpRequest *m_http = nullptr; // the page fetch, then its raw fallback
     NetbiosNameQuery *m_netbios = nullptr;
 
     bool m_done = false;
