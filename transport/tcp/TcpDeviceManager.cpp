@@ -3,7 +3,7 @@
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
 #include "platform/ThreadQuitFence.h"
-#include "transport/tcp/HostIdentifier.h"
+#include "text/DottedQuad.h"
 #include "transport/tcp/NetworkSettingsPost.h"
 #include "transport/tcp/ScanWorker.h"
 
@@ -68,11 +68,12 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
 
     if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
         m_tcpSock->abort();
-    const QHostAddress address(ip.trimmed());
+    bool valid = false;
+    const QHostAddress address(DottedQuad::toIPv4(ip.trimmed(), &valid));
     bool connected = false;
     // A text that is no IPv4 address fails like an unreachable printer and
     // never becomes a name lookup.
-    if (HostIdentifier::isDottedQuad(ip.trimmed())) {
+    if (valid) {
         m_tcpSock->connectToHost(address, PrintPort, QIODevice::ReadWrite);
         connected = waitUntilConnected();
     }
