@@ -58,10 +58,6 @@
         <translation>Please edit the barcode data before printing</translation>
     </message>
     <message>
-        <source>条码内容不符合%1的要求，未发送</source>
-        <translation>The content does not meet the requirements of %1; nothing was sent</translation>
-    </message>
-    <message>
         <source>一维码模式</source>
         <translation>1D barcode mode</translation>
     </message>
@@ -164,6 +160,41 @@
     <message>
         <source>预览</source>
         <translation>Preview image</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeRules</name>
+    <message>
+        <source>输入不能为空</source>
+        <translation>Input cannot be empty</translation>
+    </message>
+    <message>
+        <source>只能输入数字</source>
+        <translation>Only digits can be entered</translation>
+    </message>
+    <message>
+        <source>请输入偶数个</source>
+        <translation>Please enter an even number of digits</translation>
+    </message>
+    <message>
+        <source>请输入%1或者%2位数字</source>
+        <translation>Please enter %1 or %2 digits</translation>
+    </message>
+    <message>
+        <source>包含无效字符</source>
+        <translation>Contains invalid characters</translation>
+    </message>
+    <message>
+        <source>最多%1个字符</source>
+        <translation>At most %1 characters</translation>
+    </message>
+    <message>
+        <source>请先编辑条码数据，再打印</source>
+        <translation>Please edit the barcode data before printing</translation>
+    </message>
+    <message>
+        <source>条码内容不符合%1的要求，未发送</source>
+        <translation>The content does not meet the requirements of %1; nothing was sent</translation>
     </message>
 </context>
 <context>
@@ -1754,14 +1785,6 @@ The language follows the setting of the window program (initial.ini); the enviro
         <translation>Character input</translation>
     </message>
     <message>
-        <source>输入不能为空</source>
-        <translation>Input cannot be empty</translation>
-    </message>
-    <message>
-        <source>包含无效字符</source>
-        <translation>Contains invalid characters</translation>
-    </message>
-    <message>
         <source>剩余字数: </source>
         <translation>Characters left: </translation>
     </message>
@@ -1818,30 +1841,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>数字输入</source>
         <translation>Number input</translation>
-    </message>
-    <message>
-        <source>输入不能为空</source>
-        <translation>Input cannot be empty</translation>
-    </message>
-    <message>
-        <source>只能输入数字</source>
-        <translation>Only digits can be entered</translation>
-    </message>
-    <message>
-        <source>请输入偶数个</source>
-        <translation>Please enter an even number of digits</translation>
-    </message>
-    <message>
-        <source>请输入</source>
-        <translation>Please enter </translation>
-    </message>
-    <message>
-        <source>或者</source>
-        <translation> or </translation>
-    </message>
-    <message>
-        <source>位数字</source>
-        <translation> digits</translation>
     </message>
     <message>
         <source>剩余字数: </source>

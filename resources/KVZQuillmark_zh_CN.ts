@@ -58,10 +58,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>条码内容不符合%1的要求，未发送</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>一维码模式</source>
         <translation type="unfinished"></translation>
     </message>
@@ -163,6 +159,41 @@
     </message>
     <message>
         <source>预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeRules</name>
+    <message>
+        <source>输入不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能输入数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入偶数个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入%1或者%2位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>包含无效字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最多%1个字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先编辑条码数据，再打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码内容不符合%1的要求，未发送</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1687,14 +1718,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>输入不能为空</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>包含无效字符</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>剩余字数: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1750,30 +1773,6 @@
     <name>KVZNumberInputDialog</name>
     <message>
         <source>数字输入</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>输入不能为空</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>只能输入数字</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>请输入偶数个</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>请输入</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>或者</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>位数字</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
