@@ -166,6 +166,12 @@ void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
     emit sigInputRefused(message);
 }
 
+void BaseDeviceManager::reportFailure(const QString &message)
+{
+    Logger::getInstance()->error(message);
+    emit sigOperationFailed(message);
+}
+
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)
 {
     Logger::getInstance()->info(ActionLog::fill(tmpl, args));

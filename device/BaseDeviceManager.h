@@ -192,6 +192,10 @@ signals:
     // An input was refused before anything was sent (a text longer than its
     // command carries); message is ready to show the user.
     void sigInputRefused(QString message);
+    // An accepted operation failed on its way to the printer (bytes not
+    // handed over, no answer in time); message is the text of the error line
+    // written to the log at the same time.
+    void sigOperationFailed(QString message);
 
 protected:
     // Run by a transport after every successful open: replaces the builders by
@@ -212,6 +216,8 @@ protected:
     // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
     // the mode name, %2 the text's size in bytes, %3 the most it may have.
     void refuseText(const QString &tmpl, int bytes);
+    // Writes message to the log at error level and emits sigOperationFailed.
+    void reportFailure(const QString &message);
     // True when the builder exists; otherwise writes the "not connected" line.
     bool builderReady(const void *builder) const;
 

@@ -21,6 +21,11 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     qRegisterMetaType<QList<DevInfo>>();
     m_tcpSock = new QTcpSocket(this);
     m_networkPost = new NetworkSettingsPost(this);
+    connect(m_networkPost, &NetworkSettingsPost::sigPostFinished, this, [this](int status, const QString &failure) {
+        if (status == 0)
+            emit sigOperationFailed(failure);
+        emit sigNetworkPostFinished(status);
+    });
 
     m_scanThread = new QThread;
     m_worker = new ScanWorker;
@@ -181,7 +186,12 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
     }
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
     if (!writeRaw(data))
-        Logger::getInstance()->error(tr("TCP数据发送失败"));
+        reportFailure(tr("TCP数据发送失败"));
+}
+
+bool TcpDeviceManager::networkPostPending() const
+{
+    return m_networkPost->isPending();
 }
 
 void TcpDeviceManager::postNetworkForm(const QString &url, const QString &body)

@@ -63,6 +63,9 @@ public:
 signals:
     void dataReceived(QByteArray data);
     void syncWriteFinished(quint32 written);
+    // A read or write failed; message is the error line just logged. May be
+    // emitted on the writer thread.
+    void sigIoFailed(QString message);
 
 private slots:
     void handleReadError(const QString &message);
@@ -72,6 +75,8 @@ private slots:
 private:
     // One bounded write of a whole block (writeSync without its log line).
     quint32 writeBounded(const char *bytes, quint32 length, const IoCanceller *canceller);
+    // Logs message at error level and emits sigIoFailed (any thread).
+    void reportIoFailure(const QString &message);
 
     std::unique_ptr<DeviceIo> m_device;
     USBSyncWriter *m_syncWriter = nullptr;
