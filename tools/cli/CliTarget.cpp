@@ -7,6 +7,7 @@
 #include "transport/spooler/PrintDriverManager.h"
 #include "transport/tcp/TcpDeviceManager.h"
 #include "transport/usb/USBDeviceManager.h"
+#include "transport/usb/USBPrinterController.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,12 +15,15 @@
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 #include <QVariantMap>
 
 namespace {
 // Bytes per write of a raw file over a stream; the log shows each block.
 constexpr int RawBlockBytes = 4096;
+// How often a drain looks whether the USB writer thread is done.
+constexpr int UsbPollMs = 5;
 } // namespace
 
 QString CliTarget::describe(const Endpoint &endpoint)
@@ -178,6 +182,13 @@ void CliTarget::drain()
     while (stream && stream->isOpen() && stream->bytesToWrite() > 0 && clock.elapsed() < DrainLimitMs) {
         if (!stream->waitForBytesWritten(int(DrainLimitMs - clock.elapsed())))
             break;
+    }
+    // USB: the builders' blocks are written on the controller's writer thread.
+    const USBPrinterController *usb =
+        m_usb ? m_usb->findChild<USBPrinterController *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    while (usb && usb->queuedWritesPending() && clock.elapsed() < DrainLimitMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, UsbPollMs);
+        QThread::msleep(UsbPollMs);
     }
     // Let queued signals (replies, failures, a closed line, hot-plug) arrive.
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

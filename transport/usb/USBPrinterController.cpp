@@ -108,6 +108,11 @@ void USBPrinterController::writeSyncQueued(const QByteArray &data)
     m_syncWriter->enqueue(data, true);
 }
 
+bool USBPrinterController::queuedWritesPending() const
+{
+    return m_syncWriter->hasWork();
+}
+
 // May run on the writer thread: touches only the device, the logger and
 // sigIoFailed (queued to the receivers on their threads).
 quint32 USBPrinterController::writeBounded(const char *bytes, quint32 length, const IoCanceller *canceller)

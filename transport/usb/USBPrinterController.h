@@ -51,6 +51,8 @@ public:
     // (at once when there is nothing to write or no open node; 0 also for a
     // block dropped or cut short by closePrinter).
     void writeSyncQueued(const QByteArray &data);
+    // Blocks given to writeSyncQueued are queued or being written.
+    bool queuedWritesPending() const;
 
     bool startAsyncIo();
     void stopAsyncIo();
