@@ -145,6 +145,29 @@ int CliApp::parseCommand(CliCommandLine &line, const QStringList &args)
     return parsed ? -1 : usageError(error);
 }
 
+int CliApp::parseWithTarget(CliCommandLine &line, const QStringList &args, CliTarget::Endpoint *endpoint)
+{
+    line.addTargetOptions();
+    const int code = parseCommand(line, args);
+    if (code >= 0)
+        return code;
+    QString error;
+    if (!line.target(endpoint, &error))
+        return usageError(error);
+    if (endpoint->kind == CliTarget::Kind::None)
+        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
+    return -1;
+}
+
+bool CliApp::open(CliTarget &target)
+{
+    QString error;
+    if (target.open(&error))
+        return true;
+    CliOutput::error(error);
+    return false;
+}
+
 void CliApp::startBackEnd()
 {
     Logger *log = Logger::getInstance();
@@ -344,24 +367,19 @@ int CliApp::perform(CliTarget &target, const CliOperations::Call &call, const QS
 int CliApp::run(const QStringList &args)
 {
     CliCommandLine line;
-    line.addTargetOptions();
     line.addOption(QCommandLineOption(QStringLiteral("script"), QString(), QStringLiteral("FILE")));
     // Words after the operation belong to the operation, even those that
     // look like options.
     line.stopAtFirstWord();
-    const int code = parseCommand(line, args);
+    CliTarget::Endpoint endpoint;
+    const int code = parseWithTarget(line, args, &endpoint);
     if (code >= 0)
         return code;
-    CliTarget::Endpoint endpoint;
     QString error;
-    if (!line.target(&endpoint, &error))
-        return usageError(error);
     const bool haveScript = line.isSet(QStringLiteral("script"));
     const QString scriptPath = line.value(QStringLiteral("script"));
     const QString operation = line.positional().value(0);
     const QStringList operationArgs = line.positional().mid(1);
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
     if (haveScript && !operation.isEmpty())
         return usageError(tr("--script 和操作只能二选一"));
     if (!haveScript && operation.isEmpty())
@@ -394,10 +412,8 @@ int CliApp::run(const QStringList &args)
 
     startBackEnd();
     CliTarget target(endpoint);
-    if (!target.open(&error)) {
-        CliOutput::error(error);
+    if (!open(target))
         return ExitUnreachable;
-    }
     const QString where = haveScript ? scriptPath : QString();
     if (!streamed) {
         for (int n = 0; n < calls.size(); ++n) {
@@ -436,25 +452,20 @@ int CliApp::run(const QStringList &args)
 int CliApp::status(const QStringList &args)
 {
     CliCommandLine line;
-    line.addTargetOptions();
     line.addOption(flag("json"));
-    const int code = parseCommand(line, args);
+    CliTarget::Endpoint endpoint;
+    const int code = parseWithTarget(line, args, &endpoint);
     if (code >= 0)
         return code;
-    CliTarget::Endpoint endpoint;
-    QString error;
-    if (!line.target(&endpoint, &error))
-        return usageError(error);
     if (!line.positional().isEmpty())
         return usageError(tr("未知的选项: %1").arg(line.positional().first()));
     const bool json = line.isSet(QStringLiteral("json"));
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
     if (endpoint.kind == CliTarget::Kind::Queue)
         return usageError(tr("打印队列不回答状态查询: 请用 --tcp、--usb 或 --serial"));
 
     startBackEnd();
     CliTarget target(endpoint);
+    QString error;
     if (!target.open(&error)) {
         if (json)
             CliOutput::print(jsonText(QJsonObject{{QStringLiteral("reachable"), false},
@@ -486,32 +497,25 @@ int CliApp::status(const QStringList &args)
 int CliApp::raw(const QStringList &args)
 {
     CliCommandLine line;
-    line.addTargetOptions();
-    const int code = parseCommand(line, args);
+    CliTarget::Endpoint endpoint;
+    const int code = parseWithTarget(line, args, &endpoint);
     if (code >= 0)
         return code;
-    CliTarget::Endpoint endpoint;
-    QString error;
-    if (!line.target(&endpoint, &error))
-        return usageError(error);
     const QStringList words = line.positional();
     if (words.size() > 1)
         return usageError(tr("未知的选项: %1").arg(words.at(1)));
     const QString path = words.value(0);
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
     if (path.isEmpty())
         return usageError(tr("缺少文件（- 表示标准输入）"));
     QByteArray bytes;
+    QString error;
     if (!readAllBytes(path, &bytes, &error))
         return usageError(error);
 
     startBackEnd();
     CliTarget target(endpoint);
-    if (!target.open(&error)) {
-        CliOutput::error(error);
+    if (!open(target))
         return ExitUnreachable;
-    }
     Logger::getInstance()->info(tr("发送文件 %1（%2 字节）").arg(path).arg(bytes.size()));
     target.beginOperation();
     const bool handedOver = target.sendBytes(bytes);
@@ -525,15 +529,11 @@ int CliApp::verb(const QStringList &args)
 {
     CliCommandLine line;
     CliVerbs::addOptions(m_command, &line);
-    const int code = parseCommand(line, args);
+    CliTarget::Endpoint endpoint;
+    const int code = parseWithTarget(line, args, &endpoint);
     if (code >= 0)
         return code;
-    CliTarget::Endpoint endpoint;
     QString error;
-    if (!line.target(&endpoint, &error))
-        return usageError(error);
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
     CliVerbs::Plan plan;
     if (!CliVerbs::plan(m_command, line, endpoint, &plan, &error))
         return usageError(error);
@@ -551,10 +551,8 @@ int CliApp::verb(const QStringList &args)
             return ExitFault;
         }
     }
-    if (!target.open(&error)) {
-        CliOutput::error(error);
+    if (!open(target))
         return ExitUnreachable;
-    }
     for (const CliOperations::Call &call : qAsConst(plan.calls)) {
         const int result = perform(target, call, QString(), 0);
         if (result >= 0)

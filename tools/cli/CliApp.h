@@ -1,13 +1,13 @@
 #pragma once
 
 #include "CliOperations.h"
+#include "CliTarget.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class CliCommandLine;
-class CliTarget;
 class QTranslator;
 
 // quillmark: the commands scan, list, ops, run, status and raw and the
@@ -42,6 +42,11 @@ private:
     // Parses a command's words: -1 to go on, or the exit status after the
     // help (0) or a usage error (2).
     int parseCommand(CliCommandLine &line, const QStringList &args);
+    // The same for a command that talks to a printer: adds the target options
+    // and requires one target.
+    int parseWithTarget(CliCommandLine &line, const QStringList &args, CliTarget::Endpoint *endpoint);
+    // Opens the target; false after its failure message (exit status 3).
+    static bool open(CliTarget &target);
     int usageError(const QString &message);
     // What the window does at start: log level and configuration store; then
     // the command line itself goes into the log.

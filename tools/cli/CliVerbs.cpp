@@ -299,7 +299,6 @@ QStringList CliVerbs::names()
 
 void CliVerbs::addOptions(const QString &verb, CliCommandLine *line)
 {
-    line->addTargetOptions();
     if (verb == QLatin1String("beep")) {
         line->addOption(valued("times", "N"));
         line->addOption(valued("duration", "N"));

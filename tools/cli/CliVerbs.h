@@ -42,7 +42,7 @@ public:
     static QStringList names();
     static bool isVerb(const QString &word) { return names().contains(word); }
 
-    // The verb's options (the targets included).
+    // The verb's own options (the targets come from the command line).
     static void addOptions(const QString &verb, CliCommandLine *line);
     // The calls for the parsed words; false with the message of a usage error.
     static bool plan(const QString &verb, const CliCommandLine &line, const CliTarget::Endpoint &endpoint, Plan *plan,
