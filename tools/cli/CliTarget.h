@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transport/tcp/NetworkSettingsPost.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -33,7 +35,7 @@ public:
     static constexpr int DrainLimitMs = 5000;
     static constexpr int StatusReplyLimitMs = 1500;
     // A network form's answer: the post's own limit and a little more.
-    static constexpr int NetworkPostLimitMs = 12000;
+    static constexpr int NetworkPostLimitMs = NetworkSettingsPost::RequestTimeoutMs + 2000;
     // The single-address test that reads a printer's model from its web page.
     static constexpr int IdentifyLimitMs = 15000;
     static constexpr const char *DefaultBaud = "9600";
