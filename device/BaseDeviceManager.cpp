@@ -170,6 +170,12 @@ void BaseDeviceManager::refuse(const QString &message)
     emit sigInputRefused(message);
 }
 
+void BaseDeviceManager::reportFailure(const QString &message)
+{
+    Logger::getInstance()->error(message);
+    emit sigOperationFailed(message);
+}
+
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)
 {
     Logger::getInstance()->info(ActionLog::fill(tmpl, args));

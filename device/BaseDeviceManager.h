@@ -194,6 +194,10 @@ signals:
     // An input was refused before anything was sent (a text longer than its
     // command carries); message is ready to show the user.
     void sigInputRefused(QString message);
+    // An accepted operation failed on its way to the printer (bytes not
+    // handed over, no answer in time); message is the text of the error line
+    // written to the log at the same time.
+    void sigOperationFailed(QString message);
 
 protected:
     // Run by a transport after every successful open: replaces the builders by
@@ -216,6 +220,8 @@ protected:
     void refuseText(const QString &tmpl, int bytes);
     // The same for a message that is complete.
     void refuse(const QString &message);
+    // Writes message to the log at error level and emits sigOperationFailed.
+    void reportFailure(const QString &message);
     // True when the builder exists; otherwise writes the "not connected" line.
     bool builderReady(const void *builder) const;
 

@@ -3,6 +3,7 @@
 #include "app/base/Logger.h"
 #include "platform/MacAddressLookup.h"
 #include "platform/NetbiosNameQuery.h"
+#include "text/DottedQuad.h"
 #include "transport/tcp/HttpRequest.h"
 #include "transport/tcp/ScanWorker.h"
 
@@ -37,8 +38,9 @@ void HostIdentifier::start()
 
     // Only numeric IPv4 addresses are probed: a text that is none (a bad
     // segment) must not turn into a name lookup.
-    m_address = QHostAddress(m_ip);
-    if (!isDottedQuad(m_ip)) {
+    bool valid = false;
+    m_address = QHostAddress(DottedQuad::toIPv4(m_ip, &valid));
+    if (!valid) {
         const QString error = QCoreApplication::translate("QAbstractSocket", "Host not found");
         QTimer::singleShot(0, this, [this, error] { onConnectFailed(error); });
         return;
@@ -87,12 +89,6 @@ void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
 QString HostIdentifier::connectTimedOut()
 {
     return QCoreApplication::translate("QAbstractSocket", "Socket operation timed out");
-}
-
-bool HostIdentifier::isDottedQuad(const QString &text)
-{
-    const QHostAddress address(text);
-    return address.protocol() == QAbstractSocket::IPv4Protocol && text.count(QLatin1Char('.')) == 3;
 }
 
 void HostIdentifier::onConnectFailed(const QString &error)

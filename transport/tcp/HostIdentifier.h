@@ -57,10 +57,6 @@ public:
     // have seen connections the kernel has made.
     static void endConnectWaits(const std::vector<HostIdentifier *> &hosts);
 
-    // A numeric IPv4 address of four parts (inet_aton's short forms such as
-    // 10.1 are refused: they are typing mistakes here, not addresses).
-    static bool isDottedQuad(const QString &text);
-
     QString ip() const { return m_ip; }
     bool isDone() const { return m_done; }
     bool portOpen() const { return m_portOpen; }

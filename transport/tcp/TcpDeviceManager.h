@@ -39,6 +39,8 @@ public:
 
     Q_INVOKABLE void testDeviceConnection(const QString &ip);
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
+    // A network settings form is on its way; sigNetworkPostFinished follows.
+    bool networkPostPending() const;
 
     // Test hook: the worker, to script it before a search.
     ScanWorker *scanWorker() const { return m_worker; }
@@ -59,6 +61,9 @@ signals:
     // (keys "name", "ip", "mac"); the list of the finished search follows with
     // sigScanOverTcp.
     void sigDeviceFoundTcp(QVariantMap device);
+    // The network settings form posted by setNetworkClicked has its answer:
+    // the HTTP status, or 0 after sigOperationFailed.
+    void sigNetworkPostFinished(int httpStatus);
 
 protected:
     void postNetworkForm(const QString &url, const QString &body) override;

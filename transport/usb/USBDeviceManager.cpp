@@ -65,10 +65,12 @@ USBDeviceManager::USBDeviceManager(std::unique_ptr<UsbPrinterLister> lister, Dev
     });
     // Builder output is written on the controller's writer thread; its outcome
     // comes back here.
-    connect(m_controller, &USBPrinterController::syncWriteFinished, this, [](quint32 written) {
+    connect(m_controller, &USBPrinterController::syncWriteFinished, this, [this](quint32 written) {
         if (written == 0)
-            Logger::getInstance()->error(tr("USB数据发送失败"));
+            reportFailure(tr("USB数据发送失败"));
     });
+    // The controller has logged its own failures already.
+    connect(m_controller, &USBPrinterController::sigIoFailed, this, &BaseDeviceManager::sigOperationFailed);
     m_hotSwapping = new USBHotSwapping(m_controller, source);
     connect(m_hotSwapping, &USBHotSwapping::sigDeviceChanges, this, &USBDeviceManager::onDeviceChanges);
 }
@@ -184,14 +186,14 @@ bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &e
     if (m_controller->SendAsync(data))
         return true;
     m_replies->withdraw(request);
-    Logger::getInstance()->error(tr("SendAsync 发送失败"));
+    reportFailure(tr("SendAsync 发送失败"));
     return false;
 }
 
 void USBDeviceManager::handleTimeout(const QString &cmd)
 {
     emit sigUsbResponse(cmd, QString());
-    Logger::getInstance()->error(tr("发送超时"));
+    reportFailure(tr("发送超时"));
 }
 
 void USBDeviceManager::handleUsbData(const QByteArray &data)
