@@ -2,7 +2,7 @@
 // the stream is split into pieces: whole, byte by byte, or in odd-sized chunks.
 // Text runs may be reported in several pieces; they are joined before comparing.
 
-#include "VpDecoder.h"
+#include "render/VpDecoder.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>

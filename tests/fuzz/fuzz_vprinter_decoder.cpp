@@ -2,7 +2,7 @@
 // sizes come from the input, must decode to the same commands.
 #include "FuzzTarget.h"
 
-#include "VpDecoder.h"
+#include "render/VpDecoder.h"
 
 #include <QJsonObject>
 

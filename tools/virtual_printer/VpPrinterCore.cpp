@@ -1,6 +1,6 @@
 #include "VpPrinterCore.h"
 
-#include "VpBarcode.h"
+#include "render/VpBarcode.h"
 #include "VpEventLog.h"
 #include "VpState.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "VpCommand.h"
-#include "VpDecoder.h"
-#include "VpRenderer.h"
+#include "render/VpCommand.h"
+#include "render/VpDecoder.h"
+#include "render/VpRenderer.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VpCommand.h"
+#include "render/VpCommand.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "VpBarcode.h"
+#include "render/VpBarcode.h"
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/CharacterSet.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VpFont.h"
+#include "render/VpFont.h"
 
 #include <QByteArray>
 #include <QHash>

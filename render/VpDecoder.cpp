@@ -1,4 +1,4 @@
-#include "VpDecoder.h"
+#include "render/VpDecoder.h"
 
 #include <QJsonArray>
 

@@ -1,6 +1,6 @@
-#include "VpRenderer.h"
+#include "render/VpRenderer.h"
 
-#include "VpBarcode.h"
+#include "render/VpBarcode.h"
 
 #include <QPainter>
 #include <QTransform>
