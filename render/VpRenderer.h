@@ -84,6 +84,24 @@ public:
     void rasterImage(int m, int widthBytes, int height, const QByteArray &data); // GS v 0
     int defineLogos(int count, const QByteArray &data); // FS q, returns logos defined
     bool printLogo(int n, int m); // FS p
+    // GS ( L / GS 8 L graphics. A picture comes in planes of one colour each,
+    // 1 bit a dot: raster format (rows of whole bytes, most significant bit
+    // left) or column format (columns of whole bytes, most significant bit on
+    // top). This printer has one colour: every plane prints black.
+    // Store in the print buffer (fn 112/113): planes of the same size add up.
+    void storeGraphics(bool column, int width, int height, int scaleX, int scaleY, const QByteArray &plane);
+    // Print what is stored (fn 50) and empty the buffer; false when it is empty.
+    bool printStoredGraphics();
+    // Define a picture under a key code (kc1 * 256 + kc2), in non-volatile
+    // (fn 67/68) or download memory (fn 83/84): planes times (colour byte,
+    // plane data). Returns the planes read.
+    int defineGraphics(bool nv, bool column, int key, int width, int height, int planes, const QByteArray &data);
+    // Print a defined picture (fn 69/85), scaled 1 or 2 times each way; false
+    // when the key is not defined.
+    bool printGraphics(bool nv, int key, int scaleX, int scaleY);
+    // Delete one picture (fn 66/82), or all of them for key -1 (fn 65/81);
+    // returns how many went.
+    int deleteGraphics(bool nv, int key);
     bool printBarcode(int symbology, const QByteArray &data, QString *text, QString *error);
     bool printQr(QString *error);
     void selfTest(const QStringList &lines);
@@ -113,6 +131,9 @@ private:
     void addFeed(int dots);
     void finishPage();
     static QImage scaled(const QImage &src, int sx, int sy);
+    // A 1-bit picture from data at `at`: rows (or, in column format, columns)
+    // of `stride` bytes; bits beyond the data are paper.
+    static QImage bitPicture(const QByteArray &data, qint64 at, int width, int height, int stride, bool column);
 
     int m_paper;
     // modes
@@ -131,6 +152,9 @@ private:
     int m_qrModule = DefaultQrModule, m_qrLevel = 0;
     QByteArray m_qrData;
     QList<QImage> m_logos;
+    QImage m_graphics; // stored in the print buffer, not yet printed
+    int m_graphicsScaleX = 1, m_graphicsScaleY = 1;
+    QHash<int, QImage> m_nvGraphics, m_downloadGraphics;
     // paper
     QList<Item> m_line;
     QList<QImage> m_bands;

@@ -118,3 +118,14 @@ seed('vprinter_decoder', 'raster', b'\x03\x04\x01\x02' + h('1D 76 30 00 01 00 02
 seed('vprinter_decoder', 'raster_large', b'\x02\x3f\x07' + h('1D 76 30 00 50 00 80 00') + bytes(range(256)) * 40 + h('0A'), 'long')
 seed('vprinter_decoder', 'barcode', b'\x01\x05' + h('1D 6B 04 31 32 33 00 0A'))
 seed('vprinter_decoder', 'settings', b'\x01\x03' + frame(0xA7, 1, b'AB') + h('10 04 01'))
+# Graphics: stored and printed, with a 32-bit length, defined by key and
+# printed, a function the printer lacks, and an oversized length.
+seed('vprinter_decoder', 'graphics_store', b'\x02\x07\x03'
+     + h('1D 28 4C 0B 00 30 70 30 01 01 31 08 00 01 00 FF 1D 28 4C 02 00 30 32 0A'))
+seed('vprinter_decoder', 'graphics_gs8l', b'\x01\x02'
+     + h('1D 38 4C 0C 00 00 00 30 71 30 02 02 31 01 00 10 00 FF FF 1D 38 4C 02 00 00 00 30 32'))
+seed('vprinter_decoder', 'graphics_keys', b'\x01\x09'
+     + h('1D 28 4C 0C 00 30 43 30 47 31 01 08 00 01 00 31 FF 1D 28 4C 06 00 30 45 47 31 02 01'
+         '1D 28 4C 04 00 30 42 47 31 1D 28 4C 05 00 30 51 43 4C 52'))
+seed('vprinter_decoder', 'graphics_unknown', b'\x00' + h('1D 28 4C 02 00 30 7F 1D 28 45 03 00 01 02 03 41 0A'))
+seed('vprinter_decoder', 'graphics_oversized', b'\x01\x05' + h('1D 38 4C F0 FF FF 7F 30 70 1B 40 41 0A'))
