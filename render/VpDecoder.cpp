@@ -420,6 +420,7 @@ qint64 VpDecoder::parseEsc(const uchar *p, qint64 n, VpCommand &out)
         {0x2D, 1, "underline", "n", nullptr, nullptr},
         {0x32, 0, "default_line_spacing", nullptr, nullptr, nullptr},
         {0x33, 1, "line_spacing", "n", nullptr, nullptr},
+        {0x34, 1, "italic", "n", nullptr, nullptr}, // accepted; this printer has no italic face
         {0x3D, 1, "select_peripheral", "n", nullptr, nullptr},
         {0x3F, 1, "cancel_user_char", "n", nullptr, nullptr},
         {0x40, 0, "initialize", nullptr, nullptr, nullptr},

@@ -3,6 +3,7 @@
 #include "CliHelp.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
+#include "CliRender.h"
 #include "CliScript.h"
 #include "CliStatusReport.h"
 #include "CliTarget.h"
@@ -174,6 +175,8 @@ int CliApp::exec()
         else if (!arg.startsWith(QLatin1String("--")))
             break;
     }
+    if (m_command == CliRender::command())
+        return CliRender::run(rest);
     if (m_command == QLatin1String("scan"))
         return scan(rest);
     if (m_command == QLatin1String("list"))

@@ -7,7 +7,7 @@
 class CliTarget;
 class QTranslator;
 
-// quillmark: the commands scan, list, ops, run, status and raw over the same
+// quillmark: the commands scan, list, ops, run, status, raw and render over the same
 // back end as the window, with their exit statuses.
 class CliApp
 {

@@ -1,5 +1,7 @@
 #include "CliHelp.h"
 
+#include "CliRender.h"
+
 namespace {
 QString targets()
 {
@@ -14,7 +16,8 @@ QString targets()
 QStringList CliHelp::commands()
 {
     return {QStringLiteral("scan"), QStringLiteral("list"), QStringLiteral("ops"),
-            QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw")};
+            QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw"),
+            CliRender::command()};
 }
 
 QString CliHelp::seeHelp(const QString &command)
@@ -75,6 +78,8 @@ QString CliHelp::text(const QString &command)
                   "\n")
                + targets();
     }
+    if (command == CliRender::command())
+        return CliRender::helpText();
     if (command == QLatin1String("raw")) {
         return tr("用法: quillmark raw TARGET FILE|-\n"
                   "\n"
@@ -93,6 +98,7 @@ QString CliHelp::text(const QString &command)
               "  run      在打印机上调用操作\n"
               "  status   读取四个实时状态\n"
               "  raw      发送一个字节文件\n"
+              "  render   把字节文件画成图片，不需要打印机\n"
               "\n")
            + targets()
            + tr("\n"
