@@ -76,6 +76,8 @@ private slots:
     void oneMorePagePerCut();
     void selfTestPage();
     void rasterImage();
+    void graphicsPictures();
+    void undecodableCommandsAreLogged();
     void logoDefinedAndPrinted();
     void userDefinedCharacters();
     void codeTablesAndChineseText();
@@ -250,6 +252,47 @@ void TestVprinterRender::rasterImage()
     QCOMPARE(page.height(), 8);
     QCOMPARE(InkBox::of(page).right, 31);
     QVERIFY(dark(page, 0, 0) && dark(page, 1, 1) && !dark(page, 0, 2));
+}
+
+void TestVprinterRender::graphicsPictures()
+{
+    // GS ( L fn 112: 16 x 4 dots in the print buffer (the same rows as above),
+    // fn 50 prints them; then in column format, 8 columns of 2 bytes, scaled twice.
+    const QByteArray rows = hex("FF 00 00 FF AA 55 80 01");
+    QImage page = print(hex("1B 40 1D 28 4C 12 00 30 70 30 01 01 31 10 00 04 00") + rows + hex("1D 28 4C 02 00 30 32")).value(0);
+    QCOMPARE(page.height(), 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 16; ++x)
+            QCOMPARE(dark(page, x, y), bool(uchar(rows.at(y * 2 + x / 8)) & (0x80 >> (x % 8))));
+    page = print(hex("1B 40 1D 38 4C 1A 00 00 00 30 71 30 02 02 31 08 00 10 00") + QByteArray(16, char(0xFF))
+                 + hex("1D 38 4C 02 00 00 00 30 32"))
+               .value(0);
+    QCOMPARE(page.height(), 32);
+    QCOMPARE(InkBox::of(page).right, 15);
+    const QList<QJsonObject> stored = m_printer->events(QStringLiteral("graphics_store"));
+    QCOMPARE(stored.size(), 2);
+    QCOMPARE(stored.last().value("params").toObject().value("format").toString(), QStringLiteral("column"));
+    QCOMPARE(stored.last().value("kind").toString(), QStringLiteral("command"));
+}
+
+void TestVprinterRender::undecodableCommandsAreLogged()
+{
+    // Nothing the printer cannot read is dropped silently: each piece is in
+    // the event log with its kind, code and bytes, and the text around it prints.
+    print(QByteArray("A") + hex("1B 8F") + hex("1D 28 45 03 00 01 02 03") + hex("1D 28 4C 02 00 30 7F") + "B\n");
+    QCOMPARE(m_printer->events(QStringLiteral("text")).size(), 2);
+    const QList<QJsonObject> unknown = m_printer->events(QStringLiteral("unknown"));
+    QCOMPARE(unknown.size(), 1);
+    QCOMPARE(unknown.first().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(unknown.first().value("code").toString(), QStringLiteral("ESC 8F"));
+    const QList<QJsonObject> extended = m_printer->events(QStringLiteral("extended_function"));
+    QCOMPARE(extended.size(), 1);
+    QCOMPARE(extended.first().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(extended.first().value("hex").toString(), QStringLiteral("1d 28 45 03 00 01 02 03"));
+    const QList<QJsonObject> graphics = m_printer->events(QStringLiteral("graphics"));
+    QCOMPARE(graphics.size(), 1);
+    QCOMPARE(graphics.first().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(graphics.first().value("code").toString(), QStringLiteral("GS ( L"));
 }
 
 void TestVprinterRender::logoDefinedAndPrinted()
