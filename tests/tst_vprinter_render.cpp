@@ -3,15 +3,13 @@
 // characters, every GS k symbology and QR codes read back from the PNG pages
 // by zxing-cpp's reader.
 
-#define ZX_USE_UTF8
 #include "VirtualPrinter.h"
 #include "support/InkBox.h"
+#include "support/SymbolReader.h"
 #include "support/vprinter_client.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <ZXing/ReadBarcode.h>
 
 using VprinterClient::exchange;
 using VprinterClient::hex;
@@ -32,31 +30,6 @@ int darkCount(const QImage &img, const QRect &area)
         for (int x = area.left(); x <= area.right(); ++x)
             n += dark(img, x, y);
     return n;
-}
-
-struct Decoded {
-    QString text;
-    QString level;
-    bool ok = false;
-};
-
-Decoded readBack(const QString &file, ZXing::BarcodeFormat format)
-{
-    const QImage img = QImage(file).convertToFormat(QImage::Format_Grayscale8);
-    Decoded d;
-    if (img.isNull())
-        return d;
-    ZXing::DecodeHints hints;
-    hints.setFormats(format);
-    hints.setTryHarder(true);
-    const ZXing::Result r =
-        ZXing::ReadBarcode(ZXing::ImageView(img.constBits(), img.width(), img.height(), ZXing::ImageFormat::Lum,
-                                            img.bytesPerLine()),
-                           hints);
-    d.ok = r.isValid();
-    d.text = QString::fromStdString(r.text());
-    d.level = QString::fromStdString(r.ecLevel());
-    return d;
 }
 
 } // namespace
@@ -405,7 +378,7 @@ void TestVprinterRender::barcodesReadBack()
     print(stream);
     const QString file = lastFiles(1).value(0);
     QVERIFY(!file.isEmpty());
-    const Decoded d = readBack(file, ZXing::BarcodeFormat(format));
+    const SymbolReader d = SymbolReader::read(file, ZXing::BarcodeFormat(format));
     QVERIFY2(d.ok, qPrintable(file));
     QVERIFY2(d.text.startsWith(expected), qPrintable(d.text));
     const QJsonObject logged = m_printer->events(QStringLiteral("barcode")).last();
@@ -450,7 +423,7 @@ void TestVprinterRender::qrCodeReadsBack()
     stream += hex("1B 61 31 1D 28 6B 03 00 31 51 30 1B 61 30 0A 0A 00 1D 56 01 00");
     const QImage page = print(stream).value(0);
     QVERIFY(!page.isNull());
-    const Decoded d = readBack(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
+    const SymbolReader d = SymbolReader::read(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
     QVERIFY(d.ok);
     QCOMPARE(d.text, content);
     QCOMPARE(d.level, levelName);
