@@ -56,6 +56,31 @@ QString code128Text(const QByteArray &data, bool *ok)
     return text;
 }
 
+// The modules of a writer's matrix, taking every rowStep-th row.
+QImage greyImage(const ZXing::BitMatrix &bits, int rowStep)
+{
+    QImage img(bits.width(), bits.height() / rowStep, QImage::Format_Grayscale8);
+    for (int y = 0; y < img.height(); ++y) {
+        uchar *row = img.scanLine(y);
+        for (int x = 0; x < bits.width(); ++x)
+            row[x] = bits.get(x, y * rowStep) ? 0 : 255;
+    }
+    return img;
+}
+
+// zxing-cpp draws PDF417 rows this many pixels high at one pixel per module.
+constexpr int Pdf417WriterRowPixels = 4;
+
+// Every row of an upright PDF417 symbol opens with the start pattern, so its
+// first column is all bars; a symbol the writer turned on its side is not.
+bool upright(const ZXing::BitMatrix &bits)
+{
+    for (int y = 0; y < bits.height(); ++y)
+        if (!bits.get(0, y))
+            return false;
+    return bits.height() > 0;
+}
+
 } // namespace
 
 QString VpBarcode::symbologyName(int symbology)
@@ -189,13 +214,37 @@ bool VpBarcode::encodeQr(const QByteArray &data, int level, QImage *matrix, QStr
                                           .setEncoding(ZXing::CharacterSet::UTF8)
                                           .setEccLevel(eccLevel)
                                           .encode(QString::fromUtf8(data).toStdWString(), 0, 0);
-        QImage img(bits.width(), bits.height(), QImage::Format_Grayscale8);
-        for (int y = 0; y < bits.height(); ++y) {
-            uchar *row = img.scanLine(y);
-            for (int x = 0; x < bits.width(); ++x)
-                row[x] = bits.get(x, y) ? 0 : 255;
+        *matrix = greyImage(bits, 1);
+    } catch (const std::exception &e) {
+        *error = QString::fromUtf8(e.what());
+        return false;
+    } catch (...) {
+        *error = QStringLiteral("the content cannot be encoded");
+        return false;
+    }
+    return true;
+}
+
+bool VpBarcode::encodePdf417(const QByteArray &data, int level, QImage *matrix, QString *error)
+{
+    if (data.isEmpty()) {
+        *error = QStringLiteral("no PDF417 data stored");
+        return false;
+    }
+    try {
+        ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::PDF417);
+        writer.setMargin(0).setEncoding(ZXing::CharacterSet::UTF8).setEccLevel(level);
+        const std::wstring text = QString::fromUtf8(data).toStdWString();
+        // The writer turns a symbol taller than wide on its side unless asked
+        // for a tall picture (height > width); paper wants it upright.
+        ZXing::BitMatrix bits = writer.encode(text, 0, 0);
+        if (!upright(bits))
+            bits = writer.encode(text, 0, 1);
+        if (!upright(bits) || bits.height() % Pdf417WriterRowPixels != 0) {
+            *error = QStringLiteral("the PDF417 writer gave no upright symbol");
+            return false;
         }
-        *matrix = img;
+        *matrix = greyImage(bits, Pdf417WriterRowPixels);
     } catch (const std::exception &e) {
         *error = QString::fromUtf8(e.what());
         return false;

@@ -4,6 +4,9 @@
 
 namespace {
 
+// GS ( k PDF417 error level: m 30 gives the level itself, m 31 a ratio.
+constexpr int Pdf417LevelByNumber = 0x30;
+
 int param(const VpCommand &cmd, const char *key)
 {
     return cmd.params.value(QLatin1String(key)).toInt();
@@ -124,6 +127,20 @@ VpCommandPrinter::Outcome VpCommandPrinter::apply(const VpCommand &cmd, QJsonObj
         extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
     } else if (name == QLatin1String("qr_print")) {
         if (!r.printQr(error))
+            return Failed;
+    } else if (name == QLatin1String("pdf417_module_width")) {
+        r.setPdf417Module(param(cmd, "n"));
+    } else if (name == QLatin1String("pdf417_row_height")) {
+        r.setPdf417RowHeight(param(cmd, "n"));
+    } else if (name == QLatin1String("pdf417_error_level")) {
+        // m 30: a level, n 30..38; m 31: a ratio, which the level follows.
+        const int n = param(cmd, "n");
+        r.setPdf417Level(param(cmd, "m") == Pdf417LevelByNumber && n >= '0' && n <= '8' ? n - '0' : -1);
+    } else if (name == QLatin1String("pdf417_store")) {
+        r.storePdf417(cmd.data);
+        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
+    } else if (name == QLatin1String("pdf417_print")) {
+        if (!r.printPdf417(error))
             return Failed;
     } else if (name == QLatin1String("barcode")) {
         QString text;

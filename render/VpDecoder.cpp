@@ -24,6 +24,10 @@ constexpr uchar SettingFirst = 0xA2;
 constexpr uchar SettingLast = 0xA9;
 constexpr int SettingsHeader = 6;
 
+// GS ( k: the symbol (cn) each function belongs to.
+constexpr uchar TwoDPdf417 = 0x30;
+constexpr uchar TwoDQr = 0x31;
+
 constexpr uchar GbkLeadFirst = 0x81;
 constexpr uchar GbkLeadLast = 0xFE;
 constexpr uchar GbkTrailFirst = 0x40;
@@ -759,8 +763,21 @@ qint64 VpDecoder::parseGs(const uchar *p, qint64 n, VpCommand &out)
             }
             const uchar cn = p[5], fc = p[6];
             QJsonObject params{{QStringLiteral("cn"), cn}, {QStringLiteral("fn"), fc}};
-            QString name = QStringLiteral("two_d_code");
-            if (cn == 0x31) {
+            QString name;
+            if (cn == TwoDPdf417) {
+                switch (fc) {
+                case 0x41: name = QStringLiteral("pdf417_columns"); break;
+                case 0x42: name = QStringLiteral("pdf417_rows"); break;
+                case 0x43: name = QStringLiteral("pdf417_module_width"); break;
+                case 0x44: name = QStringLiteral("pdf417_row_height"); break;
+                case 0x45: name = QStringLiteral("pdf417_error_level"); break;
+                case 0x46: name = QStringLiteral("pdf417_options"); break;
+                case 0x50: name = QStringLiteral("pdf417_store"); break;
+                case 0x51: name = QStringLiteral("pdf417_print"); break;
+                case 0x52: name = QStringLiteral("pdf417_size_request"); break;
+                default: break;
+                }
+            } else if (cn == TwoDQr) {
                 switch (fc) {
                 case 0x41: name = QStringLiteral("qr_model"); break;
                 case 0x43: name = QStringLiteral("qr_module_size"); break;
@@ -771,12 +788,28 @@ qint64 VpDecoder::parseGs(const uchar *p, qint64 n, VpCommand &out)
                 default: break;
                 }
             }
-            if ((name == QLatin1String("qr_module_size") || name == QLatin1String("qr_error_level")) && len >= 3)
+            // A symbol or function this printer does not have: stepped over
+            // by its length, and reported.
+            if (name.isEmpty()) {
+                set(out, QStringLiteral("two_d_code"), c, params, VpCommand::Unknown);
+                out.data = body.left(MaxRawKept);
+                return total;
+            }
+            // The one-byte settings: n after cn fn (the error level of
+            // PDF417 has m first: 30 a level 0..8, 31 a ratio in tens of per cent).
+            if (name == QLatin1String("pdf417_error_level")) {
+                if (len < 4) {
+                    set(out, name, c, params, VpCommand::Malformed);
+                    return total;
+                }
+                params.insert(QStringLiteral("m"), p[7]);
+                params.insert(QStringLiteral("n"), p[8]);
+            } else if (!name.endsWith(QLatin1String("_store")) && !name.endsWith(QLatin1String("_print"))
+                       && !name.endsWith(QLatin1String("_size_request")) && len >= 3) {
                 params.insert(QStringLiteral("n"), p[7]);
-            if (name == QLatin1String("qr_model") && len >= 3)
-                params.insert(QStringLiteral("n"), p[7]);
+            }
             set(out, name, c, params);
-            if (name == QLatin1String("qr_store") && len >= 3) {
+            if (name.endsWith(QLatin1String("_store")) && len >= 3) {
                 out.data = body.mid(3);
                 out.params.insert(QStringLiteral("length"), out.data.size());
             }

@@ -112,6 +112,9 @@ void VpRenderer::initialize()
     m_barWidth = DefaultBarcodeWidth;
     m_qrModule = DefaultQrModule;
     m_qrLevel = 0;
+    m_pdf417Module = DefaultPdf417Module;
+    m_pdf417RowHeight = DefaultPdf417RowHeight;
+    m_pdf417Level = -1;
     m_line.clear();
 }
 
@@ -615,6 +618,24 @@ bool VpRenderer::printQr(QString *error)
     }
     QImage block = blank((matrix.width() + 2 * QrQuietModules) * module, (matrix.height() + 2 * QrQuietModules) * module);
     blit(block, scaled(matrix, module, module), QrQuietModules * module, QrQuietModules * module);
+    addBlock(block);
+    return true;
+}
+
+bool VpRenderer::printPdf417(QString *error)
+{
+    QImage matrix;
+    if (!VpBarcode::encodePdf417(m_pdf417Data, m_pdf417Level, &matrix, error))
+        return false;
+    const int width = (matrix.width() + 2 * Pdf417QuietModules) * m_pdf417Module;
+    if (width > areaWidth()) {
+        *error = QStringLiteral("the PDF417 symbol is wider than the print area");
+        return false;
+    }
+    const int rowDots = m_pdf417Module * m_pdf417RowHeight;
+    const int quiet = Pdf417QuietModules * m_pdf417Module;
+    QImage block = blank(width, matrix.height() * rowDots + 2 * quiet);
+    blit(block, scaled(matrix, m_pdf417Module, rowDots), quiet, quiet);
     addBlock(block);
     return true;
 }

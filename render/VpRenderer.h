@@ -26,6 +26,10 @@ public:
     static constexpr int MaxLogos = 255;
     static constexpr int TabWidthChars = 8;
     static constexpr int QrQuietModules = 4;
+    // GS ( k PDF417: module width and row height (in module widths), 2..8.
+    static constexpr int DefaultPdf417Module = 3;
+    static constexpr int DefaultPdf417RowHeight = 3;
+    static constexpr int Pdf417QuietModules = 2;
     static constexpr int BarcodeQuietModules = 10;
 
     explicit VpRenderer(int paperDots = Paper80Dots);
@@ -72,6 +76,11 @@ public:
     void setQrModule(int n) { m_qrModule = qBound(1, n, 16); }
     void setQrLevel(int n) { m_qrLevel = qBound(0, n, 3); }
     void storeQr(const QByteArray &data) { m_qrData = data; }
+    void setPdf417Module(int n) { m_pdf417Module = qBound(2, n, 8); }
+    void setPdf417RowHeight(int n) { m_pdf417RowHeight = qBound(2, n, 8); }
+    // 0..8, or -1: the level follows the amount of data.
+    void setPdf417Level(int level) { m_pdf417Level = qBound(-1, level, 8); }
+    void storePdf417(const QByteArray &data) { m_pdf417Data = data; }
 
     // Printing. Text bytes are decoded in the current code table, or as GBK
     // for two-byte characters in Chinese-character mode. Returns the text.
@@ -104,6 +113,7 @@ public:
     int deleteGraphics(bool nv, int key);
     bool printBarcode(int symbology, const QByteArray &data, QString *text, QString *error);
     bool printQr(QString *error);
+    bool printPdf417(QString *error);
     void selfTest(const QStringList &lines);
 
     // GS V / ESC i / ESC m: the page ends here.
@@ -151,6 +161,8 @@ private:
     bool m_hriFontB = false;
     int m_qrModule = DefaultQrModule, m_qrLevel = 0;
     QByteArray m_qrData;
+    int m_pdf417Module = DefaultPdf417Module, m_pdf417RowHeight = DefaultPdf417RowHeight, m_pdf417Level = -1;
+    QByteArray m_pdf417Data;
     QList<QImage> m_logos;
     QImage m_graphics; // stored in the print buffer, not yet printed
     int m_graphicsScaleX = 1, m_graphicsScaleY = 1;

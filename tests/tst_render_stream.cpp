@@ -9,6 +9,7 @@
 #include "render/VpStreamRenderer.h"
 #include "services/PrintPreview.h"
 #include "support/InkBox.h"
+#include "support/SymbolReader.h"
 #include "support/vprinter_client.h"
 
 #include <QJsonArray>
@@ -88,6 +89,12 @@ QImage grey(const QImage &image)
     return image.convertToFormat(QImage::Format_Grayscale8);
 }
 
+// GS ( k pL pH cn fn ...
+QByteArray gsParenK(const QByteArray &body)
+{
+    return hex("1D 28 6B") + le16(body.size()) + body;
+}
+
 } // namespace
 
 class TestRenderStream : public QObject
@@ -103,6 +110,10 @@ private slots:
     void onePagePerCut_data();
     void onePagePerCut();
     void garbageIsListedNotFatal();
+    void twoDimensionalCodesReadBack_data();
+    void twoDimensionalCodesReadBack();
+    void pdf417ModuleWidthAndRowHeight();
+    void twoDimensionalCodeFunctionsThePrinterLacks();
     void previewEqualsTheVirtualPrinter_data();
     void previewEqualsTheVirtualPrinter();
     void previewFollowsTheLatestChange();
@@ -294,6 +305,83 @@ void TestRenderStream::garbageIsListedNotFatal()
     QCOMPARE(undecodedSummary(VpStreamRenderer::render(raster)),
              QStringList({QStringLiteral("0 oversized raster_image GS v 0"),
                           QStringLiteral("%1 truncated truncated oversized").arg(raster.size())}));
+}
+
+void TestRenderStream::twoDimensionalCodesReadBack_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("format"); // ZXing::BarcodeFormat
+    QTest::addColumn<QString>("content");
+
+    const QByteArray pdfStore = gsParenK(QByteArray("0P0") + "QUILLMARK 417");
+    const QByteArray pdfPrint = gsParenK("0Q0");
+    QTest::newRow("PDF417, power-on settings") << pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417)
+                                              << "QUILLMARK 417";
+    // Module width 2, row height 4 modules, level 5: every row is 8 dots high.
+    const QByteArray pdfSettings = gsParenK(QByteArray("0C") + char(2)) + gsParenK(QByteArray("0D") + char(4))
+                                   + gsParenK(QByteArray("0E") + "05") + gsParenK(QByteArray("0A") + char(3))
+                                   + gsParenK(QByteArray("0B") + char(10)) + gsParenK(QByteArray("0F") + char(0));
+    QTest::newRow("PDF417, module 2, rows of 4 modules, level 5, centred")
+        << hex("1B 61 01") + pdfSettings + pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417) << "QUILLMARK 417";
+    QTest::newRow("PDF417, level by ratio")
+        << gsParenK(QByteArray("0E1") + char(4)) + gsParenK(QByteArray("0P0") + "ratio") + pdfPrint
+        << int(ZXing::BarcodeFormat::PDF417) << "ratio";
+    QTest::newRow("QR code, module 4, level H")
+        << gsParenK(QByteArray("1C") + char(4)) + gsParenK("1E3") + gsParenK(QByteArray("1P0") + "https://example.invalid/q")
+               + gsParenK("1Q0")
+        << int(ZXing::BarcodeFormat::QRCode) << "https://example.invalid/q";
+}
+
+void TestRenderStream::twoDimensionalCodesReadBack()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(int, format);
+    QFETCH(QString, content);
+    const VpStreamRenderer::Result result = VpStreamRenderer::render(stream);
+    QVERIFY2(result.undecoded.isEmpty(), qPrintable(undecodedSummary(result).join(QLatin1String("; "))));
+    QCOMPARE(result.unprintedCount, 0);
+    QCOMPARE(result.pages.size(), 1);
+    QCOMPARE(SymbolReader::read(result.pages.first(), ZXing::BarcodeFormat(format)).text, content);
+}
+
+void TestRenderStream::pdf417ModuleWidthAndRowHeight()
+{
+    // PDF417 module width 2 and row height 4: the rows of the symbol are 8
+    // dots high, its bars multiples of 2 dots wide, around a 2-module margin.
+    const QByteArray store = gsParenK(QByteArray("0P0") + "rows");
+    const VpStreamRenderer::Result sized =
+        VpStreamRenderer::render(gsParenK(QByteArray("0C") + char(2)) + gsParenK(QByteArray("0D") + char(4)) + store
+                                 + gsParenK("0Q0"));
+    QCOMPARE(sized.pages.size(), 1);
+    const InkBox box = InkBox::of(sized.pages.first());
+    QCOMPARE(box.left, VpRenderer::Pdf417QuietModules * 2);
+    QCOMPARE(box.top, VpRenderer::Pdf417QuietModules * 2);
+    QCOMPARE(box.height() % 8, 0);
+    QCOMPARE(box.width() % 2, 0);
+}
+
+void TestRenderStream::twoDimensionalCodeFunctionsThePrinterLacks()
+{
+    // A symbol or function the printer does not have is stepped over by its
+    // length and listed; what follows prints. PDF417 with nothing stored
+    // prints nothing and says so.
+    const QByteArray stream = gsParenK(QByteArray("2A") + char(1)) // 0: cn 32, MaxiCode
+                              + gsParenK("1Z")                       // 8: QR function 5A
+                              + gsParenK("0")                        // 15: too short for cn and fn
+                              + gsParenK(QByteArray("0E0"))          // 21: PDF417 level without n
+                              + gsParenK("0Q0")                      // 29: print, nothing stored
+                              + "A\n";
+    const VpStreamRenderer::Result r = VpStreamRenderer::render(stream);
+    QCOMPARE(undecodedSummary(r), QStringList({QStringLiteral("0 unknown two_d_code GS ( k"),
+                                               QStringLiteral("8 unknown two_d_code GS ( k"),
+                                               QStringLiteral("15 malformed two_d_code GS ( k"),
+                                               QStringLiteral("21 malformed pdf417_error_level GS ( k")}));
+    QCOMPARE(r.unprintedCount, 1);
+    QCOMPARE(r.unprinted.first().toObject().value(QStringLiteral("name")).toString(), QStringLiteral("pdf417_print"));
+    QCOMPARE(r.unprinted.first().toObject().value(QStringLiteral("error")).toString(),
+             QStringLiteral("no PDF417 data stored"));
+    QCOMPARE(r.pages.size(), 1);
+    QCOMPARE(r.pages.first().height(), VpRenderer::DefaultLineSpacing);
 }
 
 void TestRenderStream::previewEqualsTheVirtualPrinter_data()

@@ -146,3 +146,5 @@ seed('stream_render', 'codes', b'\x02' + h('1D 48 02 1D 68 40 1D 77 02 1D 6B 43 
 seed('stream_render', 'user_chars_and_tables', b'\x00' + h('1B 25 01 1B 26 03 41 42 02') + bytes(6) + bytes([0xFF] * 6)
      + b'ABAB\n' + h('1B 74 10') + bytes([0x80, 0xE9]) + h('1B 52 02') + b'[]{}\n' + h('1B 74 63') + b'x\n'
      + h('1F 1B 0D'))
+seed('stream_render', 'pdf417', b'\x01' + h('1D 28 6B 03 00 30 43 02 1D 28 6B 03 00 30 44 04 1D 28 6B 04 00 30 45 30 35')
+     + h('1D 28 6B 0B 00 30 50 30') + b'PDF 417!' + h('1D 28 6B 03 00 30 51 30 1D 28 6B 03 00 32 41 01 0A'))

@@ -334,7 +334,9 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
         extra.insert(QStringLiteral("error"), error);
         logCommand(source, cmd, extra);
         event(source, QStringLiteral("print_error"),
-              {{QStringLiteral("what"), name == QLatin1String("qr_print") ? QStringLiteral("qr") : QStringLiteral("barcode")},
+              {{QStringLiteral("what"), name == QLatin1String("qr_print")         ? QStringLiteral("qr")
+                                    : name == QLatin1String("pdf417_print") ? QStringLiteral("pdf417")
+                                                                            : QStringLiteral("barcode")},
                {QStringLiteral("error"), error}});
         return;
     }
