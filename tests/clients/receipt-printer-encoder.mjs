@@ -1,6 +1,6 @@
 // Receipts from a real ESC/POS client, @point-of-sale/receipt-printer-encoder
 // (installed by scripts/deps.sh under the build folder): text, styles, tables,
-// barcodes, QR codes, pictures in both of its modes, the drawer and cuts.
+// barcodes, QR codes, PDF417, pictures in both of its modes, the drawer and cuts.
 //
 //   node receipt-printer-encoder.mjs NPM_DIR OUT_DIR
 //
@@ -52,13 +52,14 @@ function styled(encoder) {
 }
 
 const receipts = {
-  // ESC * column pictures (the library's default), barcodes, a QR code, drawer, full cut.
+  // ESC * column pictures (the library's default), barcodes, a QR code, a PDF417 symbol, drawer, full cut.
   'column-pictures': styled(new ReceiptPrinterEncoder({ columns: 48 }))
     .align('center')
     .barcode('3130630574613', 'ean13', 60)
     .barcode('QUILLMARK-128', 'code128', 60)
     .barcode('ABC123', 'code39', 50)
     .qrcode('https://example.invalid/receipt/42', 2, 6, 'm')
+    .pdf417('QUILLMARK RECEIPT 42', { width: 2, height: 4, errorlevel: 3 })
     .image(picture(96, 48), 96, 48, 'threshold')
     .align('left')
     .pulse()
