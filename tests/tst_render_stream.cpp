@@ -6,6 +6,7 @@
 
 #include "VirtualPrinter.h"
 #include "commands/PrintTest.h"
+#include "render/VpPageFiles.h"
 #include "render/VpStreamRenderer.h"
 #include "services/PrintPreview.h"
 #include "support/InkBox.h"
@@ -16,6 +17,7 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using VprinterClient::hex;
@@ -109,6 +111,7 @@ private slots:
     void undecodedPiecesAreListedWithTheirOffsets();
     void onePagePerCut_data();
     void onePagePerCut();
+    void pageFilesHoldThePages();
     void garbageIsListedNotFatal();
     void twoDimensionalCodesReadBack_data();
     void twoDimensionalCodesReadBack();
@@ -278,6 +281,34 @@ void TestRenderStream::onePagePerCut()
     QCOMPARE(sunk, heights);
     QVERIFY(streamed.pages.isEmpty());
     QCOMPARE(streamed.pageCount, heights.size());
+}
+
+void TestRenderStream::pageFilesHoldThePages()
+{
+    // The plain call behind quillmark render: one PNG per cut, as drawn.
+    const QByteArray stream = QByteArray("A\n") + hex("1D 56 00") + "B\nB\n";
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    VpStreamRenderer::Options options;
+    options.paperDots = VpRenderer::Paper58Dots;
+    const VpPageFiles::Result files = VpPageFiles::write(stream, options, dir.filePath(QStringLiteral("out.PNG")));
+    QVERIFY(files.written());
+    const QList<QImage> drawn = VpStreamRenderer::render(stream, options).pages;
+    QCOMPARE(files.pages.size(), 2);
+    QCOMPARE(files.render.pageCount, 2);
+    for (int i = 0; i < drawn.size(); ++i) {
+        const QString file = files.pages.at(i).toObject().value(QStringLiteral("file")).toString();
+        QCOMPARE(file, dir.filePath(QStringLiteral("out-%1.png").arg(i + 1)));
+        QVERIFY2(grey(QImage(file)) == drawn.at(i), qPrintable(file));
+    }
+
+    // A folder that is not there: the first page fails, the rest are counted.
+    const VpPageFiles::Result failed = VpPageFiles::write(stream, options, dir.filePath(QStringLiteral("none/out")));
+    QVERIFY(!failed.written());
+    QCOMPARE(failed.failedFile, dir.filePath(QStringLiteral("none/out-1.png")));
+    QVERIFY(!failed.failure.isEmpty());
+    QCOMPARE(failed.pages.size(), 2);
+    QVERIFY(!failed.pages.at(1).toObject().contains(QStringLiteral("file")));
 }
 
 void TestRenderStream::garbageIsListedNotFatal()

@@ -3,21 +3,19 @@
 #include "CliHelp.h"
 #include "CliOutput.h"
 
-#include "render/VpStreamRenderer.h"
+#include "render/VpPageFiles.h"
 
 #include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <cstdio>
 
 namespace {
 
 const QString StandardInput = QStringLiteral("-");
-const QString PngSuffix = QStringLiteral(".png");
 constexpr int DefaultWidthMm = 80;
 
 int usageError(const QString &message)
@@ -73,13 +71,6 @@ bool CliRender::wanted(int argc, char *argv[])
     return argc > 1 && command() == QLatin1String(argv[1]);
 }
 
-QString CliRender::pageFileName(const QString &output, int number)
-{
-    const QString base = output.endsWith(PngSuffix, Qt::CaseInsensitive) ? output.left(output.size() - PngSuffix.size())
-                                                                          : output;
-    return QStringLiteral("%1-%2%3").arg(base).arg(number).arg(PngSuffix);
-}
-
 int CliRender::run(const QStringList &args)
 {
     QCommandLineParser parser;
@@ -109,27 +100,12 @@ int CliRender::run(const QStringList &args)
     if (!readInput(input, &bytes, &readError))
         return usageError(tr("无法读取文件 %1: %2").arg(input, readError));
 
-    // Pages go to their files as soon as they are finished: a long stream
-    // never holds more than one page in memory.
-    const QString out = parser.value(output);
-    QJsonArray pages;
-    QString writeError;
-    // After the first file that cannot be written, the pages are only counted.
-    auto writePage = [&](const QImage &page) {
-        QJsonObject entry{{QStringLiteral("width"), page.width()}, {QStringLiteral("height"), page.height()}};
-        if (writeError.isEmpty()) {
-            const QString file = pageFileName(out, pages.size() + 1);
-            QSaveFile saved(file);
-            if (saved.open(QIODevice::WriteOnly) && page.save(&saved, "PNG") && saved.commit())
-                entry.insert(QStringLiteral("file"), file);
-            else
-                writeError = tr("无法写入图片 %1: %2").arg(file, saved.errorString());
-        }
-        pages.append(entry);
-    };
+    // Pages go to their files as soon as they are finished.
     VpStreamRenderer::Options options;
     options.paperDots = paperDots;
-    const VpStreamRenderer::Result result = VpStreamRenderer::render(bytes, options, writePage);
+    const VpPageFiles::Result files = VpPageFiles::write(bytes, options, parser.value(output));
+    const VpStreamRenderer::Result &result = files.render;
+    const QJsonArray &pages = files.pages;
 
     if (parser.isSet(json)) {
         const QJsonObject report{{QStringLiteral("input"), input},
@@ -174,8 +150,8 @@ int CliRender::run(const QStringList &args)
         }
         CliOutput::print(lines.join(QLatin1Char('\n')));
     }
-    if (!writeError.isEmpty()) {
-        CliOutput::error(writeError);
+    if (!files.written()) {
+        CliOutput::error(tr("无法写入图片 %1: %2").arg(files.failedFile, files.failure));
         return ExitFault;
     }
     return result.undecodedCount > 0 || result.unprintedCount > 0 ? ExitFault : ExitOk;

@@ -6,8 +6,8 @@
 
 // quillmark render FILE|- -o OUT.png [--width 58|80] [--json]: a printer's
 // byte stream on paper without a printer. The virtual printer's renderer draws
-// it; every cut ends a picture (OUT-1.png, OUT-2.png, ...), and the listing
-// names what the printer could not read or print.
+// it (VpPageFiles); every cut ends a picture (OUT-1.png, OUT-2.png, ...), and
+// the listing names what the printer could not read or print.
 class CliRender
 {
     Q_DECLARE_TR_FUNCTIONS(CliRender)
@@ -22,8 +22,4 @@ public:
 
     // args: the words after "render". Returns the exit status.
     static int run(const QStringList &args);
-
-    // The file of page `number` (from 1) for the output name given: OUT.png
-    // gives OUT-1.png, a name without ".png" gets "-1.png" appended.
-    static QString pageFileName(const QString &output, int number);
 };
