@@ -1321,14 +1321,14 @@ Sets the printer's own network address. With --tcp the model is read from the pr
 </translation>
     </message>
     <message>
-        <source>用法: quillmark test-page TARGET [--receipt 58|76|80]
+        <source>用法: quillmark test-page TARGET [--receipt 58|76|80 | --codepages N,M,...]
 
-打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。
+打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置），或者代码页表: 每个 ESC t 代码页的字符 0x20-0xFF 及其十六进制编码，再加一行 GBK 和 GB18030 中文。
 
 </source>
-        <translation>Usage: quillmark test-page TARGET [--receipt 58|76|80]
+        <translation>Usage: quillmark test-page TARGET [--receipt 58|76|80 | --codepages N,M,...]
 
-Prints the test page, or a sample receipt 58, 76 or 80 mm wide (their contents as set in the window).
+Prints the test page, or a sample receipt 58, 76 or 80 mm wide (their contents as set in the window), or code page tables: for each ESC t code page the characters 0x20-0xFF with their hexadecimal codes, then a line of Chinese in GBK and in GB18030.
 
 </translation>
     </message>
@@ -1582,6 +1582,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
 </context>
 <context>
     <name>CliVerbs</name>
+    <message>
+        <source>--codepages 和 --receipt 只能选一个</source>
+        <translation>--codepages and --receipt cannot be used together</translation>
+    </message>
+    <message>
+        <source>--codepages 的值无效: &quot;%1&quot;，应为 0 到 255 之间用逗号分隔的代码页编号</source>
+        <translation>Invalid value for --codepages: &quot;%1&quot;, expected code page numbers 0 to 255 separated by commas</translation>
+    </message>
     <message>
         <source>--%1 的值无效: &quot;%2&quot;，应为 %3 之一</source>
         <translation>Invalid value for --%1: "%2", expected one of %3</translation>
