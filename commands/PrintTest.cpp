@@ -1,6 +1,7 @@
 #include "commands/PrintTest.h"
 
 #include "app/base/ConfigManager.h"
+#include "commands/PictureSettings.h"
 #include "commands/TestPrintCommands.h"
 
 #include <QDebug>
@@ -77,7 +78,7 @@ void PrintTest::printPicture()
     const QString path = store()->getBitMapPath();
     if (path.isEmpty())
         return;
-    emit sigSendData(m_type, TestPrintCommands::testPicture(path));
+    emit sigSendData(m_type, TestPrintCommands::testPicture(path, PictureSettings::stored(*store())));
 }
 
 void PrintTest::storeTestPageText(const QString &text)
