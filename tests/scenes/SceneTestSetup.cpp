@@ -11,6 +11,7 @@
 #include "app/DeviceViewModel.h"
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"
+#include "services/PicturePreview.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -235,6 +236,7 @@ void SceneTestSetup::qmlEngineAvailable(QQmlEngine *engine)
     auto *provider = new BarcodeImageProvider; // the engine owns it
     engine->addImageProvider(QStringLiteral("barcode"), provider);
     m_helper->setImageProvider(provider);
+    PicturePreview::registerWith(engine);
 }
 
 void SceneTestSetup::cleanupTestCase()
