@@ -10,6 +10,7 @@
 #include "commands/PictureSettings.h"
 #include "commands/PrintTest.h"
 #include "services/PicturePreview.h"
+#include "support/PrintedDots.h"
 #include "support/TestAppDir.h"
 #include "support/vprinter_client.h"
 
@@ -23,7 +24,6 @@ Q_DECLARE_METATYPE(PictureOptions::Method)
 namespace {
 
 constexpr int WaitMs = 10000;
-constexpr int PaperDots = 576;
 constexpr int LineFeedsAfterLogo = 4 * 30; // the print-logo bytes end with four line feeds
 
 QImage photograph(int width, int height, quint32 seed)
@@ -66,34 +66,6 @@ QImage greyRamp()
         for (int x = 0; x < ramp.width(); ++x)
             ramp.scanLine(y)[x] = uchar(x * 255 / 199);
     return ramp;
-}
-
-// Where the printed band and the dots scaled by `scale`, centred on the paper,
-// disagree: the first differing dot and the number of differences, or empty.
-QString differences(const QImage &page, const QImage &dots, int scale)
-{
-    const QImage g = page.convertToFormat(QImage::Format_Grayscale8);
-    const int w = dots.width() * scale;
-    const int h = dots.height() * scale;
-    const int left = (PaperDots - w) / 2;
-    if (g.width() != PaperDots || g.height() < h)
-        return QStringLiteral("page %1 x %2 cannot hold %3 x %4").arg(g.width()).arg(g.height()).arg(w).arg(h);
-    int count = 0;
-    QString first;
-    for (int y = 0; y < g.height(); ++y) {
-        const uchar *row = g.constScanLine(y);
-        for (int x = 0; x < g.width(); ++x) {
-            const bool inside = y < h && x >= left && x < left + w;
-            const bool expected = inside && dots.pixelIndex((x - left) / scale, y / scale) == 1;
-            const bool printed = row[x] < 128;
-            if (expected != printed) {
-                if (first.isEmpty())
-                    first = QStringLiteral("(%1, %2) printed %3").arg(x).arg(y).arg(printed);
-                ++count;
-            }
-        }
-    }
-    return count ? QStringLiteral("%1 dots differ, first at %2").arg(count).arg(first) : QString();
 }
 
 PictureOptions chosen(PictureOptions::Method method, int brightness = 0, int contrast = 0, bool invert = false)
@@ -231,7 +203,7 @@ void VprinterPicturesTest::printedLogoIsThePreview()
     const QImage page = printed(sent.at(0).at(1).toByteArray() + sent.at(1).at(1).toByteArray());
     QVERIFY(!page.isNull());
     QCOMPARE(page.height(), (preview.height() + 7) / 8 * 8 + LineFeedsAfterLogo);
-    const QString diff = differences(page, preview, 1);
+    const QString diff = PrintedDots::differences(page, preview, 1);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 
@@ -263,7 +235,7 @@ void VprinterPicturesTest::printedTestPictureIsThePreview()
     const QImage page = printed(sent.at(0).at(1).toByteArray());
     QVERIFY(!page.isNull());
     // Printed in double width and height.
-    const QString diff = differences(page, preview, 2);
+    const QString diff = PrintedDots::differences(page, preview, 2);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 
@@ -295,7 +267,7 @@ void VprinterPicturesTest::earlierConversionWithoutStoredChoices()
     form.sendPrintLogo();
     QCOMPARE(sent.count(), 2);
     const QImage page = printed(sent.at(0).at(1).toByteArray() + sent.at(1).at(1).toByteArray());
-    const QString diff = differences(page, preview, 1);
+    const QString diff = PrintedDots::differences(page, preview, 1);
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 }
 
