@@ -2,6 +2,7 @@
 
 #include "VirtualPrinter.h"
 #include "VpEventLog.h"
+#include "support/PrintedDots.h"
 #include "support/tcp_fixtures.h"
 
 #include <QDebug>
@@ -73,6 +74,15 @@ QStringList SceneVirtualPrinter::recordedForms() const
 }
 
 int SceneVirtualPrinter::pageCount() const { return m_printer->pageFiles().size(); }
+
+QString SceneVirtualPrinter::lastPageDifference(const QVariant &dots, int scale) const
+{
+    const QList<QImage> pages = m_printer->pages();
+    if (pages.isEmpty())
+        return QStringLiteral("no page printed");
+    return PrintedDots::differences(pages.last(), dots.value<QImage>(), scale,
+                                    m_printer->options().paperMm == 58 ? 384 : 576);
+}
 void SceneVirtualPrinter::flushPage() { m_printer->flushPage(); }
 QString SceneVirtualPrinter::control(const QString &line) { return m_printer->control(line); }
 bool SceneVirtualPrinter::setFlag(const QString &name, bool on) { return m_printer->setFlag(name, on); }

@@ -43,6 +43,10 @@ public:
     // Bodies POSTed to /config.cgi, as text.
     Q_INVOKABLE QStringList recordedForms() const;
     Q_INVOKABLE int pageCount() const;
+    // How the last page differs from `dots` (a 1-bit picture such as a
+    // preview's image) printed centred at `scale` times its size on top of
+    // blank paper (see PrintedDots); empty when it holds exactly those dots.
+    Q_INVOKABLE QString lastPageDifference(const QVariant &dots, int scale = 1) const;
     Q_INVOKABLE void flushPage();
     // A line of the control language ("set paper_out on", "setting A7 41 42", ...).
     Q_INVOKABLE QString control(const QString &line);

@@ -65,7 +65,9 @@ public:
     // (the offscreen software renderer cannot grab a window).
     Q_INVOKABLE QString readBarcodeSource(const QUrl &source) const;
     // Writes a picture file: width x height, black, or with garbage bytes
-    // when `format` is "garbage". Returns the path.
+    // when `format` is "garbage", or a colourful PNG of gradients, edges and
+    // noise, as far as conversion goes a photograph, when it is "photo".
+    // Returns the path.
     Q_INVOKABLE QString writePicture(const QString &name, int width, int height, const QString &format = QStringLiteral("png")) const;
 
 public slots:
