@@ -11,6 +11,7 @@
 #include "commands/PictureSettings.h"
 #include "commands/PrintTest.h"
 #include "commands/TestPrintCommands.h"
+#include "support/PictureChoices.h"
 #include "support/TestAppDir.h"
 
 #include <QFile>
@@ -63,15 +64,7 @@ int dotCount(const QImage &dots)
     return n;
 }
 
-PictureOptions chosen(Method method, int brightness = 0, int contrast = 0, bool invert = false)
-{
-    PictureOptions o;
-    o.method = method;
-    o.brightness = brightness;
-    o.contrast = contrast;
-    o.invert = invert;
-    return o;
-}
+using PictureChoices::chosen;
 
 // What earlier versions did with a scaled picture: Qt's own 1-bit conversion.
 QByteArray earlierColumns(const QImage &scaled)

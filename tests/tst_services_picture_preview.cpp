@@ -8,6 +8,7 @@
 #include "commands/PictureSettings.h"
 #include "services/PicturePreview.h"
 #include "services/PicturePreviewProvider.h"
+#include "support/PictureChoices.h"
 #include "support/TestAppDir.h"
 
 #include <QFile>
@@ -19,15 +20,7 @@ namespace {
 
 constexpr int WaitMs = 10000;
 
-PictureOptions chosen(PictureOptions::Method method, int brightness = 0, int contrast = 0, bool invert = false)
-{
-    PictureOptions o;
-    o.method = method;
-    o.brightness = brightness;
-    o.contrast = contrast;
-    o.invert = invert;
-    return o;
-}
+using PictureChoices::chosen;
 
 bool waitForStatus(const PicturePreview &preview, PicturePreview::Status status)
 {

@@ -10,6 +10,7 @@
 #include "commands/PictureSettings.h"
 #include "commands/PrintTest.h"
 #include "services/PicturePreview.h"
+#include "support/PictureChoices.h"
 #include "support/PrintedDots.h"
 #include "support/TestAppDir.h"
 #include "support/vprinter_client.h"
@@ -68,15 +69,7 @@ QImage greyRamp()
     return ramp;
 }
 
-PictureOptions chosen(PictureOptions::Method method, int brightness = 0, int contrast = 0, bool invert = false)
-{
-    PictureOptions o;
-    o.method = method;
-    o.brightness = brightness;
-    o.contrast = contrast;
-    o.invert = invert;
-    return o;
-}
+using PictureChoices::chosen;
 
 } // namespace
 
