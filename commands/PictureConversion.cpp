@@ -37,6 +37,17 @@ inline void setDot(uchar *line, int x)
     line[x >> 3] |= uchar(0x80 >> (x & 7));
 }
 
+// Error diffusion's choice for one pixel: a dot below the middle grey. Returns
+// the error left to spread (the grey minus black or minus white).
+inline int diffusedDot(int grey, uchar *line, int x)
+{
+    if (grey < kMiddleGrey) {
+        setDot(line, x);
+        return grey;
+    }
+    return grey - kWhite;
+}
+
 // Reads the greys of one row after the level table, as ints (error diffusion
 // adds to them).
 class GreyRows
@@ -126,13 +137,7 @@ void floydSteinberg(const GreyRows &rows, QImage &dots)
         int *c = current.data();
         int *n = next.data();
         for (int x = 0; x < w; ++x) {
-            int err;
-            if (c[x] < kMiddleGrey) {
-                err = c[x];
-                setDot(out, x);
-            } else {
-                err = c[x] - kWhite;
-            }
+            const int err = diffusedDot(c[x], out, x);
             const int e7 = (err * 7 + 8) >> 4;
             const int e5 = (err * 5 + 8) >> 4;
             const int e3 = (err * 3 + 8) >> 4;
@@ -172,13 +177,7 @@ void atkinson(const GreyRows &rows, QImage &dots)
         int *b = r1.data() + margin;
         int *c = r2.data() + margin;
         for (int x = 0; x < w; ++x) {
-            int err;
-            if (a[x] < kMiddleGrey) {
-                err = a[x];
-                setDot(out, x);
-            } else {
-                err = a[x] - kWhite;
-            }
+            const int err = diffusedDot(a[x], out, x);
             // An eighth, rounded half away from zero; two eighths are dropped.
             const int e = (err + (err < 0 ? -4 : 4)) / 8;
             a[x + 1] += e;
