@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/PictureOptions.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -24,8 +26,9 @@ char symbologyOf(const QString &type);
 // adds no symbology byte.
 QByteArray testBarcode(const QString &type, const QString &value);
 // FS q 1 with the picture bounded to 160 x 160, then the print of logo 1 in
-// double width and height.
+// double width and height. Without options: the conversion of earlier versions.
 QByteArray testPicture(const QString &path);
+QByteArray testPicture(const QString &path, const PictureOptions &options);
 
 // A sample receipt as edited in the settings dialog. Texts arrive already
 // translated; prices and the total are text with two decimals.

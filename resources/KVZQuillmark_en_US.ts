@@ -770,6 +770,30 @@
         <source>倍宽、倍高</source>
         <translation>Double width and height</translation>
     </message>
+    <message>
+        <source>图片转换</source>
+        <translation>Picture conversion</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>加载图像后在此预览</source>
+        <translation>Load a picture to preview it here</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点</source>
+        <translation>%1 × %2 dots</translation>
+    </message>
+    <message>
+        <source>正在转换…</source>
+        <translation>Converting…</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Actual size</translation>
+    </message>
 </context>
 <context>
     <name>BluetoothFieldRow</name>
@@ -1763,6 +1787,18 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
         <translation>The setting could not be saved. Check that the configuration folder is writable and the disk is not full:%1</translation>
+    </message>
+    <message>
+        <source>图片转换设置已保存: %1 亮度 %2 对比度 %3 反相 %4</source>
+        <translation>Picture conversion saved: %1 brightness %2 contrast %3 inverted %4</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -2761,6 +2797,45 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
 </context>
 <context>
+    <name>PictureConversionControls</name>
+    <message>
+        <source>阈值</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>误差扩散 (Floyd–Steinberg)</source>
+        <translation>Floyd–Steinberg</translation>
+    </message>
+    <message>
+        <source>误差扩散 (Atkinson)</source>
+        <translation>Atkinson</translation>
+    </message>
+    <message>
+        <source>有序抖动 (Bayer 8×8)</source>
+        <translation>Ordered (Bayer 8×8)</translation>
+    </message>
+    <message>
+        <source>转换方式:</source>
+        <translation>Method:</translation>
+    </message>
+    <message>
+        <source>亮度:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>对比度:</source>
+        <translation>Contrast:</translation>
+    </message>
+    <message>
+        <source>反相</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
     <name>PrintDriverManager</name>
     <message>
         <source>打印机名称为空</source>
@@ -3593,6 +3668,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Unreadable</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点</source>
+        <translation>%1 × %2 dots</translation>
     </message>
 </context>
 <context>
