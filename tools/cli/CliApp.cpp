@@ -1,5 +1,6 @@
 #include "CliApp.h"
 
+#include "CliExporter.h"
 #include "CliHelp.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
@@ -184,6 +185,8 @@ int CliApp::exec()
         return run(rest);
     if (m_command == QLatin1String("status"))
         return status(rest);
+    if (m_command == QLatin1String("exporter"))
+        return CliExporter(rest).exec();
     return raw(rest);
 }
 

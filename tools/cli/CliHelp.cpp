@@ -1,5 +1,7 @@
 #include "CliHelp.h"
 
+#include "CliExporter.h"
+
 namespace {
 QString targets()
 {
@@ -14,7 +16,8 @@ QString targets()
 QStringList CliHelp::commands()
 {
     return {QStringLiteral("scan"), QStringLiteral("list"), QStringLiteral("ops"),
-            QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw")};
+            QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw"),
+            QStringLiteral("exporter")};
 }
 
 QString CliHelp::seeHelp(const QString &command)
@@ -75,6 +78,8 @@ QString CliHelp::text(const QString &command)
                   "\n")
                + targets();
     }
+    if (command == QLatin1String("exporter"))
+        return CliExporter::helpText();
     if (command == QLatin1String("raw")) {
         return tr("用法: quillmark raw TARGET FILE|-\n"
                   "\n"
@@ -93,6 +98,7 @@ QString CliHelp::text(const QString &command)
               "  run      在打印机上调用操作\n"
               "  status   读取四个实时状态\n"
               "  raw      发送一个字节文件\n"
+              "  exporter 在后台轮询许多打印机，为 Prometheus 提供状态\n"
               "\n")
            + targets()
            + tr("\n"
