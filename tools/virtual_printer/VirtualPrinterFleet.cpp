@@ -108,16 +108,20 @@ VirtualPrinterFleet::~VirtualPrinterFleet()
 
 bool VirtualPrinterFleet::start(QStringList *failures)
 {
-    if (m_thread)
+    if (!m_threads.empty())
         return true;
-    m_thread = new QThread;
-    m_thread->setObjectName(QStringLiteral("virtual-fleet"));
-    // As in VirtualPrinter: the ending thread takes this lock after quit()
-    // let go of it, an order thread checkers can see.
-    const std::shared_ptr<std::mutex> quitFence = m_quitFence;
-    QObject::connect(m_thread, &QThread::finished, [quitFence]() { std::lock_guard<std::mutex> lock(*quitFence); });
-    // Calls queued for the printers before the loop runs wait for it.
-    m_thread->start();
+    const int threads = qBound(1, QThread::idealThreadCount(), MaxThreads);
+    for (int t = 0; t < threads; ++t) {
+        auto *thread = new QThread;
+        thread->setObjectName(QStringLiteral("virtual-fleet-%1").arg(t));
+        // As in VirtualPrinter: the ending thread takes this lock after quit()
+        // let go of it, an order thread checkers can see.
+        const std::shared_ptr<std::mutex> quitFence = m_quitFence;
+        QObject::connect(thread, &QThread::finished, [quitFence]() { std::lock_guard<std::mutex> lock(*quitFence); });
+        // Calls queued for the printers before the loop runs wait for it.
+        thread->start();
+        m_threads.push_back(thread);
+    }
     int started = 0;
     for (int i = 0; i < m_addresses.size(); ++i) {
         VirtualPrinterOptions o = m_options;
@@ -129,7 +133,7 @@ bool VirtualPrinterFleet::start(QStringList *failures)
         o.usbSysfsRoot.clear();
         o.maxEventsInMemory = EventsInMemory;
         o.maxReceivedBytes = ReceivedBytesInMemory;
-        auto printer = std::make_unique<VirtualPrinter>(o, m_thread);
+        auto printer = std::make_unique<VirtualPrinter>(o, m_threads.at(size_t(i) % m_threads.size()));
         QString error;
         if (printer->start(&error))
             ++started;
@@ -143,7 +147,7 @@ bool VirtualPrinterFleet::start(QStringList *failures)
 
 void VirtualPrinterFleet::stop()
 {
-    if (!m_thread)
+    if (m_threads.empty())
         return;
     for (auto &printer : m_printers)
         printer->stop();
@@ -151,12 +155,15 @@ void VirtualPrinterFleet::stop()
     m_printers.clear();
     {
         std::lock_guard<std::mutex> lock(*m_quitFence);
-        m_thread->quit();
+        for (QThread *thread : m_threads)
+            thread->quit();
     }
-    m_thread->wait();
+    for (QThread *thread : m_threads)
+        thread->wait();
     { std::lock_guard<std::mutex> lock(*m_quitFence); }
-    delete m_thread;
-    m_thread = nullptr;
+    for (QThread *thread : m_threads)
+        delete thread;
+    m_threads.clear();
 }
 
 VirtualPrinter *VirtualPrinterFleet::printer(const QString &address) const

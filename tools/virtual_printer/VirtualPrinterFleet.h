@@ -15,8 +15,9 @@ class QThread;
 // Many virtual printers in one process, one per loopback address, for trying
 // and measuring tools that watch a whole estate of printers. Every printer
 // has its own state, event log and raw port (and a web page and NetBIOS
-// responder when the options ask for them); all of them run on one thread
-// and keep only a little history, so a thousand cost a few tens of MiB.
+// responder when the options ask for them); they share a few threads (one
+// per core, at most MaxThreads) and keep only a little history, so a thousand
+// cost a few tens of MiB.
 //
 //   QStringList addresses;
 //   VirtualPrinterFleet::parseAddresses("127.0.10.0/24", &addresses, &error);
@@ -31,6 +32,7 @@ public:
     static constexpr int EventsInMemory = 64;
     static constexpr int ReceivedBytesInMemory = 4096;
     static constexpr int MaxPrinters = 65536;
+    static constexpr int MaxThreads = 4;
 
     // The addresses of "NET/PREFIX" (the hosts of the network: without its
     // first and last address for prefixes up to 30), "FIRST-LAST" or
@@ -61,7 +63,7 @@ public:
 private:
     VirtualPrinterOptions m_options;
     QStringList m_addresses;
-    QThread *m_thread = nullptr;
+    std::vector<QThread *> m_threads;
     std::shared_ptr<std::mutex> m_quitFence = std::make_shared<std::mutex>();
     std::vector<std::unique_ptr<VirtualPrinter>> m_printers;
     QHash<QString, VirtualPrinter *> m_byAddress;
