@@ -111,7 +111,7 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
     }
     try {
         m_exposer = std::make_unique<prometheus::Exposer>(address.toStdString(), ExposerThreads);
-        m_exposer->RegisterCollectable(m_metrics.registry(), MetricsPath);
+        m_exposer->RegisterCollectable(m_metrics, MetricsPath);
     } catch (const std::exception &e) {
         // The client library reports a failed listen by an exception.
         *error = tr("无法在 %1 上提供指标: %2").arg(address, QString::fromLocal8Bit(e.what()));
@@ -124,7 +124,7 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
     m_identifier = new TargetIdentifier(m_settings.poll.tcpPort, m_settings.poll.connectTimeoutMs, this);
     connect(m_identifier, &TargetIdentifier::identified, this,
             [this](const QString &identity, const QString &model, const QString &mac) {
-                m_metrics.setIdentity(identity, model, mac);
+                m_metrics->setIdentity(identity, model, mac);
             });
     m_poller = std::make_unique<StatusPoller>(m_settings.poll, static_cast<StatusPoller::Sink *>(this));
     if (!m_poller->start(error)) {
@@ -192,7 +192,7 @@ void PrinterExporter::useTargets(const TargetFile &file)
             m_identifier->forget(t.identity());
     }
     m_targets = file.targets;
-    m_metrics.setTargets(m_targets);
+    m_metrics->setTargets(m_targets);
     m_poller->setTargets(m_targets);
     for (const PrinterTarget &t : qAsConst(m_targets)) {
         if (t.answersStatus() && !kept.contains(t.identity()))
@@ -213,7 +213,7 @@ void PrinterExporter::identifyAgain(const QString &identity)
 
 void PrinterExporter::pollFinished(const StatusPoller::Result &result)
 {
-    const PrinterMetrics::Change change = m_metrics.record(result);
+    const PrinterMetrics::Change change = m_metrics->record(result);
     if (!change.known)
         return;
     Logger *log = Logger::getInstance();
@@ -237,5 +237,7 @@ void PrinterExporter::pollFinished(const StatusPoller::Result &result)
 
 void PrinterExporter::roundFinished(double seconds, int)
 {
-    m_metrics.recordRound(seconds);
+    m_metrics->recordRound(seconds);
+    // Scrapes until the next round find the series collected.
+    m_metrics->refresh();
 }

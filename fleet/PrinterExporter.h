@@ -57,7 +57,7 @@ public:
     QList<PrinterTarget> targets() const { return m_targets; }
     // The targets that answer status requests.
     int polledCount() const;
-    PrinterMetrics *metrics() { return &m_metrics; }
+    PrinterMetrics *metrics() { return m_metrics.get(); }
 
 signals:
     // A ready-made text: a line of the targets file left out, a target that
@@ -71,7 +71,7 @@ private:
     void identifyAgain(const QString &identity);
 
     Settings m_settings;
-    PrinterMetrics m_metrics;
+    std::shared_ptr<PrinterMetrics> m_metrics = std::make_shared<PrinterMetrics>();
     std::unique_ptr<StatusPoller> m_poller;
     std::unique_ptr<prometheus::Exposer> m_exposer;
     TargetIdentifier *m_identifier = nullptr;

@@ -127,6 +127,7 @@ void PrinterMetrics::setTargets(const QList<PrinterTarget> &targets)
             addPrinter(t);
     }
     m_targets->Set(polled);
+    m_changed = true;
 }
 
 void PrinterMetrics::addPrinter(const PrinterTarget &target)
@@ -173,6 +174,7 @@ void PrinterMetrics::setIdentity(const QString &identity, const QString &model, 
     p->model = model;
     p->mac = mac;
     setInfo(*p);
+    m_changed = true;
 }
 
 void PrinterMetrics::addStatusSeries(Printer &p)
@@ -245,6 +247,7 @@ PrinterMetrics::Change PrinterMetrics::record(const StatusPoller::Result &result
         change.errorChanged = result.error != p.lastError;
         p.lastError = result.error;
         p.lastConditions.clear();
+        m_changed = true;
         return change;
     }
     p.lastError.clear();
@@ -265,6 +268,7 @@ PrinterMetrics::Change PrinterMetrics::record(const StatusPoller::Result &result
     change.conditions = conditionsText(reply);
     change.conditionsChanged = change.conditions != p.lastConditions;
     p.lastConditions = change.conditions;
+    m_changed = true;
     return change;
 }
 
@@ -272,4 +276,20 @@ void PrinterMetrics::recordRound(double seconds)
 {
     m_pollDuration->Set(seconds);
     m_rounds->Increment();
+    m_changed = true;
+}
+
+void PrinterMetrics::refresh() const
+{
+    std::lock_guard<std::mutex> lock(m_snapshotMutex);
+    // Cleared before collecting: what is recorded meanwhile marks it again.
+    if (m_changed.exchange(false))
+        m_snapshot = m_registry->Collect();
+}
+
+std::vector<prometheus::MetricFamily> PrinterMetrics::Collect() const
+{
+    refresh();
+    std::lock_guard<std::mutex> lock(m_snapshotMutex);
+    return m_snapshot;
 }

@@ -6,16 +6,17 @@
 #include "fleet/PrinterMetrics.h"
 #include "fleet/TargetFile.h"
 
-#include <prometheus/registry.h>
 #include <prometheus/text_serializer.h>
 
 #include <QtTest>
 
 namespace {
+// As a scrape reads it: through the kept collection, which every recording
+// must renew.
 QString exposition(const PrinterMetrics &metrics)
 {
     const prometheus::TextSerializer serializer;
-    return QString::fromStdString(serializer.Serialize(metrics.registry()->Collect()));
+    return QString::fromStdString(serializer.Serialize(metrics.Collect()));
 }
 
 // The sample lines (no comments) of an exposition.
@@ -190,6 +191,8 @@ void FleetMetricsTest::identityGoesIntoInfo()
 {
     PrinterMetrics m;
     m.setTargets(targets("tcp:10.0.0.1 site=s1 till=2\n"));
+    // Scraped before the model is known: the next scrape must show it.
+    QVERIFY(!exposition(m).contains(QLatin1String("KVZ-L7N")));
     m.setIdentity(QStringLiteral("tcp:10.0.0.1"), QStringLiteral("KVZ-L7N"), QStringLiteral("00:11:22:33:44:55"));
     QCOMPARE(valueOf(m, "quillmark_printer_info{mac=\"00:11:22:33:44:55\",model=\"KVZ-L7N\",site=\"s1\","
                         "target=\"tcp:10.0.0.1\",till=\"2\",transport=\"tcp\"}"),
