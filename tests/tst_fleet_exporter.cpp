@@ -4,6 +4,7 @@
 // the targets, a port already in use, bad options.
 
 #include "support/fleet_BadPrinter.h"
+#include "support/fleet_http.h"
 
 #include <QProcess>
 #include <QTcpServer>
@@ -31,36 +32,16 @@ QProcessEnvironment englishEnvironment()
     return env;
 }
 
-// GET path over HTTP/1.0; the body, or an empty text when no answer came.
-QString httpGet(const QString &hostPort, const QString &path = QStringLiteral("/metrics"))
-{
-    QTcpSocket s;
-    s.connectToHost(hostPort.section(QLatin1Char(':'), 0, 0), quint16(hostPort.section(QLatin1Char(':'), 1).toUInt()));
-    if (!s.waitForConnected(WaitMs))
-        return QString();
-    s.write(QStringLiteral("GET %1 HTTP/1.0\r\nHost: %2\r\n\r\n").arg(path, hostPort).toLatin1());
-    QByteArray answer;
-    while (s.state() == QAbstractSocket::ConnectedState && s.waitForReadyRead(WaitMs))
-        answer += s.readAll();
-    answer += s.readAll();
-    const int body = answer.indexOf("\r\n\r\n");
-    return body < 0 ? QString() : QString::fromUtf8(answer.mid(body + 4));
-}
-
-// The value of a series line in an exposition; NaN when it is not there.
-double valueOf(const QString &exposition, const QString &series)
-{
-    for (const QString &line : exposition.split(QLatin1Char('\n'))) {
-        if (line.startsWith(series + QLatin1Char(' ')))
-            return line.mid(series.size() + 1).toDouble();
-    }
-    return qQNaN();
-}
-
 bool writeFile(const QString &path, const QByteArray &text)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+using FleetHttp::valueOf;
+
+QString httpGet(const QString &hostPort)
+{
+    return FleetHttp::get(hostPort, QStringLiteral("/metrics"), WaitMs);
 }
 } // namespace
 
