@@ -1037,6 +1037,69 @@
     </message>
 </context>
 <context>
+    <name>CliExporter</name>
+    <message>
+        <source>用法: quillmark exporter --targets FILE [--listen ADDRESS:PORT] [--interval SECONDS]
+                          [--timeout MS] [--connect-timeout MS]
+
+在后台按间隔轮询目标文件中的每台打印机（四个实时状态，所有打印机同时进行，每台一次只有一个查询），并在 http://ADDRESS:PORT/metrics 上以 Prometheus 的格式提供结果。抓取立即得到最近一次的结果，从不等待打印机。SIGHUP 重新读取目标文件，SIGTERM 结束。
+
+  --targets FILE          目标文件: 每行一台打印机，写法同命令行的目标（tcp:10.1.2.3、usb:/dev/usb/lp0、serial:/dev/ttyUSB0:9600），后面可跟标签（site=shop-17 till=2，含空格的值用 &quot;...&quot;）；# 开始注释。有错的行会报告行号并被跳过，其余照常轮询
+  --listen ADDRESS:PORT   提供指标的地址（默认 %1）
+  --interval SECONDS      轮询间隔（默认 %2）
+  --timeout MS            每个状态查询等待回答的时间（默认 %3）
+  --connect-timeout MS    TCP 连接的等待时间（默认 %4）
+
+每台打印机一个序列，带目标行的标签和 target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up、quillmark_printer_online、quillmark_printer_paper_state{state=ok|near_end|out}、quillmark_printer_cover_open、quillmark_printer_drawer_open、quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、quillmark_exporter_targets 和 quillmark_exporter_poll_rounds_total。
+
+退出状态: 0 收到 SIGTERM 或 SIGINT 后结束；1 无法在该地址上提供指标；2 用法错误或无法读取目标文件。
+</source>
+        <translation>Usage: quillmark exporter --targets FILE [--listen ADDRESS:PORT] [--interval SECONDS]
+                          [--timeout MS] [--connect-timeout MS]
+
+Polls every printer of the targets file in the background at the interval (the four real-time statuses; all printers at once, one request at a time for each) and serves the results in Prometheus&apos;s format on http://ADDRESS:PORT/metrics. A scrape gets the latest results at once and never waits on a printer. SIGHUP rereads the targets file, SIGTERM ends the program.
+
+  --targets FILE          targets file: one printer a line, written as the command line&apos;s targets (tcp:10.1.2.3, usb:/dev/usb/lp0, serial:/dev/ttyUSB0:9600), optionally followed by labels (site=shop-17 till=2; values with blanks in &quot;...&quot;); # begins a comment. A faulty line is reported with its number and skipped; the others are polled
+  --listen ADDRESS:PORT   where the metrics are served (default %1)
+  --interval SECONDS      time between polls (default %2)
+  --timeout MS            how long each status request waits for its answer (default %3)
+  --connect-timeout MS    how long a TCP connection may take (default %4)
+
+One series per printer, with the labels of its line and target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up, quillmark_printer_online, quillmark_printer_paper_state{state=ok|near_end|out}, quillmark_printer_cover_open, quillmark_printer_drawer_open, quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}, quillmark_printer_status_rtt_seconds, quillmark_printer_last_seen_timestamp_seconds, quillmark_printer_info{model,mac,transport}; and quillmark_exporter_poll_duration_seconds, quillmark_exporter_targets and quillmark_exporter_poll_rounds_total.
+
+Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at that address; 2 usage error or unreadable targets file.
+</translation>
+    </message>
+    <message>
+        <source>未知的参数: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>缺少目标文件: --targets FILE</source>
+        <translation>Missing targets file: --targets FILE</translation>
+    </message>
+    <message>
+        <source>--interval 应为 %1 到 %2 之间的秒数: %3</source>
+        <translation>--interval takes a number of seconds from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>--%1 应为 1 到 %2 之间的毫秒数: %3</source>
+        <translation>--%1 takes a number of milliseconds from 1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>命令行: quillmark exporter %1</source>
+        <translation>Command line: quillmark exporter %1</translation>
+    </message>
+    <message>
+        <source>在 http://%1%2 提供指标，轮询 %3 台打印机，每 %4 秒一次</source>
+        <translation>Serving metrics on http://%1%2, polling %3 printers every %4 s</translation>
+    </message>
+    <message>
+        <source>导出器结束</source>
+        <translation>Exporter stopped</translation>
+    </message>
+</context>
+<context>
     <name>CliHelp</name>
     <message>
         <source>目标:
@@ -1356,6 +1419,7 @@ Initialises the printer (ESC @): clears the data in its buffer and restores the 
   raw      发送一个字节文件
   ops      列出命令接口的所有操作及其参数
   run      在打印机上调用操作
+  exporter 在后台轮询许多打印机，为 Prometheus 提供状态
 
 打印机任务:
   beep        蜂鸣
@@ -1382,6 +1446,7 @@ Commands:
   raw      send a file of bytes
   ops      list every operation of the command API with its parameters
   run      call operations on a printer
+  exporter poll many printers in the background and serve their status to Prometheus
 
 Printer tasks:
   beep        sound the buzzer
@@ -2717,6 +2782,53 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>PrinterExporter</name>
+    <message>
+        <source>--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1</source>
+        <translation>--listen takes ADDRESS:PORT (such as 127.0.0.1:9731, an IPv6 address in []): %1</translation>
+    </message>
+    <message>
+        <source>无法在 %1 上提供指标: %2</source>
+        <translation>Cannot serve metrics on %1: %2</translation>
+    </message>
+    <message>
+        <source>导出器在 http://%1%2 提供指标，每 %3 秒轮询一次</source>
+        <translation>Exporter serving metrics on http://%1%2, polling every %3 s</translation>
+    </message>
+    <message>
+        <source>%1；继续轮询原来的 %2 台打印机</source>
+        <translation>%1; polling the %2 printers as before</translation>
+    </message>
+    <message>
+        <source>重新读取目标文件 %1</source>
+        <translation>Reading the targets file %1 again</translation>
+    </message>
+    <message>
+        <source>打印队列不回答状态查询，不轮询: %1</source>
+        <translation>A printer queue does not answer status requests; not polled: %1</translation>
+    </message>
+    <message>
+        <source>轮询 %1 台打印机（目标文件 %2）</source>
+        <translation>Polling %1 printers (targets file %2)</translation>
+    </message>
+    <message>
+        <source>打印机 %1 没有应答: %2</source>
+        <translation>Printer %1 does not answer: %2</translation>
+    </message>
+    <message>
+        <source>打印机 %1 应答: %2</source>
+        <translation>Printer %1 answers: %2</translation>
+    </message>
+    <message>
+        <source>打印机 %1 恢复应答: %2</source>
+        <translation>Printer %1 answers again: %2</translation>
+    </message>
+    <message>
+        <source>打印机 %1 状态: %2</source>
+        <translation>Printer %1 now: %2</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractSocket</name>
     <message>
         <source>Host not found</source>
@@ -3656,6 +3768,61 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>StatusPoller</name>
+    <message>
+        <source>无法开始轮询: %1</source>
+        <translation>Cannot start polling: %1</translation>
+    </message>
+    <message>
+        <source>无法创建套接字: %1</source>
+        <translation>Cannot create a socket: %1</translation>
+    </message>
+    <message>
+        <source>无法连接: %1</source>
+        <translation>Cannot connect: %1</translation>
+    </message>
+    <message>
+        <source>无法打开 %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 不是设备节点</source>
+        <translation>%1 is not a device node</translation>
+    </message>
+    <message>
+        <source>写入失败: %1</source>
+        <translation>Write failed: %1</translation>
+    </message>
+    <message>
+        <source>打印机关闭了连接</source>
+        <translation>The printer closed the connection</translation>
+    </message>
+    <message>
+        <source>设备已断开: %1</source>
+        <translation>The device is gone: %1</translation>
+    </message>
+    <message>
+        <source>连接被打印机重置</source>
+        <translation>The printer reset the connection</translation>
+    </message>
+    <message>
+        <source>读取失败: %1</source>
+        <translation>Read failed: %1</translation>
+    </message>
+    <message>
+        <source>回答不是状态字节: %1</source>
+        <translation>The answer is not a status byte: %1</translation>
+    </message>
+    <message>
+        <source>连接超时（%1 毫秒）</source>
+        <translation>Connection timed out (%1 ms)</translation>
+    </message>
+    <message>
+        <source>状态查询在 %1 毫秒内没有得到回答</source>
+        <translation>No answer to the status request within %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>StatusRow</name>
     <message>
         <source>✓ 设备已连接</source>
@@ -3687,6 +3854,101 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>设置已经发出,请检查打印机是否执行</source>
         <translation>The settings have been sent out</translation>
+    </message>
+</context>
+<context>
+    <name>TargetFile</name>
+    <message>
+        <source>引号没有结束</source>
+        <translation>Unfinished quote</translation>
+    </message>
+    <message>
+        <source>%1 第 %2 行: %3</source>
+        <translation>%1 line %2: %3</translation>
+    </message>
+    <message>
+        <source>目标应写作 tcp:地址、usb:节点、serial:路径[:波特率] 或 queue:名称: %1</source>
+        <translation>A target is written tcp:ADDRESS, usb:NODE, serial:PATH[:BAUD] or queue:NAME: %1</translation>
+    </message>
+    <message>
+        <source>未知的传输方式: %1（应为 tcp、usb、serial 或 queue）</source>
+        <translation>Unknown transport: %1 (tcp, usb, serial or queue)</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>不是 IPv4 地址: %1</source>
+        <translation>Not an IPv4 address: %1</translation>
+    </message>
+    <message>
+        <source>不支持的波特率: %1</source>
+        <translation>Unsupported baud rate: %1</translation>
+    </message>
+    <message>
+        <source>设备路径必须是绝对路径: %1</source>
+        <translation>A device path must be absolute: %1</translation>
+    </message>
+    <message>
+        <source>行中有控制字符</source>
+        <translation>Control characters in the line</translation>
+    </message>
+    <message>
+        <source>标签太多（最多 %1 个）</source>
+        <translation>Too many labels (at most %1)</translation>
+    </message>
+    <message>
+        <source>标签应写作 名称=值: %1</source>
+        <translation>A label is written NAME=VALUE: %1</translation>
+    </message>
+    <message>
+        <source>无效的标签名: %1（字母、数字和 _，不以数字开头）</source>
+        <translation>Invalid label name: %1 (letters, digits and _, not starting with a digit)</translation>
+    </message>
+    <message>
+        <source>标签名 %1 是保留的</source>
+        <translation>The label name %1 is reserved</translation>
+    </message>
+    <message>
+        <source>标签 %1 的值太长（最多 %2 个字符）</source>
+        <translation>The value of label %1 is too long (at most %2 characters)</translation>
+    </message>
+    <message>
+        <source>标签 %1 出现了两次</source>
+        <translation>Label %1 is given twice</translation>
+    </message>
+    <message>
+        <source>行太长（最多 %1 字节）</source>
+        <translation>Line too long (at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文本</source>
+        <translation>Not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>%1 已在第 %2 行</source>
+        <translation>%1 is already on line %2</translation>
+    </message>
+    <message>
+        <source>目标太多（最多 %1 个）</source>
+        <translation>Too many targets (at most %1)</translation>
+    </message>
+    <message>
+        <source>无法读取目标文件 %1: %2</source>
+        <translation>Cannot read the targets file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 太大（最多 %2 MiB）</source>
+        <translation>The targets file %1 is too large (at most %2 MiB)</translation>
+    </message>
+    <message>
+        <source>无法写入目标文件 %1: %2</source>
+        <translation>Cannot write the targets file %1: %2</translation>
     </message>
 </context>
 <context>

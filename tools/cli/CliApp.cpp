@@ -1,6 +1,7 @@
 #include "CliApp.h"
 
 #include "CliCommandLine.h"
+#include "CliExporter.h"
 #include "CliHelp.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
@@ -210,6 +211,8 @@ int CliApp::exec()
         return run(rest);
     if (m_command == QLatin1String("status"))
         return status(rest);
+    if (m_command == QLatin1String("exporter"))
+        return CliExporter(rest).exec();
     if (m_command == QLatin1String("raw"))
         return raw(rest);
     return verb(rest);
