@@ -2,7 +2,7 @@
 
 #include "app/base/Logger.h"
 #include "fleet/TargetIdentifier.h"
-#include "transport/tcp/HostIdentifier.h"
+#include "text/DottedQuad.h"
 
 #include <prometheus/exposer.h>
 #include <prometheus/registry.h>
@@ -71,7 +71,7 @@ bool PrinterExporter::parseListen(const QString &text, QString *address, QString
     const QHostAddress parsed(host);
     const bool v6 = parsed.protocol() == QAbstractSocket::IPv6Protocol;
     if (!ok || port > 65535 || parsed.isNull() || v6 != bracketed
-        || (!v6 && !HostIdentifier::isDottedQuad(host))) {
+        || (!v6 && !DottedQuad::isValid(host))) {
         *error = tr("--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1").arg(text);
         return false;
     }

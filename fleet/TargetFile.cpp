@@ -1,6 +1,6 @@
 #include "fleet/TargetFile.h"
 
-#include "transport/tcp/HostIdentifier.h"
+#include "text/DottedQuad.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -138,7 +138,7 @@ bool TargetFile::parseSpec(const QString &spec, PrinterTarget *target, QString *
     }
     switch (t.transport) {
     case PrinterTarget::Transport::Tcp:
-        if (!HostIdentifier::isDottedQuad(value)) {
+        if (!DottedQuad::isValid(value)) {
             *error = tr("不是 IPv4 地址: %1").arg(value);
             return false;
         }
