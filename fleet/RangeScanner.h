@@ -2,8 +2,11 @@
 
 #include "transport/tcp/ScanWorker.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <QString>
 #include <QStringList>
 
@@ -26,13 +29,18 @@ class MacAddressLookup;
 // query), so a large range neither runs out of file descriptors nor floods
 // the network. A silent host costs its connect limit in one of these places,
 // a printer its identification. Printers are reported as soon as they are
-// identified. Runs in the event loop of the thread that owns it.
+// identified. The hosts whose connect limit has passed give up together, a
+// batch at a time after one look at all their sockets (as a LAN search pass
+// ends its waits), rather than each with a look of its own. Runs in the event
+// loop of the thread that owns it.
 class RangeScanner : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int DefaultMaxAtOnce = 1024;
     static constexpr int MaxMaxAtOnce = 16384;
+    // Hosts whose limit ends within this much of the first give up with it.
+    static constexpr int DeadlineBatchMs = 10;
 
     struct Settings
     {
@@ -68,12 +76,29 @@ signals:
 private:
     void startMore();
     void onHostFinished(HostIdentifier *host);
+    void endDueConnectWaits();
+    void armDeadline();
+    // Finished hosts go once no batch of them is being ended: the end of a
+    // batch runs the event loop, in which a host that was let go must not
+    // disappear.
+    void deleteRetired();
+
+    struct Waiting
+    {
+        qint64 deadline; // on m_clock
+        QPointer<HostIdentifier> host;
+    };
 
     Settings m_settings;
     std::unique_ptr<MacAddressLookup> m_macLookup;
     QStringList m_waiting;
     int m_next = 0;
     QList<HostIdentifier *> m_running;
+    QList<Waiting> m_connecting; // in start order, so by deadline
+    QElapsedTimer m_clock;
+    QTimer m_deadline;
+    QList<HostIdentifier *> m_retired;
+    bool m_inBatch = false;
     int m_probed = 0;
     int m_mostAtOnce = 0;
     bool m_finished = false;
