@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>AddressRange</name>
+    <message>
+        <source>地址范围应写作 网络/前缀长度，如 10.1.0.0/22: %1</source>
+        <translation>An address range is written NETWORK/PREFIX, such as 10.1.0.0/22: %1</translation>
+    </message>
+    <message>
+        <source>地址范围 %1 中的网络不是 IPv4 地址</source>
+        <translation>The network of the address range %1 is no IPv4 address</translation>
+    </message>
+    <message>
+        <source>地址范围 %1 的前缀长度应为 %2 到 %3</source>
+        <translation>The prefix length of the address range %1 must be %2 to %3</translation>
+    </message>
+    <message>
+        <source>地址范围 %1 的主机部分不为零；网络是 %2</source>
+        <translation>The address range %1 has host bits set; the network is %2</translation>
+    </message>
+</context>
+<context>
     <name>BarCodeForm</name>
     <message>
         <source>请先编辑条码数据，再打印</source>
@@ -1028,6 +1047,49 @@
         <source>打印机型号 %1 不接受网络设置的表单</source>
         <translation>The printer model %1 takes no network settings form</translation>
     </message>
+    <message>
+        <source>--%1 只能与 --range 一起使用</source>
+        <translation>--%1 works only with --range</translation>
+    </message>
+    <message>
+        <source>--segment 和 --range 只能二选一</source>
+        <translation>Give either --segment or --range, not both</translation>
+    </message>
+    <message>
+        <source>--targets 和 --tcp、--usb、--serial、--queue 只能二选一</source>
+        <translation>Give either --targets or one of --tcp, --usb, --serial, --queue, not both</translation>
+    </message>
+    <message>
+        <source>--%1 只能与 --targets 一起使用</source>
+        <translation>--%1 works only with --targets</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 有错误的行；什么也没有发送</source>
+        <translation>The targets file %1 has bad lines; nothing was sent</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 中没有目标</source>
+        <translation>The targets file %1 has no targets</translation>
+    </message>
+</context>
+<context>
+    <name>CliBatchRun</name>
+    <message>
+        <source>在 %1 台打印机上运行，同时最多 %2 台</source>
+        <translation>Running on %1 printers, at most %2 at once</translation>
+    </message>
+    <message>
+        <source>%1 没有在 %2 秒内结束</source>
+        <translation>%1 did not finish within %2 s</translation>
+    </message>
+    <message>
+        <source>无法启动 %1: %2</source>
+        <translation>Could not start %1: %2</translation>
+    </message>
+    <message>
+        <source>运行意外中止: %1</source>
+        <translation>The run stopped abnormally: %1</translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1125,18 +1187,28 @@ Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at tha
     </message>
     <message>
         <source>用法: quillmark scan [--segment 10.1.2.] [--json]
+      quillmark scan --range NETWORK/PREFIX... [--connect-timeout MS] [--max-open N] [--json]
 
 在局域网的一个网段中搜索打印机（端口 9100，通过打印机的网页识别型号），每台打印机一行: 地址、MAC 和型号。
+使用 --range 时搜索任意地址范围（可以给多个），同时探测许多地址，每台打印机在识别后立即输出；MAC 地址取自邻居表，邻居表中没有时（路由之后的打印机）取自 NetBIOS 应答。
 
-  --segment SEGMENT   要搜索的网段（前三个数字，如 10.1.2.）；不写时用设置中的网段
-  --json              以 JSON 输出
+  --segment SEGMENT      要搜索的网段（前三个数字，如 10.1.2.）；不写时用设置中的网段
+  --range NETWORK/PREFIX 要搜索的地址范围，如 10.1.0.0/22，前缀长度 %1 到 %2；可以重复
+  --connect-timeout MS   每个地址的连接等待时间（默认 %3）
+  --max-open N           同时探测的地址数上限（默认 %4）
+  --json                 以 JSON 输出（--range: 每行一个 JSON 对象）
 </source>
         <translation>Usage: quillmark scan [--segment 10.1.2.] [--json]
+      quillmark scan --range NETWORK/PREFIX... [--connect-timeout MS] [--max-open N] [--json]
 
 Searches one segment of the local network for printers (port 9100, the model recognised from the printer&apos;s web page): one line per printer with address, MAC and model.
+With --range it searches any address ranges (several may be given), probing many addresses at once, and prints each printer as soon as it is identified; the MAC address comes from the neighbour table, or from the NetBIOS answer where the table has none (printers behind a router).
 
-  --segment SEGMENT   the segment to search (the first three numbers, such as 10.1.2.); without it, the segment of the settings
-  --json              output as JSON
+  --segment SEGMENT      the segment to search (the first three numbers, such as 10.1.2.); without it, the segment of the settings
+  --range NETWORK/PREFIX an address range to search, such as 10.1.0.0/22, prefix length %1 to %2; may be repeated
+  --connect-timeout MS   how long to wait for each address to connect (%3 by default)
+  --max-open N           at most this many addresses probed at once (%4 by default)
+  --json                 output as JSON (--range: one JSON object a line)
 </translation>
     </message>
     <message>
@@ -1165,24 +1237,6 @@ Lists the USB printers (node, vendor and product id, model, manufacturer), the s
 Lists every operation of the command API with the types and names of its parameters, as the program itself knows them. Arguments of run: int (decimal or 0x hexadecimal), bool (true/false, 1/0, yes/no, on/off), QString (text), QStringList and QList&lt;int&gt; (separated by commas).
 
   --json   output as JSON
-</translation>
-    </message>
-    <message>
-        <source>用法: quillmark run TARGET OPERATION [ARG...]
-      quillmark run TARGET --script FILE
-
-在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，含空格的参数用 &quot;...&quot; 或 &apos;...&apos; 括起来。文件在发送任何内容之前会被完整检查；运行在第一个失败的行停止，并指出是哪一行。
-
-  --script FILE   运行 FILE 中的操作
-
-</source>
-        <translation>Usage: quillmark run TARGET OPERATION [ARG...]
-      quillmark run TARGET --script FILE
-
-Calls an operation of the command API (see quillmark ops) on the printer, with its arguments converted to the declared types. With --script, FILE (- for standard input) holds one operation with its arguments per line; empty lines are skipped, a # starts a comment that runs to the end of the line, arguments with blanks are quoted with &quot;...&quot; or &apos;...&apos;. A file is checked completely before anything is sent; the run stops at the first line that fails and says which.
-
-  --script FILE   run the operations in FILE
-
 </translation>
     </message>
     <message>
@@ -1420,6 +1474,7 @@ Initialises the printer (ESC @): clears the data in its buffer and restores the 
   ops      列出命令接口的所有操作及其参数
   run      在打印机上调用操作
   exporter 在后台轮询许多打印机，为 Prometheus 提供状态
+  inventory 按 MAC 地址记录地址范围中的打印机，报告换了地址、新出现和消失的打印机
 
 打印机任务:
   beep        蜂鸣
@@ -1447,6 +1502,7 @@ Commands:
   ops      list every operation of the command API with its parameters
   run      call operations on a printer
   exporter poll many printers in the background and serve their status to Prometheus
+  inventory keep the printers of address ranges by MAC address and report those that moved, appeared or vanished
 
 Printer tasks:
   beep        sound the buzzer
@@ -1457,7 +1513,7 @@ Printer tasks:
   logo        store logo pictures
   barcode     print a one-dimensional barcode
   qr          print a QR code
-  network     set the printer's network address
+  network     set the printer&apos;s network address
   test-page   print the test page or a sample receipt
   reset       initialise the printer
 
@@ -1492,6 +1548,101 @@ Exit status:
 Errors go to standard error with the same texts as the log. Colour is used only when standard output is a terminal.
 The language follows the setting of the window program (initial.ini); the environment variable QM_LANGUAGE=en_US or zh_CN changes it.
 </translation>
+    </message>
+    <message>
+        <source>用法: quillmark inventory --range NETWORK/PREFIX... --file FILE [--targets-out FILE] [--json]
+                           [--connect-timeout MS] [--max-open N]
+
+搜索地址范围，并把找到的打印机按 MAC 地址记在库存文件中（型号、NetBIOS 名称、地址、首次和最后一次出现的时间）。每次运行输出与上次相比的变化，每行一个:
+  appeared MAC ADDRESS MODEL    新出现的打印机
+  moved MAC OLD -&gt; NEW          换了地址的打印机
+  vanished MAC ADDRESS          在所搜索的范围中消失的打印机（仍留在库存中）
+库存文件损坏时报告错误，不会改写它。
+
+  --range NETWORK/PREFIX  要搜索的地址范围，如 10.1.0.0/22，前缀长度 %1 到 %2；可以重复
+  --file FILE             库存文件（JSON）；不存在时新建
+  --targets-out FILE      同时写出 exporter 的目标文件（每台打印机一行 tcp:ADDRESS）；已有的行保留其标签，换了地址的打印机的行改为新地址
+  --connect-timeout MS    每个地址的连接等待时间（默认 %3）
+  --max-open N            同时探测的地址数上限（默认 %4）
+  --json                  每个变化一个 JSON 对象
+</source>
+        <translation>Usage: quillmark inventory --range NETWORK/PREFIX... --file FILE [--targets-out FILE] [--json]
+                           [--connect-timeout MS] [--max-open N]
+
+Searches address ranges and keeps the printers found in an inventory file by MAC address (model, NetBIOS name, address, when first and last seen). Each run prints what changed since the last one, one line each:
+  appeared MAC ADDRESS MODEL    a printer that is new
+  moved MAC OLD -&gt; NEW          a printer at another address
+  vanished MAC ADDRESS          a printer gone from the ranges searched (it stays in the inventory)
+A damaged inventory file is reported and never rewritten.
+
+  --range NETWORK/PREFIX  an address range to search, such as 10.1.0.0/22, prefix length %1 to %2; may be repeated
+  --file FILE             the inventory file (JSON); created when missing
+  --targets-out FILE      also write the exporter&apos;s targets file (one line tcp:ADDRESS per printer); existing lines keep their labels, the line of a printer that moved gets its new address
+  --connect-timeout MS    how long to wait for each address to connect (%3 by default)
+  --max-open N            at most this many addresses probed at once (%4 by default)
+  --json                  one JSON object per change
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark run TARGET [--connect-timeout MS] [--timeout MS] OPERATION [ARG...]
+      quillmark run TARGET --script FILE
+      quillmark run --targets FILE [--jobs N] [--json] OPERATION [ARG...]
+      quillmark run --targets FILE [--jobs N] [--json] --script FILE
+
+在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，含空格的参数用 &quot;...&quot; 或 &apos;...&apos; 括起来。文件在发送任何内容之前会被完整检查；运行在第一个失败的行停止，并指出是哪一行。
+使用 --targets 时在目标文件（与 exporter 的相同）的每台打印机上运行同样的操作或脚本，同时最多 N 台；每台打印机一行结果: 目标、ok/failed/usage/unreachable 和消息。全部成功时退出状态为 0，否则为各打印机中最差的状态。
+
+  --script FILE          运行 FILE 中的操作
+  --targets FILE         目标文件: 每行一台打印机（tcp:10.1.2.3、usb:/dev/usb/lp0、serial:/dev/ttyUSB0:9600、queue:NAME），后面可跟标签
+  --jobs N               同时运行的打印机数（默认 %1）
+  --json                 每台打印机一个 JSON 对象
+  --connect-timeout MS   TCP 连接的等待时间（默认 %2；使用 --targets 时 %3）
+  --timeout MS           等待状态应答和数据发出的时间（使用 --targets 时默认 %4）
+
+</source>
+        <translation>Usage: quillmark run TARGET [--connect-timeout MS] [--timeout MS] OPERATION [ARG...]
+      quillmark run TARGET --script FILE
+      quillmark run --targets FILE [--jobs N] [--json] OPERATION [ARG...]
+      quillmark run --targets FILE [--jobs N] [--json] --script FILE
+
+Calls an operation of the command API (see quillmark ops) on the printer, with its arguments converted to the declared types. With --script, FILE (- for standard input) holds one operation with its arguments per line; empty lines are skipped, a # starts a comment that runs to the end of the line, arguments with blanks are quoted with &quot;...&quot; or &apos;...&apos;. A file is checked completely before anything is sent; the run stops at the first line that fails and says which.
+With --targets the same operation or script runs on every printer of a targets file (the exporter&apos;s), at most N at once; one result line per printer: the target, ok/failed/usage/unreachable and the message. The exit status is 0 when all succeeded, else the worst of the printers&apos;.
+
+  --script FILE          run the operations in FILE
+  --targets FILE         targets file: one printer a line (tcp:10.1.2.3, usb:/dev/usb/lp0, serial:/dev/ttyUSB0:9600, queue:NAME), labels may follow
+  --jobs N               how many printers run at once (%1 by default)
+  --json                 one JSON object per printer
+  --connect-timeout MS   how long a TCP connect may take (%2 by default; %3 with --targets)
+  --timeout MS           how long to wait for a status answer and for data to leave (%4 by default with --targets)
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>CliInventory</name>
+    <message>
+        <source>未知的参数: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>缺少库存文件: --file FILE</source>
+        <translation>The inventory file is missing: --file FILE</translation>
+    </message>
+    <message>
+        <source>缺少地址范围: --range NETWORK/PREFIX</source>
+        <translation>The address range is missing: --range NETWORK/PREFIX</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 有错误的行，没有改写它</source>
+        <translation>The targets file %1 has bad lines; it was not rewritten</translation>
+    </message>
+    <message>
+        <source>库存 %1: %2 台打印机，本次找到 %3 台，%4 处变化</source>
+        <translation>Inventory %1: %2 printers, %3 found this time, %4 changes</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1682,17 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>参数 %1 (%2) 的值无效: &quot;%3&quot;，应为%4；参数: %5</source>
         <translation>Invalid value for parameter %1 (%2): &quot;%3&quot;, expected %4; parameters: %5</translation>
+    </message>
+</context>
+<context>
+    <name>CliRangeScan</name>
+    <message>
+        <source>搜索地址范围 %1（%2 个地址，同时最多 %3 个）</source>
+        <translation>Searching the address ranges %1 (%2 addresses, at most %3 at once)</translation>
+    </message>
+    <message>
+        <source>地址范围搜索完成: %1 个地址，%2 台打印机，%3 毫秒</source>
+        <translation>Address range search finished: %1 addresses, %2 printers, %3 ms</translation>
     </message>
 </context>
 <context>
@@ -2826,6 +2988,73 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>打印机 %1 状态: %2</source>
         <translation>Printer %1 now: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterInventory</name>
+    <message>
+        <source>不是 JSON（第 %1 个字节: %2）</source>
+        <translation>not JSON (at byte %1: %2)</translation>
+    </message>
+    <message>
+        <source>缺少打印机列表 &quot;printers&quot;</source>
+        <translation>the list of printers &quot;printers&quot; is missing</translation>
+    </message>
+    <message>
+        <source>不支持的版本: %1（应为 %2）</source>
+        <translation>unsupported version: %1 (expected %2)</translation>
+    </message>
+    <message>
+        <source>第 %1 台打印机: %2</source>
+        <translation>printer %1: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>无效的 MAC 地址: %1</source>
+        <translation>invalid MAC address: %1</translation>
+    </message>
+    <message>
+        <source>MAC 地址 %1 出现了两次</source>
+        <translation>the MAC address %1 appears twice</translation>
+    </message>
+    <message>
+        <source>无效的地址: %1</source>
+        <translation>invalid address: %1</translation>
+    </message>
+    <message>
+        <source>无效的时间</source>
+        <translation>invalid time</translation>
+    </message>
+    <message>
+        <source>无法读取库存文件 %1: %2</source>
+        <translation>Cannot read the inventory file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>太大（最多 %1 MiB）</source>
+        <translation>too large (at most %1 MiB)</translation>
+    </message>
+    <message>
+        <source>库存文件 %1 已损坏: %2。文件没有被改写；请修复或移走它</source>
+        <translation>The inventory file %1 is damaged: %2. It was not rewritten; repair it or move it away</translation>
+    </message>
+    <message>
+        <source>无法写入库存文件 %1: %2</source>
+        <translation>Cannot write the inventory file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）没有告知 MAC 地址，不能记入库存</source>
+        <translation>%1 (%2) gave no MAC address and cannot be kept in the inventory</translation>
+    </message>
+    <message>
+        <source>MAC 地址 %1 在 %2 和 %3 上都有应答；只记录 %2</source>
+        <translation>The MAC address %1 answered at %2 and at %3; only %2 is kept</translation>
     </message>
 </context>
 <context>
