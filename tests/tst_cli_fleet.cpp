@@ -4,6 +4,7 @@
 // MAC address and its labels in the targets file), run --targets (results
 // line by line, exit statuses, the bound on printers at once) and bad input.
 
+#include "support/cli_Run.h"
 #include "support/fleet_BadPrinter.h"
 
 #include <QtTest>
@@ -25,14 +26,6 @@
 
 namespace {
 constexpr int ProcessLimitMs = 120000;
-
-struct CliResult
-{
-    int code = -1;
-    QString out;
-    QString err;
-    QStringList lines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
 
 QString macText(const QByteArray &mac)
 {
@@ -65,6 +58,8 @@ private:
     // (port 137) giving this MAC address, and a print port.
     std::unique_ptr<VirtualPrinter> startPrinter(const QString &address, const QByteArray &mac,
                                                  const QString &model = QStringLiteral("KVZ-L7N"));
+    // Printers with a print port only, one per address of spec.
+    std::unique_ptr<VirtualPrinterFleet> startFleet(const QString &spec, QStringList *addresses) const;
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &path) const;
     bool rootServices() const { return m_rootServices; }
@@ -92,23 +87,7 @@ void CliFleetTest::initTestCase()
 
 CliResult CliFleetTest::runCli(const QStringList &args, const QByteArray &input) const
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
-    p.setProcessEnvironment(env);
-    p.start(m_cli, args);
-    if (!p.waitForStarted())
-        return {};
-    if (!input.isEmpty())
-        p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(ProcessLimitMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runQuillmark(m_cli, args, input, QString(), ProcessLimitMs);
 }
 
 std::unique_ptr<VirtualPrinter> CliFleetTest::startPrinter(const QString &address, const QByteArray &mac,
@@ -127,6 +106,21 @@ std::unique_ptr<VirtualPrinter> CliFleetTest::startPrinter(const QString &addres
     if (printer->rawPort() == 0)
         return nullptr;
     return printer;
+}
+
+std::unique_ptr<VirtualPrinterFleet> CliFleetTest::startFleet(const QString &spec, QStringList *addresses) const
+{
+    VirtualPrinterOptions o;
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    QString error;
+    if (!VirtualPrinterFleet::parseAddresses(spec, addresses, &error))
+        return nullptr;
+    auto fleet = std::make_unique<VirtualPrinterFleet>(o, *addresses);
+    QStringList failures;
+    if (!fleet->start(&failures) || !failures.isEmpty())
+        return nullptr;
+    return fleet;
 }
 
 QString CliFleetTest::writeFile(const QString &name, const QByteArray &bytes) const
@@ -340,15 +334,9 @@ void CliFleetTest::runTargetsExitStatus()
     QFETCH(QByteArray, targets);
     QFETCH(int, code);
     QFETCH(QStringList, results);
-    VirtualPrinterOptions o;
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
     QStringList addresses;
-    QString error;
-    QVERIFY(VirtualPrinterFleet::parseAddresses(QStringLiteral("127.0.94.1+3"), &addresses, &error));
-    VirtualPrinterFleet fleet(o, addresses);
-    QStringList failures;
-    QVERIFY(fleet.start(&failures));
+    const auto fleet = startFleet(QStringLiteral("127.0.94.1+3"), &addresses);
+    QVERIFY(fleet);
 
     const QString file = writeFile(QStringLiteral("status.targets"), targets);
     const CliResult r = runCli({"run", "--targets", file, "--connect-timeout", "1000", "setBuzzerClicked", "2", "1"});
@@ -367,7 +355,7 @@ void CliFleetTest::runTargetsExitStatus()
     for (const QString &address : addresses) {
         if (!targets.contains(address.toLatin1()))
             continue;
-        const QByteArray bytes = fleet.printer(address)->receivedBytes(QStringLiteral("tcp"));
+        const QByteArray bytes = fleet->printer(address)->receivedBytes(QStringLiteral("tcp"));
         QVERIFY2(bytes.contains(QByteArray::fromHex("1b420201")), qPrintable(address));
     }
 }
@@ -404,22 +392,16 @@ void CliFleetTest::runTargetsJson()
 
 void CliFleetTest::runTargetsScriptFromStandardInput()
 {
-    VirtualPrinterOptions o;
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
     QStringList addresses;
-    QString error;
-    QVERIFY(VirtualPrinterFleet::parseAddresses(QStringLiteral("127.0.94.21+2"), &addresses, &error));
-    VirtualPrinterFleet fleet(o, addresses);
-    QStringList failures;
-    QVERIFY(fleet.start(&failures));
+    const auto fleet = startFleet(QStringLiteral("127.0.94.21+2"), &addresses);
+    QVERIFY(fleet);
     const QString file = writeFile(QStringLiteral("script.targets"), "tcp:127.0.94.21\ntcp:127.0.94.22\n");
     const CliResult r = runCli({"run", "--targets", file, "--script", "-"},
                                "setBuzzerClicked 3 2\n# and cut\nsetCutClicked 0 0\n");
     QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
     QCOMPARE(r.lines().size(), 2);
     for (const QString &address : addresses) {
-        const QByteArray bytes = fleet.printer(address)->receivedBytes(QStringLiteral("tcp"));
+        const QByteArray bytes = fleet->printer(address)->receivedBytes(QStringLiteral("tcp"));
         QVERIFY2(bytes.contains(QByteArray::fromHex("1b420302")), qPrintable(address));
     }
     // A bad script line stops everything before any printer is touched.
@@ -438,22 +420,16 @@ void CliFleetTest::runTargetsKeepsToTheJobBound_data()
 void CliFleetTest::runTargetsKeepsToTheJobBound()
 {
     QFETCH(int, jobs);
-    VirtualPrinterOptions o;
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
     QStringList addresses;
-    QString error;
-    QVERIFY(VirtualPrinterFleet::parseAddresses(QStringLiteral("127.0.94.31+8"), &addresses, &error));
-    VirtualPrinterFleet fleet(o, addresses);
-    QStringList failures;
-    QVERIFY(fleet.start(&failures));
+    const auto fleet = startFleet(QStringLiteral("127.0.94.31+8"), &addresses);
+    QVERIFY(fleet);
     // Connections open at once over all the printers, as they see them.
     std::mutex mutex;
     int open = 0;
     int most = 0;
     int made = 0;
     for (const QString &address : addresses) {
-        QObject::connect(fleet.printer(address)->eventLog(), &VpEventLog::entryAdded, fleet.printer(address)->eventLog(),
+        QObject::connect(fleet->printer(address)->eventLog(), &VpEventLog::entryAdded, fleet->printer(address)->eventLog(),
                          [&](const QJsonObject &e) {
                              const QString name = e.value(QStringLiteral("name")).toString();
                              std::lock_guard<std::mutex> lock(mutex);
@@ -476,7 +452,7 @@ void CliFleetTest::runTargetsKeepsToTheJobBound()
     QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
     QCOMPARE(r.lines().size(), addresses.size());
     for (const QString &address : addresses)
-        fleet.printer(address)->waitForEvent(QStringLiteral("client_disconnected"), 5000);
+        fleet->printer(address)->waitForEvent(QStringLiteral("client_disconnected"), 5000);
     std::lock_guard<std::mutex> lock(mutex);
     QCOMPARE(made, addresses.size());
     QVERIFY2(most <= jobs, qPrintable(QStringLiteral("%1 connections at once").arg(most)));
