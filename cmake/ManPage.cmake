@@ -9,7 +9,7 @@ file(WRITE "${include}" "")
 if(KIND STREQUAL "cli")
   set(summary "configure and check thermal receipt printers from the command line")
   file(APPEND "${include}" "[COMMANDS]\n")
-  foreach(command scan list ops run status raw
+  foreach(command scan list ops run status raw inventory
                   beep cut drawer print feed logo barcode qr network test-page reset)
     execute_process(COMMAND "${PROGRAM}" ${command} --help OUTPUT_VARIABLE text RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)

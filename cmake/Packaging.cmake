@@ -1,7 +1,8 @@
 # Installation under /usr and the Debian package (scripts/package.sh runs cpack):
 # the window program, quillmark, quillmark-virtual-printer, the desktop entry
 # with its icons, AppStream metainfo, the udev rule for USB printer nodes,
-# manual pages and the bash completion (the last two come from tools/cli).
+# manual pages and the bash completion (the last two come from tools/cli),
+# the exporter's service and alert rules.
 set(QM_APP_ID org.quillmark.QuillmarkSystem)
 set(QM_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(QM_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
@@ -18,6 +19,12 @@ install(FILES ${QM_PACKAGING_DIR}/icons/${QM_APP_ID}.svg DESTINATION share/icons
 install(FILES ${QM_PACKAGING_DIR}/copyright DESTINATION share/doc/quillmark-system)
 # USB printer nodes for the user at the seat (uaccess).
 install(FILES ${QM_PACKAGING_DIR}/udev/70-quillmark-system.rules DESTINATION lib/udev/rules.d)
+
+# quillmark exporter as a service (targets in /etc/quillmark/targets), an
+# example targets file and the Prometheus alert rules for its series.
+install(FILES ${QM_PACKAGING_DIR}/quillmark-exporter.service DESTINATION lib/systemd/system)
+install(FILES ${QM_PACKAGING_DIR}/targets.example DESTINATION share/doc/quillmark-system/examples RENAME targets)
+install(FILES ${QM_PACKAGING_DIR}/prometheus/quillmark.rules.yml DESTINATION share/quillmark/prometheus)
 
 # Gzipped files made at build time: changelog and the window's manual page.
 set(QM_GZIPPED)
@@ -80,8 +87,9 @@ changes their settings, reads their status and prints test material.
 
 The package holds the window program, the command line program quillmark
 for scripts and monitoring (LAN search, every command operation, status with
-an exit status, raw jobs) and quillmark-virtual-printer, an emulated printer
-for trying both without hardware.")
+an exit status, raw jobs, and an exporter of many printers' status for
+Prometheus, with a service and alert rules) and quillmark-virtual-printer, an
+emulated printer (or a fleet of them) for trying both without hardware.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_NAME quillmark-system)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

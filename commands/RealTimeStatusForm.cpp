@@ -1,47 +1,18 @@
 #include "commands/RealTimeStatusForm.h"
 
 #include "commands/EscPos.h"
+#include "commands/StatusReply.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-struct BitText
-{
-    int bit;
-    const char *whenSet;
-    const char *whenClear;
-};
-
-struct StatusLayout
-{
-    const char *name;
-    const char *header;
-    std::initializer_list<BitText> bits;
-};
-
-const StatusLayout kLayouts[] = {
-    {"PrinterStatus", QT_TRANSLATE_NOOP("RealTimeStatusForm", "打印机状态:\n"),
-     {{2, QT_TRANSLATE_NOOP("RealTimeStatusForm", "两个钱箱都关闭"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "一个或两个钱箱打开")},
-      {3, QT_TRANSLATE_NOOP("RealTimeStatusForm", "脱机"), QT_TRANSLATE_NOOP("RealTimeStatusForm", "联机")}}},
-    {"OfflineStatus", QT_TRANSLATE_NOOP("RealTimeStatusForm", "脱机状态:\n"),
-     {{2, QT_TRANSLATE_NOOP("RealTimeStatusForm", "上盖开"), QT_TRANSLATE_NOOP("RealTimeStatusForm", "上盖关")},
-      {3, QT_TRANSLATE_NOOP("RealTimeStatusForm", "按下走纸键"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "未按走纸键")},
-      {5, QT_TRANSLATE_NOOP("RealTimeStatusForm", "打印机缺纸"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "打印机不缺纸")},
-      {6, QT_TRANSLATE_NOOP("RealTimeStatusForm", "有错误情况"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "没有出错情况")}}},
-    {"ErrorStatus", QT_TRANSLATE_NOOP("RealTimeStatusForm", "错误状态:\n"),
-     {{3, QT_TRANSLATE_NOOP("RealTimeStatusForm", "切刀有错误"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "切刀无错误")},
-      {5, QT_TRANSLATE_NOOP("RealTimeStatusForm", "有不可恢复错误"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "无不可恢复错误")},
-      {6, QT_TRANSLATE_NOOP("RealTimeStatusForm", "打印头温度或电压超出范围"),
-       QT_TRANSLATE_NOOP("RealTimeStatusForm", "打印头温度和电压正常")}}},
-    {"PaperStatus", QT_TRANSLATE_NOOP("RealTimeStatusForm", "传送纸状态:\n"),
-     {{5, QT_TRANSLATE_NOOP("RealTimeStatusForm", "纸尽"), QT_TRANSLATE_NOOP("RealTimeStatusForm", "有纸")}}},
+// The header of each reply's message; the lines come from StatusReply's table.
+const char *const kHeaders[StatusReply::StatusCount] = {
+    QT_TRANSLATE_NOOP("RealTimeStatusForm", "打印机状态:\n"),
+    QT_TRANSLATE_NOOP("RealTimeStatusForm", "脱机状态:\n"),
+    QT_TRANSLATE_NOOP("RealTimeStatusForm", "错误状态:\n"),
+    QT_TRANSLATE_NOOP("RealTimeStatusForm", "传送纸状态:\n"),
 };
 
 QString translated(const char *text)
@@ -101,13 +72,15 @@ QString RealTimeStatusForm::decodeReply(const QString &cmd, const QString &paylo
     if (payload.trimmed().isEmpty())
         return QString();
     const unsigned value = firstHexValue(payload.trimmed());
-    for (const StatusLayout &layout : kLayouts) {
-        if (cmd != QLatin1String(layout.name))
+    for (int status = 0; status < StatusReply::StatusCount; ++status) {
+        if (cmd != statusName(status))
             continue;
-        QString message = translated(layout.header);
-        for (const BitText &b : layout.bits) {
+        QString message = translated(kHeaders[status]);
+        for (const StatusReply::Bit &b : StatusReply::bits()) {
+            if (b.status != status || !b.whenSet)
+                continue;
             const bool set = (value >> b.bit) & 1u;
-            message += QLatin1Char('\t') + translated(set ? b.whenSet : b.whenClear) + QLatin1Char('\n');
+            message += QLatin1Char('\t') + StatusReply::lineText(b, set) + QLatin1Char('\n');
         }
         return message;
     }

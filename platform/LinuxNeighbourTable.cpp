@@ -18,13 +18,15 @@ const QString ZeroMac = QStringLiteral("00:00:00:00:00:00");
 
 } // namespace
 
-LinuxNeighbourTable::LinuxNeighbourTable(const QString &arpPath) : m_arpPath(arpPath) {}
+LinuxNeighbourTable::LinuxNeighbourTable(const QString &arpPath, OwnAddresses own) : m_arpPath(arpPath), m_own(own) {}
 
 QString LinuxNeighbourTable::macAddress(const QString &ip, QString *entry) const
 {
     if (entry)
         entry->clear();
     const QString own = macOfLocalAddress(systemInterfaces(), ip);
+    if (!own.isEmpty() && m_own == OwnAddresses::Nothing)
+        return QString();
     if (!own.isEmpty()) {
         if (entry)
             *entry = ip + QLatin1Char(' ') + own;

@@ -8,11 +8,14 @@
 
 // MAC addresses from the kernel's neighbour table (/proc/net/arp). An address
 // of this machine itself is never in that table: for it the hardware address
-// of the interface that carries it is given (00:00:00:00:00:00 for loopback).
+// of the interface that carries it is given (00:00:00:00:00:00 for loopback),
+// unless the table is asked for neighbours only.
 class LinuxNeighbourTable : public MacAddressLookup
 {
 public:
     static constexpr const char *DefaultArpPath = "/proc/net/arp";
+
+    enum class OwnAddresses { InterfaceAddress, Nothing };
 
     struct LocalInterface
     {
@@ -21,7 +24,8 @@ public:
         bool loopback = false;
     };
 
-    explicit LinuxNeighbourTable(const QString &arpPath = QString::fromLatin1(DefaultArpPath));
+    explicit LinuxNeighbourTable(const QString &arpPath = QString::fromLatin1(DefaultArpPath),
+                                 OwnAddresses own = OwnAddresses::InterfaceAddress);
 
     QString macAddress(const QString &ip, QString *entry = nullptr) const override;
 
@@ -37,4 +41,5 @@ public:
 
 private:
     QString m_arpPath;
+    OwnAddresses m_own;
 };

@@ -17,6 +17,7 @@ constexpr int NameTextLength = 15;
 constexpr quint8 SuffixWorkstation = 0x00;
 constexpr quint8 LabelPointerMask = 0xC0;
 constexpr int MaxDatagram = 1500;
+constexpr int UnitIdLength = 6; // the statistics begin with the MAC address
 
 quint16 be16(const QByteArray &b, int at)
 {
@@ -66,7 +67,8 @@ QByteArray NetbiosNameQuery::nodeStatusRequest(quint16 transactionId)
     return packet;
 }
 
-bool NetbiosNameQuery::parseNodeStatusReply(const QByteArray &reply, quint16 transactionId, QString *name)
+bool NetbiosNameQuery::parseNodeStatusReply(const QByteArray &reply, quint16 transactionId, QString *name,
+                                            QString *unitId)
 {
     if (reply.size() < HeaderSize)
         return false;
@@ -101,6 +103,8 @@ bool NetbiosNameQuery::parseNodeStatusReply(const QByteArray &reply, quint16 tra
     ++pos;
     if (1 + count * NameEntrySize > dataLength)
         return false;
+    const int statistics = pos + count * NameEntrySize;
+    const bool haveUnitId = 1 + count * NameEntrySize + UnitIdLength <= dataLength;
     for (int i = 0; i < count; ++i, pos += NameEntrySize) {
         if (quint8(reply.at(pos + NameTextLength)) != SuffixWorkstation)
             continue;
@@ -118,6 +122,11 @@ bool NetbiosNameQuery::parseNodeStatusReply(const QByteArray &reply, quint16 tra
             continue;
         if (name)
             *name = text;
+        if (unitId) {
+            const QByteArray mac = haveUnitId ? reply.mid(statistics, UnitIdLength) : QByteArray();
+            *unitId = mac.isEmpty() || mac.count('\0') == UnitIdLength ? QString()
+                                                                        : QString::fromLatin1(mac.toHex(':'));
+        }
         return true;
     }
     return false;
@@ -128,6 +137,7 @@ void NetbiosNameQuery::start(const QString &ip, int timeoutMs)
     if (m_running)
         return;
     m_running = true;
+    m_unitId.clear();
     m_target = QHostAddress(ip.trimmed());
     if (m_target.protocol() != QAbstractSocket::IPv4Protocol) {
         QTimer::singleShot(0, this, [this] { finish(QString()); });
@@ -164,7 +174,7 @@ void NetbiosNameQuery::readAnswers()
         if (!sender.isEqual(m_target, QHostAddress::TolerantConversion))
             continue;
         QString name;
-        if (parseNodeStatusReply(datagram, m_id, &name)) {
+        if (parseNodeStatusReply(datagram, m_id, &name, &m_unitId)) {
             finish(name);
             return;
         }

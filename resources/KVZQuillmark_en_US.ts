@@ -1052,6 +1052,30 @@
         <source>打印机型号 %1 不接受网络设置的表单</source>
         <translation>The printer model %1 takes no network settings form</translation>
     </message>
+    <message>
+        <source>--%1 只能与 --range 一起使用</source>
+        <translation>--%1 works only with --range</translation>
+    </message>
+    <message>
+        <source>--segment 和 --range 只能二选一</source>
+        <translation>Give either --segment or --range, not both</translation>
+    </message>
+    <message>
+        <source>--targets 和 --tcp、--usb、--serial、--queue 只能二选一</source>
+        <translation>Give either --targets or one of --tcp, --usb, --serial, --queue, not both</translation>
+    </message>
+    <message>
+        <source>--%1 只能与 --targets 一起使用</source>
+        <translation>--%1 works only with --targets</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 有错误的行；什么也没有发送</source>
+        <translation>The targets file %1 has bad lines; nothing was sent</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 中没有目标</source>
+        <translation>The targets file %1 has no targets</translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1381,6 +1405,8 @@ Initialises the printer (ESC @): clears the data in its buffer and restores the 
   ops      列出命令接口的所有操作及其参数
   run      在打印机上调用操作
   render   把字节文件画成图片，不需要打印机
+  exporter 在后台轮询许多打印机，为 Prometheus 提供状态
+  inventory 按 MAC 地址记录地址范围中的打印机，报告换了地址、新出现和消失的打印机
 
 打印机任务:
   beep        蜂鸣
@@ -1408,6 +1434,8 @@ Commands:
   ops      list every operation of the command API with its parameters
   run      call operations on a printer
   render   draw a file of printer bytes as pictures, without a printer
+  exporter poll many printers in the background and serve their status to Prometheus
+  inventory keep the printers of address ranges by MAC address and report those that moved, appeared or vanished
 
 Printer tasks:
   beep        sound the buzzer
@@ -1452,6 +1480,112 @@ Exit status:
 
 Errors go to standard error with the same texts as the log. Colour is used only when standard output is a terminal.
 The language follows the setting of the window program (initial.ini); the environment variable QM_LANGUAGE=en_US or zh_CN changes it.
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark scan [--segment 10.1.2.] [--json]
+      quillmark scan --range NETWORK/PREFIX... [--connect-timeout MS] [--max-open N] [--json]
+
+在局域网的一个网段中搜索打印机（端口 9100，通过打印机的网页识别型号），每台打印机一行: 地址、MAC 和型号。
+使用 --range 时搜索任意地址范围（可以给多个），同时探测许多地址，每台打印机在识别后立即输出；MAC 地址取自邻居表，邻居表中没有时（路由之后的打印机）取自 NetBIOS 应答。
+
+  --segment SEGMENT      要搜索的网段（前三个数字，如 10.1.2.）；不写时用设置中的网段
+  --range NETWORK/PREFIX 要搜索的地址范围，如 10.1.0.0/22，前缀长度 %1 到 %2；可以重复
+  --connect-timeout MS   每个地址的连接等待时间（默认 %3）
+  --max-open N           同时探测的地址数上限（默认 %4）
+  --json                 以 JSON 输出（--range: 每行一个 JSON 对象）
+</source>
+        <translation>Usage: quillmark scan [--segment 10.1.2.] [--json]
+      quillmark scan --range NETWORK/PREFIX... [--connect-timeout MS] [--max-open N] [--json]
+
+Searches one segment of the local network for printers (port 9100, the model recognised from the printer&apos;s web page): one line per printer with address, MAC and model.
+With --range it searches any address ranges (several may be given), probing many addresses at once, and prints each printer as soon as it is identified; the MAC address comes from the neighbour table, or from the NetBIOS answer where the table has none (printers behind a router).
+
+  --segment SEGMENT      the segment to search (the first three numbers, such as 10.1.2.); without it, the segment of the settings
+  --range NETWORK/PREFIX an address range to search, such as 10.1.0.0/22, prefix length %1 to %2; may be repeated
+  --connect-timeout MS   how long to wait for each address to connect (%3 by default)
+  --max-open N           at most this many addresses probed at once (%4 by default)
+  --json                 output as JSON (--range: one JSON object a line)
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark test-page TARGET [--receipt 58|76|80]
+
+打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。
+
+</source>
+        <translation>Usage: quillmark test-page TARGET [--receipt 58|76|80]
+
+Prints the test page, or a sample receipt 58, 76 or 80 mm wide (their contents as set in the window).
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark inventory --range NETWORK/PREFIX... --file FILE [--targets-out FILE] [--json]
+                           [--connect-timeout MS] [--max-open N]
+
+搜索地址范围，并把找到的打印机按 MAC 地址记在库存文件中（型号、NetBIOS 名称、地址、首次和最后一次出现的时间）。每次运行输出与上次相比的变化，每行一个:
+  appeared MAC ADDRESS MODEL    新出现的打印机
+  moved MAC OLD -&gt; NEW          换了地址的打印机
+  vanished MAC ADDRESS          在所搜索的范围中消失的打印机（仍留在库存中）
+库存文件损坏时报告错误，不会改写它。
+
+  --range NETWORK/PREFIX  要搜索的地址范围，如 10.1.0.0/22，前缀长度 %1 到 %2；可以重复
+  --file FILE             库存文件（JSON）；不存在时新建
+  --targets-out FILE      同时写出 exporter 的目标文件（每台打印机一行 tcp:ADDRESS）；已有的行保留其标签，换了地址的打印机的行改为新地址
+  --connect-timeout MS    每个地址的连接等待时间（默认 %3）
+  --max-open N            同时探测的地址数上限（默认 %4）
+  --json                  每个变化一个 JSON 对象
+</source>
+        <translation>Usage: quillmark inventory --range NETWORK/PREFIX... --file FILE [--targets-out FILE] [--json]
+                           [--connect-timeout MS] [--max-open N]
+
+Searches address ranges and keeps the printers found in an inventory file by MAC address (model, NetBIOS name, address, when first and last seen). Each run prints what changed since the last one, one line each:
+  appeared MAC ADDRESS MODEL    a printer that is new
+  moved MAC OLD -&gt; NEW          a printer at another address
+  vanished MAC ADDRESS          a printer gone from the ranges searched (it stays in the inventory)
+A damaged inventory file is reported and never rewritten.
+
+  --range NETWORK/PREFIX  an address range to search, such as 10.1.0.0/22, prefix length %1 to %2; may be repeated
+  --file FILE             the inventory file (JSON); created when missing
+  --targets-out FILE      also write the exporter&apos;s targets file (one line tcp:ADDRESS per printer); existing lines keep their labels, the line of a printer that moved gets its new address
+  --connect-timeout MS    how long to wait for each address to connect (%3 by default)
+  --max-open N            at most this many addresses probed at once (%4 by default)
+  --json                  one JSON object per change
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark run TARGET [--connect-timeout MS] [--timeout MS] OPERATION [ARG...]
+      quillmark run TARGET --script FILE
+      quillmark run --targets FILE [--jobs N] [--json] OPERATION [ARG...]
+      quillmark run --targets FILE [--jobs N] [--json] --script FILE
+
+在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，含空格的参数用 &quot;...&quot; 或 &apos;...&apos; 括起来。文件在发送任何内容之前会被完整检查；运行在第一个失败的行停止，并指出是哪一行。
+使用 --targets 时在目标文件（与 exporter 的相同）的每台打印机上运行同样的操作或脚本，同时最多 N 台；每台打印机一行结果: 目标、ok/failed/usage/unreachable 和消息。全部成功时退出状态为 0，否则为各打印机中最差的状态。
+
+  --script FILE          运行 FILE 中的操作
+  --targets FILE         目标文件: 每行一台打印机（tcp:10.1.2.3、usb:/dev/usb/lp0、serial:/dev/ttyUSB0:9600、queue:NAME），后面可跟标签
+  --jobs N               同时运行的打印机数（默认 %1）
+  --json                 每台打印机一个 JSON 对象
+  --connect-timeout MS   TCP 连接的等待时间（默认 %2；使用 --targets 时 %3）
+  --timeout MS           等待状态应答和数据发出的时间（使用 --targets 时默认 %4）
+
+</source>
+        <translation>Usage: quillmark run TARGET [--connect-timeout MS] [--timeout MS] OPERATION [ARG...]
+      quillmark run TARGET --script FILE
+      quillmark run --targets FILE [--jobs N] [--json] OPERATION [ARG...]
+      quillmark run --targets FILE [--jobs N] [--json] --script FILE
+
+Calls an operation of the command API (see quillmark ops) on the printer, with its arguments converted to the declared types. With --script, FILE (- for standard input) holds one operation with its arguments per line; empty lines are skipped, a # starts a comment that runs to the end of the line, arguments with blanks are quoted with &quot;...&quot; or &apos;...&apos;. A file is checked completely before anything is sent; the run stops at the first line that fails and says which.
+With --targets the same operation or script runs on every printer of a targets file (the exporter&apos;s), at most N at once; one result line per printer: the target, ok/failed/usage/unreachable and the message. The exit status is 0 when all succeeded, else the worst of the printers&apos;.
+
+  --script FILE          run the operations in FILE
+  --targets FILE         targets file: one printer a line (tcp:10.1.2.3, usb:/dev/usb/lp0, serial:/dev/ttyUSB0:9600, queue:NAME), labels may follow
+  --jobs N               how many printers run at once (%1 by default)
+  --json                 one JSON object per printer
+  --connect-timeout MS   how long a TCP connect may take (%2 by default; %3 with --targets)
+  --timeout MS           how long to wait for a status answer and for data to leave (%4 by default with --targets)
+
 </translation>
     </message>
 </context>
@@ -4222,6 +4356,409 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>版本号: </source>
         <translation>version number: </translation>
+    </message>
+</context>
+<context>
+    <name>AddressRange</name>
+    <message>
+        <source>地址范围应写作 网络/前缀长度，如 10.1.0.0/22: %1</source>
+        <translation>An address range is written NETWORK/PREFIX, such as 10.1.0.0/22: %1</translation>
+    </message>
+    <message>
+        <source>地址范围 %1 中的网络不是 IPv4 地址</source>
+        <translation>The network of the address range %1 is no IPv4 address</translation>
+    </message>
+    <message>
+        <source>地址范围 %1 的前缀长度应为 %2 到 %3</source>
+        <translation>The prefix length of the address range %1 must be %2 to %3</translation>
+    </message>
+    <message>
+        <source>地址范围 %1 的主机部分不为零；网络是 %2</source>
+        <translation>The address range %1 has host bits set; the network is %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliBatchRun</name>
+    <message>
+        <source>在 %1 台打印机上运行，同时最多 %2 台</source>
+        <translation>Running on %1 printers, at most %2 at once</translation>
+    </message>
+    <message>
+        <source>%1 没有在 %2 秒内结束</source>
+        <translation>%1 did not finish within %2 s</translation>
+    </message>
+    <message>
+        <source>无法启动 %1: %2</source>
+        <translation>Could not start %1: %2</translation>
+    </message>
+    <message>
+        <source>运行意外中止: %1</source>
+        <translation>The run stopped abnormally: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliExporter</name>
+    <message>
+        <source>用法: quillmark exporter --targets FILE [--listen ADDRESS:PORT] [--interval SECONDS]
+                          [--timeout MS] [--connect-timeout MS]
+
+在后台按间隔轮询目标文件中的每台打印机（四个实时状态，所有打印机同时进行，每台一次只有一个查询），并在 http://ADDRESS:PORT/metrics 上以 Prometheus 的格式提供结果。抓取立即得到最近一次的结果，从不等待打印机。SIGHUP 重新读取目标文件，SIGTERM 结束。
+
+  --targets FILE          目标文件: 每行一台打印机，写法同命令行的目标（tcp:10.1.2.3、usb:/dev/usb/lp0、serial:/dev/ttyUSB0:9600），后面可跟标签（site=shop-17 till=2，含空格的值用 &quot;...&quot;）；# 开始注释。有错的行会报告行号并被跳过，其余照常轮询
+  --listen ADDRESS:PORT   提供指标的地址（默认 %1）
+  --interval SECONDS      轮询间隔（默认 %2）
+  --timeout MS            每个状态查询等待回答的时间（默认 %3）
+  --connect-timeout MS    TCP 连接的等待时间（默认 %4）
+
+每台打印机一个序列，带目标行的标签和 target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up、quillmark_printer_online、quillmark_printer_paper_state{state=ok|near_end|out}、quillmark_printer_cover_open、quillmark_printer_drawer_open、quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、quillmark_exporter_targets 和 quillmark_exporter_poll_rounds_total。
+
+退出状态: 0 收到 SIGTERM 或 SIGINT 后结束；1 无法在该地址上提供指标；2 用法错误或无法读取目标文件。
+</source>
+        <translation>Usage: quillmark exporter --targets FILE [--listen ADDRESS:PORT] [--interval SECONDS]
+                          [--timeout MS] [--connect-timeout MS]
+
+Polls every printer of the targets file in the background at the interval (the four real-time statuses; all printers at once, one request at a time for each) and serves the results in Prometheus&apos;s format on http://ADDRESS:PORT/metrics. A scrape gets the latest results at once and never waits on a printer. SIGHUP rereads the targets file, SIGTERM ends the program.
+
+  --targets FILE          targets file: one printer a line, written as the command line&apos;s targets (tcp:10.1.2.3, usb:/dev/usb/lp0, serial:/dev/ttyUSB0:9600), optionally followed by labels (site=shop-17 till=2; values with blanks in &quot;...&quot;); # begins a comment. A faulty line is reported with its number and skipped; the others are polled
+  --listen ADDRESS:PORT   where the metrics are served (default %1)
+  --interval SECONDS      time between polls (default %2)
+  --timeout MS            how long each status request waits for its answer (default %3)
+  --connect-timeout MS    how long a TCP connection may take (default %4)
+
+One series per printer, with the labels of its line and target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up, quillmark_printer_online, quillmark_printer_paper_state{state=ok|near_end|out}, quillmark_printer_cover_open, quillmark_printer_drawer_open, quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}, quillmark_printer_status_rtt_seconds, quillmark_printer_last_seen_timestamp_seconds, quillmark_printer_info{model,mac,transport}; and quillmark_exporter_poll_duration_seconds, quillmark_exporter_targets and quillmark_exporter_poll_rounds_total.
+
+Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at that address; 2 usage error or unreadable targets file.
+</translation>
+    </message>
+    <message>
+        <source>未知的参数: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>缺少目标文件: --targets FILE</source>
+        <translation>Missing targets file: --targets FILE</translation>
+    </message>
+    <message>
+        <source>--interval 应为 %1 到 %2 之间的秒数: %3</source>
+        <translation>--interval takes a number of seconds from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>--%1 应为 1 到 %2 之间的毫秒数: %3</source>
+        <translation>--%1 takes a number of milliseconds from 1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>命令行: quillmark exporter %1</source>
+        <translation>Command line: quillmark exporter %1</translation>
+    </message>
+    <message>
+        <source>在 http://%1%2 提供指标，轮询 %3 台打印机，每 %4 秒一次</source>
+        <translation>Serving metrics on http://%1%2, polling %3 printers every %4 s</translation>
+    </message>
+    <message>
+        <source>导出器结束</source>
+        <translation>Exporter stopped</translation>
+    </message>
+</context>
+<context>
+    <name>CliInventory</name>
+    <message>
+        <source>未知的参数: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>缺少库存文件: --file FILE</source>
+        <translation>The inventory file is missing: --file FILE</translation>
+    </message>
+    <message>
+        <source>缺少地址范围: --range NETWORK/PREFIX</source>
+        <translation>The address range is missing: --range NETWORK/PREFIX</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 有错误的行，没有改写它</source>
+        <translation>The targets file %1 has bad lines; it was not rewritten</translation>
+    </message>
+    <message>
+        <source>库存 %1: %2 台打印机，本次找到 %3 台，%4 处变化</source>
+        <translation>Inventory %1: %2 printers, %3 found this time, %4 changes</translation>
+    </message>
+</context>
+<context>
+    <name>CliRangeScan</name>
+    <message>
+        <source>搜索地址范围 %1（%2 个地址，同时最多 %3 个）</source>
+        <translation>Searching the address ranges %1 (%2 addresses, at most %3 at once)</translation>
+    </message>
+    <message>
+        <source>地址范围搜索完成: %1 个地址，%2 台打印机，%3 毫秒</source>
+        <translation>Address range search finished: %1 addresses, %2 printers, %3 ms</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterExporter</name>
+    <message>
+        <source>--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1</source>
+        <translation>--listen takes ADDRESS:PORT (such as 127.0.0.1:9731, an IPv6 address in []): %1</translation>
+    </message>
+    <message>
+        <source>无法在 %1 上提供指标: %2</source>
+        <translation>Cannot serve metrics on %1: %2</translation>
+    </message>
+    <message>
+        <source>导出器在 http://%1%2 提供指标，每 %3 秒轮询一次</source>
+        <translation>Exporter serving metrics on http://%1%2, polling every %3 s</translation>
+    </message>
+    <message>
+        <source>%1；继续轮询原来的 %2 台打印机</source>
+        <translation>%1; polling the %2 printers as before</translation>
+    </message>
+    <message>
+        <source>重新读取目标文件 %1</source>
+        <translation>Reading the targets file %1 again</translation>
+    </message>
+    <message>
+        <source>打印队列不回答状态查询，不轮询: %1</source>
+        <translation>A printer queue does not answer status requests; not polled: %1</translation>
+    </message>
+    <message>
+        <source>轮询 %1 台打印机（目标文件 %2）</source>
+        <translation>Polling %1 printers (targets file %2)</translation>
+    </message>
+    <message>
+        <source>打印机 %1 没有应答: %2</source>
+        <translation>Printer %1 does not answer: %2</translation>
+    </message>
+    <message>
+        <source>打印机 %1 应答: %2</source>
+        <translation>Printer %1 answers: %2</translation>
+    </message>
+    <message>
+        <source>打印机 %1 恢复应答: %2</source>
+        <translation>Printer %1 answers again: %2</translation>
+    </message>
+    <message>
+        <source>打印机 %1 状态: %2</source>
+        <translation>Printer %1 now: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterInventory</name>
+    <message>
+        <source>不是 JSON（第 %1 个字节: %2）</source>
+        <translation>not JSON (at byte %1: %2)</translation>
+    </message>
+    <message>
+        <source>缺少打印机列表 &quot;printers&quot;</source>
+        <translation>the list of printers &quot;printers&quot; is missing</translation>
+    </message>
+    <message>
+        <source>不支持的版本: %1（应为 %2）</source>
+        <translation>unsupported version: %1 (expected %2)</translation>
+    </message>
+    <message>
+        <source>第 %1 台打印机: %2</source>
+        <translation>printer %1: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>无效的 MAC 地址: %1</source>
+        <translation>invalid MAC address: %1</translation>
+    </message>
+    <message>
+        <source>MAC 地址 %1 出现了两次</source>
+        <translation>the MAC address %1 appears twice</translation>
+    </message>
+    <message>
+        <source>无效的地址: %1</source>
+        <translation>invalid address: %1</translation>
+    </message>
+    <message>
+        <source>无效的时间</source>
+        <translation>invalid time</translation>
+    </message>
+    <message>
+        <source>无法读取库存文件 %1: %2</source>
+        <translation>Cannot read the inventory file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>太大（最多 %1 MiB）</source>
+        <translation>too large (at most %1 MiB)</translation>
+    </message>
+    <message>
+        <source>库存文件 %1 已损坏: %2。文件没有被改写；请修复或移走它</source>
+        <translation>The inventory file %1 is damaged: %2. It was not rewritten; repair it or move it away</translation>
+    </message>
+    <message>
+        <source>无法写入库存文件 %1: %2</source>
+        <translation>Cannot write the inventory file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1（%2）没有告知 MAC 地址，不能记入库存</source>
+        <translation>%1 (%2) gave no MAC address and cannot be kept in the inventory</translation>
+    </message>
+    <message>
+        <source>MAC 地址 %1 在 %2 和 %3 上都有应答；只记录 %2</source>
+        <translation>The MAC address %1 answered at %2 and at %3; only %2 is kept</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPoller</name>
+    <message>
+        <source>无法开始轮询: %1</source>
+        <translation>Cannot start polling: %1</translation>
+    </message>
+    <message>
+        <source>无法创建套接字: %1</source>
+        <translation>Cannot create a socket: %1</translation>
+    </message>
+    <message>
+        <source>无法连接: %1</source>
+        <translation>Cannot connect: %1</translation>
+    </message>
+    <message>
+        <source>无法打开 %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 不是设备节点</source>
+        <translation>%1 is not a device node</translation>
+    </message>
+    <message>
+        <source>写入失败: %1</source>
+        <translation>Write failed: %1</translation>
+    </message>
+    <message>
+        <source>打印机关闭了连接</source>
+        <translation>The printer closed the connection</translation>
+    </message>
+    <message>
+        <source>设备已断开: %1</source>
+        <translation>The device is gone: %1</translation>
+    </message>
+    <message>
+        <source>连接被打印机重置</source>
+        <translation>The printer reset the connection</translation>
+    </message>
+    <message>
+        <source>读取失败: %1</source>
+        <translation>Read failed: %1</translation>
+    </message>
+    <message>
+        <source>回答不是状态字节: %1</source>
+        <translation>The answer is not a status byte: %1</translation>
+    </message>
+    <message>
+        <source>连接超时（%1 毫秒）</source>
+        <translation>Connection timed out (%1 ms)</translation>
+    </message>
+    <message>
+        <source>状态查询在 %1 毫秒内没有得到回答</source>
+        <translation>No answer to the status request within %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>TargetFile</name>
+    <message>
+        <source>引号没有结束</source>
+        <translation>Unfinished quote</translation>
+    </message>
+    <message>
+        <source>%1 第 %2 行: %3</source>
+        <translation>%1 line %2: %3</translation>
+    </message>
+    <message>
+        <source>目标应写作 tcp:地址、usb:节点、serial:路径[:波特率] 或 queue:名称: %1</source>
+        <translation>A target is written tcp:ADDRESS, usb:NODE, serial:PATH[:BAUD] or queue:NAME: %1</translation>
+    </message>
+    <message>
+        <source>未知的传输方式: %1（应为 tcp、usb、serial 或 queue）</source>
+        <translation>Unknown transport: %1 (tcp, usb, serial or queue)</translation>
+    </message>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>不是 IPv4 地址: %1</source>
+        <translation>Not an IPv4 address: %1</translation>
+    </message>
+    <message>
+        <source>不支持的波特率: %1</source>
+        <translation>Unsupported baud rate: %1</translation>
+    </message>
+    <message>
+        <source>设备路径必须是绝对路径: %1</source>
+        <translation>A device path must be absolute: %1</translation>
+    </message>
+    <message>
+        <source>行中有控制字符</source>
+        <translation>Control characters in the line</translation>
+    </message>
+    <message>
+        <source>标签太多（最多 %1 个）</source>
+        <translation>Too many labels (at most %1)</translation>
+    </message>
+    <message>
+        <source>标签应写作 名称=值: %1</source>
+        <translation>A label is written NAME=VALUE: %1</translation>
+    </message>
+    <message>
+        <source>无效的标签名: %1（字母、数字和 _，不以数字开头）</source>
+        <translation>Invalid label name: %1 (letters, digits and _, not starting with a digit)</translation>
+    </message>
+    <message>
+        <source>标签名 %1 是保留的</source>
+        <translation>The label name %1 is reserved</translation>
+    </message>
+    <message>
+        <source>标签 %1 的值太长（最多 %2 个字符）</source>
+        <translation>The value of label %1 is too long (at most %2 characters)</translation>
+    </message>
+    <message>
+        <source>标签 %1 出现了两次</source>
+        <translation>Label %1 is given twice</translation>
+    </message>
+    <message>
+        <source>行太长（最多 %1 字节）</source>
+        <translation>Line too long (at most %1 bytes)</translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文本</source>
+        <translation>Not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>%1 已在第 %2 行</source>
+        <translation>%1 is already on line %2</translation>
+    </message>
+    <message>
+        <source>目标太多（最多 %1 个）</source>
+        <translation>Too many targets (at most %1)</translation>
+    </message>
+    <message>
+        <source>无法读取目标文件 %1: %2</source>
+        <translation>Cannot read the targets file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>目标文件 %1 太大（最多 %2 MiB）</source>
+        <translation>The targets file %1 is too large (at most %2 MiB)</translation>
+    </message>
+    <message>
+        <source>无法写入目标文件 %1: %2</source>
+        <translation>Cannot write the targets file %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1318,6 +1318,23 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>用法: quillmark COMMAND [OPTIONS]
+
+在命令行上配置和检查热敏小票打印机，与 QuillmarkSystem 窗口使用同一个后端。
+
+命令:
+  scan     在局域网中搜索打印机
+  list     列出 USB 打印机、串口或打印队列
+  ops      列出命令接口的所有操作及其参数
+  run      在打印机上调用操作
+  status   读取四个实时状态
+  raw      发送一个字节文件
+  exporter 在后台轮询许多打印机，为 Prometheus 提供状态
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliOperations</name>
@@ -4048,6 +4065,252 @@
     </message>
     <message>
         <source>版本号: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliExporter</name>
+    <message>
+        <source>用法: quillmark exporter --targets FILE [--listen ADDRESS:PORT] [--interval SECONDS]
+                          [--timeout MS] [--connect-timeout MS]
+
+在后台按间隔轮询目标文件中的每台打印机（四个实时状态，所有打印机同时进行，每台一次只有一个查询），并在 http://ADDRESS:PORT/metrics 上以 Prometheus 的格式提供结果。抓取立即得到最近一次的结果，从不等待打印机。SIGHUP 重新读取目标文件，SIGTERM 结束。
+
+  --targets FILE          目标文件: 每行一台打印机，写法同命令行的目标（tcp:10.1.2.3、usb:/dev/usb/lp0、serial:/dev/ttyUSB0:9600），后面可跟标签（site=shop-17 till=2，含空格的值用 &quot;...&quot;）；# 开始注释。有错的行会报告行号并被跳过，其余照常轮询
+  --listen ADDRESS:PORT   提供指标的地址（默认 %1）
+  --interval SECONDS      轮询间隔（默认 %2）
+  --timeout MS            每个状态查询等待回答的时间（默认 %3）
+  --connect-timeout MS    TCP 连接的等待时间（默认 %4）
+
+每台打印机一个序列，带目标行的标签和 target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up、quillmark_printer_online、quillmark_printer_paper_state{state=ok|near_end|out}、quillmark_printer_cover_open、quillmark_printer_drawer_open、quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、quillmark_exporter_targets 和 quillmark_exporter_poll_rounds_total。
+
+退出状态: 0 收到 SIGTERM 或 SIGINT 后结束；1 无法在该地址上提供指标；2 用法错误或无法读取目标文件。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的参数: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少目标文件: --targets FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--interval 应为 %1 到 %2 之间的秒数: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 应为 1 到 %2 之间的毫秒数: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>命令行: quillmark exporter %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在 http://%1%2 提供指标，轮询 %3 台打印机，每 %4 秒一次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出器结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrinterExporter</name>
+    <message>
+        <source>--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法在 %1 上提供指标: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>导出器在 http://%1%2 提供指标，每 %3 秒轮询一次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1；继续轮询原来的 %2 台打印机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新读取目标文件 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印队列不回答状态查询，不轮询: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>轮询 %1 台打印机（目标文件 %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机 %1 没有应答: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机 %1 应答: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机 %1 恢复应答: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机 %1 状态: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusPoller</name>
+    <message>
+        <source>无法开始轮询: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法创建套接字: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法连接: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法打开 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 不是设备节点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>写入失败: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机关闭了连接</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备已断开: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接被打印机重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读取失败: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回答不是状态字节: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>连接超时（%1 毫秒）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>状态查询在 %1 毫秒内没有得到回答</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TargetFile</name>
+    <message>
+        <source>引号没有结束</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 第 %2 行: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>目标应写作 tcp:地址、usb:节点、serial:路径[:波特率] 或 queue:名称: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的传输方式: %1（应为 tcp、usb、serial 或 queue）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 需要一个值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 IPv4 地址: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不支持的波特率: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设备路径必须是绝对路径: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行中有控制字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标签太多（最多 %1 个）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标签应写作 名称=值: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无效的标签名: %1（字母、数字和 _，不以数字开头）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标签名 %1 是保留的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标签 %1 的值太长（最多 %2 个字符）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标签 %1 出现了两次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行太长（最多 %1 字节）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文本</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 已在第 %2 行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>目标太多（最多 %1 个）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取目标文件 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>目标文件 %1 太大（最多 %2 MiB）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入目标文件 %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,9 +11,9 @@ PACKAGES=(
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
   qml-module-qtquick-controls qml-module-qtquick-layouts qml-module-qtgraphicaleffects
   qml-module-qt-labs-platform qml-module-qtquick-dialogs qml-module-qttest
-  libzxing-dev libcups2-dev libudev-dev libbenchmark-dev
+  libzxing-dev libcups2-dev libudev-dev libbenchmark-dev prometheus-cpp-dev
   cups cups-bsd iproute2 util-linux fonts-wqy-microhei fonts-noto-color-emoji
-  nmap
+  nmap prometheus
   help2man lintian librsvg2-bin dpkg-dev fakeroot
 )
 
@@ -30,6 +30,16 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+  # The prometheus package starts a server of its own (port 9090) and enables
+  # it at boot; the tests start private ones on free ports and want no other.
+  if [[ " ${missing[*]} " == *" prometheus "* ]]; then
+    if [ -d /run/systemd/system ]; then
+      $SUDO systemctl disable --now prometheus.service >/dev/null 2>&1 || true
+    else
+      $SUDO service prometheus stop >/dev/null 2>&1 || true
+      $SUDO update-rc.d prometheus disable >/dev/null 2>&1 || true
+    fi
+  fi
 fi
 
 # A real ESC/POS client from npm, whose receipts the render test feeds to

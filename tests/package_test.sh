@@ -28,7 +28,8 @@ INFO="$(dpkg-deb -I "$DEB")"
 for field in "Package: quillmark-system" "Architecture: amd64" "Section: utils"; do
   grep -q "$field" <<<"$INFO" || fail "control lacks '$field'"
 done
-for dep in libqt5quick5 libqt5serialport5 libcups2 libudev1 libzxing qml-module-qtquick-controls2 fonts-wqy-microhei; do
+for dep in libqt5quick5 libqt5serialport5 libcups2 libudev1 libzxing qml-module-qtquick-controls2 fonts-wqy-microhei \
+           libprometheus-cpp-pull; do
   grep -E "^ *Depends:.*$dep" <<<"$INFO" >/dev/null || fail "Depends lacks $dep"
 done
 
@@ -44,7 +45,9 @@ for f in ./usr/bin/QuillmarkSystem ./usr/bin/quillmark ./usr/bin/quillmark-virtu
          ./usr/share/man/man1/quillmark.1.gz ./usr/share/man/man1/QuillmarkSystem.1.gz \
          ./usr/share/man/man1/quillmark-virtual-printer.1.gz \
          ./usr/share/doc/quillmark-system/copyright ./usr/share/doc/quillmark-system/changelog.gz \
-         ./usr/lib/udev/rules.d/70-quillmark-system.rules; do
+         ./usr/lib/udev/rules.d/70-quillmark-system.rules \
+         ./usr/lib/systemd/system/quillmark-exporter.service ./usr/share/quillmark/prometheus/quillmark.rules.yml \
+         ./usr/share/doc/quillmark-system/examples/targets; do
   grep -qxF "$f" <<<"$CONTENTS" || fail "package lacks $f"
 done
 if grep -vE '^\./usr(/|$)|^\./$' <<<"$CONTENTS" | grep -q .; then
@@ -70,6 +73,18 @@ man -l "$ROOT/usr/share/man/man1/quillmark.1.gz" 2>&1 >/dev/null | grep -q . && 
 grep -q '^Exec=QuillmarkSystem$' "$ROOT/usr/share/applications/org.quillmark.QuillmarkSystem.desktop" \
   || fail "desktop entry Exec"
 QM_LANGUAGE=en_US "$ROOT/usr/bin/quillmark" --help | grep -q '^Usage: quillmark COMMAND' || fail "quillmark --help"
+# The exporter's service runs the installed program as an unprivileged user in group lp.
+UNIT="$ROOT/usr/lib/systemd/system/quillmark-exporter.service"
+grep -q '^ExecStart=/usr/bin/quillmark exporter --targets /etc/quillmark/targets$' "$UNIT" || fail "unit ExecStart"
+grep -q '^DynamicUser=yes$' "$UNIT" && grep -q '^SupplementaryGroups=lp' "$UNIT" || fail "unit user and group"
+if command -v systemd-analyze >/dev/null; then
+  # The program is in the unpacked tree, not yet under /usr/bin.
+  VERIFY="$(systemd-analyze verify --man=no "$UNIT" 2>&1 | grep -v 'Command /usr/bin/quillmark is not executable' || true)"
+  [ -z "$VERIFY" ] || fail "systemd-analyze verify: $VERIFY"
+fi
+if command -v promtool >/dev/null; then
+  promtool check rules "$ROOT/usr/share/quillmark/prometheus/quillmark.rules.yml" >/dev/null || fail "alert rules"
+fi
 
 # 6. The window program from a read-only folder, as an ordinary user.
 if [ "$(id -u)" -ne 0 ] || ! command -v setpriv >/dev/null; then

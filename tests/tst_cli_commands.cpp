@@ -3,6 +3,7 @@
 // statuses and the messages for bad input and lost printers.
 
 #include "device/CommunicationInterface.h"
+#include "support/cli_Run.h"
 
 #include <QtTest>
 
@@ -27,13 +28,6 @@ const QString PrinterAddress = QStringLiteral("127.0.70.1");
 const QString VanishingAddress = QStringLiteral("127.0.70.2");
 const QString NobodyAddress = QStringLiteral("127.0.70.99"); // nothing listens here
 constexpr int ProcessLimitMs = 60000;
-
-struct CliResult
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
 } // namespace
 
 class CliCommandsTest : public QObject
@@ -105,24 +99,7 @@ void CliCommandsTest::cleanupTestCase()
 
 CliResult CliCommandsTest::runCli(const QStringList &args, const QByteArray &input, const QString &workingDirectory) const
 {
-    QProcess p;
-    p.setWorkingDirectory(workingDirectory);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
-    p.setProcessEnvironment(env);
-    p.start(m_cli, args);
-    if (!p.waitForStarted())
-        return {};
-    if (!input.isEmpty())
-        p.write(input);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(ProcessLimitMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runQuillmark(m_cli, args, input, workingDirectory, ProcessLimitMs);
 }
 
 QStringList CliCommandsTest::commandsSince(VirtualPrinter *printer, qint64 seq, const QString &source) const

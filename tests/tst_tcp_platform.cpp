@@ -104,26 +104,36 @@ void TcpPlatformTest::netbiosReply_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("unitId"); // the MAC address at the start of the statistics
     const quint16 id = 0x1234;
     const QByteArray good = TcpFakeNetbios::answer(id, Names{{"WORKGROUP", 0x1E}, {"KVZ-L7X", 0x00}, {"KVZ-L7X", 0x20}});
-    QTest::newRow("first <00> name") << good << true << "KVZ-L7X";
-    QTest::newRow("other transaction") << TcpFakeNetbios::answer(0x4321, Names{{"KVZ-L7X", 0x00}}) << false << "";
-    QTest::newRow("no <00> name") << TcpFakeNetbios::answer(id, Names{{"KVZ-L7X", 0x20}}) << false << "";
-    QTest::newRow("no names") << TcpFakeNetbios::answer(id, Names{}) << false << "";
-    QTest::newRow("cut in the name table") << good.left(good.size() - 46 - 20) << false << "";
-    QTest::newRow("cut in the header") << good.left(7) << false << "";
+    QTest::newRow("first <00> name") << good << true << "KVZ-L7X" << "";
+    QTest::newRow("other transaction") << TcpFakeNetbios::answer(0x4321, Names{{"KVZ-L7X", 0x00}}) << false << "" << "";
+    QTest::newRow("no <00> name") << TcpFakeNetbios::answer(id, Names{{"KVZ-L7X", 0x20}}) << false << "" << "";
+    QTest::newRow("no names") << TcpFakeNetbios::answer(id, Names{}) << false << "" << "";
+    QTest::newRow("cut in the name table") << good.left(good.size() - 46 - 20) << false << "" << "";
+    QTest::newRow("cut in the header") << good.left(7) << false << "" << "";
     QByteArray query = good;
     query[2] = 0; // the response bit is missing
-    QTest::newRow("a query, not an answer") << query << false << "";
+    QTest::newRow("a query, not an answer") << query << false << "" << "";
     QByteArray tooMany = good;
     tooMany[12 + 34 + 10] = char(200); // more names than the data holds
-    QTest::newRow("name count past the end") << tooMany << false << "";
+    QTest::newRow("name count past the end") << tooMany << false << "" << "";
     QByteArray control = TcpFakeNetbios::answer(id, Names{{QByteArray("KVZ\x01L7"), 0x00}});
-    QTest::newRow("control characters") << control << false << "";
+    QTest::newRow("control characters") << control << false << "" << "";
     QByteArray loop = good.left(12);
     loop.append(char(0x3F)); // a label longer than the packet
-    QTest::newRow("label past the end") << loop << false << "";
-    QTest::newRow("empty") << QByteArray() << false << "";
+    QTest::newRow("label past the end") << loop << false << "" << "";
+    QTest::newRow("empty") << QByteArray() << false << "" << "";
+    QByteArray withMac = good;
+    withMac.replace(good.size() - 46, 6, QByteArray::fromHex("0011223344a5"));
+    QTest::newRow("unit id in the statistics") << withMac << true << "KVZ-L7X" << "00:11:22:33:44:a5";
+    QTest::newRow("statistics cut before the unit id")
+        << withMac.left(withMac.size() - 46 + 3) << false << "" << "";
+    QByteArray shortStats = withMac.left(withMac.size() - 46 + 3);
+    shortStats[12 + 34 + 8] = 0; // data length: the names only
+    shortStats[12 + 34 + 9] = char(1 + 3 * 18);
+    QTest::newRow("no statistics") << shortStats << true << "KVZ-L7X" << "";
 }
 
 void TcpPlatformTest::netbiosReply()
@@ -131,9 +141,12 @@ void TcpPlatformTest::netbiosReply()
     QFETCH(QByteArray, reply);
     QFETCH(bool, ok);
     QFETCH(QString, name);
+    QFETCH(QString, unitId);
     QString got;
-    QCOMPARE(NetbiosNameQuery::parseNodeStatusReply(reply, 0x1234, &got), ok);
+    QString gotUnitId;
+    QCOMPARE(NetbiosNameQuery::parseNodeStatusReply(reply, 0x1234, &got, &gotUnitId), ok);
     QCOMPARE(got, name);
+    QCOMPARE(gotUnitId, unitId);
 }
 
 void TcpPlatformTest::netbiosQuery_data()

@@ -90,6 +90,8 @@ void TestVprinterProtocol::statusReplies_data()
     QTest::newRow("cutter error") << "cutter_error" << hex("1e 52 1a 12");
     QTest::newRow("unrecoverable error") << "unrecoverable_error" << hex("1e 52 32 12");
     QTest::newRow("head overheat") << "head_overheat" << hex("1e 52 52 12");
+    QTest::newRow("auto-recoverable error") << "auto_recoverable_error" << hex("1e 52 52 12");
+    QTest::newRow("mechanical error") << "mechanical_error" << hex("1e 52 16 12");
     QTest::newRow("offline") << "offline" << hex("1e 12 12 12");
     QTest::newRow("feed button") << "feed_button" << hex("1e 1a 12 12");
 }

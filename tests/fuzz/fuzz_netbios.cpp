@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The transaction id the reply claims, so that the parser gets past it.
     const quint16 id = size >= 2 ? quint16(data[0] << 8 | data[1]) : 0;
     QString name;
-    NetbiosNameQuery::parseNodeStatusReply(reply, id, &name);
+    QString unitId;
+    NetbiosNameQuery::parseNodeStatusReply(reply, id, &name, &unitId);
     NetbiosNameQuery::parseNodeStatusReply(reply, quint16(id + 1), &name);
     return 0;
 }

@@ -22,6 +22,14 @@ def h(text):
     return bytes.fromhex(text.replace(' ', ''))
 
 
+# Targets files of the exporter: good lines, labels, quotes, comments and the
+# faults each reported by line.
+seed('target_file', 'good', 'tcp:10.1.2.3 site=shop-17 till=2\nusb:/dev/usb/lp0\nserial:/dev/ttyUSB0:9600\nqueue:Kitchen\n')
+seed('target_file', 'quoted_and_comments', '# shop 17\r\n  tcp:10.1.2.4 site="shop 17" note="a \\"b\\" #c" # comment\r\n\n')
+seed('target_file', 'bad_lines', 'bogus:1\ntcp:300.1.1.1\nusb:lp0\nserial:/dev/ttyS0:1234\ntcp:10.0.0.1 job=x\ntcp:10.0.0.2 a=1 a=2\ntcp:10.0.0.3 site="open\n')
+seed('target_file', 'duplicates', 'tcp:10.0.0.1\ntcp:10.0.0.1 site=b\nserial:/dev/ttyS0\nserial:/dev/ttyS0:115200\n')
+seed('target_file', 'not_utf8', b'tcp:10.0.0.1 site=\xff\xfe\n\x00tcp:10.0.0.2\n')
+
 # First byte: which status was asked for.
 seed('status_reply', 'printer_online', b'\x00\x16')
 seed('status_reply', 'offline_cover_open', b'\x01\x36')

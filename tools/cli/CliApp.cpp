@@ -1,10 +1,14 @@
 #include "CliApp.h"
 
 #include "CliCommandLine.h"
+#include "CliExporter.h"
+#include "CliBatchRun.h"
 #include "CliHelp.h"
+#include "CliInventory.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
 #include "CliRender.h"
+#include "CliRangeScan.h"
 #include "CliScript.h"
 #include "CliStatusReport.h"
 #include "CliTarget.h"
@@ -14,9 +18,11 @@
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
 #include "app/base/PrinterModel.h"
+#include "fleet/TargetFile.h"
 #include "commands/RealTimeStatusForm.h"
 #include "transport/serial/SerialPortManager.h"
 #include "transport/spooler/PrintDriverManager.h"
+#include "transport/tcp/ScanWorker.h"
 #include "transport/tcp/TcpDeviceManager.h"
 #include "transport/usb/USBDeviceManager.h"
 
@@ -29,6 +35,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 
@@ -169,12 +176,12 @@ bool CliApp::open(CliTarget &target)
     return false;
 }
 
-void CliApp::startBackEnd()
+void CliApp::startBackEnd(const QStringList &arguments)
 {
     Logger *log = Logger::getInstance();
     log->setLogLevel(1);
     ConfigManager::getInstance()->initialize();
-    log->info(tr("命令行: quillmark %1").arg(m_args.join(QLatin1Char(' '))));
+    log->info(tr("命令行: quillmark %1").arg(arguments.join(QLatin1Char(' '))));
 }
 
 int CliApp::exec()
@@ -218,6 +225,10 @@ int CliApp::exec()
         return run(rest);
     if (m_command == QLatin1String("status"))
         return status(rest);
+    if (m_command == QLatin1String("exporter"))
+        return CliExporter(rest).exec();
+    if (m_command == QLatin1String("inventory"))
+        return CliInventory(rest).exec();
     if (m_command == QLatin1String("raw"))
         return raw(rest);
     return verb(rest);
@@ -228,12 +239,19 @@ int CliApp::scan(const QStringList &args)
     CliCommandLine line;
     line.addOption(flag("json"));
     line.addOption(QCommandLineOption(QStringLiteral("segment"), QString(), QStringLiteral("SEGMENT")));
+    CliRangeScan::addOptions(&line);
     const int code = parseCommand(line, args);
     if (code >= 0)
         return code;
     if (!line.positional().isEmpty())
         return usageError(tr("未知的选项: %1").arg(line.positional().first()));
     const bool json = line.isSet(QStringLiteral("json"));
+    if (line.isSet(QStringLiteral("range")))
+        return scanRanges(line, json);
+    for (const char *rangeOnly : {"connect-timeout", "max-open"}) {
+        if (line.isSet(QLatin1String(rangeOnly)))
+            return usageError(tr("--%1 只能与 --range 一起使用").arg(QLatin1String(rangeOnly)));
+    }
     QString segment;
     if (line.isSet(QStringLiteral("segment"))) {
         const QString value = line.value(QStringLiteral("segment"));
@@ -271,6 +289,23 @@ int CliApp::scan(const QStringList &args)
                                                           d.value(QStringLiteral("mac")).toString(),
                                                           d.value(QStringLiteral("name")).toString()));
     }
+    return ExitOk;
+}
+
+int CliApp::scanRanges(const CliCommandLine &line, bool json)
+{
+    if (line.isSet(QStringLiteral("segment")))
+        return usageError(tr("--segment 和 --range 只能二选一"));
+    CliRangeScan search;
+    QString error;
+    if (!search.configure(line, ScanWorker::ProbeConnectTimeoutMs, &error))
+        return usageError(error);
+    startBackEnd();
+    // Each printer as soon as it is identified.
+    search.run([json](const RangeScanner::Printer &printer) {
+        CliOutput::print(json ? QString::fromUtf8(QJsonDocument(CliRangeScan::json(printer)).toJson(QJsonDocument::Compact))
+                              : CliRangeScan::line(printer));
+    });
     return ExitOk;
 }
 
@@ -376,14 +411,41 @@ int CliApp::run(const QStringList &args)
 {
     CliCommandLine line;
     line.addOption(QCommandLineOption(QStringLiteral("script"), QString(), QStringLiteral("FILE")));
+    line.addOption(QCommandLineOption(QStringLiteral("targets"), QString(), QStringLiteral("FILE")));
+    line.addOption(QCommandLineOption(QStringLiteral("jobs"), QString(), QStringLiteral("N")));
+    line.addOption(flag("json"));
+    line.addOption(QCommandLineOption(QStringLiteral("connect-timeout"), QString(), QStringLiteral("MS")));
+    line.addOption(QCommandLineOption(QStringLiteral("timeout"), QString(), QStringLiteral("MS")));
     // Words after the operation belong to the operation, even those that
     // look like options.
     line.stopAtFirstWord();
-    CliTarget::Endpoint endpoint;
-    const int code = parseWithTarget(line, args, &endpoint);
+    line.addTargetOptions();
+    int code = parseCommand(line, args);
     if (code >= 0)
         return code;
+    CliTarget::Endpoint endpoint;
     QString error;
+    if (!line.target(&endpoint, &error))
+        return usageError(error);
+    const bool batch = line.isSet(QStringLiteral("targets"));
+    if (batch && endpoint.kind != CliTarget::Kind::None)
+        return usageError(tr("--targets 和 --tcp、--usb、--serial、--queue 只能二选一"));
+    if (!batch && endpoint.kind == CliTarget::Kind::None)
+        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
+    for (const char *batchOnly : {"jobs", "json"}) {
+        if (!batch && line.isSet(QLatin1String(batchOnly)))
+            return usageError(tr("--%1 只能与 --targets 一起使用").arg(QLatin1String(batchOnly)));
+    }
+    CliBatchRun::Settings batchSettings;
+    if (!line.number(QStringLiteral("connect-timeout"), 1, CliRangeScan::MaxConnectTimeoutMs,
+                     CliBatchRun::DefaultConnectTimeoutMs, &batchSettings.connectTimeoutMs, &error)
+        || !line.number(QStringLiteral("timeout"), 1, CliRangeScan::MaxConnectTimeoutMs,
+                        CliBatchRun::DefaultAnswerTimeoutMs, &batchSettings.answerTimeoutMs, &error)
+        || !line.number(QStringLiteral("jobs"), 1, CliBatchRun::MaxJobs, CliBatchRun::DefaultJobs,
+                        &batchSettings.jobs, &error))
+        return usageError(error);
+    batchSettings.json = line.isSet(QStringLiteral("json"));
+
     const bool haveScript = line.isSet(QStringLiteral("script"));
     const QString scriptPath = line.value(QStringLiteral("script"));
     const QString operation = line.positional().value(0);
@@ -399,10 +461,22 @@ int CliApp::run(const QStringList &args)
     QList<CliOperations::Call> calls;
     QList<int> lineNumbers;
     const bool streamed = haveScript && scriptPath == QLatin1String("-");
-    if (haveScript && !streamed) {
+    // Many printers: a script on standard input is read whole first, and
+    // every printer's run reads it from there.
+    QByteArray batchInput;
+    if (haveScript && (!streamed || batch)) {
         QList<CliScript::Line> lines;
-        if (!CliScript::readFile(scriptPath, &lines, &error))
+        if (streamed) {
+            QFile in;
+            in.open(stdin, QIODevice::ReadOnly);
+            batchInput = in.readAll();
+            QTextStream text(batchInput);
+            text.setCodec("UTF-8");
+            if (!CliScript::readLines(scriptPath, text, &lines, &error))
+                return usageError(error);
+        } else if (!CliScript::readFile(scriptPath, &lines, &error)) {
             return usageError(error);
+        }
         for (const CliScript::Line &scriptLine : qAsConst(lines)) {
             CliOperations::Call call;
             if (!CliOperations::prepare(scriptLine.words.first(), scriptLine.words.mid(1), &call, &error))
@@ -418,8 +492,31 @@ int CliApp::run(const QStringList &args)
         lineNumbers.append(0);
     }
 
+    if (batch) {
+        const QString targetsPath = line.value(QStringLiteral("targets"));
+        TargetFile file;
+        if (!TargetFile::read(targetsPath, &file, &error))
+            return usageError(error);
+        if (!file.problems.isEmpty()) {
+            for (const TargetFile::Problem &p : qAsConst(file.problems))
+                CliOutput::error(TargetFile::lineMessage(targetsPath, p.line, p.message));
+            return usageError(tr("目标文件 %1 有错误的行；什么也没有发送").arg(targetsPath));
+        }
+        if (file.targets.isEmpty())
+            return usageError(tr("目标文件 %1 中没有目标").arg(targetsPath));
+        const QStringList work = haveScript ? QStringList{QStringLiteral("--script"),
+                                                          streamed ? scriptPath : QFileInfo(scriptPath).absoluteFilePath()}
+                                            : QStringList{operation} + operationArgs;
+        startBackEnd();
+        return CliBatchRun(file.targets, work, batchInput, calls.size(), batchSettings).exec();
+    }
+
     startBackEnd();
     CliTarget target(endpoint);
+    if (line.isSet(QStringLiteral("connect-timeout")))
+        target.setConnectTimeout(batchSettings.connectTimeoutMs);
+    if (line.isSet(QStringLiteral("timeout")))
+        target.setAnswerTimeout(batchSettings.answerTimeoutMs);
     if (!open(target))
         return ExitUnreachable;
     const QString where = haveScript ? scriptPath : QString();

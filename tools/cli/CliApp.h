@@ -12,7 +12,8 @@ class QTranslator;
 
 // quillmark: the commands scan, list, ops, run, status, raw and render and the
 // printer tasks (CliVerbs) over the same back end as the window, with their
-// exit statuses.
+// exit statuses; exporter (CliExporter), inventory (CliInventory) and run
+// --targets (CliBatchRun) look after many printers.
 class CliApp
 {
     Q_DECLARE_TR_FUNCTIONS(CliApp)
@@ -30,8 +31,14 @@ public:
     explicit CliApp(const QStringList &arguments);
     int exec();
 
+    // What the window does at start: log level and configuration store; then
+    // the command line itself goes into the log.
+    static void startBackEnd(const QStringList &arguments);
+
 private:
     int scan(const QStringList &args);
+    // scan --range: the printers of address ranges as they are identified.
+    int scanRanges(const CliCommandLine &line, bool json);
     int list(const QStringList &args);
     int ops(const QStringList &args);
     int run(const QStringList &args);
@@ -48,9 +55,7 @@ private:
     // Opens the target; false after its failure message (exit status 3).
     static bool open(CliTarget &target);
     int usageError(const QString &message);
-    // What the window does at start: log level and configuration store; then
-    // the command line itself goes into the log.
-    void startBackEnd();
+    void startBackEnd() { startBackEnd(m_args); }
     // One call on the open target: -1 when it went well, else the exit
     // status after its messages (prefixed by the script line when there is one).
     int perform(CliTarget &target, const CliOperations::Call &call, const QString &scriptPath, int lineNumber);

@@ -1,7 +1,16 @@
 #include "CliHelp.h"
 
+#include "CliBatchRun.h"
+#include "CliExporter.h"
+#include "CliInventory.h"
+#include "CliRangeScan.h"
 #include "CliRender.h"
 #include "CliVerbs.h"
+
+#include "fleet/AddressRange.h"
+#include "fleet/RangeScanner.h"
+#include "transport/tcp/ScanWorker.h"
+#include "transport/tcp/TcpDeviceManager.h"
 
 namespace {
 QString targets()
@@ -18,7 +27,7 @@ QStringList CliHelp::commands()
 {
     return QStringList{QStringLiteral("scan"), QStringLiteral("list"),   QStringLiteral("ops"),
                        QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw"),
-                       CliRender::command()}
+                       CliRender::command(), QStringLiteral("exporter"), QStringLiteral("inventory")}
            + CliVerbs::names();
 }
 
@@ -33,12 +42,45 @@ QString CliHelp::text(const QString &command)
 {
     if (command == QLatin1String("scan")) {
         return tr("用法: quillmark scan [--segment 10.1.2.] [--json]\n"
+                  "      quillmark scan --range NETWORK/PREFIX... [--connect-timeout MS] [--max-open N] [--json]\n"
                   "\n"
                   "在局域网的一个网段中搜索打印机（端口 9100，通过打印机的网页识别型号），"
                   "每台打印机一行: 地址、MAC 和型号。\n"
+                  "使用 --range 时搜索任意地址范围（可以给多个），同时探测许多地址，"
+                  "每台打印机在识别后立即输出；MAC 地址取自邻居表，邻居表中没有时（路由之后的打印机）取自 NetBIOS 应答。\n"
                   "\n"
-                  "  --segment SEGMENT   要搜索的网段（前三个数字，如 10.1.2.）；不写时用设置中的网段\n"
-                  "  --json              以 JSON 输出\n");
+                  "  --segment SEGMENT      要搜索的网段（前三个数字，如 10.1.2.）；不写时用设置中的网段\n"
+                  "  --range NETWORK/PREFIX 要搜索的地址范围，如 10.1.0.0/22，前缀长度 %1 到 %2；可以重复\n"
+                  "  --connect-timeout MS   每个地址的连接等待时间（默认 %3）\n"
+                  "  --max-open N           同时探测的地址数上限（默认 %4）\n"
+                  "  --json                 以 JSON 输出（--range: 每行一个 JSON 对象）\n")
+            .arg(AddressRange::MinPrefix)
+            .arg(AddressRange::MaxPrefix)
+            .arg(ScanWorker::ProbeConnectTimeoutMs)
+            .arg(RangeScanner::DefaultMaxAtOnce);
+    }
+    if (command == QLatin1String("inventory")) {
+        return tr("用法: quillmark inventory --range NETWORK/PREFIX... --file FILE [--targets-out FILE] [--json]\n"
+                  "                           [--connect-timeout MS] [--max-open N]\n"
+                  "\n"
+                  "搜索地址范围，并把找到的打印机按 MAC 地址记在库存文件中（型号、NetBIOS 名称、地址、首次和最后一次出现的时间）。"
+                  "每次运行输出与上次相比的变化，每行一个:\n"
+                  "  appeared MAC ADDRESS MODEL    新出现的打印机\n"
+                  "  moved MAC OLD -> NEW          换了地址的打印机\n"
+                  "  vanished MAC ADDRESS          在所搜索的范围中消失的打印机（仍留在库存中）\n"
+                  "库存文件损坏时报告错误，不会改写它。\n"
+                  "\n"
+                  "  --range NETWORK/PREFIX  要搜索的地址范围，如 10.1.0.0/22，前缀长度 %1 到 %2；可以重复\n"
+                  "  --file FILE             库存文件（JSON）；不存在时新建\n"
+                  "  --targets-out FILE      同时写出 exporter 的目标文件（每台打印机一行 tcp:ADDRESS）；"
+                  "已有的行保留其标签，换了地址的打印机的行改为新地址\n"
+                  "  --connect-timeout MS    每个地址的连接等待时间（默认 %3）\n"
+                  "  --max-open N            同时探测的地址数上限（默认 %4）\n"
+                  "  --json                  每个变化一个 JSON 对象\n")
+            .arg(AddressRange::MinPrefix)
+            .arg(AddressRange::MaxPrefix)
+            .arg(CliInventory::DefaultConnectTimeoutMs)
+            .arg(RangeScanner::DefaultMaxAtOnce);
     }
     if (command == QLatin1String("list")) {
         return tr("用法: quillmark list usb|serial|queues [--json]\n"
@@ -57,16 +99,31 @@ QString CliHelp::text(const QString &command)
                   "  --json   以 JSON 输出\n");
     }
     if (command == QLatin1String("run")) {
-        return tr("用法: quillmark run TARGET OPERATION [ARG...]\n"
+        return tr("用法: quillmark run TARGET [--connect-timeout MS] [--timeout MS] OPERATION [ARG...]\n"
                   "      quillmark run TARGET --script FILE\n"
+                  "      quillmark run --targets FILE [--jobs N] [--json] OPERATION [ARG...]\n"
+                  "      quillmark run --targets FILE [--jobs N] [--json] --script FILE\n"
                   "\n"
                   "在打印机上调用命令接口的一个操作（见 quillmark ops），参数转换为声明的类型。"
                   "使用 --script 时，FILE（- 表示标准输入）每行一个操作及其参数；空行被跳过，从 # 开始到行尾是注释，"
                   "含空格的参数用 \"...\" 或 '...' 括起来。文件在发送任何内容之前会被完整检查；"
                   "运行在第一个失败的行停止，并指出是哪一行。\n"
+                  "使用 --targets 时在目标文件（与 exporter 的相同）的每台打印机上运行同样的操作或脚本，"
+                  "同时最多 N 台；每台打印机一行结果: 目标、ok/failed/usage/unreachable 和消息。"
+                  "全部成功时退出状态为 0，否则为各打印机中最差的状态。\n"
                   "\n"
-                  "  --script FILE   运行 FILE 中的操作\n"
+                  "  --script FILE          运行 FILE 中的操作\n"
+                  "  --targets FILE         目标文件: 每行一台打印机（tcp:10.1.2.3、usb:/dev/usb/lp0、"
+                  "serial:/dev/ttyUSB0:9600、queue:NAME），后面可跟标签\n"
+                  "  --jobs N               同时运行的打印机数（默认 %1）\n"
+                  "  --json                 每台打印机一个 JSON 对象\n"
+                  "  --connect-timeout MS   TCP 连接的等待时间（默认 %2；使用 --targets 时 %3）\n"
+                  "  --timeout MS           等待状态应答和数据发出的时间（使用 --targets 时默认 %4）\n"
                   "\n")
+                   .arg(CliBatchRun::DefaultJobs)
+                   .arg(TcpDeviceManager::ConnectWaitMs)
+                   .arg(CliBatchRun::DefaultConnectTimeoutMs)
+                   .arg(CliBatchRun::DefaultAnswerTimeoutMs)
                + targets();
     }
     if (command == QLatin1String("status")) {
@@ -82,6 +139,8 @@ QString CliHelp::text(const QString &command)
     }
     if (command == CliRender::command())
         return CliRender::helpText();
+    if (command == QLatin1String("exporter"))
+        return CliExporter::helpText();
     if (command == QLatin1String("raw")) {
         return tr("用法: quillmark raw TARGET FILE|-\n"
                   "\n"
@@ -212,6 +271,8 @@ QString CliHelp::text(const QString &command)
               "  ops      列出命令接口的所有操作及其参数\n"
               "  run      在打印机上调用操作\n"
               "  render   把字节文件画成图片，不需要打印机\n"
+              "  exporter 在后台轮询许多打印机，为 Prometheus 提供状态\n"
+              "  inventory 按 MAC 地址记录地址范围中的打印机，报告换了地址、新出现和消失的打印机\n"
               "\n"
               "打印机任务:\n"
               "  beep        蜂鸣\n"

@@ -72,6 +72,11 @@ bool CliScript::readFile(const QString &path, QList<Line> *lines, QString *error
     }
     QTextStream in(&file);
     in.setCodec("UTF-8");
+    return readLines(path, in, lines, error);
+}
+
+bool CliScript::readLines(const QString &path, QTextStream &in, QList<Line> *lines, QString *error)
+{
     int number = 0;
     while (!in.atEnd()) {
         const QString text = in.readLine();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QTextStream>
 #include <QStringList>
 
 // A script for "run --script": one operation per line with its arguments,
@@ -24,6 +25,8 @@ public:
     // Reads and splits a whole file; false with a message naming the file (and
     // the line) when it cannot be read or a line cannot be split.
     static bool readFile(const QString &path, QList<Line> *lines, QString *error);
+    // The same for text already open (path names it in the messages).
+    static bool readLines(const QString &path, QTextStream &in, QList<Line> *lines, QString *error);
     // "FILE line N: message"
     static QString lineMessage(const QString &path, int number, const QString &message);
 };

@@ -2,30 +2,11 @@
 
 #include "CliOutput.h"
 #include "commands/RealTimeStatusForm.h"
+#include "commands/StatusReply.h"
 
 #include <QJsonArray>
 
 namespace {
-// The bits the decoder examines for each status, in the order of its lines,
-// and which of them mean a fault when set.
-struct Layout
-{
-    QList<int> bits;
-    QList<int> faultBits;
-};
-
-const Layout &layoutOf(int status)
-{
-    static const Layout layouts[] = {
-        {{2, 3}, {3}},          // printer: drawer, offline
-        {{2, 3, 5, 6}, {2, 5, 6}}, // offline: cover, feed button, paper out, error
-        {{3, 5, 6}, {3, 5, 6}}, // error: cutter, unrecoverable, head
-        {{5}, {5}},             // paper: exhausted
-    };
-    static const Layout none;
-    return (status >= 0 && status < 4) ? layouts[status] : none;
-}
-
 unsigned firstByte(const QString &payload, bool *ok)
 {
     const QString first = payload.trimmed().section(QLatin1Char(' '), 0, 0);
@@ -50,15 +31,10 @@ QStringList CliStatusReport::faultsOf(int status, const QString &payload)
     const unsigned value = firstByte(payload, &ok);
     if (!ok)
         return {};
-    QString header;
-    QStringList lines;
-    splitMessage(RealTimeStatusForm::decodeReply(RealTimeStatusForm::statusName(status), payload), &header, &lines);
-    const Layout &layout = layoutOf(status);
     QStringList faults;
-    for (int i = 0; i < layout.bits.size() && i < lines.size(); ++i) {
-        const int bit = layout.bits.at(i);
-        if (layout.faultBits.contains(bit) && ((value >> bit) & 1u))
-            faults.append(lines.at(i));
+    for (const StatusReply::Bit &b : StatusReply::bits()) {
+        if (b.status == status && b.fault && b.whenSet && ((value >> b.bit) & 1u))
+            faults.append(StatusReply::lineText(b, true));
     }
     return faults;
 }

@@ -7,11 +7,10 @@
 #include <QStringList>
 
 // The four real-time statuses of one printer, decoded as the status page
-// decodes them, and whether they report a fault. Faults: offline (printer
-// status bit 3), cover open, paper out, an error (offline status bits 2, 5, 6),
-// cutter, unrecoverable and print-head errors (error status bits 3, 5, 6) and
-// paper exhausted (paper status bit 5). An open drawer or a pressed feed
-// button is no fault.
+// decodes them, and whether they report a fault: the fault bits of
+// StatusReply's table that the page shows (offline, cover open, paper out, an
+// error, cutter, unrecoverable and print-head errors, paper exhausted). An
+// open drawer or a pressed feed button is no fault.
 class CliStatusReport
 {
     Q_DECLARE_TR_FUNCTIONS(CliStatusReport)

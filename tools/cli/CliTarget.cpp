@@ -45,6 +45,7 @@ CliTarget::~CliTarget()
     close();
 }
 
+
 void CliTarget::noteFailure(const QString &text)
 {
     if (m_collecting && !text.isEmpty() && !m_failures.contains(text))
@@ -56,7 +57,11 @@ void CliTarget::createManager()
     if (m_manager)
         return;
     switch (m_endpoint.kind) {
-    case Kind::Tcp: m_manager = m_tcp = new TcpDeviceManager(this); break;
+    case Kind::Tcp:
+        m_manager = m_tcp = new TcpDeviceManager(this);
+        if (m_connectMs > 0)
+            m_tcp->setConnectWaitMs(m_connectMs);
+        break;
     case Kind::Usb: m_manager = m_usb = new USBDeviceManager(this); break;
     case Kind::Serial: m_manager = m_serial = new SerialPortManager(this); break;
     case Kind::Queue: m_manager = m_queue = new PrintDriverManager(this); break;
@@ -179,14 +184,14 @@ void CliTarget::drain()
         stream = m_tcp->findChild<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly);
     else if (m_serial)
         stream = m_serial->findChild<QSerialPort *>(QString(), Qt::FindDirectChildrenOnly);
-    while (stream && stream->isOpen() && stream->bytesToWrite() > 0 && clock.elapsed() < DrainLimitMs) {
-        if (!stream->waitForBytesWritten(int(DrainLimitMs - clock.elapsed())))
+    while (stream && stream->isOpen() && stream->bytesToWrite() > 0 && clock.elapsed() < m_drainLimitMs) {
+        if (!stream->waitForBytesWritten(int(m_drainLimitMs - clock.elapsed())))
             break;
     }
     // USB: the builders' blocks are written on the controller's writer thread.
     const USBPrinterController *usb =
         m_usb ? m_usb->findChild<USBPrinterController *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    while (usb && usb->queuedWritesPending() && clock.elapsed() < DrainLimitMs) {
+    while (usb && usb->queuedWritesPending() && clock.elapsed() < m_drainLimitMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, UsbPollMs);
         QThread::msleep(UsbPollMs);
     }
@@ -262,7 +267,7 @@ QString CliTarget::queryStatus(int status)
     if (m_serial)
         links << connect(m_serial, &SerialPortManager::hexDataReceived, &loop,
                          [&](const QByteArray &bytes) { take(name, BaseDeviceManager::toHexText(bytes).trimmed()); });
-    QTimer::singleShot(StatusReplyLimitMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(m_statusReplyLimitMs, &loop, &QEventLoop::quit);
 
     switch (status) {
     case RealTimeStatusForm::PrinterStatus: m_manager->setPrinterStatusClicked(); break;

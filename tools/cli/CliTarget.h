@@ -46,6 +46,15 @@ public:
     ~CliTarget() override;
 
     const Endpoint &endpoint() const { return m_endpoint; }
+
+    // Limits other than the window's, set before open(): a TCP connect; the
+    // answer to a status request and the bytes written leaving (each).
+    void setConnectTimeout(int ms) { m_connectMs = ms; }
+    void setAnswerTimeout(int ms)
+    {
+        m_drainLimitMs = ms;
+        m_statusReplyLimitMs = ms;
+    }
     BaseDeviceManager *manager() const { return m_manager; }
 
     // TCP: reads the model and MAC address from the printer (its web page and
@@ -94,6 +103,9 @@ private:
     PrintDriverManager *m_queue = nullptr;
     bool m_opened = false;
     bool m_collecting = false;
+    int m_connectMs = 0; // 0: the manager's own
+    int m_drainLimitMs = DrainLimitMs;
+    int m_statusReplyLimitMs = StatusReplyLimitMs;
     QStringList m_failures;
     QString m_model;
     QString m_mac;

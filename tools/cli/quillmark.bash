@@ -4,7 +4,7 @@ _quillmark()
     local cur prev words cword
     _init_completion || return
 
-    local commands="scan list ops run status raw render"
+    local commands="scan list ops run status raw render exporter inventory"
     local verbs="beep cut drawer print feed logo barcode qr network test-page reset"
     local targets="--tcp --usb --serial --queue"
     if [[ $cword -eq 1 ]]; then
@@ -20,7 +20,7 @@ _quillmark()
         --serial)
             COMPREPLY=($(compgen -f -- "${cur:-/dev/tty}"))
             return ;;
-        --script)
+        --script|--targets|--file|--targets-out)
             _filedir
             return ;;
         --queue)
@@ -38,7 +38,7 @@ _quillmark()
         --codepage)
             COMPREPLY=($(compgen -W "GBK CP437 IBM850 IBM852 IBM858 IBM866 Windows-1252 ISO-8859-1 UTF-8" -- "$cur"))
             return ;;
-        --tcp|--segment|--times|--duration|--feed|--on|--off|--size|--ip|--mask|--gateway)
+        --tcp|--segment|--range|--connect-timeout|--timeout|--max-open|--jobs|--times|--duration|--feed|--on|--off|--size|--ip|--mask|--gateway)
             return ;;
     esac
 
@@ -58,7 +58,9 @@ _quillmark()
         help)
             [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "$commands $verbs" -- "$cur")) ;;
         scan)
-            COMPREPLY=($(compgen -W "--segment --json --help" -- "$cur")) ;;
+            COMPREPLY=($(compgen -W "--segment --range --connect-timeout --max-open --json --help" -- "$cur")) ;;
+        inventory)
+            COMPREPLY=($(compgen -W "--range --file --targets-out --connect-timeout --max-open --json --help" -- "$cur")) ;;
         list)
             COMPREPLY=($(compgen -W "usb serial queues --json --help" -- "$cur")) ;;
         ops)
@@ -108,14 +110,14 @@ _quillmark()
             local i have_op=""
             for ((i = 2; i < cword; i++)); do
                 case ${words[i]} in
-                    --tcp|--usb|--serial|--queue|--script) ((i++)) ;;
+                    --tcp|--usb|--serial|--queue|--script|--targets|--jobs|--connect-timeout|--timeout) ((i++)) ;;
                     -*) ;;
                     *) have_op=1 ;;
                 esac
             done
             [[ -n $have_op ]] && return
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "$targets --script --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "$targets --targets --jobs --json --connect-timeout --timeout --script --help" -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "$(quillmark ops 2>/dev/null | sed 's/(.*//')" -- "$cur"))
             fi ;;

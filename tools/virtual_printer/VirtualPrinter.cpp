@@ -66,8 +66,16 @@ bool parseOnOff(const QString &text, bool *on)
 VirtualPrinter::VirtualPrinter(const VirtualPrinterOptions &options)
     : m_options(options), m_state(new VpState(options.model)), m_log(new VpEventLog)
 {
+    m_log->setMaxEntries(options.maxEventsInMemory);
     for (int f : options.flags)
         m_state->setFlag(VpState::Flag(f), true);
+}
+
+VirtualPrinter::VirtualPrinter(const VirtualPrinterOptions &options, QThread *sharedThread)
+    : VirtualPrinter(options)
+{
+    m_thread = sharedThread;
+    m_ownThread = false;
 }
 
 VirtualPrinter::~VirtualPrinter()
@@ -83,9 +91,13 @@ bool VirtualPrinter::start(QString *error)
         QDir().mkpath(m_options.outputDir);
         m_log->openFile(QDir(m_options.outputDir).filePath(QStringLiteral("events.jsonl")));
     }
+    m_engine = new VpEngine(m_options, m_state.data(), m_log.data());
+    if (!m_ownThread) {
+        m_engine->moveToThread(m_thread);
+        return startEngine(error);
+    }
     m_thread = new QThread;
     m_thread->setObjectName(QStringLiteral("virtual-printer"));
-    m_engine = new VpEngine(m_options, m_state.data(), m_log.data());
     m_engine->moveToThread(m_thread);
     // started is emitted in the new thread once its event dispatcher exists.
     auto running = std::make_shared<Handover>();
@@ -102,12 +114,18 @@ bool VirtualPrinter::start(QString *error)
     QObject::connect(m_thread, &QThread::finished, [quitFence]() { std::lock_guard<std::mutex> lock(*quitFence); });
     m_thread->start();
     running->wait();
+    return startEngine(error);
+}
+
+bool VirtualPrinter::startEngine(QString *error)
+{
     bool ok = false;
     QStringList lines;
     VpEngine *engine = m_engine;
     runOnEngine([&]() { ok = engine->start(&lines); });
     m_lines = lines;
     m_running = true;
+    m_powered = true;
     if (!ok && error) {
         QStringList failed;
         for (const QString &l : lines)
@@ -129,6 +147,14 @@ void VirtualPrinter::stop()
     m_stoppedReceived.clear();
     for (const QString &source : {QString(), QStringLiteral("tcp"), QStringLiteral("serial"), QStringLiteral("usb")})
         m_stoppedReceived.insert(source, engine->core()->received(source));
+    if (!m_ownThread) {
+        // The thread goes on for the others: the engine ends on it.
+        runOnEngine([engine]() { delete engine; });
+        m_engine = nullptr;
+        m_running = false;
+        m_log->closeFile();
+        return;
+    }
     {
         std::lock_guard<std::mutex> lock(*m_quitFence);
         m_thread->quit();
@@ -269,6 +295,24 @@ bool VirtualPrinter::unplug(QString *error)
     return ok;
 }
 
+bool VirtualPrinter::setPowered(bool on, QString *error)
+{
+    if (!m_engine) {
+        if (error)
+            *error = QStringLiteral("not running");
+        return false;
+    }
+    bool ok = false;
+    QString err;
+    VpEngine *engine = m_engine;
+    runOnEngine([&]() { ok = engine->setPowered(on, &err); });
+    if (ok)
+        m_powered = on;
+    if (error)
+        *error = err;
+    return ok;
+}
+
 bool VirtualPrinter::replug(QString *error)
 {
     if (!m_engine) {
@@ -295,6 +339,7 @@ QString VirtualPrinter::controlHelp()
         "  status-byte N        the DLE EOT N answer (N = 1..4), hexadecimal\n"
         "  setting CODE [HEX]   read or write a stored setting (CODE A2..A9; HEX bytes)\n"
         "  unplug | replug      USB printer removed / plugged in again\n"
+        "  off | on             switched off (the network ports refuse connections) / on again\n"
         "  flush                end the current page now (serial and USB)\n"
         "  events [N]           the last N events (default 20), JSON array\n"
         "  forms                the network forms received, JSON array\n"
@@ -324,8 +369,11 @@ QString VirtualPrinter::control(const QString &line)
         clearFlags();
         return QStringLiteral("ok");
     }
-    if (cmd == QLatin1String("status"))
-        return QStringLiteral("ok ") + compact(snapshot());
+    if (cmd == QLatin1String("status")) {
+        QJsonObject state = snapshot();
+        state.insert(QStringLiteral("powered"), isPowered());
+        return QStringLiteral("ok ") + compact(state);
+    }
     if (cmd == QLatin1String("status-byte")) {
         const int n = words.value(1).toInt();
         if (n < 1 || n > 4)
@@ -348,6 +396,12 @@ QString VirtualPrinter::control(const QString &line)
         if (!ok)
             return QStringLiteral("error ") + error;
         return cmd == QLatin1String("replug") ? QStringLiteral("ok %1").arg(usbNodePath()) : QStringLiteral("ok");
+    }
+    if (cmd == QLatin1String("off") || cmd == QLatin1String("on")) {
+        QString error;
+        if (!setPowered(cmd == QLatin1String("on"), &error))
+            return QStringLiteral("error ") + error;
+        return QStringLiteral("ok ") + cmd;
     }
     if (cmd == QLatin1String("events")) {
         const int n = qBound(1, words.size() > 1 ? words.at(1).toInt() : 20, MaxEventsListed);

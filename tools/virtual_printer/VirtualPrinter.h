@@ -62,6 +62,10 @@ class VirtualPrinter
 {
 public:
     explicit VirtualPrinter(const VirtualPrinterOptions &options = VirtualPrinterOptions());
+    // A printer whose services run on a thread it shares with others (a
+    // fleet, VirtualPrinterFleet); the thread must run for as long as the
+    // printer does and outlive it.
+    VirtualPrinter(const VirtualPrinterOptions &options, QThread *sharedThread);
     ~VirtualPrinter();
     VirtualPrinter(const VirtualPrinter &) = delete;
     VirtualPrinter &operator=(const VirtualPrinter &) = delete;
@@ -120,11 +124,17 @@ public:
     bool unplug(QString *error = nullptr);
     bool replug(QString *error = nullptr);
 
+    // Switched off: the network services stop answering (connections are
+    // refused); switched on: they listen again where they did.
+    bool setPowered(bool on, QString *error = nullptr);
+    bool isPowered() const { return m_powered; }
+
     // One command of the control interface; returns "ok ..." or "error ...".
     QString control(const QString &line);
     static QString controlHelp();
 
 private:
+    bool startEngine(QString *error);
     // Runs fn on the printer's thread and waits for it to finish.
     void runOnEngine(const std::function<void()> &fn) const;
 
@@ -139,6 +149,8 @@ private:
     // frees that follow the wait.
     std::shared_ptr<std::atomic<bool>> m_threadFinished;
     VpEngine *m_engine = nullptr;
+    bool m_ownThread = true;
+    std::atomic<bool> m_powered{true};
     QStringList m_lines;
     bool m_running = false;
     QStringList m_stoppedPageFiles;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VpEventLog.h"
+#include "VpPrinterCore.h"
 #include "VpState.h"
 #include "VpUsbGadget.h"
 
@@ -30,4 +32,8 @@ struct VirtualPrinterOptions
     QString usbSysfsRoot;       // root of the fake sysfs; empty: no USB printer
     VpUsbGadget::Identity usb;  // product defaults to the model
     QSet<int> flags;            // VpState::Flag values set at start
+    // What stays in memory: events (VpEventLog) and received bytes per link.
+    // A fleet of printers keeps little of either.
+    int maxEventsInMemory = VpEventLog::MaxEntriesInMemory;
+    int maxReceivedBytes = VpPrinterCore::MaxReceivedBytes;
 };

@@ -44,6 +44,7 @@ bool VpEngine::start(QStringList *lines)
     m_state->setAddress(m_options.address);
     const int paperDots = m_options.paperMm == Paper58 ? VpRenderer::Paper58Dots : VpRenderer::Paper80Dots;
     m_core = new VpPrinterCore(m_state, m_log, paperDots, m_options.outputDir, this);
+    m_core->setMaxReceivedBytes(m_options.maxReceivedBytes);
 
     if (!m_options.outputDir.isEmpty())
         lines->append(QStringLiteral("output %1").arg(QDir(m_options.outputDir).absolutePath()));
@@ -199,6 +200,39 @@ void VpEngine::moveTo(const QString &ip, bool dhcp)
     m_state->setAddress(to);
     event(QStringLiteral("http"), QStringLiteral("address_changed"),
           {{QStringLiteral("from"), from}, {QStringLiteral("to"), to}});
+}
+
+bool VpEngine::setPowered(bool on, QString *error)
+{
+    if (on == m_powered)
+        return true;
+    if (!on) {
+        // Switched off: the ports close, so connections are refused and
+        // clients lose their line, as with a printer whose plug was pulled.
+        if (m_raw)
+            m_raw->close();
+        if (m_http)
+            m_http->close();
+        if (m_netbios)
+            m_netbios->close();
+        m_powered = false;
+        event(QStringLiteral("control"), QStringLiteral("power_off"), {{QStringLiteral("address"), m_state->address()}});
+        return true;
+    }
+    const QHostAddress address(m_state->address());
+    if (!relistenAll(address, error)) {
+        // Whatever came up goes down again: on is all services or none.
+        if (m_raw)
+            m_raw->close();
+        if (m_http)
+            m_http->close();
+        if (m_netbios)
+            m_netbios->close();
+        return false;
+    }
+    m_powered = true;
+    event(QStringLiteral("control"), QStringLiteral("power_on"), {{QStringLiteral("address"), m_state->address()}});
+    return true;
 }
 
 bool VpEngine::unplug(QString *error)

@@ -33,6 +33,10 @@ public slots:
     void stop();
     bool unplug(QString *error);
     bool replug(QString *error);
+    // Off: the network services stop listening and drop their clients; on:
+    // they listen again on the same address and ports.
+    bool setPowered(bool on, QString *error);
+    bool isPowered() const { return m_powered; }
     // A network form asked for a new address. Like a real printer the
     // emulation takes a static address it can hold here (one on loopback,
     // 127.0.0.0/8): its raw port, web server and NetBIOS responder move there.
@@ -59,4 +63,5 @@ private:
     VpNetbiosResponder *m_netbios = nullptr;
     VpPtyLink *m_serial = nullptr;
     VpUsbGadget *m_usb = nullptr;
+    bool m_powered = true;
 };

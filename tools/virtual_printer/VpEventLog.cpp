@@ -17,6 +17,14 @@ bool VpEventLog::openFile(const QString &filePath)
     return m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
 }
 
+void VpEventLog::setMaxEntries(int count)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_maxEntries = qMax(0, count);
+    while (m_entries.size() > m_maxEntries)
+        m_entries.removeFirst();
+}
+
 void VpEventLog::closeFile()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -32,8 +40,9 @@ qint64 VpEventLog::append(QJsonObject entry)
         seq = ++m_seq;
         entry.insert(QStringLiteral("seq"), seq);
         entry.insert(QStringLiteral("time"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
-        m_entries.append(entry);
-        if (m_entries.size() > MaxEntriesInMemory)
+        if (m_maxEntries > 0)
+            m_entries.append(entry);
+        while (m_entries.size() > m_maxEntries)
             m_entries.removeFirst();
         if (m_file.isOpen()) {
             m_file.write(QJsonDocument(entry).toJson(QJsonDocument::Compact));

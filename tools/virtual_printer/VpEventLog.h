@@ -30,7 +30,7 @@
 // upgrade_mode_entered, paper_cut, page (file, width, height), print_error,
 // client_connected, client_queued, client_disconnected, http_request,
 // network_form (body, fields, order), netbios_query, usb_unplugged,
-// usb_plugged, state_set, started.
+// usb_plugged, state_set, started, power_off, power_on.
 // Thread-safe; entries are kept in memory (capped) and appended to a file.
 class VpEventLog : public QObject
 {
@@ -40,6 +40,10 @@ public:
 
     explicit VpEventLog(QObject *parent = nullptr);
     ~VpEventLog() override;
+
+    // How many entries stay in memory (the oldest go first); 0 keeps none,
+    // as a fleet of printers does.
+    void setMaxEntries(int count);
 
     // Appends to filePath from now on; false when it cannot be opened.
     bool openFile(const QString &filePath);
@@ -68,5 +72,6 @@ private:
     mutable std::condition_variable m_added;
     QList<QJsonObject> m_entries;
     qint64 m_seq = 0;
+    int m_maxEntries = MaxEntriesInMemory;
     QFile m_file;
 };

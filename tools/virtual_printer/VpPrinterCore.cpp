@@ -46,8 +46,8 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
         for (const QString &key : {QString(), source}) {
             QByteArray &kept = m_received[key];
             kept.append(bytes);
-            if (kept.size() > MaxReceivedBytes)
-                kept.remove(0, kept.size() - MaxReceivedBytes);
+            if (kept.size() > m_maxReceived)
+                kept.remove(0, kept.size() - m_maxReceived);
         }
     }
     VpDecoder &decoder = m_decoders[source];

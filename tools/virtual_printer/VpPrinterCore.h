@@ -28,6 +28,9 @@ public:
     VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
                   QObject *parent = nullptr);
 
+    // How many received bytes are kept per link (MaxReceivedBytes unless told).
+    void setMaxReceivedBytes(int bytes) { m_maxReceived = bytes; }
+
     // Bytes that arrived on a link; returns the reply to send back on it.
     QByteArray feed(const QString &source, const QByteArray &bytes);
     // The link's stream ended (client gone, device closed).
@@ -60,6 +63,7 @@ private:
     QHash<QString, VpDecoder> m_decoders;
     mutable std::mutex m_receivedMutex; // std::mutex: ThreadSanitizer sees its ordering
     QHash<QString, QByteArray> m_received; // "" holds all links together
+    int m_maxReceived = MaxReceivedBytes;
     mutable std::mutex m_pagesMutex; // std::mutex: ThreadSanitizer sees its ordering
     QStringList m_pageFiles;
     QList<QImage> m_pages;

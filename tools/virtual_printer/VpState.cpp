@@ -12,15 +12,17 @@ constexpr quint8 CoverBit = 0x04;        // DLE EOT 2
 constexpr quint8 FeedButtonBit = 0x08;   // DLE EOT 2
 constexpr quint8 PaperStopBit = 0x20;    // DLE EOT 2
 constexpr quint8 ErrorBit = 0x40;        // DLE EOT 2
+constexpr quint8 MechanicalBit = 0x04;   // DLE EOT 3
 constexpr quint8 CutterBit = 0x08;       // DLE EOT 3
 constexpr quint8 UnrecoverableBit = 0x20; // DLE EOT 3
-constexpr quint8 OverheatBit = 0x40;     // DLE EOT 3
+constexpr quint8 AutoRecoverableBit = 0x40; // DLE EOT 3 (head temperature or voltage)
 constexpr quint8 NearEndBits = 0x0C;     // DLE EOT 4
 constexpr quint8 PaperEndBits = 0x60;    // DLE EOT 4
 
 const char *const FlagNames[VpState::FlagCount] = {
     "cover_open", "paper_out", "paper_near_end", "drawer_open", "cutter_error",
     "unrecoverable_error", "head_overheat", "offline", "feed_button", "no_reply",
+    "mechanical_error", "auto_recoverable_error",
 };
 
 } // namespace
@@ -109,7 +111,9 @@ bool VpState::flag(Flag flag) const
 quint8 VpState::statusByte(int n) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    const bool anyError = m_flags[CutterError] || m_flags[UnrecoverableError] || m_flags[HeadOverheat];
+    const bool autoRecoverable = m_flags[HeadOverheat] || m_flags[AutoRecoverableError];
+    const bool anyError =
+        m_flags[CutterError] || m_flags[UnrecoverableError] || m_flags[MechanicalError] || autoRecoverable;
     const bool offline = m_flags[Offline] || m_flags[CoverOpen] || m_flags[PaperOut] || m_flags[FeedButton] || anyError;
     quint8 b = FixedBits;
     switch (n) {
@@ -130,12 +134,14 @@ quint8 VpState::statusByte(int n) const
             b |= ErrorBit;
         break;
     case 3:
+        if (m_flags[MechanicalError])
+            b |= MechanicalBit;
         if (m_flags[CutterError])
             b |= CutterBit;
         if (m_flags[UnrecoverableError])
             b |= UnrecoverableBit;
-        if (m_flags[HeadOverheat])
-            b |= OverheatBit;
+        if (autoRecoverable)
+            b |= AutoRecoverableBit;
         break;
     case 4:
         if (m_flags[PaperNearEnd])

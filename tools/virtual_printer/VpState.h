@@ -26,6 +26,8 @@ public:
         Offline,
         FeedButton,
         NoReply, // takes commands but answers none (status, settings reads)
+        MechanicalError,
+        AutoRecoverableError, // like HeadOverheat: error status bit 6
         FlagCount
     };
 

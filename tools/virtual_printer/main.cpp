@@ -2,6 +2,7 @@
 // tool without hardware and for end-to-end tests. See --help.
 
 #include "VirtualPrinter.h"
+#include "VirtualPrinterFleet.h"
 #include "VpWebPages.h"
 
 #include <QCommandLineParser>
@@ -14,6 +15,8 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +28,17 @@ void onSignal(int)
     const char c = 1;
     const ssize_t ignored = ::write(g_signalPipe[1], &c, 1);
     (void)ignored;
+}
+
+// A fleet holds a listening socket per printer and a connection per client:
+// the soft limit of open files goes up to the hard one.
+void raiseOpenFileLimit()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 void out(const QString &line)
@@ -51,7 +65,14 @@ int main(int argc, char *argv[])
         "one when a stream ends without a cut) and every command and event goes to events.jsonl\n"
         "in the output folder. It prints one line per service and runs until SIGINT or SIGTERM.\n\n")
         + VirtualPrinter::controlHelp()
-        + QStringLiteral("\nThe control commands are read from standard input, and from the socket of --control."));
+        + QStringLiteral("\nThe control commands are read from standard input, and from the socket of --control.\n\n"
+                         "Fleet mode (--fleet ADDRESSES) serves one printer per loopback address in this one\n"
+                         "process: 127.0.10.0/24 (the hosts of a network), 127.0.10.1-127.0.13.232 (a range) or\n"
+                         "127.0.10.1+1000 (a count). Each printer has its own state and a raw port (--raw-port);\n"
+                         "its web page and NetBIOS responder only when --http-port or --netbios-port is given.\n"
+                         "Every printer starts with the flags given; MAC addresses count up from --mac. It prints\n"
+                         "\"fleet N printers FIRST-LAST\", a line per printer that could not start, then \"ready\".\n")
+        + VirtualPrinterFleet::controlHelp());
     parser.addHelpOption();
     const QCommandLineOption address(QStringLiteral("address"), QStringLiteral("Address to serve on (default 127.0.0.1)."), QStringLiteral("ip"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model: %1 or any other name for an unrecognised printer (default KVZ-L7N).").arg(VpWebPages::models().join(QLatin1String(", "))), QStringLiteral("name"), QStringLiteral("KVZ-L7N"));
@@ -68,8 +89,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption usbSerial(QStringLiteral("usb-serial"), QStringLiteral("USB serial number (default VP0000001)."), QStringLiteral("text"), QStringLiteral("VP0000001"));
     const QCommandLineOption mac(QStringLiteral("mac"), QStringLiteral("MAC address reported by NetBIOS (default 00:11:22:33:44:55)."), QStringLiteral("mac"), QStringLiteral("00:11:22:33:44:55"));
     const QCommandLineOption control(QStringLiteral("control"), QStringLiteral("Also take control commands on this Unix socket path."), QStringLiteral("path"));
+    const QCommandLineOption fleet(QStringLiteral("fleet"), QStringLiteral("Serve a fleet: one printer per address of NET/PREFIX, FIRST-LAST or FIRST+COUNT, all on loopback (see below)."), QStringLiteral("addresses"));
     parser.addOptions({address, model, output, rawPort, httpPort, netbiosPort, netbiosName, paper, serial, usbSysfs,
-                       usbVid, usbPid, usbSerial, mac, control});
+                       usbVid, usbPid, usbSerial, mac, control, fleet});
     QList<QCommandLineOption> flagOptions;
     for (const QString &flag : VpState::flagNames()) {
         QString opt = flag;
@@ -120,17 +142,48 @@ int main(int argc, char *argv[])
         if (parser.isSet(flagOptions.at(i)))
             o.flags.insert(i);
 
-    VirtualPrinter printer(o);
-    printer.start();
-    bool anything = false;
-    for (const QString &line : printer.serviceLines()) {
-        out(line);
-        if (!line.contains(QLatin1String(" not-")) && !line.startsWith(QLatin1String("output ")))
-            anything = true;
-    }
-    if (!anything) {
-        QTextStream(stderr) << "error: no service could be started\n";
-        return 1;
+    std::unique_ptr<VirtualPrinter> printer;
+    std::unique_ptr<VirtualPrinterFleet> printers;
+    if (parser.isSet(fleet)) {
+        if (parser.isSet(address) || parser.isSet(serial) || parser.isSet(usbSysfs) || parser.isSet(output)) {
+            QTextStream(stderr) << "error: --fleet takes no --address, --serial, --usb-sysfs or --output\n";
+            return 2;
+        }
+        QStringList addresses;
+        QString error;
+        if (!VirtualPrinterFleet::parseAddresses(parser.value(fleet), &addresses, &error)) {
+            QTextStream(stderr) << "error: " << error << '\n';
+            return 2;
+        }
+        // Web page and NetBIOS name only when asked for.
+        if (!parser.isSet(httpPort))
+            o.httpPort = VirtualPrinterOptions::Off;
+        if (!parser.isSet(netbiosPort))
+            o.netbiosPort = VirtualPrinterOptions::Off;
+        raiseOpenFileLimit();
+        printers = std::make_unique<VirtualPrinterFleet>(o, addresses);
+        QStringList failures;
+        const bool anything = printers->start(&failures);
+        out(QStringLiteral("fleet %1 printers %2-%3").arg(addresses.size()).arg(addresses.first(), addresses.last()));
+        for (const QString &line : qAsConst(failures))
+            out(line);
+        if (!anything) {
+            QTextStream(stderr) << "error: no printer could be started\n";
+            return 1;
+        }
+    } else {
+        printer = std::make_unique<VirtualPrinter>(o);
+        printer->start();
+        bool anything = false;
+        for (const QString &line : printer->serviceLines()) {
+            out(line);
+            if (!line.contains(QLatin1String(" not-")) && !line.startsWith(QLatin1String("output ")))
+                anything = true;
+        }
+        if (!anything) {
+            QTextStream(stderr) << "error: no service could be started\n";
+            return 1;
+        }
     }
 
     // SIGINT / SIGTERM end the event loop.
@@ -151,7 +204,7 @@ int main(int argc, char *argv[])
     signal(SIGPIPE, SIG_IGN);
 
     auto runLine = [&](const QString &line) {
-        const QString answer = printer.control(line);
+        const QString answer = printers ? printers->control(line) : printer->control(line);
         if (answer == QLatin1String("ok quit"))
             QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
         return answer;
@@ -204,7 +257,10 @@ int main(int argc, char *argv[])
     out(QStringLiteral("ready"));
 
     const int rc = app.exec();
-    printer.stop();
+    if (printers)
+        printers->stop();
+    else
+        printer->stop();
     out(QStringLiteral("stopped"));
     return rc;
 }

@@ -131,6 +131,8 @@ void HostIdentifier::onConnected()
         else
             log->info(ScanWorker::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
     }
+    if (m_settings.netbiosAlongside)
+        startNetbios();
     fetchPage();
 }
 
@@ -205,20 +207,40 @@ void HostIdentifier::identify()
     if (m_model.isEmpty() && m_settings.netbiosFallback) {
         if (firstPass())
             Logger::getInstance()->info(ScanWorker::tr("未知型号，开始使用nbtstat 搜索"));
-        m_netbios = new NetbiosNameQuery(this);
-        connect(m_netbios, &NetbiosNameQuery::finished, this, &HostIdentifier::onNetbiosName);
-        m_netbios->start(m_ip, m_settings.netbiosTimeoutMs);
-        return;
+        m_nameAsModel = true;
+        if (!m_netbiosStarted)
+            startNetbios();
     }
-    finish();
+    m_pageDone = true;
+    finishWhenReady();
+}
+
+void HostIdentifier::startNetbios()
+{
+    m_netbiosStarted = true;
+    m_netbios = new NetbiosNameQuery(this);
+    connect(m_netbios, &NetbiosNameQuery::finished, this, &HostIdentifier::onNetbiosName);
+    m_netbios->start(m_ip, m_settings.netbiosTimeoutMs);
 }
 
 void HostIdentifier::onNetbiosName(const QString &name)
 {
+    const QString unitId = m_netbios->unitId();
     m_netbios->deleteLater();
     m_netbios = nullptr;
+    m_netbiosName = name;
+    if (m_settings.netbiosAlongside && m_mac.isEmpty())
+        m_mac = unitId;
+    finishWhenReady();
+}
+
+void HostIdentifier::finishWhenReady()
+{
+    if (!m_pageDone || m_netbios)
+        return;
     // As the name table lists it: the name up to its first blank.
-    m_model = name.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
+    if (m_nameAsModel)
+        m_model = m_netbiosName.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
     finish();
 }
 

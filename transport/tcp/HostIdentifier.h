@@ -41,6 +41,10 @@ public:
         qint64 maxPageBytes = 0;
         bool netbiosFallback = true;
         int netbiosTimeoutMs = 0;
+        // Ask every host whose print port answers for its NetBIOS name table
+        // beside the page: its name, and its MAC address where the neighbour
+        // table has none (a host behind a router, or on this machine).
+        bool netbiosAlongside = false;
     };
 
     HostIdentifier(const QString &ip, const Settings &settings, const MacAddressLookup *macLookup,
@@ -64,6 +68,9 @@ public:
     QString mac() const { return m_mac; }
     QString model() const { return m_model; }
     QByteArray page() const { return m_page; }
+    // The NetBIOS name as the name table gives it; empty when not asked or
+    // when no answer came.
+    QString netbiosName() const { return m_netbiosName; }
 
 signals:
     void finished();
@@ -80,7 +87,10 @@ private:
     void startRawFetch();
     void onRawFinished(const QByteArray &data, const QString &errorText);
     void identify();
+    void startNetbios();
     void onNetbiosName(const QString &name);
+    // Finishes once the page and the NetBIOS query, when one runs, are done.
+    void finishWhenReady();
     void finish();
     void stopAll();
 
@@ -101,4 +111,8 @@ private:
     QString m_mac;
     QString m_model;
     QByteArray m_page;
+    bool m_pageDone = false;
+    bool m_netbiosStarted = false;
+    bool m_nameAsModel = false; // the page named no model: the NetBIOS name is taken
+    QString m_netbiosName;
 };

@@ -110,7 +110,7 @@ bool TcpDeviceManager::waitUntilConnected()
             loop.quit();
     });
     if (m_tcpSock->state() != QAbstractSocket::ConnectedState && m_tcpSock->state() != QAbstractSocket::UnconnectedState) {
-        limit.start(ConnectWaitMs);
+        limit.start(m_connectWaitMs);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return m_tcpSock->state() == QAbstractSocket::ConnectedState;

@@ -37,6 +37,10 @@ public:
     QVariantList deviceList() override;
     QString modeName() const override { return QStringLiteral("TCP"); }
 
+    // How long a connect may take (the command line's fleet commands wait
+    // longer for printers at remote sites).
+    void setConnectWaitMs(int ms) { m_connectWaitMs = ms; }
+
     Q_INVOKABLE void testDeviceConnection(const QString &ip);
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
     // A network settings form is on its way; sigNetworkPostFinished follows.
@@ -75,11 +79,12 @@ private slots:
     void slotTestDeviceResult(const QString &ip, const QString &mac, const QString &name, bool success, const QString &errorMsg);
 
 private:
-    // Waits at most ConnectWaitMs for the connection started on the socket,
+    // Waits at most the connect wait (ConnectWaitMs unless set) for the connection started on the socket,
     // running the event loop meanwhile (not user input); true when connected.
     bool waitUntilConnected();
 
     QTcpSocket *m_tcpSock = nullptr;
+    int m_connectWaitMs = ConnectWaitMs;
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
     std::unique_ptr<ThreadQuitFence> m_scanThreadStop;

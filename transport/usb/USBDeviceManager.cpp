@@ -47,9 +47,11 @@ DeviceChangeSource *systemSource()
 
 } // namespace
 
-USBDeviceManager::USBDeviceManager(QObject *parent)
-    : USBDeviceManager(std::make_unique<SysfsUsbPrinterLister>(sysfsRoot(), devRoot()), systemSource(), parent)
+USBDeviceManager::USBDeviceManager(QObject *parent) : USBDeviceManager(systemLister(), systemSource(), parent) {}
+
+std::unique_ptr<UsbPrinterLister> USBDeviceManager::systemLister()
 {
+    return std::make_unique<SysfsUsbPrinterLister>(sysfsRoot(), devRoot());
 }
 
 USBDeviceManager::USBDeviceManager(std::unique_ptr<UsbPrinterLister> lister, DeviceChangeSource *source,

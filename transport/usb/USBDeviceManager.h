@@ -47,6 +47,9 @@ public:
     // Added to the connection-failure notice when the node exists but the user
     // may not open it.
     static QString permissionAdvice(const QString &devPath);
+    // The lister of the system's printers the first constructor uses (the
+    // tree of QM_USB_SYSFS_ROOT when set).
+    static std::unique_ptr<UsbPrinterLister> systemLister();
 
     USBPrinterController *controller() const { return m_controller; }
     USBHotSwapping *hotSwapping() const { return m_hotSwapping; }

@@ -1,0 +1,243 @@
+#include "fleet/PrinterExporter.h"
+
+#include "app/base/Logger.h"
+#include "fleet/TargetIdentifier.h"
+#include "text/DottedQuad.h"
+
+#include <prometheus/exposer.h>
+#include <prometheus/registry.h>
+
+#include <QHostAddress>
+#include <QSet>
+
+#include <cerrno>
+#include <cstring>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <exception>
+
+namespace {
+
+// Scrapes are answered on this many threads of the exposer.
+constexpr std::size_t ExposerThreads = 2;
+
+// Whether address:port can be listened on now; the exposer's own failure
+// says no more than that it could not.
+bool canListen(const QHostAddress &address, quint16 port, QString *reason)
+{
+    const bool v6 = address.protocol() == QAbstractSocket::IPv6Protocol;
+    const int fd = ::socket(v6 ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    const int one = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one); // as the exposer does
+    int rc;
+    if (v6) {
+        sockaddr_in6 a{};
+        a.sin6_family = AF_INET6;
+        a.sin6_port = htons(port);
+        const Q_IPV6ADDR bytes = address.toIPv6Address();
+        std::memcpy(&a.sin6_addr, &bytes, sizeof a.sin6_addr);
+        rc = ::bind(fd, reinterpret_cast<const sockaddr *>(&a), sizeof a);
+    } else {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(port);
+        a.sin_addr.s_addr = htonl(address.toIPv4Address());
+        rc = ::bind(fd, reinterpret_cast<const sockaddr *>(&a), sizeof a);
+    }
+    if (rc != 0)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    return rc == 0;
+}
+
+} // namespace
+
+bool PrinterExporter::parseListen(const QString &text, QString *address, QString *error)
+{
+    const int colon = text.lastIndexOf(QLatin1Char(':'));
+    QString host = colon > 0 ? text.left(colon) : QString();
+    const QString portText = colon > 0 ? text.mid(colon + 1) : QString();
+    bool ok = false;
+    const uint port = portText.toUInt(&ok);
+    const bool bracketed = host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'));
+    if (bracketed)
+        host = host.mid(1, host.size() - 2);
+    const QHostAddress parsed(host);
+    const bool v6 = parsed.protocol() == QAbstractSocket::IPv6Protocol;
+    if (!ok || port > 65535 || parsed.isNull() || v6 != bracketed
+        || (!v6 && !DottedQuad::isValid(host))) {
+        *error = tr("--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1").arg(text);
+        return false;
+    }
+    *address = v6 ? QStringLiteral("[%1]:%2").arg(parsed.toString()).arg(port)
+                  : QStringLiteral("%1:%2").arg(parsed.toString()).arg(port);
+    return true;
+}
+
+PrinterExporter::PrinterExporter(const Settings &settings, QObject *parent) : QObject(parent), m_settings(settings)
+{
+}
+
+PrinterExporter::~PrinterExporter()
+{
+    // No more outcomes, then no more scrapes.
+    if (m_poller)
+        m_poller->stop();
+    m_exposer.reset();
+}
+
+PrinterExporter::Start PrinterExporter::start(QString *error)
+{
+    TargetFile file;
+    if (!TargetFile::read(m_settings.targetsPath, &file, error))
+        return Start::TargetsUnreadable;
+    QString address;
+    if (!parseListen(m_settings.listen, &address, error))
+        return Start::CannotListen;
+    const int colon = address.lastIndexOf(QLatin1Char(':'));
+    QString host = address.left(colon);
+    host.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    const quint16 port = quint16(address.mid(colon + 1).toUInt());
+    QString reason;
+    if (!canListen(QHostAddress(host), port, &reason)) {
+        *error = tr("无法在 %1 上提供指标: %2").arg(address, reason);
+        return Start::CannotListen;
+    }
+    try {
+        m_exposer = std::make_unique<prometheus::Exposer>(address.toStdString(), ExposerThreads);
+        m_exposer->RegisterCollectable(m_metrics, MetricsPath);
+    } catch (const std::exception &e) {
+        // The client library reports a failed listen by an exception.
+        *error = tr("无法在 %1 上提供指标: %2").arg(address, QString::fromLocal8Bit(e.what()));
+        m_exposer.reset();
+        return Start::CannotListen;
+    }
+    const std::vector<int> ports = m_exposer->GetListeningPorts();
+    m_listening = address.left(colon + 1) + QString::number(ports.empty() ? port : ports.front());
+
+    m_identifier = new TargetIdentifier(m_settings.poll.tcpPort, m_settings.poll.connectTimeoutMs, this);
+    connect(m_identifier, &TargetIdentifier::identified, this,
+            [this](const QString &identity, const QString &model, const QString &mac) {
+                m_metrics->setIdentity(identity, model, mac);
+            });
+    m_poller = std::make_unique<StatusPoller>(m_settings.poll, static_cast<StatusPoller::Sink *>(this));
+    if (!m_poller->start(error)) {
+        m_exposer.reset();
+        return Start::CannotPoll;
+    }
+    Logger::getInstance()->info(tr("导出器在 http://%1%2 提供指标，每 %3 秒轮询一次")
+                                    .arg(m_listening, QLatin1String(MetricsPath))
+                                    .arg(m_settings.poll.intervalMs / 1000.0));
+    useTargets(file);
+    return Start::Started;
+}
+
+int PrinterExporter::polledCount() const
+{
+    int n = 0;
+    for (const PrinterTarget &t : m_targets)
+        n += t.answersStatus() ? 1 : 0;
+    return n;
+}
+
+void PrinterExporter::reload()
+{
+    TargetFile file;
+    QString error;
+    if (!TargetFile::read(m_settings.targetsPath, &file, &error)) {
+        const QString message = tr("%1；继续轮询原来的 %2 台打印机").arg(error).arg(m_targets.size());
+        Logger::getInstance()->error(message);
+        emit problem(message);
+        return;
+    }
+    Logger::getInstance()->info(tr("重新读取目标文件 %1").arg(m_settings.targetsPath));
+    useTargets(file);
+}
+
+void PrinterExporter::useTargets(const TargetFile &file)
+{
+    Logger *log = Logger::getInstance();
+    for (const TargetFile::Problem &p : file.problems) {
+        const QString message = TargetFile::lineMessage(m_settings.targetsPath, p.line, p.message);
+        log->warning(message);
+        emit problem(message);
+    }
+    int polled = 0;
+    for (const PrinterTarget &t : file.targets) {
+        if (t.answersStatus()) {
+            ++polled;
+            continue;
+        }
+        const QString message =
+            TargetFile::lineMessage(m_settings.targetsPath, t.line, tr("打印队列不回答状态查询，不轮询: %1").arg(t.spec()));
+        log->warning(message);
+        emit problem(message);
+    }
+    QSet<QString> kept;
+    QHash<QString, PrinterTarget> before;
+    for (const PrinterTarget &t : qAsConst(m_targets))
+        before.insert(t.identity(), t);
+    for (const PrinterTarget &t : file.targets) {
+        if (before.contains(t.identity()) && before.value(t.identity()) == t)
+            kept.insert(t.identity());
+    }
+    for (const PrinterTarget &t : qAsConst(m_targets)) {
+        if (!kept.contains(t.identity()))
+            m_identifier->forget(t.identity());
+    }
+    m_targets = file.targets;
+    m_metrics->setTargets(m_targets);
+    m_poller->setTargets(m_targets);
+    for (const PrinterTarget &t : qAsConst(m_targets)) {
+        if (t.answersStatus() && !kept.contains(t.identity()))
+            m_identifier->identify(t);
+    }
+    log->info(tr("轮询 %1 台打印机（目标文件 %2）").arg(polled).arg(m_settings.targetsPath));
+}
+
+void PrinterExporter::identifyAgain(const QString &identity)
+{
+    for (const PrinterTarget &t : qAsConst(m_targets)) {
+        if (t.identity() == identity) {
+            m_identifier->identify(t);
+            return;
+        }
+    }
+}
+
+void PrinterExporter::pollFinished(const StatusPoller::Result &result)
+{
+    const PrinterMetrics::Change change = m_metrics->record(result);
+    if (!change.known)
+        return;
+    Logger *log = Logger::getInstance();
+    if (!change.isUp) {
+        if (change.first || change.wasUp || change.errorChanged)
+            log->warning(tr("打印机 %1 没有应答: %2").arg(result.identity, result.error));
+        return;
+    }
+    if (change.first)
+        log->info(tr("打印机 %1 应答: %2").arg(result.identity, change.conditions));
+    else if (!change.wasUp)
+        log->info(tr("打印机 %1 恢复应答: %2").arg(result.identity, change.conditions));
+    else if (change.conditionsChanged)
+        log->info(tr("打印机 %1 状态: %2").arg(result.identity, change.conditions));
+    if (!change.wasUp && !change.first) {
+        // Back again: perhaps another printer at that address.
+        const QString identity = result.identity;
+        QMetaObject::invokeMethod(this, [this, identity] { identifyAgain(identity); }, Qt::QueuedConnection);
+    }
+}
+
+void PrinterExporter::roundFinished(double seconds, int)
+{
+    m_metrics->recordRound(seconds);
+    // Scrapes until the next round find the series collected.
+    m_metrics->refresh();
+}

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "commands/StatusReply.h"
+#include "fleet/PrinterTarget.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <queue>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+// Asks every printer of a list for its four real-time statuses (DLE EOT 1 to
+// 4) at a fixed interval, on a thread of its own. All printers are asked at
+// once at the start of each round; each printer has at most one poll running:
+// a connection to its print port (or its device node opened), the four
+// requests one after the other, each answer awaited within a limit, and the
+// line closed again, so the till's own jobs find the printer free. A printer
+// whose poll is still running when the next round comes sits that round out;
+// a slow or dead printer never holds up another.
+//
+// One epoll loop of our own rather than a QTcpSocket and a timer per printer:
+// a thousand printers' connections, answers and deadlines cost a few hundred
+// bytes each and one timer for all, where Qt would give each printer objects,
+// socket notifiers and a timer of its own, and a poll() over all of them on
+// every wake-up.
+class StatusPoller
+{
+    Q_DECLARE_TR_FUNCTIONS(StatusPoller)
+public:
+    static constexpr quint16 PrintPort = 9100;
+    static constexpr int DefaultIntervalMs = 15000;
+    // Limits suited to printers at remote sites, behind slow links.
+    static constexpr int DefaultConnectTimeoutMs = 3000;
+    static constexpr int DefaultAnswerTimeoutMs = 2000;
+    // Bytes read at once; a status answer is one.
+    static constexpr int ReadChunkBytes = 64;
+    // Bytes of an unexpected answer shown in its message.
+    static constexpr int GarbageExcerptBytes = 16;
+
+    struct Settings
+    {
+        int intervalMs = DefaultIntervalMs;
+        int connectTimeoutMs = DefaultConnectTimeoutMs;
+        int answerTimeoutMs = DefaultAnswerTimeoutMs; // for each of the four answers
+        quint16 tcpPort = PrintPort;
+    };
+
+    struct Result
+    {
+        QString identity; // PrinterTarget::identity()
+        bool answered = false;
+        StatusReply reply;
+        double roundTripSeconds = 0; // the longest of the four requests
+        qint64 finishedAtMs = 0;     // wall clock, milliseconds since the epoch
+        QString error;               // why it did not answer
+    };
+
+    // Receives the outcomes, on the poller's thread.
+    class Sink
+    {
+    public:
+        virtual ~Sink();
+        virtual void pollFinished(const Result &result) = 0;
+        // Every poll a round started has finished (a round in which no
+        // printer was free to be asked is not reported).
+        virtual void roundFinished(double seconds, int printers) = 0;
+    };
+
+    StatusPoller(const Settings &settings, Sink *sink);
+    ~StatusPoller();
+    StatusPoller(const StatusPoller &) = delete;
+    StatusPoller &operator=(const StatusPoller &) = delete;
+
+    // Starts the thread; the first round begins at once. False with a
+    // message when the system refuses what the loop needs.
+    bool start(QString *error);
+    // Cuts running polls short and ends the thread.
+    void stop();
+
+    // The printers to poll (those that answer status requests). A printer
+    // already polled keeps its running poll; one that is gone is cut short;
+    // new ones are asked at once and then with the rounds. Any thread.
+    void setTargets(const QList<PrinterTarget> &targets);
+
+    // The request for status 0 to 3.
+    static QByteArray request(int status);
+
+private:
+    using Clock = std::chrono::steady_clock;
+    struct Poll;
+    struct Round
+    {
+        Clock::time_point start;
+        int pending = 0;
+        int printers = 0;
+    };
+    struct Deadline
+    {
+        Clock::time_point when;
+        quint64 id;
+        quint64 generation;
+        bool operator>(const Deadline &other) const { return when > other.when; }
+    };
+
+    void run();
+    void wake();
+    // startNew: printers new to the list are asked at once.
+    void applyTargets(bool startNew);
+    void startRound(bool onlyNew);
+    void startPoll(Poll &poll, quint64 round);
+    void openTcp(Poll &poll);
+    void openDevice(Poll &poll);
+    void beginRequest(Poll &poll);
+    void writeMore(Poll &poll);
+    void readAnswer(Poll &poll, quint32 events);
+    void handle(quint64 id, quint32 events);
+    void expireDeadlines();
+    void setDeadline(Poll &poll, int ms);
+    bool watch(Poll &poll, quint32 events, bool add);
+    void finish(Poll &poll, bool answered, const QString &error);
+    void closeLine(Poll &poll);
+    void countDown(quint64 round);
+
+    Settings m_settings;
+    Sink *m_sink;
+    int m_epoll = -1;
+    int m_wakeFd = -1;
+    std::thread m_thread;
+    std::atomic<bool> m_stopping{false};
+
+    std::mutex m_mutex; // guards the two below
+    bool m_targetsChanged = false;
+    QList<PrinterTarget> m_nextTargets;
+
+    // The poller thread's own.
+    std::unordered_map<quint64, std::unique_ptr<Poll>> m_polls;
+    std::unordered_map<quint64, Round> m_rounds;
+    std::priority_queue<Deadline, std::vector<Deadline>, std::greater<Deadline>> m_deadlines;
+    quint64 m_nextId = 1;
+    quint64 m_nextRound = 1;
+};

@@ -1,0 +1,273 @@
+// quillmark exporter run as a process against virtual printers and print
+// ports that misbehave (127.0.13.x): series over HTTP, bad target lines named
+// while the rest runs, scrapes that never wait on a printer, SIGHUP rereads
+// the targets, a port already in use, bad options.
+
+#include "support/fleet_BadPrinter.h"
+#include "support/fleet_http.h"
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include <csignal>
+
+#if __has_include("VirtualPrinter.h") && defined(QM_CLI_BIN)
+#define QM_HAVE_EXPORTER_TEST 1
+#include "VirtualPrinter.h"
+#endif
+
+namespace {
+constexpr int WaitMs = 15000;
+const QString ListenAddress = QStringLiteral("127.0.13.1");
+
+QProcessEnvironment englishEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    return env;
+}
+
+bool writeFile(const QString &path, const QByteArray &text)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+using FleetHttp::valueOf;
+
+QString httpGet(const QString &hostPort)
+{
+    return FleetHttp::get(hostPort, QStringLiteral("/metrics"), WaitMs);
+}
+} // namespace
+
+class FleetExporterTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void usageErrors_data();
+    void usageErrors();
+    void helpNamesEverySeries();
+    void aPortAlreadyInUse();
+    void servesReportsAndRereads();
+    void modelFromTheWebPage();
+
+#ifdef QM_HAVE_EXPORTER_TEST
+private:
+    // Starts the exporter; returns the address it serves on ("" on failure).
+    QString startExporter(QProcess *p, const QStringList &args);
+
+    QTemporaryDir m_dir;
+    QString m_cli;
+#endif
+};
+
+#ifdef QM_HAVE_EXPORTER_TEST
+
+void FleetExporterTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // A copy of its own, so that its log lands in this folder.
+    m_cli = m_dir.filePath(QStringLiteral("quillmark"));
+    QVERIFY(QFile::copy(QStringLiteral(QM_CLI_BIN), m_cli));
+    QFile::setPermissions(m_cli, QFile::permissions(m_cli) | QFile::ExeOwner);
+}
+
+QString FleetExporterTest::startExporter(QProcess *p, const QStringList &args)
+{
+    p->setProcessEnvironment(englishEnvironment());
+    p->start(m_cli, QStringList{QStringLiteral("exporter")} + args);
+    if (!p->waitForStarted(WaitMs))
+        return QString();
+    QByteArray out;
+    while (!out.contains('\n') && p->waitForReadyRead(WaitMs))
+        out += p->readAllStandardOutput();
+    static const QRegularExpression re(QStringLiteral("http://([0-9.]+:[0-9]+)/metrics"));
+    return re.match(QString::fromUtf8(out)).captured(1);
+}
+
+void FleetExporterTest::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no targets") << QStringList{} << "Missing targets file: --targets FILE";
+    QTest::newRow("unknown option") << QStringList{"--targets", "t", "--frob"} << "frob";
+    QTest::newRow("stray word") << QStringList{"--targets", "t", "now"} << "Unknown argument: now";
+    QTest::newRow("interval zero") << QStringList{"--targets", "t", "--interval", "0"} << "--interval";
+    QTest::newRow("interval text") << QStringList{"--targets", "t", "--interval", "soon"} << "--interval";
+    QTest::newRow("timeout text") << QStringList{"--targets", "t", "--timeout", "2s"} << "--timeout";
+    QTest::newRow("connect timeout zero") << QStringList{"--targets", "t", "--connect-timeout", "0"}
+                                          << "--connect-timeout";
+    QTest::newRow("listen without port") << QStringList{"--targets", "t", "--listen", "127.0.0.1"} << "--listen";
+    QTest::newRow("listen on a name") << QStringList{"--targets", "t", "--listen", "localhost:9731"} << "--listen";
+    QTest::newRow("listen port too big") << QStringList{"--targets", "t", "--listen", "127.0.0.1:70000"} << "--listen";
+    QTest::newRow("unreadable targets") << QStringList{"--targets", "/nonexistent/targets"}
+                                        << "Cannot read the targets file /nonexistent/targets";
+}
+
+void FleetExporterTest::usageErrors()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    QProcess p;
+    p.setProcessEnvironment(englishEnvironment());
+    p.start(m_cli, QStringList{QStringLiteral("exporter")} + args);
+    QVERIFY(p.waitForFinished(WaitMs));
+    QCOMPARE(p.exitCode(), 2);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(message), qPrintable(err));
+}
+
+void FleetExporterTest::helpNamesEverySeries()
+{
+    QProcess p;
+    p.setProcessEnvironment(englishEnvironment());
+    p.start(m_cli, {QStringLiteral("exporter"), QStringLiteral("--help")});
+    QVERIFY(p.waitForFinished(WaitMs));
+    QCOMPARE(p.exitCode(), 0);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    QVERIFY2(out.startsWith(QLatin1String("Usage: quillmark exporter --targets FILE")), qPrintable(out));
+    for (const char *name : {"quillmark_printer_up", "quillmark_printer_paper_state", "quillmark_printer_error",
+                             "quillmark_printer_info", "quillmark_exporter_poll_duration_seconds", "127.0.0.1:9731"})
+        QVERIFY2(out.contains(QLatin1String(name)), name);
+    p.start(m_cli, {QStringLiteral("--help")});
+    QVERIFY(p.waitForFinished(WaitMs));
+    QVERIFY(p.readAllStandardOutput().contains("  exporter "));
+}
+
+void FleetExporterTest::aPortAlreadyInUse()
+{
+    QTcpServer taken;
+    QVERIFY(taken.listen(QHostAddress(ListenAddress), 0));
+    const QString targets = m_dir.filePath(QStringLiteral("port-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.9\n"));
+    QProcess p;
+    p.setProcessEnvironment(englishEnvironment());
+    p.start(m_cli, {QStringLiteral("exporter"), QStringLiteral("--targets"), targets, QStringLiteral("--listen"),
+                    QStringLiteral("%1:%2").arg(ListenAddress).arg(taken.serverPort())});
+    QVERIFY(p.waitForFinished(WaitMs));
+    QCOMPARE(p.exitCode(), 1);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains(QStringLiteral("Cannot serve metrics on %1:%2: Address already in use")
+                              .arg(ListenAddress)
+                              .arg(taken.serverPort())),
+             qPrintable(err));
+}
+
+void FleetExporterTest::servesReportsAndRereads()
+{
+    VirtualPrinterOptions o;
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    o.address = QStringLiteral("127.0.13.2");
+    VirtualPrinter paperOut(o);
+    o.address = QStringLiteral("127.0.13.3");
+    VirtualPrinter later(o);
+    QVERIFY(paperOut.start() && later.start());
+    paperOut.setFlag(VpState::PaperOut, true);
+    BadPrinter silent, garbage;
+    QVERIFY(silent.listen(QHostAddress(QStringLiteral("127.0.13.4")), BadPrinter::Mode::Silent));
+    QVERIFY(garbage.listen(QHostAddress(QStringLiteral("127.0.13.5")), BadPrinter::Mode::Garbage));
+
+    const QString targets = m_dir.filePath(QStringLiteral("targets"));
+    QVERIFY(writeFile(targets, "# shop 17\n"
+                               "tcp:127.0.13.2 site=shop-17 till=1\n"
+                               "tcp:127.0.13.4 site=shop-17 till=2\n"
+                               "lpt:/dev/lp0\n"
+                               "tcp:127.0.13.5 site=\"shop 18\"\n"
+                               "queue:Kitchen\n"));
+    QProcess p;
+    QString err;
+    connect(&p, &QProcess::readyReadStandardError, this, [&] { err += QString::fromUtf8(p.readAllStandardError()); });
+    // The silent printer's poll outlasts the test: scrapes must not wait for it.
+    const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0", "--interval",
+                                              "0.5", "--timeout", "60000"});
+    QVERIFY2(!served.isEmpty(), p.readAllStandardError().constData());
+
+    const QString a = QStringLiteral("{site=\"shop-17\",target=\"tcp:127.0.13.2\",till=\"1\"}");
+    const QString c = QStringLiteral("{site=\"shop-17\",target=\"tcp:127.0.13.4\",till=\"2\"}");
+    const QString d = QStringLiteral("{site=\"shop 18\",target=\"tcp:127.0.13.5\"}");
+    QString text;
+    QTRY_VERIFY_WITH_TIMEOUT(valueOf(text = httpGet(served), "quillmark_printer_up" + a) == 1.0, WaitMs);
+    QCOMPARE(valueOf(text, "quillmark_printer_paper_state{site=\"shop-17\",state=\"out\",target=\"tcp:127.0.13.2\","
+                           "till=\"1\"}"),
+             1.0);
+    QCOMPARE(valueOf(text, "quillmark_printer_online" + a), 0.0);
+    QTRY_VERIFY_WITH_TIMEOUT(valueOf(text = httpGet(served), "quillmark_printer_up" + d) == 0.0, WaitMs);
+    QCOMPARE(valueOf(text, "quillmark_printer_up" + c), 0.0);
+    QCOMPARE(valueOf(text, "quillmark_exporter_targets"), 3.0);
+    QVERIFY(!text.contains(QLatin1String("Kitchen")));
+    // Many scrapes while the silent printer's poll still hangs.
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(!httpGet(served).isEmpty());
+    QCOMPARE(silent.openNow(), 1);
+
+    QTRY_VERIFY2_WITH_TIMEOUT(err.contains(targets + QStringLiteral(" line 4: Unknown transport: lpt")), qPrintable(err),
+                              WaitMs);
+    QVERIFY2(err.contains(targets + QStringLiteral(" line 6: A printer queue does not answer status requests")),
+             qPrintable(err));
+
+    // SIGHUP: the garbage printer leaves, another comes, the silent one stays.
+    QVERIFY(writeFile(targets, "tcp:127.0.13.2 site=shop-17 till=1\n"
+                               "tcp:127.0.13.4 site=shop-17 till=2\n"
+                               "tcp:127.0.13.3 site=shop-19\n"));
+    ::kill(pid_t(p.processId()), SIGHUP);
+    const QString b = QStringLiteral("{site=\"shop-19\",target=\"tcp:127.0.13.3\"}");
+    QTRY_VERIFY_WITH_TIMEOUT(valueOf(text = httpGet(served), "quillmark_printer_up" + b) == 1.0, WaitMs);
+    QVERIFY(!text.contains(QLatin1String("127.0.13.5")));
+    QCOMPARE(valueOf(text, "quillmark_exporter_targets"), 3.0);
+    QCOMPARE(silent.openNow(), 1);
+
+    // A file that cannot be read keeps what is polled.
+    QVERIFY(QFile::remove(targets));
+    ::kill(pid_t(p.processId()), SIGHUP);
+    QTRY_VERIFY_WITH_TIMEOUT(err.contains(QLatin1String("; polling the 3 printers as before")), WaitMs);
+    QCOMPARE(valueOf(httpGet(served), "quillmark_printer_up" + b), 1.0);
+
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(silent.openNow(), 0, WaitMs);
+}
+
+void FleetExporterTest::modelFromTheWebPage()
+{
+    VirtualPrinterOptions o;
+    o.address = QStringLiteral("127.0.13.6");
+    o.model = QStringLiteral("KVZ-L7S");
+    o.httpPort = VirtualPrinterOptions::DefaultHttpPort; // the page the model is read from
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    VirtualPrinter printer(o);
+    if (!printer.start() || printer.httpPort() != 80)
+        QSKIP("port 80 cannot be bound here (root in the test namespace can)");
+    const QString targets = m_dir.filePath(QStringLiteral("web-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.6\n"));
+    QProcess p;
+    const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0", "--interval", "1"});
+    QVERIFY(!served.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(httpGet(served).contains(QLatin1String(
+                                 "quillmark_printer_info{mac=\"00:00:00:00:00:00\",model=\"KVZ-L7S\","
+                                 "target=\"tcp:127.0.13.6\",transport=\"tcp\"} 1")),
+                             WaitMs);
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+}
+
+#else
+void FleetExporterTest::initTestCase() { QSKIP("quillmark or the virtual printer is not part of this build"); }
+void FleetExporterTest::usageErrors_data() {}
+void FleetExporterTest::usageErrors() {}
+void FleetExporterTest::helpNamesEverySeries() {}
+void FleetExporterTest::aPortAlreadyInUse() {}
+void FleetExporterTest::servesReportsAndRereads() {}
+void FleetExporterTest::modelFromTheWebPage() {}
+#endif
+
+QTEST_GUILESS_MAIN(FleetExporterTest)
+#include "tst_fleet_exporter.moc"
