@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -35,6 +36,16 @@ void raiseOpenFileLimit()
         limit.rlim_cur = limit.rlim_max;
         ::setrlimit(RLIMIT_NOFILE, &limit);
     }
+}
+
+// The exposer's threads each build a copy of the series and their text for
+// every scrape (about a megabyte per thousand printers); with glibc's arena
+// per thread those blocks stay resident in each arena. The program allocates
+// little otherwise, so one arena costs no waiting worth the name and keeps
+// the resident size about a third lower.
+void shareOneMallocArena()
+{
+    ::mallopt(M_ARENA_MAX, 1);
 }
 
 } // namespace
@@ -133,6 +144,7 @@ int CliExporter::exec()
     Logger::getInstance()->setLogLevel(1);
     Logger::getInstance()->info(tr("命令行: quillmark exporter %1").arg(m_args.join(QLatin1Char(' '))));
     raiseOpenFileLimit();
+    shareOneMallocArena();
 
     PrinterExporter exporter(settings);
     // Lines left out are named on standard error; the log has them already.

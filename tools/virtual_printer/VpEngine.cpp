@@ -202,6 +202,16 @@ void VpEngine::moveTo(const QString &ip, bool dhcp)
           {{QStringLiteral("from"), from}, {QStringLiteral("to"), to}});
 }
 
+void VpEngine::closeNetworkPorts()
+{
+    if (m_raw)
+        m_raw->close();
+    if (m_http)
+        m_http->close();
+    if (m_netbios)
+        m_netbios->close();
+}
+
 bool VpEngine::setPowered(bool on, QString *error)
 {
     if (on == m_powered)
@@ -209,12 +219,7 @@ bool VpEngine::setPowered(bool on, QString *error)
     if (!on) {
         // Switched off: the ports close, so connections are refused and
         // clients lose their line, as with a printer whose plug was pulled.
-        if (m_raw)
-            m_raw->close();
-        if (m_http)
-            m_http->close();
-        if (m_netbios)
-            m_netbios->close();
+        closeNetworkPorts();
         m_powered = false;
         event(QStringLiteral("control"), QStringLiteral("power_off"), {{QStringLiteral("address"), m_state->address()}});
         return true;
@@ -222,12 +227,7 @@ bool VpEngine::setPowered(bool on, QString *error)
     const QHostAddress address(m_state->address());
     if (!relistenAll(address, error)) {
         // Whatever came up goes down again: on is all services or none.
-        if (m_raw)
-            m_raw->close();
-        if (m_http)
-            m_http->close();
-        if (m_netbios)
-            m_netbios->close();
+        closeNetworkPorts();
         return false;
     }
     m_powered = true;

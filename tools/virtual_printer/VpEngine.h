@@ -53,6 +53,8 @@ private:
     void event(const QString &source, const QString &name, const QJsonObject &params);
 
     bool relistenAll(const QHostAddress &address, QString *error);
+    // The raw port, web page and NetBIOS responder stop listening (kept for on).
+    void closeNetworkPorts();
 
     VirtualPrinterOptions m_options;
     VpState *m_state;
