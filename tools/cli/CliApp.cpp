@@ -208,13 +208,15 @@ int CliApp::exec()
 
     m_command = first;
     const QStringList rest = m_args.mid(1);
-    if (m_command == CliRender::command()) {
-        if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
-            CliOutput::print(CliHelp::text(m_command));
-            return ExitOk;
-        }
-        return CliRender::run(rest);
+    // Commands with option parsers of their own leave the help to this one.
+    static const QStringList ownParsers{CliRender::command(), QStringLiteral("exporter"), QStringLiteral("inventory")};
+    if (ownParsers.contains(m_command)
+        && (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h")))) {
+        CliOutput::print(CliHelp::text(m_command));
+        return ExitOk;
     }
+    if (m_command == CliRender::command())
+        return CliRender::run(rest);
     if (m_command == QLatin1String("scan"))
         return scan(rest);
     if (m_command == QLatin1String("list"))

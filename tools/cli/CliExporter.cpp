@@ -1,5 +1,7 @@
 #include "CliExporter.h"
 
+#include "platform/OpenFileLimit.h"
+
 #include "CliApp.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
@@ -13,7 +15,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <malloc.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -29,15 +30,6 @@ void onSignal(int number)
 
 // A connection or device node per printer being polled, and the exposer's:
 // the soft limit of open files goes up to the hard one.
-void raiseOpenFileLimit()
-{
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
-        limit.rlim_cur = limit.rlim_max;
-        ::setrlimit(RLIMIT_NOFILE, &limit);
-    }
-}
-
 // The exposer's threads each build a copy of the series and their text for
 // every scrape (about a megabyte per thousand printers); with glibc's arena
 // per thread those blocks stay resident in each arena. The program allocates
@@ -143,7 +135,7 @@ int CliExporter::exec()
 
     Logger::getInstance()->setLogLevel(1);
     Logger::getInstance()->info(tr("命令行: quillmark exporter %1").arg(m_args.join(QLatin1Char(' '))));
-    raiseOpenFileLimit();
+    OpenFileLimit::raiseToHardLimit();
     shareOneMallocArena();
 
     PrinterExporter exporter(settings);
