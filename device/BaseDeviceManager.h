@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QPointer>
 
+#include <functional>
+#include <utility>
+
 class QIODevice;
 class BuzzerAlarmForm;
 class CuttingForm;
@@ -60,6 +63,11 @@ public:
     DevInfo connectedDevice() const { return m_connectedDevice; }
     bool hasBuilders() const { return m_buzzerAlarmForm != nullptr; }
 
+    // Whether bytes handed to the transport now can reach the printer. TCP
+    // knows it from its socket; the other transports learn it only by writing
+    // and report a failed write themselves, so they keep this answer.
+    virtual bool linkUp() const { return true; }
+
     // Device-list entries that carry only a name: "name" plus empty "ip",
     // "mac" and "devPath" (serial ports and printer queues).
     static QVariantList nameOnlyDeviceList(const QStringList &names);
@@ -95,8 +103,52 @@ protected:
     // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
     // the mode name, %2 the text's size in bytes, %3 the most it may have.
     void refuseText(const QString &tmpl, int bytes);
-    // True when the builder exists; otherwise writes the "not connected" line.
+    // The one place that decides whether a command can go out: not before the
+    // first connection (the builder does not exist yet) and not while the
+    // transport's link is down. Otherwise writes the "not connected" line.
+    bool commandReady(const void *builder) const;
+    // The same decision for an operation that only keeps values on this
+    // machine (the test-print contents): it needs the builder, not the link,
+    // so a dropped connection does not lose what the user typed.
     bool builderReady(const void *builder) const;
+
+    // How a command operation runs: when commandReady, the action does the
+    // builder's part (stores the values, builds and sends) and one line is
+    // logged, tmpl with %1 the mode name and %2... the args.
+    template <typename Builder, typename Action, typename... Args>
+    void run(Builder *builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        if (commandReady(builder))
+            perform(*builder, std::forward<Action>(action), tmpl, args...);
+    }
+    // An action that is one builder call taking the values that are logged.
+    template <typename Builder, typename... Params, typename Result, typename... Values>
+    void handOver(Builder *builder, Result (Builder::*call)(Params...), const QString &tmpl, const Values &...values)
+    {
+        run(builder, [&](Builder &b) { (b.*call)(values...); }, tmpl, values...);
+    }
+    // The commonest action: the values go to one setter, then the builder
+    // sends; the same values fill the log line.
+    template <typename Builder, typename... Params, typename Sent, typename... Values>
+    void setAndSend(Builder *builder, void (Builder::*set)(Params...), Sent (Builder::*send)(), const QString &tmpl,
+                    const Values &...values)
+    {
+        run(builder, [&](Builder &b) { (b.*set)(values...); (b.*send)(); }, tmpl, values...);
+    }
+    // Like run, for an action that sends nothing and only keeps values
+    // (builderReady decides).
+    template <typename Builder, typename Action, typename... Args>
+    void keep(Builder *builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        if (builderReady(builder))
+            perform(*builder, std::forward<Action>(action), tmpl, args...);
+    }
+    // Like handOver, for one builder call that only keeps the values.
+    template <typename Builder, typename... Params, typename Result, typename... Values>
+    void keepValues(Builder *builder, Result (Builder::*call)(Params...), const QString &tmpl, const Values &...values)
+    {
+        keep(builder, [&](Builder &b) { (b.*call)(values...); }, tmpl, values...);
+    }
 
     BuzzerAlarmForm *m_buzzerAlarmForm = nullptr;
     CuttingForm *m_cuttingForm = nullptr;
@@ -121,6 +173,16 @@ private slots:
     void slotReadyRead();
 
 private:
+    template <typename Builder, typename Action, typename... Args>
+    void perform(Builder &builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        std::invoke(std::forward<Action>(action), builder);
+        logAction(tmpl, args...);
+    }
     void deleteBuilders();
-    void expectStatus(int status);
+    // Writes the "not connected" warning; always false.
+    bool notConnected() const;
+    void requestStatus(int status, void (RealTimeStatusForm::*send)(), const QString &tmpl);
+    void sendSettingText(void (MoreSettings::*set)(const QString &), bool (MoreSettings::*send)(), const QString &text,
+                         const QString &refusalTmpl, const QString &tmpl);
 };

@@ -5,65 +5,57 @@
 
 void BaseDeviceManager::setInitMachineClicked()
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->sendInitialize();
-    logAction(tr("%1 工作模式初始化打印机"));
+    run(m_workingModeForm, &WorkingModeForm::sendInitialize, tr("%1 工作模式初始化打印机"));
 }
 
 void BaseDeviceManager::setPrintAndLineFeedClicked(bool checkHex, const QString &editBuffer)
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->setHexMode(checkHex);
-    m_workingModeForm->setText(editBuffer);
-    m_workingModeForm->sendPrintAndLineFeed();
-    logAction(tr("%1 工作模式打印并换行 hex: %2 内容: %3 "), checkHex, editBuffer);
+    run(m_workingModeForm,
+        [&](WorkingModeForm &f) {
+            f.setHexMode(checkHex);
+            f.setText(editBuffer);
+            f.sendPrintAndLineFeed();
+        },
+        tr("%1 工作模式打印并换行 hex: %2 内容: %3 "), checkHex, editBuffer);
 }
 
 void BaseDeviceManager::setPrintAndPaperFeedClicked(bool checkHex, const QString &editBuffer, int spinDistance)
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->setHexMode(checkHex);
-    m_workingModeForm->setText(editBuffer);
-    m_workingModeForm->setFeedDistance(spinDistance);
-    m_workingModeForm->sendPrintAndFeedUnits();
-    logAction(tr("%1 工作模式打印并走纸移动单位 hex: %2 内容: %3 走纸距离: %4"), checkHex, editBuffer, spinDistance);
+    run(m_workingModeForm,
+        [&](WorkingModeForm &f) {
+            f.setHexMode(checkHex);
+            f.setText(editBuffer);
+            f.setFeedDistance(spinDistance);
+            f.sendPrintAndFeedUnits();
+        },
+        tr("%1 工作模式打印并走纸移动单位 hex: %2 内容: %3 走纸距离: %4"), checkHex, editBuffer, spinDistance);
 }
 
 void BaseDeviceManager::setPrintAndPaperFeedLineClicked(bool checkHex, const QString &editBuffer, int spinLineCount)
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->setHexMode(checkHex);
-    m_workingModeForm->setText(editBuffer);
-    m_workingModeForm->setLineCount(spinLineCount);
-    m_workingModeForm->sendPrintAndFeedLines();
-    logAction(tr("%1 工作模式打印并走纸英寸 hex: %2 内容: %3 行数: %4"), checkHex, editBuffer, spinLineCount);
+    run(m_workingModeForm,
+        [&](WorkingModeForm &f) {
+            f.setHexMode(checkHex);
+            f.setText(editBuffer);
+            f.setLineCount(spinLineCount);
+            f.sendPrintAndFeedLines();
+        },
+        tr("%1 工作模式打印并走纸英寸 hex: %2 内容: %3 行数: %4"), checkHex, editBuffer, spinLineCount);
 }
 
 void BaseDeviceManager::setSetDefaultLineSpaceClicked()
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->sendDefaultLineSpacing();
-    logAction(tr("%1 工作模式设置默认行间距"));
+    run(m_workingModeForm, &WorkingModeForm::sendDefaultLineSpacing, tr("%1 工作模式设置默认行间距"));
 }
 
 void BaseDeviceManager::setSetLineSpaceClicked(int spinLineSpace)
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->setLineSpace(spinLineSpace);
-    m_workingModeForm->sendLineSpacing();
-    logAction(tr("%1 工作模式设置行间距 行间距: %2  "), spinLineSpace);
+    setAndSend(m_workingModeForm, &WorkingModeForm::setLineSpace, &WorkingModeForm::sendLineSpacing,
+               tr("%1 工作模式设置行间距 行间距: %2  "), spinLineSpace);
 }
 
 void BaseDeviceManager::setCodePageClicked(const QString &codePageText)
 {
-    if (!builderReady(m_workingModeForm))
-        return;
-    m_workingModeForm->setCodePage(codePageText);
-    logAction(tr("%1 工作模式设置输入框代码页: %2  "), codePageText);
+    // Only stored: the code page applies to the text of the next print.
+    handOver(m_workingModeForm, &WorkingModeForm::setCodePage, tr("%1 工作模式设置输入框代码页: %2  "), codePageText);
 }

@@ -35,6 +35,8 @@ public:
     void refreshDevices() override;
     QVariantList deviceList() override;
     QString modeName() const override { return QStringLiteral("TCP"); }
+    // True while the socket to the printer is connected.
+    bool linkUp() const override;
 
     Q_INVOKABLE void testDeviceConnection(const QString &ip);
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
