@@ -1,5 +1,6 @@
 #include "app/DeviceViewModel.h"
 
+#include "app/base/ConfigManager.h"
 #include "transport/serial/SerialPortManager.h"
 #include "transport/spooler/PrintDriverManager.h"
 #include "transport/tcp/TcpDeviceManager.h"
@@ -25,10 +26,91 @@ DeviceViewModel::DeviceViewModel(QObject *parent) : QObject(parent)
     connect(m_usb, &USBDeviceManager::sigUsbDeviceRemoved, this, &DeviceViewModel::sigUsbDeviceRemoved);
     connect(m_usb, &USBDeviceManager::sigUsbDeviceReconnect, this, &DeviceViewModel::sigUsbDeviceReconnect);
     connect(m_tcp, &TcpDeviceManager::sigSearchProgress, this, &DeviceViewModel::sigSearchProgress);
-    connect(m_tcp, &TcpDeviceManager::sigDeviceFoundTcp, this, &DeviceViewModel::sigDeviceFoundTcp);
+
+    m_tcpDevices = new DeviceListModel(m_tcp, this);
+    m_usbDevices = new DeviceListModel(m_usb, this);
+    m_serialPorts = new DeviceListModel(m_serial, this);
+    m_driverPrinters = new DeviceListModel(m_driver, this);
+
+    m_tcpConnection = new DeviceConnection(this);
+    m_usbConnection = new DeviceConnection(this);
+    m_serialConnection = new DeviceConnection(this);
+    m_driverConnection = new DeviceConnection(this);
+    const auto byName = [](const DevInfo &d) { return d.name; };
+    follow(m_tcp, m_tcpConnection, [this] { return m_tcp->connectedDevice(); }, byName);
+    follow(m_usb, m_usbConnection, [this] { return m_usb->connectedDevice(); },
+           [](const DevInfo &d) { return d.model; });
+    follow(m_serial, m_serialConnection, [this] {
+        DevInfo port;
+        port.name = m_serial->openPort();
+        return port;
+    });
+    follow(m_driver, m_driverConnection, [this] {
+        DevInfo queue;
+        queue.name = m_driver->currentPrinter();
+        return queue;
+    }, byName);
+
+    connect(ConfigManager::getInstance(), &ConfigManager::currentDeviceChanged, this,
+            &DeviceViewModel::deviceModelChanged);
 }
 
 DeviceViewModel::~DeviceViewModel() = default;
+
+void DeviceViewModel::follow(CommunicationInterface *manager, DeviceConnection *connection,
+                             std::function<DevInfo()> deviceOf, std::function<QString(const DevInfo &)> nameOf)
+{
+    connect(manager, &CommunicationInterface::connectionStatusChanged, connection,
+            [connection, deviceOf](bool connected) {
+                if (connected)
+                    connection->open(deviceOf());
+                else
+                    connection->close();
+            });
+    if (!nameOf)
+        return;
+    connect(connection, &DeviceConnection::opened, this, [connection, nameOf] {
+        ConfigManager::getInstance()->setCurrentDeviceName(nameOf(connection->device()));
+    });
+    connect(connection, &DeviceConnection::closed, this,
+            [] { ConfigManager::getInstance()->setCurrentDeviceName(QString()); });
+}
+
+DeviceConnection *DeviceViewModel::connectionOf(int mode) const
+{
+    switch (mode) {
+    case TCPMode: return m_tcpConnection;
+    case USBMode: return m_usbConnection;
+    case SerialMode: return m_serialConnection;
+    case DirverMode: return m_driverConnection;
+    default: return nullptr;
+    }
+}
+
+QString DeviceViewModel::deviceName() const
+{
+    return ConfigManager::getInstance()->getCurrentDeviceName();
+}
+
+int DeviceViewModel::deviceModel() const
+{
+    return ConfigManager::getInstance()->getCurrentDeviceModel();
+}
+
+bool DeviceViewModel::isL7N() const
+{
+    return ConfigManager::getInstance()->getCurrentDeviceModel() == ConfigManager::L7N;
+}
+
+bool DeviceViewModel::isL7S() const
+{
+    return ConfigManager::getInstance()->getCurrentDeviceModel() == ConfigManager::L7S;
+}
+
+QString DeviceViewModel::version()
+{
+    return QStringLiteral(QM_VERSION);
+}
 
 void DeviceViewModel::switchTo(int mode, CommunicationInterface *manager)
 {

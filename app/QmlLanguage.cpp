@@ -70,7 +70,8 @@ QByteArray QmlLanguage::defaultFileText()
                              "CarouselImgUrl_3=configFile/img/carouselImage-3.png\n"
                              "\n"
                              "[CodePage]\n"
-                             "CodePageSelect=0\n");
+                             "CodePageSelect=")
+           + QByteArray::number(DefaultCodePageSelect) + '\n';
 }
 
 void QmlLanguage::ensureConfigFile()
@@ -138,7 +139,9 @@ void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
     m_carouselUrl2 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_2")).toString());
     m_carouselUrl3 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_3")).toString());
 
-    m_codePageSelect = s.value(QStringLiteral("CodePage/CodePageSelect"), 0).toInt();
+    bool isNumber = false;
+    const int stored = s.value(QStringLiteral("CodePage/CodePageSelect")).toInt(&isNumber);
+    m_codePageSelect = isNumber ? stored : DefaultCodePageSelect;
     log->info(QStringLiteral("CodePageSelect: %1").arg(m_codePageSelect));
 
     if (code == QLatin1String(kChinese)) {

@@ -17,6 +17,10 @@ class QmlLanguage : public QObject
     Q_PROPERTY(QString language READ getLanguage NOTIFY languageChanged)
 public:
     static constexpr int RestartExitDelayMs = 200;
+    // The code page of a new installation: GBK, position 28 of the text page's
+    // code page list (CodePageNames.js). A file that holds no usable number
+    // gets it as well; a stored choice is kept.
+    static constexpr int DefaultCodePageSelect = 28;
 
     QmlLanguage(QCoreApplication *app, QQmlApplicationEngine *engine);
     ~QmlLanguage() override;

@@ -1,7 +1,7 @@
 # Installation under /usr and the Debian package (scripts/package.sh runs cpack):
 # the window program, quillmark, quillmark-virtual-printer, the desktop entry
-# with its icons, AppStream metainfo, manual pages and the bash completion
-# (the last two come from tools/cli).
+# with its icons, AppStream metainfo, the udev rule for USB printer nodes,
+# manual pages and the bash completion (the last two come from tools/cli).
 set(QM_APP_ID org.quillmark.QuillmarkSystem)
 set(QM_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(QM_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
@@ -16,6 +16,8 @@ install(FILES ${QM_PACKAGING_DIR}/${QM_APP_ID}.desktop DESTINATION share/applica
 install(FILES ${QM_PACKAGING_DIR}/${QM_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${QM_PACKAGING_DIR}/icons/${QM_APP_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${QM_PACKAGING_DIR}/copyright DESTINATION share/doc/quillmark-system)
+# USB printer nodes for the user at the seat (uaccess).
+install(FILES ${QM_PACKAGING_DIR}/udev/70-quillmark-system.rules DESTINATION lib/udev/rules.d)
 
 # Gzipped files made at build time: changelog and the window's manual page.
 set(QM_GZIPPED)
@@ -89,5 +91,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries come from dpkg-shlibdeps; these are loaded at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qml-module-qtquick2, qml-module-qtquick-window2, qml-module-qtquick-controls2, qml-module-qtquick-controls, qml-module-qtquick-layouts, qml-module-qtgraphicaleffects, qml-module-qt-labs-platform, qml-module-qtquick-dialogs, libqt5svg5, fonts-wqy-microhei | fonts-noto-cjk")
+# Text printed as a picture is drawn with the system's fonts: these cover the
+# scripts the CJK font lacks (Thai, Arabic, Hebrew, Devanagari, ...).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

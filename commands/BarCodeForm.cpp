@@ -87,17 +87,27 @@ void BarCodeForm::sendBarcodeSize()
     emit sigSendData(m_type, size(m_barcodeWidth, m_barcodeHeight));
 }
 
-void BarCodeForm::sendTwoDimensional()
+bool BarCodeForm::sendTwoDimensional()
 {
     if (m_twodCodeType == QLatin1String("QR_CODE")) {
         emit sigSendData(m_type, qrCode(m_qrMagnification, m_qrErrorLevel, m_qrContent));
-        return;
+        return true;
     }
-    if (m_twodCodeType == QLatin1String("AZTEC") || m_twodCodeType == QLatin1String("DATA_MATRIX")
-        || m_twodCodeType == QLatin1String("PDF417")) {
-        // The printer has no command of its own for these; the page only previews them.
+    if (m_twodCodeType == QLatin1String("PDF417")) {
+        emit sigSendData(m_type, pdf417(m_qrMagnification, m_qrErrorLevel, m_qrContent));
+        return true;
+    }
+    if (m_twodCodeType == QLatin1String("AZTEC") || m_twodCodeType == QLatin1String("DATA_MATRIX")) {
+        // The printer draws neither: they go as pictures.
         qDebug() << "二维码模式:" << m_twodCodeType;
-        return;
+        const MatrixSymbol symbol =
+            m_twodCodeType == QLatin1String("AZTEC") ? MatrixSymbol::Aztec : MatrixSymbol::DataMatrix;
+        const QByteArray bytes = matrixPicture(symbol, m_qrMagnification, m_qrContent);
+        if (bytes.isEmpty())
+            return false;
+        emit sigSendData(m_type, bytes);
+        return true;
     }
     emit sigSendData(m_type, QByteArray());
+    return true;
 }

@@ -38,6 +38,7 @@ public:
         m_qrContent = content;
     }
     void setTwoDimensionalType(const QString &v) { m_twodCodeType = v; }
+    QString twoDimensionalType() const { return m_twodCodeType; }
 
     void sendUpcA();
     void sendUpcE();
@@ -51,7 +52,10 @@ public:
     void sendHriPosition();
     void sendHriFont();
     void sendBarcodeSize();
-    void sendTwoDimensional();
+    // QR code and PDF417 by the printer's own commands, Aztec and Data Matrix
+    // as pictures; false (nothing sent) when the content cannot be drawn in
+    // the chosen symbology.
+    bool sendTwoDimensional();
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);

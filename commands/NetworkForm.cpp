@@ -1,10 +1,9 @@
 #include "commands/NetworkForm.h"
 
 #include "app/base/PrinterModel.h"
+#include "text/DottedQuad.h"
 
 #include <QDebug>
-#include <QHostAddress>
-#include <QRegularExpression>
 
 namespace {
 
@@ -12,7 +11,6 @@ using PrinterModel::WebForm;
 const QByteArray NetworkSettingStart = QByteArray::fromHex("1f69");
 const QByteArray MaskFollows = QByteArray::fromHex("1f2500");
 const QByteArray GatewayFollows = QByteArray::fromHex("1f2501");
-constexpr int DecimalBase = 10;
 
 QString colonMac(const QString &mac)
 {
@@ -27,12 +25,6 @@ NetworkForm::NetworkForm(CommType type, const DevInfo &device) : m_type(type), m
 QString NetworkForm::configUrl(const QString &ip)
 {
     return QStringLiteral("http://%1/config.cgi").arg(ip);
-}
-
-bool NetworkForm::isIpv4Address(const QString &text)
-{
-    QHostAddress address;
-    return address.setAddress(text) && address.protocol() == QAbstractSocket::IPv4Protocol;
 }
 
 bool NetworkForm::formBody(const QString &model, const QString &mac, const QString &ip, const QString &mask,
@@ -70,19 +62,12 @@ bool NetworkForm::formBody(const QString &model, const QString &mac, const QStri
 
 QByteArray NetworkForm::usbCommand(const QString &ip, const QString &mask, const QString &gateway)
 {
-    static const QRegularExpression dottedQuad(QStringLiteral(
-        "^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$"));
-    for (const QString &text : {ip, mask, gateway}) {
-        if (!dottedQuad.match(text).hasMatch())
-            return QByteArray();
-    }
-    auto octets = [](const QString &text) {
-        QByteArray bytes;
-        for (const QString &part : text.split(QLatin1Char('.')))
-            bytes.append(char(part.toInt(nullptr, DecimalBase)));
-        return bytes;
-    };
-    return NetworkSettingStart + octets(ip) + MaskFollows + octets(mask) + GatewayFollows + octets(gateway);
+    const QByteArray address = DottedQuad::octets(ip);
+    const QByteArray netmask = DottedQuad::octets(mask);
+    const QByteArray router = DottedQuad::octets(gateway);
+    if (address.isEmpty() || netmask.isEmpty() || router.isEmpty())
+        return QByteArray();
+    return NetworkSettingStart + address + MaskFollows + netmask + GatewayFollows + router;
 }
 
 void NetworkForm::sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp,
@@ -106,7 +91,8 @@ void NetworkForm::sendNetwork(const QString &editIP, const QString &editMask, co
 void NetworkForm::sendOverTcp(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp,
                               int beep, int cut, int beepType, int printMode, int density)
 {
-    if (dhcp == 0 && (!isIpv4Address(editIP) || !isIpv4Address(editMask) || !isIpv4Address(editGateway))) {
+    if (dhcp == 0
+        && (!DottedQuad::isValid(editIP) || !DottedQuad::isValid(editMask) || !DottedQuad::isValid(editGateway))) {
         qDebug() << "参数不合法 请重新输入";
         return;
     }
@@ -118,7 +104,7 @@ void NetworkForm::sendOverTcp(const QString &editIP, const QString &editMask, co
     }
     // The printer's address must be one: anything else would send the form
     // somewhere else entirely.
-    if (!isIpv4Address(m_device.ip)) {
+    if (!DottedQuad::isValid(m_device.ip)) {
         qDebug() << "参数不合法 请重新输入" << m_device.ip;
         return;
     }

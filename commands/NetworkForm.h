@@ -28,9 +28,8 @@ public:
                          const QString &gateway, int dhcp, int beep, int cut, int beepType, int printMode,
                          int density, QString *body);
     // 1F 69 address 1F 25 00 mask 1F 25 01 gateway; empty when any text is no
-    // dotted quad.
+    // address (DottedQuad).
     static QByteArray usbCommand(const QString &ip, const QString &mask, const QString &gateway);
-    static bool isIpv4Address(const QString &text);
     static QString configUrl(const QString &ip);
 
 signals:

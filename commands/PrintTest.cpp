@@ -1,6 +1,7 @@
 #include "commands/PrintTest.h"
 
 #include "app/base/ConfigManager.h"
+#include "commands/CodePageTable.h"
 #include "commands/TestPrintCommands.h"
 
 #include <QDebug>
@@ -61,6 +62,12 @@ void PrintTest::print80Receipt()
 void PrintTest::printSelfTest()
 {
     emit sigSendData(m_type, TestPrintCommands::selfTest());
+}
+
+void PrintTest::printCodePageTables(const QList<int> &codePages)
+{
+    for (const int codePage : codePages)
+        emit sigSendData(m_type, CodePageTable::table(codePage));
 }
 
 void PrintTest::printBarcode()

@@ -3,6 +3,7 @@
 #include "commands/CommType.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -26,6 +27,8 @@ public:
     void printSelfTest();
     void printBarcode();
     void printPicture();
+    // One code page table print (CodePageTable) per ESC t number, in order.
+    void printCodePageTables(const QList<int> &codePages);
 
     void storeTestPageText(const QString &text);
     void storeReceiptText(int receiptType, const QString &text);

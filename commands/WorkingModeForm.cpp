@@ -1,5 +1,7 @@
 #include "commands/WorkingModeForm.h"
 
+#include "commands/RasterCommands.h"
+#include "commands/TextPicture.h"
 #include "commands/WorkingModeCommands.h"
 #include "text/CodePage437.h"
 #include "text/HexText.h"
@@ -40,22 +42,47 @@ void WorkingModeForm::sendInitialize()
     emit sigSendData(m_type, WorkingModeCommands::initialize());
 }
 
-void WorkingModeForm::sendPrintAndLineFeed()
+QString WorkingModeForm::encodingNotice() const
 {
+    return m_hexMode ? QString() : TextEncoding::unencodableNotice(m_text, m_codePage);
+}
+
+bool WorkingModeForm::sendPrintAndLineFeed()
+{
+    if (!encodingNotice().isEmpty())
+        return false;
     sendText();
     emit sigSendData(m_type, WorkingModeCommands::lineFeed());
+    return true;
 }
 
-void WorkingModeForm::sendPrintAndFeedUnits()
+bool WorkingModeForm::sendPrintAndFeedUnits()
 {
+    if (!encodingNotice().isEmpty())
+        return false;
     sendText();
     emit sigSendData(m_type, WorkingModeCommands::printAndFeedUnits(m_feedDistance));
+    return true;
 }
 
-void WorkingModeForm::sendPrintAndFeedLines()
+bool WorkingModeForm::sendPrintAndFeedLines()
 {
+    if (!encodingNotice().isEmpty())
+        return false;
     sendText();
     emit sigSendData(m_type, WorkingModeCommands::printAndFeedLines(m_lineCount));
+    return true;
+}
+
+bool WorkingModeForm::sendTextAsPicture()
+{
+    if (m_text.isEmpty())
+        return true;
+    const QByteArray bytes = RasterCommands::rasterImage(TextPicture::render(m_text));
+    if (bytes.isEmpty())
+        return false;
+    emit sigSendData(m_type, bytes);
+    return true;
 }
 
 void WorkingModeForm::sendDefaultLineSpacing()

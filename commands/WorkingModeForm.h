@@ -23,12 +23,23 @@ public:
     QString codePage() const { return m_codePage; }
     CommType commType() const { return m_type; }
 
+    // The notice for text the code page cannot encode, ready to show (see
+    // TextEncoding::unencodableNotice); empty in hexadecimal mode and when
+    // every character can be encoded.
+    QString encodingNotice() const;
+
     void sendInitialize();
-    void sendPrintAndLineFeed();
-    void sendPrintAndFeedUnits();
-    void sendPrintAndFeedLines();
+    // The three prints send nothing at all, and return false, while
+    // encodingNotice() is not empty: no character turns into "?" unnoticed.
+    bool sendPrintAndLineFeed();
+    bool sendPrintAndFeedUnits();
+    bool sendPrintAndFeedLines();
     void sendDefaultLineSpacing();
     void sendLineSpacing();
+    // The text as a picture (TextPicture, sent with GS v 0), whatever the code
+    // page; for text it cannot carry. An empty text sends nothing; false when
+    // the text cannot be drawn (no fonts in the process).
+    bool sendTextAsPicture();
 
 signals:
     void sigSendData(CommType type, QByteArray dataArray);

@@ -152,11 +152,21 @@ int BaseDeviceManager::pendingStatusQuery() const
     return RealTimeStatusForm::NoStatus;
 }
 
-void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
+QString BaseDeviceManager::tooLong(const QString &tmpl, int bytes) const
 {
-    const QString message = tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes);
+    return tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes);
+}
+
+void BaseDeviceManager::refuse(const QString &message)
+{
     Logger::getInstance()->error(message);
     emit sigInputRefused(message);
+}
+
+void BaseDeviceManager::reportFailure(const QString &message)
+{
+    Logger::getInstance()->error(message);
+    emit sigOperationFailed(message);
 }
 
 void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &args)

@@ -83,6 +83,10 @@ signals:
     // An input was refused before anything was sent (a text longer than its
     // command carries); message is ready to show the user.
     void sigInputRefused(QString message);
+    // An accepted operation failed on its way to the printer (bytes not
+    // handed over, no answer in time); message is the text of the error line
+    // written to the log at the same time.
+    void sigOperationFailed(QString message);
 
 protected:
     // Run by a transport after every successful open: replaces the builders by
@@ -100,9 +104,13 @@ protected:
         writeActionLog(tmpl, QStringList{modeName(), ActionLog::text(args)...});
     }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
-    // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
-    // the mode name, %2 the text's size in bytes, %3 the most it may have.
-    void refuseText(const QString &tmpl, int bytes);
+    // The refusal of a text longer than its command carries: tmpl with %1 the
+    // mode name, %2 the text's size in bytes, %3 the most it may have.
+    QString tooLong(const QString &tmpl, int bytes) const;
+    // Logs the refusal at error level and emits sigInputRefused.
+    void refuse(const QString &message);
+    // Writes message to the log at error level and emits sigOperationFailed.
+    void reportFailure(const QString &message);
     // The one place that decides whether a command can go out: not before the
     // first connection (the builder does not exist yet) and not while the
     // transport's link is down. Otherwise writes the "not connected" line.
@@ -134,6 +142,20 @@ protected:
                     const Values &...values)
     {
         run(builder, [&](Builder &b) { (b.*set)(values...); (b.*send)(); }, tmpl, values...);
+    }
+    // Like run, for an action that may refuse the values: it returns the
+    // refusal (empty when the bytes went out), which is reported through
+    // refuse() in place of the log line.
+    template <typename Builder, typename Action, typename... Args>
+    void runOrRefuse(Builder *builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        if (!commandReady(builder))
+            return;
+        const QString refusal = std::invoke(std::forward<Action>(action), *builder);
+        if (refusal.isEmpty())
+            logAction(tmpl, args...);
+        else
+            refuse(refusal);
     }
     // Like run, for an action that sends nothing and only keeps values
     // (builderReady decides).

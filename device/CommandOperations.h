@@ -132,4 +132,6 @@
     OP(void, setTestPrintContentClicked, (const QString &imagePath)) \
     OP(void, setTestDefaultPrintContentClicked, ()) \
     OP(void, setTestPrintReceiptClicked, (const QString &strEscCommand, int receiptType)) \
-    OP(void, setTestDefaultPrintReceiptClicked, (int receiptType))
+    OP(void, setTestDefaultPrintReceiptClicked, (int receiptType)) \
+    OP(void, setPrintTextAsPictureClicked, (const QString &editBuffer)) \
+    OP(void, setTestPrintCodePagesClicked, (const QList<int> &codePages))

@@ -58,10 +58,6 @@
         <translation>Please edit the barcode data before printing</translation>
     </message>
     <message>
-        <source>条码内容不符合%1的要求，未发送</source>
-        <translation>The content does not meet the requirements of %1; nothing was sent</translation>
-    </message>
-    <message>
         <source>一维码模式</source>
         <translation>1D barcode mode</translation>
     </message>
@@ -164,6 +160,41 @@
     <message>
         <source>预览</source>
         <translation>Preview image</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeRules</name>
+    <message>
+        <source>输入不能为空</source>
+        <translation>Input cannot be empty</translation>
+    </message>
+    <message>
+        <source>只能输入数字</source>
+        <translation>Only digits can be entered</translation>
+    </message>
+    <message>
+        <source>请输入偶数个</source>
+        <translation>Please enter an even number of digits</translation>
+    </message>
+    <message>
+        <source>请输入%1或者%2位数字</source>
+        <translation>Please enter %1 or %2 digits</translation>
+    </message>
+    <message>
+        <source>包含无效字符</source>
+        <translation>Contains invalid characters</translation>
+    </message>
+    <message>
+        <source>最多%1个字符</source>
+        <translation>At most %1 characters</translation>
+    </message>
+    <message>
+        <source>请先编辑条码数据，再打印</source>
+        <translation>Please edit the barcode data before printing</translation>
+    </message>
+    <message>
+        <source>条码内容不符合%1的要求，未发送</source>
+        <translation>The content does not meet the requirements of %1; nothing was sent</translation>
     </message>
 </context>
 <context>
@@ -648,6 +679,22 @@
         <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
         <translation>%1 Bluetooth pairing code too long (%2 bytes, at most %3 bytes), not sent</translation>
     </message>
+    <message>
+        <source>%1 无法生成 %2: 内容不符合该码制，未发送</source>
+        <translation>%1 Cannot generate %2: the content does not fit the symbology, not sent</translation>
+    </message>
+    <message>
+        <source>%1 测试打印代码页表 ESC t: %2</source>
+        <translation>%1 Test print code page tables ESC t:%2</translation>
+    </message>
+    <message>
+        <source>%1 文字无法绘制为图片，未发送</source>
+        <translation>%1 The text cannot be drawn as a picture, not sent</translation>
+    </message>
+    <message>
+        <source>%1 工作模式文字作为图片打印 内容: %2 </source>
+        <translation>%1 Work mode print text as picture Content:%2 </translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -977,6 +1024,17 @@
         <source>发送文件 %1（%2 字节）</source>
         <translation>Sending file %1 (%2 bytes)</translation>
     </message>
+    <message>
+        <source>打印机型号 %1 不接受网络设置的表单</source>
+        <translation>The printer model %1 takes no network settings form</translation>
+    </message>
+</context>
+<context>
+    <name>CliCommandLine</name>
+    <message>
+        <source>%1 的值无效: &quot;%2&quot;，应为 %3 到 %4 的整数</source>
+        <translation>Invalid value for %1: "%2", expected a whole number from %3 to %4</translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -1093,6 +1151,200 @@ Sends the bytes of FILE (- for standard input) to the printer unchanged.
 </translation>
     </message>
     <message>
+        <source>用法: quillmark beep TARGET [--times N] [--duration N]
+
+让打印机的蜂鸣器响。
+
+  --times N      响几次，1 到 9，默认 1
+  --duration N   每次响多久，以 50 毫秒为单位，1 到 9，默认 1
+
+</source>
+        <translation>Usage: quillmark beep TARGET [--times N] [--duration N]
+
+Sounds the printer's buzzer.
+
+  --times N      how many beeps, 1 to 9, 1 by default
+  --duration N   how long each beep lasts in steps of 50 ms, 1 to 9, 1 by default
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark cut TARGET [--partial] [--feed N]
+
+切纸，默认全切。
+
+  --partial   半切
+  --feed N    先走纸 N 个移动单位（0 到 255），再半切
+
+</source>
+        <translation>Usage: quillmark cut TARGET [--partial] [--feed N]
+
+Cuts the paper, fully by default.
+
+  --partial   cut partially
+  --feed N    feed N motion units (0 to 255), then cut partially
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark drawer TARGET [--pin 2|5] [--on MS] [--off MS]
+
+给钱箱一个脉冲，打开钱箱。
+
+  --pin 2|5   钱箱接口的引脚，默认 2
+  --on MS     高电平时间（毫秒，0 到 510，以 2 毫秒为步长），默认 100
+  --off MS    低电平时间（毫秒，0 到 510，以 2 毫秒为步长），默认 500
+
+</source>
+        <translation>Usage: quillmark drawer TARGET [--pin 2|5] [--on MS] [--off MS]
+
+Sends a pulse to the cash drawer to open it.
+
+  --pin 2|5   the pin of the drawer connector, 2 by default
+  --on MS     pulse on time in milliseconds (0 to 510, in steps of 2 ms), 100 by default
+  --off MS    pulse off time in milliseconds (0 to 510, in steps of 2 ms), 500 by default
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark print TARGET [--codepage NAME] TEXT...
+
+打印一行文本并换行；多个 TEXT 用空格连接。以 - 开头的文本写在 -- 之后。
+
+  --codepage NAME   文本的代码页，如 GBK、CP437、IBM850、Windows-1252；默认 GBK
+
+</source>
+        <translation>Usage: quillmark print TARGET [--codepage NAME] TEXT...
+
+Prints a line of text and feeds one line; several TEXT words are joined with blanks. Text that starts with - goes after --.
+
+  --codepage NAME   the code page of the text, such as GBK, CP437, IBM850, Windows-1252; GBK by default
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark feed TARGET LINES
+
+走纸 LINES 行（0 到 255）。
+
+</source>
+        <translation>Usage: quillmark feed TARGET LINES
+
+Feeds the paper by LINES lines (0 to 255).
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark logo TARGET FILE...
+
+把最多 7 张图片（PNG、JPEG、BMP）作为 logo 1 到 7 存入打印机，与窗口的“设置图像”相同。
+
+</source>
+        <translation>Usage: quillmark logo TARGET FILE...
+
+Stores up to 7 pictures (PNG, JPEG, BMP) in the printer as logos 1 to 7, as the window's "Set image" does.
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark barcode TARGET TYPE DATA
+
+打印一维条码。TYPE 和 DATA:
+  upc-a     11 或 12 位数字
+  upc-e     6 或 7 位数字
+  ean13     12 或 13 位数字
+  ean8      7 或 8 位数字
+  code39    0-9、A-Z、空格和 $ % + - . / *
+  itf       偶数个数字
+  codabar   0-9、A-D 和 $ + - . / :
+  code93    0-9、A-Z、a-z、空格和 $ % + - . / *
+  code128   ASCII 可见字符
+最多 255 个字符。数据不符合条码的要求时什么也不发送。
+
+</source>
+        <translation>Usage: quillmark barcode TARGET TYPE DATA
+
+Prints a one-dimensional barcode. TYPE and DATA:
+  upc-a     11 or 12 digits
+  upc-e     6 or 7 digits
+  ean13     12 or 13 digits
+  ean8      7 or 8 digits
+  code39    0-9, A-Z, blank and $ % + - . / *
+  itf       an even number of digits
+  codabar   0-9, A-D and $ + - . / :
+  code93    0-9, A-Z, a-z, blank and $ % + - . / *
+  code128   printable ASCII characters
+At most 255 characters. Nothing is sent when the data does not suit the barcode.
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark qr TARGET [--size N] [--level L|M|Q|H] TEXT...
+
+打印二维码（QR 码），内容为 TEXT（UTF-8），之后走纸并半切。
+
+  --size N          模块大小，1 到 8，默认 8
+  --level L|M|Q|H   纠错级别，默认 M
+
+</source>
+        <translation>Usage: quillmark qr TARGET [--size N] [--level L|M|Q|H] TEXT...
+
+Prints a QR code holding TEXT (UTF-8), then feeds and cuts partially.
+
+  --size N          module size, 1 to 8, 8 by default
+  --level L|M|Q|H   error correction level, M by default
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark network TARGET --ip ADDRESS --mask MASK --gateway ADDRESS
+      quillmark network --tcp ADDRESS --dhcp
+
+设置打印机自己的网络地址。通过 --tcp 时先从打印机的网页读取型号，再把设置发送到网页（蜂鸣、切刀、浓度等取窗口的默认值）；通过 --usb 时发送地址命令。地址为四组 0-255 的数字，如 192.168.1.100。
+
+  --ip ADDRESS        新的地址
+  --mask MASK         子网掩码
+  --gateway ADDRESS   默认网关
+  --dhcp              改为自动获取地址（只能通过 --tcp）
+
+</source>
+        <translation>Usage: quillmark network TARGET --ip ADDRESS --mask MASK --gateway ADDRESS
+      quillmark network --tcp ADDRESS --dhcp
+
+Sets the printer's own network address. With --tcp the model is read from the printer's web page first, then the settings are posted to it (beep, cutter, density and the like as the window sets them by default); with --usb the address command is sent. Addresses are four numbers from 0 to 255, such as 192.168.1.100.
+
+  --ip ADDRESS        the new address
+  --mask MASK         the subnet mask
+  --gateway ADDRESS   the default gateway
+  --dhcp              obtain the address automatically instead (--tcp only)
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark test-page TARGET [--receipt 58|76|80]
+
+打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。
+
+</source>
+        <translation>Usage: quillmark test-page TARGET [--receipt 58|76|80]
+
+Prints the test page, or a sample receipt 58, 76 or 80 mm wide (their contents as set in the window).
+
+</translation>
+    </message>
+    <message>
+        <source>用法: quillmark reset TARGET
+
+初始化打印机（ESC @）：清除缓冲区中的数据，恢复开机时的设置。
+
+</source>
+        <translation>Usage: quillmark reset TARGET
+
+Initialises the printer (ESC @): clears the data in its buffer and restores the settings it starts with.
+
+</translation>
+    </message>
+    <message>
         <source>用法: quillmark COMMAND [OPTIONS]
 
 在命令行上配置和检查热敏小票打印机，与 QuillmarkSystem 窗口使用同一个后端。
@@ -1100,10 +1352,23 @@ Sends the bytes of FILE (- for standard input) to the printer unchanged.
 命令:
   scan     在局域网中搜索打印机
   list     列出 USB 打印机、串口或打印队列
-  ops      列出命令接口的所有操作及其参数
-  run      在打印机上调用操作
   status   读取四个实时状态
   raw      发送一个字节文件
+  ops      列出命令接口的所有操作及其参数
+  run      在打印机上调用操作
+
+打印机任务:
+  beep        蜂鸣
+  cut         切纸
+  drawer      打开钱箱
+  print       打印一行文本
+  feed        走纸
+  logo        存入 logo 图片
+  barcode     打印一维条码
+  qr          打印二维码
+  network     设置打印机的网络地址
+  test-page   打印测试页或样例小票
+  reset       初始化打印机
 
 </source>
         <translation>Usage: quillmark COMMAND [OPTIONS]
@@ -1113,10 +1378,23 @@ Configures and checks thermal receipt printers from the command line, over the s
 Commands:
   scan     search the local network for printers
   list     list USB printers, serial ports or printer queues
-  ops      list every operation of the command API with its parameters
-  run      call operations on a printer
   status   read the four real-time statuses
   raw      send a file of bytes
+  ops      list every operation of the command API with its parameters
+  run      call operations on a printer
+
+Printer tasks:
+  beep        sound the buzzer
+  cut         cut the paper
+  drawer      open the cash drawer
+  print       print a line of text
+  feed        feed the paper
+  logo        store logo pictures
+  barcode     print a one-dimensional barcode
+  qr          print a QR code
+  network     set the printer's network address
+  test-page   print the test page or a sample receipt
+  reset       initialise the printer
 
 </translation>
     </message>
@@ -1129,7 +1407,7 @@ Commands:
 退出状态:
   0  成功（status: 打印机就绪）
   1  打印机报告故障，或操作失败
-  2  用法错误（未知的命令、操作或参数，无法读取的文件）
+  2  用法错误（未知的命令、操作或参数，超出范围的值，无法读取的文件），什么也没有发送
   3  无法连接打印机，或连接中断
 
 错误写到标准错误，文字与日志相同。只有标准输出是终端时才使用颜色。
@@ -1143,7 +1421,7 @@ Options:
 Exit status:
   0  success (status: the printer is ready)
   1  the printer reports a fault, or an operation failed
-  2  usage error (unknown command, operation or argument, unreadable file)
+  2  usage error (unknown command, operation or argument, a value out of range, unreadable file); nothing was sent
   3  the printer cannot be reached, or the connection was lost
 
 Errors go to standard error with the same texts as the log. Colour is used only when standard output is a terminal.
@@ -1227,10 +1505,6 @@ The language follows the setting of the window program (initial.ini); the enviro
 <context>
     <name>CliTarget</name>
     <message>
-        <source>%1 需要一个值</source>
-        <translation>%1 needs a value</translation>
-    </message>
-    <message>
         <source>只能指定一个目标: %1</source>
         <translation>Only one target may be given: %1</translation>
     </message>
@@ -1241,6 +1515,65 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>与打印机的连接已断开: %1</source>
         <translation>The connection to the printer was lost: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliVerbs</name>
+    <message>
+        <source>--%1 的值无效: &quot;%2&quot;，应为 %3 之一</source>
+        <translation>Invalid value for --%1: "%2", expected one of %3</translation>
+    </message>
+    <message>
+        <source>缺少 %1</source>
+        <translation>Missing %1</translation>
+    </message>
+    <message>
+        <source>多余的参数: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>缺少 %1（或者用 --dhcp）</source>
+        <translation>Missing %1 (or use --dhcp)</translation>
+    </message>
+    <message>
+        <source>%1 的值不是 IPv4 地址: &quot;%2&quot;（应为四组 0-255 的数字，如 192.168.1.100）</source>
+        <translation>%1 is no IPv4 address: "%2" (expected four numbers from 0 to 255, such as 192.168.1.100)</translation>
+    </message>
+    <message>
+        <source>文本不能为空（只走纸请用 quillmark feed）</source>
+        <translation>The text cannot be empty (quillmark feed only feeds)</translation>
+    </message>
+    <message>
+        <source>未知的代码页: %1</source>
+        <translation>Unknown code page: %1</translation>
+    </message>
+    <message>
+        <source>无法用作图片: %1（不存在、无法读取或太大）</source>
+        <translation>Cannot be used as a picture: %1 (missing, unreadable or too large)</translation>
+    </message>
+    <message>
+        <source>未知的条码类型: %1（可用: %2）</source>
+        <translation>Unknown barcode type: %1 (available: %2)</translation>
+    </message>
+    <message>
+        <source>%1 条码数据无效: %2</source>
+        <translation>Invalid %1 barcode data: %2</translation>
+    </message>
+    <message>
+        <source>文本不能为空</source>
+        <translation>The text cannot be empty</translation>
+    </message>
+    <message>
+        <source>网络设置只能通过 --tcp 或 --usb 发送</source>
+        <translation>Network settings can only be sent with --tcp or --usb</translation>
+    </message>
+    <message>
+        <source>--dhcp 不能与 --%1 一起使用</source>
+        <translation>--dhcp cannot be used together with --%1</translation>
+    </message>
+    <message>
+        <source>--dhcp 只能通过 --tcp 发送</source>
+        <translation>--dhcp can only be sent with --tcp</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +1707,37 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>地址: </source>
         <translation>devPath: </translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListModel</name>
+    <message>
+        <source>未知设备</source>
+        <translation>Unknown device</translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation>Unknown IP</translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation>Unknown MAC</translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>未知地址</source>
+        <translation>unknown</translation>
     </message>
 </context>
 <context>
@@ -1537,6 +1901,10 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>打印机的回答不是HTTP</source>
         <translation>The printer's answer is not HTTP</translation>
+    </message>
+    <message>
+        <source>缺少主机名</source>
+        <translation>Missing host name</translation>
     </message>
 </context>
 <context>
@@ -1754,14 +2122,6 @@ The language follows the setting of the window program (initial.ini); the enviro
         <translation>Character input</translation>
     </message>
     <message>
-        <source>输入不能为空</source>
-        <translation>Input cannot be empty</translation>
-    </message>
-    <message>
-        <source>包含无效字符</source>
-        <translation>Contains invalid characters</translation>
-    </message>
-    <message>
         <source>剩余字数: </source>
         <translation>Characters left: </translation>
     </message>
@@ -1818,30 +2178,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>数字输入</source>
         <translation>Number input</translation>
-    </message>
-    <message>
-        <source>输入不能为空</source>
-        <translation>Input cannot be empty</translation>
-    </message>
-    <message>
-        <source>只能输入数字</source>
-        <translation>Only digits can be entered</translation>
-    </message>
-    <message>
-        <source>请输入偶数个</source>
-        <translation>Please enter an even number of digits</translation>
-    </message>
-    <message>
-        <source>请输入</source>
-        <translation>Please enter </translation>
-    </message>
-    <message>
-        <source>或者</source>
-        <translation> or </translation>
-    </message>
-    <message>
-        <source>位数字</source>
-        <translation> digits</translation>
     </message>
     <message>
         <source>剩余字数: </source>
@@ -2512,17 +2848,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>保存配置项失败: %1 (%2)</source>
         <translation>Failed to save the setting:%1 (%2)</translation>
-    </message>
-</context>
-<context>
-    <name>RawHttpGet</name>
-    <message>
-        <source>无效URL</source>
-        <translation>Invalid URL</translation>
-    </message>
-    <message>
-        <source>缺少主机名</source>
-        <translation>Missing host name</translation>
     </message>
 </context>
 <context>
@@ -3348,18 +3673,6 @@ The language follows the setting of the window program (initial.ini); the enviro
         <translation type="vanished">TCP connection</translation>
     </message>
     <message>
-        <source>未知设备</source>
-        <translation>Unknown device</translation>
-    </message>
-    <message>
-        <source>未知IP</source>
-        <translation>Unknown IP</translation>
-    </message>
-    <message>
-        <source>未知MAC</source>
-        <translation>Unknown MAC</translation>
-    </message>
-    <message>
         <source>TCP设备搜索</source>
         <translation>TCP device search</translation>
     </message>
@@ -3455,6 +3768,13 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>TextEncoding</name>
+    <message>
+        <source>以下字符无法用 %1 编码: %2</source>
+        <translation>The following characters cannot be encoded in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>USBDeviceManager</name>
     <message>
         <source>USB数据发送失败</source>
@@ -3514,22 +3834,6 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>USB设备搜索</source>
         <translation>USB device search</translation>
-    </message>
-    <message>
-        <source>未知V/PID</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>未知型号</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>未知厂商</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
-        <source>未知地址</source>
-        <translation>unknown</translation>
     </message>
     <message>
         <source>连接失败:</source>
@@ -3701,6 +4005,18 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>设置打印内容</source>
         <translation>Set print contents</translation>
+    </message>
+    <message>
+        <source>作为图片打印</source>
+        <translation>Print as picture</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>打印代码页表</source>
+        <translation>Print code page table</translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>条码内容不符合%1的要求，未发送</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>一维码模式</source>
         <translation type="unfinished"></translation>
     </message>
@@ -163,6 +159,41 @@
     </message>
     <message>
         <source>预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeRules</name>
+    <message>
+        <source>输入不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能输入数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入偶数个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入%1或者%2位数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>包含无效字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最多%1个字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先编辑条码数据，再打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条码内容不符合%1的要求，未发送</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -648,6 +679,22 @@
         <source>%1 蓝牙配对码过长 (%2 字节，最多 %3 字节)，未发送</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 无法生成 %2: 内容不符合该码制，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 测试打印代码页表 ESC t: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 文字无法绘制为图片，未发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 工作模式文字作为图片打印 内容: %2 </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -977,6 +1024,17 @@
         <source>发送文件 %1（%2 字节）</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>打印机型号 %1 不接受网络设置的表单</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliCommandLine</name>
+    <message>
+        <source>%1 的值无效: &quot;%2&quot;，应为 %3 到 %4 的整数</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -1055,6 +1113,125 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>用法: quillmark beep TARGET [--times N] [--duration N]
+
+让打印机的蜂鸣器响。
+
+  --times N      响几次，1 到 9，默认 1
+  --duration N   每次响多久，以 50 毫秒为单位，1 到 9，默认 1
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark cut TARGET [--partial] [--feed N]
+
+切纸，默认全切。
+
+  --partial   半切
+  --feed N    先走纸 N 个移动单位（0 到 255），再半切
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark drawer TARGET [--pin 2|5] [--on MS] [--off MS]
+
+给钱箱一个脉冲，打开钱箱。
+
+  --pin 2|5   钱箱接口的引脚，默认 2
+  --on MS     高电平时间（毫秒，0 到 510，以 2 毫秒为步长），默认 100
+  --off MS    低电平时间（毫秒，0 到 510，以 2 毫秒为步长），默认 500
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark print TARGET [--codepage NAME] TEXT...
+
+打印一行文本并换行；多个 TEXT 用空格连接。以 - 开头的文本写在 -- 之后。
+
+  --codepage NAME   文本的代码页，如 GBK、CP437、IBM850、Windows-1252；默认 GBK
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark feed TARGET LINES
+
+走纸 LINES 行（0 到 255）。
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark logo TARGET FILE...
+
+把最多 7 张图片（PNG、JPEG、BMP）作为 logo 1 到 7 存入打印机，与窗口的“设置图像”相同。
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark barcode TARGET TYPE DATA
+
+打印一维条码。TYPE 和 DATA:
+  upc-a     11 或 12 位数字
+  upc-e     6 或 7 位数字
+  ean13     12 或 13 位数字
+  ean8      7 或 8 位数字
+  code39    0-9、A-Z、空格和 $ % + - . / *
+  itf       偶数个数字
+  codabar   0-9、A-D 和 $ + - . / :
+  code93    0-9、A-Z、a-z、空格和 $ % + - . / *
+  code128   ASCII 可见字符
+最多 255 个字符。数据不符合条码的要求时什么也不发送。
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark qr TARGET [--size N] [--level L|M|Q|H] TEXT...
+
+打印二维码（QR 码），内容为 TEXT（UTF-8），之后走纸并半切。
+
+  --size N          模块大小，1 到 8，默认 8
+  --level L|M|Q|H   纠错级别，默认 M
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark network TARGET --ip ADDRESS --mask MASK --gateway ADDRESS
+      quillmark network --tcp ADDRESS --dhcp
+
+设置打印机自己的网络地址。通过 --tcp 时先从打印机的网页读取型号，再把设置发送到网页（蜂鸣、切刀、浓度等取窗口的默认值）；通过 --usb 时发送地址命令。地址为四组 0-255 的数字，如 192.168.1.100。
+
+  --ip ADDRESS        新的地址
+  --mask MASK         子网掩码
+  --gateway ADDRESS   默认网关
+  --dhcp              改为自动获取地址（只能通过 --tcp）
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark test-page TARGET [--receipt 58|76|80]
+
+打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark reset TARGET
+
+初始化打印机（ESC @）：清除缓冲区中的数据，恢复开机时的设置。
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>用法: quillmark COMMAND [OPTIONS]
 
 在命令行上配置和检查热敏小票打印机，与 QuillmarkSystem 窗口使用同一个后端。
@@ -1062,10 +1239,23 @@
 命令:
   scan     在局域网中搜索打印机
   list     列出 USB 打印机、串口或打印队列
-  ops      列出命令接口的所有操作及其参数
-  run      在打印机上调用操作
   status   读取四个实时状态
   raw      发送一个字节文件
+  ops      列出命令接口的所有操作及其参数
+  run      在打印机上调用操作
+
+打印机任务:
+  beep        蜂鸣
+  cut         切纸
+  drawer      打开钱箱
+  print       打印一行文本
+  feed        走纸
+  logo        存入 logo 图片
+  barcode     打印一维条码
+  qr          打印二维码
+  network     设置打印机的网络地址
+  test-page   打印测试页或样例小票
+  reset       初始化打印机
 
 </source>
         <translation type="unfinished"></translation>
@@ -1079,7 +1269,7 @@
 退出状态:
   0  成功（status: 打印机就绪）
   1  打印机报告故障，或操作失败
-  2  用法错误（未知的命令、操作或参数，无法读取的文件）
+  2  用法错误（未知的命令、操作或参数，超出范围的值，无法读取的文件），什么也没有发送
   3  无法连接打印机，或连接中断
 
 错误写到标准错误，文字与日志相同。只有标准输出是终端时才使用颜色。
@@ -1164,10 +1354,6 @@
 <context>
     <name>CliTarget</name>
     <message>
-        <source>%1 需要一个值</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>只能指定一个目标: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1177,6 +1363,65 @@
     </message>
     <message>
         <source>与打印机的连接已断开: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliVerbs</name>
+    <message>
+        <source>--%1 的值无效: &quot;%2&quot;，应为 %3 之一</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>多余的参数: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少 %1（或者用 --dhcp）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 的值不是 IPv4 地址: &quot;%2&quot;（应为四组 0-255 的数字，如 192.168.1.100）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本不能为空（只走纸请用 quillmark feed）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的代码页: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法用作图片: %1（不存在、无法读取或太大）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知的条码类型: %1（可用: %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 条码数据无效: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文本不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>网络设置只能通过 --tcp 或 --usb 发送</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dhcp 不能与 --%1 一起使用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--dhcp 只能通过 --tcp 发送</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1310,6 +1555,37 @@
     </message>
     <message>
         <source>地址: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceListModel</name>
+    <message>
+        <source>未知设备</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知IP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知MAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知V/PID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知型号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知厂商</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>未知地址</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1469,6 +1745,10 @@
     </message>
     <message>
         <source>打印机的回答不是HTTP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少主机名</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1687,14 +1967,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>输入不能为空</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>包含无效字符</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>剩余字数: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1750,30 +2022,6 @@
     <name>KVZNumberInputDialog</name>
     <message>
         <source>数字输入</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>输入不能为空</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>只能输入数字</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>请输入偶数个</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>请输入</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>或者</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>位数字</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2443,17 +2691,6 @@
     </message>
     <message>
         <source>保存配置项失败: %1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RawHttpGet</name>
-    <message>
-        <source>无效URL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>缺少主机名</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3268,18 +3505,6 @@
 <context>
     <name>TCPFunctionPage</name>
     <message>
-        <source>未知设备</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知IP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知MAC</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>TCP设备搜索</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3375,6 +3600,13 @@
     </message>
 </context>
 <context>
+    <name>TextEncoding</name>
+    <message>
+        <source>以下字符无法用 %1 编码: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>USBDeviceManager</name>
     <message>
         <source>USB数据发送失败</source>
@@ -3429,22 +3661,6 @@
     <name>USBFunctionPage</name>
     <message>
         <source>USB设备搜索</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知V/PID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知型号</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知厂商</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>未知地址</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3616,6 +3832,18 @@
     </message>
     <message>
         <source>设置打印内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作为图片打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印代码页表</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,9 +1,11 @@
 #include "services/HelperFunction.h"
 
+#include "commands/BarcodeRules.h"
 #include "commands/LogoCommands.h"
 #include "commands/RealTimeStatusForm.h"
 #include "commands/TestPrintCommands.h"
 #include "text/CodePage437.h"
+#include "text/DottedQuad.h"
 #include "services/BarcodeImageProvider.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"
@@ -141,6 +143,11 @@ QString HelperFunction::hexToStringWithCodePage(const QString &hex, const QStrin
     return QString::fromUtf8(bytes);
 }
 
+QString HelperFunction::encodingNotice(const QString &text, const QString &codePage) const
+{
+    return TextEncoding::unencodableNotice(text, codePage);
+}
+
 QString HelperFunction::generateBarcode(const QString &type, const QString &content, const QString &errorLevel)
 {
     if (!m_provider) {
@@ -155,4 +162,45 @@ bool HelperFunction::isUsablePicture(const QString &pathOrUrl) const
     const QUrl url(pathOrUrl);
     const QString path = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
     return LogoCommands::isUsablePicture(path);
+}
+
+bool HelperFunction::isIpv4Address(const QString &text) const
+{
+    return DottedQuad::isValid(text);
+}
+
+QVariantList HelperFunction::barcodeSymbologies() const
+{
+    QVariantList list;
+    for (const BarcodeRules::Symbology &s : BarcodeRules::symbologies()) {
+        list.append(QVariantMap{{QStringLiteral("name"), s.name},
+                                {QStringLiteral("charset"), s.charset},
+                                {QStringLiteral("maxLength"), s.maxLength},
+                                {QStringLiteral("evenCount"), s.evenCount},
+                                {QStringLiteral("operation"), s.operation}});
+    }
+    return list;
+}
+
+QString HelperFunction::barcodeDigitProblem(const QString &text, int maxLength, bool evenCount) const
+{
+    return BarcodeRules::digitProblem(text, maxLength, evenCount);
+}
+
+QString HelperFunction::barcodeCharacterProblem(const QString &charset, const QString &text) const
+{
+    return BarcodeRules::characterProblem(charset, text);
+}
+
+QString HelperFunction::barcodePrintProblem(const QString &symbology, const QString &text) const
+{
+    return BarcodeRules::printProblem(symbology, text);
+}
+
+QVariantList HelperFunction::code128SetBValues(const QString &text) const
+{
+    QVariantList values;
+    for (const int v : BarcodeRules::code128SetB(text))
+        values.append(v);
+    return values;
 }

@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 #include <QVariantMap>
 
 class BarcodeImageProvider;
 
 // Text and image helpers for the scenes: code-page conversion between text and
-// hexadecimal bytes, and barcode previews.
+// hexadecimal bytes, the checks of typed addresses and barcode contents, and
+// barcode previews.
 class HelperFunction : public QObject
 {
     Q_OBJECT
@@ -25,6 +27,10 @@ public:
     Q_INVOKABLE QString stringToHexWithCodePage(const QString &str, const QString &codePage) const;
     // The text that the hexadecimal bytes represent in the named code page.
     Q_INVOKABLE QString hexToStringWithCodePage(const QString &hex, const QString &codePage) const;
+    // The notice for the characters of text that the code page cannot encode
+    // ("以下字符无法用 GBK 编码: ก"); empty when every character can be
+    // encoded. Text printing refuses such text with the same notice.
+    Q_INVOKABLE QString encodingNotice(const QString &text, const QString &codePage) const;
     // The command text of a sample receipt (upper-case hexadecimal pairs) from
     // the settings dialog: keys sizeText ("58小票" ...), title, items (list of
     // {name, quantity, price}), showTotals, total, printTime and labels
@@ -42,6 +48,21 @@ public:
     // True when the picture file (a path or a "file:" URL) can be turned into a
     // logo; false for a missing, unreadable or too large file.
     Q_INVOKABLE bool isUsablePicture(const QString &pathOrUrl) const;
+    // True when text is an IPv4 address as the network settings take it:
+    // four decimal parts 0-255 (DottedQuad).
+    Q_INVOKABLE bool isIpv4Address(const QString &text) const;
+    // The nine one-dimensional symbologies of the barcode page, in its order,
+    // each {name, charset, maxLength, evenCount, operation} (BarcodeRules).
+    Q_INVOKABLE QVariantList barcodeSymbologies() const;
+    // The keypads' verdicts on a content: empty when acceptable, else the
+    // message to show (BarcodeRules::digitProblem, characterProblem).
+    Q_INVOKABLE QString barcodeDigitProblem(const QString &text, int maxLength, bool evenCount) const;
+    Q_INVOKABLE QString barcodeCharacterProblem(const QString &charset, const QString &text) const;
+    // The barcode page's notice before printing a content of a symbology;
+    // empty when it may be sent.
+    Q_INVOKABLE QString barcodePrintProblem(const QString &symbology, const QString &text) const;
+    // A CODE128 content typed as text as the printer's list of values.
+    Q_INVOKABLE QVariantList code128SetBValues(const QString &text) const;
     // Renders a preview and returns its image id for "image://barcode/<id>";
     // empty without a provider.
     Q_INVOKABLE QString generateBarcode(const QString &type, const QString &content,

@@ -43,7 +43,8 @@ for f in ./usr/bin/QuillmarkSystem ./usr/bin/quillmark ./usr/bin/quillmark-virtu
          ./usr/share/bash-completion/completions/quillmark \
          ./usr/share/man/man1/quillmark.1.gz ./usr/share/man/man1/QuillmarkSystem.1.gz \
          ./usr/share/man/man1/quillmark-virtual-printer.1.gz \
-         ./usr/share/doc/quillmark-system/copyright ./usr/share/doc/quillmark-system/changelog.gz; do
+         ./usr/share/doc/quillmark-system/copyright ./usr/share/doc/quillmark-system/changelog.gz \
+         ./usr/lib/udev/rules.d/70-quillmark-system.rules; do
   grep -qxF "$f" <<<"$CONTENTS" || fail "package lacks $f"
 done
 if grep -vE '^\./usr(/|$)|^\./$' <<<"$CONTENTS" | grep -q .; then

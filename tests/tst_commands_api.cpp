@@ -3,6 +3,10 @@
 // on USB: one request that waits for the answer) and write one log line.
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
+#include "commands/BarcodeCommands.h"
+#include "commands/CodePageTable.h"
+#include "commands/RasterCommands.h"
+#include "commands/TextPicture.h"
 #include "device/CommunicationInterface.h"
 #include "support/TestAppDir.h"
 #include "support/RecordingManager.h"
@@ -89,6 +93,9 @@ private slots:
     void reconnectKeepsOneSetOfBuilders();
     void settingsTextsMustFitTheirFrame_data();
     void settingsTextsMustFitTheirFrame();
+    void textTheCodePageCannotEncodeIsRefused_data();
+    void textTheCodePageCannotEncodeIsRefused();
+    void unreadableTwoDimensionalContentIsRefused();
     void testPrintStoresAndRestores();
     void adoptingTheAdoptedPictureKeepsIt();
 
@@ -304,6 +311,17 @@ void CommandApiTest::addRows(CommType type)
     row("default content", "setTestDefaultPrintContentClicked", {}, {});
     row("store receipt", "setTestPrintReceiptClicked", {QStringLiteral("1B 40"), 1}, {});
     row("default receipt", "setTestDefaultPrintReceiptClicked", {2}, {});
+
+    // Text as a picture, code page tables, codes the printer cannot draw.
+    row("text as picture", "setPrintTextAsPictureClicked", {QStringLiteral("中ก")},
+        {hex(RasterCommands::rasterImage(TextPicture::render(QStringLiteral("中ก"))))});
+    row("code page tables", "setTestPrintCodePagesClicked", {QVariant::fromValue(QList<int>{16, 0})},
+        {hex(CodePageTable::table(16)), hex(CodePageTable::table(0))});
+    row("pdf417", "setQRCodeClicked", {8, 1, QStringLiteral("ABC")}, {hex(BarcodeCommands::pdf417(8, 1, QStringLiteral("ABC")))},
+        {{"set2dBarCodeTypeClicked", {QStringLiteral("PDF417")}}});
+    row("aztec", "setQRCodeClicked", {3, 1, QStringLiteral("ABC")},
+        {hex(BarcodeCommands::matrixPicture(BarcodeCommands::MatrixSymbol::Aztec, 3, QStringLiteral("ABC")))},
+        {{"set2dBarCodeTypeClicked", {QStringLiteral("AZTEC")}}});
 }
 
 void CommandApiTest::everyOperationEmitsItsBytes_data()
@@ -365,7 +383,7 @@ void CommandApiTest::tableCoversTheWholeApi()
         if (m.methodType() == QMetaMethod::Method && !excluded.contains(m.name()))
             api.insert(m.name());
     }
-    QCOMPARE(api.size(), 118);
+    QCOMPARE(api.size(), 120);
     m_rowOps.clear();
     m_collectOnly = true;
     addRows(CommType::Tcp);
@@ -566,6 +584,65 @@ void CommandApiTest::settingsTextsMustFitTheirFrame()
             QVERIFY(refused.at(0).at(0).toString().contains(QStringLiteral("(%1 字节，最多 255 字节)").arg(bytes)));
         }
     }
+}
+
+void CommandApiTest::textTheCodePageCannotEncodeIsRefused_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<QString>("codePage");
+    QTest::addColumn<QString>("notice"); // empty: sent
+    QTest::newRow("line feed, Chinese in ISO-8859-1")
+        << Call{"setPrintAndLineFeedClicked", {false, QStringLiteral("Aé中文中")}} << "ISO-8859-1"
+        << "以下字符无法用 ISO-8859-1 编码: 中 文";
+    QTest::newRow("feed units, Thai in GBK") << Call{"setPrintAndPaperFeedClicked", {false, QStringLiteral("ok ก"), 3}}
+                                             << "GBK" << "以下字符无法用 GBK 编码: ก";
+    QTest::newRow("feed lines, euro in CP437") << Call{"setPrintAndPaperFeedLineClicked", {false, QStringLiteral("€5"), 2}}
+                                               << "CP437" << "以下字符无法用 CP437 编码: €";
+    QTest::newRow("hex text is not checked") << Call{"setPrintAndLineFeedClicked", {true, QStringLiteral("41")}}
+                                             << "ISO-8859-1" << "";
+    QTest::newRow("Latin-1 carries é") << Call{"setPrintAndLineFeedClicked", {false, QStringLiteral("é")}}
+                                       << "ISO-8859-1" << "";
+}
+
+void CommandApiTest::textTheCodePageCannotEncodeIsRefused()
+{
+    QFETCH(Call, call);
+    QFETCH(QString, codePage);
+    QFETCH(QString, notice);
+    RecordingManager manager(CommType::Tcp);
+    manager.connectDevice(QString(), QString(), QString(), QString());
+    manager.setCodePageClicked(codePage);
+    manager.clear();
+    QSignalSpy refused(&manager, &BaseDeviceManager::sigInputRefused);
+    QSignalSpy logSpy(Logger::getInstance(), &Logger::newLogMessage);
+    QVERIFY(invoke(&manager, call));
+    if (notice.isEmpty()) {
+        QCOMPARE(refused.count(), 0);
+        QCOMPARE(manager.emissions.size(), 2);
+        return;
+    }
+    // Nothing reaches the printer, not even the feed, and the user is told why.
+    QCOMPARE(manager.emissions.size(), 0);
+    QCOMPARE(manager.written.size(), 0);
+    QCOMPARE(refused.count(), 1);
+    QCOMPARE(refused.at(0).at(0).toString(), notice);
+    bool logged = false;
+    for (const QList<QVariant> &args : qAsConst(logSpy))
+        logged |= args.at(1).toString().contains(QStringLiteral("[ERROR] ") + notice);
+    QVERIFY(logged);
+}
+
+void CommandApiTest::unreadableTwoDimensionalContentIsRefused()
+{
+    RecordingManager manager(CommType::Usb);
+    manager.connectDevice(QString(), QString(), QString(), QString());
+    QSignalSpy refused(&manager, &BaseDeviceManager::sigInputRefused);
+    manager.set2dBarCodeTypeClicked(QStringLiteral("DATA_MATRIX"));
+    manager.clear();
+    manager.setQRCodeClicked(8, 1, QString(5000, QLatin1Char('x')));
+    QCOMPARE(manager.emissions.size(), 0);
+    QCOMPARE(refused.count(), 1);
+    QCOMPARE(refused.at(0).at(0).toString(), QStringLiteral("USB 无法生成 DATA_MATRIX: 内容不符合该码制，未发送"));
 }
 
 void CommandApiTest::reconnectKeepsOneSetOfBuilders()

@@ -11,24 +11,16 @@
 #include "commands/WorkingModeForm.h"
 #include "app/base/ConfigManager.h"
 
+#include "support/BuilderEmissions.h"
+
 #include <QSignalSpy>
 #include <QTextCodec>
 #include <QTest>
 
 namespace {
 
-QString hex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
-
-QStringList emitted(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &args : spy)
-        list << hex(args.at(1).toByteArray());
-    return list;
-}
+using BuilderEmissions::emitted;
+using BuilderEmissions::hex;
 
 } // namespace
 
@@ -174,9 +166,9 @@ void EncodersTest::twoDimensionalTypes_data()
     QTest::addColumn<int>("emissions");
     QTest::addColumn<bool>("empty");
     QTest::newRow("QR_CODE") << "QR_CODE" << 1 << false;
-    QTest::newRow("AZTEC: nothing") << "AZTEC" << 0 << false;
-    QTest::newRow("DATA_MATRIX: nothing") << "DATA_MATRIX" << 0 << false;
-    QTest::newRow("PDF417: nothing") << "PDF417" << 0 << false;
+    QTest::newRow("AZTEC: a picture") << "AZTEC" << 1 << false;
+    QTest::newRow("DATA_MATRIX: a picture") << "DATA_MATRIX" << 1 << false;
+    QTest::newRow("PDF417: the printer's own command") << "PDF417" << 1 << false;
     QTest::newRow("unset: one empty emission") << "" << 1 << true;
 }
 

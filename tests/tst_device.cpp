@@ -166,12 +166,12 @@ void DeviceTest::forwardsTransportSignals()
 void DeviceTest::commandApiHasAllOperationsInOrder()
 {
     const QList<QMetaMethod> ops = commandOperations();
-    QCOMPARE(ops.size(), 123);
+    QCOMPARE(ops.size(), 125);
     QCOMPARE(ops.first().methodSignature(), QByteArray("connectDevice(QString,QString,QString,QString)"));
     QCOMPARE(ops.at(4).methodSignature(), QByteArray("setBuzzerClicked(int,int)"));
     QCOMPARE(ops.at(4).parameterNames(),
              (QList<QByteArray>{"spinBuzzerAlarmTimes", "spinBuzzerAlarmInterval"}));
-    QCOMPARE(ops.last().methodSignature(), QByteArray("setTestDefaultPrintReceiptClicked(int)"));
+    QCOMPARE(ops.last().methodSignature(), QByteArray("setTestPrintCodePagesClicked(QList<int>)"));
     int network = -1;
     for (int i = 0; i < ops.size(); ++i)
         if (ops.at(i).name() == "setNetworkClicked")
@@ -195,11 +195,11 @@ void DeviceTest::neverConnectedManagerSendsAndLogsNothing()
             ++calls;
         }
     }
-    QCOMPARE(calls, 4 * 119);
+    QCOMPARE(calls, 4 * 121);
     // Nothing is sent. setTestClicked logs its action; every other operation
     // says in one warning that no printer is connected; and the serial port
     // reports every disconnect, opened or not.
-    QCOMPARE(lines.count(), 4 * 119 + 1);
+    QCOMPARE(lines.count(), 4 * 121 + 1);
     QStringList texts;
     for (const QList<QVariant> &l : lines) {
         const QString text = l.at(1).toString().section(QStringLiteral("] "), 2);

@@ -4,6 +4,7 @@
 #include "support/TestAppDir.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -21,6 +22,12 @@ void writeFile(const QString &path, const QByteArray &text)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(text);
+    QVERIFY(f.flush());
+    // QSettings keeps a parsed file while its size and time are unchanged; two fixtures of the
+    // same size written within one clock tick would otherwise read as the first one.
+    static QDateTime stamp = QDateTime::currentDateTimeUtc().addSecs(-100000);
+    stamp = stamp.addSecs(10);
+    QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
 }
 
 QString logText()
@@ -41,6 +48,8 @@ private slots:
     void languageCodes();
     void emptyImageKeyGivesTheApplicationFolder();
     void codePageSelectionSurvivesARestart();
+    void storedCodePageChoiceIsKept_data();
+    void storedCodePageChoiceIsKept();
     void restartStartsSuccessorWithSameArgumentsThenQuits();
     void failedRestartKeepsTheProgramRunning();
     void fullDiskLeavesNoEmptyFile();
@@ -72,8 +81,10 @@ void LanguageTest::firstStartCreatesDefaultFileAndLoadsChinese()
              QByteArray("[Language]\nCurrent=zh_CN\n\n[Image]\nLogoImgUrl=configFile/img/PrinterLogo.png\n"
                         "CarouselImgUrl_1=configFile/img/carouselImage-1.png\n"
                         "CarouselImgUrl_2=configFile/img/carouselImage-2.png\n"
-                        "CarouselImgUrl_3=configFile/img/carouselImage-3.png\n\n[CodePage]\nCodePageSelect=0\n"));
+                        "CarouselImgUrl_3=configFile/img/carouselImage-3.png\n\n[CodePage]\nCodePageSelect=28\n"));
     QCOMPARE(language.getLanguage(), QStringLiteral("zh_CN"));
+    // A new installation prints Chinese: GBK is position 28 of the code page list.
+    QCOMPARE(language.getCodePageSelect(), 28);
     QCOMPARE(language.getLogoImgUrl(),
              QUrl::fromLocalFile(m_app.path() + QStringLiteral("/configFile/img/PrinterLogo.png")).toString());
     QCOMPARE(language.getCarouselImgUrl3(),
@@ -136,6 +147,29 @@ void LanguageTest::codePageSelectionSurvivesARestart()
     next.getLanguageConfiguration(translator);
     QCOMPARE(next.getCodePageSelect(), 3);
     QVERIFY(logText().contains(QStringLiteral("CodePageSelect已保存到配置文件: 3")));
+}
+
+void LanguageTest::storedCodePageChoiceIsKept_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("selection");
+    // Files written before GBK became the default hold 0 (ASMO-708) as a choice.
+    QTest::newRow("ASMO-708 chosen") << QByteArray("[Language]\nCurrent=zh_CN\n[CodePage]\nCodePageSelect=0\n") << 0;
+    QTest::newRow("CP437 chosen") << QByteArray("[Language]\nCurrent=zh_CN\n[CodePage]\nCodePageSelect=7\n") << 7;
+    QTest::newRow("no choice: GBK") << QByteArray("[Language]\nCurrent=zh_CN\n") << 28;
+    QTest::newRow("no number: GBK") << QByteArray("[Language]\nCurrent=zh_CN\n[CodePage]\nCodePageSelect=abc\n") << 28;
+}
+
+void LanguageTest::storedCodePageChoiceIsKept()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, selection);
+    writeFile(configFile(), file);
+    QmlLanguage lang(QCoreApplication::instance(), nullptr);
+    QTranslator translator;
+    lang.getLanguageConfiguration(translator);
+    QCOMPARE(lang.getCodePageSelect(), selection);
+    QCOMPARE(TestAppDir::readAll(configFile()), file);
 }
 
 void LanguageTest::restartStartsSuccessorWithSameArgumentsThenQuits()

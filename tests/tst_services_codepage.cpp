@@ -1,5 +1,7 @@
-// Text <-> hexadecimal bytes in GBK, named code pages and code page 437.
+// Text <-> hexadecimal bytes in GBK, named code pages and code page 437, and
+// the characters a code page cannot encode.
 #include "text/CodePage437.h"
+#include "text/TextEncoding.h"
 #include "services/HelperFunction.h"
 
 #include <QTest>
@@ -22,6 +24,9 @@ private slots:
     void codePage437EmptyTextReportsError();
     void settingsAnswerReadings_data();
     void settingsAnswerReadings();
+    void unencodableCharacters_data();
+    void unencodableCharacters();
+    void noticeNamesTwentyCharactersAtMost();
 
 private:
     HelperFunction m_helper;
@@ -182,6 +187,50 @@ void CodePageTest::settingsAnswerReadings()
     HelperFunction helper;
     QCOMPARE(helper.settingsReplyText(payload), text);
     QCOMPARE(helper.settingsReplyIndex(payload), index);
+}
+
+void CodePageTest::unencodableCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("codePage");
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("GBK carries Chinese") << "A中文€\n" << "GBK" << "" << "";
+    QTest::newRow("Chinese in ASMO-708") << "A中文" << "ASMO-708" << "中文" << "以下字符无法用 ASMO-708 编码: 中 文";
+    QTest::newRow("repeated characters named once") << "中a中b文中" << "ISO-8859-1" << "中文"
+                                                     << "以下字符无法用 ISO-8859-1 编码: 中 文";
+    QTest::newRow("Thai in GBK") << "ok สวัสดี" << "GBK" << "สวัดี" << "以下字符无法用 GBK 编码: ส ว ั ด ี";
+    QTest::newRow("four-byte GB18030 character in GBK") << "中𠀀" << "GBK" << "𠀀" << "以下字符无法用 GBK 编码: 𠀀";
+    QTest::newRow("GB18030 has it") << "中𠀀" << "GB18030" << "" << "";
+    QTest::newRow("CP437 by our table: box yes, euro no") << "╔é€" << "CP437" << "€" << "以下字符无法用 CP437 编码: €";
+    QTest::newRow("CP437 emoji is one character") << "a😀b" << "IBM437" << "😀" << "以下字符无法用 IBM437 编码: 😀";
+    QTest::newRow("IBM865 served by IBM850, named as chosen") << "Øก" << "IBM865" << "ก"
+                                                              << "以下字符无法用 IBM865 编码: ก";
+    QTest::newRow("control characters pass") << "\x1b@\t\r\n" << "US-ASCII" << "" << "";
+    QTest::newRow("unknown code page: nothing to say") << "中" << "NO-SUCH" << "" << "";
+    QTest::newRow("empty text") << "" << "ASMO-708" << "" << "";
+}
+
+void CodePageTest::unencodableCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, codePage);
+    QFETCH(QString, missing);
+    QFETCH(QString, notice);
+    QCOMPARE(TextEncoding::unencodable(text, codePage), missing);
+    QCOMPARE(TextEncoding::unencodableNotice(text, codePage), notice);
+    QCOMPARE(m_helper.encodingNotice(text, codePage), notice);
+}
+
+void CodePageTest::noticeNamesTwentyCharactersAtMost()
+{
+    QString text;
+    for (int i = 0; i < 25; ++i)
+        text += QChar(0x4E00 + i);
+    const QString notice = TextEncoding::unencodableNotice(text, QStringLiteral("US-ASCII"));
+    QVERIFY(notice.startsWith(QStringLiteral("以下字符无法用 US-ASCII 编码: 一 丁 丂")));
+    QVERIFY(notice.endsWith(QString(QChar(0x4E00 + 19)) + QStringLiteral(" …")));
+    QVERIFY(!notice.contains(QChar(0x4E00 + 20)));
 }
 
 QTEST_MAIN(CodePageTest)

@@ -1,6 +1,8 @@
 // The HTTP client of the LAN search and the network form: answers read the
 // same however they are split, bounded by length, chunks, the end of the
 // connection or the body limit; what is not HTTP is an error, not a page.
+// The raw request of the search's fallback takes any answer as it comes,
+// bounded by its byte limit, a silence or its whole time.
 
 #include "support/tcp_fixtures.h"
 #include "transport/tcp/HttpAnswerParser.h"
@@ -9,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QtTest>
 
 using State = HttpAnswerParser::State;
@@ -23,6 +26,12 @@ private slots:
     void answers();
     void requestOverSocket_data();
     void requestOverSocket();
+    void rawRequest_data();
+    void rawRequest();
+    void rawAnswerWithoutEndIsBounded();
+    void badUrls_data();
+    void badUrls();
+    void newRequestIsNotEndedByTheOldOne();
 };
 
 namespace {
@@ -144,6 +153,7 @@ public:
     bool closeAfter = true;
     QByteArray request;
     QByteArray requestEnd = "\r\n\r\n"; // answered once the request ends so
+    int dripMs = 0;                       // then one byte at this interval, without end
 
     OneAnswerServer()
     {
@@ -155,6 +165,11 @@ public:
                     return;
                 if (!answer.isEmpty())
                     s->write(answer);
+                if (dripMs > 0) {
+                    auto *drip = new QTimer(s);
+                    connect(drip, &QTimer::timeout, s, [s] { s->write("x"); });
+                    drip->start(dripMs);
+                }
                 if (closeAfter)
                     s->disconnectFromHost();
             });
@@ -213,6 +228,139 @@ void TcpHttpTest::requestOverSocket()
     QVERIFY(server.request.contains("\r\nContent-Type: application/x-www-form-urlencoded\r\n"));
     QVERIFY(server.request.contains("\r\nContent-Length: 28\r\n"));
     QVERIFY(server.request.endsWith("\r\n\r\nip=127.0.61.9&mask=255.0.0.0"));
+}
+
+namespace {
+constexpr int RawStepMs = 500;
+constexpr int RawTotalMs = 2000;
+} // namespace
+
+void TcpHttpTest::rawRequest_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("closeAfter");
+    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<QByteArray>("data"); // what arrived, as it came; never an error once sent
+
+    const QByteArray page = "HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello";
+    QTest::newRow("answer with its head") << page << true << 1000 << page;
+    QTest::newRow("not HTTP") << QByteArray("<html>upload-form</html>") << true << 1000
+                              << QByteArray("<html>upload-form</html>");
+    QTest::newRow("broken status line") << QByteArray("HTTP/1.1 2000 OK\r\n\r\nTable1") << true << 1000
+                                        << QByteArray("HTTP/1.1 2000 OK\r\n\r\nTable1");
+    QTest::newRow("length beyond what comes")
+        << QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 900\r\n\r\nshort") << true << 1000
+        << QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 900\r\n\r\nshort");
+    QTest::newRow("left open: the silence ends it") << page << false << 1000 << page;
+    QTest::newRow("cut at the byte limit") << QByteArray(3000, 'x') << false << 1000 << QByteArray(1000, 'x');
+    QTest::newRow("closed without a word") << QByteArray() << true << 1000 << QByteArray();
+    QTest::newRow("silent") << QByteArray() << false << 1000 << QByteArray();
+}
+
+void TcpHttpTest::rawRequest()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, closeAfter);
+    QFETCH(int, maxBytes);
+    QFETCH(QByteArray, data);
+
+    OneAnswerServer server;
+    server.answer = answer;
+    server.closeAfter = closeAfter;
+    QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.61.1"))));
+    HttpRequest request;
+    QSignalSpy finished(&request, &HttpRequest::finished);
+    request.getRaw(QStringLiteral("http://127.0.61.1:%1/?a=1").arg(server.serverPort()), RawStepMs, RawTotalMs,
+                   maxBytes);
+    QCOMPARE(finished.count(), 0); // never from inside getRaw()
+    QVERIFY(finished.wait(RawTotalMs + 3000));
+    QCOMPARE(finished.at(0).at(0).toInt(), 0);
+    QCOMPARE(finished.at(0).at(1).toByteArray(), data);
+    QCOMPARE(finished.at(0).at(2).toString(), QString());
+    QTest::qWait(50);
+    QCOMPARE(finished.count(), 1);
+    // The bare request, the host named without its port.
+    QCOMPARE(server.request, QByteArray("GET /?a=1 HTTP/1.0\r\nHost: 127.0.61.1\r\nUser-Agent: Qt-TcpSocket/1.0\r\n"
+                                        "Accept: */*\r\n\r\n"));
+}
+
+// A server that sends a byte now and then, never falling silent for long,
+// holds the raw request no longer than its whole limit.
+void TcpHttpTest::rawAnswerWithoutEndIsBounded()
+{
+    OneAnswerServer server;
+    server.answer = "HTTP/1.0 200 OK\r\n\r\n";
+    server.closeAfter = false;
+    server.dripMs = RawStepMs / 4;
+    QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.61.1"))));
+    HttpRequest request;
+    QSignalSpy finished(&request, &HttpRequest::finished);
+    request.getRaw(QStringLiteral("http://127.0.61.1:%1/").arg(server.serverPort()), RawStepMs, RawTotalMs, 1000);
+    QVERIFY(finished.wait(RawTotalMs + 3000));
+    const QByteArray data = finished.at(0).at(1).toByteArray();
+    QVERIFY2(data.startsWith("HTTP/1.0 200 OK\r\n\r\nx"), data.constData());
+    QCOMPARE(finished.at(0).at(2).toString(), QString());
+}
+
+void TcpHttpTest::badUrls_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("raw");
+    QTest::addColumn<QString>("error");
+
+    // Nothing listens on 127.0.61.2.
+    QTest::newRow("refused") << "http://127.0.61.2:9/" << false << "Connection refused";
+    QTest::newRow("refused, raw") << "http://127.0.61.2:9/" << true << "Connection refused";
+    QTest::newRow("not http") << "ftp://127.0.61.1/" << false << "无效URL";
+    QTest::newRow("not http, raw") << "ftp://127.0.61.1/" << true << "无效URL";
+    QTest::newRow("no host") << "http:///config.cgi" << false << "无效URL";
+    QTest::newRow("no host, raw") << "http:///" << true << "缺少主机名";
+    QTest::newRow("not a URL") << "http://[::1/" << false << "无效URL";
+}
+
+void TcpHttpTest::badUrls()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, raw);
+    QFETCH(QString, error);
+    HttpRequest request;
+    QSignalSpy finished(&request, &HttpRequest::finished);
+    if (raw)
+        request.getRaw(url, RawStepMs, RawTotalMs, 1000);
+    else
+        request.post(url, "application/x-www-form-urlencoded", "ip=1", 1000, 2000);
+    QCOMPARE(finished.count(), 0);
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.at(0).at(0).toInt(), 0);
+    QCOMPARE(finished.at(0).at(1).toByteArray(), QByteArray());
+    QCOMPARE(finished.at(0).at(2).toString(), error);
+    QTest::qWait(50);
+    QCOMPARE(finished.count(), 1);
+}
+
+// The search asks again with the same object once the page gave nothing; the
+// network form may start a request while an older one is still under way.
+// Only the newest request's outcome is reported.
+void TcpHttpTest::newRequestIsNotEndedByTheOldOne()
+{
+    OneAnswerServer server;
+    server.answer = "<html>upload-form</html>";
+    QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.61.1"))));
+    const QString url = QStringLiteral("http://127.0.61.1:%1/").arg(server.serverPort());
+    HttpRequest request;
+    QSignalSpy finished(&request, &HttpRequest::finished);
+    request.get(QStringLiteral("ftp://127.0.61.1/"), 1000); // its error is due on the next turn of the loop
+    request.getRaw(url, RawStepMs, RawTotalMs, 1000);
+    QVERIFY(finished.wait(RawTotalMs + 3000));
+    QTest::qWait(50);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(1).toByteArray(), QByteArray("<html>upload-form</html>"));
+    QCOMPARE(finished.at(0).at(2).toString(), QString());
+
+    request.get(url, 1000);
+    request.abort(); // ended: no word follows
+    QTest::qWait(200);
+    QCOMPARE(finished.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TcpHttpTest)

@@ -106,10 +106,12 @@ void TcpManagerTest::connectAndDisconnect()
 // One decision before anything is built: with the socket closed, every
 // operation that needs the printer writes the one "not connected" warning and
 // nothing else, and no byte leaves. Operations that only keep values on this
-// machine (test-print contents, loaded logo pictures) still keep them.
+// machine (test-print contents, loaded logo pictures, the code page for the
+// next text) still keep them.
 void TcpManagerTest::everyCommandAfterDisconnectIsRefused()
 {
     const QSet<QByteArray> keptHere = {
+        "setCodePageClicked(QString)",
         "setLoadClickedMultiple(QStringList)",
         "setTestBitMapPathClicked(QString)",
         "setTestBarCodeTypeClicked(QString)",

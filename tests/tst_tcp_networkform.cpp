@@ -121,16 +121,31 @@ void TcpNetworkFormTest::printerAnswerIsLogged()
     TcpDeviceManager mgr;
     QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7K"), PrinterIp, Mac, QString()));
     m_web->setPostStatus(500);
+    QSignalSpy finished(&mgr, &TcpDeviceManager::sigNetworkPostFinished);
+    QSignalSpy failures(&mgr, &BaseDeviceManager::sigOperationFailed);
     mgr.setNetworkClicked(QStringLiteral("10.0.0.9"), QStringLiteral("255.0.0.0"), QStringLiteral("10.0.0.1"), 0, 0, 0,
                           0, 0, 1);
+    QVERIFY(mgr.networkPostPending());
     QTRY_VERIFY(m_log->contains(QStringLiteral("网络设置已发送到 http://127.0.58.1/config.cgi，打印机回应: HTTP 500")));
+    // An answer, even a refusal, is no failure of the post.
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toInt(), 500);
+    QCOMPARE(failures.count(), 0);
+    QVERIFY(!mgr.networkPostPending());
 
-    // No web server at the printer's address: the network error is logged.
+    // No web server at the printer's address: the network error is logged
+    // and reported with the same text.
     delete m_web;
     m_web = nullptr;
     mgr.setNetworkClicked(QStringLiteral("10.0.0.9"), QStringLiteral("255.0.0.0"), QStringLiteral("10.0.0.1"), 0, 0, 0,
                           0, 0, 1);
     QTRY_VERIFY(m_log->contains(QStringLiteral("网络设置发送到 http://127.0.58.1/config.cgi 失败: ")));
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(finished.last().first().toInt(), 0);
+    QCOMPARE(failures.count(), 1);
+    QVERIFY(failures.first().first().toString().startsWith(
+        QStringLiteral("网络设置发送到 http://127.0.58.1/config.cgi 失败: ")));
+    QVERIFY(m_log->contains(failures.first().first().toString()));
 }
 
 void TcpNetworkFormTest::newerRequestEndsOlder()

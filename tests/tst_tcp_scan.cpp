@@ -88,6 +88,7 @@ private slots:
     void singleAddressTest();
     void connectionSeenByABusyThread_data();
     void connectionSeenByABusyThread();
+    void pageWithoutHttpHeadIsReadRaw();
     void drippingPageCannotStallTheSearch();
     void identifiedPrintersShowWhileAPageHangs();
     void destroyedDuringSearch();
@@ -488,6 +489,23 @@ void TcpScanTest::connectionSeenByABusyThread()
         QVERIFY2(host->portOpen(), qPrintable(host->ip() + ": " + host->connectError()));
     }
     QCOMPARE(hosts.at(11)->model(), QStringLiteral("KVZ-L7S"));
+}
+
+// A web server that sends its page without any HTTP head fails the page
+// request; the raw request that follows reads it, and the printer is named.
+void TcpScanTest::pageWithoutHttpHeadIsReadRaw()
+{
+    TcpFakePrintPort port;
+    TcpFakeWebServer web;
+    QVERIFY(port.listen(QHostAddress(QStringLiteral("127.0.59.4"))));
+    QVERIFY(web.listen(QHostAddress(QStringLiteral("127.0.59.4"))));
+    web.setPage(tcpModelPage(QStringLiteral("KVZ-L7N")), TcpFakeWebServer::Mode::Bare);
+    TcpDeviceManager mgr;
+    Recorder rec(&mgr);
+    mgr.testDeviceConnection(QStringLiteral("127.0.59.4"));
+    QTRY_COMPARE_WITH_TIMEOUT(rec.events.size(), 1, 15000);
+    QCOMPARE(rec.events.first(), QStringLiteral("test 127.0.59.4|%1|KVZ-L7N|1|").arg(LoMac));
+    QCOMPARE(web.getCount(), 2); // the page request, then the raw one
 }
 
 void TcpScanTest::drippingPageCannotStallTheSearch()

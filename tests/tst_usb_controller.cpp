@@ -118,10 +118,13 @@ void UsbControllerTest::writeSyncFailures()
     QCOMPARE(m_controller->writeSync(QByteArray()), 0u);
     m_controller->closePrinter();
     QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    QSignalSpy failures(m_controller, &USBPrinterController::sigIoFailed);
     QCOMPARE(m_controller->writeSync(QByteArray::fromHex("1b40")), 0u);
     QCOMPARE(log.count(), 2);
     QVERIFY(log.at(1).at(1).toString().endsWith(QStringLiteral("发送出现错误")));
     QCOMPARE(log.at(1).at(0).toInt(), int(Logger::Error));
+    QCOMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().first().toString(), QStringLiteral("发送出现错误"));
 }
 
 void UsbControllerTest::writeSyncBoundedWhenPrinterTakesNothing()

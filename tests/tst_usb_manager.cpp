@@ -265,8 +265,11 @@ void UsbManagerTest::otherTypeAndEmptyBlock()
     m_manager->onBuilderData(CommType::Tcp, QByteArray::fromHex("1b40"));
     m_manager->onBuilderData(CommType::Serial, QByteArray::fromHex("1b40"));
     QCOMPARE(log.count(), 0);
+    QSignalSpy failures(m_manager, &BaseDeviceManager::sigOperationFailed);
     m_manager->onBuilderData(CommType::Usb, QByteArray());
     QVERIFY(logged(log, Logger::Error, QStringLiteral("USB数据发送失败")));
+    QCOMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().first().toString(), QStringLiteral("USB数据发送失败"));
     QTest::qWait(50);
     QVERIFY(m_printer->received().isEmpty());
 }
@@ -353,6 +356,7 @@ void UsbManagerTest::queryWithoutAnswer()
     QVERIFY(connectFirst());
     QSignalSpy replies(m_manager, &USBDeviceManager::sigUsbResponse);
     QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    QSignalSpy failures(m_manager, &BaseDeviceManager::sigOperationFailed);
     QElapsedTimer clock;
     clock.start();
     m_manager->setErrorStatusClicked();
@@ -360,6 +364,8 @@ void UsbManagerTest::queryWithoutAnswer()
     QVERIFY(clock.elapsed() >= 900);
     QCOMPARE(responses(replies).first(), qMakePair(QStringLiteral("ErrorStatus"), QString()));
     QVERIFY(logged(log, Logger::Error, QStringLiteral("发送超时")));
+    QCOMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().first().toString(), QStringLiteral("发送超时"));
     QVERIFY(m_manager->pendingCommands().isEmpty());
     QCOMPARE(m_printer->received(), QByteArray::fromHex("100403"));
 
@@ -384,8 +390,11 @@ void UsbManagerTest::requestWhileClosed()
 {
     QSignalSpy replies(m_manager, &USBDeviceManager::sigUsbResponse);
     QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    QSignalSpy failures(m_manager, &BaseDeviceManager::sigOperationFailed);
     QVERIFY(!m_manager->onRequestUsbSend(QByteArray::fromHex("100401"), QStringLiteral("PrinterStatus"), 100));
     QVERIFY(logged(log, Logger::Error, QStringLiteral("SendAsync 发送失败")));
+    QCOMPARE(failures.count(), 1);
+    QCOMPARE(failures.first().first().toString(), QStringLiteral("SendAsync 发送失败"));
     QVERIFY(m_manager->pendingCommands().isEmpty());
     QVERIFY(!m_manager->writeRaw(QByteArray::fromHex("1b40")));
     QTest::qWait(200);
@@ -603,6 +612,7 @@ void UsbManagerTest::builderOutputToStalledPrinterReported()
 {
     QVERIFY(connectFirst());
     QSignalSpy log(Logger::getInstance(), &Logger::newLogMessage);
+    QSignalSpy failures(m_manager, &BaseDeviceManager::sigOperationFailed);
     m_printer->setPaused(true);
     m_manager->onBuilderData(CommType::Usb, bigBlock());
     m_manager->onBuilderData(CommType::Usb, QByteArray::fromHex("1b40"));
@@ -614,6 +624,15 @@ void UsbManagerTest::builderOutputToStalledPrinterReported()
     m_manager->disconnectDevice();
     QVERIFY(clock.elapsed() < kPromptMs);
     QTRY_COMPARE(loggedCount(log, Logger::Error, QStringLiteral("USB数据发送失败")), 2);
+    // The same failures reach the manager's listeners, with the texts of the log.
+    int errorLines = 0;
+    for (const QList<QVariant> &line : log)
+        errorLines += line.at(0).toInt() == Logger::Error;
+    QTRY_COMPARE(failures.count(), errorLines);
+    int reported = 0;
+    for (const QList<QVariant> &f : failures)
+        reported += f.first().toString() == QStringLiteral("USB数据发送失败");
+    QCOMPARE(reported, 2);
 }
 
 QTEST_GUILESS_MAIN(UsbManagerTest)

@@ -60,6 +60,7 @@ private slots:
     void sameCommandsHoweverSplit_data();
     void sameCommandsHoweverSplit();
     void randomStreamsHoweverSplit();
+    void pdf417Functions();
 };
 
 void TestVprinterDecoder::sameCommandsHoweverSplit_data()
@@ -77,6 +78,8 @@ void TestVprinterDecoder::sameCommandsHoweverSplit_data()
     QTest::newRow("raster picture") << hex("1D 76 30 00 01 00 02 00 FF 81 0A") << "command";
     QTest::newRow("barcode, NUL-terminated") << hex("1D 6B 04 31 32 33 00 0A") << "command";
     QTest::newRow("truncated logo") << hex("1C 71 01 02 00 01 00 FF") << "truncated";
+    QTest::newRow("PDF417 store and print")
+        << hex("1D 28 6B 06 00 30 50 30 41 42 43 1D 28 6B 03 00 30 51 30") << "command pdf417_store";
 }
 
 void TestVprinterDecoder::sameCommandsHoweverSplit()
@@ -114,6 +117,35 @@ void TestVprinterDecoder::randomStreamsHoweverSplit()
             QCOMPARE(split, whole);
         }
     }
+}
+
+void TestVprinterDecoder::pdf417Functions()
+{
+    const QByteArray stream = hex("1D 28 6B 03 00 30 41 00 1D 28 6B 03 00 30 42 05 1D 28 6B 03 00 30 43 04"
+                                  " 1D 28 6B 03 00 30 44 03 1D 28 6B 04 00 30 45 30 32 1D 28 6B 03 00 30 46 01"
+                                  " 1D 28 6B 06 00 30 50 30 41 42 43 1D 28 6B 03 00 30 51 30 1D 28 6B 03 00 30 7A 00"
+                                  " 1D 28 6B 02 00 30 50");
+    VpDecoder decoder;
+    QList<VpCommand> all = decoder.feed(stream);
+    all += decoder.finish();
+    QStringList names;
+    for (const VpCommand &c : all)
+        names << c.name + QLatin1Char(' ') + QString::fromUtf8(QJsonDocument(c.params).toJson(QJsonDocument::Compact));
+    QCOMPARE(names, (QStringList{
+        "pdf417_columns {\"cn\":48,\"fn\":65,\"n\":0}",
+        "pdf417_rows {\"cn\":48,\"fn\":66,\"n\":5}",
+        "pdf417_module_width {\"cn\":48,\"fn\":67,\"n\":4}",
+        "pdf417_row_height {\"cn\":48,\"fn\":68,\"n\":3}",
+        "pdf417_error_level {\"cn\":48,\"fn\":69,\"m\":48,\"n\":50}",
+        "pdf417_options {\"cn\":48,\"fn\":70,\"n\":1}",
+        "pdf417_store {\"cn\":48,\"fn\":80,\"length\":3}",
+        "pdf417_print {\"cn\":48,\"fn\":81,\"n\":48}",
+        "two_d_code {\"cn\":48,\"fn\":122,\"n\":0}",
+        // A store without its m byte: no data.
+        "pdf417_store {\"cn\":48,\"fn\":80}",
+    }));
+    QCOMPARE(all.at(6).data, QByteArray("ABC"));
+    QCOMPARE(all.at(6).code, QStringLiteral("GS ( k"));
 }
 
 QTEST_GUILESS_MAIN(TestVprinterDecoder)

@@ -1,7 +1,7 @@
 // The virtual printer's renderer, fed with hand-written byte streams over its
 // raw port: text lines and their modes, raster images, logos, user-defined
-// characters, every GS k symbology and QR codes read back from the PNG pages
-// by zxing-cpp's reader.
+// characters, every GS k symbology, QR codes and PDF417 symbols read back
+// from the PNG pages by zxing-cpp's reader.
 
 #define ZX_USE_UTF8
 #include "VirtualPrinter.h"
@@ -112,6 +112,9 @@ private slots:
     void badBarcodeIsLoggedNotPrinted();
     void qrCodeReadsBack_data();
     void qrCodeReadsBack();
+    void pdf417ReadsBack_data();
+    void pdf417ReadsBack();
+    void pdf417WithoutDataIsLoggedNotPrinted();
 
 private:
     // Sends the stream on one connection and returns the pages it produced.
@@ -443,6 +446,81 @@ void TestVprinterRender::qrCodeReadsBack()
     const Box b = inkBox(page);
     QVERIFY(b.width() % module == 0);
     QVERIFY(qAbs((b.left + b.right) / 2 - 288) <= module);
+}
+
+namespace {
+QByteArray pdf417Stream(int module, int rowHeight, int level, const QByteArray &data)
+{
+    QByteArray stream = hex("1B 40 1D 28 6B 03 00 30 41 00 1D 28 6B 03 00 30 42 00 1D 28 6B 03 00 30 43");
+    stream.append(char(module));
+    stream += hex("1D 28 6B 03 00 30 44");
+    stream.append(char(rowHeight));
+    stream += hex("1D 28 6B 04 00 30 45 30");
+    stream.append(char(0x30 + level));
+    stream += hex("1D 28 6B");
+    stream.append(char((data.size() + 3) & 0xFF));
+    stream.append(char((data.size() + 3) >> 8));
+    stream += hex("30 50 30") + data;
+    stream += hex("1B 61 31 1D 28 6B 03 00 30 51 30 1B 61 30 0A 0A 00 1D 56 01 00");
+    return stream;
+}
+} // namespace
+
+void TestVprinterRender::pdf417ReadsBack_data()
+{
+    QTest::addColumn<int>("paperMm");
+    QTest::addColumn<int>("module");
+    QTest::addColumn<int>("rowHeight");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("expectedModule"); // the module width printed
+    QTest::newRow("module 3, rows 3, level 2") << 80 << 3 << 3 << 2 << "PDF417 ABC 123" << 3;
+    QTest::newRow("module 2, rows 4, level 1") << 80 << 2 << 4 << 1 << "Quillmark" << 2;
+    QTest::newRow("Chinese, level 4") << 80 << 4 << 3 << 4 << QString::fromUtf8("测试 PDF417") << 4;
+    QTest::newRow("module 8 on 58 mm shrinks") << 58 << 8 << 3 << 2 << QString(60, QLatin1Char('A')) << 0;
+}
+
+void TestVprinterRender::pdf417ReadsBack()
+{
+    QFETCH(int, paperMm);
+    QFETCH(int, module);
+    QFETCH(int, rowHeight);
+    QFETCH(int, level);
+    QFETCH(QString, content);
+    QFETCH(int, expectedModule);
+    if (paperMm != m_paperMm) {
+        m_paperMm = paperMm;
+        cleanup();
+        m_paperMm = paperMm;
+        init();
+    }
+    const QImage page = print(pdf417Stream(module, rowHeight, level, content.toUtf8())).value(0);
+    QVERIFY(!page.isNull());
+    const Decoded d = readBack(lastFiles(1).value(0), ZXing::BarcodeFormat::PDF417);
+    QVERIFY(d.ok);
+    QCOMPARE(d.text, content);
+    const Box b = inkBox(page);
+    QVERIFY(b.right < page.width());
+    // Centred; the start pattern opens with a bar of 8 modules.
+    QVERIFY(qAbs((b.left + b.right) / 2 - page.width() / 2) <= module * 2);
+    int bar = 0;
+    while (dark(page, b.left + bar, b.top))
+        ++bar;
+    if (expectedModule)
+        QCOMPARE(bar, 8 * expectedModule);
+    else
+        QVERIFY(bar < 8 * module);
+    const QJsonObject stored = m_printer->events(QStringLiteral("pdf417_store")).last();
+    QCOMPARE(stored.value("params").toObject().value("content").toString(), content);
+}
+
+void TestVprinterRender::pdf417WithoutDataIsLoggedNotPrinted()
+{
+    print(hex("1B 40 1D 28 6B 03 00 30 51 30"));
+    QCOMPARE(m_printer->events(QStringLiteral("print_error")).size(), 1);
+    QCOMPARE(m_printer->events(QStringLiteral("print_error")).first().value("params").toObject().value("what").toString(),
+             QStringLiteral("pdf417"));
+    QCOMPARE(m_printer->pages().size(), 0);
 }
 
 QTEST_MAIN(TestVprinterRender)

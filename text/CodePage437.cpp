@@ -76,6 +76,16 @@ QString CodePage437::decode(const QByteArray &bytes)
     return text;
 }
 
+bool CodePage437::canEncode(const QString &text)
+{
+    const QHash<ushort, quint8> &table = reverseTable();
+    for (const QChar c : text) {
+        if (c.isSurrogate() || !table.contains(c.unicode()))
+            return false;
+    }
+    return true;
+}
+
 QByteArray CodePage437::encode(const QString &text, int *error)
 {
     if (error)

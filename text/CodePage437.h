@@ -24,4 +24,6 @@ public:
     static QString decode(const QByteArray &bytes);
     // The character of one byte.
     static QChar charOf(quint8 byte);
+    // True when every character of text has a byte of its own (no Replacement).
+    static bool canEncode(const QString &text);
 };

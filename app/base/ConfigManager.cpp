@@ -425,6 +425,7 @@ void ConfigManager::setCurrentDeviceModel(DeviceModel model)
         return;
     m_deviceModel = model;
     Logger::getInstance()->info(tr("当前设备型号已设置为: %1").arg(modelName(model)));
+    emit currentDeviceChanged();
 }
 
 void ConfigManager::setCurrentDeviceName(const QString &name)
@@ -433,7 +434,11 @@ void ConfigManager::setCurrentDeviceName(const QString &name)
         return;
     m_deviceName = name;
     Logger::getInstance()->info(tr("当前设备名称已设置为: %1").arg(Logger::oneLine(name)));
+    const DeviceModel before = m_deviceModel;
     setCurrentDeviceModel(modelFromName(name));
+    // A new model has said so already.
+    if (m_deviceModel == before)
+        emit currentDeviceChanged();
 }
 
 QString ConfigManager::pickLocalAddress(const QList<NetInterface> &interfaces)

@@ -96,6 +96,8 @@ signals:
     // A change could not be written to printtest.ini (read-only folder, full
     // disk): it is lost at the next start. message is ready to show the user.
     void saveFailed(const QString &key, const QString &message);
+    // The connected printer's name or model changed.
+    void currentDeviceChanged();
 
 private:
     void loadFile();

@@ -86,6 +86,12 @@ void BaseDeviceManager::setPrintMoreBarCodeClicked(const QString &barCodeType, c
 
 void BaseDeviceManager::setQRCodeClicked(int magnification, int errorLevel, const QString &content)
 {
-    setAndSend(m_barCodeForm, &BarCodeForm::setQrCode, &BarCodeForm::sendTwoDimensional,
-               tr("%1 打印二维码 放大倍数: %2 纠错级别: %3 内容: %4"), magnification, errorLevel, content);
+    runOrRefuse(m_barCodeForm,
+                [&](BarCodeForm &f) {
+                    f.setQrCode(magnification, errorLevel, content);
+                    return f.sendTwoDimensional()
+                               ? QString()
+                               : tr("%1 无法生成 %2: 内容不符合该码制，未发送").arg(modeName(), f.twoDimensionalType());
+                },
+                tr("%1 打印二维码 放大倍数: %2 纠错级别: %3 内容: %4"), magnification, errorLevel, content);
 }

@@ -36,14 +36,12 @@ void BaseDeviceManager::setSearchBluetoothPinCodeClicked()
 void BaseDeviceManager::sendSettingText(void (MoreSettings::*set)(const QString &), bool (MoreSettings::*send)(),
                                         const QString &text, const QString &refusalTmpl, const QString &tmpl)
 {
-    if (!commandReady(m_moreSettings))
-        return;
-    (m_moreSettings->*set)(text);
-    if (!(m_moreSettings->*send)()) {
-        refuseText(refusalTmpl, MoreSettings::encodedSize(text));
-        return;
-    }
-    logAction(tmpl, text);
+    runOrRefuse(m_moreSettings,
+                [&](MoreSettings &m) {
+                    (m.*set)(text);
+                    return (m.*send)() ? QString() : tooLong(refusalTmpl, MoreSettings::encodedSize(text));
+                },
+                tmpl, text);
 }
 
 void BaseDeviceManager::setBluetoothNameClicked(const QString &bluName)

@@ -122,3 +122,12 @@ void BaseDeviceManager::setTestDefaultPrintReceiptClicked(int receiptType)
 {
     keepValues(m_printTest, &PrintTest::restoreDefaultReceipt, tr("%1 重置为默认小票打印:... 类型:%2"), receiptType);
 }
+
+void BaseDeviceManager::setTestPrintCodePagesClicked(const QList<int> &codePages)
+{
+    QStringList numbers;
+    for (const int codePage : codePages)
+        numbers.append(QString::number(codePage));
+    run(m_printTest, [&](PrintTest &p) { p.printCodePageTables(codePages); }, tr("%1 测试打印代码页表 ESC t: %2"),
+        numbers.join(QLatin1Char(',')));
+}

@@ -3,6 +3,7 @@
 #include "FuzzTarget.h"
 
 #include "text/CodePage437.h"
+#include "text/TextEncoding.h"
 #include "services/HelperFunction.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -25,6 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     helper.stringToHexWithCodePage(text, page);
     helper.stringToHexWithCodePage(QString::fromUtf8(raw), page);
     helper.stringToGbkHex(QString::fromUtf8(raw));
+    TextEncoding::unencodableNotice(text, page);
+    TextEncoding::unencodableNotice(QString::fromUtf8(raw), page);
     helper.hexToStringWithCodePage(QString::fromUtf8(raw), QString::fromUtf8(raw.left(12)));
     int error = 0;
     CodePage437::encode(CodePage437::decode(raw), &error);

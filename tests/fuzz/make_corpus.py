@@ -118,3 +118,6 @@ seed('vprinter_decoder', 'raster', b'\x03\x04\x01\x02' + h('1D 76 30 00 01 00 02
 seed('vprinter_decoder', 'raster_large', b'\x02\x3f\x07' + h('1D 76 30 00 50 00 80 00') + bytes(range(256)) * 40 + h('0A'), 'long')
 seed('vprinter_decoder', 'barcode', b'\x01\x05' + h('1D 6B 04 31 32 33 00 0A'))
 seed('vprinter_decoder', 'settings', b'\x01\x03' + frame(0xA7, 1, b'AB') + h('10 04 01'))
+seed('vprinter_decoder', 'pdf417', b'\x02\x07\x03' + h('1D 28 6B 03 00 30 43 03 1D 28 6B 04 00 30 45 30 32 '
+                                                       '1D 28 6B 06 00 30 50 30 41 42 43 1D 28 6B 03 00 30 51 30 '
+                                                       '1D 28 6B 02 00 30 50'))

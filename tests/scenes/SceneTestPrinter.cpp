@@ -74,6 +74,12 @@ QStringList SceneVirtualPrinter::recordedForms() const
 
 int SceneVirtualPrinter::pageCount() const { return m_printer->pageFiles().size(); }
 void SceneVirtualPrinter::flushPage() { m_printer->flushPage(); }
+
+QVariant SceneVirtualPrinter::lastPage() const
+{
+    const QList<QImage> pages = m_printer->pages();
+    return pages.isEmpty() ? QVariant() : QVariant(pages.last());
+}
 QString SceneVirtualPrinter::control(const QString &line) { return m_printer->control(line); }
 bool SceneVirtualPrinter::setFlag(const QString &name, bool on) { return m_printer->setFlag(name, on); }
 

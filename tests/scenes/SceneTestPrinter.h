@@ -43,6 +43,9 @@ public:
     // Bodies POSTed to /config.cgi, as text.
     Q_INVOKABLE QStringList recordedForms() const;
     Q_INVOKABLE int pageCount() const;
+    // The last page printed (a QImage, for sceneTest.readBarcodeImage); null
+    // before the first.
+    Q_INVOKABLE QVariant lastPage() const;
     Q_INVOKABLE void flushPage();
     // A line of the control language ("set paper_out on", "setting A7 41 42", ...).
     Q_INVOKABLE QString control(const QString &line);

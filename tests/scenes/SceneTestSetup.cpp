@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QTranslator>
 
 SceneTestSetup::SceneTestSetup()
 {
@@ -41,6 +42,18 @@ SceneTestSetup::SceneTestSetup()
 }
 
 SceneTestSetup::~SceneTestSetup() = default;
+
+void SceneTestSetup::showConnected(int mode, const QVariantMap &device)
+{
+    if (DeviceConnection *connection = m_viewModel->connectionOf(mode))
+        connection->open(DeviceListModel::deviceOf(device));
+}
+
+void SceneTestSetup::showDisconnected(int mode)
+{
+    if (DeviceConnection *connection = m_viewModel->connectionOf(mode))
+        connection->close();
+}
 
 QString SceneTestSetup::usbRoot() const { return m_appDir.filePath(QStringLiteral("usb")); }
 
@@ -200,6 +213,12 @@ QString SceneTestSetup::writePicture(const QString &name, int width, int height,
     image.fill(0);
     image.save(path, format.toLatin1().constData());
     return path;
+}
+
+void SceneTestSetup::readStartupConfiguration()
+{
+    QTranslator translator; // the scenes stay in their Chinese source texts
+    m_language->getLanguageConfiguration(translator);
 }
 
 void SceneTestSetup::applicationAvailable()

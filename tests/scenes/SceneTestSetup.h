@@ -41,6 +41,9 @@ public:
     Q_INVOKABLE bool fileExists(const QString &path) const;
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
+    // What the program does at its start: qmlLanguage reads initial.ini (and
+    // creates it with the defaults when missing, as in a new installation).
+    Q_INVOKABLE void readStartupConfiguration();
 
     // The accessibility tree as a person's assistive tool sees it. `path` is a
     // list of accessible names: the first is looked for anywhere below `root`
@@ -67,6 +70,11 @@ public:
     // Writes a picture file: width x height, black, or with garbage bytes
     // when `format` is "garbage". Returns the path.
     Q_INVOKABLE QString writePicture(const QString &name, int width, int height, const QString &format = QStringLiteral("png")) const;
+    // The view model's connection of a mode (0 TCP, 1 USB, 2 serial, 3
+    // driver) made or ended as its manager reports one, without a device:
+    // the fields as in the device lists ("name", "ip", "mac", "vpid", "model").
+    Q_INVOKABLE void showConnected(int mode, const QVariantMap &device);
+    Q_INVOKABLE void showDisconnected(int mode);
 
 public slots:
     void applicationAvailable();

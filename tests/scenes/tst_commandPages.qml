@@ -536,7 +536,6 @@ TestCase {
         compare(sceneTest.findAccessible(page, ["设置打印模式:"], []), null)
         verify(sceneTest.findAccessible(page, ["外设"], []) !== null)
         configManager.setCurrentDeviceName("KVZ-L7N")
-        page.updateDeviceModel()
         verify(sceneTest.findAccessible(page, ["设置打印模式:"], []) !== null)
         compare(sceneTest.findAccessible(page, ["外设"], []), null)
         compare(find(["打印浓度：", "打印浓度："], choosable).from, 1)

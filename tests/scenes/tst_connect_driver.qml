@@ -13,8 +13,8 @@ Item {
 
     DriverFunctionPage { id: page; anchors.fill: parent }
 
-    SignalSpy { id: connectedSpy; target: BasicConfig; signalName: "sendConnectedDevice" }
-    SignalSpy { id: disconnectedSpy; target: BasicConfig; signalName: "disConnectedDevice" }
+    SignalSpy { id: connectedSpy; target: deviceViewModel.driverConnection; signalName: "opened" }
+    SignalSpy { id: disconnectedSpy; target: deviceViewModel.driverConnection; signalName: "closed" }
 
     ConnectTestCase {
         name: "ConnectDriver"
@@ -76,7 +76,7 @@ Item {
             connectedSpy.clear()
             mouseClick(child(page, "enterConfigButton"))
             compare(connectedSpy.count, 1)
-            compare(connectedSpy.signalArguments[0][0], "QuillmarkRaw")
+            compare(deviceViewModel.driverConnection.name, "QuillmarkRaw")
             verify(page.workspaceShown)
             compare(deviceViewModel.printDriverManager.currentPrinter, "QuillmarkRaw")
 

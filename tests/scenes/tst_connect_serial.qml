@@ -13,8 +13,8 @@ Item {
 
     SerialFunctionPage { id: page; anchors.fill: parent }
 
-    SignalSpy { id: connectedSpy; target: BasicConfig; signalName: "sendConnectedSerialDevice" }
-    SignalSpy { id: disconnectedSpy; target: BasicConfig; signalName: "disConnectedSerialDevice" }
+    SignalSpy { id: connectedSpy; target: deviceViewModel.serialConnection; signalName: "opened" }
+    SignalSpy { id: disconnectedSpy; target: deviceViewModel.serialConnection; signalName: "closed" }
 
     ConnectTestCase {
         name: "ConnectSerial"
@@ -65,7 +65,7 @@ Item {
             mouseClick(child(page, "openPortButton"))
             verify(page.connected)
             compare(connectedSpy.count, 1)
-            compare(connectedSpy.signalArguments[0][0], printer.serialPath)
+            compare(deviceViewModel.serialConnection.name, printer.serialPath)
             compare(child(page, "serialStatusCircle").Accessible.name, "已连接")
             verify(!child(page, "openPortButton").enabled)
             verify(child(page, "closePortButton").enabled)

@@ -15,8 +15,8 @@ Item {
     TCPFunctionPage { id: page; width: parent.width; height: 680 }
     StatusPage { id: statusBar; y: 680; width: parent.width; height: 30 }
 
-    SignalSpy { id: connectedSpy; target: BasicConfig; signalName: "sendConnectedTCPDevice" }
-    SignalSpy { id: disconnectedSpy; target: BasicConfig; signalName: "disConnectedTCPDevice" }
+    SignalSpy { id: connectedSpy; target: deviceViewModel.tcpConnection; signalName: "opened" }
+    SignalSpy { id: disconnectedSpy; target: deviceViewModel.tcpConnection; signalName: "closed" }
 
     ConnectTestCase {
         id: test
@@ -97,8 +97,8 @@ Item {
             // The printer shows while the silent host still holds the search.
             tryVerify(function() { return panel.deviceModel.count === 1 }, 6000, "printer listed during the search")
             verify(panel.searching, "the search still runs")
-            compare(panel.deviceModel.get(0).deviceName, "KVZ-L7N")
-            compare(panel.deviceModel.get(0).deviceIp, "127.0.0.21")
+            compare(panel.deviceModel.get(0).name, "KVZ-L7N")
+            compare(panel.deviceModel.get(0).ip, "127.0.0.21")
             verify(child(panel, "searchProgressRing").visible)
             shot(root, "tcp-search-running")
             // Clicks on the search button while it runs are ignored.
@@ -107,8 +107,8 @@ Item {
 
             tryVerify(function() { return !panel.searching }, 20000, "search over")
             compare(child(panel, "deviceListHeading").text, "发现设备 (1)")
-            compare(panel.deviceModel.get(0).deviceName, "KVZ-L7N")
-            compare(panel.deviceModel.get(0).deviceMac, "00:00:00:00:00:00")
+            compare(panel.deviceModel.get(0).name, "KVZ-L7N")
+            compare(panel.deviceModel.get(0).mac, "00:00:00:00:00:00")
             verify(!child(panel, "searchProgressRing").visible)
             shot(root, "tcp-search-done")
         }
@@ -123,11 +123,10 @@ Item {
             connectedSpy.clear()
             mouseClick(connectButton)
             compare(connectedSpy.count, 1)
-            compare(connectedSpy.signalArguments[0][0], "KVZ-L7N")
-            compare(connectedSpy.signalArguments[0][1], "127.0.0.21")
+            compare(deviceViewModel.tcpConnection.name, "KVZ-L7N")
+            compare(deviceViewModel.tcpConnection.ip, "127.0.0.21")
             verify(page.workspaceShown)
             compare(page.ipStr, "127.0.0.21")
-            BasicConfig.displayModeSwitching(0)
             verify(statusBar.tcpConnected, "the status bar shows the printer")
             compare(statusBar.tcpName, "KVZ-L7N")
             compare(statusBar.tcpIp, "127.0.0.21")
@@ -184,7 +183,7 @@ Item {
             verify(panel.searching)
             tryVerify(function() { return panel.deviceModel.count === 1 }, 6000, "found again")
             tryVerify(function() { return !panel.searching }, 20000, "search over")
-            compare(panel.deviceModel.get(0).deviceIp, "127.0.0.21")
+            compare(panel.deviceModel.get(0).ip, "127.0.0.21")
             tryCompare(panel, "y", 0)
         }
 
@@ -217,7 +216,7 @@ Item {
             mouseClick(addButton)
             tryCompare(dialog, "visible", false)
             compare(panel.deviceModel.count, before + 1)
-            compare(panel.deviceModel.get(before).deviceIp, "127.0.0.21")
+            compare(panel.deviceModel.get(before).ip, "127.0.0.21")
             waitForNotice(page, "添加成功: 127.0.0.21")
         }
 

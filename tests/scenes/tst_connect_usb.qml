@@ -13,8 +13,8 @@ Item {
 
     USBFunctionPage { id: page; anchors.fill: parent }
 
-    SignalSpy { id: connectedSpy; target: BasicConfig; signalName: "sendConnectedUSBDevice" }
-    SignalSpy { id: disconnectedSpy; target: BasicConfig; signalName: "disConnectedUSBDevice" }
+    SignalSpy { id: connectedSpy; target: deviceViewModel.usbConnection; signalName: "opened" }
+    SignalSpy { id: disconnectedSpy; target: deviceViewModel.usbConnection; signalName: "closed" }
 
     ConnectTestCase {
         name: "ConnectUsb"
@@ -56,8 +56,8 @@ Item {
             shot(root, "usb-list")
             mouseClick(child(panel, "connectDeviceButton"))
             compare(connectedSpy.count, 1)
-            compare(connectedSpy.signalArguments[0][0], entry.modelName)
-            compare(connectedSpy.signalArguments[0][1], "6868&0500")
+            compare(deviceViewModel.usbConnection.modelName, entry.modelName)
+            compare(deviceViewModel.usbConnection.vpid, "6868&0500")
             verify(page.workspaceShown)
             tryVerify(function() { return printer.receivedHex("usb") === "1B 42 01 01 00" }, 5000,
                       "one short beep; got " + printer.receivedHex("usb"))
@@ -73,7 +73,7 @@ Item {
             verify(printer.replug())
             waitForNotice(page, "设备重连", 5000)
             compare(connectedSpy.count, 1)
-            compare(connectedSpy.signalArguments[0][1], "6868&0500")
+            compare(deviceViewModel.usbConnection.vpid, "6868&0500")
             printer.clearReceived()
             deviceViewModel.communication.setBuzzerClicked(2, 1)
             tryVerify(function() { return printer.receivedHex("usb") === "1B 42 02 01 00" }, 5000,
@@ -113,8 +113,8 @@ Item {
             compare(connectedSpy.count, 0, "no printer yet")
             verify(printer.replug())
             tryCompare(connectedSpy, "count", 1, 5000)
-            compare(connectedSpy.signalArguments[0][1], "6868&0500")
-            waitForNotice(page, "设备已连接:" + connectedSpy.signalArguments[0][0])
+            compare(deviceViewModel.usbConnection.vpid, "6868&0500")
+            waitForNotice(page, "设备已连接:" + deviceViewModel.usbConnection.modelName)
         }
     }
 }

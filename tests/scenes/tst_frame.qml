@@ -106,7 +106,7 @@ Item {
         }
 
         function test_statusBarKeepsEachTransportsDevice() {
-            BasicConfig.sendConnectedSerialDevice("/dev/ttyVP0")
+            sceneTest.showConnected(2, { name: "/dev/ttyVP0" })
             mouseClick(entry("serialEntry"))
             verify(row("serialStatusRow").connected)
             compare(row("serialStatusRow").fields, ["COM口: /dev/ttyVP0"])
@@ -116,20 +116,20 @@ Item {
             mouseClick(entry("serialEntry"))
             tryVerify(function () { return shownRows().length === 1 && shownRows()[0] === "serialStatusRow" })
             compare(row("serialStatusRow").fields, ["COM口: /dev/ttyVP0"])
-            BasicConfig.disConnectedSerialDevice()
+            sceneTest.showDisconnected(2)
             compare(row("serialStatusRow").connected, false)
         }
 
         function test_connectionsNameTheCurrentDevice_data() {
             return [
-                { tag: "TCP", connect: function () { BasicConfig.sendConnectedTCPDevice("KVZ-L7N", "127.0.0.1", "00:11:22:33:44:55") },
-                  disconnect: function () { BasicConfig.disConnectedTCPDevice() }, name: "KVZ-L7N",
+                { tag: "TCP", connect: function () { sceneTest.showConnected(0, { name: "KVZ-L7N", ip: "127.0.0.1", mac: "00:11:22:33:44:55" }) },
+                  disconnect: function () { sceneTest.showDisconnected(0) }, name: "KVZ-L7N",
                   row: "tcpStatusRow", fields: ["设备名称: KVZ-L7N", "IP: 127.0.0.1", "MAC地址: 00:11:22:33:44:55"] },
-                { tag: "USB", connect: function () { BasicConfig.sendConnectedUSBDevice("KVZ-L7K", "0483_5720") },
-                  disconnect: function () { BasicConfig.disConnectedUSBDevice() }, name: "KVZ-L7K",
+                { tag: "USB", connect: function () { sceneTest.showConnected(1, { model: "KVZ-L7K", vpid: "0483_5720" }) },
+                  disconnect: function () { sceneTest.showDisconnected(1) }, name: "KVZ-L7K",
                   row: "usbStatusRow", fields: ["型号: KVZ-L7K", "vpid: 0483_5720"] },
-                { tag: "driver", connect: function () { BasicConfig.sendConnectedDevice("QM-Receipt") },
-                  disconnect: function () { BasicConfig.disConnectedDevice() }, name: "QM-Receipt",
+                { tag: "driver", connect: function () { sceneTest.showConnected(3, { name: "QM-Receipt" }) },
+                  disconnect: function () { sceneTest.showDisconnected(3) }, name: "QM-Receipt",
                   row: "driverStatusRow", fields: ["打印机: QM-Receipt"] }
             ]
         }
@@ -144,12 +144,12 @@ Item {
         }
 
         function test_serialDoesNotTouchTheDeviceName() {
-            BasicConfig.sendConnectedTCPDevice("KVZ-L7N", "127.0.0.1", "")
-            BasicConfig.sendConnectedSerialDevice("/dev/ttyVP0")
+            sceneTest.showConnected(0, { name: "KVZ-L7N", ip: "127.0.0.1" })
+            sceneTest.showConnected(2, { name: "/dev/ttyVP0" })
             compare(configManager.getCurrentDeviceName(), "KVZ-L7N")
-            BasicConfig.disConnectedSerialDevice()
+            sceneTest.showDisconnected(2)
             compare(configManager.getCurrentDeviceName(), "KVZ-L7N")
-            BasicConfig.disConnectedTCPDevice()
+            sceneTest.showDisconnected(0)
         }
 
         function test_restartDialogNoChangesNothing() {

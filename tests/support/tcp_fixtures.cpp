@@ -125,6 +125,10 @@ void TcpFakeWebServer::handle(QTcpSocket *s)
                  + "\r\n\r\n" + m_page);
         s->disconnectFromHost();
         return;
+    case Mode::Bare:
+        s->write(m_page);
+        s->disconnectFromHost();
+        return;
     case Mode::Endless:
         s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + m_page);
         connect(s, &QTcpSocket::bytesWritten, this, [this, s] { pump(s); });

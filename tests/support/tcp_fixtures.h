@@ -44,12 +44,13 @@ private:
 };
 
 // The printer's web server: one page for GET, recording of POSTs; or a page
-// without end, a page that drips one byte a second, or a reset.
+// without end, a page that drips one byte a second, a reset, or the page bare,
+// without any HTTP head (as some printers' servers answer).
 class TcpFakeWebServer : public QObject
 {
     Q_OBJECT
 public:
-    enum class Mode { Page, Endless, Drip, Reset, Silent };
+    enum class Mode { Page, Endless, Drip, Reset, Silent, Bare };
     struct Post
     {
         QString path;

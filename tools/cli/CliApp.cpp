@@ -1,15 +1,18 @@
 #include "CliApp.h"
 
+#include "CliCommandLine.h"
 #include "CliHelp.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
 #include "CliScript.h"
 #include "CliStatusReport.h"
 #include "CliTarget.h"
+#include "CliVerbs.h"
 
 #include "app/base/AppPaths.h"
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
+#include "app/base/PrinterModel.h"
 #include "commands/RealTimeStatusForm.h"
 #include "transport/serial/SerialPortManager.h"
 #include "transport/spooler/PrintDriverManager.h"
@@ -45,6 +48,11 @@ namespace {
 bool isHelp(const QString &arg)
 {
     return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
+QCommandLineOption flag(const char *name)
+{
+    return QCommandLineOption(QLatin1String(name));
 }
 
 QString jsonText(const QJsonValue &value)
@@ -126,6 +134,40 @@ int CliApp::usageError(const QString &message)
     return ExitUsage;
 }
 
+int CliApp::parseCommand(CliCommandLine &line, const QStringList &args)
+{
+    QString error;
+    const bool parsed = line.parse(args, &error);
+    if (line.helpRequested()) {
+        CliOutput::print(CliHelp::text(m_command));
+        return ExitOk;
+    }
+    return parsed ? -1 : usageError(error);
+}
+
+int CliApp::parseWithTarget(CliCommandLine &line, const QStringList &args, CliTarget::Endpoint *endpoint)
+{
+    line.addTargetOptions();
+    const int code = parseCommand(line, args);
+    if (code >= 0)
+        return code;
+    QString error;
+    if (!line.target(endpoint, &error))
+        return usageError(error);
+    if (endpoint->kind == CliTarget::Kind::None)
+        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
+    return -1;
+}
+
+bool CliApp::open(CliTarget &target)
+{
+    QString error;
+    if (target.open(&error))
+        return true;
+    CliOutput::error(error);
+    return false;
+}
+
 void CliApp::startBackEnd()
 {
     Logger *log = Logger::getInstance();
@@ -158,22 +200,6 @@ int CliApp::exec()
 
     m_command = first;
     const QStringList rest = m_args.mid(1);
-    // For run, words after the operation belong to the operation.
-    static const QStringList takesValue{QStringLiteral("--tcp"), QStringLiteral("--usb"), QStringLiteral("--serial"),
-                                        QStringLiteral("--queue"), QStringLiteral("--script")};
-    for (int i = 0; i < rest.size(); ++i) {
-        const QString &arg = rest.at(i);
-        if (isHelp(arg)) {
-            CliOutput::print(CliHelp::text(m_command));
-            return ExitOk;
-        }
-        if (m_command != QLatin1String("run"))
-            continue;
-        if (takesValue.contains(arg))
-            ++i;
-        else if (!arg.startsWith(QLatin1String("--")))
-            break;
-    }
     if (m_command == QLatin1String("scan"))
         return scan(rest);
     if (m_command == QLatin1String("list"))
@@ -184,25 +210,28 @@ int CliApp::exec()
         return run(rest);
     if (m_command == QLatin1String("status"))
         return status(rest);
-    return raw(rest);
+    if (m_command == QLatin1String("raw"))
+        return raw(rest);
+    return verb(rest);
 }
 
 int CliApp::scan(const QStringList &args)
 {
-    bool json = false;
+    CliCommandLine line;
+    line.addOption(flag("json"));
+    line.addOption(QCommandLineOption(QStringLiteral("segment"), QString(), QStringLiteral("SEGMENT")));
+    const int code = parseCommand(line, args);
+    if (code >= 0)
+        return code;
+    if (!line.positional().isEmpty())
+        return usageError(tr("未知的选项: %1").arg(line.positional().first()));
+    const bool json = line.isSet(QStringLiteral("json"));
     QString segment;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString arg = args.at(i);
-        if (arg == QLatin1String("--json")) {
-            json = true;
-        } else if (arg == QLatin1String("--segment") || arg.startsWith(QLatin1String("--segment="))) {
-            const QString value = arg.contains(QLatin1Char('=')) ? arg.section(QLatin1Char('='), 1) : args.value(++i);
-            segment = normalisedSegment(value);
-            if (segment.isEmpty())
-                return usageError(tr("无效的网段: %1（应为前三个数字，如 10.1.2.）").arg(value));
-        } else {
-            return usageError(tr("未知的选项: %1").arg(arg));
-        }
+    if (line.isSet(QStringLiteral("segment"))) {
+        const QString value = line.value(QStringLiteral("segment"));
+        segment = normalisedSegment(value);
+        if (segment.isEmpty())
+            return usageError(tr("无效的网段: %1（应为前三个数字，如 10.1.2.）").arg(value));
     }
     startBackEnd();
     if (!segment.isEmpty())
@@ -239,16 +268,16 @@ int CliApp::scan(const QStringList &args)
 
 int CliApp::list(const QStringList &args)
 {
-    bool json = false;
-    QString kind;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (!arg.startsWith(QLatin1Char('-')) && kind.isEmpty())
-            kind = arg;
-        else
-            return usageError(tr("未知的选项: %1").arg(arg));
-    }
+    CliCommandLine line;
+    line.addOption(flag("json"));
+    const int code = parseCommand(line, args);
+    if (code >= 0)
+        return code;
+    const QStringList words = line.positional();
+    if (words.size() > 1)
+        return usageError(tr("未知的选项: %1").arg(words.at(1)));
+    const bool json = line.isSet(QStringLiteral("json"));
+    const QString kind = words.value(0);
     if (kind != QLatin1String("usb") && kind != QLatin1String("serial") && kind != QLatin1String("queues"))
         return usageError(tr("请指定要列出的内容: usb、serial 或 queues"));
     startBackEnd();
@@ -289,15 +318,15 @@ int CliApp::list(const QStringList &args)
 
 int CliApp::ops(const QStringList &args)
 {
-    bool json = false;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else
-            return usageError(tr("未知的选项: %1").arg(arg));
-    }
+    CliCommandLine line;
+    line.addOption(flag("json"));
+    const int code = parseCommand(line, args);
+    if (code >= 0)
+        return code;
+    if (!line.positional().isEmpty())
+        return usageError(tr("未知的选项: %1").arg(line.positional().first()));
     const QList<CliOperations::Operation> all = CliOperations::all();
-    if (json) {
+    if (line.isSet(QStringLiteral("json"))) {
         CliOutput::print(jsonText(CliOperations::toJson(all)));
         return ExitOk;
     }
@@ -319,42 +348,38 @@ int CliApp::operationFailed(CliTarget &target, const QStringList &errors, const 
     return lost ? ExitUnreachable : ExitFault;
 }
 
+int CliApp::perform(CliTarget &target, const CliOperations::Call &call, const QString &scriptPath, int lineNumber)
+{
+    // A printer that went away since the last call stops the run before this one.
+    if (!target.stillConnected())
+        return operationFailed(target, QStringList(), scriptPath, lineNumber);
+    target.beginOperation();
+    QVariant result;
+    const bool invoked = CliOperations::invoke(target.manager(), call, &result);
+    QStringList errors;
+    if (!target.finishOperation(&errors) || !invoked)
+        return operationFailed(target, errors, scriptPath, lineNumber);
+    if (result.isValid())
+        CliOutput::print(jsonText(QJsonValue::fromVariant(result)));
+    return -1;
+}
+
 int CliApp::run(const QStringList &args)
 {
+    CliCommandLine line;
+    line.addOption(QCommandLineOption(QStringLiteral("script"), QString(), QStringLiteral("FILE")));
+    // Words after the operation belong to the operation, even those that
+    // look like options.
+    line.stopAtFirstWord();
     CliTarget::Endpoint endpoint;
-    QString scriptPath;
-    bool haveScript = false;
-    QString operation;
-    QStringList operationArgs;
-    int i = 0;
-    while (i < args.size()) {
-        QString error;
-        if (CliTarget::takeOption(args, &i, &endpoint, &error))
-            continue;
-        if (!error.isEmpty())
-            return usageError(error);
-        const QString arg = args.at(i);
-        if (arg == QLatin1String("--script") || arg.startsWith(QLatin1String("--script="))) {
-            if (arg.contains(QLatin1Char('='))) {
-                scriptPath = arg.section(QLatin1Char('='), 1);
-                ++i;
-            } else {
-                if (i + 1 >= args.size())
-                    return usageError(tr("%1 需要一个值").arg(arg));
-                scriptPath = args.at(i + 1);
-                i += 2;
-            }
-            haveScript = true;
-            continue;
-        }
-        if (arg.startsWith(QLatin1String("--")))
-            return usageError(tr("未知的选项: %1").arg(arg));
-        operation = arg;
-        operationArgs = args.mid(i + 1);
-        break;
-    }
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
+    const int code = parseWithTarget(line, args, &endpoint);
+    if (code >= 0)
+        return code;
+    QString error;
+    const bool haveScript = line.isSet(QStringLiteral("script"));
+    const QString scriptPath = line.value(QStringLiteral("script"));
+    const QString operation = line.positional().value(0);
+    const QStringList operationArgs = line.positional().mid(1);
     if (haveScript && !operation.isEmpty())
         return usageError(tr("--script 和操作只能二选一"));
     if (!haveScript && operation.isEmpty())
@@ -368,19 +393,17 @@ int CliApp::run(const QStringList &args)
     const bool streamed = haveScript && scriptPath == QLatin1String("-");
     if (haveScript && !streamed) {
         QList<CliScript::Line> lines;
-        QString error;
         if (!CliScript::readFile(scriptPath, &lines, &error))
             return usageError(error);
-        for (const CliScript::Line &line : qAsConst(lines)) {
+        for (const CliScript::Line &scriptLine : qAsConst(lines)) {
             CliOperations::Call call;
-            if (!CliOperations::prepare(line.words.first(), line.words.mid(1), &call, &error))
-                return usageError(CliScript::lineMessage(scriptPath, line.number, error));
+            if (!CliOperations::prepare(scriptLine.words.first(), scriptLine.words.mid(1), &call, &error))
+                return usageError(CliScript::lineMessage(scriptPath, scriptLine.number, error));
             calls.append(call);
-            lineNumbers.append(line.number);
+            lineNumbers.append(scriptLine.number);
         }
     } else if (!haveScript) {
         CliOperations::Call call;
-        QString error;
         if (!CliOperations::prepare(operation, operationArgs, &call, &error))
             return usageError(error);
         calls.append(call);
@@ -389,35 +412,14 @@ int CliApp::run(const QStringList &args)
 
     startBackEnd();
     CliTarget target(endpoint);
-    QString openError;
-    if (!target.open(&openError)) {
-        CliOutput::error(openError);
+    if (!open(target))
         return ExitUnreachable;
-    }
-
-    // One call: runs it, prints a result, and gives the exit status or -1 to go on.
-    auto perform = [&](const CliOperations::Call &call, int lineNumber) -> int {
-        const QString where = haveScript ? scriptPath : QString();
-        auto fail = [&](const QStringList &errors) { return operationFailed(target, errors, where, lineNumber); };
-        // A printer that went away since the last line stops the run before this one.
-        QStringList errors;
-        if (!target.stillConnected())
-            return fail(errors);
-        target.beginOperation();
-        QVariant result;
-        const bool invoked = CliOperations::invoke(target.manager(), call, &result);
-        if (!target.finishOperation(&errors) || !invoked)
-            return fail(errors);
-        if (result.isValid())
-            CliOutput::print(jsonText(QJsonValue::fromVariant(result)));
-        return -1;
-    };
-
+    const QString where = haveScript ? scriptPath : QString();
     if (!streamed) {
         for (int n = 0; n < calls.size(); ++n) {
-            const int code = perform(calls.at(n), lineNumbers.at(n));
-            if (code >= 0)
-                return code;
+            const int result = perform(target, calls.at(n), where, lineNumbers.at(n));
+            if (result >= 0)
+                return result;
         }
         return ExitOk;
     }
@@ -433,7 +435,6 @@ int CliApp::run(const QStringList &args)
             break;
         ++number;
         QStringList words;
-        QString error;
         if (!CliScript::splitWords(QString::fromUtf8(bytes), &words, &error))
             return usageError(CliScript::lineMessage(scriptPath, number, error));
         if (words.isEmpty())
@@ -441,45 +442,36 @@ int CliApp::run(const QStringList &args)
         CliOperations::Call call;
         if (!CliOperations::prepare(words.first(), words.mid(1), &call, &error))
             return usageError(CliScript::lineMessage(scriptPath, number, error));
-        const int code = perform(call, number);
-        if (code >= 0)
-            return code;
+        const int result = perform(target, call, where, number);
+        if (result >= 0)
+            return result;
     }
     return ExitOk;
 }
 
 int CliApp::status(const QStringList &args)
 {
+    CliCommandLine line;
+    line.addOption(flag("json"));
     CliTarget::Endpoint endpoint;
-    bool json = false;
-    int i = 0;
-    while (i < args.size()) {
-        QString error;
-        if (CliTarget::takeOption(args, &i, &endpoint, &error))
-            continue;
-        if (!error.isEmpty())
-            return usageError(error);
-        if (args.at(i) == QLatin1String("--json")) {
-            json = true;
-            ++i;
-            continue;
-        }
-        return usageError(tr("未知的选项: %1").arg(args.at(i)));
-    }
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
+    const int code = parseWithTarget(line, args, &endpoint);
+    if (code >= 0)
+        return code;
+    if (!line.positional().isEmpty())
+        return usageError(tr("未知的选项: %1").arg(line.positional().first()));
+    const bool json = line.isSet(QStringLiteral("json"));
     if (endpoint.kind == CliTarget::Kind::Queue)
         return usageError(tr("打印队列不回答状态查询: 请用 --tcp、--usb 或 --serial"));
 
     startBackEnd();
     CliTarget target(endpoint);
-    QString openError;
-    if (!target.open(&openError)) {
+    QString error;
+    if (!target.open(&error)) {
         if (json)
             CliOutput::print(jsonText(QJsonObject{{QStringLiteral("reachable"), false},
                                                   {QStringLiteral("ready"), false},
-                                                  {QStringLiteral("error"), openError}}));
-        CliOutput::error(openError);
+                                                  {QStringLiteral("error"), error}}));
+        CliOutput::error(error);
         return ExitUnreachable;
     }
     CliStatusReport report;
@@ -504,23 +496,15 @@ int CliApp::status(const QStringList &args)
 
 int CliApp::raw(const QStringList &args)
 {
+    CliCommandLine line;
     CliTarget::Endpoint endpoint;
-    QString path;
-    int i = 0;
-    while (i < args.size()) {
-        QString error;
-        if (CliTarget::takeOption(args, &i, &endpoint, &error))
-            continue;
-        if (!error.isEmpty())
-            return usageError(error);
-        const QString arg = args.at(i);
-        if ((arg.startsWith(QLatin1String("--")) || !path.isEmpty()))
-            return usageError(tr("未知的选项: %1").arg(arg));
-        path = arg;
-        ++i;
-    }
-    if (endpoint.kind == CliTarget::Kind::None)
-        return usageError(tr("缺少目标: --tcp、--usb、--serial 或 --queue"));
+    const int code = parseWithTarget(line, args, &endpoint);
+    if (code >= 0)
+        return code;
+    const QStringList words = line.positional();
+    if (words.size() > 1)
+        return usageError(tr("未知的选项: %1").arg(words.at(1)));
+    const QString path = words.value(0);
     if (path.isEmpty())
         return usageError(tr("缺少文件（- 表示标准输入）"));
     QByteArray bytes;
@@ -530,15 +514,49 @@ int CliApp::raw(const QStringList &args)
 
     startBackEnd();
     CliTarget target(endpoint);
-    if (!target.open(&error)) {
-        CliOutput::error(error);
+    if (!open(target))
         return ExitUnreachable;
-    }
     Logger::getInstance()->info(tr("发送文件 %1（%2 字节）").arg(path).arg(bytes.size()));
     target.beginOperation();
     const bool handedOver = target.sendBytes(bytes);
     QStringList errors;
     if (!target.finishOperation(&errors) || !handedOver || !target.stillConnected())
         return operationFailed(target, errors, QString(), 0);
+    return ExitOk;
+}
+
+int CliApp::verb(const QStringList &args)
+{
+    CliCommandLine line;
+    CliVerbs::addOptions(m_command, &line);
+    CliTarget::Endpoint endpoint;
+    const int code = parseWithTarget(line, args, &endpoint);
+    if (code >= 0)
+        return code;
+    QString error;
+    CliVerbs::Plan plan;
+    if (!CliVerbs::plan(m_command, line, endpoint, &plan, &error))
+        return usageError(error);
+
+    startBackEnd();
+    CliTarget target(endpoint);
+    if (plan.identify) {
+        bool reachable = false;
+        if (!target.identify(&error, &reachable)) {
+            CliOutput::error(error);
+            return reachable ? ExitFault : ExitUnreachable;
+        }
+        if (PrinterModel::webForm(target.model()) == PrinterModel::WebForm::None) {
+            CliOutput::error(tr("打印机型号 %1 不接受网络设置的表单").arg(target.model()));
+            return ExitFault;
+        }
+    }
+    if (!open(target))
+        return ExitUnreachable;
+    for (const CliOperations::Call &call : qAsConst(plan.calls)) {
+        const int result = perform(target, call, QString(), 0);
+        if (result >= 0)
+            return result;
+    }
     return ExitOk;
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "CliOperations.h"
+#include "CliTarget.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-class CliTarget;
+class CliCommandLine;
 class QTranslator;
 
-// quillmark: the commands scan, list, ops, run, status and raw over the same
-// back end as the window, with their exit statuses.
+// quillmark: the commands scan, list, ops, run, status and raw and the
+// printer tasks (CliVerbs) over the same back end as the window, with their
+// exit statuses.
 class CliApp
 {
     Q_DECLARE_TR_FUNCTIONS(CliApp)
@@ -33,14 +37,25 @@ private:
     int run(const QStringList &args);
     int status(const QStringList &args);
     int raw(const QStringList &args);
+    int verb(const QStringList &args);
 
+    // Parses a command's words: -1 to go on, or the exit status after the
+    // help (0) or a usage error (2).
+    int parseCommand(CliCommandLine &line, const QStringList &args);
+    // The same for a command that talks to a printer: adds the target options
+    // and requires one target.
+    int parseWithTarget(CliCommandLine &line, const QStringList &args, CliTarget::Endpoint *endpoint);
+    // Opens the target; false after its failure message (exit status 3).
+    static bool open(CliTarget &target);
     int usageError(const QString &message);
     // What the window does at start: log level and configuration store; then
     // the command line itself goes into the log.
     void startBackEnd();
-    // An operation's failure: the texts the transport reported and the lost
-    // connection, each prefixed by the script line when there is one; returns
-    // the exit status.
+    // One call on the open target: -1 when it went well, else the exit
+    // status after its messages (prefixed by the script line when there is one).
+    int perform(CliTarget &target, const CliOperations::Call &call, const QString &scriptPath, int lineNumber);
+    // An operation's failure: the texts the manager reported and the lost
+    // connection; returns the exit status.
     int operationFailed(CliTarget &target, const QStringList &errors, const QString &scriptPath, int lineNumber);
 
     QStringList m_args;

@@ -1,5 +1,7 @@
 #include "CliHelp.h"
 
+#include "CliVerbs.h"
+
 namespace {
 QString targets()
 {
@@ -13,8 +15,9 @@ QString targets()
 
 QStringList CliHelp::commands()
 {
-    return {QStringLiteral("scan"), QStringLiteral("list"), QStringLiteral("ops"),
-            QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw")};
+    return QStringList{QStringLiteral("scan"), QStringLiteral("list"),   QStringLiteral("ops"),
+                       QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw")}
+           + CliVerbs::names();
 }
 
 QString CliHelp::seeHelp(const QString &command)
@@ -82,6 +85,116 @@ QString CliHelp::text(const QString &command)
                   "\n")
                + targets();
     }
+    if (command == QLatin1String("beep")) {
+        return tr("用法: quillmark beep TARGET [--times N] [--duration N]\n"
+                  "\n"
+                  "让打印机的蜂鸣器响。\n"
+                  "\n"
+                  "  --times N      响几次，1 到 9，默认 1\n"
+                  "  --duration N   每次响多久，以 50 毫秒为单位，1 到 9，默认 1\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("cut")) {
+        return tr("用法: quillmark cut TARGET [--partial] [--feed N]\n"
+                  "\n"
+                  "切纸，默认全切。\n"
+                  "\n"
+                  "  --partial   半切\n"
+                  "  --feed N    先走纸 N 个移动单位（0 到 255），再半切\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("drawer")) {
+        return tr("用法: quillmark drawer TARGET [--pin 2|5] [--on MS] [--off MS]\n"
+                  "\n"
+                  "给钱箱一个脉冲，打开钱箱。\n"
+                  "\n"
+                  "  --pin 2|5   钱箱接口的引脚，默认 2\n"
+                  "  --on MS     高电平时间（毫秒，0 到 510，以 2 毫秒为步长），默认 100\n"
+                  "  --off MS    低电平时间（毫秒，0 到 510，以 2 毫秒为步长），默认 500\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("print")) {
+        return tr("用法: quillmark print TARGET [--codepage NAME] TEXT...\n"
+                  "\n"
+                  "打印一行文本并换行；多个 TEXT 用空格连接。以 - 开头的文本写在 -- 之后。\n"
+                  "\n"
+                  "  --codepage NAME   文本的代码页，如 GBK、CP437、IBM850、Windows-1252；默认 GBK\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("feed")) {
+        return tr("用法: quillmark feed TARGET LINES\n"
+                  "\n"
+                  "走纸 LINES 行（0 到 255）。\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("logo")) {
+        return tr("用法: quillmark logo TARGET FILE...\n"
+                  "\n"
+                  "把最多 7 张图片（PNG、JPEG、BMP）作为 logo 1 到 7 存入打印机，与窗口的“设置图像”相同。\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("barcode")) {
+        return tr("用法: quillmark barcode TARGET TYPE DATA\n"
+                  "\n"
+                  "打印一维条码。TYPE 和 DATA:\n"
+                  "  upc-a     11 或 12 位数字\n"
+                  "  upc-e     6 或 7 位数字\n"
+                  "  ean13     12 或 13 位数字\n"
+                  "  ean8      7 或 8 位数字\n"
+                  "  code39    0-9、A-Z、空格和 $ % + - . / *\n"
+                  "  itf       偶数个数字\n"
+                  "  codabar   0-9、A-D 和 $ + - . / :\n"
+                  "  code93    0-9、A-Z、a-z、空格和 $ % + - . / *\n"
+                  "  code128   ASCII 可见字符\n"
+                  "最多 255 个字符。数据不符合条码的要求时什么也不发送。\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("qr")) {
+        return tr("用法: quillmark qr TARGET [--size N] [--level L|M|Q|H] TEXT...\n"
+                  "\n"
+                  "打印二维码（QR 码），内容为 TEXT（UTF-8），之后走纸并半切。\n"
+                  "\n"
+                  "  --size N          模块大小，1 到 8，默认 8\n"
+                  "  --level L|M|Q|H   纠错级别，默认 M\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("network")) {
+        return tr("用法: quillmark network TARGET --ip ADDRESS --mask MASK --gateway ADDRESS\n"
+                  "      quillmark network --tcp ADDRESS --dhcp\n"
+                  "\n"
+                  "设置打印机自己的网络地址。通过 --tcp 时先从打印机的网页读取型号，"
+                  "再把设置发送到网页（蜂鸣、切刀、浓度等取窗口的默认值）；通过 --usb 时发送地址命令。"
+                  "地址为四组 0-255 的数字，如 192.168.1.100。\n"
+                  "\n"
+                  "  --ip ADDRESS        新的地址\n"
+                  "  --mask MASK         子网掩码\n"
+                  "  --gateway ADDRESS   默认网关\n"
+                  "  --dhcp              改为自动获取地址（只能通过 --tcp）\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("test-page")) {
+        return tr("用法: quillmark test-page TARGET [--receipt 58|76|80]\n"
+                  "\n"
+                  "打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。\n"
+                  "\n")
+               + targets();
+    }
+    if (command == QLatin1String("reset")) {
+        return tr("用法: quillmark reset TARGET\n"
+                  "\n"
+                  "初始化打印机（ESC @）：清除缓冲区中的数据，恢复开机时的设置。\n"
+                  "\n")
+               + targets();
+    }
     return tr("用法: quillmark COMMAND [OPTIONS]\n"
               "\n"
               "在命令行上配置和检查热敏小票打印机，与 QuillmarkSystem 窗口使用同一个后端。\n"
@@ -89,10 +202,23 @@ QString CliHelp::text(const QString &command)
               "命令:\n"
               "  scan     在局域网中搜索打印机\n"
               "  list     列出 USB 打印机、串口或打印队列\n"
-              "  ops      列出命令接口的所有操作及其参数\n"
-              "  run      在打印机上调用操作\n"
               "  status   读取四个实时状态\n"
               "  raw      发送一个字节文件\n"
+              "  ops      列出命令接口的所有操作及其参数\n"
+              "  run      在打印机上调用操作\n"
+              "\n"
+              "打印机任务:\n"
+              "  beep        蜂鸣\n"
+              "  cut         切纸\n"
+              "  drawer      打开钱箱\n"
+              "  print       打印一行文本\n"
+              "  feed        走纸\n"
+              "  logo        存入 logo 图片\n"
+              "  barcode     打印一维条码\n"
+              "  qr          打印二维码\n"
+              "  network     设置打印机的网络地址\n"
+              "  test-page   打印测试页或样例小票\n"
+              "  reset       初始化打印机\n"
               "\n")
            + targets()
            + tr("\n"
@@ -103,7 +229,7 @@ QString CliHelp::text(const QString &command)
                 "退出状态:\n"
                 "  0  成功（status: 打印机就绪）\n"
                 "  1  打印机报告故障，或操作失败\n"
-                "  2  用法错误（未知的命令、操作或参数，无法读取的文件）\n"
+                "  2  用法错误（未知的命令、操作或参数，超出范围的值，无法读取的文件），什么也没有发送\n"
                 "  3  无法连接打印机，或连接中断\n"
                 "\n"
                 "错误写到标准错误，文字与日志相同。只有标准输出是终端时才使用颜色。\n"

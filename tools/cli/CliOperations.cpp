@@ -152,6 +152,23 @@ bool CliOperations::prepare(const QString &name, const QStringList &arguments, C
     return true;
 }
 
+bool CliOperations::make(const QString &name, const QVariantList &values, Call *call)
+{
+    const Operation *op = find(name);
+    if (!op || op->parameters.size() != values.size() || values.size() > MaxArguments)
+        return false;
+    call->operation = *op;
+    call->arguments.clear();
+    for (int i = 0; i < values.size(); ++i) {
+        QVariant value = values.at(i);
+        const int type = QMetaType::type(op->parameters.at(i).type.toLatin1().constData());
+        if (value.userType() != type && !value.convert(type))
+            return false;
+        call->arguments.append(value);
+    }
+    return true;
+}
+
 bool CliOperations::invoke(QObject *target, const Call &call, QVariant *result)
 {
     QGenericArgument args[MaxArguments];

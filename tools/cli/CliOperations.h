@@ -45,6 +45,10 @@ public:
     // Checks the name and the number of arguments and converts each argument;
     // false with a message naming the expected parameters.
     static bool prepare(const QString &name, const QStringList &arguments, Call *call, QString *error);
+    // A call of the operation with values already of the declared types (or
+    // convertible to them); false when the name, count or a type does not fit,
+    // which is a mistake of the caller, not of the user.
+    static bool make(const QString &name, const QVariantList &values, Call *call);
     // One argument as the declared type: int (decimal or 0x hexadecimal),
     // bool (true/false, 1/0, yes/no, on/off), QString, QStringList and
     // QList<int> (items separated by commas).

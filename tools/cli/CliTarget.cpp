@@ -1,6 +1,5 @@
 #include "CliTarget.h"
 
-#include "app/base/Logger.h"
 #include "commands/CommType.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/DeviceNodeAccess.h"
@@ -8,92 +7,24 @@
 #include "transport/spooler/PrintDriverManager.h"
 #include "transport/tcp/TcpDeviceManager.h"
 #include "transport/usb/USBDeviceManager.h"
+#include "transport/usb/USBPrinterController.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 #include <QVariantMap>
 
 namespace {
 // Bytes per write of a raw file over a stream; the log shows each block.
 constexpr int RawBlockBytes = 4096;
-
-// "[2026-12-09 10:15:02] [ERROR] text" gives "text".
-QString messageOfLogLine(const QString &line)
-{
-    static const QRegularExpression prefix(QStringLiteral("^\\[[^\\]]*\\] \\[[A-Z]+\\] "));
-    QString text = line;
-    text.remove(prefix);
-    return text.trimmed();
-}
-
-bool allDigits(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (!c.isDigit())
-            return false;
-    }
-    return true;
-}
+// How often a drain looks whether the USB writer thread is done.
+constexpr int UsbPollMs = 5;
 } // namespace
-
-bool CliTarget::takeOption(const QStringList &args, int *index, Endpoint *endpoint, QString *error)
-{
-    static const QList<QPair<QString, Kind>> options{{QStringLiteral("--tcp"), Kind::Tcp},
-                                                     {QStringLiteral("--usb"), Kind::Usb},
-                                                     {QStringLiteral("--serial"), Kind::Serial},
-                                                     {QStringLiteral("--queue"), Kind::Queue}};
-    const QString arg = args.at(*index);
-    for (const auto &option : options) {
-        QString value;
-        int used = 1;
-        if (arg == option.first) {
-            if (*index + 1 >= args.size()) {
-                *error = tr("%1 需要一个值").arg(option.first);
-                return false;
-            }
-            value = args.at(*index + 1);
-            used = 2;
-        } else if (arg.startsWith(option.first + QLatin1Char('='))) {
-            value = arg.mid(option.first.size() + 1);
-        } else {
-            continue;
-        }
-        if (endpoint->kind != Kind::None) {
-            *error = tr("只能指定一个目标: %1").arg(arg);
-            return false;
-        }
-        if (value.isEmpty()) {
-            *error = tr("%1 需要一个值").arg(option.first);
-            return false;
-        }
-        endpoint->kind = option.second;
-        endpoint->address = value;
-        if (option.second == Kind::Serial) {
-            const int colon = value.lastIndexOf(QLatin1Char(':'));
-            if (colon > 0 && allDigits(value.mid(colon + 1))) {
-                endpoint->address = value.left(colon);
-                endpoint->baud = value.mid(colon + 1);
-            }
-        }
-        // A relative path that exists is meant from here; the serial layer
-        // would read a bare name as one under /dev (ttyS0).
-        if ((option.second == Kind::Serial || option.second == Kind::Usb) && QDir::isRelativePath(endpoint->address)
-            && QFileInfo::exists(endpoint->address))
-            endpoint->address = QFileInfo(endpoint->address).absoluteFilePath();
-        *index += used;
-        return true;
-    }
-    return false;
-}
 
 QString CliTarget::describe(const Endpoint &endpoint)
 {
@@ -107,39 +38,80 @@ QString CliTarget::describe(const Endpoint &endpoint)
     return QString();
 }
 
-CliTarget::CliTarget(const Endpoint &endpoint, QObject *parent) : QObject(parent), m_endpoint(endpoint)
-{
-    connect(Logger::getInstance(), &Logger::newLogMessage, this, [this](int level, const QString &line) {
-        if (level >= Logger::Error)
-            noteError(messageOfLogLine(line));
-    });
-}
+CliTarget::CliTarget(const Endpoint &endpoint, QObject *parent) : QObject(parent), m_endpoint(endpoint) {}
 
 CliTarget::~CliTarget()
 {
     close();
 }
 
-void CliTarget::noteError(const QString &text)
+void CliTarget::noteFailure(const QString &text)
 {
-    if (m_collecting && !text.isEmpty() && !m_errors.contains(text))
-        m_errors.append(text);
+    if (m_collecting && !text.isEmpty() && !m_failures.contains(text))
+        m_failures.append(text);
+}
+
+void CliTarget::createManager()
+{
+    if (m_manager)
+        return;
+    switch (m_endpoint.kind) {
+    case Kind::Tcp: m_manager = m_tcp = new TcpDeviceManager(this); break;
+    case Kind::Usb: m_manager = m_usb = new USBDeviceManager(this); break;
+    case Kind::Serial: m_manager = m_serial = new SerialPortManager(this); break;
+    case Kind::Queue: m_manager = m_queue = new PrintDriverManager(this); break;
+    case Kind::None: return;
+    }
+    // What goes wrong once an operation has been accepted.
+    connect(m_manager, &BaseDeviceManager::sigOperationFailed, this, &CliTarget::noteFailure);
+    connect(m_manager, &BaseDeviceManager::sigInputRefused, this, &CliTarget::noteFailure);
+}
+
+bool CliTarget::identify(QString *error, bool *reachable)
+{
+    *reachable = false;
+    if (m_endpoint.kind != Kind::Tcp)
+        return true;
+    createManager();
+    bool answered = false;
+    bool success = false;
+    QString message;
+    QEventLoop loop;
+    connect(m_tcp, &TcpDeviceManager::sigTestConnectionResult, &loop,
+            [&](const QString &ip, const QString &mac, const QString &name, bool ok, const QString &errorMsg) {
+                if (ip != m_endpoint.address)
+                    return;
+                answered = true;
+                success = ok;
+                m_mac = mac;
+                m_model = name;
+                message = errorMsg;
+                loop.quit();
+            });
+    QTimer::singleShot(IdentifyLimitMs, &loop, &QEventLoop::quit);
+    m_tcp->testDeviceConnection(m_endpoint.address);
+    loop.exec();
+    // The print port answered even when the model or the MAC address is missing.
+    *reachable = answered && (success || !m_mac.isEmpty() || !m_model.isEmpty());
+    if (success)
+        return true;
+    *error = answered && !message.isEmpty()
+                 ? message
+                 : QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(m_endpoint.address);
+    return false;
 }
 
 bool CliTarget::open(QString *error)
 {
+    createManager();
     switch (m_endpoint.kind) {
     case Kind::Tcp: {
-        m_tcp = new TcpDeviceManager(this);
-        m_manager = m_tcp;
-        m_opened = m_tcp->connectDevice(QString(), m_endpoint.address, QString(), QString());
+        m_opened = m_tcp->connectDevice(m_model, m_endpoint.address, m_mac, QString());
         if (!m_opened)
             *error = QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(m_endpoint.address);
         break;
     }
     case Kind::Usb: {
-        m_usb = new USBDeviceManager(this);
-        m_manager = m_usb;
         m_usb->refreshDeviceList();
         QVariantMap entry;
         const QString wanted = QFileInfo(m_endpoint.address).absoluteFilePath();
@@ -160,8 +132,6 @@ bool CliTarget::open(QString *error)
         break;
     }
     case Kind::Serial: {
-        m_serial = new SerialPortManager(this);
-        m_manager = m_serial;
         QString failure;
         auto capture = connect(m_serial, &SerialPortManager::errorOccurred, this,
                                [&failure](const QString &text) { failure = text; });
@@ -171,12 +141,10 @@ bool CliTarget::open(QString *error)
         if (!m_opened)
             *error = failure.isEmpty() ? QCoreApplication::translate("SerialPortManager", "串口连接失败: ") + m_endpoint.address
                                        : failure;
-        connect(m_serial, &SerialPortManager::errorOccurred, this, &CliTarget::noteError);
+        connect(m_serial, &SerialPortManager::errorOccurred, this, &CliTarget::noteFailure);
         break;
     }
     case Kind::Queue: {
-        m_queue = new PrintDriverManager(this);
-        m_manager = m_queue;
         QString failure;
         auto capture = connect(m_queue, &PrintDriverManager::sigConnectionFailTcp, this,
                                [&failure](const QString &text) { failure = text; });
@@ -186,7 +154,7 @@ bool CliTarget::open(QString *error)
         if (!m_opened)
             *error = failure;
         connect(m_queue, &PrintDriverManager::printJobFailed, this,
-                [this](const QString &, const QString &text) { noteError(text); });
+                [this](const QString &, const QString &text) { noteFailure(text); });
         break;
     }
     case Kind::None:
@@ -198,7 +166,7 @@ bool CliTarget::open(QString *error)
 
 void CliTarget::beginOperation()
 {
-    m_errors.clear();
+    m_failures.clear();
     m_collecting = true;
 }
 
@@ -215,18 +183,36 @@ void CliTarget::drain()
         if (!stream->waitForBytesWritten(int(DrainLimitMs - clock.elapsed())))
             break;
     }
-    // Let queued signals (replies, errors, a closed line, hot-plug) arrive.
+    // USB: the builders' blocks are written on the controller's writer thread.
+    const USBPrinterController *usb =
+        m_usb ? m_usb->findChild<USBPrinterController *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    while (usb && usb->queuedWritesPending() && clock.elapsed() < DrainLimitMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, UsbPollMs);
+        QThread::msleep(UsbPollMs);
+    }
+    // Let queued signals (replies, failures, a closed line, hot-plug) arrive.
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+void CliTarget::waitForNetworkPost()
+{
+    if (!m_tcp || !m_tcp->networkPostPending())
+        return;
+    QEventLoop loop;
+    connect(m_tcp, &TcpDeviceManager::sigNetworkPostFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(NetworkPostLimitMs, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 bool CliTarget::finishOperation(QStringList *errors)
 {
     drain();
+    waitForNetworkPost();
     m_collecting = false;
     if (errors)
-        *errors = m_errors;
+        *errors = m_failures;
     // A line that closed after the bytes left is noticed before the next use.
-    return m_errors.isEmpty();
+    return m_failures.isEmpty();
 }
 
 bool CliTarget::stillConnected()

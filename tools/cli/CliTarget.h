@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transport/tcp/NetworkSettingsPost.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -14,7 +16,8 @@ class USBDeviceManager;
 // --tcp ADDRESS, --usb NODE, --serial PATH[:BAUD] or --queue NAME. Owns the
 // one device manager of that transport, connects it, and waits (bounded) for
 // what the back end does in the event loop: bytes still to be written,
-// status replies, a line that went away, errors the transport reports.
+// status replies, a network form's answer, a line that went away, and the
+// failures the managers report as signals.
 class CliTarget : public QObject
 {
     Q_OBJECT
@@ -31,12 +34,12 @@ public:
     // Time allowed for written bytes to leave and for a status reply.
     static constexpr int DrainLimitMs = 5000;
     static constexpr int StatusReplyLimitMs = 1500;
+    // A network form's answer: the post's own limit and a little more.
+    static constexpr int NetworkPostLimitMs = NetworkSettingsPost::RequestTimeoutMs + 2000;
+    // The single-address test that reads a printer's model from its web page.
+    static constexpr int IdentifyLimitMs = 15000;
     static constexpr const char *DefaultBaud = "9600";
 
-    // Takes a target option ("--tcp A" or "--tcp=A", ...) at args[*index]; true
-    // when one was taken (index moved past it). A second target or a missing
-    // value is an error.
-    static bool takeOption(const QStringList &args, int *index, Endpoint *endpoint, QString *error);
     static QString describe(const Endpoint &endpoint);
 
     explicit CliTarget(const Endpoint &endpoint, QObject *parent = nullptr);
@@ -45,16 +48,21 @@ public:
     const Endpoint &endpoint() const { return m_endpoint; }
     BaseDeviceManager *manager() const { return m_manager; }
 
+    // TCP: reads the model and MAC address from the printer (its web page and
+    // the neighbour table) as the search does; open() then connects with
+    // them, as the window connects to a printer it found. False with the
+    // test's message when the printer did not tell them; reachable says
+    // whether its print port answered at all.
+    bool identify(QString *error, bool *reachable);
+    QString model() const { return m_model; }
+
     // Connects; on failure error holds the transport's failure text.
     bool open(QString *error);
-    // The transport answers status requests (TCP, USB, serial).
-    bool answersStatus() const { return m_endpoint.kind != Kind::Queue; }
 
-    // Starts collecting the errors the transport reports (log lines at error
-    // level, serial and spooler failure signals).
+    // Starts collecting the failures the manager reports.
     void beginOperation();
-    // Lets written bytes leave and events run; false when errors were
-    // reported (in errors).
+    // Lets written bytes leave, a network form get its answer and events run;
+    // false when failures were reported (in errors).
     bool finishOperation(QStringList *errors);
     // Lets pending events (a closed line, hot-plug) arrive, then tells whether
     // the printer is still connected; the text for a lost one is lostMessage().
@@ -73,8 +81,10 @@ public:
     void close();
 
 private:
+    void createManager();
     void drain();
-    void noteError(const QString &text);
+    void waitForNetworkPost();
+    void noteFailure(const QString &text);
 
     Endpoint m_endpoint;
     BaseDeviceManager *m_manager = nullptr;
@@ -84,6 +94,7 @@ private:
     PrintDriverManager *m_queue = nullptr;
     bool m_opened = false;
     bool m_collecting = false;
-    QStringList m_errors;
-    QString m_connectError;
+    QStringList m_failures;
+    QString m_model;
+    QString m_mac;
 };

@@ -5,9 +5,10 @@ _quillmark()
     _init_completion || return
 
     local commands="scan list ops run status raw"
+    local verbs="beep cut drawer print feed logo barcode qr network test-page reset"
     local targets="--tcp --usb --serial --queue"
     if [[ $cword -eq 1 ]]; then
-        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "$commands $verbs help --help --version" -- "$cur"))
         return
     fi
     local command=${words[1]}
@@ -25,11 +26,37 @@ _quillmark()
         --queue)
             COMPREPLY=($(compgen -W "$(quillmark list queues 2>/dev/null)" -- "$cur"))
             return ;;
-        --tcp|--segment)
+        --pin)
+            COMPREPLY=($(compgen -W "2 5" -- "$cur"))
+            return ;;
+        --level)
+            COMPREPLY=($(compgen -W "L M Q H" -- "$cur"))
+            return ;;
+        --receipt)
+            COMPREPLY=($(compgen -W "58 76 80" -- "$cur"))
+            return ;;
+        --codepage)
+            COMPREPLY=($(compgen -W "GBK CP437 IBM850 IBM852 IBM858 IBM866 Windows-1252 ISO-8859-1 UTF-8" -- "$cur"))
+            return ;;
+        --tcp|--segment|--times|--duration|--feed|--on|--off|--size|--ip|--mask|--gateway)
             return ;;
     esac
 
+    # The options of a printer task, besides the targets.
+    local options=""
     case $command in
+        beep) options="--times --duration" ;;
+        cut) options="--partial --feed" ;;
+        drawer) options="--pin --on --off" ;;
+        print) options="--codepage" ;;
+        qr) options="--size --level" ;;
+        network) options="--ip --mask --gateway --dhcp" ;;
+        test-page) options="--receipt" ;;
+    esac
+
+    case $command in
+        help)
+            [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "$commands $verbs" -- "$cur")) ;;
         scan)
             COMPREPLY=($(compgen -W "--segment --json --help" -- "$cur")) ;;
         list)
@@ -44,6 +71,30 @@ _quillmark()
             else
                 _filedir
             fi ;;
+        logo)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "$targets --help" -- "$cur"))
+            else
+                _filedir '@(png|jpg|jpeg|bmp|PNG|JPG|JPEG|BMP)'
+            fi ;;
+        barcode)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "$targets --help" -- "$cur"))
+            else
+                # The first word that is no option (nor an option's value) is the type.
+                local i n=0
+                for ((i = 2; i < cword; i++)); do
+                    case ${words[i]} in
+                        --tcp|--usb|--serial|--queue) ((i++)) ;;
+                        -*) ;;
+                        *) ((n++)) ;;
+                    esac
+                done
+                [[ $n -eq 0 ]] && COMPREPLY=($(compgen -W \
+                    "upc-a upc-e ean13 ean8 code39 itf codabar code93 code128" -- "$cur"))
+            fi ;;
+        beep|cut|drawer|print|feed|qr|network|test-page|reset)
+            COMPREPLY=($(compgen -W "$targets $options --help" -- "$cur")) ;;
         run)
             # After the target: an operation name (or --script), then its arguments.
             local i have_op=""

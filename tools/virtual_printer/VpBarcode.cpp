@@ -205,3 +205,41 @@ bool VpBarcode::encodeQr(const QByteArray &data, int level, QImage *matrix, QStr
     }
     return true;
 }
+
+bool VpBarcode::encodePdf417(const QByteArray &data, int level, QImage *matrix, QString *error)
+{
+    if (data.isEmpty()) {
+        *error = QStringLiteral("no PDF417 data stored");
+        return false;
+    }
+    try {
+        const ZXing::BitMatrix bits = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::PDF417)
+                                          .setMargin(0)
+                                          .setEncoding(ZXing::CharacterSet::UTF8)
+                                          .setEccLevel(qBound(0, level, 8))
+                                          .encode(QString::fromUtf8(data).toStdWString(), 0, 0);
+        // The writer draws every row several pixels high: keep one of each.
+        QList<int> rows;
+        for (int y = 0; y < bits.height(); ++y) {
+            bool same = !rows.isEmpty();
+            for (int x = 0; same && x < bits.width(); ++x)
+                same = bits.get(x, y) == bits.get(x, rows.last());
+            if (!same)
+                rows.append(y);
+        }
+        QImage img(bits.width(), rows.size(), QImage::Format_Grayscale8);
+        for (int r = 0; r < rows.size(); ++r) {
+            uchar *row = img.scanLine(r);
+            for (int x = 0; x < bits.width(); ++x)
+                row[x] = bits.get(x, rows.at(r)) ? 0 : 255;
+        }
+        *matrix = img;
+    } catch (const std::exception &e) {
+        *error = QString::fromUtf8(e.what());
+        return false;
+    } catch (...) {
+        *error = QStringLiteral("the content cannot be encoded");
+        return false;
+    }
+    return true;
+}

@@ -23,4 +23,8 @@ public:
     // A QR code, one pixel per module, 0 dark and 255 light, without quiet
     // zone. level: 0 L, 1 M, 2 Q, 3 H.
     static bool encodeQr(const QByteArray &data, int level, QImage *matrix, QString *error);
+
+    // A PDF417 symbol, one pixel per module and one pixel row per symbol row,
+    // 0 dark and 255 light, without quiet zone. level: 0..8.
+    static bool encodePdf417(const QByteArray &data, int level, QImage *matrix, QString *error);
 };

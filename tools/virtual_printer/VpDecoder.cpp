@@ -51,6 +51,33 @@ bool isGbkTrail(uchar b) { return b >= GbkTrailFirst && b <= GbkTrailLast && b !
 
 bool isCommandStart(uchar b) { return b < 0x20; }
 
+// GS ( k with cn = 30: PDF417. body holds cn fn and the parameters.
+void decodePdf417(const QByteArray &body, const QString &code, VpCommand &out)
+{
+    static const struct { uchar fn; const char *name; } functions[] = {
+        {0x41, "pdf417_columns"},      {0x42, "pdf417_rows"},    {0x43, "pdf417_module_width"},
+        {0x44, "pdf417_row_height"},   {0x45, "pdf417_error_level"}, {0x46, "pdf417_options"},
+        {0x50, "pdf417_store"},        {0x51, "pdf417_print"},   {0x52, "pdf417_size_request"},
+    };
+    const uchar fn = uchar(body.at(1));
+    QString name = QStringLiteral("two_d_code");
+    for (const auto &f : functions)
+        if (f.fn == fn)
+            name = QLatin1String(f.name);
+    QJsonObject params{{QStringLiteral("cn"), 0x30}, {QStringLiteral("fn"), fn}};
+    if (fn == 0x45 && body.size() >= 4) { // m 30: level n - 30; m 31: ratio n x 10 %
+        params.insert(QStringLiteral("m"), uchar(body.at(2)));
+        params.insert(QStringLiteral("n"), uchar(body.at(3)));
+    } else if (fn != 0x50 && body.size() >= 3) {
+        params.insert(QStringLiteral("n"), uchar(body.at(2)));
+    }
+    set(out, name, code, params);
+    if (fn == 0x50 && body.size() >= 3) {
+        out.data = body.mid(3);
+        out.params.insert(QStringLiteral("length"), out.data.size());
+    }
+}
+
 } // namespace
 
 void VpDecoder::reset()
@@ -627,6 +654,10 @@ qint64 VpDecoder::parseGs(const uchar *p, qint64 n, VpCommand &out)
                 return total;
             }
             const uchar cn = p[5], fc = p[6];
+            if (cn == 0x30) {
+                decodePdf417(body, c, out);
+                return total;
+            }
             QJsonObject params{{QStringLiteral("cn"), cn}, {QStringLiteral("fn"), fc}};
             QString name = QStringLiteral("two_d_code");
             if (cn == 0x31) {

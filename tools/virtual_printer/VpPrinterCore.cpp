@@ -170,6 +170,33 @@ void VpPrinterCore::collectPages(const QString &source)
     }
 }
 
+bool VpPrinterCore::executePdf417(const QString &source, const VpCommand &cmd, QJsonObject *extra)
+{
+    const QString &name = cmd.name;
+    if (name == QLatin1String("pdf417_module_width")) {
+        m_renderer.setPdf417ModuleWidth(param(cmd, "n"));
+    } else if (name == QLatin1String("pdf417_row_height")) {
+        m_renderer.setPdf417RowHeight(param(cmd, "n"));
+    } else if (name == QLatin1String("pdf417_error_level")) {
+        // m 30: a level (30..38); m 31: a ratio, which this printer takes as level 1.
+        const int n = param(cmd, "n");
+        m_renderer.setPdf417Level(param(cmd, "m") == 0x30 ? n - 0x30 : VpRenderer::DefaultPdf417Level);
+    } else if (name == QLatin1String("pdf417_store")) {
+        m_renderer.storePdf417(cmd.data);
+        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
+    } else if (name == QLatin1String("pdf417_print")) {
+        QString error;
+        if (!m_renderer.printPdf417(&error)) {
+            extra->insert(QStringLiteral("error"), error);
+            logCommand(source, cmd, *extra);
+            event(source, QStringLiteral("print_error"), {{QStringLiteral("what"), QStringLiteral("pdf417")},
+                                                         {QStringLiteral("error"), error}});
+            return false;
+        }
+    }
+    return true;
+}
+
 QStringList VpPrinterCore::selfTestLines() const
 {
     const QJsonObject maker = m_state->makerSettings();
@@ -432,6 +459,9 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
                                                          {QStringLiteral("error"), error}});
             return;
         }
+    } else if (name.startsWith(QLatin1String("pdf417_"))) {
+        if (!executePdf417(source, cmd, &extra))
+            return;
     } else if (name == QLatin1String("barcode")) {
         QString text, error;
         const int symbology = param(cmd, "symbology");

@@ -48,6 +48,8 @@ public:
 
 private:
     void execute(const QString &source, const VpCommand &cmd, QByteArray *reply);
+    // GS ( k with cn 30 (PDF417); false when it has logged the command itself.
+    bool executePdf417(const QString &source, const VpCommand &cmd, QJsonObject *extra);
     void logCommand(const QString &source, const VpCommand &cmd, const QJsonObject &extra = {});
     void event(const QString &source, const QString &name, const QJsonObject &params);
     void settingWritten(const QString &source, const QString &key, const QJsonValue &value);

@@ -112,6 +112,9 @@ void VpRenderer::initialize()
     m_barWidth = DefaultBarcodeWidth;
     m_qrModule = DefaultQrModule;
     m_qrLevel = 0;
+    m_pdfModule = DefaultPdf417Module;
+    m_pdfRowHeight = DefaultPdf417RowHeight;
+    m_pdfLevel = DefaultPdf417Level;
     m_line.clear();
 }
 
@@ -548,6 +551,26 @@ bool VpRenderer::printQr(QString *error)
     }
     QImage block = blank((matrix.width() + 2 * QrQuietModules) * module, (matrix.height() + 2 * QrQuietModules) * module);
     blit(block, scaled(matrix, module, module), QrQuietModules * module, QrQuietModules * module);
+    addBlock(block);
+    return true;
+}
+
+bool VpRenderer::printPdf417(QString *error)
+{
+    QImage matrix; // one pixel per module and per row
+    if (!VpBarcode::encodePdf417(m_pdfData, m_pdfLevel, &matrix, error))
+        return false;
+    int module = m_pdfModule;
+    const int across = matrix.width() + 2 * Pdf417QuietModules;
+    while (module > 1 && across * module > areaWidth())
+        --module;
+    if (across * module > areaWidth()) {
+        *error = QStringLiteral("the PDF417 symbol is wider than the print area");
+        return false;
+    }
+    const int rowDots = module * m_pdfRowHeight;
+    QImage block = blank(across * module, matrix.height() * rowDots + 2 * Pdf417QuietModules * module);
+    blit(block, scaled(matrix, module, rowDots), Pdf417QuietModules * module, Pdf417QuietModules * module);
     addBlock(block);
     return true;
 }

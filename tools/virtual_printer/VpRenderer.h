@@ -27,6 +27,10 @@ public:
     static constexpr int TabWidthChars = 8;
     static constexpr int QrQuietModules = 4;
     static constexpr int BarcodeQuietModules = 10;
+    static constexpr int DefaultPdf417Module = 3;
+    static constexpr int DefaultPdf417RowHeight = 3;
+    static constexpr int DefaultPdf417Level = 1;
+    static constexpr int Pdf417QuietModules = 2;
 
     explicit VpRenderer(int paperDots = Paper80Dots);
 
@@ -72,6 +76,14 @@ public:
     void setQrModule(int n) { m_qrModule = qBound(1, n, 16); }
     void setQrLevel(int n) { m_qrLevel = qBound(0, n, 3); }
     void storeQr(const QByteArray &data) { m_qrData = data; }
+    // PDF417 (GS ( k, cn 30): module width 2..8 dots, row height 2..8 module
+    // widths, error correction level 0..8. Rows and columns are the writer's
+    // own choice; the module width shrinks until the symbol fits the area.
+    void setPdf417ModuleWidth(int n) { m_pdfModule = qBound(2, n, 8); }
+    void setPdf417RowHeight(int n) { m_pdfRowHeight = qBound(2, n, 8); }
+    void setPdf417Level(int n) { m_pdfLevel = qBound(0, n, 8); }
+    void storePdf417(const QByteArray &data) { m_pdfData = data; }
+    bool printPdf417(QString *error);
 
     // Printing. Text bytes are decoded in the current code table, or as GBK
     // for two-byte characters in Chinese-character mode. Returns the text.
@@ -130,6 +142,8 @@ private:
     bool m_hriFontB = false;
     int m_qrModule = DefaultQrModule, m_qrLevel = 0;
     QByteArray m_qrData;
+    int m_pdfModule = DefaultPdf417Module, m_pdfRowHeight = DefaultPdf417RowHeight, m_pdfLevel = DefaultPdf417Level;
+    QByteArray m_pdfData;
     QList<QImage> m_logos;
     // paper
     QList<Item> m_line;

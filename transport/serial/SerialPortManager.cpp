@@ -160,9 +160,10 @@ bool SerialPortManager::openNewPort(const QString &portName, bool traceAttempt)
     return true;
 }
 
-void SerialPortManager::markConnected()
+void SerialPortManager::markConnected(const QString &portName)
 {
     m_connected = true;
+    m_openPort = portName.trimmed();
     emit connectionStatusChanged(true);
 }
 
@@ -196,7 +197,7 @@ bool SerialPortManager::connectSerialPort(const QString &portName, const QString
         return false;
     }
 
-    markConnected();
+    markConnected(portName);
     qDebug().noquote() << "串口连接成功（先打开后设置参数）:" << portName << "波特率:" << baudRate << "数据位:" << dataBits
                        << "停止位:" << stopBits << "校验位:" << parity << "流控制:" << flowContro;
     setupBuilders(CommType::Serial, nullptr, m_connectedDevice);
@@ -216,7 +217,7 @@ bool SerialPortManager::connectSerialPort_new(const QString &portName, const QSt
         return false;
     }
 
-    markConnected();
+    markConnected(portName);
     Logger::getInstance()->info(tr("串口连接成功:%1 波特率:%2  ").arg(portName, baudRate));
     setupBuilders(CommType::Serial, nullptr, m_connectedDevice);
     return true;

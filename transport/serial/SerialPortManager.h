@@ -28,6 +28,8 @@ public:
     ~SerialPortManager() override;
 
     bool isConnected() const { return m_connected; }
+    // The port as it was named to connect; empty while none is connected.
+    QString openPort() const { return m_connected ? m_openPort : QString(); }
     QStringList availablePorts() const { return m_availablePorts; }
 
     Q_INVOKABLE void refreshAvailablePorts();
@@ -73,7 +75,7 @@ private:
     // the port object and open it. False (with the message emitted) on failure.
     bool openNewPort(const QString &portName, bool traceAttempt);
     void releasePort();
-    void markConnected();
+    void markConnected(const QString &portName);
     // Write, completeness check and flush; the messages differ for hex sending.
     bool writeChecked(const QByteArray &bytes, const QString &writeFailedPrefix, const QString &incompleteMessage);
 
@@ -82,4 +84,5 @@ private:
     bool m_lineGone = false;
     QStringList m_availablePorts;
     QString m_byIdDirectory;
+    QString m_openPort;
 };

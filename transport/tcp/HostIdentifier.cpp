@@ -3,10 +3,11 @@
 #include "app/base/Logger.h"
 #include "platform/MacAddressLookup.h"
 #include "platform/NetbiosNameQuery.h"
+#include "text/DottedQuad.h"
 #include "transport/tcp/HttpRequest.h"
-#include "transport/tcp/RawHttpGet.h"
 #include "transport/tcp/ScanWorker.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QDebug>
@@ -37,8 +38,9 @@ void HostIdentifier::start()
 
     // Only numeric IPv4 addresses are probed: a text that is none (a bad
     // segment) must not turn into a name lookup.
-    m_address = QHostAddress(m_ip);
-    if (!isDottedQuad(m_ip)) {
+    bool valid = false;
+    m_address = QHostAddress(DottedQuad::toIPv4(m_ip, &valid));
+    if (!valid) {
         const QString error = QCoreApplication::translate("QAbstractSocket", "Host not found");
         QTimer::singleShot(0, this, [this, error] { onConnectFailed(error); });
         return;
@@ -68,10 +70,16 @@ void HostIdentifier::start()
 void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
 {
     // The event loop delivers every connection the kernel has finished, all
-    // sockets looked at together, until nothing is left to deliver (a look
-    // needs a few rounds); a wait on each socket would cost its length for
-    // every silent host.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, FinalLookMs);
+    // sockets looked at together, round after round until a round finds
+    // nothing to deliver (a connection takes a few rounds). Rounds, not time,
+    // bound the look: a thread that the machine's load keeps from running
+    // still sees every connection made by now. A wait on each socket instead
+    // would cost its length for every silent host.
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    for (int round = 0; dispatcher && round < FinalLookRounds; ++round) {
+        if (!dispatcher->processEvents(QEventLoop::ExcludeUserInputEvents))
+            break;
+    }
     for (HostIdentifier *host : hosts) {
         if (!host->m_portOpen)
             host->onConnectFailed(connectTimedOut());
@@ -81,12 +89,6 @@ void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
 QString HostIdentifier::connectTimedOut()
 {
     return QCoreApplication::translate("QAbstractSocket", "Socket operation timed out");
-}
-
-bool HostIdentifier::isDottedQuad(const QString &text)
-{
-    const QHostAddress address(text);
-    return address.protocol() == QAbstractSocket::IPv4Protocol && text.count(QLatin1Char('.')) == 3;
 }
 
 void HostIdentifier::onConnectFailed(const QString &error)
@@ -156,23 +158,17 @@ void HostIdentifier::onPageTimeout()
     if (firstPass())
         Logger::getInstance()->warning(ScanWorker::tr("Abort request after timeout"));
     m_http->abort();
-    m_http->deleteLater();
-    m_http = nullptr;
     m_page.clear();
     startRawFetch();
 }
 
 void HostIdentifier::onPageFinished(const QByteArray &body)
 {
-    if (!m_http)
-        return;
     m_timer->stop();
     if (m_http->bodyCut()) {
         // An endless page: what has arrived is enough to read the model.
         qWarning() << "page of" << m_ip << "cut at" << body.size() << "bytes";
     }
-    m_http->deleteLater();
-    m_http = nullptr;
     m_page = body;
     if (m_page.isEmpty())
         startRawFetch();
@@ -182,16 +178,17 @@ void HostIdentifier::onPageFinished(const QByteArray &body)
 
 void HostIdentifier::startRawFetch()
 {
-    m_raw = new RawHttpGet(this);
-    connect(m_raw, &RawHttpGet::finished, this, &HostIdentifier::onRawFinished);
-    m_raw->start(QStringLiteral("http://%1/").arg(m_ip), m_settings.rawLimitMs, m_settings.rawTotalLimitMs,
-                 m_settings.maxPageBytes);
+    // The same request object asks again, bare, and takes the answer as it
+    // comes: some printers' web servers answer in ways no parser accepts.
+    m_http->disconnect(this);
+    connect(m_http, &HttpRequest::finished, this,
+            [this](int, const QByteArray &data, const QString &errorText) { onRawFinished(data, errorText); });
+    m_http->getRaw(QStringLiteral("http://%1/").arg(m_ip), m_settings.rawLimitMs, m_settings.rawTotalLimitMs,
+                   m_settings.maxPageBytes);
 }
 
 void HostIdentifier::onRawFinished(const QByteArray &data, const QString &errorText)
 {
-    m_raw->deleteLater();
-    m_raw = nullptr;
     m_page = data;
     if (m_page.isEmpty() && !errorText.isEmpty() && firstPass()) {
         qWarning() << "fetch failed:" << errorText;
@@ -251,10 +248,6 @@ void HostIdentifier::stopAll()
     if (m_http) {
         m_http->disconnect(this);
         m_http->abort();
-    }
-    if (m_raw) {
-        m_raw->disconnect(this);
-        m_raw->abort();
     }
     if (m_netbios)
         m_netbios->disconnect(this);

@@ -12,7 +12,6 @@ class NetbiosNameQuery;
 class HttpRequest;
 class QTcpSocket;
 class QTimer;
-class RawHttpGet;
 
 // Everything the LAN search learns about one address, without blocking: does
 // the print port answer, the MAC address, the web page and the model read
@@ -25,9 +24,9 @@ public:
     enum class Stage { FirstPass, SecondPass, SingleTest };
     // At the connect limit: how long to look whether the connection is made.
     static constexpr int LastLookMs = 1;
-    // At the limit of a whole pass: how long the loop may spend delivering the
-    // connections made by then (it stops as soon as nothing is left).
-    static constexpr int FinalLookMs = 20;
+    // At the limit of a whole pass: at most this many rounds of the event loop
+    // deliver the connections made by then (it stops at the first empty round).
+    static constexpr int FinalLookRounds = 64;
 
     struct Settings
     {
@@ -57,10 +56,6 @@ public:
     // all their sockets comes first: a thread busy past the limit may not yet
     // have seen connections the kernel has made.
     static void endConnectWaits(const std::vector<HostIdentifier *> &hosts);
-
-    // A numeric IPv4 address of four parts (inet_aton's short forms such as
-    // 10.1 are refused: they are typing mistakes here, not addresses).
-    static bool isDottedQuad(const QString &text);
 
     QString ip() const { return m_ip; }
     bool isDone() const { return m_done; }
@@ -96,8 +91,7 @@ private:
 
     QTcpSocket *m_socket = nullptr;
     QTimer *m_timer = nullptr;
-    HttpRequest *m_http = nullptr;
-    RawHttpGet *m_raw = nullptr;
+    HttpRequest *m_http = nullptr; // the page fetch, then its raw fallback
     NetbiosNameQuery *m_netbios = nullptr;
 
     bool m_done = false;

@@ -41,9 +41,10 @@ void NetworkSettingsPost::post(const QString &url, const QString &body)
                           .arg(status));
             emit sigPostFinished(status, QString());
         } else {
-            log->info(QCoreApplication::translate("NetworkForm", "网络设置发送到 %1 失败: %2")
-                          .arg(Logger::oneLine(url), Logger::oneLine(errorText, Logger::MaxExcerptChars)));
-            emit sigPostFinished(0, errorText);
+            const QString message = QCoreApplication::translate("NetworkForm", "网络设置发送到 %1 失败: %2")
+                                        .arg(Logger::oneLine(url), Logger::oneLine(errorText, Logger::MaxExcerptChars));
+            log->info(message);
+            emit sigPostFinished(0, message);
         }
     });
     request->post(url, QByteArrayLiteral("application/x-www-form-urlencoded"), body.toUtf8(), MaxAnswerBytes,

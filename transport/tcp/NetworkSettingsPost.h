@@ -20,10 +20,13 @@ public:
     void post(const QString &url, const QString &body);
     // Ends the request under way without a word (a new connection).
     void cancel();
+    // A form is on its way and has no answer yet.
+    bool isPending() const { return m_request != nullptr; }
 
 signals:
-    // The printer's answer to the form: HTTP status, or 0 and the error text.
-    void sigPostFinished(int httpStatus, QString errorText);
+    // The printer's answer to the form: its HTTP status, or 0 and the
+    // failure as the log line says it.
+    void sigPostFinished(int httpStatus, QString failure);
 
 private:
     HttpRequest *m_request = nullptr;

@@ -3,7 +3,7 @@
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
 #include "platform/ThreadQuitFence.h"
-#include "transport/tcp/HostIdentifier.h"
+#include "text/DottedQuad.h"
 #include "transport/tcp/NetworkSettingsPost.h"
 #include "transport/tcp/ScanWorker.h"
 
@@ -21,6 +21,11 @@ TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
     qRegisterMetaType<QList<DevInfo>>();
     m_tcpSock = new QTcpSocket(this);
     m_networkPost = new NetworkSettingsPost(this);
+    connect(m_networkPost, &NetworkSettingsPost::sigPostFinished, this, [this](int status, const QString &failure) {
+        if (status == 0)
+            emit sigOperationFailed(failure);
+        emit sigNetworkPostFinished(status);
+    });
 
     m_scanThread = new QThread;
     m_worker = new ScanWorker;
@@ -68,11 +73,12 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
 
     if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
         m_tcpSock->abort();
-    const QHostAddress address(ip.trimmed());
+    bool valid = false;
+    const QHostAddress address(DottedQuad::toIPv4(ip.trimmed(), &valid));
     bool connected = false;
     // A text that is no IPv4 address fails like an unreachable printer and
     // never becomes a name lookup.
-    if (HostIdentifier::isDottedQuad(ip.trimmed())) {
+    if (valid) {
         m_tcpSock->connectToHost(address, PrintPort, QIODevice::ReadWrite);
         connected = waitUntilConnected();
     }
@@ -81,6 +87,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
         qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "成功";
         m_networkPost->cancel(); // a form for the previous connection goes no further
         setupBuilders(CommType::Tcp, m_tcpSock, m_currentDevice);
+        emit connectionStatusChanged(true);
         return true;
     }
     m_tcpSock->abort();
@@ -118,6 +125,7 @@ void TcpDeviceManager::closeDevice()
     } else {
         qDebug() << "主机m_tcpSock不存在:" << m_currentDevice.ip;
     }
+    emit connectionStatusChanged(false);
 }
 
 bool TcpDeviceManager::linkUp() const
@@ -140,6 +148,7 @@ bool TcpDeviceManager::writeRaw(const QByteArray &data)
 void TcpDeviceManager::refreshDevices()
 {
     m_devices.clear();
+    emit sigSearchStarted();
     emit operate();
 }
 
@@ -181,7 +190,12 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
         return;
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
     if (!writeRaw(data))
-        Logger::getInstance()->error(tr("TCP数据发送失败"));
+        reportFailure(tr("TCP数据发送失败"));
+}
+
+bool TcpDeviceManager::networkPostPending() const
+{
+    return m_networkPost->isPending();
 }
 
 void TcpDeviceManager::postNetworkForm(const QString &url, const QString &body)

@@ -18,7 +18,8 @@ class ScanWorker;
 // Printers on the local network: a raw connection to the print port, the LAN
 // search (run by a ScanWorker on a thread of its own), the one-address test
 // and the custom search segment. A connect returns its outcome; while it
-// waits for it (ConnectWaitMs at most) the event loop keeps running.
+// waits for it (ConnectWaitMs at most) the event loop keeps running. Each
+// connection made and each disconnect say so with connectionStatusChanged.
 class TcpDeviceManager : public BaseDeviceManager
 {
     Q_OBJECT
@@ -40,6 +41,8 @@ public:
 
     Q_INVOKABLE void testDeviceConnection(const QString &ip);
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
+    // A network settings form is on its way; sigNetworkPostFinished follows.
+    bool networkPostPending() const;
 
     // Test hook: the worker, to script it before a search.
     ScanWorker *scanWorker() const { return m_worker; }
@@ -54,10 +57,15 @@ signals:
     void sigSegmentChanged(QString segment);
     void sigTestConnectionResult(QString ip, QString mac, QString name, bool success, QString errorMsg);
     void sigSearchProgress(int progress);
+    // A LAN search begins: the device list is empty until its end.
+    void sigSearchStarted();
     // One printer identified while the search runs, as a device-list entry
     // (keys "name", "ip", "mac"); the list of the finished search follows with
     // sigScanOverTcp.
     void sigDeviceFoundTcp(QVariantMap device);
+    // The network settings form posted by setNetworkClicked has its answer:
+    // the HTTP status, or 0 after sigOperationFailed.
+    void sigNetworkPostFinished(int httpStatus);
 
 protected:
     void postNetworkForm(const QString &url, const QString &body) override;

@@ -65,10 +65,12 @@ USBDeviceManager::USBDeviceManager(std::unique_ptr<UsbPrinterLister> lister, Dev
     });
     // Builder output is written on the controller's writer thread; its outcome
     // comes back here.
-    connect(m_controller, &USBPrinterController::syncWriteFinished, this, [](quint32 written) {
+    connect(m_controller, &USBPrinterController::syncWriteFinished, this, [this](quint32 written) {
         if (written == 0)
-            Logger::getInstance()->error(tr("USB数据发送失败"));
+            reportFailure(tr("USB数据发送失败"));
     });
+    // The controller has logged its own failures already.
+    connect(m_controller, &USBPrinterController::sigIoFailed, this, &BaseDeviceManager::sigOperationFailed);
     m_hotSwapping = new USBHotSwapping(m_controller, source);
     connect(m_hotSwapping, &USBHotSwapping::sigDeviceChanges, this, &USBDeviceManager::onDeviceChanges);
 }
@@ -113,6 +115,7 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
     setupBuilders(CommType::Usb, nullptr, device);
     connect(m_moreSettings, &MoreSettings::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
     connect(m_realTimeStatusForm, &RealTimeStatusForm::sigRequestUsbSend, this, &USBDeviceManager::onRequestUsbSend);
+    emit connectionStatusChanged(true);
     return true;
 }
 
@@ -127,6 +130,7 @@ void USBDeviceManager::closeDevice()
     if (hadDevice)
         Logger::getInstance()->info(tr("断开USB设备: %1 ").arg(Logger::oneLine(m_connectedDevice.model)));
     setConnectedDevice(DevInfo());
+    emit connectionStatusChanged(false);
 }
 
 bool USBDeviceManager::writeRaw(const QByteArray &data)
@@ -182,14 +186,14 @@ bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &e
     if (m_controller->SendAsync(data))
         return true;
     m_replies->withdraw(request);
-    Logger::getInstance()->error(tr("SendAsync 发送失败"));
+    reportFailure(tr("SendAsync 发送失败"));
     return false;
 }
 
 void USBDeviceManager::handleTimeout(const QString &cmd)
 {
     emit sigUsbResponse(cmd, QString());
-    Logger::getInstance()->error(tr("发送超时"));
+    reportFailure(tr("发送超时"));
 }
 
 void USBDeviceManager::handleUsbData(const QByteArray &data)
@@ -222,6 +226,7 @@ void USBDeviceManager::handleArrival()
                 Logger::getInstance()->info(tr("重新连接USB设备 %1 ").arg(entry.devPath));
                 m_isConnected = true;
                 emit sigUsbDeviceReconnect(entry.model, entry.vpid);
+                emit connectionStatusChanged(true);
             }
         }
         // Connect the first listed printer once per arrival while asked to.
@@ -246,5 +251,6 @@ void USBDeviceManager::handleRemoval()
     m_isConnected = false;
     m_controller->closePrinter();
     emit sigUsbDeviceRemoved();
+    emit connectionStatusChanged(false);
     Logger::getInstance()->info(tr("usb设备 %1 断开!").arg(m_currentConnectedDevPath));
 }

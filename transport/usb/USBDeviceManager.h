@@ -18,7 +18,8 @@ class UsbPrinterLister;
 // The transport for printers attached by USB: lists the usblp printers, opens
 // one through the I/O engine, sends builder output, matches replies to the
 // requests waiting for them, and follows the connected printer across
-// unplugging and plugging back in.
+// unplugging and plugging back in. connectionStatusChanged tells each
+// connection made or found again, and each disconnect or removal.
 class USBDeviceManager : public BaseDeviceManager
 {
     Q_OBJECT

@@ -108,18 +108,24 @@ void USBPrinterController::writeSyncQueued(const QByteArray &data)
     m_syncWriter->enqueue(data, true);
 }
 
-// May run on the writer thread: touches only the device and the logger.
+bool USBPrinterController::queuedWritesPending() const
+{
+    return m_syncWriter->hasWork();
+}
+
+// May run on the writer thread: touches only the device, the logger and
+// sigIoFailed (queued to the receivers on their threads).
 quint32 USBPrinterController::writeBounded(const char *bytes, quint32 length, const IoCanceller *canceller)
 {
     if (length == 0)
         return 0;
     if (!isOpen()) {
-        Logger::getInstance()->error(tr("发送出现错误"));
+        reportIoFailure(tr("发送出现错误"));
         return 0;
     }
     const DeviceIo::Result r = m_device->write(bytes, length, canceller, SyncWriteTimeoutMs);
     if (r.status == DeviceIo::Status::Failed)
-        Logger::getInstance()->error(tr("发送出现错误"));
+        reportIoFailure(tr("发送出现错误"));
     // A block not written whole within the time limit counts as not sent.
     return r.status == DeviceIo::Status::Ok ? quint32(r.bytes) : 0;
 }
@@ -195,10 +201,16 @@ void USBPrinterController::handleIdleTimeout()
 
 void USBPrinterController::handleReadError(const QString &message)
 {
-    Logger::getInstance()->error(tr("USB读取错误: %1").arg(message));
+    reportIoFailure(tr("USB读取错误: %1").arg(message));
 }
 
 void USBPrinterController::handleWriteError(const QString &message)
 {
-    Logger::getInstance()->error(tr("USB写入错误: %1").arg(message));
+    reportIoFailure(tr("USB写入错误: %1").arg(message));
+}
+
+void USBPrinterController::reportIoFailure(const QString &message)
+{
+    Logger::getInstance()->error(message);
+    emit sigIoFailed(message);
 }

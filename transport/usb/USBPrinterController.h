@@ -51,6 +51,8 @@ public:
     // (at once when there is nothing to write or no open node; 0 also for a
     // block dropped or cut short by closePrinter).
     void writeSyncQueued(const QByteArray &data);
+    // Blocks given to writeSyncQueued are queued or being written.
+    bool queuedWritesPending() const;
 
     bool startAsyncIo();
     void stopAsyncIo();
@@ -63,6 +65,9 @@ public:
 signals:
     void dataReceived(QByteArray data);
     void syncWriteFinished(quint32 written);
+    // A read or write failed; message is the error line just logged. May be
+    // emitted on the writer thread.
+    void sigIoFailed(QString message);
 
 private slots:
     void handleReadError(const QString &message);
@@ -72,6 +77,8 @@ private slots:
 private:
     // One bounded write of a whole block (writeSync without its log line).
     quint32 writeBounded(const char *bytes, quint32 length, const IoCanceller *canceller);
+    // Logs message at error level and emits sigIoFailed (any thread).
+    void reportIoFailure(const QString &message);
 
     std::unique_ptr<DeviceIo> m_device;
     USBSyncWriter *m_syncWriter = nullptr;

@@ -4,7 +4,7 @@
 
 USBSyncWriter::USBSyncWriter(WriteFunction write, QObject *parent) : QObject(parent), m_write(std::move(write))
 {
-    connect(this, &USBSyncWriter::resultsPending, this, &USBSyncWriter::deliverResults, Qt::QueuedConnection);
+    connect(this, &USBSyncWriter::writtenOnWriter, this, &USBSyncWriter::blockWritten, Qt::QueuedConnection);
 }
 
 USBSyncWriter::~USBSyncWriter()
@@ -65,23 +65,7 @@ void USBSyncWriter::run(IoCanceller *canceller)
             m_busy = true;
         }
         const quint32 written = m_write(block.data, canceller);
-        if (block.report) {
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_results.push_back(written);
-            }
-            emit resultsPending(QPrivateSignal());
-        }
+        if (block.report)
+            emit writtenOnWriter(written, QPrivateSignal());
     }
-}
-
-void USBSyncWriter::deliverResults()
-{
-    std::deque<quint32> results;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        results.swap(m_results);
-    }
-    for (quint32 written : results)
-        emit blockWritten(written);
 }

@@ -40,8 +40,9 @@ public:
 
 signals:
     void blockWritten(quint32 written);
-    // From the writer thread (queued): outcomes wait in m_results.
-    void resultsPending(QPrivateSignal);
+    // From the writer thread; reaches blockWritten through a queued
+    // connection, on the thread this object lives on.
+    void writtenOnWriter(quint32 written, QPrivateSignal);
 
 private:
     struct Block
@@ -51,16 +52,11 @@ private:
     };
 
     void run(IoCanceller *canceller);
-    // On this object's thread: reports the outcomes the writer has left.
-    void deliverResults();
 
     WriteFunction m_write;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Block> m_queue;
-    // Outcomes cross under m_mutex rather than as a queued signal's argument,
-    // which Qt hands over under a lock ThreadSanitizer cannot see.
-    std::deque<quint32> m_results;
     bool m_busy = false;
     bool m_stopping = false;
     std::unique_ptr<IoCanceller> m_canceller;

@@ -1,12 +1,14 @@
 pragma Singleton
 import QtQuick 2.15
 
-// The scenes' shared event bus: common font, version, change log and the
-// navigation and connection signals the pages exchange. No behaviour here:
-// pages emit these signals and other pages react.
+// The scenes' shared event bus: common font, version text, change log and the
+// navigation signals the pages exchange, plus the notice of the network
+// settings page. No behaviour here: pages emit these signals and other pages
+// react. Connection state and the device lists are the view model's.
 QtObject {
     readonly property string commFont: "微软雅黑 Light"
-    readonly property string versionNum: "V1.0.0.31"
+    // The number is the build's (CMake's project version).
+    readonly property string versionNum: deviceViewModel ? "V" + deviceViewModel.version : ""
     readonly property string versionUpdateLog: "\n" +
         "v1.0.0.27\n" +
         "    :修复版本号显示异常\n" +
@@ -29,14 +31,8 @@ QtObject {
     signal jumpToUSBPage()
     signal jumpToSerialPage()
     signal jumpToDevicePage()
-    signal sendConnectedTCPDevice(string deviceName, string deviceIp, string deviceMac)
+    // The network settings went to the printer, which drops the connection
+    // (the TCP manager is disconnected already) and takes its new address.
     signal disConnectedTCPDevice()
     signal resetIPSettings()
-    signal sendConnectedUSBDevice(string deviceModel, string deviceVpid)
-    signal disConnectedUSBDevice()
-    signal sendConnectedSerialDevice(string comPort)
-    signal disConnectedSerialDevice()
-    signal sendConnectedDevice(string deviceName)
-    signal disConnectedDevice()
-    signal displayModeSwitching(int displayMode)
 }

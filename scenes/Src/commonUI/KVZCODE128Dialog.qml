@@ -107,17 +107,8 @@ KVZDialogFrame {
             notice.showMessage(qsTr("输入不能为空"), 2000, "qrc:/img/Resources/commonUI/errorTips.png")
             return
         }
-        if (manualInputEnabled) {
-            var list = [123, 66]
-            for (var i = 0; i < currentValue.length; ++i) {
-                var code = currentValue.charCodeAt(i)
-                if (code >= 32 && code <= 126)
-                    list.push(code)
-                else
-                    console.warn("CODE128: skipped character", code)
-            }
-            decimalValues = list
-        }
+        if (manualInputEnabled)
+            decimalValues = helperFunction.code128SetBValues(currentValue)
         decimalValuesString = decimalValues.join(", ")
         valueConfirmed(currentValue)
         if (targetTextField)

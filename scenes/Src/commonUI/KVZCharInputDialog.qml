@@ -1,10 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import "../basic"
-import "BarcodeRules.js" as Rules
 
 // Character keypad shared by the CODE39, CODABAR and CODE93 keypads: the keys,
-// the characters the symbology accepts (`rule` of BarcodeRules.js) and,
+// the character set the symbology accepts (`rule`, as helperFunction names it) and,
 // optionally, a key that switches the letters between upper and lower case.
 KVZDialogFrame {
     id: root
@@ -44,12 +43,7 @@ KVZDialogFrame {
         errorText = ""
     }
     function confirm() {
-        if (currentValue.length === 0)
-            errorText = qsTr("输入不能为空")
-        else if (!Rules.matches(rule, currentValue))
-            errorText = qsTr("包含无效字符")
-        else
-            errorText = ""
+        errorText = helperFunction.barcodeCharacterProblem(rule, currentValue)
         if (errorText !== "")
             return
         valueConfirmed(currentValue)

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import "../basic"
-import "BarcodeRules.js" as Rules
 
 // Digit keypad for the numeric barcodes. The page sets maxLength (and evenFlag
 // for ITF) and targetTextField, then calls open(); a valid value is reported
@@ -37,13 +36,7 @@ KVZDialogFrame {
         errorText = ""
     }
     function problemText() {
-        switch (Rules.digitProblem(currentValue, maxLength, evenFlag)) {
-        case "empty": return qsTr("输入不能为空")
-        case "digits": return qsTr("只能输入数字")
-        case "even": return qsTr("请输入偶数个")
-        case "length": return qsTr("请输入") + (maxLength - 1) + qsTr("或者") + maxLength + qsTr("位数字")
-        }
-        return ""
+        return helperFunction.barcodeDigitProblem(currentValue, maxLength, evenFlag)
     }
     function confirm() {
         errorText = problemText()

@@ -4,8 +4,8 @@ import "../basic"
 import "stackPages"
 
 // The content region: one page per transport in a swipe view the user cannot
-// swipe. Each jump signal switches the view model's mode, shows the page,
-// tells the status bar and writes a log line.
+// swipe. Each jump signal switches the view model's mode (the status bar
+// follows it), shows the page and writes a log line.
 Rectangle {
     id: root
 
@@ -13,9 +13,8 @@ Rectangle {
 
     color: "#E5E6ED"
 
-    function show(index, displayMode, logText) {
+    function show(index, logText) {
         swipe.currentIndex = index
-        BasicConfig.displayModeSwitching(displayMode)
         logger.info(logText)
     }
 
@@ -23,19 +22,19 @@ Rectangle {
         target: BasicConfig
         function onJumpToUSBPage() {
             deviceViewModel.switchToUSB()
-            root.show(0, 1, qsTr("切换到usb"))
+            root.show(0, qsTr("切换到usb"))
         }
         function onJumpToTCPPage() {
             deviceViewModel.switchToTCP()
-            root.show(1, 0, qsTr("切换到tcp"))
+            root.show(1, qsTr("切换到tcp"))
         }
         function onJumpToSerialPage() {
             deviceViewModel.switchToSerial()
-            root.show(2, 2, qsTr("切换到串口"))
+            root.show(2, qsTr("切换到串口"))
         }
         function onJumpToDevicePage() {
             deviceViewModel.switchToDevice()
-            root.show(3, 3, qsTr("切换到驱动"))
+            root.show(3, qsTr("切换到驱动"))
         }
     }
 

@@ -2,24 +2,29 @@ import QtQuick 2.15
 import "../basic"
 
 // The status bar: the connection of the transport shown (one row per
-// transport, each keeping its last device) and the version.
+// transport, each showing that transport's connection) and the version.
 Rectangle {
     id: root
 
-    // 0 TCP, 1 USB, 2 serial, 3 driver; USB is the page shown at start.
-    property int displayMode: 1
+    // 0 TCP, 1 USB, 2 serial, 3 driver: the view model's mode (USB at start).
+    readonly property int displayMode: deviceViewModel ? deviceViewModel.currentMode : 1
 
-    property string tcpName: ""
-    property string tcpIp: ""
-    property string tcpMac: ""
-    property bool tcpConnected: false
-    property string usbModel: ""
-    property string usbVpid: ""
-    property bool usbConnected: false
-    property string serialPort: ""
-    property bool serialConnected: false
-    property string driverName: ""
-    property bool driverConnected: false
+    readonly property var tcp: deviceViewModel ? deviceViewModel.tcpConnection : null
+    readonly property var usb: deviceViewModel ? deviceViewModel.usbConnection : null
+    readonly property var serial: deviceViewModel ? deviceViewModel.serialConnection : null
+    readonly property var driver: deviceViewModel ? deviceViewModel.driverConnection : null
+
+    readonly property string tcpName: tcp ? tcp.name : ""
+    readonly property string tcpIp: tcp ? tcp.ip : ""
+    readonly property string tcpMac: tcp ? tcp.mac : ""
+    readonly property bool tcpConnected: tcp ? tcp.connected : false
+    readonly property string usbModel: usb ? usb.modelName : ""
+    readonly property string usbVpid: usb ? usb.vpid : ""
+    readonly property bool usbConnected: usb ? usb.connected : false
+    readonly property string serialPort: serial ? serial.name : ""
+    readonly property bool serialConnected: serial ? serial.connected : false
+    readonly property string driverName: driver ? driver.name : ""
+    readonly property bool driverConnected: driver ? driver.connected : false
 
     color: "#2d2d37"
     radius: 15
@@ -29,52 +34,6 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: parent.top }
         height: 15
         color: root.color
-    }
-
-    Connections {
-        target: BasicConfig
-        function onDisplayModeSwitching(displayMode) { root.displayMode = displayMode }
-        function onSendConnectedTCPDevice(deviceName, deviceIp, deviceMac) {
-            root.tcpName = deviceName
-            root.tcpIp = deviceIp
-            root.tcpMac = deviceMac
-            root.tcpConnected = true
-            configManager.setCurrentDeviceName(deviceName)
-        }
-        function onDisConnectedTCPDevice() {
-            root.tcpName = ""; root.tcpIp = ""; root.tcpMac = ""
-            root.tcpConnected = false
-            configManager.setCurrentDeviceName("")
-        }
-        function onSendConnectedUSBDevice(deviceModel, deviceVpid) {
-            root.usbModel = deviceModel
-            root.usbVpid = deviceVpid
-            root.usbConnected = true
-            configManager.setCurrentDeviceName(deviceModel)
-        }
-        function onDisConnectedUSBDevice() {
-            root.usbModel = ""; root.usbVpid = ""
-            root.usbConnected = false
-            configManager.setCurrentDeviceName("")
-        }
-        function onSendConnectedSerialDevice(comPort) {
-            root.serialPort = comPort
-            root.serialConnected = true
-        }
-        function onDisConnectedSerialDevice() {
-            root.serialPort = ""
-            root.serialConnected = false
-        }
-        function onSendConnectedDevice(deviceName) {
-            root.driverName = deviceName
-            root.driverConnected = true
-            configManager.setCurrentDeviceName(deviceName)
-        }
-        function onDisConnectedDevice() {
-            root.driverName = ""
-            root.driverConnected = false
-            configManager.setCurrentDeviceName("")
-        }
     }
 
     Item {

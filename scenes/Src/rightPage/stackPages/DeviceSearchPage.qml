@@ -3,80 +3,51 @@ import QtQuick.Controls 2.15
 import "../../basic"
 import "../../commonUI"
 
-// The search-and-select panel of the TCP and USB pages: the found devices,
-// the search button with its pulse, the progress ring of the LAN search, and
-// in TCP mode the manual add after a connection test. The hosting page runs
-// the search and the connect.
+// The search-and-select panel of the TCP and USB pages: the found devices
+// (the transport's device list model), the search button with its pulse, the
+// progress ring of the LAN search, and in TCP mode the manual add after a
+// connection test. The hosting page runs the search and the connect.
 Item {
     id: panel
 
-    property ListModel deviceModel: ListModel {}
+    // The transport's DeviceListModel (deviceViewModel.tcpDevices or .usbDevices).
+    property var deviceModel: null
     property int selectedDeviceIndex: -1
     property bool showDeviceList: true
     property string titleTextName: qsTr("设备搜索")
     property int currentMode: 0 // 0 TCP, 1 USB
     property int searchProgress: 0
-    readonly property bool searching: searchAnimation.running
+    readonly property bool searching: deviceModel !== null && deviceModel.searching
+    readonly property int deviceCount: deviceModel !== null ? deviceModel.count : 0
     readonly property alias addDialog: addDeviceDialog
 
     signal searchRequested()
-    signal deviceTcpConnected(string deviceName, string deviceIp, string deviceMac, string deviceType, bool isOnline)
+    signal deviceTcpConnected(string deviceName, string deviceIp, string deviceMac)
     signal deviceUsbConnected(string vpid, string modelName, string manufacturer, string devPath)
     signal addDeviceManually(string deviceName, string ipAddress, string deviceMac)
     signal enterConfig()
     signal tcpConfigRequested()
 
-    function startSearchAnimation() {
+    onSearchingChanged: {
         searchAnimation.stop()
         searchButton.scale = 1.0
-        searchAnimation.start()
-    }
-
-    function stopSearchAnimation() {
-        searchAnimation.stop()
-        searchButton.scale = 1.0
+        if (searching)
+            searchAnimation.start()
     }
 
     function showConnectionFeedback() {
         connectFeedback.restart()
     }
 
-    function clearDevices() {
-        selectedDeviceIndex = -1
-        deviceModel.clear()
-    }
-
-    function addDevice(name, ip, mac, type, online) {
-        deviceModel.append({ deviceName: name, deviceIp: ip, deviceMac: mac, deviceType: type, isOnline: online })
-    }
-
-    function addUsbDevice(vpid, modelName, manufacturer, devPath, type, online) {
-        deviceModel.append({ vpid: vpid, modelName: modelName, manufacturer: manufacturer, devPath: devPath,
-                             deviceType: type, isOnline: online })
-    }
-
-    function updateDevices(devices) {
-        clearDevices()
-        for (var i = 0; i < devices.length; ++i)
-            deviceModel.append(devices[i])
-    }
-
     function removeDevice(index) {
-        if (index < 0 || index >= deviceModel.count)
-            return
-        deviceModel.remove(index)
-        if (index === selectedDeviceIndex)
-            selectedDeviceIndex = -1
-        else if (index < selectedDeviceIndex)
-            selectedDeviceIndex = selectedDeviceIndex - 1
+        if (index >= 0 && index < deviceCount)
+            deviceModel.remove(index)
     }
 
     function requestSearch() {
         if (searching)
             return
         showDeviceList = true
-        clearDevices()
-        startSearchAnimation()
         searchRequested()
     }
 
@@ -85,10 +56,23 @@ Item {
             return
         var d = deviceModel.get(selectedDeviceIndex)
         if (currentMode === 0)
-            deviceTcpConnected(d.deviceName, d.deviceIp, d.deviceMac, d.deviceType, d.isOnline)
+            deviceTcpConnected(d.name, d.ip, d.mac)
         else
             deviceUsbConnected(d.vpid, d.modelName, d.manufacturer, d.devPath)
         showConnectionFeedback()
+    }
+
+    // The selection stays on its device while the rows change; a new list
+    // selects nothing.
+    Connections {
+        target: panel.deviceModel
+        function onModelReset() { panel.selectedDeviceIndex = -1 }
+        function onRowsRemoved(parent, first, last) {
+            if (panel.selectedDeviceIndex > last)
+                panel.selectedDeviceIndex -= last - first + 1
+            else if (panel.selectedDeviceIndex >= first)
+                panel.selectedDeviceIndex = -1
+        }
     }
 
     Text {
@@ -127,7 +111,7 @@ Item {
             y: 15
             text: !panel.showDeviceList ? qsTr("设备列表")
                   : panel.searching ? qsTr("搜索设备中...")
-                  : qsTr("发现设备 (%1)").arg(panel.deviceModel.count)
+                  : qsTr("发现设备 (%1)").arg(panel.deviceCount)
             font.family: BasicConfig.commFont
             font.pixelSize: 16
             font.bold: true
@@ -159,15 +143,13 @@ Item {
                 currentMode: panel.currentMode
                 itemIndex: index
                 selected: index === panel.selectedDeviceIndex
-                deviceType: model.deviceType !== undefined ? model.deviceType : "printer"
-                isOnline: model.isOnline !== undefined ? model.isOnline : true
-                deviceName: model.deviceName !== undefined ? model.deviceName : ""
-                deviceIp: model.deviceIp !== undefined ? model.deviceIp : ""
-                deviceMac: model.deviceMac !== undefined ? model.deviceMac : ""
-                vpid: model.vpid !== undefined ? model.vpid : ""
-                modelName: model.modelName !== undefined ? model.modelName : ""
-                manufacturer: model.manufacturer !== undefined ? model.manufacturer : ""
-                devPath: model.devPath !== undefined ? model.devPath : ""
+                deviceName: model.name
+                deviceIp: model.ip
+                deviceMac: model.mac
+                vpid: model.vpid
+                modelName: model.modelName
+                manufacturer: model.manufacturer
+                devPath: model.devPath
                 onClicked: panel.selectedDeviceIndex = index
                 onDeleteClicked: panel.removeDevice(index)
             }
@@ -185,7 +167,7 @@ Item {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: !panel.showDeviceList ? qsTr("点击搜索按钮发现设备")
                       : panel.searching ? qsTr("正在搜索设备...")
-                      : panel.deviceModel.count === 0 ? qsTr("未发现设备") : ""
+                      : panel.deviceCount === 0 ? qsTr("未发现设备") : ""
                 visible: text !== "" && !(deviceList.visible && panel.searching)
                 font.family: BasicConfig.commFont
                 font.pixelSize: 16
@@ -247,7 +229,7 @@ Item {
                 textSize: 16
                 buttonColor: "#27ae60"
                 buttonHoverColor: "#219a52"
-                enabled: panel.selectedDeviceIndex >= 0 && panel.selectedDeviceIndex < panel.deviceModel.count
+                enabled: panel.selectedDeviceIndex >= 0 && panel.selectedDeviceIndex < panel.deviceCount
                          && panel.showDeviceList && !panel.searching
                 opacity: enabled ? 1 : 0.5
                 onClicked: panel.connectSelected()

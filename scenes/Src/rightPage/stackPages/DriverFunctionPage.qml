@@ -11,26 +11,21 @@ Item {
 
     property int selectedIndex: 0
     property string selectedDeviceName: ""
+    // The one entry shown open, -1 for none.
+    property int expandedIndex: -1
     property bool workspaceShown: false
     // Null only while the program shuts down.
     readonly property var manager: deviceViewModel ? deviceViewModel.printDriverManager : null
+    readonly property var printerModel: deviceViewModel ? deviceViewModel.driverPrinters : null
     readonly property string printerIcon: "qrc:/img/Resources/rightImg/stackPages/device.png"
 
     clip: true
 
-    function rebuildList() {
-        printerModel.clear()
-        var names = manager.availablePrinters
-        for (var i = 0; i < names.length; ++i)
-            printerModel.append({ name: names[i], icon: printerIcon, expanded: false })
-    }
-
     function toggleEntry(index) {
-        var wasExpanded = printerModel.get(index).expanded
-        for (var i = 0; i < printerModel.count; ++i)
-            printerModel.setProperty(i, "expanded", false)
-        if (!wasExpanded) {
-            printerModel.setProperty(index, "expanded", true)
+        if (index === expandedIndex) {
+            expandedIndex = -1
+        } else {
+            expandedIndex = index
             selectedDeviceName = printerModel.get(index).name
         }
     }
@@ -39,7 +34,6 @@ Item {
         if (selectedDeviceName === "") {
             toast.showError(qsTr("请先选择一个打印机"), 2000)
         } else if (deviceViewModel.printDriverManager.connectDevice(selectedDeviceName, "", "", "")) {
-            BasicConfig.sendConnectedDevice(selectedDeviceName)
             workspaceShown = true
             workspace.activated = true
         } else {
@@ -50,11 +44,16 @@ Item {
 
     Component.onCompleted: manager.refreshPrinters()
 
-    ListModel { id: printerModel }
-
+    // A new list shows every entry closed.
     Connections {
-        target: page.manager
-        function onAvailablePrintersChanged() { page.rebuildList() }
+        target: page.printerModel
+        function onModelReset() { page.expandedIndex = -1 }
+        function onRowsRemoved(parent, first, last) {
+            if (page.expandedIndex > last)
+                page.expandedIndex -= last - first + 1
+            else if (page.expandedIndex >= first)
+                page.expandedIndex = -1
+        }
     }
 
     Item {
@@ -100,7 +99,7 @@ Item {
                 anchors.margins: 15
                 clip: true
                 spacing: 8
-                model: printerModel
+                model: page.printerModel
                 ScrollBar.vertical: ScrollBar {}
                 Accessible.role: Accessible.List
                 Accessible.name: title.text
@@ -108,19 +107,19 @@ Item {
                     objectName: "printerItem_" + index
                     width: printerList.width - 10
                     name: model.name
-                    icon: model.icon
-                    expanded: model.expanded
+                    icon: page.printerIcon
+                    expanded: index === page.expandedIndex
                     onToggled: page.toggleEntry(index)
                     onOpenQueueClicked: page.manager.openPrinterQueue(model.name)
                     onManageClicked: page.manager.openPrinterGeneralTab(model.name)
-                    onDeleteClicked: printerModel.remove(index)
+                    onDeleteClicked: page.printerModel.remove(index)
                 }
             }
 
             Text {
                 objectName: "emptyListHint"
                 anchors.centerIn: parent
-                visible: printerModel.count === 0
+                visible: !page.printerModel || page.printerModel.count === 0
                 text: qsTr("当前列表为空")
                 font.family: BasicConfig.commFont
                 font.pixelSize: 16
@@ -169,7 +168,7 @@ Item {
         onButtonClicked: page.selectedIndex = index
         onBackClicked: {
             page.workspaceShown = false
-            BasicConfig.disConnectedDevice()
+            page.manager.disconnectDevice()
         }
     }
 

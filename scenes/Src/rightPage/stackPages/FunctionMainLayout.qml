@@ -51,17 +51,6 @@ Rectangle {
             form.codePageSelect = qmlLanguage.getCodePageSelect()
     }
 
-    // Asks the parameter page to look at the connected printer's name again.
-    function updateCurrentDeviceName() {
-        var form = formAt(8)
-        if (!form)
-            return
-        if (typeof form.updateCurrentDeviceName === "function")
-            form.updateCurrentDeviceName()
-        else if (typeof form.updateDeviceModel === "function")
-            form.updateDeviceModel()
-    }
-
     function selectPage(index) {
         if (index === selectedIndex || index < 0 || index >= pages.length)
             return
@@ -70,8 +59,6 @@ Rectangle {
         logger.info(qsTr("切换窗口: ") + pages[index].label)
         if (index === 0)
             updateCodePageSelect()
-        else if (index === 8)
-            updateCurrentDeviceName()
     }
 
     Item {

@@ -10,7 +10,7 @@ Item {
     id: page
     objectName: "serialFunctionPage"
 
-    property bool connected: false
+    readonly property bool connected: deviceViewModel ? deviceViewModel.serialConnection.connected : false
     property bool drawerOpen: false
     property int selectedIndex: 0
     property bool drawerVisible: false
@@ -21,22 +21,20 @@ Item {
 
     clip: true
 
+    // A port that went away takes the terminal with it.
+    onConnectedChanged: if (!connected) drawerOpen = false
+
     function openPort() {
         if (!openButton.enabled || portText === "")
             return
-        if (manager.connectSerialPort_new(portText, baudChoice.currentText)) {
-            connected = true
-            BasicConfig.sendConnectedSerialDevice(portText)
-        }
+        manager.connectSerialPort_new(portText, baudChoice.currentText)
     }
 
     function closePort() {
         if (!closeButton.enabled)
             return
-        connected = false
         drawerOpen = false
         manager.disconnectSerialPort()
-        BasicConfig.disConnectedSerialDevice()
     }
 
     function showWorkspace() {
@@ -98,7 +96,8 @@ Item {
                     // A device path can be typed in as well: ptys are never
                     // listed, and some adapters only show up late.
                     editable: true
-                    model: page.manager ? page.manager.availablePorts : []
+                    model: deviceViewModel ? deviceViewModel.serialPorts : null
+                    textRole: "name"
                     Accessible.name: qsTr("COM口:")
                     contentItem: TextField {
                         objectName: "portField"

@@ -16,20 +16,8 @@ Item {
     clip: true
 
     function startSearch() {
-        searchPanel.clearDevices()
         searchPanel.showDeviceList = true
-        searchPanel.startSearchAnimation()
         manager.refreshDeviceList()
-    }
-
-    function entryOf(device) {
-        return {
-            deviceName: device.name ? device.name : qsTr("未知设备"),
-            deviceIp: device.ip ? device.ip : qsTr("未知IP"),
-            deviceMac: device.mac ? device.mac : qsTr("未知MAC"),
-            deviceType: "printer",
-            isOnline: true
-        }
     }
 
     function showWorkspace() {
@@ -40,7 +28,6 @@ Item {
     function backToDeviceList() {
         workspaceShown = false
         manager.disconnectDevice()
-        BasicConfig.disConnectedTCPDevice()
     }
 
     DeviceSearchPage {
@@ -53,20 +40,19 @@ Item {
         Behavior on y { NumberAnimation { duration: 500; easing.type: Easing.InOutQuad } }
         titleTextName: qsTr("TCP设备搜索")
         currentMode: 0
+        deviceModel: deviceViewModel ? deviceViewModel.tcpDevices : null
 
         onSearchRequested: page.manager.refreshDeviceList()
         onTcpConfigRequested: segmentDialog.open()
         onDeviceTcpConnected: {
             if (page.manager.connectDevice(deviceName, deviceIp, deviceMac, "")) {
-                BasicConfig.sendConnectedTCPDevice(deviceName, deviceIp, deviceMac)
                 page.ipStr = deviceIp
                 page.showWorkspace()
                 workspace.updateCodePageSelect()
-                workspace.updateCurrentDeviceName()
             }
         }
         onAddDeviceManually: {
-            addDevice(deviceName, ipAddress, deviceMac, "printer", true)
+            deviceModel.append({ name: deviceName, ip: ipAddress, mac: deviceMac })
             toast.showConfirmation(qsTr("添加成功: ") + ipAddress, 1500)
         }
     }
@@ -97,33 +83,12 @@ Item {
     Connections {
         target: deviceViewModel
         function onSigSearchProgress(progress) { searchPanel.searchProgress = progress }
-        // Printers identified while the search runs; the finished search's
-        // list replaces them.
-        function onSigDeviceFoundTcp(device) {
-            if (!searchPanel.searching)
-                return
-            var entry = page.entryOf(device)
-            for (var i = 0; i < searchPanel.deviceModel.count; ++i) {
-                var e = searchPanel.deviceModel.get(i)
-                if (e.deviceIp === entry.deviceIp && e.deviceMac === entry.deviceMac && e.deviceName === entry.deviceName)
-                    return
-            }
-            searchPanel.deviceModel.append(entry)
-        }
-        function onSigScanOverTcp() {
-            searchPanel.stopSearchAnimation()
-            searchPanel.clearDevices()
-            var list = page.manager.getDeviceList()
-            for (var i = 0; i < list.length; ++i) {
-                var e = page.entryOf(list[i])
-                searchPanel.addDevice(e.deviceName, e.deviceIp, e.deviceMac, e.deviceType, e.isOnline)
-            }
-        }
         function onSigConnectionFailTcp(errorMessage) {
             toast.showError(qsTr("连接失败:") + errorMessage, 2000)
         }
     }
 
+    // The network settings page sent new settings to the printer.
     Connections {
         target: BasicConfig
         function onResetIPSettings() {

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import "../../basic"
 
 // USB printers: a search when the page is created, connect with one short
 // beep as acknowledgement, or the workspace at once with the next printer
@@ -23,7 +22,6 @@ Item {
     function backToDeviceList() {
         workspaceShown = false
         manager.disconnectDevice()
-        BasicConfig.disConnectedUSBDevice()
     }
 
     Component.onCompleted: searchPanel.requestSearch()
@@ -38,15 +36,14 @@ Item {
         Behavior on y { NumberAnimation { duration: 500; easing.type: Easing.InOutQuad } }
         titleTextName: qsTr("USB设备搜索")
         currentMode: 1
+        deviceModel: deviceViewModel ? deviceViewModel.usbDevices : null
 
         onSearchRequested: page.manager.refreshDeviceList()
         onDeviceUsbConnected: {
             if (page.manager.connectDevice(vpid, modelName, manufacturer, devPath)) {
-                BasicConfig.sendConnectedUSBDevice(modelName, vpid)
                 page.showWorkspace()
                 page.manager.setBuzzerClicked(1, 1)
                 workspace.updateCodePageSelect()
-                workspace.updateCurrentDeviceName()
             }
         }
         onEnterConfig: {
@@ -75,29 +72,14 @@ Item {
 
     Connections {
         target: deviceViewModel
-        function onSigScanOverUsb() {
-            searchPanel.clearDevices()
-            var list = page.manager.getDeviceList()
-            for (var i = 0; i < list.length; ++i) {
-                var d = list[i]
-                searchPanel.addUsbDevice(d.vpid ? d.vpid : qsTr("未知V/PID"),
-                                         d.model ? d.model : qsTr("未知型号"),
-                                         d.manufacturer ? d.manufacturer : qsTr("未知厂商"),
-                                         d.devPath ? d.devPath : qsTr("未知地址"), "printer", true)
-            }
-            searchPanel.stopSearchAnimation()
-        }
         function onSigConnectionFailUsb(errorMessage) {
             toast.showError(qsTr("连接失败:") + errorMessage, 2000)
         }
         function onSigUsbDeviceRemoved() {
             toast.showError(qsTr("设备已断开"), 2000)
-            BasicConfig.disConnectedUSBDevice()
         }
         function onSigUsbDeviceReconnect(model, vpid) {
             toast.showConfirmation(qsTr("设备重连"), 1500)
-            BasicConfig.sendConnectedUSBDevice(model, vpid)
-            workspace.updateCurrentDeviceName()
         }
     }
 
@@ -106,8 +88,6 @@ Item {
         function onSigEnterConfigConnectStatus(connStatus, vpid, model) {
             if (connStatus) {
                 toast.showConfirmation(qsTr("设备已连接:") + model, 1500)
-                BasicConfig.sendConnectedUSBDevice(model, vpid)
-                workspace.updateCurrentDeviceName()
             } else {
                 toast.showError(qsTr("连接失败:") + model, 2000)
             }

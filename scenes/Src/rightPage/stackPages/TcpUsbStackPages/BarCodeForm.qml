@@ -3,7 +3,6 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "../../../basic"
 import "../../../commonUI"
-import "../../../commonUI/BarcodeRules.js" as Rules
 
 // Barcodes: the nine one-dimensional symbologies with their keypads and the
 // HRI and size settings, and two-dimensional codes with a preview.
@@ -23,19 +22,9 @@ Item {
     implicitWidth: 780
     implicitHeight: 640
 
-    // One row per symbology: the keypad, its limits, the rule of BarcodeRules.js
-    // and the print operation.
-    readonly property var symbologies: [
-        { name: "UPC-A", keypad: "digits", max: 12, even: false, rule: "", op: "setPrintUPCAClicked" },
-        { name: "UPC-E", keypad: "digits", max: 7, even: false, rule: "", op: "setPrintUPCEClicked" },
-        { name: "JAN13(EAN13)", keypad: "digits", max: 13, even: false, rule: "", op: "setPrintJAN13Clicked" },
-        { name: "JAN8(EAN8)", keypad: "digits", max: 8, even: false, rule: "", op: "setPrintJAN8Clicked" },
-        { name: "CODE39", keypad: "code39", max: 255, even: false, rule: "CODE39", op: "setPrintCODE39Clicked" },
-        { name: "ITF", keypad: "digits", max: 255, even: true, rule: "", op: "setPrintITFClicked" },
-        { name: "CODEBAR", keypad: "codabar", max: 255, even: false, rule: "CODEBAR", op: "setPrintCODABARClicked" },
-        { name: "CODE93", keypad: "code93", max: 255, even: false, rule: "CODE93", op: "setPrintCODE93Clicked" },
-        { name: "CODE128", keypad: "code128", max: 255, even: false, rule: "CODE128", op: "setPrintCODE128Clicked" }
-    ]
+    // One row per symbology: its name, character set, limits and print
+    // operation, as the back end knows them.
+    readonly property var symbologies: helperFunction.barcodeSymbologies()
     readonly property var moreSymbologies: ["Code-11", "Code 39 Mod 43", "Code 39_Extended",
         "UPC SUPPLEMENTAL 2DIGIT", "UPC SUPPLEMENTAL 5DIGIT", "POSTNET", "BOOKLAND", "LOGMARS", "MSI",
         "Standard 2 of 5", "FIM", "Pharmacode One Track", "GS1 128"]
@@ -55,36 +44,30 @@ Item {
     }
     function openKeypad(s, field) {
         var dialog
-        switch (s.keypad) {
-        case "digits":
+        switch (s.charset) {
+        case "DIGITS":
             dialog = digitDialog
-            dialog.evenFlag = s.even
+            dialog.evenFlag = s.evenCount
             break
-        case "code39": dialog = code39Dialog; break
-        case "codabar": dialog = codabarDialog; break
-        case "code93": dialog = code93Dialog; break
+        case "CODE39": dialog = code39Dialog; break
+        case "CODEBAR": dialog = codabarDialog; break
+        case "CODE93": dialog = code93Dialog; break
         default: dialog = code128Dialog; break
         }
-        dialog.maxLength = s.max
+        dialog.maxLength = s.maxLength
         dialog.dialogTitle = s.name
         dialog.openFor(field)
         return dialog
     }
-    // Checks the content against what the symbology can carry; sends only
-    // valid contents.
+    // Sends only contents the symbology can carry; the back end says why not.
     function printRow(s, text) {
-        if (text.length === 0) {
-            notifyError(qsTr("请先编辑条码数据，再打印"))
-            return false
-        }
-        var bad = s.keypad === "digits" ? Rules.digitProblem(text, s.max, s.even) !== ""
-                                        : !Rules.matches(s.rule, text)
-        if (bad || text.length > s.max) {
-            notifyError(qsTr("条码内容不符合%1的要求，未发送").arg(s.name))
+        var problem = helperFunction.barcodePrintProblem(s.name, text)
+        if (problem !== "") {
+            notifyError(problem)
             return false
         }
         var c = deviceViewModel.communication
-        c[s.op](s.keypad === "code128" ? code128Dialog.decimalValuesString : text)
+        c[s.operation](s.charset === "CODE128" ? code128Dialog.decimalValuesString : text)
         return true
     }
     function generatePreview() {

@@ -20,7 +20,6 @@ Item {
     property bool isCurrentVisible: false
 
     readonly property Item layoutItem: layoutLoader.item
-    readonly property var dottedQuad: /^((25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\.){3}(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)$/
 
     function showToast(message, duration, icon) {
         if (!toast || !isCurrentVisible)
@@ -31,12 +30,12 @@ Item {
                           icon ? icon : "qrc:/img/Resources/commonUI/errorTips.png")
     }
 
-    // Refuses, with a notice, an address, mask or gateway that is no dotted
-    // quad; true when all three are.
+    // Refuses, with a notice, an address, mask or gateway that the back end
+    // does not take for an IPv4 address; true when all three are.
     function checkAddresses(address, mask, gateway) {
         const named = [[qsTr("IP地址"), address], [qsTr("子网掩码"), mask], [qsTr("默认网关"), gateway]]
         for (let i = 0; i < named.length; ++i) {
-            if (!dottedQuad.test(named[i][1])) {
+            if (!helperFunction.isIpv4Address(named[i][1])) {
                 showToast(qsTr("%1格式不正确，请输入四组0-255的数字，如 192.168.1.100").arg(named[i][0]), 3000)
                 return false
             }

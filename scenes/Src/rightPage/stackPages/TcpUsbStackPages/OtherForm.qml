@@ -12,13 +12,16 @@ Item {
     objectName: "otherForm"
 
     property bool deviceDisplayMode: true
-    property bool isL7NModel: false
-    property bool isL7SModel: false
+    // The connected printer's model, as the view model tells it.
+    readonly property bool isL7NModel: deviceViewModel ? deviceViewModel.isL7N : false
+    readonly property bool isL7SModel: deviceViewModel ? deviceViewModel.isL7S : false
 
     readonly property var standardCharsets: [qsTr("美国"), qsTr("法国"), qsTr("德国"), qsTr("英国"), qsTr("丹麦I"),
         qsTr("瑞典"), qsTr("意大利"), qsTr("西班牙I"), qsTr("日本"), qsTr("挪威"), qsTr("丹麦II"), qsTr("西班牙II"),
         qsTr("拉丁美洲"), qsTr("韩国"), qsTr("斯洛维尼亚/克罗帝亚"), qsTr("中国")]
     readonly property var charsetModel: isL7NModel ? Charsets.l7n : isL7SModel ? Charsets.l7s : standardCharsets
+    // "中国" on the standard list, else the first entry.
+    readonly property int defaultCharsetIndex: charsetModel === standardCharsets ? standardCharsets.length - 1 : 0
     readonly property var speeds: {
         var list = [1]
         for (var s = 10; s <= 240; s += 10)
@@ -31,18 +34,11 @@ Item {
     implicitWidth: 780
     implicitHeight: 640
 
-    // Reads the connected printer's name (also each time the workspace shows this page).
-    function updateDeviceModel() {
-        var name = String(configManager.getCurrentDeviceName()).toLowerCase()
-        isL7NModel = name.indexOf("l7n") >= 0
-        isL7SModel = !isL7NModel && name.indexOf("l7s") >= 0
-    }
     function charsetNumber() {
         return isL7NModel || isL7SModel ? Charsets.numberOf(charset.currentText) : charset.currentIndex
     }
 
-    Component.onCompleted: updateDeviceModel()
-    onCharsetModelChanged: charset.currentIndex = (charsetModel === standardCharsets ? standardCharsets.length - 1 : 0)
+    onCharsetModelChanged: charset.currentIndex = defaultCharsetIndex
 
     Flickable {
         anchors.fill: parent
@@ -71,7 +67,7 @@ Item {
                     objectName: "charset"
                     implicitWidth: 300
                     model: root.charsetModel
-                    currentIndex: root.standardCharsets.length - 1
+                    currentIndex: root.defaultCharsetIndex
                 }
             }
             ParameterRow {

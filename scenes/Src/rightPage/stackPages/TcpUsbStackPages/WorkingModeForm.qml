@@ -18,6 +18,8 @@ Item {
     property string printMsg: editors.count > 0 ? editors.itemAt(tabs.currentIndex).text : ""
     property var hexCheckBoxStates: [false, false, false, false]
     property int codePageSelect: 0
+    // The back end's notice for text the code page cannot encode; empty: none.
+    property string encodingNotice: ""
     readonly property string codePageName: CodePages.names[codePageChoice.currentIndex] || "GBK"
     readonly property alias autoSendTimer: autoSendTimer
     // The settings dialog (test-print contents), loaded when first asked for.
@@ -57,15 +59,39 @@ Item {
     function chooseAction(n) {
         checkedIndex = checkedIndex === n ? 0 : n
     }
+    // Text the code page cannot encode is not sent: the back end's notice is
+    // shown with the choice to print the text as a picture.
     function printOrSet() {
         var c = deviceViewModel.communication
+        if (checkedIndex >= 1 && checkedIndex <= 3 && !hexCheckBoxChecked) {
+            var notice = helperFunction.encodingNotice(printMsg, codePageName)
+            if (notice !== "") {
+                encodingNotice = notice
+                autoSend.checked = false
+                return
+            }
+        }
+        encodingNotice = ""
         c.setCodePageClicked(codePageName)
+        printAction(printMsg)
+    }
+    function printAction(text) {
+        var c = deviceViewModel.communication
         switch (checkedIndex) {
-        case 1: c.setPrintAndLineFeedClicked(hexCheckBoxChecked, printMsg); break
-        case 2: c.setPrintAndPaperFeedLineClicked(hexCheckBoxChecked, printMsg, feedLines.value); break
-        case 3: c.setPrintAndPaperFeedClicked(hexCheckBoxChecked, printMsg, feedDistance.value); break
+        case 1: c.setPrintAndLineFeedClicked(hexCheckBoxChecked, text); break
+        case 2: c.setPrintAndPaperFeedLineClicked(hexCheckBoxChecked, text, feedLines.value); break
+        case 3: c.setPrintAndPaperFeedClicked(hexCheckBoxChecked, text, feedDistance.value); break
         case 4: c.setSetLineSpaceClicked(lineSpace.value); break
         }
+    }
+    // The notice's choice: the text as a picture, then the chosen action
+    // without text (its line feed or paper feed).
+    function printAsPicture() {
+        var c = deviceViewModel.communication
+        encodingNotice = ""
+        c.setCodePageClicked(codePageName)
+        c.setPrintTextAsPictureClicked(printMsg)
+        printAction("")
     }
     // The automatic-sending period: the number in the field, 500 ms when it
     // is not a positive number.
@@ -237,6 +263,39 @@ Item {
                             }
                         }
                     }
+                    RowLayout {
+                        objectName: "encodingNotice"
+                        visible: root.encodingNotice !== ""
+                        Layout.fillWidth: true
+                        spacing: 10
+                        Text {
+                            Layout.fillWidth: true
+                            text: root.encodingNotice
+                            wrapMode: Text.Wrap
+                            color: "#C42B1C"
+                            font.family: BasicConfig.commFont
+                            font.pixelSize: 16
+                            Accessible.role: Accessible.StaticText
+                            Accessible.name: text
+                        }
+                        KVZPushButton {
+                            objectName: "printAsPicture"
+                            buttonWidth: 150
+                            buttonHeight: 34
+                            textSize: 16
+                            buttonText: qsTr("作为图片打印")
+                            onClicked: root.printAsPicture()
+                        }
+                        KVZPushButton {
+                            objectName: "dismissEncodingNotice"
+                            buttonWidth: 80
+                            buttonHeight: 34
+                            textSize: 16
+                            buttonColor: "#7A8BA8"
+                            buttonText: qsTr("取消")
+                            onClicked: root.encodingNotice = ""
+                        }
+                    }
                 }
             }
 
@@ -379,6 +438,32 @@ Item {
                         buttonColor: "#7A8BA8"
                         buttonText: qsTr("设置打印内容")
                         onClicked: root.openSettingsDialog()
+                    }
+                    // The characters of the printer's table ESC t n, for a
+                    // technician to compare with the code page chosen above.
+                    Row {
+                        spacing: 8
+                        Text {
+                            height: 36
+                            verticalAlignment: Text.AlignVCenter
+                            text: "ESC t"
+                            font.family: BasicConfig.commFont
+                            font.pixelSize: 16
+                        }
+                        KVZSpinBox {
+                            id: codeTableNumber
+                            objectName: "codeTableNumber"
+                            from: 0; to: 255; value: 0
+                            Accessible.name: "ESC t"
+                        }
+                        KVZPushButton {
+                            objectName: "printCodePageTable"
+                            buttonWidth: 210
+                            buttonHeight: 36
+                            textSize: 16
+                            buttonText: qsTr("打印代码页表")
+                            onClicked: deviceViewModel.communication.setTestPrintCodePagesClicked([codeTableNumber.value])
+                        }
                     }
                 }
             }

@@ -1,0 +1,156 @@
+#include "CliCommandLine.h"
+
+#include "CliApp.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString HelpName = QStringLiteral("help");
+
+// "--tcp" for a long name, "-h" for a letter.
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+bool allDigits(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+struct TargetOption
+{
+    const char *name;
+    CliTarget::Kind kind;
+    const char *valueName;
+};
+const TargetOption TargetOptions[] = {{"tcp", CliTarget::Kind::Tcp, "ADDRESS"},
+                                      {"usb", CliTarget::Kind::Usb, "NODE"},
+                                      {"serial", CliTarget::Kind::Serial, "PATH[:BAUD]"},
+                                      {"queue", CliTarget::Kind::Queue, "NAME"}};
+} // namespace
+
+CliCommandLine::CliCommandLine()
+{
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    m_parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), HelpName}));
+}
+
+void CliCommandLine::addOption(const QCommandLineOption &option)
+{
+    m_parser.addOption(option);
+    if (!option.valueName().isEmpty())
+        m_valueOptions += option.names();
+}
+
+void CliCommandLine::addTargetOptions()
+{
+    for (const TargetOption &t : TargetOptions)
+        addOption(QCommandLineOption(QLatin1String(t.name), QString(), QLatin1String(t.valueName)));
+}
+
+void CliCommandLine::stopAtFirstWord()
+{
+    m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+}
+
+bool CliCommandLine::helpRequested() const
+{
+    return m_parser.isSet(HelpName);
+}
+
+bool CliCommandLine::parse(const QStringList &args, QString *error)
+{
+    m_args = args;
+    if (m_parser.parse(QStringList{QStringLiteral("quillmark")} + args))
+        return true;
+    const QStringList unknown = m_parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        *error = CliApp::tr("未知的选项: %1").arg(dashed(unknown.first()));
+        return false;
+    }
+    // QCommandLineParser takes the next word as an option's value whatever it
+    // is, so a value is missing only after the last word.
+    const QString last = args.value(args.size() - 1);
+    if (last.startsWith(QLatin1Char('-')) && m_valueOptions.contains(last.mid(last.startsWith(QLatin1String("--")) ? 2 : 1))) {
+        *error = CliApp::tr("%1 需要一个值").arg(last);
+        return false;
+    }
+    // A value given to an option that takes none: --json=yes.
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
+            *error = CliApp::tr("未知的选项: %1").arg(arg);
+            return false;
+        }
+    }
+    *error = m_parser.errorText();
+    return false;
+}
+
+bool CliCommandLine::target(CliTarget::Endpoint *endpoint, QString *error) const
+{
+    *endpoint = CliTarget::Endpoint();
+    for (const QString &name : m_parser.optionNames()) {
+        const TargetOption *option = nullptr;
+        for (const TargetOption &t : TargetOptions) {
+            if (name == QLatin1String(t.name))
+                option = &t;
+        }
+        if (!option)
+            continue;
+        if (endpoint->kind != CliTarget::Kind::None) {
+            *error = CliTarget::tr("只能指定一个目标: %1").arg(dashed(name));
+            return false;
+        }
+        const QString value = m_parser.value(name);
+        if (value.isEmpty()) {
+            *error = CliApp::tr("%1 需要一个值").arg(dashed(name));
+            return false;
+        }
+        endpoint->kind = option->kind;
+        endpoint->address = value;
+        if (option->kind == CliTarget::Kind::Serial) {
+            const int colon = value.lastIndexOf(QLatin1Char(':'));
+            if (colon > 0 && allDigits(value.mid(colon + 1))) {
+                endpoint->address = value.left(colon);
+                endpoint->baud = value.mid(colon + 1);
+            }
+        }
+        // A relative path that exists is meant from here; the serial layer
+        // would read a bare name as one under /dev (ttyS0).
+        if ((option->kind == CliTarget::Kind::Serial || option->kind == CliTarget::Kind::Usb)
+            && QDir::isRelativePath(endpoint->address) && QFileInfo::exists(endpoint->address))
+            endpoint->address = QFileInfo(endpoint->address).absoluteFilePath();
+    }
+    return true;
+}
+
+bool CliCommandLine::number(const QString &text, const QString &what, int min, int max, int *value, QString *error)
+{
+    bool ok = allDigits(text) && text.size() <= 9;
+    const int n = ok ? text.toInt(&ok) : 0;
+    if (!ok || n < min || n > max) {
+        *error = tr("%1 的值无效: \"%2\"，应为 %3 到 %4 的整数").arg(what, text).arg(min).arg(max);
+        return false;
+    }
+    *value = n;
+    return true;
+}
+
+bool CliCommandLine::number(const QString &name, int min, int max, int fallback, int *value, QString *error) const
+{
+    if (!m_parser.isSet(name)) {
+        *value = fallback;
+        return true;
+    }
+    return number(m_parser.value(name), dashed(name), min, max, value, error);
+}

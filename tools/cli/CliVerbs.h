@@ -1,0 +1,56 @@
+#pragma once
+
+#include "CliOperations.h"
+#include "CliTarget.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CliCommandLine;
+
+// The printer tasks of the command line in a person's words (beep, cut,
+// drawer, print, feed, logo, barcode, qr, network, test-page, reset), each
+// turned into calls of the same command API operations the window's buttons
+// call, so that the bytes are the window's by construction. Every value is
+// checked here, before the printer is touched.
+class CliVerbs
+{
+    Q_DECLARE_TR_FUNCTIONS(CliVerbs)
+public:
+    // Limits of the values, as the window's controls have them where it has
+    // them.
+    static constexpr int MaxBeeps = 9;
+    static constexpr int MaxBeepSteps = 9;     // x 50 ms
+    static constexpr int MaxFeedUnits = 255;   // cut: motion units
+    static constexpr int MaxPulseMs = 510;     // drawer: 2 ms steps, one byte
+    static constexpr int DefaultPulseOnMs = 100;
+    static constexpr int DefaultPulseOffMs = 500;
+    static constexpr int MaxFeedLines = 255;
+    static constexpr int MaxLogos = 7;
+    static constexpr int MaxQrModule = 8;
+    static constexpr int DefaultQrModule = 8;
+
+    struct Plan
+    {
+        QList<CliOperations::Call> calls;
+        // TCP: the network form needs the printer's model (CliTarget::identify).
+        bool identify = false;
+    };
+
+    static QStringList names();
+    static bool isVerb(const QString &word) { return names().contains(word); }
+
+    // The verb's own options (the targets come from the command line).
+    static void addOptions(const QString &verb, CliCommandLine *line);
+    // The calls for the parsed words; false with the message of a usage error.
+    static bool plan(const QString &verb, const CliCommandLine &line, const CliTarget::Endpoint &endpoint, Plan *plan,
+                     QString *error);
+
+    // The barcode page's name of a symbology typed on the command line
+    // ("ean13", "UPC-A", "codabar" ...); empty for none.
+    static QString symbologyName(const QString &typed);
+    // The names to type, for help and messages.
+    static QStringList symbologyWords();
+};
