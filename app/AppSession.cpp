@@ -7,6 +7,7 @@
 #include "app/DeviceViewModel.h"
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"
+#include "services/PrintPreview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,6 +63,7 @@ AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
     m_helper = std::make_unique<HelperFunction>();
     m_helper->setImageProvider(provider);
     context->setContextProperty(QStringLiteral("helperFunction"), m_helper.get());
+    PrintPreview::registerWith(m_engine.get());
 
     QObject::connect(
         m_engine.get(), &QQmlApplicationEngine::objectCreated, &app,

@@ -1356,6 +1356,7 @@ Initialises the printer (ESC @): clears the data in its buffer and restores the 
   raw      发送一个字节文件
   ops      列出命令接口的所有操作及其参数
   run      在打印机上调用操作
+  render   把字节文件画成图片，不需要打印机
 
 打印机任务:
   beep        蜂鸣
@@ -1382,6 +1383,7 @@ Commands:
   raw      send a file of bytes
   ops      list every operation of the command API with its parameters
   run      call operations on a printer
+  render   draw a file of printer bytes as pictures, without a printer
 
 Printer tasks:
   beep        sound the buzzer
@@ -1466,6 +1468,67 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>参数 %1 (%2) 的值无效: &quot;%3&quot;，应为%4；参数: %5</source>
         <translation>Invalid value for parameter %1 (%2): &quot;%3&quot;, expected %4; parameters: %5</translation>
+    </message>
+</context>
+<context>
+    <name>CliRender</name>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>用法: quillmark render FILE|- -o OUT.png [--width 58|80] [--json]
+
+不用打印机，把 FILE（- 表示标准输入）中的打印机字节画成图片，与虚拟打印机打印的一样。每次切纸结束一张图片: OUT-1.png、OUT-2.png……；切纸之后剩下的内容另成一张。列出打印机无法解码的部分（未知、格式错误、不完整或过长的命令）和无法打印的命令。退出状态 0: 全部解码并打印；1: 有无法解码或无法打印的部分，或者图片无法写入；2: 用法错误。
+
+  -o, --output OUT.png   图片的文件名，每页加上 -1、-2……
+  --width 58|80          纸宽（毫米），默认 80（576 点；58: 384 点）
+  --json                 以 JSON 输出: 图片、全部命令、无法解码和无法打印的部分
+</source>
+        <translation>Usage: quillmark render FILE|- -o OUT.png [--width 58|80] [--json]
+
+Draws the printer bytes in FILE (- for standard input) as pictures, without a printer, just as the virtual printer prints them. Every cut ends a picture: OUT-1.png, OUT-2.png, ...; what follows the last cut makes one more. Lists the parts the printer cannot decode (unknown, malformed, incomplete or oversized commands) and the commands it cannot print. Exit status 0: everything decoded and printed; 1: some part could not be decoded or printed, or a picture could not be written; 2: usage error.
+
+  -o, --output OUT.png   file name of the pictures, with -1, -2, ... added for each page
+  --width 58|80          paper width in mm, 80 by default (576 dots; 58: 384 dots)
+  --json                 output as JSON: the pictures, every command, what could not be decoded or printed
+</translation>
+    </message>
+    <message>
+        <source>缺少要渲染的文件（FILE 或 - 表示标准输入）</source>
+        <translation>no file to render (FILE, or - for standard input)</translation>
+    </message>
+    <message>
+        <source>只能渲染一个文件: %1</source>
+        <translation>only one file can be rendered: %1</translation>
+    </message>
+    <message>
+        <source>缺少图片的文件名: -o OUT.png</source>
+        <translation>the pictures need a file name: -o OUT.png</translation>
+    </message>
+    <message>
+        <source>纸宽只能是 58 或 80: %1</source>
+        <translation>the paper width must be 58 or 80: %1</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1: %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>无法写入图片 %1: %2</source>
+        <translation>Cannot write the picture %1: %2</translation>
+    </message>
+    <message>
+        <source>没有打印任何内容</source>
+        <translation>Nothing was printed</translation>
+    </message>
+    <message>
+        <source>无法解码的部分（偏移、类型、命令、字节）:</source>
+        <translation>Could not be decoded (offset, kind, command, bytes):</translation>
+    </message>
+    <message>
+        <source>无法打印的命令（偏移、命令、原因）:</source>
+        <translation>Could not be printed (offset, command, reason):</translation>
     </message>
 </context>
 <context>
@@ -2717,6 +2780,40 @@ The language follows the setting of the window program (initial.ini); the enviro
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewPane</name>
+    <message>
+        <source>预览第 %1 张</source>
+        <translation>Preview, page %1</translation>
+    </message>
+    <message>
+        <source>不会打印任何内容</source>
+        <translation>Nothing would be printed</translation>
+    </message>
+    <message>
+        <source>%1 处打印机无法识别</source>
+        <translation>%1 places the printer cannot read</translation>
+    </message>
+    <message>
+        <source>%1 个条码或二维码无法打印</source>
+        <translation>%1 barcodes or QR codes cannot be printed</translation>
+    </message>
+    <message>
+        <source>另有 %1 张未显示</source>
+        <translation>%1 more pages not shown</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractSocket</name>
     <message>
         <source>Host not found</source>
@@ -3600,6 +3697,10 @@ The language follows the setting of the window program (initial.ini); the enviro
         <source>设置为默认</source>
         <translation>SetAsDefault</translation>
     </message>
+    <message>
+        <source>列表</source>
+        <translation>List</translation>
+    </message>
 </context>
 <context>
     <name>SettingsTestPagePage</name>
@@ -4017,6 +4118,8 @@ The language follows the setting of the window program (initial.ini); the enviro
     <message>
         <source>打印代码页表</source>
         <translation>Print code page table</translation>
+        <source>预览</source>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>

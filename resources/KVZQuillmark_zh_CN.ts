@@ -1277,6 +1277,23 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>用法: quillmark COMMAND [OPTIONS]
+
+在命令行上配置和检查热敏小票打印机，与 QuillmarkSystem 窗口使用同一个后端。
+
+命令:
+  scan     在局域网中搜索打印机
+  list     列出 USB 打印机、串口或打印队列
+  ops      列出命令接口的所有操作及其参数
+  run      在打印机上调用操作
+  status   读取四个实时状态
+  raw      发送一个字节文件
+  render   把字节文件画成图片，不需要打印机
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliOperations</name>
@@ -1314,6 +1331,60 @@
     </message>
     <message>
         <source>参数 %1 (%2) 的值无效: &quot;%3&quot;，应为%4；参数: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliRender</name>
+    <message>
+        <source>是一个文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法: quillmark render FILE|- -o OUT.png [--width 58|80] [--json]
+
+不用打印机，把 FILE（- 表示标准输入）中的打印机字节画成图片，与虚拟打印机打印的一样。每次切纸结束一张图片: OUT-1.png、OUT-2.png……；切纸之后剩下的内容另成一张。列出打印机无法解码的部分（未知、格式错误、不完整或过长的命令）和无法打印的命令。退出状态 0: 全部解码并打印；1: 有无法解码或无法打印的部分，或者图片无法写入；2: 用法错误。
+
+  -o, --output OUT.png   图片的文件名，每页加上 -1、-2……
+  --width 58|80          纸宽（毫米），默认 80（576 点；58: 384 点）
+  --json                 以 JSON 输出: 图片、全部命令、无法解码和无法打印的部分
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少要渲染的文件（FILE 或 - 表示标准输入）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能渲染一个文件: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>缺少图片的文件名: -o OUT.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>纸宽只能是 58 或 80: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法写入图片 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有打印任何内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法解码的部分（偏移、类型、命令、字节）:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法打印的命令（偏移、命令、原因）:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2561,6 +2632,40 @@
     </message>
 </context>
 <context>
+    <name>PrintPreviewDialog</name>
+    <message>
+        <source>预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewPane</name>
+    <message>
+        <source>预览第 %1 张</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不会打印任何内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 处打印机无法识别</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 个条码或二维码无法打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另有 %1 张未显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QAbstractSocket</name>
     <message>
         <source>Host not found</source>
@@ -3436,6 +3541,10 @@
         <source>设置为默认</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>列表</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SettingsTestPagePage</name>
@@ -3844,6 +3953,7 @@
     </message>
     <message>
         <source>打印代码页表</source>
+        <source>预览</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

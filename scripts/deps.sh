@@ -2,6 +2,7 @@
 # Installs the Debian packages that building, running and testing need.
 # Only what is missing is installed, so a second run costs nothing.
 set -euo pipefail
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 
 PACKAGES=(
   build-essential cmake pkg-config ccache
@@ -29,4 +30,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# A real ESC/POS client from npm, whose receipts the render test feeds to
+# quillmark render. It goes into the build folder (the tests run without a
+# network, so it is installed here, before them).
+NPM_PACKAGE="@point-of-sale/receipt-printer-encoder"
+NPM_VERSION="4.0.1"
+NPM_DIR="${BUILD_DIR:-$ROOT/build}/npm"
+if command -v npm >/dev/null; then
+  if ! grep -qs "\"version\": \"$NPM_VERSION\"" "$NPM_DIR/node_modules/$NPM_PACKAGE/package.json"; then
+    mkdir -p "$NPM_DIR"
+    echo "Installing $NPM_PACKAGE@$NPM_VERSION into $NPM_DIR"
+    npm install --prefix "$NPM_DIR" --no-audit --no-fund --loglevel=error "$NPM_PACKAGE@$NPM_VERSION"
+  fi
+else
+  echo "npm not found: the test of quillmark render with $NPM_PACKAGE will be skipped"
 fi

@@ -1,8 +1,9 @@
 // The virtual printer's decoder must find the same commands in a stream however
 // the stream is split into pieces: whole, byte by byte, or in odd-sized chunks.
 // Text runs may be reported in several pieces; they are joined before comparing.
+// Every piece carries its offset in the stream, which must not depend on the split either.
 
-#include "VpDecoder.h"
+#include "render/VpDecoder.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
@@ -26,9 +27,10 @@ QStringList decode(const QByteArray &stream, int chunk)
     QStringList out;
     QByteArray text;
     bool textChinese = false;
+    qint64 textOffset = 0;
     auto flushText = [&] {
         if (!text.isEmpty())
-            out << QStringLiteral("text %1 %2").arg(textChinese).arg(QString::fromLatin1(text.toHex(' ')));
+            out << QStringLiteral("text %1 %2 @%3").arg(textChinese).arg(QString::fromLatin1(text.toHex(' '))).arg(textOffset);
         text.clear();
     };
     for (const VpCommand &c : all) {
@@ -36,15 +38,18 @@ QStringList decode(const QByteArray &stream, int chunk)
             const bool chinese = c.params.value(QStringLiteral("chinese")).toBool();
             if (!text.isEmpty() && chinese != textChinese)
                 flushText();
+            if (text.isEmpty())
+                textOffset = c.offset;
             textChinese = chinese;
             text += c.data;
             continue;
         }
         flushText();
-        out << QStringLiteral("%1 %2 [%3] %4 raw %5 data %6")
+        out << QStringLiteral("%1 %2 [%3] %4 raw %5 data %6 @%7")
                    .arg(VpCommand::kindName(c.kind), c.name, c.code,
                         QString::fromUtf8(QJsonDocument(c.params).toJson(QJsonDocument::Compact)),
-                        QString::fromLatin1(c.raw.toHex(' ')), QString::fromLatin1(c.data.toHex(' ')));
+                        QString::fromLatin1(c.raw.toHex(' ')), QString::fromLatin1(c.data.toHex(' ')))
+                   .arg(c.offset);
     }
     flushText();
     return out;
@@ -80,6 +85,15 @@ void TestVprinterDecoder::sameCommandsHoweverSplit_data()
     QTest::newRow("truncated logo") << hex("1C 71 01 02 00 01 00 FF") << "truncated";
     QTest::newRow("PDF417 store and print")
         << hex("1D 28 6B 06 00 30 50 30 41 42 43 1D 28 6B 03 00 30 51 30") << "command pdf417_store";
+    QTest::newRow("graphics stored and printed")
+        << hex("1D 28 4C 0B 00 30 70 30 01 01 31 08 00 01 00 FF 1D 28 4C 02 00 30 32 0A") << "command graphics_store";
+    QTest::newRow("graphics with a 32-bit length")
+        << hex("1D 38 4C 0B 00 00 00 30 70 30 01 01 31 08 00 01 00 FF 1D 38 4C 02 00 00 00 30 32") << "command graphics_store";
+    QTest::newRow("NV graphics defined by key")
+        << hex("1D 28 4C 0C 00 30 43 30 47 31 01 08 00 01 00 31 FF 1D 28 4C 06 00 30 45 47 31 01 01")
+        << "command graphics_nv_define";
+    QTest::newRow("extended function the printer lacks") << hex("1D 28 45 03 00 01 02 03 41") << "unknown extended_function";
+    QTest::newRow("graphics cut short at the end") << hex("1D 38 4C 0B 00 00 00 30 70") << "truncated";
 }
 
 void TestVprinterDecoder::sameCommandsHoweverSplit()
@@ -98,7 +112,8 @@ void TestVprinterDecoder::randomStreamsHoweverSplit()
 {
     // Random streams built from command starts, parameters and text.
     static const char *const pieces[] = {"1B", "1D", "1C", "1F", "10", "0A", "00", "04", "4E", "1C 1F 41 04 06 07",
-                                         "41", "C4 E3", "FF", "26", "76 30 00", "6B", "71 01", "A7 01 00"};
+                                         "41", "C4 E3", "FF", "26", "76 30 00", "6B", "71 01", "A7 01 00",
+                                         "28 4C", "38 4C", "02 00 30 32", "0B 00 30 70 30 01 01 31 08 00 01 00"};
     QRandomGenerator rng(20261210);
     for (int round = 0; round < 300; ++round) {
         QByteArray stream;

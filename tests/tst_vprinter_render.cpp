@@ -3,14 +3,13 @@
 // characters, every GS k symbology, QR codes and PDF417 symbols read back
 // from the PNG pages by zxing-cpp's reader.
 
-#define ZX_USE_UTF8
 #include "VirtualPrinter.h"
+#include "support/InkBox.h"
+#include "support/SymbolReader.h"
 #include "support/vprinter_client.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <ZXing/ReadBarcode.h>
 
 using VprinterClient::exchange;
 using VprinterClient::hex;
@@ -18,35 +17,6 @@ using VprinterClient::hex;
 namespace {
 
 constexpr int WaitMs = 5000;
-
-struct Box {
-    int left = -1, top = -1, right = -1, bottom = -1;
-    bool empty() const { return left < 0; }
-    int width() const { return right - left + 1; }
-    int height() const { return bottom - top + 1; }
-};
-
-Box inkBox(const QImage &img, const QRect &area = QRect())
-{
-    const QImage g = img.convertToFormat(QImage::Format_Grayscale8);
-    const QRect r = area.isNull() ? g.rect() : area.intersected(g.rect());
-    Box b;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        const uchar *row = g.constScanLine(y);
-        for (int x = r.left(); x <= r.right(); ++x) {
-            if (row[x] >= 128)
-                continue;
-            if (b.left < 0 || x < b.left)
-                b.left = x;
-            if (b.right < 0 || x > b.right)
-                b.right = x;
-            if (b.top < 0)
-                b.top = y;
-            b.bottom = y;
-        }
-    }
-    return b;
-}
 
 bool dark(const QImage &img, int x, int y)
 {
@@ -60,31 +30,6 @@ int darkCount(const QImage &img, const QRect &area)
         for (int x = area.left(); x <= area.right(); ++x)
             n += dark(img, x, y);
     return n;
-}
-
-struct Decoded {
-    QString text;
-    QString level;
-    bool ok = false;
-};
-
-Decoded readBack(const QString &file, ZXing::BarcodeFormat format)
-{
-    const QImage img = QImage(file).convertToFormat(QImage::Format_Grayscale8);
-    Decoded d;
-    if (img.isNull())
-        return d;
-    ZXing::DecodeHints hints;
-    hints.setFormats(format);
-    hints.setTryHarder(true);
-    const ZXing::Result r =
-        ZXing::ReadBarcode(ZXing::ImageView(img.constBits(), img.width(), img.height(), ZXing::ImageFormat::Lum,
-                                            img.bytesPerLine()),
-                           hints);
-    d.ok = r.isValid();
-    d.text = QString::fromStdString(r.text());
-    d.level = QString::fromStdString(r.ecLevel());
-    return d;
 }
 
 } // namespace
@@ -104,6 +49,8 @@ private slots:
     void oneMorePagePerCut();
     void selfTestPage();
     void rasterImage();
+    void graphicsPictures();
+    void undecodableCommandsAreLogged();
     void logoDefinedAndPrinted();
     void userDefinedCharacters();
     void codeTablesAndChineseText();
@@ -167,8 +114,8 @@ void TestVprinterRender::textLinesBecomeAPage()
     const QImage page = pages.first();
     QCOMPARE(page.width(), 576);
     QCOMPARE(page.height(), 60); // two lines at the default spacing of 30 dots
-    const Box first = inkBox(page, QRect(0, 0, 576, 30));
-    const Box second = inkBox(page, QRect(0, 30, 576, 30));
+    const InkBox first = InkBox::of(page, QRect(0, 0, 576, 30));
+    const InkBox second = InkBox::of(page, QRect(0, 30, 576, 30));
     QVERIFY(!first.empty() && !second.empty());
     QVERIFY(first.right < 5 * 12 + 2); // five characters of font A
     QVERIFY(first.height() <= 24);
@@ -184,13 +131,13 @@ void TestVprinterRender::characterModes()
     // Double width and height: one line 48 dots high, characters 24 wide.
     QImage page = print(hex("1B 40 1D 21 11") + "AB\n").value(0);
     QCOMPARE(page.height(), 48);
-    Box b = inkBox(page);
+    InkBox b = InkBox::of(page);
     QVERIFY(b.right >= 24 && b.right < 48);
     QVERIFY(b.height() > 24);
 
     // Font B is smaller than font A.
     page = print(hex("1B 40 1B 4D 01") + "MMMM\n").value(0);
-    QVERIFY(inkBox(page).right < 4 * 9 + 1);
+    QVERIFY(InkBox::of(page).right < 4 * 9 + 1);
 
     // Underline: the bottom row of the cells is inked.
     page = print(hex("1B 40 1B 2D 01") + "AB\n").value(0);
@@ -203,11 +150,11 @@ void TestVprinterRender::characterModes()
 
     // Upside-down: the line turns round, so the ink ends up at the right.
     page = print(hex("1B 40 1B 7B 01") + "A\n").value(0);
-    QVERIFY(inkBox(page).left > 576 - 13);
+    QVERIFY(InkBox::of(page).left > 576 - 13);
 
     // 90 degrees: cells lie on their side (24 wide, 12 high).
     page = print(hex("1B 40 1B 56 01") + "II\n").value(0);
-    b = inkBox(page);
+    b = InkBox::of(page);
     QVERIFY(b.right > 24);
     QVERIFY(b.height() <= 12);
 
@@ -224,12 +171,12 @@ void TestVprinterRender::characterModes()
 void TestVprinterRender::alignmentAndLeftMargin()
 {
     QImage page = print(hex("1B 40 1B 61 01") + "X\n").value(0);
-    Box b = inkBox(page);
+    InkBox b = InkBox::of(page);
     QVERIFY(qAbs((b.left + b.right) / 2 - 288) < 12);
     page = print(hex("1B 40 1B 61 02") + "X\n").value(0);
-    QVERIFY(inkBox(page).right > 576 - 12);
+    QVERIFY(InkBox::of(page).right > 576 - 12);
     page = print(hex("1B 40 1D 4C 40 00") + "X\n").value(0);
-    QVERIFY(inkBox(page).left >= 64);
+    QVERIFY(InkBox::of(page).left >= 64);
     // Print area 120 dots: the eleventh character wraps onto a second line.
     page = print(hex("1B 40 1D 57 78 00") + "ABCDEFGHIJK\n").value(0);
     QCOMPARE(page.height(), 60);
@@ -275,12 +222,53 @@ void TestVprinterRender::rasterImage()
             QVERIFY2(dark(page, x, y) == expected, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
         }
     }
-    QVERIFY(inkBox(page).right == 15);
+    QVERIFY(InkBox::of(page).right == 15);
     // Mode 3 doubles both ways.
     page = print(hex("1B 40 1D 76 30 03 02 00 04 00") + rows).value(0);
     QCOMPARE(page.height(), 8);
-    QCOMPARE(inkBox(page).right, 31);
+    QCOMPARE(InkBox::of(page).right, 31);
     QVERIFY(dark(page, 0, 0) && dark(page, 1, 1) && !dark(page, 0, 2));
+}
+
+void TestVprinterRender::graphicsPictures()
+{
+    // GS ( L fn 112: 16 x 4 dots in the print buffer (the same rows as above),
+    // fn 50 prints them; then in column format, 8 columns of 2 bytes, scaled twice.
+    const QByteArray rows = hex("FF 00 00 FF AA 55 80 01");
+    QImage page = print(hex("1B 40 1D 28 4C 12 00 30 70 30 01 01 31 10 00 04 00") + rows + hex("1D 28 4C 02 00 30 32")).value(0);
+    QCOMPARE(page.height(), 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 16; ++x)
+            QCOMPARE(dark(page, x, y), bool(uchar(rows.at(y * 2 + x / 8)) & (0x80 >> (x % 8))));
+    page = print(hex("1B 40 1D 38 4C 1A 00 00 00 30 71 30 02 02 31 08 00 10 00") + QByteArray(16, char(0xFF))
+                 + hex("1D 38 4C 02 00 00 00 30 32"))
+               .value(0);
+    QCOMPARE(page.height(), 32);
+    QCOMPARE(InkBox::of(page).right, 15);
+    const QList<QJsonObject> stored = m_printer->events(QStringLiteral("graphics_store"));
+    QCOMPARE(stored.size(), 2);
+    QCOMPARE(stored.last().value("params").toObject().value("format").toString(), QStringLiteral("column"));
+    QCOMPARE(stored.last().value("kind").toString(), QStringLiteral("command"));
+}
+
+void TestVprinterRender::undecodableCommandsAreLogged()
+{
+    // Nothing the printer cannot read is dropped silently: each piece is in
+    // the event log with its kind, code and bytes, and the text around it prints.
+    print(QByteArray("A") + hex("1B 8F") + hex("1D 28 45 03 00 01 02 03") + hex("1D 28 4C 02 00 30 7F") + "B\n");
+    QCOMPARE(m_printer->events(QStringLiteral("text")).size(), 2);
+    const QList<QJsonObject> unknown = m_printer->events(QStringLiteral("unknown"));
+    QCOMPARE(unknown.size(), 1);
+    QCOMPARE(unknown.first().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(unknown.first().value("code").toString(), QStringLiteral("ESC 8F"));
+    const QList<QJsonObject> extended = m_printer->events(QStringLiteral("extended_function"));
+    QCOMPARE(extended.size(), 1);
+    QCOMPARE(extended.first().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(extended.first().value("hex").toString(), QStringLiteral("1d 28 45 03 00 01 02 03"));
+    const QList<QJsonObject> graphics = m_printer->events(QStringLiteral("graphics"));
+    QCOMPARE(graphics.size(), 1);
+    QCOMPARE(graphics.first().value("kind").toString(), QStringLiteral("unknown"));
+    QCOMPARE(graphics.first().value("code").toString(), QStringLiteral("GS ( L"));
 }
 
 void TestVprinterRender::logoDefinedAndPrinted()
@@ -295,11 +283,11 @@ void TestVprinterRender::logoDefinedAndPrinted()
             QVERIFY2(dark(page, c, r) == (c == r), qPrintable(QStringLiteral("%1,%2").arg(c).arg(r)));
     page = print(hex("1C 70 02 03")).value(0); // double width and height
     QCOMPARE(page.height(), 16);
-    QCOMPARE(inkBox(page).right, 1);
-    QCOMPARE(inkBox(page).height(), 16);
+    QCOMPARE(InkBox::of(page).right, 1);
+    QCOMPARE(InkBox::of(page).height(), 16);
     // The maker's print-logo sequence: centred, with GS T and the trailing cut.
     page = print(hex("1B 40 1B 61 01 1D 54 1C 70 01 03 1B 40 00 0A 0A 0A 0A 00 1D 56 01 00")).value(0);
-    const Box b = inkBox(page);
+    const InkBox b = InkBox::of(page);
     QCOMPARE(b.width(), 16);
     QVERIFY(qAbs((b.left + b.right) / 2 - 288) <= 2);
     // An undefined logo prints nothing and says so.
@@ -332,7 +320,7 @@ void TestVprinterRender::codeTablesAndChineseText()
     QCOMPARE(texts.at(1).value("params").toObject().value("text").toString(), QString(QChar(0x00E9))); // é in CP437
     QCOMPARE(texts.at(2).value("params").toObject().value("text").toString(), QString::fromUtf8("测试"));
     // Two Chinese characters are two 24-dot cells.
-    const Box b = inkBox(page, QRect(0, 60, 576, page.height() - 60));
+    const InkBox b = InkBox::of(page, QRect(0, 60, 576, page.height() - 60));
     QVERIFY(b.right > 24 && b.right < 48);
 
     // The mode switches take effect where they stand in the stream, also
@@ -393,7 +381,7 @@ void TestVprinterRender::barcodesReadBack()
     print(stream);
     const QString file = lastFiles(1).value(0);
     QVERIFY(!file.isEmpty());
-    const Decoded d = readBack(file, ZXing::BarcodeFormat(format));
+    const SymbolReader d = SymbolReader::read(file, ZXing::BarcodeFormat(format));
     QVERIFY2(d.ok, qPrintable(file));
     QVERIFY2(d.text.startsWith(expected), qPrintable(d.text));
     const QJsonObject logged = m_printer->events(QStringLiteral("barcode")).last();
@@ -438,12 +426,12 @@ void TestVprinterRender::qrCodeReadsBack()
     stream += hex("1B 61 31 1D 28 6B 03 00 31 51 30 1B 61 30 0A 0A 00 1D 56 01 00");
     const QImage page = print(stream).value(0);
     QVERIFY(!page.isNull());
-    const Decoded d = readBack(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
+    const SymbolReader d = SymbolReader::read(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
     QVERIFY(d.ok);
     QCOMPARE(d.text, content);
     QCOMPARE(d.level, levelName);
     // Module size as asked: the finder pattern is 7 modules wide.
-    const Box b = inkBox(page);
+    const InkBox b = InkBox::of(page);
     QVERIFY(b.width() % module == 0);
     QVERIFY(qAbs((b.left + b.right) / 2 - 288) <= module);
 }

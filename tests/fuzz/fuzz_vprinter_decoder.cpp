@@ -1,8 +1,9 @@
-// The virtual printer's decoder: any stream, fed whole and in pieces whose
-// sizes come from the input, must decode to the same commands.
+// The decoder of byte streams (render/): any stream, fed whole and in pieces
+// whose sizes come from the input, must decode to the same commands at the
+// same offsets, each piece after the one before.
 #include "FuzzTarget.h"
 
-#include "VpDecoder.h"
+#include "render/VpDecoder.h"
 
 #include <QJsonObject>
 
@@ -21,11 +22,12 @@ struct Decoded
     QByteArray raw;
     QByteArray data;
     bool chinese;
+    qint64 offset;
 
     bool operator==(const Decoded &o) const
     {
         return kind == o.kind && name == o.name && code == o.code && params == o.params && raw == o.raw
-               && data == o.data && chinese == o.chinese;
+               && data == o.data && chinese == o.chinese && offset == o.offset;
     }
 };
 
@@ -35,23 +37,31 @@ QList<Decoded> decode(const QByteArray &stream, const QByteArray &cuts)
     QList<Decoded> out;
     QByteArray text;
     bool chinese = false;
+    qint64 textOffset = 0;
+    qint64 next = 0; // the earliest start of the next piece
     auto flush = [&] {
         if (!text.isEmpty())
-            out.append(Decoded{VpCommand::Text, QString(), QString(), QJsonObject(), QByteArray(), text, chinese});
+            out.append(Decoded{VpCommand::Text, QString(), QString(), QJsonObject(), QByteArray(), text, chinese, textOffset});
         text.clear();
     };
     auto take = [&](const QList<VpCommand> &commands) {
         for (const VpCommand &c : commands) {
+            // Each piece starts after the bytes of the one before.
+            if (c.offset < next)
+                std::abort();
+            next = c.offset + qMax(1, c.kind == VpCommand::Text ? c.data.size() : c.raw.size());
             if (c.kind == VpCommand::Text) {
                 const bool pieceChinese = c.params.value(QStringLiteral("chinese")).toBool();
                 if (pieceChinese != chinese)
                     flush();
+                if (text.isEmpty())
+                    textOffset = c.offset;
                 chinese = pieceChinese;
                 text += c.data;
                 continue;
             }
             flush();
-            out.append(Decoded{c.kind, c.name, c.code, c.params, c.raw, c.data, false});
+            out.append(Decoded{c.kind, c.name, c.code, c.params, c.raw, c.data, false, c.offset});
         }
     };
     VpDecoder decoder;

@@ -121,3 +121,33 @@ seed('vprinter_decoder', 'settings', b'\x01\x03' + frame(0xA7, 1, b'AB') + h('10
 seed('vprinter_decoder', 'pdf417', b'\x02\x07\x03' + h('1D 28 6B 03 00 30 43 03 1D 28 6B 04 00 30 45 30 32 '
                                                        '1D 28 6B 06 00 30 50 30 41 42 43 1D 28 6B 03 00 30 51 30 '
                                                        '1D 28 6B 02 00 30 50'))
+# Graphics: stored and printed, with a 32-bit length, defined by key and
+# printed, a function the printer lacks, and an oversized length.
+seed('vprinter_decoder', 'graphics_store', b'\x02\x07\x03'
+     + h('1D 28 4C 0B 00 30 70 30 01 01 31 08 00 01 00 FF 1D 28 4C 02 00 30 32 0A'))
+seed('vprinter_decoder', 'graphics_gs8l', b'\x01\x02'
+     + h('1D 38 4C 0C 00 00 00 30 71 30 02 02 31 01 00 10 00 FF FF 1D 38 4C 02 00 00 00 30 32'))
+seed('vprinter_decoder', 'graphics_keys', b'\x01\x09'
+     + h('1D 28 4C 0C 00 30 43 30 47 31 01 08 00 01 00 31 FF 1D 28 4C 06 00 30 45 47 31 02 01'
+         '1D 28 4C 04 00 30 42 47 31 1D 28 4C 05 00 30 51 43 4C 52'))
+seed('vprinter_decoder', 'graphics_unknown', b'\x00' + h('1D 28 4C 02 00 30 7F 1D 28 45 03 00 01 02 03 41 0A'))
+seed('vprinter_decoder', 'graphics_oversized', b'\x01\x05' + h('1D 38 4C F0 FF FF 7F 30 70 1B 40 41 0A'))
+
+# Whole streams drawn: first byte bit 0 for 58 mm paper, bit 1 for Chinese mode at power-on.
+seed('stream_render', 'text_modes_cut', b'\x02' + h('1B 40 1B 61 01 1D 21 11') + b'Title\n'
+     + h('1D 21 00 1B 61 00 1B 45 01') + b'Bold ' + h('1B 45 00 1B 2D 01') + b'under\n'
+     + h('C4 E3 BA C3 0A 1D 56 01') + b'after the cut\n')
+seed('stream_render', 'pictures_58', b'\x01' + h('1D 76 30 03 02 00 04 00 FF 00 00 FF AA 55 80 01')
+     + h('1B 2A 21 04 00') + bytes(range(12)) + h('0A')
+     + h('1C 71 01 01 00 01 00 80 40 20 10 08 04 02 01 1C 70 01 03'))
+seed('stream_render', 'graphics', b'\x00' + h('1B 61 01 1D 28 4C 0B 00 30 70 30 02 02 31 08 00 01 00 FF 1D 28 4C 02 00 30 32')
+     + h('1D 28 4C 0C 00 30 53 30 44 31 01 08 00 01 00 31 0F 1D 28 4C 06 00 30 55 44 31 01 02 1D 56 00'))
+seed('stream_render', 'codes', b'\x02' + h('1D 48 02 1D 68 40 1D 77 02 1D 6B 43 0C') + b'490123456789'
+     + h('1D 6B 04') + b'ABC-1' + h('00 1D 28 6B 03 00 31 43 04 1D 28 6B 03 00 31 45 31')
+     + h('1D 28 6B 08 00 31 50 30') + b'QR 12' + h('1D 28 6B 03 00 31 51 30')
+     + h('1D 6B 41 0C') + b'12345678901X')
+seed('stream_render', 'user_chars_and_tables', b'\x00' + h('1B 25 01 1B 26 03 41 42 02') + bytes(6) + bytes([0xFF] * 6)
+     + b'ABAB\n' + h('1B 74 10') + bytes([0x80, 0xE9]) + h('1B 52 02') + b'[]{}\n' + h('1B 74 63') + b'x\n'
+     + h('1F 1B 0D'))
+seed('stream_render', 'pdf417', b'\x01' + h('1D 28 6B 03 00 30 43 02 1D 28 6B 03 00 30 44 04 1D 28 6B 04 00 30 45 30 35')
+     + h('1D 28 6B 0B 00 30 50 30') + b'PDF 417!' + h('1D 28 6B 03 00 30 51 30 1D 28 6B 03 00 32 41 01 0A'))

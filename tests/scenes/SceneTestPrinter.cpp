@@ -2,11 +2,14 @@
 
 #include "VirtualPrinter.h"
 #include "VpEventLog.h"
+#include "services/PrintPreview.h"
 #include "support/tcp_fixtures.h"
 
 #include <QDebug>
 #include <QJsonObject>
 #include <QQmlEngine>
+
+#include <cstring>
 
 namespace {
 
@@ -73,6 +76,28 @@ QStringList SceneVirtualPrinter::recordedForms() const
 }
 
 int SceneVirtualPrinter::pageCount() const { return m_printer->pageFiles().size(); }
+
+QString SceneVirtualPrinter::comparePage(int page, QObject *preview, int previewPage) const
+{
+    const auto *shown = qobject_cast<PrintPreview *>(preview);
+    if (!shown)
+        return QStringLiteral("not a print preview");
+    const QList<QImage> printed = m_printer->pages();
+    const int index = page < 0 ? printed.size() + page : page;
+    if (index < 0 || index >= printed.size())
+        return QStringLiteral("the printer has %1 pages, no page %2").arg(printed.size()).arg(page);
+    const QList<QImage> previews = shown->pageImages();
+    if (previewPage < 0 || previewPage >= previews.size())
+        return QStringLiteral("the preview has %1 pages, no page %2").arg(previews.size()).arg(previewPage);
+    const QImage a = printed.at(index).convertToFormat(QImage::Format_Grayscale8);
+    const QImage b = previews.at(previewPage).convertToFormat(QImage::Format_Grayscale8);
+    if (a.size() != b.size())
+        return QStringLiteral("printed %1 x %2, previewed %3 x %4").arg(a.width()).arg(a.height()).arg(b.width()).arg(b.height());
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        differ += memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width())) != 0;
+    return differ == 0 ? QString() : QStringLiteral("%1 rows differ").arg(differ);
+}
 void SceneVirtualPrinter::flushPage() { m_printer->flushPage(); }
 
 QVariant SceneVirtualPrinter::lastPage() const

@@ -46,6 +46,10 @@ public:
     // The last page printed (a QImage, for sceneTest.readBarcodeImage); null
     // before the first.
     Q_INVOKABLE QVariant lastPage() const;
+    // Compares the printer's page `page` (from the end when negative: -1 the
+    // last) with page `previewPage` of a print preview (a PrintPreview):
+    // empty when they are the same picture, else what differs.
+    Q_INVOKABLE QString comparePage(int page, QObject *preview, int previewPage = 0) const;
     Q_INVOKABLE void flushPage();
     // A line of the control language ("set paper_out on", "setting A7 41 42", ...).
     Q_INVOKABLE QString control(const QString &line);

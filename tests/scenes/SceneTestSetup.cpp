@@ -10,6 +10,7 @@
 #include "platform/DevInfo.h"
 #include "app/DeviceViewModel.h"
 #include "services/BarcodeImageProvider.h"
+#include "services/PrintPreview.h"
 #include "services/HelperFunction.h"
 
 #include <QAccessible>
@@ -254,6 +255,7 @@ void SceneTestSetup::qmlEngineAvailable(QQmlEngine *engine)
     auto *provider = new BarcodeImageProvider; // the engine owns it
     engine->addImageProvider(QStringLiteral("barcode"), provider);
     m_helper->setImageProvider(provider);
+    PrintPreview::registerWith(engine);
 }
 
 void SceneTestSetup::cleanupTestCase()

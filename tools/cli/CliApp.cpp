@@ -4,6 +4,7 @@
 #include "CliHelp.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
+#include "CliRender.h"
 #include "CliScript.h"
 #include "CliStatusReport.h"
 #include "CliTarget.h"
@@ -200,6 +201,13 @@ int CliApp::exec()
 
     m_command = first;
     const QStringList rest = m_args.mid(1);
+    if (m_command == CliRender::command()) {
+        if (rest.contains(QStringLiteral("--help")) || rest.contains(QStringLiteral("-h"))) {
+            CliOutput::print(CliHelp::text(m_command));
+            return ExitOk;
+        }
+        return CliRender::run(rest);
+    }
     if (m_command == QLatin1String("scan"))
         return scan(rest);
     if (m_command == QLatin1String("list"))

@@ -10,7 +10,7 @@
 class CliCommandLine;
 class QTranslator;
 
-// quillmark: the commands scan, list, ops, run, status and raw and the
+// quillmark: the commands scan, list, ops, run, status, raw and render and the
 // printer tasks (CliVerbs) over the same back end as the window, with their
 // exit statuses.
 class CliApp

@@ -1,5 +1,6 @@
 #include "CliHelp.h"
 
+#include "CliRender.h"
 #include "CliVerbs.h"
 
 namespace {
@@ -16,7 +17,8 @@ QString targets()
 QStringList CliHelp::commands()
 {
     return QStringList{QStringLiteral("scan"), QStringLiteral("list"),   QStringLiteral("ops"),
-                       QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw")}
+                       QStringLiteral("run"),  QStringLiteral("status"), QStringLiteral("raw"),
+                       CliRender::command()}
            + CliVerbs::names();
 }
 
@@ -78,6 +80,8 @@ QString CliHelp::text(const QString &command)
                   "\n")
                + targets();
     }
+    if (command == CliRender::command())
+        return CliRender::helpText();
     if (command == QLatin1String("raw")) {
         return tr("用法: quillmark raw TARGET FILE|-\n"
                   "\n"
@@ -206,6 +210,7 @@ QString CliHelp::text(const QString &command)
               "  raw      发送一个字节文件\n"
               "  ops      列出命令接口的所有操作及其参数\n"
               "  run      在打印机上调用操作\n"
+              "  render   把字节文件画成图片，不需要打印机\n"
               "\n"
               "打印机任务:\n"
               "  beep        蜂鸣\n"

@@ -4,7 +4,7 @@ _quillmark()
     local cur prev words cword
     _init_completion || return
 
-    local commands="scan list ops run status raw"
+    local commands="scan list ops run status raw render"
     local verbs="beep cut drawer print feed logo barcode qr network test-page reset"
     local targets="--tcp --usb --serial --queue"
     if [[ $cword -eq 1 ]]; then
@@ -65,6 +65,14 @@ _quillmark()
             COMPREPLY=($(compgen -W "--json --help" -- "$cur")) ;;
         status)
             COMPREPLY=($(compgen -W "$targets --json --help" -- "$cur")) ;;
+        render)
+            if [[ $prev == --width ]]; then
+                COMPREPLY=($(compgen -W "58 80" -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "-o --output --width --json --help" -- "$cur"))
+            else
+                _filedir
+            fi ;;
         raw)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "$targets --help" -- "$cur"))

@@ -1,6 +1,8 @@
 // quillmark-frame-screenshots: runs the program's scenes on the real back end
 // and writes a PNG of the main window for each navigation entry, plus the
-// restart question, the log window and the version-log window.
+// restart question, the log window, the version-log window and the print
+// previews (settings dialog: receipt and test page; the text page and its
+// preview window).
 //
 //   quillmark-frame-screenshots OUT_DIR LANGUAGE(zh_CN|en_US) [APP_DIR]
 //
@@ -17,6 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QQmlComponent>
+#include <QQmlApplicationEngine>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -25,6 +29,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -50,6 +55,95 @@ QQuickWindow *topLevel(const QString &objectName)
     }
     return nullptr;
 }
+
+// A window made from a scene of the bundle (or from QML text with imports
+// from it); the caller owns it.
+QQuickWindow *makeWindow(QQmlEngine &engine, const QString &url, const QByteArray &qml = QByteArray())
+{
+    QQmlComponent component(&engine);
+    if (qml.isEmpty())
+        component.loadUrl(QUrl(url));
+    else
+        component.setData(qml, QUrl(url));
+    QObject *object = component.create();
+    if (!object)
+        std::fprintf(stderr, "FAILED %s: %s\n", qPrintable(url), qPrintable(component.errorString()));
+    return qobject_cast<QQuickWindow *>(object);
+}
+
+// Until the preview has drawn what it was given.
+bool previewDrawn(QObject *preview)
+{
+    return preview && FrameDriver::waitFor([preview] {
+               return preview->property("revision").toInt() > 0 && !preview->property("busy").toBool();
+           });
+}
+
+bool shootPreviews(QQmlEngine &engine, const QString &outDir, const QString &language)
+{
+    bool ok = true;
+    // The settings dialog: a receipt of three products with its totals, then the default test page.
+    std::unique_ptr<QQuickWindow> dialog(makeWindow(engine, QStringLiteral("qrc:/Src/rightPage/stackPages/SettingsDialog.qml")));
+    if (!dialog)
+        return false;
+    QMetaObject::invokeMethod(dialog.get(), "open");
+    ok = QTest::qWaitForWindowExposed(dialog.get()) && ok;
+    FrameDriver driver(dialog.get());
+    ok = driver.click(QStringLiteral("settingsTab_3")) && ok;
+    QQuickItem *receipt = driver.item(QStringLiteral("settingsReceiptPage"));
+    const QList<QPair<QString, QString>> products = {{QStringLiteral("超级大拼盘"), QStringLiteral("330.00")},
+                                                     {QStringLiteral("Green tea"), QStringLiteral("3.50")},
+                                                     {QStringLiteral("Noodles"), QStringLiteral("12.00")}};
+    for (const auto &product : products) {
+        if (QQuickItem *name = driver.item(QStringLiteral("productNameField")))
+            name->setProperty("text", product.first);
+        if (QQuickItem *price = driver.item(QStringLiteral("productPriceField")))
+            price->setProperty("text", product.second);
+        ok = driver.click(QStringLiteral("addProductButton")) && ok;
+    }
+    if (receipt)
+        QMetaObject::invokeMethod(receipt, "calculateTotal"); // its button is below the fold
+    QObject *receiptPreview = receipt ? receipt->property("printPreview").value<QObject *>() : nullptr;
+    ok = previewDrawn(receiptPreview) && ok;
+    settle();
+    ok = save(driver.grab(), QStringLiteral("%1/%2-8-receiptPreview.png").arg(outDir, language)) && ok;
+
+    ok = driver.click(QStringLiteral("settingsTab_2")) && ok;
+    ok = driver.click(QStringLiteral("showDefaultTestPageButton")) && ok;
+    QQuickItem *testPage = driver.item(QStringLiteral("settingsTestPagePage"));
+    ok = previewDrawn(testPage ? testPage->property("printPreview").value<QObject *>() : nullptr) && ok;
+    settle();
+    ok = save(driver.grab(), QStringLiteral("%1/%2-9-testPagePreview.png").arg(outDir, language)) && ok;
+    dialog->close();
+
+    // The text page with a text typed, and its "预览" window.
+    std::unique_ptr<QQuickWindow> page(makeWindow(
+        engine, QStringLiteral("qrc:/Src/rightPage/stackPages/TcpUsbStackPages/"),
+        "import QtQuick 2.15\nimport QtQuick.Window 2.15\n"
+        "Window { width: 800; height: 680; visible: true\n"
+        "  WorkingModeForm { objectName: \"form\"; anchors.fill: parent } }"));
+    if (!page)
+        return false;
+    ok = QTest::qWaitForWindowExposed(page.get()) && ok;
+    FrameDriver pageDriver(page.get());
+    QQuickItem *form = pageDriver.item(QStringLiteral("form"));
+    if (QQuickItem *text = pageDriver.item(QStringLiteral("printText1")))
+        text->setProperty("text", QStringLiteral("Quillmark 小票打印机\nLine two, 12.50"));
+    settle();
+    ok = save(pageDriver.grab(), QStringLiteral("%1/%2-10-textPage.png").arg(outDir, language)) && ok;
+    ok = pageDriver.click(QStringLiteral("printPreview")) && ok;
+    QQuickWindow *previewWindow = nullptr;
+    ok = FrameDriver::waitFor([&] { return (previewWindow = topLevel(QStringLiteral("printPreviewDialog"))) != nullptr; }) && ok;
+    if (previewWindow && form) {
+        ok = QTest::qWaitForWindowExposed(previewWindow) && ok;
+        ok = previewDrawn(previewWindow->property("printPreview").value<QObject *>()) && ok;
+        settle();
+        ok = save(previewWindow->grabWindow(), QStringLiteral("%1/%2-11-textPreview.png").arg(outDir, language)) && ok;
+        previewWindow->close();
+    }
+    return ok;
+}
+
 
 } // namespace
 
@@ -127,5 +221,6 @@ int main(int argc, char *argv[])
         ok = save(about->grabWindow(), QStringLiteral("%1/%2-7-versionLogDialog.png").arg(outDir, language)) && ok;
         about->close();
     }
+    ok = shootPreviews(session.engine(), outDir, language) && ok;
     return ok ? 0 : 1;
 }

@@ -6,7 +6,7 @@
 #include "VpPrinterCore.h"
 #include "VpPtyLink.h"
 #include "VpRawServer.h"
-#include "VpRenderer.h"
+#include "render/VpRenderer.h"
 #include "VpState.h"
 #include "VpUsbGadget.h"
 

@@ -1,6 +1,5 @@
 #include "VpPrinterCore.h"
 
-#include "VpBarcode.h"
 #include "VpEventLog.h"
 #include "VpState.h"
 
@@ -35,8 +34,9 @@ int param(const VpCommand &cmd, const char *key)
 
 VpPrinterCore::VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
                              QObject *parent)
-    : QObject(parent), m_state(state), m_log(log), m_renderer(paperDots), m_outputDir(outputDir)
+    : QObject(parent), m_state(state), m_log(log), m_printer(paperDots), m_outputDir(outputDir)
 {
+    m_printer.setSelfTestLines([this] { return selfTestLines(); });
 }
 
 QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
@@ -83,13 +83,13 @@ void VpPrinterCore::endStream(const QString &source)
             execute(source, cmd, &ignored);
         it->reset();
     }
-    m_renderer.endOfStream();
+    m_printer.renderer().endOfStream();
     collectPages(source);
 }
 
 void VpPrinterCore::flushPage()
 {
-    m_renderer.endOfStream();
+    m_printer.renderer().endOfStream();
     collectPages(QStringLiteral("control"));
 }
 
@@ -107,17 +107,8 @@ QList<QImage> VpPrinterCore::pages() const
 
 void VpPrinterCore::logCommand(const QString &source, const VpCommand &cmd, const QJsonObject &extra)
 {
-    QJsonObject entry{{QStringLiteral("kind"), VpCommand::kindName(cmd.kind)},
-                      {QStringLiteral("name"), cmd.name},
-                      {QStringLiteral("source"), source}};
-    if (cmd.kind != VpCommand::Text) {
-        entry.insert(QStringLiteral("code"), cmd.code);
-        entry.insert(QStringLiteral("hex"), hexText(cmd.raw.left(HexLogLimit)));
-    }
-    QJsonObject params = cmd.params;
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        params.insert(it.key(), it.value());
-    entry.insert(QStringLiteral("params"), params);
+    QJsonObject entry = cmd.describe(extra);
+    entry.insert(QStringLiteral("source"), source);
     m_log->append(entry);
 }
 
@@ -137,7 +128,7 @@ void VpPrinterCore::settingWritten(const QString &source, const QString &key, co
 
 void VpPrinterCore::collectPages(const QString &source)
 {
-    const QList<QImage> done = m_renderer.takeFinishedPages();
+    const QList<QImage> done = m_printer.renderer().takeFinishedPages();
     for (const QImage &page : done) {
         ++m_pageCount;
         QString file;
@@ -170,33 +161,6 @@ void VpPrinterCore::collectPages(const QString &source)
     }
 }
 
-bool VpPrinterCore::executePdf417(const QString &source, const VpCommand &cmd, QJsonObject *extra)
-{
-    const QString &name = cmd.name;
-    if (name == QLatin1String("pdf417_module_width")) {
-        m_renderer.setPdf417ModuleWidth(param(cmd, "n"));
-    } else if (name == QLatin1String("pdf417_row_height")) {
-        m_renderer.setPdf417RowHeight(param(cmd, "n"));
-    } else if (name == QLatin1String("pdf417_error_level")) {
-        // m 30: a level (30..38); m 31: a ratio, which this printer takes as level 1.
-        const int n = param(cmd, "n");
-        m_renderer.setPdf417Level(param(cmd, "m") == 0x30 ? n - 0x30 : VpRenderer::DefaultPdf417Level);
-    } else if (name == QLatin1String("pdf417_store")) {
-        m_renderer.storePdf417(cmd.data);
-        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
-    } else if (name == QLatin1String("pdf417_print")) {
-        QString error;
-        if (!m_renderer.printPdf417(&error)) {
-            extra->insert(QStringLiteral("error"), error);
-            logCommand(source, cmd, *extra);
-            event(source, QStringLiteral("print_error"), {{QStringLiteral("what"), QStringLiteral("pdf417")},
-                                                         {QStringLiteral("error"), error}});
-            return false;
-        }
-    }
-    return true;
-}
-
 QStringList VpPrinterCore::selfTestLines() const
 {
     const QJsonObject maker = m_state->makerSettings();
@@ -204,7 +168,7 @@ QStringList VpPrinterCore::selfTestLines() const
     lines << QStringLiteral("*** SELF TEST ***")
           << QStringLiteral("Model: %1").arg(m_state->model())
           << QStringLiteral("Firmware: %1").arg(QLatin1String(FirmwareVersion))
-          << QStringLiteral("Paper: %1 dots").arg(m_renderer.paperDots())
+          << QStringLiteral("Paper: %1 dots").arg(m_printer.renderer().paperDots())
           << QStringLiteral("Density: %1").arg(maker.value(QStringLiteral("density")).toInt())
           << QStringLiteral("Baud rate: %1").arg(maker.value(QStringLiteral("baud_rate")).toInt())
           << QStringLiteral("Bluetooth: %1").arg(QString::fromLatin1(m_state->setting(VpState::BluetoothName)));
@@ -216,13 +180,11 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
     const QString &name = cmd.name;
     VpDecoder &decoder = m_decoders[source];
 
+    QJsonObject extra;
+    QString error;
     if (cmd.kind == VpCommand::Text) {
-        // The mode in force when the text arrived, not after the whole chunk.
-        const bool chinese = cmd.params.value(QStringLiteral("chinese")).toBool();
-        const QString text = m_renderer.addText(cmd.data, chinese);
-        logCommand(source, cmd, {{QStringLiteral("text"), text}, {QStringLiteral("bytes"), cmd.data.size()},
-                                 {QStringLiteral("code_table"), chinese ? QStringLiteral("GBK")
-                                                                        : m_renderer.codeTableName()}});
+        m_printer.apply(cmd, &extra, &error);
+        logCommand(source, cmd, extra);
         return;
     }
     if (cmd.kind != VpCommand::Command) {
@@ -230,7 +192,6 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
         return;
     }
 
-    QJsonObject extra;
     // Status and answers.
     if (name == QLatin1String("status_request")) {
         const quint8 b = m_state->statusByte(param(cmd, "n"));
@@ -327,7 +288,7 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
             key = key.mid(int(strlen("maker_")));
         settingWritten(source, key, param(cmd, "n"));
         if (name == QLatin1String("maker_international_charset"))
-            m_renderer.setInternationalSet(param(cmd, "n"));
+            m_printer.apply(cmd, &extra, &error); // on paper from now on
         if (name == QLatin1String("maker_print_mode"))
             decoder.setDefaultChineseMode(param(cmd, "n") == 1);
         return;
@@ -365,141 +326,23 @@ void VpPrinterCore::execute(const QString &source, const VpCommand &cmd, QByteAr
         logCommand(source, cmd);
         event(source, QStringLiteral("upgrade_mode_entered"), {});
         return;
-    } else if (name == QLatin1String("self_test") || name == QLatin1String("test_print")) {
-        logCommand(source, cmd);
-        m_renderer.selfTest(selfTestLines());
-        m_renderer.printAndFeedLines(4);
-        m_renderer.cut();
-        event(source, QStringLiteral("self_test_printed"), {});
-        return;
     }
+
     // Formatting and printing.
-    else if (name == QLatin1String("initialize")) {
-        m_renderer.initialize();
-    } else if (name == QLatin1String("print_mode")) {
-        m_renderer.setPrintMode(param(cmd, "n"));
-    } else if (name == QLatin1String("select_font")) {
-        m_renderer.setFontB((param(cmd, "n") & 1) == 1);
-    } else if (name == QLatin1String("bold") || name == QLatin1String("double_strike")) {
-        m_renderer.setBold(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("underline")) {
-        const int n = param(cmd, "n");
-        m_renderer.setUnderline(n >= 0x30 ? n - 0x30 : n);
-    } else if (name == QLatin1String("char_size")) {
-        m_renderer.setCharSize(param(cmd, "n"));
-    } else if (name == QLatin1String("reverse")) {
-        m_renderer.setReverse(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("upside_down")) {
-        m_renderer.setUpsideDown(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("rotate90")) {
-        m_renderer.setRotate90(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("alignment")) {
-        const int n = param(cmd, "n");
-        m_renderer.setAlignment(n >= 0x30 ? n - 0x30 : n);
-    } else if (name == QLatin1String("left_margin")) {
-        m_renderer.setLeftMargin(param(cmd, "nL") + 256 * param(cmd, "nH"));
-    } else if (name == QLatin1String("print_area_width")) {
-        m_renderer.setPrintAreaWidth(param(cmd, "nL") + 256 * param(cmd, "nH"));
-    } else if (name == QLatin1String("line_spacing")) {
-        m_renderer.setLineSpacing(param(cmd, "n"));
-    } else if (name == QLatin1String("default_line_spacing")) {
-        m_renderer.setLineSpacing(VpRenderer::DefaultLineSpacing);
-    } else if (name == QLatin1String("right_spacing")) {
-        m_renderer.setRightSpacing(param(cmd, "n"));
-    } else if (name == QLatin1String("absolute_position")) {
-        m_renderer.setAbsolutePosition(param(cmd, "nL") + 256 * param(cmd, "nH"));
-    } else if (name == QLatin1String("chinese_print_mode")) {
-        m_renderer.setChineseFormat(param(cmd, "n"));
-    } else if (name == QLatin1String("chinese_underline")) {
-        const int n = param(cmd, "n");
-        m_renderer.setChineseUnderline(n >= 0x30 ? n - 0x30 : n);
-    } else if (name == QLatin1String("chinese_spacing")) {
-        m_renderer.setChineseSpacing(param(cmd, "left"), param(cmd, "right"));
-    } else if (name == QLatin1String("chinese_quad")) {
-        m_renderer.setChineseQuad(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("code_table")) {
-        QString table;
-        if (m_renderer.setCodeTable(param(cmd, "n"), &table))
-            extra.insert(QStringLiteral("table"), table);
-        else
-            extra.insert(QStringLiteral("supported"), false);
-    } else if (name == QLatin1String("international_charset")) {
-        if (!m_renderer.setInternationalSet(param(cmd, "n")))
-            extra.insert(QStringLiteral("supported"), false);
-    } else if (name == QLatin1String("user_chars_enable")) {
-        m_renderer.setUserCharsEnabled(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("define_user_chars")) {
-        extra.insert(QStringLiteral("defined"),
-                     m_renderer.defineUserChars(param(cmd, "y"), param(cmd, "first"), param(cmd, "last"), cmd.data));
-    } else if (name == QLatin1String("cancel_user_char")) {
-        m_renderer.cancelUserChar(param(cmd, "n"));
-    } else if (name == QLatin1String("hri_position")) {
-        const int n = param(cmd, "n");
-        m_renderer.setHriPosition(n >= 0x30 ? n - 0x30 : n);
-    } else if (name == QLatin1String("hri_font")) {
-        m_renderer.setHriFontB(param(cmd, "n") & 1);
-    } else if (name == QLatin1String("barcode_height")) {
-        m_renderer.setBarcodeHeight(param(cmd, "n"));
-    } else if (name == QLatin1String("barcode_width")) {
-        m_renderer.setBarcodeWidth(param(cmd, "n"));
-    } else if (name == QLatin1String("qr_module_size")) {
-        m_renderer.setQrModule(param(cmd, "n"));
-    } else if (name == QLatin1String("qr_error_level")) {
-        const int n = param(cmd, "n");
-        m_renderer.setQrLevel(n >= 0x30 ? n - 0x30 : n);
-    } else if (name == QLatin1String("qr_store")) {
-        m_renderer.storeQr(cmd.data);
-        extra.insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
-    } else if (name == QLatin1String("qr_print")) {
-        QString error;
-        if (!m_renderer.printQr(&error)) {
-            extra.insert(QStringLiteral("error"), error);
-            logCommand(source, cmd, extra);
-            event(source, QStringLiteral("print_error"), {{QStringLiteral("what"), QStringLiteral("qr")},
-                                                         {QStringLiteral("error"), error}});
-            return;
-        }
-    } else if (name.startsWith(QLatin1String("pdf417_"))) {
-        if (!executePdf417(source, cmd, &extra))
-            return;
-    } else if (name == QLatin1String("barcode")) {
-        QString text, error;
-        const int symbology = param(cmd, "symbology");
-        extra.insert(QStringLiteral("type"), VpBarcode::symbologyName(symbology));
-        extra.insert(QStringLiteral("data"), QString::fromLatin1(cmd.data));
-        if (!m_renderer.printBarcode(symbology, cmd.data, &text, &error)) {
-            extra.insert(QStringLiteral("error"), error);
-            logCommand(source, cmd, extra);
-            event(source, QStringLiteral("print_error"), {{QStringLiteral("what"), QStringLiteral("barcode")},
-                                                         {QStringLiteral("error"), error}});
-            return;
-        }
-        extra.insert(QStringLiteral("text"), text);
-    } else if (name == QLatin1String("print_line_feed") || name == QLatin1String("form_feed")) {
-        m_renderer.printLine();
-    } else if (name == QLatin1String("horizontal_tab")) {
-        m_renderer.horizontalTab();
-    } else if (name == QLatin1String("print_feed_dots")) {
-        m_renderer.printAndFeedDots(param(cmd, "n"));
-    } else if (name == QLatin1String("print_feed_lines")) {
-        m_renderer.printAndFeedLines(param(cmd, "n"));
-    } else if (name == QLatin1String("bit_image")) {
-        m_renderer.bitImage(param(cmd, "m"), param(cmd, "columns"), cmd.data);
-    } else if (name == QLatin1String("raster_image")) {
-        m_renderer.rasterImage(param(cmd, "m"), param(cmd, "width_bytes"), param(cmd, "height"), cmd.data);
-    } else if (name == QLatin1String("define_logos")) {
-        extra.insert(QStringLiteral("defined"), m_renderer.defineLogos(param(cmd, "count"), cmd.data));
-    } else if (name == QLatin1String("print_logo")) {
-        const int m = param(cmd, "m");
-        if (!m_renderer.printLogo(param(cmd, "n"), m >= 0x30 ? m - 0x30 : m))
-            extra.insert(QStringLiteral("defined"), false);
-    } else if (name == QLatin1String("cut")) {
-        if (cmd.params.contains(QStringLiteral("feed")))
-            m_renderer.printAndFeedDots(param(cmd, "feed"));
-        m_renderer.cut();
-        logCommand(source, cmd);
-        event(source, QStringLiteral("paper_cut"), {{QStringLiteral("partial"), param(cmd, "mode") == 1}});
+    const VpCommandPrinter::Outcome outcome = m_printer.apply(cmd, &extra, &error);
+    if (outcome == VpCommandPrinter::Failed) {
+        extra.insert(QStringLiteral("error"), error);
+        logCommand(source, cmd, extra);
+        event(source, QStringLiteral("print_error"),
+              {{QStringLiteral("what"), name == QLatin1String("qr_print")         ? QStringLiteral("qr")
+                                    : name == QLatin1String("pdf417_print") ? QStringLiteral("pdf417")
+                                                                            : QStringLiteral("barcode")},
+               {QStringLiteral("error"), error}});
         return;
     }
     logCommand(source, cmd, extra);
+    if (name == QLatin1String("cut"))
+        event(source, QStringLiteral("paper_cut"), {{QStringLiteral("partial"), param(cmd, "mode") == 1}});
+    else if (name == QLatin1String("self_test") || name == QLatin1String("test_print"))
+        event(source, QStringLiteral("self_test_printed"), {});
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "VpCommand.h"
-#include "VpDecoder.h"
-#include "VpRenderer.h"
+#include "render/VpCommand.h"
+#include "render/VpCommandPrinter.h"
+#include "render/VpDecoder.h"
 
 #include <QHash>
 #include <QImage>
@@ -23,7 +23,6 @@ class VpPrinterCore : public QObject
 public:
     static constexpr int MaxPagesInMemory = 64;
     static constexpr qint64 MaxPageBytesInMemory = 64 * 1024 * 1024; // older pages go first
-    static constexpr int HexLogLimit = 64;
     static constexpr int MaxReceivedBytes = 8 * 1024 * 1024; // oldest bytes go first
 
     VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
@@ -48,8 +47,6 @@ public:
 
 private:
     void execute(const QString &source, const VpCommand &cmd, QByteArray *reply);
-    // GS ( k with cn 30 (PDF417); false when it has logged the command itself.
-    bool executePdf417(const QString &source, const VpCommand &cmd, QJsonObject *extra);
     void logCommand(const QString &source, const VpCommand &cmd, const QJsonObject &extra = {});
     void event(const QString &source, const QString &name, const QJsonObject &params);
     void settingWritten(const QString &source, const QString &key, const QJsonValue &value);
@@ -58,7 +55,7 @@ private:
 
     VpState *m_state;
     VpEventLog *m_log;
-    VpRenderer m_renderer;
+    VpCommandPrinter m_printer; // the paper: what prints, shared with the print previews
     QString m_outputDir;
     QHash<QString, VpDecoder> m_decoders;
     mutable std::mutex m_receivedMutex; // std::mutex: ThreadSanitizer sees its ordering

@@ -1,12 +1,14 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Window 2.15
+import Quillmark.Preview 1.0
 import "../../basic"
 import "../../commonUI"
 
 // Receipt page of the settings dialog: the sample receipt of one paper size
 // is put together from a title and products (left) with a live preview
-// (right); "设置为打印" stores it as that size's test receipt.
+// (right): the receipt as the printer draws it on 58 or 80 mm paper, or as a
+// list; "设置为打印" stores it as that size's test receipt.
 Item {
     id: page
 
@@ -18,6 +20,9 @@ Item {
     property string now: ""
     readonly property alias sizeIndex: sizeBox.currentIndex
     readonly property alias products: productModel
+    // The preview shown: 0 on 58 mm paper, 1 on 80 mm paper, 2 the list.
+    property int previewMode: 0
+    readonly property alias printPreview: receiptPreview
 
     function defaultTitle() { return qsTr("测试") + sizeBox.currentText }
 
@@ -94,7 +99,26 @@ Item {
         deviceViewModel.communication.setTestPrintReceiptClicked(text, sizeBox.currentIndex)
     }
 
-    ListModel { id: productModel }
+    // The picture follows every change: the same command text that
+    // "设置为打印" stores, drawn by the printer's renderer.
+    function refreshPreview() {
+        receiptPreview.showHexText(helperFunction.receiptCommandText(receipt()))
+    }
+
+    onReceiptTitleChanged: refreshPreview()
+    onShowTotalsChanged: refreshPreview()
+    onTotalChanged: refreshPreview()
+    Component.onCompleted: refreshPreview()
+
+    ListModel {
+        id: productModel
+        onCountChanged: page.refreshPreview()
+    }
+
+    PrintPreview {
+        id: receiptPreview
+        paperMm: page.previewMode === 0 ? 58 : 80
+    }
 
     // Keyboard users: the input that takes the focus scrolls into view.
     Connections {
@@ -151,7 +175,10 @@ Item {
                     onActivated: {
                         page.receiptTitle = page.defaultTitle()
                         titleField.text = page.receiptTitle
+                        if (page.previewMode !== 2)
+                            page.previewMode = currentIndex === 0 ? 0 : 1
                     }
+                    onCurrentIndexChanged: page.refreshPreview()
                 }
             }
 
@@ -301,10 +328,27 @@ Item {
         border.color: "#E0E3EA"
         radius: 4
 
+        SegmentedChoice {
+            id: previewChoice
+            objectName: "receiptPreviewChoice"
+            anchors { top: parent.top; horizontalCenter: parent.horizontalCenter; topMargin: 6 }
+            options: ["58 mm", "80 mm", qsTr("列表")]
+            segmentWidth: 72
+            currentIndex: page.previewMode
+            onActivated: page.previewMode = index
+        }
+
+        PrintPreviewPane {
+            objectName: "receiptPrintPreview"
+            anchors { left: parent.left; right: parent.right; top: previewChoice.bottom; bottom: parent.bottom; margins: 8 }
+            visible: page.previewMode !== 2
+            preview: receiptPreview
+        }
+
         Flickable {
             id: previewFlick
-            anchors.fill: parent
-            anchors.margins: 8
+            anchors { left: parent.left; right: parent.right; top: previewChoice.bottom; bottom: parent.bottom; margins: 8 }
+            visible: page.previewMode === 2
             clip: true
             contentHeight: preview.height
             ScrollBar.vertical: ScrollBar { width: 8 }

@@ -122,6 +122,14 @@ Item {
 
     Component.onCompleted: updateCodePageSelect()
 
+    // The preview of "打印/设置", made when first asked for.
+    Loader {
+        id: previewDialog
+        objectName: "printPreviewLoader"
+        active: false
+        sourceComponent: Component { PrintPreviewDialog {} }
+    }
+
     Timer {
         id: autoSendTimer
         interval: root.autoSendPeriod()
@@ -372,6 +380,19 @@ Item {
                             buttonWidth: 140
                             buttonText: qsTr("打印/设置")
                             onClicked: root.printOrSet()
+                        }
+                        KVZPushButton {
+                            objectName: "printPreview"
+                            buttonWidth: 100
+                            buttonColor: "#7A8BA8"
+                            buttonText: qsTr("预览")
+                            // What "打印/设置" would send, drawn, not sent.
+                            onClicked: {
+                                previewDialog.active = true
+                                previewDialog.item.showText(root.checkedIndex, root.hexCheckBoxChecked, root.printMsg,
+                                                            root.codePageName,
+                                                            [0, 0, feedLines.value, feedDistance.value, lineSpace.value][root.checkedIndex])
+                            }
                         }
                     }
                     RowLayout {

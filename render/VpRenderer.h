@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VpFont.h"
+#include "render/VpFont.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -26,11 +26,11 @@ public:
     static constexpr int MaxLogos = 255;
     static constexpr int TabWidthChars = 8;
     static constexpr int QrQuietModules = 4;
-    static constexpr int BarcodeQuietModules = 10;
+    // GS ( k PDF417: module width and row height (in module widths), 2..8.
     static constexpr int DefaultPdf417Module = 3;
     static constexpr int DefaultPdf417RowHeight = 3;
-    static constexpr int DefaultPdf417Level = 1;
     static constexpr int Pdf417QuietModules = 2;
+    static constexpr int BarcodeQuietModules = 10;
 
     explicit VpRenderer(int paperDots = Paper80Dots);
 
@@ -76,14 +76,11 @@ public:
     void setQrModule(int n) { m_qrModule = qBound(1, n, 16); }
     void setQrLevel(int n) { m_qrLevel = qBound(0, n, 3); }
     void storeQr(const QByteArray &data) { m_qrData = data; }
-    // PDF417 (GS ( k, cn 30): module width 2..8 dots, row height 2..8 module
-    // widths, error correction level 0..8. Rows and columns are the writer's
-    // own choice; the module width shrinks until the symbol fits the area.
-    void setPdf417ModuleWidth(int n) { m_pdfModule = qBound(2, n, 8); }
-    void setPdf417RowHeight(int n) { m_pdfRowHeight = qBound(2, n, 8); }
-    void setPdf417Level(int n) { m_pdfLevel = qBound(0, n, 8); }
-    void storePdf417(const QByteArray &data) { m_pdfData = data; }
-    bool printPdf417(QString *error);
+    void setPdf417Module(int n) { m_pdf417Module = qBound(2, n, 8); }
+    void setPdf417RowHeight(int n) { m_pdf417RowHeight = qBound(2, n, 8); }
+    // 0..8, or -1: the level follows the amount of data.
+    void setPdf417Level(int level) { m_pdf417Level = qBound(-1, level, 8); }
+    void storePdf417(const QByteArray &data) { m_pdf417Data = data; }
 
     // Printing. Text bytes are decoded in the current code table, or as GBK
     // for two-byte characters in Chinese-character mode. Returns the text.
@@ -96,8 +93,27 @@ public:
     void rasterImage(int m, int widthBytes, int height, const QByteArray &data); // GS v 0
     int defineLogos(int count, const QByteArray &data); // FS q, returns logos defined
     bool printLogo(int n, int m); // FS p
+    // GS ( L / GS 8 L graphics. A picture comes in planes of one colour each,
+    // 1 bit a dot: raster format (rows of whole bytes, most significant bit
+    // left) or column format (columns of whole bytes, most significant bit on
+    // top). This printer has one colour: every plane prints black.
+    // Store in the print buffer (fn 112/113): planes of the same size add up.
+    void storeGraphics(bool column, int width, int height, int scaleX, int scaleY, const QByteArray &plane);
+    // Print what is stored (fn 50) and empty the buffer; false when it is empty.
+    bool printStoredGraphics();
+    // Define a picture under a key code (kc1 * 256 + kc2), in non-volatile
+    // (fn 67/68) or download memory (fn 83/84): planes times (colour byte,
+    // plane data). Returns the planes read.
+    int defineGraphics(bool nv, bool column, int key, int width, int height, int planes, const QByteArray &data);
+    // Print a defined picture (fn 69/85), scaled 1 or 2 times each way; false
+    // when the key is not defined.
+    bool printGraphics(bool nv, int key, int scaleX, int scaleY);
+    // Delete one picture (fn 66/82), or all of them for key -1 (fn 65/81);
+    // returns how many went.
+    int deleteGraphics(bool nv, int key);
     bool printBarcode(int symbology, const QByteArray &data, QString *text, QString *error);
     bool printQr(QString *error);
+    bool printPdf417(QString *error);
     void selfTest(const QStringList &lines);
 
     // GS V / ESC i / ESC m: the page ends here.
@@ -125,6 +141,9 @@ private:
     void addFeed(int dots);
     void finishPage();
     static QImage scaled(const QImage &src, int sx, int sy);
+    // A 1-bit picture from data at `at`: rows (or, in column format, columns)
+    // of `stride` bytes; bits beyond the data are paper.
+    static QImage bitPicture(const QByteArray &data, qint64 at, int width, int height, int stride, bool column);
 
     int m_paper;
     // modes
@@ -142,9 +161,12 @@ private:
     bool m_hriFontB = false;
     int m_qrModule = DefaultQrModule, m_qrLevel = 0;
     QByteArray m_qrData;
-    int m_pdfModule = DefaultPdf417Module, m_pdfRowHeight = DefaultPdf417RowHeight, m_pdfLevel = DefaultPdf417Level;
-    QByteArray m_pdfData;
+    int m_pdf417Module = DefaultPdf417Module, m_pdf417RowHeight = DefaultPdf417RowHeight, m_pdf417Level = -1;
+    QByteArray m_pdf417Data;
     QList<QImage> m_logos;
+    QImage m_graphics; // stored in the print buffer, not yet printed
+    int m_graphicsScaleX = 1, m_graphicsScaleY = 1;
+    QHash<int, QImage> m_nvGraphics, m_downloadGraphics;
     // paper
     QList<Item> m_line;
     QList<QImage> m_bands;

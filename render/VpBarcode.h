@@ -25,6 +25,7 @@ public:
     static bool encodeQr(const QByteArray &data, int level, QImage *matrix, QString *error);
 
     // A PDF417 symbol, one pixel per module and one pixel row per symbol row,
-    // 0 dark and 255 light, without quiet zone. level: 0..8.
+    // 0 dark and 255 light, without quiet zone. level: 0..8, or -1 for the
+    // writer's choice. Columns and rows are the writer's choice.
     static bool encodePdf417(const QByteArray &data, int level, QImage *matrix, QString *error);
 };

@@ -1,4 +1,4 @@
-#include "VpBarcode.h"
+#include "render/VpBarcode.h"
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/CharacterSet.h>
@@ -54,6 +54,31 @@ QString code128Text(const QByteArray &data, bool *ok)
         }
     }
     return text;
+}
+
+// The modules of a writer's matrix, taking every rowStep-th row.
+QImage greyImage(const ZXing::BitMatrix &bits, int rowStep)
+{
+    QImage img(bits.width(), bits.height() / rowStep, QImage::Format_Grayscale8);
+    for (int y = 0; y < img.height(); ++y) {
+        uchar *row = img.scanLine(y);
+        for (int x = 0; x < bits.width(); ++x)
+            row[x] = bits.get(x, y * rowStep) ? 0 : 255;
+    }
+    return img;
+}
+
+// zxing-cpp draws PDF417 rows this many pixels high at one pixel per module.
+constexpr int Pdf417WriterRowPixels = 4;
+
+// Every row of an upright PDF417 symbol opens with the start pattern, so its
+// first column is all bars; a symbol the writer turned on its side is not.
+bool upright(const ZXing::BitMatrix &bits)
+{
+    for (int y = 0; y < bits.height(); ++y)
+        if (!bits.get(0, y))
+            return false;
+    return bits.height() > 0;
 }
 
 } // namespace
@@ -189,13 +214,7 @@ bool VpBarcode::encodeQr(const QByteArray &data, int level, QImage *matrix, QStr
                                           .setEncoding(ZXing::CharacterSet::UTF8)
                                           .setEccLevel(eccLevel)
                                           .encode(QString::fromUtf8(data).toStdWString(), 0, 0);
-        QImage img(bits.width(), bits.height(), QImage::Format_Grayscale8);
-        for (int y = 0; y < bits.height(); ++y) {
-            uchar *row = img.scanLine(y);
-            for (int x = 0; x < bits.width(); ++x)
-                row[x] = bits.get(x, y) ? 0 : 255;
-        }
-        *matrix = img;
+        *matrix = greyImage(bits, 1);
     } catch (const std::exception &e) {
         *error = QString::fromUtf8(e.what());
         return false;
@@ -213,27 +232,19 @@ bool VpBarcode::encodePdf417(const QByteArray &data, int level, QImage *matrix, 
         return false;
     }
     try {
-        const ZXing::BitMatrix bits = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::PDF417)
-                                          .setMargin(0)
-                                          .setEncoding(ZXing::CharacterSet::UTF8)
-                                          .setEccLevel(qBound(0, level, 8))
-                                          .encode(QString::fromUtf8(data).toStdWString(), 0, 0);
-        // The writer draws every row several pixels high: keep one of each.
-        QList<int> rows;
-        for (int y = 0; y < bits.height(); ++y) {
-            bool same = !rows.isEmpty();
-            for (int x = 0; same && x < bits.width(); ++x)
-                same = bits.get(x, y) == bits.get(x, rows.last());
-            if (!same)
-                rows.append(y);
+        ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::PDF417);
+        writer.setMargin(0).setEncoding(ZXing::CharacterSet::UTF8).setEccLevel(level);
+        const std::wstring text = QString::fromUtf8(data).toStdWString();
+        // The writer turns a symbol taller than wide on its side unless asked
+        // for a tall picture (height > width); paper wants it upright.
+        ZXing::BitMatrix bits = writer.encode(text, 0, 0);
+        if (!upright(bits))
+            bits = writer.encode(text, 0, 1);
+        if (!upright(bits) || bits.height() % Pdf417WriterRowPixels != 0) {
+            *error = QStringLiteral("the PDF417 writer gave no upright symbol");
+            return false;
         }
-        QImage img(bits.width(), rows.size(), QImage::Format_Grayscale8);
-        for (int r = 0; r < rows.size(); ++r) {
-            uchar *row = img.scanLine(r);
-            for (int x = 0; x < bits.width(); ++x)
-                row[x] = bits.get(x, rows.at(r)) ? 0 : 255;
-        }
-        *matrix = img;
+        *matrix = greyImage(bits, Pdf417WriterRowPixels);
     } catch (const std::exception &e) {
         *error = QString::fromUtf8(e.what());
         return false;

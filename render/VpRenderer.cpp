@@ -1,6 +1,6 @@
-#include "VpRenderer.h"
+#include "render/VpRenderer.h"
 
-#include "VpBarcode.h"
+#include "render/VpBarcode.h"
 
 #include <QPainter>
 #include <QTransform>
@@ -112,9 +112,9 @@ void VpRenderer::initialize()
     m_barWidth = DefaultBarcodeWidth;
     m_qrModule = DefaultQrModule;
     m_qrLevel = 0;
-    m_pdfModule = DefaultPdf417Module;
-    m_pdfRowHeight = DefaultPdf417RowHeight;
-    m_pdfLevel = DefaultPdf417Level;
+    m_pdf417Module = DefaultPdf417Module;
+    m_pdf417RowHeight = DefaultPdf417RowHeight;
+    m_pdf417Level = -1;
     m_line.clear();
 }
 
@@ -431,21 +431,29 @@ void VpRenderer::bitImage(int m, int columns, const QByteArray &data)
     appendItem(scaled(img, sx, sy));
 }
 
+QImage VpRenderer::bitPicture(const QByteArray &data, qint64 at, int width, int height, int stride, bool column)
+{
+    QImage img = blank(width, height);
+    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+    for (int y = 0; y < height; ++y) {
+        uchar *row = img.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const qint64 idx = at + (column ? qint64(x) * stride + y / 8 : qint64(y) * stride + x / 8);
+            const int bit = column ? y % 8 : x % 8;
+            if (idx < data.size() && (bytes[idx] & (0x80 >> bit)))
+                row[x] = Dot;
+        }
+    }
+    return img;
+}
+
 void VpRenderer::rasterImage(int m, int widthBytes, int height, const QByteArray &data)
 {
     if (widthBytes <= 0 || height <= 0)
         return;
     const int w = qMin(widthBytes * 8, m_paper);
     height = qMin(height, MaxPageHeight); // rows beyond a page length are not kept
-    QImage img = blank(w, height);
-    for (int y = 0; y < height; ++y) {
-        uchar *row = img.scanLine(y);
-        for (int x = 0; x < w; ++x) {
-            const int idx = y * widthBytes + x / 8;
-            if (idx < data.size() && (uchar(data.at(idx)) & (0x80 >> (x % 8))))
-                row[x] = Dot;
-        }
-    }
+    const QImage img = bitPicture(data, 0, w, height, widthBytes, false);
     const int mode = m & 0x03;
     addBlock(scaled(img, (mode & 1) ? 2 : 1, (mode & 2) ? 2 : 1));
 }
@@ -488,6 +496,65 @@ bool VpRenderer::printLogo(int n, int m)
     const int mode = m & 0x03;
     addBlock(scaled(m_logos.at(n - 1), (mode & 1) ? 2 : 1, (mode & 2) ? 2 : 1));
     return true;
+}
+
+void VpRenderer::storeGraphics(bool column, int width, int height, int scaleX, int scaleY, const QByteArray &plane)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    const int stride = column ? (height + 7) / 8 : (width + 7) / 8;
+    const QImage img = bitPicture(plane, 0, qMin(width, m_paper), qMin(height, MaxPageHeight), stride, column);
+    if (m_graphics.size() != img.size())
+        m_graphics = img;
+    else
+        blit(m_graphics, img, 0, 0);
+    m_graphicsScaleX = scaleX == 2 ? 2 : 1;
+    m_graphicsScaleY = scaleY == 2 ? 2 : 1;
+}
+
+bool VpRenderer::printStoredGraphics()
+{
+    if (m_graphics.isNull())
+        return false;
+    addBlock(scaled(m_graphics, m_graphicsScaleX, m_graphicsScaleY));
+    m_graphics = QImage();
+    return true;
+}
+
+int VpRenderer::defineGraphics(bool nv, bool column, int key, int width, int height, int planes, const QByteArray &data)
+{
+    if (width <= 0 || height <= 0)
+        return 0;
+    const int stride = column ? (height + 7) / 8 : (width + 7) / 8;
+    const qint64 planeSize = qint64(stride) * (column ? width : height);
+    const int w = qMin(width, m_paper), h = qMin(height, MaxPageHeight);
+    QImage picture = blank(w, h);
+    int read = 0;
+    for (qint64 at = 0; read < planes && at + 1 + planeSize <= data.size(); at += 1 + planeSize, ++read)
+        blit(picture, bitPicture(data, at + 1, w, h, stride, column), 0, 0); // at: the plane's colour byte
+    if (read > 0)
+        (nv ? m_nvGraphics : m_downloadGraphics).insert(key, picture);
+    return read;
+}
+
+bool VpRenderer::printGraphics(bool nv, int key, int scaleX, int scaleY)
+{
+    const QHash<int, QImage> &pictures = nv ? m_nvGraphics : m_downloadGraphics;
+    auto it = pictures.constFind(key);
+    if (it == pictures.constEnd())
+        return false;
+    addBlock(scaled(*it, scaleX == 2 ? 2 : 1, scaleY == 2 ? 2 : 1));
+    return true;
+}
+
+int VpRenderer::deleteGraphics(bool nv, int key)
+{
+    QHash<int, QImage> &pictures = nv ? m_nvGraphics : m_downloadGraphics;
+    if (key >= 0)
+        return pictures.remove(key);
+    const int n = pictures.size();
+    pictures.clear();
+    return n;
 }
 
 bool VpRenderer::printBarcode(int symbology, const QByteArray &data, QString *text, QString *error)
@@ -557,20 +624,18 @@ bool VpRenderer::printQr(QString *error)
 
 bool VpRenderer::printPdf417(QString *error)
 {
-    QImage matrix; // one pixel per module and per row
-    if (!VpBarcode::encodePdf417(m_pdfData, m_pdfLevel, &matrix, error))
+    QImage matrix;
+    if (!VpBarcode::encodePdf417(m_pdf417Data, m_pdf417Level, &matrix, error))
         return false;
-    int module = m_pdfModule;
-    const int across = matrix.width() + 2 * Pdf417QuietModules;
-    while (module > 1 && across * module > areaWidth())
-        --module;
-    if (across * module > areaWidth()) {
+    const int width = (matrix.width() + 2 * Pdf417QuietModules) * m_pdf417Module;
+    if (width > areaWidth()) {
         *error = QStringLiteral("the PDF417 symbol is wider than the print area");
         return false;
     }
-    const int rowDots = module * m_pdfRowHeight;
-    QImage block = blank(across * module, matrix.height() * rowDots + 2 * Pdf417QuietModules * module);
-    blit(block, scaled(matrix, module, rowDots), Pdf417QuietModules * module, Pdf417QuietModules * module);
+    const int rowDots = m_pdf417Module * m_pdf417RowHeight;
+    const int quiet = Pdf417QuietModules * m_pdf417Module;
+    QImage block = blank(width, matrix.height() * rowDots + 2 * quiet);
+    blit(block, scaled(matrix, m_pdf417Module, rowDots), quiet, quiet);
     addBlock(block);
     return true;
 }

@@ -15,6 +15,27 @@ struct VpCommand
     QJsonObject params; // decoded parameters
     QByteArray raw;     // the bytes of the command (whole, also for skipped data)
     QByteArray data;    // the payload where there is one (text bytes, image data, ...)
+    qint64 offset = 0;  // where its first byte stands in the stream (since the decoder's reset)
+
+    // True for what the decoder could not read as a command or as text.
+    bool undecoded() const { return kind != Command && kind != Text; }
+
+    // The command as the logs and listings show it: kind, name, code and raw
+    // bytes in hexadecimal (not for text), and the parameters together with
+    // what running it gave (extra).
+    QJsonObject describe(const QJsonObject &extra = QJsonObject()) const
+    {
+        QJsonObject entry{{QStringLiteral("kind"), kindName(kind)}, {QStringLiteral("name"), name}};
+        if (kind != Text) {
+            entry.insert(QStringLiteral("code"), code);
+            entry.insert(QStringLiteral("hex"), QString::fromLatin1(raw.toHex(' ')));
+        }
+        QJsonObject all = params;
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            all.insert(it.key(), it.value());
+        entry.insert(QStringLiteral("params"), all);
+        return entry;
+    }
 
     static QString kindName(Kind kind)
     {

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "VpCommand.h"
+#include "render/VpCommand.h"
 
 #include <QByteArray>
 #include <QList>
 
 // Splits the printer's input stream into commands and text runs. Input may
 // arrive in pieces of any size: an incomplete command waits for the rest.
+// Each piece carries its offset in the stream, counted from the last reset.
 // Every length read from the stream is checked against the printer's limits;
 // a command beyond them is reported as oversized and its declared data is
 // skipped as it arrives, never buffered.
@@ -57,6 +58,7 @@ private:
 
     QByteArray m_buf;
     qint64 m_skip = 0; // bytes of an oversized command still to throw away
+    qint64 m_offset = 0; // stream position of m_buf's first byte
     bool m_atEnd = false; // finish() is decoding what is left
     bool m_chinese = true;
     bool m_defaultChinese = true;

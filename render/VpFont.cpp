@@ -1,4 +1,4 @@
-#include "VpFont.h"
+#include "render/VpFont.h"
 
 #include <QCoreApplication>
 #include <QFont>

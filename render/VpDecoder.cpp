@@ -1,4 +1,4 @@
-#include "VpDecoder.h"
+#include "render/VpDecoder.h"
 
 #include <QJsonArray>
 
@@ -23,6 +23,10 @@ constexpr uchar US = 0x1F;
 constexpr uchar SettingFirst = 0xA2;
 constexpr uchar SettingLast = 0xA9;
 constexpr int SettingsHeader = 6;
+
+// GS ( k: the symbol (cn) each function belongs to.
+constexpr uchar TwoDPdf417 = 0x30;
+constexpr uchar TwoDQr = 0x31;
 
 constexpr uchar GbkLeadFirst = 0x81;
 constexpr uchar GbkLeadLast = 0xFE;
@@ -51,30 +55,126 @@ bool isGbkTrail(uchar b) { return b >= GbkTrailFirst && b <= GbkTrailLast && b !
 
 bool isCommandStart(uchar b) { return b < 0x20; }
 
-// GS ( k with cn = 30: PDF417. body holds cn fn and the parameters.
-void decodePdf417(const QByteArray &body, const QString &code, VpCommand &out)
+// GS ( L and GS 8 L: graphics, one function per fn byte after m (48).
+constexpr uchar GraphicsM = 0x30;
+constexpr uchar GraphicsNvCapacity = 0x30;
+constexpr uchar GraphicsDensity = 0x31;
+constexpr uchar GraphicsPrint = 0x32;
+constexpr uchar GraphicsNvRemaining = 0x33;
+constexpr uchar GraphicsDownloadRemaining = 0x34;
+constexpr uchar GraphicsNvKeys = 0x40;
+constexpr uchar GraphicsNvDeleteAll = 0x41;
+constexpr uchar GraphicsNvDelete = 0x42;
+constexpr uchar GraphicsNvDefineRaster = 0x43;
+constexpr uchar GraphicsNvDefineColumn = 0x44;
+constexpr uchar GraphicsNvPrintKey = 0x45;
+constexpr uchar GraphicsDownloadKeys = 0x50;
+constexpr uchar GraphicsDownloadDeleteAll = 0x51;
+constexpr uchar GraphicsDownloadDelete = 0x52;
+constexpr uchar GraphicsDownloadDefineRaster = 0x53;
+constexpr uchar GraphicsDownloadDefineColumn = 0x54;
+constexpr uchar GraphicsDownloadPrintKey = 0x55;
+constexpr uchar GraphicsStoreRaster = 0x70;
+constexpr uchar GraphicsStoreColumn = 0x71;
+// Bytes before the picture data: m fn a bx by c xL xH yL yH (store), and
+// m fn a kc1 kc2 b xL xH yL yH (define, each plane then starts with its colour c).
+constexpr int GraphicsPictureHeader = 10;
+constexpr int GraphicsMaxPlanes = 4;
+
+// Bytes of one plane: rows of whole bytes (raster) or columns of whole bytes.
+qint64 planeBytes(bool column, qint64 width, qint64 height)
 {
-    static const struct { uchar fn; const char *name; } functions[] = {
-        {0x41, "pdf417_columns"},      {0x42, "pdf417_rows"},    {0x43, "pdf417_module_width"},
-        {0x44, "pdf417_row_height"},   {0x45, "pdf417_error_level"}, {0x46, "pdf417_options"},
-        {0x50, "pdf417_store"},        {0x51, "pdf417_print"},   {0x52, "pdf417_size_request"},
-    };
-    const uchar fn = uchar(body.at(1));
-    QString name = QStringLiteral("two_d_code");
-    for (const auto &f : functions)
-        if (f.fn == fn)
-            name = QLatin1String(f.name);
-    QJsonObject params{{QStringLiteral("cn"), 0x30}, {QStringLiteral("fn"), fn}};
-    if (fn == 0x45 && body.size() >= 4) { // m 30: level n - 30; m 31: ratio n x 10 %
-        params.insert(QStringLiteral("m"), uchar(body.at(2)));
-        params.insert(QStringLiteral("n"), uchar(body.at(3)));
-    } else if (fn != 0x50 && body.size() >= 3) {
-        params.insert(QStringLiteral("n"), uchar(body.at(2)));
+    return column ? width * ((height + 7) / 8) : ((width + 7) / 8) * height;
+}
+
+// The graphics function in body (m fn and what follows it).
+void graphicsCommand(const QByteArray &body, const QString &code, VpCommand &out)
+{
+    const auto *b = reinterpret_cast<const uchar *>(body.constData());
+    const int len = body.size();
+    if (len < 2) {
+        set(out, QStringLiteral("graphics"), code, {{QStringLiteral("length"), len}}, VpCommand::Malformed);
+        return;
     }
-    set(out, name, code, params);
-    if (fn == 0x50 && body.size() >= 3) {
-        out.data = body.mid(3);
-        out.params.insert(QStringLiteral("length"), out.data.size());
+    const uchar fn = b[1];
+    QJsonObject params{{QStringLiteral("m"), b[0]}, {QStringLiteral("fn"), fn}};
+    auto done = [&](const char *name, int wanted) {
+        set(out, QLatin1String(name), code, params);
+        if (b[0] != GraphicsM || (wanted >= 0 && len != wanted))
+            out.kind = VpCommand::Malformed;
+    };
+    auto withKey = [&](int at) {
+        if (len >= at + 2) {
+            params.insert(QStringLiteral("kc1"), b[at]);
+            params.insert(QStringLiteral("kc2"), b[at + 1]);
+        }
+    };
+    auto withScale = [&](int at) {
+        if (len >= at + 2) {
+            params.insert(QStringLiteral("x"), b[at]);
+            params.insert(QStringLiteral("y"), b[at + 1]);
+        }
+    };
+    switch (fn) {
+    case GraphicsNvCapacity: done("graphics_nv_capacity_request", 2); return;
+    case GraphicsNvRemaining: done("graphics_nv_remaining_request", 2); return;
+    case GraphicsDownloadRemaining: done("graphics_download_remaining_request", 2); return;
+    case GraphicsNvKeys: done("graphics_nv_keys_request", 4); return;
+    case GraphicsDownloadKeys: done("graphics_download_keys_request", 4); return;
+    case GraphicsNvDeleteAll: done("graphics_nv_delete_all", 5); return;
+    case GraphicsDownloadDeleteAll: done("graphics_download_delete_all", 5); return;
+    case GraphicsPrint: done("graphics_print", 2); return;
+    case GraphicsDensity: withScale(2); done("graphics_density", 4); return;
+    case GraphicsNvDelete: withKey(2); done("graphics_nv_delete", 4); return;
+    case GraphicsDownloadDelete: withKey(2); done("graphics_download_delete", 4); return;
+    case GraphicsNvPrintKey:
+    case GraphicsDownloadPrintKey:
+        withKey(2);
+        withScale(4);
+        done(fn == GraphicsNvPrintKey ? "graphics_nv_print" : "graphics_download_print", 6);
+        return;
+    case GraphicsStoreRaster:
+    case GraphicsStoreColumn:
+    case GraphicsNvDefineRaster:
+    case GraphicsNvDefineColumn:
+    case GraphicsDownloadDefineRaster:
+    case GraphicsDownloadDefineColumn: {
+        const bool store = fn == GraphicsStoreRaster || fn == GraphicsStoreColumn;
+        const bool column = fn == GraphicsStoreColumn || fn == GraphicsNvDefineColumn || fn == GraphicsDownloadDefineColumn;
+        const char *name = store ? "graphics_store"
+                                 : (fn == GraphicsNvDefineRaster || fn == GraphicsNvDefineColumn) ? "graphics_nv_define"
+                                                                                                   : "graphics_download_define";
+        params.insert(QStringLiteral("format"), column ? QStringLiteral("column") : QStringLiteral("raster"));
+        if (len < GraphicsPictureHeader) {
+            done(name, GraphicsPictureHeader);
+            return;
+        }
+        const int width = b[6] | (b[7] << 8), height = b[8] | (b[9] << 8);
+        params.insert(QStringLiteral("a"), b[2]);
+        params.insert(QStringLiteral("width"), width);
+        params.insert(QStringLiteral("height"), height);
+        const qint64 plane = planeBytes(column, width, height);
+        qint64 wanted;
+        if (store) {
+            params.insert(QStringLiteral("bx"), b[3]);
+            params.insert(QStringLiteral("by"), b[4]);
+            params.insert(QStringLiteral("c"), b[5]);
+            wanted = GraphicsPictureHeader + plane;
+        } else {
+            withKey(3);
+            params.insert(QStringLiteral("planes"), b[5]);
+            wanted = GraphicsPictureHeader + qint64(b[5]) * (1 + plane);
+        }
+        const bool badPlanes = !store && (b[5] < 1 || b[5] > GraphicsMaxPlanes);
+        done(name, -1);
+        if (badPlanes || width == 0 || height == 0 || len != wanted)
+            out.kind = VpCommand::Malformed;
+        out.data = body.mid(GraphicsPictureHeader);
+        return;
+    }
+    default:
+        set(out, QStringLiteral("graphics"), code, params, VpCommand::Unknown);
+        return;
     }
 }
 
@@ -84,6 +184,7 @@ void VpDecoder::reset()
 {
     m_buf.clear();
     m_skip = 0;
+    m_offset = 0;
     m_chinese = m_defaultChinese;
 }
 
@@ -93,6 +194,7 @@ QList<VpCommand> VpDecoder::feed(const QByteArray &bytes)
     if (m_skip > 0) {
         const qint64 drop = qMin<qint64>(m_skip, bytes.size());
         m_skip -= drop;
+        m_offset += drop;
         start = drop;
     }
     if (start < bytes.size())
@@ -113,6 +215,7 @@ QList<VpCommand> VpDecoder::drain()
             cmd.raw = m_buf.mid(pos, int(qMin<qint64>(len, MaxRawKept)));
         if (cmd.kind == VpCommand::Text)
             cmd.raw.clear();
+        cmd.offset = m_offset + pos;
         if (cmd.name == QLatin1String("chinese_mode_on"))
             m_chinese = true;
         else if (cmd.name == QLatin1String("chinese_mode_off"))
@@ -128,6 +231,7 @@ QList<VpCommand> VpDecoder::drain()
     } else {
         m_buf.remove(0, pos);
     }
+    m_offset += pos;
     return out;
 }
 
@@ -149,14 +253,17 @@ QList<VpCommand> VpDecoder::finish()
         set(cmd, QStringLiteral("truncated"), isCommandStart(first) ? hex2(first) : QStringLiteral("text"),
             QJsonObject{{QStringLiteral("length"), m_buf.size()}}, VpCommand::Truncated);
         cmd.raw = m_buf.left(MaxRawKept);
+        cmd.offset = m_offset;
         out.append(cmd);
     }
     if (m_skip > 0) {
         VpCommand cmd;
+        cmd.offset = m_offset;
         set(cmd, QStringLiteral("truncated"), QStringLiteral("oversized"),
             QJsonObject{{QStringLiteral("missing"), double(m_skip)}}, VpCommand::Truncated);
         out.append(cmd);
     }
+    m_offset += m_buf.size();
     m_buf.clear();
     m_skip = 0;
     return out;
@@ -317,6 +424,7 @@ qint64 VpDecoder::parseEsc(const uchar *p, qint64 n, VpCommand &out)
         {0x2D, 1, "underline", "n", nullptr, nullptr},
         {0x32, 0, "default_line_spacing", nullptr, nullptr, nullptr},
         {0x33, 1, "line_spacing", "n", nullptr, nullptr},
+        {0x34, 1, "italic", "n", nullptr, nullptr}, // accepted; this printer has no italic face
         {0x3D, 1, "select_peripheral", "n", nullptr, nullptr},
         {0x3F, 1, "cancel_user_char", "n", nullptr, nullptr},
         {0x40, 0, "initialize", nullptr, nullptr, nullptr},
@@ -654,13 +762,22 @@ qint64 VpDecoder::parseGs(const uchar *p, qint64 n, VpCommand &out)
                 return total;
             }
             const uchar cn = p[5], fc = p[6];
-            if (cn == 0x30) {
-                decodePdf417(body, c, out);
-                return total;
-            }
             QJsonObject params{{QStringLiteral("cn"), cn}, {QStringLiteral("fn"), fc}};
-            QString name = QStringLiteral("two_d_code");
-            if (cn == 0x31) {
+            QString name;
+            if (cn == TwoDPdf417) {
+                switch (fc) {
+                case 0x41: name = QStringLiteral("pdf417_columns"); break;
+                case 0x42: name = QStringLiteral("pdf417_rows"); break;
+                case 0x43: name = QStringLiteral("pdf417_module_width"); break;
+                case 0x44: name = QStringLiteral("pdf417_row_height"); break;
+                case 0x45: name = QStringLiteral("pdf417_error_level"); break;
+                case 0x46: name = QStringLiteral("pdf417_options"); break;
+                case 0x50: name = QStringLiteral("pdf417_store"); break;
+                case 0x51: name = QStringLiteral("pdf417_print"); break;
+                case 0x52: name = QStringLiteral("pdf417_size_request"); break;
+                default: break;
+                }
+            } else if (cn == TwoDQr) {
                 switch (fc) {
                 case 0x41: name = QStringLiteral("qr_model"); break;
                 case 0x43: name = QStringLiteral("qr_module_size"); break;
@@ -671,20 +788,67 @@ qint64 VpDecoder::parseGs(const uchar *p, qint64 n, VpCommand &out)
                 default: break;
                 }
             }
-            if ((name == QLatin1String("qr_module_size") || name == QLatin1String("qr_error_level")) && len >= 3)
+            // A symbol or function this printer does not have: stepped over
+            // by its length, and reported.
+            if (name.isEmpty()) {
+                set(out, QStringLiteral("two_d_code"), c, params, VpCommand::Unknown);
+                out.data = body.left(MaxRawKept);
+                return total;
+            }
+            // The one-byte settings: n after cn fn (the error level of
+            // PDF417 has m first: 30 a level 0..8, 31 a ratio in tens of per cent).
+            if (name == QLatin1String("pdf417_error_level")) {
+                if (len < 4) {
+                    set(out, name, c, params, VpCommand::Malformed);
+                    return total;
+                }
+                params.insert(QStringLiteral("m"), p[7]);
+                params.insert(QStringLiteral("n"), p[8]);
+            } else if (!name.endsWith(QLatin1String("_store")) && !name.endsWith(QLatin1String("_print"))
+                       && !name.endsWith(QLatin1String("_size_request")) && len >= 3) {
                 params.insert(QStringLiteral("n"), p[7]);
-            if (name == QLatin1String("qr_model") && len >= 3)
-                params.insert(QStringLiteral("n"), p[7]);
+            }
             set(out, name, c, params);
-            if (name == QLatin1String("qr_store") && len >= 3) {
+            if (name.endsWith(QLatin1String("_store")) && len >= 3) {
                 out.data = body.mid(3);
                 out.params.insert(QStringLiteral("length"), out.data.size());
             }
             return total;
         }
-        set(out, fn == 0x41 ? QStringLiteral("test_print") : QStringLiteral("extended_function"), c,
-            {{QStringLiteral("fn"), fn}, {QStringLiteral("length"), len}});
+        if (fn == 0x4C) {
+            graphicsCommand(body, c, out);
+            return total;
+        }
+        if (fn == 0x41) {
+            set(out, QStringLiteral("test_print"), c, {{QStringLiteral("fn"), fn}, {QStringLiteral("length"), len}});
+            out.data = body.left(MaxRawKept);
+            return total;
+        }
+        // A function this printer does not have: its length is known, so it
+        // is stepped over, and reported as not understood.
+        set(out, QStringLiteral("extended_function"), c, {{QStringLiteral("fn"), fn}, {QStringLiteral("length"), len}},
+            VpCommand::Unknown);
         out.data = body.left(MaxRawKept);
+        return total;
+    }
+    if (f == 0x38) { // GS 8 L p1 p2 p3 p4 m fn ...: graphics with a 32-bit length
+        if (n < 3)
+            return NeedMore;
+        if (p[2] != 0x4C) {
+            set(out, QStringLiteral("unknown"), code, {}, VpCommand::Unknown);
+            return 2;
+        }
+        constexpr int header = 7;
+        if (n < header)
+            return NeedMore;
+        const qint64 len = qint64(p[3]) | (qint64(p[4]) << 8) | (qint64(p[5]) << 16) | (qint64(p[6]) << 24);
+        const qint64 total = header + len;
+        const QString c = QStringLiteral("GS 8 L");
+        if (total > MaxCommandBytes)
+            return oversized(p, n, header, total, QStringLiteral("graphics"), c, out);
+        if (n < total)
+            return NeedMore;
+        graphicsCommand(QByteArray(reinterpret_cast<const char *>(p + header), int(len)), c, out);
         return total;
     }
     set(out, QStringLiteral("unknown"), code, {}, VpCommand::Unknown);

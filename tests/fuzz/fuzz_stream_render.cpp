@@ -1,0 +1,41 @@
+// A whole byte stream on paper (VpStreamRenderer, render/), as quillmark
+// render and the print previews draw files from anywhere: picture data,
+// logo and graphics definitions, barcodes and codes are all drawn. The first
+// byte picks the paper and the power-on mode. The listing must account for
+// every byte: pieces in stream order, undecoded ones among them, and pages as
+// wide as the paper. There is no QGuiApplication here, so glyph cells stay
+// blank: the run covers decoding, layout and pictures, not the system's fonts.
+#include "FuzzTarget.h"
+
+#include "render/VpStreamRenderer.h"
+
+#include <QJsonObject>
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    VpStreamRenderer::Options options;
+    options.paperDots = (data[0] & 1) ? VpRenderer::Paper58Dots : VpRenderer::Paper80Dots;
+    options.chineseMode = data[0] & 2;
+    const QByteArray stream = FuzzInput::bytes(data + 1, size - 1);
+    int pages = 0;
+    const VpStreamRenderer::Result result = VpStreamRenderer::render(stream, options, [&](const QImage &page) {
+        if (page.width() != options.paperDots || page.height() < 1)
+            std::abort();
+        ++pages;
+    });
+    if (pages != result.pageCount || result.undecoded.size() != result.undecodedCount
+        || result.unprinted.size() != result.unprintedCount)
+        std::abort();
+    double previous = -1;
+    for (const QJsonValue &entry : result.commands) {
+        const double offset = entry.toObject().value(QStringLiteral("offset")).toDouble();
+        if (offset <= previous || offset > stream.size())
+            std::abort();
+        previous = offset;
+    }
+    return 0;
+}
