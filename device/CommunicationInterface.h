@@ -27,7 +27,6 @@ signals:
     void sigScanOver();
     void sigScanOverTcp();
     void sigScanOverUsb();
-    void deviceListUpdated();
     void connectionStatusChanged(bool connected);
     void sigConnectionFailTcp(QString errorMessage);
     void sigConnectionFailUsb(QString errorMessage);
