@@ -3,7 +3,6 @@
 #include "app/base/AppPaths.h"
 #include "app/base/ConfigFileGuard.h"
 #include "app/base/Logger.h"
-#include "app/base/PrinterModel.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"
 
@@ -411,12 +410,24 @@ QString ConfigManager::getCurrentDeviceName() const
 
 QString ConfigManager::modelName(DeviceModel model)
 {
-    return PrinterModel::shortName(model);
+    switch (model) {
+    case Standard: return QStringLiteral("Standard");
+    case L7N: return QStringLiteral("L7N");
+    case L7S: return QStringLiteral("L7S");
+    default: return QStringLiteral("Unknown");
+    }
 }
 
 ConfigManager::DeviceModel ConfigManager::modelFromName(const QString &name)
 {
-    return PrinterModel::fromName(name);
+    if (name.isEmpty())
+        return Unknown;
+    const QString lower = name.toLower();
+    if (lower.contains(QLatin1String("l7n")))
+        return L7N;
+    if (lower.contains(QLatin1String("l7s")))
+        return L7S;
+    return Standard;
 }
 
 void ConfigManager::setCurrentDeviceModel(DeviceModel model)
