@@ -7,6 +7,7 @@
 #include "services/BarcodeImageProvider.h"
 #include "services/HelperFunction.h"
 #include "services/PrintPreview.h"
+#include "services/PicturePreview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,6 +71,7 @@ AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
 
     auto *provider = new BarcodeImageProvider; // the engine owns it
     m_engine->addImageProvider(QStringLiteral("barcode"), provider);
+    PicturePreview::registerWith(m_engine.get());
 
     m_helper = std::make_unique<HelperFunction>();
     m_helper->setImageProvider(provider);

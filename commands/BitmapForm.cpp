@@ -2,26 +2,62 @@
 
 #include "app/base/ConfigManager.h"
 #include "commands/LogoCommands.h"
+#include "commands/PictureSettings.h"
 
 #include <QDebug>
+#include <QtConcurrent>
+
+QByteArray BitmapForm::logoData() const
+{
+    takeConversion();
+    return m_logoData;
+}
 
 void BitmapForm::loadImages()
 {
     if (m_imagePaths.isEmpty())
         return;
-    m_logoData.clear();
-    ConfigManager *config = ConfigManager::getInstance();
-    for (int i = 0; i < m_imagePaths.size(); ++i) {
-        m_logoData += LogoCommands::defineLogo(i + 1, m_imagePaths.at(i), config->getLogoMaxWidth(),
-                                               config->getLogoMaxHeight());
+    if (!m_followsChoices) {
+        // Pictures once loaded follow the conversion choices, so that what is
+        // sent matches the preview made with the same choices.
+        m_followsChoices = true;
+        connect(ConfigManager::getInstance(), &ConfigManager::logoConversionChanged, this, [this] {
+            if (!m_imagePaths.isEmpty())
+                startConversion();
+        });
     }
+    startConversion();
+}
+
+void BitmapForm::startConversion()
+{
+    // A conversion not started yet is dropped; one running ends unheard.
+    m_conversion.cancel();
+    const ConfigManager *config = ConfigManager::getInstance();
+    const QStringList paths = m_imagePaths;
+    const int maxWidth = config->getLogoMaxWidth();
+    const int maxHeight = config->getLogoMaxHeight();
+    const PictureOptions options = PictureSettings::stored(*config);
+    m_conversion = QtConcurrent::run([paths, maxWidth, maxHeight, options] {
+        return LogoCommands::defineLogos(paths, maxWidth, maxHeight, options);
+    });
+}
+
+void BitmapForm::takeConversion() const
+{
+    // A default QFuture counts as cancelled: nothing is being converted.
+    if (m_conversion.isCanceled())
+        return;
+    m_logoData = m_conversion.result();
+    m_conversion = QFuture<QByteArray>();
 }
 
 void BitmapForm::sendImages()
 {
-    qDebug() << "imgDataArray.size():" << m_logoData.size();
-    if (!m_logoData.isEmpty())
-        emit sigSendData(m_type, m_logoData);
+    const QByteArray data = logoData();
+    qDebug() << "imgDataArray.size():" << data.size();
+    if (!data.isEmpty())
+        emit sigSendData(m_type, data);
 }
 
 void BitmapForm::sendPrintLogo()

@@ -1,6 +1,7 @@
 #include "commands/LogoCommands.h"
 
 #include "commands/EscPos.h"
+#include "commands/PictureConversion.h"
 
 #include <QDebug>
 #include <QImageReader>
@@ -39,10 +40,49 @@ bool decodesAtReducedSize(const QByteArray &format)
     return format == "jpeg" || format == "jpg";
 }
 
-// Grey level used by the printer driver: (11 R + 16 G + 5 B) / 32.
-int greyLevel(QRgb pixel)
+using PictureConversion::greyLevel;
+
+void appendPacked(QByteArray &data, quint8 &byte, int &bit, bool dot)
 {
-    return (11 * qRed(pixel) + 16 * qGreen(pixel) + 5 * qBlue(pixel)) / 32;
+    byte = quint8(byte << 1);
+    if (dot)
+        byte |= 1;
+    if (++bit == kDotsPerByte) {
+        data.append(char(byte));
+        byte = 0;
+        bit = 0;
+    }
+}
+
+void finishColumn(QByteArray &data, quint8 &byte, int &bit)
+{
+    if (bit > 0)
+        data.append(char(byte << (kDotsPerByte - bit)));
+    byte = 0;
+    bit = 0;
+}
+
+// packColumns() for a 1-bit picture: the bits read column by column in place,
+// without turning the picture first.
+QByteArray packMonoColumns(const QImage &picture)
+{
+    const std::array<bool, 2> isDot = PictureConversion::monoDotColours(picture, kDotThreshold);
+    const int width = picture.width();
+    const int height = picture.height();
+    QByteArray data;
+    data.reserve(width * ((height + kDotsPerByte - 1) / kDotsPerByte));
+    const uchar *bits = picture.constBits();
+    const qsizetype stride = picture.bytesPerLine();
+    for (int x = 0; x < width; ++x) {
+        const uchar *cell = bits + (x >> 3);
+        const int shift = 7 - (x & 7);
+        quint8 byte = 0;
+        int bit = 0;
+        for (int y = 0; y < height; ++y, cell += stride)
+            appendPacked(data, byte, bit, isDot[size_t((*cell >> shift) & 1)]);
+        finishColumn(data, byte, bit);
+    }
+    return data;
 }
 
 QImage readPicture(const QString &path, const QSize &target)
@@ -104,7 +144,7 @@ QSize scaledSize(const QSize &original, int maxWidth, int maxHeight)
     return QSize(roundUpToByte(width), height);
 }
 
-QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight)
+QImage loadScaled(const QString &path, int maxWidth, int maxHeight)
 {
     QImageReader probe(path);
     probe.setDecideFormatFromContent(true);
@@ -127,17 +167,30 @@ QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight)
     }
     if (target.isEmpty())
         return QImage();
-    QImage scaled = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    picture = QImage();
-    QImage mono = scaled.convertToFormat(QImage::Format_Mono);
-    qDebug() << "处理后宽度:" << mono.width() << " 高度:" << mono.height();
-    return mono;
+    return picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight)
+{
+    return loadMonochrome(path, maxWidth, maxHeight, PictureOptions::earlierVersions());
+}
+
+QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight, const PictureOptions &options)
+{
+    const QImage scaled = loadScaled(path, maxWidth, maxHeight);
+    if (scaled.isNull())
+        return QImage();
+    const QImage dots = PictureConversion::toMonochrome(scaled, options);
+    qDebug() << "处理后宽度:" << dots.width() << " 高度:" << dots.height();
+    return dots;
 }
 
 QByteArray packColumns(const QImage &picture)
 {
     if (picture.isNull())
         return QByteArray();
+    if (picture.format() == QImage::Format_Mono)
+        return packMonoColumns(picture);
     // Turn the picture so that row r holds column r, top pixel first.
     const QImage columns = picture.transformed(QTransform().rotate(kRotateToColumns), Qt::SmoothTransformation)
                                .mirrored(false, true)
@@ -149,25 +202,33 @@ QByteArray packColumns(const QImage &picture)
         const QRgb *line = reinterpret_cast<const QRgb *>(columns.constScanLine(y));
         quint8 byte = 0;
         int bit = 0;
-        for (int x = 0; x < columns.width(); ++x) {
-            byte <<= 1;
-            if (greyLevel(line[x]) < kDotThreshold)
-                byte |= 1;
-            if (++bit == kDotsPerByte) {
-                data.append(char(byte));
-                byte = 0;
-                bit = 0;
-            }
-        }
-        if (bit > 0)
-            data.append(char(byte << (kDotsPerByte - bit)));
+        for (int x = 0; x < columns.width(); ++x)
+            appendPacked(data, byte, bit, greyLevel(line[x]) < kDotThreshold);
+        finishColumn(data, byte, bit);
     }
     return data;
 }
 
 QByteArray defineLogo(int number, const QString &path, int maxWidth, int maxHeight)
 {
-    const QImage mono = loadMonochrome(path, maxWidth, maxHeight);
+    return defineLogo(number, loadMonochrome(path, maxWidth, maxHeight));
+}
+
+QByteArray defineLogo(int number, const QString &path, int maxWidth, int maxHeight, const PictureOptions &options)
+{
+    return defineLogo(number, loadMonochrome(path, maxWidth, maxHeight, options));
+}
+
+QByteArray defineLogos(const QStringList &paths, int maxWidth, int maxHeight, const PictureOptions &options)
+{
+    QByteArray data;
+    for (int i = 0; i < paths.size(); ++i)
+        data += defineLogo(i + 1, paths.at(i), maxWidth, maxHeight, options);
+    return data;
+}
+
+QByteArray defineLogo(int number, const QImage &mono)
+{
     const int xL = (mono.width() + kDotsPerByte - 1) / kDotsPerByte;
     const int yL = (mono.height() + kDotsPerByte - 1) / kDotsPerByte;
     qDebug() << "xL:" << xL << " xH:" << 0 << " yL:" << yL << " yH:" << 0;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "commands/PictureOptions.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // Pictures as stored printer logos (FS q) and the print of a stored logo (FS p).
 namespace LogoCommands {
@@ -31,10 +34,15 @@ QSize scaledSize(const QSize &original, int maxWidth, int maxHeight);
 // Looks only at the file's header.
 bool isUsablePicture(const QString &path);
 
-// Reads the picture at path (format decided by the contents), scales it
-// without smoothing to scaledSize() and converts it to 1-bit with error
-// diffusion. A null image when the file cannot be read.
+// Reads the picture at path (format decided by the contents) and scales it
+// without smoothing to scaledSize(). A null image when the file cannot be read.
+QImage loadScaled(const QString &path, int maxWidth, int maxHeight);
+
+// loadScaled(), then PictureConversion::toMonochrome(): the dots that are
+// printed (Format_Mono, colour 1 a dot). A null image when the file cannot be
+// read. Without options: the conversion of earlier versions.
 QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight);
+QImage loadMonochrome(const QString &path, int maxWidth, int maxHeight, const PictureOptions &options);
 
 // The picture column by column: each column from the top pixel to the bottom,
 // eight pixels to a byte (first pixel in the most significant bit, a short last
@@ -45,6 +53,11 @@ QByteArray packColumns(const QImage &picture);
 // FS q n: the definition block of logo n: xL 00 yL 00 and the columns.
 // An unreadable picture gives 1C 71 n 00 00 00 00.
 QByteArray defineLogo(int number, const QString &path, int maxWidth, int maxHeight);
+QByteArray defineLogo(int number, const QString &path, int maxWidth, int maxHeight, const PictureOptions &options);
+// The block of a picture already converted (a null image: the empty block).
+QByteArray defineLogo(int number, const QImage &dots);
+// One block per path, numbered from 1: what the logo load keeps.
+QByteArray defineLogos(const QStringList &paths, int maxWidth, int maxHeight, const PictureOptions &options);
 
 // ESC @, centre, 1D 54, FS p n m, ESC @, 00, four line feeds, 00, partial cut, 00.
 QByteArray printLogo(int number, int mode);

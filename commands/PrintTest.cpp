@@ -2,6 +2,7 @@
 
 #include "app/base/ConfigManager.h"
 #include "commands/CodePageTable.h"
+#include "commands/PictureSettings.h"
 #include "commands/TestPrintCommands.h"
 
 #include <QDebug>
@@ -84,7 +85,7 @@ void PrintTest::printPicture()
     const QString path = store()->getBitMapPath();
     if (path.isEmpty())
         return;
-    emit sigSendData(m_type, TestPrintCommands::testPicture(path));
+    emit sigSendData(m_type, TestPrintCommands::testPicture(path, PictureSettings::stored(*store())));
 }
 
 void PrintTest::storeTestPageText(const QString &text)

@@ -64,7 +64,12 @@ QByteArray testBarcode(const QString &type, const QString &value)
 
 QByteArray testPicture(const QString &path)
 {
-    return LogoCommands::defineLogo(PictureLogoNumber, path, PictureBound, PictureBound)
+    return testPicture(path, PictureOptions::earlierVersions());
+}
+
+QByteArray testPicture(const QString &path, const PictureOptions &options)
+{
+    return LogoCommands::defineLogo(PictureLogoNumber, path, PictureBound, PictureBound, options)
            + LogoCommands::printLogo(PictureLogoNumber, PictureLogoMode);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/PictureOptions.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,7 +26,8 @@ char symbologyOf(const QString &type);
 // adds no symbology byte.
 QByteArray testBarcode(const QString &type, const QString &value);
 // FS q 1 with the picture bounded to 160 x 160, then the print of logo 1 in
-// double width and height.
+// double width and height. Without options: the conversion of earlier versions.
 QByteArray testPicture(const QString &path);
+QByteArray testPicture(const QString &path, const PictureOptions &options);
 
 } // namespace TestPrintCommands

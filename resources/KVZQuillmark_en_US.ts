@@ -770,6 +770,30 @@
         <source>倍宽、倍高</source>
         <translation>Double width and height</translation>
     </message>
+    <message>
+        <source>图片转换</source>
+        <translation>Picture conversion</translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>加载图像后在此预览</source>
+        <translation>Load a picture to preview it here</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点</source>
+        <translation>%1 × %2 dots</translation>
+    </message>
+    <message>
+        <source>正在转换…</source>
+        <translation>Converting…</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Actual size</translation>
+    </message>
 </context>
 <context>
     <name>BluetoothFieldRow</name>
@@ -1321,14 +1345,14 @@ Sets the printer's own network address. With --tcp the model is read from the pr
 </translation>
     </message>
     <message>
-        <source>用法: quillmark test-page TARGET [--receipt 58|76|80]
+        <source>用法: quillmark test-page TARGET [--receipt 58|76|80 | --codepages N,M,...]
 
-打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。
+打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置），或者代码页表: 每个 ESC t 代码页的字符 0x20-0xFF 及其十六进制编码，再加一行 GBK 和 GB18030 中文。
 
 </source>
-        <translation>Usage: quillmark test-page TARGET [--receipt 58|76|80]
+        <translation>Usage: quillmark test-page TARGET [--receipt 58|76|80 | --codepages N,M,...]
 
-Prints the test page, or a sample receipt 58, 76 or 80 mm wide (their contents as set in the window).
+Prints the test page, or a sample receipt 58, 76 or 80 mm wide (their contents as set in the window), or code page tables: for each ESC t code page the characters 0x20-0xFF with their hexadecimal codes, then a line of Chinese in GBK and in GB18030.
 
 </translation>
     </message>
@@ -1583,6 +1607,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
 <context>
     <name>CliVerbs</name>
     <message>
+        <source>--codepages 和 --receipt 只能选一个</source>
+        <translation>--codepages and --receipt cannot be used together</translation>
+    </message>
+    <message>
+        <source>--codepages 的值无效: &quot;%1&quot;，应为 0 到 255 之间用逗号分隔的代码页编号</source>
+        <translation>Invalid value for --codepages: &quot;%1&quot;, expected code page numbers 0 to 255 separated by commas</translation>
+    </message>
+    <message>
         <source>--%1 的值无效: &quot;%2&quot;，应为 %3 之一</source>
         <translation>Invalid value for --%1: "%2", expected one of %3</translation>
     </message>
@@ -1755,6 +1787,18 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
         <translation>The setting could not be saved. Check that the configuration folder is writable and the disk is not full:%1</translation>
+    </message>
+    <message>
+        <source>图片转换设置已保存: %1 亮度 %2 对比度 %3 反相 %4</source>
+        <translation>Picture conversion saved: %1 brightness %2 contrast %3 inverted %4</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -2753,6 +2797,45 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
 </context>
 <context>
+    <name>PictureConversionControls</name>
+    <message>
+        <source>阈值</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>误差扩散 (Floyd–Steinberg)</source>
+        <translation>Floyd–Steinberg</translation>
+    </message>
+    <message>
+        <source>误差扩散 (Atkinson)</source>
+        <translation>Atkinson</translation>
+    </message>
+    <message>
+        <source>有序抖动 (Bayer 8×8)</source>
+        <translation>Ordered (Bayer 8×8)</translation>
+    </message>
+    <message>
+        <source>转换方式:</source>
+        <translation>Method:</translation>
+    </message>
+    <message>
+        <source>亮度:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>对比度:</source>
+        <translation>Contrast:</translation>
+    </message>
+    <message>
+        <source>反相</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
     <name>PrintDriverManager</name>
     <message>
         <source>打印机名称为空</source>
@@ -3585,6 +3668,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation>Unreadable</translation>
+    </message>
+    <message>
+        <source>%1 × %2 点</source>
+        <translation>%1 × %2 dots</translation>
     </message>
 </context>
 <context>

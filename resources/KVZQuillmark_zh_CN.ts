@@ -770,6 +770,30 @@
         <source>倍宽、倍高</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>图片转换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>加载图像后在此预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在转换…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BluetoothFieldRow</name>
@@ -1611,6 +1635,18 @@
     </message>
     <message>
         <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>图片转换设置已保存: %1 亮度 %2 对比度 %3 反相 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>否</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2605,6 +2641,45 @@
     </message>
 </context>
 <context>
+    <name>PictureConversionControls</name>
+    <message>
+        <source>阈值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差扩散 (Floyd–Steinberg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差扩散 (Atkinson)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有序抖动 (Bayer 8×8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>转换方式:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>亮度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>对比度:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>反相</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrintDriverManager</name>
     <message>
         <source>打印机名称为空</source>
@@ -3428,6 +3503,14 @@
     </message>
     <message>
         <source>所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 点</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Writes PNGs of the main window for each navigation entry (plus the restart
-# question, the log window and the version-log window), in Chinese and in
-# English, into $1 (default: build/screenshots). Runs the real scenes on the real
-# back end under Xvfb, inside a private network namespace; installs Xvfb when
-# it is missing.
+# question, the log window, the version-log window and the two picture pages
+# with a photograph), in Chinese and in English, into $1 (default:
+# build/screenshots). Runs the real scenes on the real back end under Xvfb,
+# inside a private network namespace; installs Xvfb when it is missing.
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"

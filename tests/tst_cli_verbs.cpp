@@ -264,6 +264,8 @@ void CliVerbsTest::verbsSendWhatTheWindowSends_data()
     row("test-page", {"test-page"}, tcp, {op("setTestPrintTestPageClicked")});
     row("test-page 58", {"test-page", "--receipt", "58"}, tcp, {op("setTestPrint58ReceiptsClicked")});
     row("test-page 80", {"test-page", "--receipt=80"}, tcp, {op("setTestPrint80ReceiptsClicked")});
+    row("test-page code pages", {"test-page", "--codepages", "0,28,255"}, tcp,
+        {op("setTestPrintCodePagesClicked", {QVariant::fromValue(QList<int>{0, 28, 255})})});
     row("reset", {"reset"}, tcp, {op("setInitMachineClicked")}, "1b 40");
 
     refused("barcode too short", {"barcode", "upc-a", "123"}, "Invalid UPC-A barcode data: Please enter 11 or 12 digits");
@@ -306,6 +308,10 @@ void CliVerbsTest::verbsSendWhatTheWindowSends_data()
     refused("qr too large", {"qr", "--size", "9", "x"}, "Invalid value for --size: \"9\"");
     refused("qr level", {"qr", "--level", "X", "x"}, "Invalid value for --level: \"X\", expected one of L, M, Q, H");
     refused("test-page 60", {"test-page", "--receipt", "60"}, "Invalid value for --receipt: \"60\", expected one of 58, 76, 80");
+    refused("code page out of range", {"test-page", "--codepages", "0,256"},
+            "Invalid value for --codepages: \"0,256\", expected code page numbers 0 to 255 separated by commas");
+    refused("code pages and a receipt", {"test-page", "--codepages", "3", "--receipt", "58"},
+            "--codepages and --receipt cannot be used together");
     refused("reset with a word", {"reset", "now"}, "Unexpected argument: now");
     refused("unknown option", {"reset", "--hard"}, "Unknown option: --hard");
 }

@@ -154,8 +154,8 @@ void TestVprinterDecoder::pdf417Functions()
         "pdf417_error_level {\"cn\":48,\"fn\":69,\"m\":48,\"n\":50}",
         "pdf417_options {\"cn\":48,\"fn\":70,\"n\":1}",
         "pdf417_store {\"cn\":48,\"fn\":80,\"length\":3}",
-        "pdf417_print {\"cn\":48,\"fn\":81,\"n\":48}",
-        "two_d_code {\"cn\":48,\"fn\":122,\"n\":0}",
+        "pdf417_print {\"cn\":48,\"fn\":81}",
+        "two_d_code {\"cn\":48,\"fn\":122}", // unknown to the printer, listed
         // A store without its m byte: no data.
         "pdf417_store {\"cn\":48,\"fn\":80}",
     }));

@@ -20,6 +20,11 @@ const char *const kDefaultBitmapPath = "configFile/img/bitmap.png";
 const char *const kDefaultBarcodeType = "UPCA";
 const char *const kDefaultBarcodeValue = "123456789012";
 const int kDefaultFileLogoLimit = ConfigManager::DefaultLogoLimit;
+const char *const kLogoDitherKey = "PrintTest/LogoDither";
+const char *const kLogoBrightnessKey = "PrintTest/LogoBrightness";
+const char *const kLogoContrastKey = "PrintTest/LogoContrast";
+const char *const kLogoInvertKey = "PrintTest/LogoInvert";
+const char *const kLogoConversionKeys[] = {kLogoDitherKey, kLogoBrightnessKey, kLogoContrastKey, kLogoInvertKey};
 const char *const kDefaultSegment = "192.168.1.";
 const int kDefaultNetworkMode = ConfigManager::Custom;
 
@@ -250,6 +255,32 @@ void ConfigManager::readValues()
     m_receipt80Text = text("PrintTest/Receipt80Text", hex.receipt80);
     m_logoMaxWidth = positive("PrintTest/LogoMaxWidth", kDefaultFileLogoLimit);
     m_logoMaxHeight = positive("PrintTest/LogoMaxHeight", kDefaultFileLogoLimit);
+    // The conversion keys are optional: missing ones are no fault.
+    auto optionalInt = [&](const char *key) {
+        const QString name = QLatin1String(key);
+        if (!s.contains(name))
+            return 0;
+        bool ok = false;
+        const int value = s.value(name).toString().trimmed().toInt(&ok);
+        if (!ok)
+            bad << name;
+        return ok ? value : 0;
+    };
+    m_logoConversionStored = false;
+    for (const char *key : kLogoConversionKeys)
+        m_logoConversionStored = m_logoConversionStored || s.contains(QLatin1String(key));
+    m_logoDither = s.value(QLatin1String(kLogoDitherKey)).toString().trimmed();
+    m_logoBrightness = optionalInt(kLogoBrightnessKey);
+    m_logoContrast = optionalInt(kLogoContrastKey);
+    m_logoInvert = false;
+    const QString invertKey = QLatin1String(kLogoInvertKey);
+    if (s.contains(invertKey)) {
+        const QString invert = s.value(invertKey).toString().trimmed().toLower();
+        if (invert == QLatin1String("true") || invert == QLatin1String("1"))
+            m_logoInvert = true;
+        else if (invert != QLatin1String("false") && invert != QLatin1String("0"))
+            bad << invertKey;
+    }
     const QString segment = text("Network/TcpNetworkSegment", QLatin1String(kDefaultSegment));
     TcpNetworkMode mode = TcpNetworkMode(kDefaultNetworkMode);
     const QString modeKey = QStringLiteral("Network/TcpNetworkMode");
@@ -298,6 +329,37 @@ void ConfigManager::setBitMapPath(const QString &path)
     m_bitMapPath = path;
     if (saveValue(QStringLiteral("PrintTest/BitMapPath"), path))
         Logger::getInstance()->info(tr("位图路径已保存: %1").arg(path));
+}
+
+void ConfigManager::setLogoConversion(const QString &dither, int brightness, int contrast, bool invert)
+{
+    const bool wasStored = m_logoConversionStored;
+    const bool changed = !wasStored || dither != m_logoDither || brightness != m_logoBrightness
+                         || contrast != m_logoContrast || invert != m_logoInvert;
+    if (!changed)
+        return;
+    bool saved = true;
+    if (!wasStored || dither != m_logoDither)
+        saved = saveValue(QLatin1String(kLogoDitherKey), dither) && saved;
+    if (!wasStored || brightness != m_logoBrightness)
+        saved = saveValue(QLatin1String(kLogoBrightnessKey), QString::number(brightness)) && saved;
+    if (!wasStored || contrast != m_logoContrast)
+        saved = saveValue(QLatin1String(kLogoContrastKey), QString::number(contrast)) && saved;
+    if (!wasStored || invert != m_logoInvert)
+        saved = saveValue(QLatin1String(kLogoInvertKey), invert ? QStringLiteral("true") : QStringLiteral("false"))
+                && saved;
+    m_logoConversionStored = true;
+    m_logoDither = dither;
+    m_logoBrightness = brightness;
+    m_logoContrast = contrast;
+    m_logoInvert = invert;
+    if (saved)
+        Logger::getInstance()->info(tr("图片转换设置已保存: %1 亮度 %2 对比度 %3 反相 %4")
+                                        .arg(dither)
+                                        .arg(brightness)
+                                        .arg(contrast)
+                                        .arg(invert ? tr("是") : tr("否")));
+    emit logoConversionChanged();
 }
 
 void ConfigManager::setTestPageText(const QString &text)

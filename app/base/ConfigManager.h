@@ -57,6 +57,21 @@ public:
     int getLogoMaxWidth() const { return m_logoMaxWidth; }
     int getLogoMaxHeight() const { return m_logoMaxHeight; }
 
+    // How logos and the test picture are converted to dots: LogoDither (a
+    // method name), LogoBrightness and LogoContrast (-100..100), LogoInvert.
+    // A file without any of these keys keeps the conversion of earlier
+    // versions (hasLogoConversion() false); the values are then "", 0, 0 and
+    // false. Names and ranges are checked where pictures are converted.
+    bool hasLogoConversion() const { return m_logoConversionStored; }
+    QString getLogoDither() const { return m_logoDither; }
+    int getLogoBrightness() const { return m_logoBrightness; }
+    int getLogoContrast() const { return m_logoContrast; }
+    bool getLogoInvert() const { return m_logoInvert; }
+    // Stores the four keys (those missing or changed are written) and emits
+    // logoConversionChanged(); does nothing when all four are stored already
+    // with these values.
+    void setLogoConversion(const QString &dither, int brightness, int contrast, bool invert);
+
     void setBitMapPath(const QString &path);
     void setBarCodeType(const QString &type);
     void setBarCodeValue(const QString &value);
@@ -99,6 +114,8 @@ signals:
     void saveFailed(const QString &key, const QString &message);
     // The connected printer's name or model changed.
     void currentDeviceChanged();
+    // The picture conversion choices changed (setLogoConversion).
+    void logoConversionChanged();
 
 private:
     void loadFile();
@@ -117,6 +134,11 @@ private:
     QString m_receipt80Text;
     int m_logoMaxWidth = DefaultLogoLimit;
     int m_logoMaxHeight = DefaultLogoLimit;
+    bool m_logoConversionStored = false;
+    QString m_logoDither;
+    int m_logoBrightness = 0;
+    int m_logoContrast = 0;
+    bool m_logoInvert = false;
     DeviceModel m_deviceModel = Unknown;
     QString m_deviceName;
     // The LAN search reads these from its own thread.

@@ -32,6 +32,7 @@
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -178,6 +179,7 @@ Figures usbCase(const QString &dir)
     // Loading decodes and converts the pictures (work of the processor, not a
     // wait on the printer): done before the measurement.
     manager.setLoadClickedMultiple(makeLogos(dir));
+    QThreadPool::globalInstance()->waitForDone(); // the conversion runs on a worker
     Figures f = measure(QStringLiteral("usb: 7 logos, printer stops reading"),
                         {{0, [&] { manager.setPrintClicked(); }},
                          {0, [&] {

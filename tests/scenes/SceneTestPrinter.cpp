@@ -3,6 +3,7 @@
 #include "VirtualPrinter.h"
 #include "VpEventLog.h"
 #include "services/PrintPreview.h"
+#include "support/PrintedDots.h"
 #include "support/tcp_fixtures.h"
 
 #include <QDebug>
@@ -97,6 +98,15 @@ QString SceneVirtualPrinter::comparePage(int page, QObject *preview, int preview
     for (int y = 0; y < a.height(); ++y)
         differ += memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width())) != 0;
     return differ == 0 ? QString() : QStringLiteral("%1 rows differ").arg(differ);
+}
+
+QString SceneVirtualPrinter::lastPageDifference(const QVariant &dots, int scale) const
+{
+    const QList<QImage> pages = m_printer->pages();
+    if (pages.isEmpty())
+        return QStringLiteral("no page printed");
+    return PrintedDots::differences(pages.last(), dots.value<QImage>(), scale,
+                                    m_printer->options().paperMm == 58 ? 384 : 576);
 }
 void SceneVirtualPrinter::flushPage() { m_printer->flushPage(); }
 

@@ -50,6 +50,10 @@ public:
     // last) with page `previewPage` of a print preview (a PrintPreview):
     // empty when they are the same picture, else what differs.
     Q_INVOKABLE QString comparePage(int page, QObject *preview, int previewPage = 0) const;
+    // How the last page differs from `dots` (a 1-bit picture such as a
+    // preview's image) printed centred at `scale` times its size on top of
+    // blank paper (see PrintedDots); empty when it holds exactly those dots.
+    Q_INVOKABLE QString lastPageDifference(const QVariant &dots, int scale = 1) const;
     Q_INVOKABLE void flushPage();
     // A line of the control language ("set paper_out on", "setting A7 41 42", ...).
     Q_INVOKABLE QString control(const QString &line);

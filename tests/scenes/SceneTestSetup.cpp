@@ -12,6 +12,7 @@
 #include "services/BarcodeImageProvider.h"
 #include "services/PrintPreview.h"
 #include "services/HelperFunction.h"
+#include "services/PicturePreview.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -208,6 +209,21 @@ QString SceneTestSetup::writePicture(const QString &name, int width, int height,
             file.write(QByteArray(256, 'x'));
         return path;
     }
+    if (format == QLatin1String("photo")) {
+        QImage photo(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y) {
+            QRgb *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                int v = (x + y) * 255 / qMax(1, width + height - 2);
+                if ((x * 4 / qMax(1, width) + y * 3 / qMax(1, height)) % 2)
+                    v = 255 - v;
+                v = qBound(0, v + int((x * 7919 + y * 104729) % 41) - 20, 255);
+                line[x] = qRgb(v, qBound(0, v + 25, 255), 255 - v);
+            }
+        }
+        photo.save(path, "PNG");
+        return path;
+    }
     // One bit per pixel, so that even a huge picture is cheap to write.
     QImage image(width, height, QImage::Format_Mono);
     image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
@@ -256,6 +272,7 @@ void SceneTestSetup::qmlEngineAvailable(QQmlEngine *engine)
     engine->addImageProvider(QStringLiteral("barcode"), provider);
     m_helper->setImageProvider(provider);
     PrintPreview::registerWith(engine);
+    PicturePreview::registerWith(engine);
 }
 
 void SceneTestSetup::cleanupTestCase()

@@ -68,7 +68,9 @@ public:
     // (the offscreen software renderer cannot grab a window).
     Q_INVOKABLE QString readBarcodeSource(const QUrl &source) const;
     // Writes a picture file: width x height, black, or with garbage bytes
-    // when `format` is "garbage". Returns the path.
+    // when `format` is "garbage", or a colourful PNG of gradients, edges and
+    // noise, as far as conversion goes a photograph, when it is "photo".
+    // Returns the path.
     Q_INVOKABLE QString writePicture(const QString &name, int width, int height, const QString &format = QStringLiteral("png")) const;
     // The view model's connection of a mode (0 TCP, 1 USB, 2 serial, 3
     // driver) made or ended as its manager reports one, without a device:

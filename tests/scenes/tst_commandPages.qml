@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtTest 1.15
+import Quillmark.Pictures 1.0
 
 // The nine command pages against a virtual printer over TCP: controls are
 // found by their visible text in the accessibility tree, clicked and typed
@@ -582,5 +583,94 @@ TestCase {
         tryVerify(function() { return sceneTest.logText().indexOf("Serial 未连接打印机，命令未执行") >= 0 }, 5000)
         deviceViewModel.switchToTCP()
         expectBytes("", "nothing reached the printer")
+    }
+
+    // ---- pictures: the preview is what prints ----
+
+    function waitForPreview() {
+        tryVerify(function() { return page.preview.status === PicturePreview.Ready }, 10000,
+                  "the preview shows the newest choice")
+    }
+    // Sends the loaded pictures, prints logo 1 at normal size and waits for
+    // the page its closing cut ends.
+    function printLogoOne() {
+        printer.flushPage() // what earlier tests left on the paper
+        var seq = printer.lastEventSeq()
+        click(["设置图像"])
+        click(["打印logo", "正常"])
+        choose(["logo1"], 0)
+        click(["打印logo", "打印logo"])
+        tryVerify(function() {
+            return printer.eventsSince(seq).some(function(e) { return e.name === "page" })
+        }, 10000, "the logo is printed")
+    }
+
+    function test_pictureConversionPrintsThePreview_data() {
+        return [
+            { tag: "threshold, brighter", method: 0, brightness: 20, contrast: 0, invert: false, name: "threshold" },
+            { tag: "floyd-steinberg, more contrast", method: 1, brightness: 0, contrast: 30, invert: false,
+              name: "floyd-steinberg" },
+            { tag: "atkinson, inverted", method: 2, brightness: 0, contrast: 0, invert: true, name: "atkinson" },
+            { tag: "bayer, darker, less contrast", method: 3, brightness: -15, contrast: -20, invert: false,
+              name: "bayer" }
+        ]
+    }
+
+    function test_pictureConversionPrintsThePreview(data) {
+        openPage("BitmapForm")
+        var path = sceneTest.writePicture("photo.png", 300, 200, "photo")
+        page.addPictures(["file://" + path])
+        compare(page.preview.path, path)
+        waitForPreview()
+        // As a person: the method with the arrow keys, the sliders with the
+        // keys, the switch with a click.
+        var method = findChild(page, "ditherMethod")
+        method.forceActiveFocus()
+        while (method.currentIndex < data.method)
+            keyClick(Qt.Key_Down)
+        while (method.currentIndex > data.method)
+            keyClick(Qt.Key_Up)
+        compare(page.preview.method, data.name)
+        slide(["亮度:"], data.brightness)
+        slide(["对比度:"], data.contrast)
+        if (page.preview.invert !== data.invert)
+            click(["反相"])
+        compare(page.preview.brightness, data.brightness)
+        compare(page.preview.contrast, data.contrast)
+        compare(page.preview.invert, data.invert)
+        waitForPreview()
+        verify(find([page.preview.dotsWidth + " × " + page.preview.dotsHeight + " 点"]) !== null)
+        // Stored at once, for the logo bytes and the next start.
+        var ini = sceneTest.readTextFile(sceneTest.appDir + "/configFile/printtest.ini")
+        verify(ini.indexOf("LogoDither=" + data.name) >= 0, ini)
+        verify(ini.indexOf("LogoBrightness=" + data.brightness) >= 0, ini)
+        printLogoOne()
+        compare(printer.lastPageDifference(page.preview.image, 1), "")
+    }
+
+    function test_pictureConversionZPreviewFollowsThePictureChosen() {
+        openPage("BitmapForm")
+        var wide = sceneTest.writePicture("wide.png", 400, 100, "photo")
+        var garbage = sceneTest.writePicture("broken.png", 0, 0, "garbage")
+        page.addPictures(["file://" + wide, "file://" + garbage])
+        compare(page.preview.path, wide) // the first new picture
+        waitForPreview()
+        verify(find(["400 × 100 点"]) !== null)
+        click(["图片 2 (双击删除)"])
+        compare(page.preview.path, garbage)
+        tryVerify(function() { return page.preview.status === PicturePreview.Unreadable })
+        verify(find(["打印预览", "无法读取"]) !== null)
+        mouseDoubleClickSequence(find(["图片 2 (双击删除)"], pressable))
+        compare(page.preview.path, wide)
+        waitForPreview()
+        click(["清空图像"])
+        compare(page.preview.path, "")
+        verify(find(["加载图像后在此预览"]) !== null)
+        // Back to the plain choices, for the tests that follow.
+        page.preview.method = "floyd-steinberg"
+        click(["重置"])
+        compare(page.preview.brightness, 0)
+        compare(page.preview.contrast, 0)
+        compare(page.preview.invert, false)
     }
 }

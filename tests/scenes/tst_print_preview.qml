@@ -79,6 +79,10 @@ TestCase {
         const form = formComponent.createObject(testCase)
         verify(form !== null)
         waitForRendering(form)
+        // GBK carries the Chinese; the page refuses text its code page cannot encode.
+        qmlLanguage.setCodePageSelect(28)
+        form.updateCodePageSelect()
+        compare(form.codePageName, "GBK")
         form.currentEditor().text = "Preview 预览 12345"
 
         click(form, "预览")

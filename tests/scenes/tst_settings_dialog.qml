@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import Quillmark.Pictures 1.0
 import "../../scenes/Src/rightPage/stackPages"
 
 // The test-print settings dialog against the real back end and a virtual
@@ -245,6 +246,30 @@ TestCase {
         click("设置为测试打印图片")
         const ini = sceneTest.readTextFile(sceneTest.appDir + "/configFile/printtest.ini")
         verify(ini.indexOf("BitMapPath=configFile/img/bitmap.png") >= 0, ini)
+    }
+
+    // The chosen picture shows as the test print prints it: bounded to
+    // 160 x 160 dots, with the conversion choices the logos share.
+    function test_6b_pictureShownAsItPrints() {
+        showPage("图片")
+        const path = sceneTest.writePicture("settings-photo.png", 400, 200, "photo")
+        typeInto(find("imagePathField"), path)
+        const preview = find("settingsImagePage").picturePreview
+        compare(preview.path, path)
+        tryCompare(preview, "status", PicturePreview.Ready, 10000)
+        compare(preview.dotsWidth, 160)
+        compare(preview.dotsHeight, 80)
+        control("160 × 80 点")
+        click("反相")
+        compare(preview.invert, true)
+        tryCompare(preview, "status", PicturePreview.Ready, 10000)
+        const ini = sceneTest.readTextFile(sceneTest.appDir + "/configFile/printtest.ini")
+        verify(ini.indexOf("LogoInvert=true") >= 0, ini)
+        click("重置")
+        compare(preview.invert, false)
+        typeInto(find("imagePathField"), "/nonexistent.png")
+        tryCompare(preview, "status", PicturePreview.Unreadable, 10000)
+        control("无法读取")
     }
 
     function test_7_escapeClosesAndContentsStay() {

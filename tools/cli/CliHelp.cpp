@@ -186,9 +186,10 @@ QString CliHelp::text(const QString &command)
                + targets();
     }
     if (command == QLatin1String("test-page")) {
-        return tr("用法: quillmark test-page TARGET [--receipt 58|76|80]\n"
+        return tr("用法: quillmark test-page TARGET [--receipt 58|76|80 | --codepages N,M,...]\n"
                   "\n"
-                  "打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置）。\n"
+                  "打印测试页，或者一张 58、76 或 80 毫米宽的样例小票（内容取自窗口的设置），"
+                  "或者代码页表: 每个 ESC t 代码页的字符 0x20-0xFF 及其十六进制编码，再加一行 GBK 和 GB18030 中文。\n"
                   "\n")
                + targets();
     }

@@ -275,8 +275,29 @@ bool planNetwork(const CliCommandLine &line, const CliTarget::Endpoint &endpoint
                {ip, mask, gateway, 0, WindowBeep, WindowCut, WindowBeepType, WindowPrintMode, WindowDensity});
 }
 
+// ESC t takes one byte: the pages 0 to 255.
+constexpr int LastCodePage = 255;
+
 bool planTestPage(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
 {
+    if (line.isSet(QStringLiteral("codepages"))) {
+        if (line.isSet(QStringLiteral("receipt"))) {
+            *error = CliVerbs::tr("--codepages 和 --receipt 只能选一个");
+            return false;
+        }
+        const QString text = line.value(QStringLiteral("codepages"));
+        QList<int> pages;
+        for (const QString &item : text.split(QLatin1Char(','))) {
+            bool ok = false;
+            const int page = item.trimmed().toInt(&ok);
+            if (!ok || page < 0 || page > LastCodePage) {
+                *error = CliVerbs::tr("--codepages 的值无效: \"%1\"，应为 0 到 255 之间用逗号分隔的代码页编号").arg(text);
+                return false;
+            }
+            pages.append(page);
+        }
+        return add(plan, QStringLiteral("setTestPrintCodePagesClicked"), {QVariant::fromValue(pages)});
+    }
     if (!line.isSet(QStringLiteral("receipt")))
         return add(plan, QStringLiteral("setTestPrintTestPageClicked"));
     static const QStringList widths{QStringLiteral("58"), QStringLiteral("76"), QStringLiteral("80")};
@@ -321,6 +342,7 @@ void CliVerbs::addOptions(const QString &verb, CliCommandLine *line)
         line->addOption(flag("dhcp"));
     } else if (verb == QLatin1String("test-page")) {
         line->addOption(valued("receipt", "58|76|80"));
+        line->addOption(valued("codepages", "N,M,..."));
     }
 }
 

@@ -51,7 +51,7 @@ _quillmark()
         print) options="--codepage" ;;
         qr) options="--size --level" ;;
         network) options="--ip --mask --gateway --dhcp" ;;
-        test-page) options="--receipt" ;;
+        test-page) options="--receipt --codepages" ;;
     esac
 
     case $command in

@@ -1,8 +1,9 @@
 // quillmark-frame-screenshots: runs the program's scenes on the real back end
 // and writes a PNG of the main window for each navigation entry, plus the
-// restart question, the log window, the version-log window and the print
+// restart question, the log window, the version-log window, the print
 // previews (settings dialog: receipt and test page; the text page and its
-// preview window).
+// preview window), then the bitmap page and the settings dialog's picture
+// page with a photograph loaded, as the picture will print.
 //
 //   quillmark-frame-screenshots OUT_DIR LANGUAGE(zh_CN|en_US) [APP_DIR]
 //
@@ -19,8 +20,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QQmlComponent>
+#include <QImage>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -145,6 +147,50 @@ bool shootPreviews(QQmlEngine &engine, const QString &outDir, const QString &lan
 }
 
 
+// A photograph-like picture (gradients, edges, colour) for the picture pages.
+QString writePhoto(const QString &dir)
+{
+    QImage photo(800, 600, QImage::Format_RGB32);
+    for (int y = 0; y < photo.height(); ++y) {
+        QRgb *line = reinterpret_cast<QRgb *>(photo.scanLine(y));
+        for (int x = 0; x < photo.width(); ++x) {
+            const int dx = x - 400;
+            const int dy = y - 300;
+            int v = qBound(0, 255 - (dx * dx + dy * dy) / 900, 255);
+            if ((x / 160 + y / 150) % 2)
+                v = 255 - v / 2;
+            line[x] = qRgb(v, qBound(0, v + 30, 255), qBound(0, 255 - v / 2, 255));
+        }
+    }
+    const QString path = dir + QStringLiteral("/photo.png");
+    return photo.save(path, "PNG") ? path : QString();
+}
+
+// A scene file of the program in a window of its own, `size` big (a Window
+// scene keeps its own size); null when it cannot be made.
+QQuickWindow *showScene(QQmlEngine &engine, const QString &file, const QSize &size)
+{
+    QQmlComponent component(&engine);
+    component.setData(QStringLiteral("import QtQuick 2.15\nimport QtQuick.Window 2.15\n"
+                                     "Window { visible: true; width: %1; height: %2; color: \"#E5E6ED\"\n"
+                                     "  Loader { anchors.fill: parent; objectName: \"sceneLoader\"; source: \"%3\" } }")
+                          .arg(size.width())
+                          .arg(size.height())
+                          .arg(file)
+                          .toUtf8(),
+                      QUrl(QStringLiteral("qrc:/screenshot-scene.qml")));
+    auto *window = qobject_cast<QQuickWindow *>(component.create());
+    if (!window)
+        std::fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+    return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
+QQuickItem *loadedItem(QQuickWindow *window)
+{
+    QQuickItem *loader = FrameDriver(window).item(QStringLiteral("sceneLoader"));
+    return loader ? loader->property("item").value<QQuickItem *>() : nullptr;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -222,5 +268,41 @@ int main(int argc, char *argv[])
         about->close();
     }
     ok = shootPreviews(session.engine(), outDir, language) && ok;
+
+    // The bitmap page at the size the command workspace gives it (below the
+    // page buttons), with a photograph chosen: the preview as it will print.
+    const QString photo = writePhoto(appDir);
+    ok = !photo.isEmpty() && ok;
+    const QSize workspace(content ? int(content->width()) : 830, content ? int(content->height()) - 134 : 600);
+    if (QQuickWindow *bitmap = showScene(session.engine(), QStringLiteral("qrc:/Src/rightPage/stackPages/TcpUsbStackPages/BitmapForm.qml"), workspace)) {
+        QQuickItem *page = loadedItem(bitmap);
+        QObject *preview = page ? page->property("preview").value<QObject *>() : nullptr;
+        ok = preview && QMetaObject::invokeMethod(page, "addPictures", Q_ARG(QVariant, QVariant(QStringList{QUrl::fromLocalFile(photo).toString()}))) && ok;
+        ok = FrameDriver::waitFor([&] { return preview && preview->property("dotsWidth").toInt() > 0; }) && ok;
+        settle();
+        ok = save(bitmap->grabWindow(), QStringLiteral("%1/%2-8-bitmapForm.png").arg(outDir, language)) && ok;
+        delete bitmap;
+    } else {
+        ok = false;
+    }
+
+    // The settings dialog's picture page with the same photograph.
+    QQmlComponent dialogComponent(&session.engine(), QUrl(QStringLiteral("qrc:/Src/rightPage/stackPages/SettingsDialog.qml")));
+    auto *dialog = qobject_cast<QQuickWindow *>(dialogComponent.create());
+    if (dialog) {
+        QMetaObject::invokeMethod(dialog, "open");
+        ok = QTest::qWaitForWindowExposed(dialog) && ok;
+        QQuickItem *field = FrameDriver(dialog).item(QStringLiteral("imagePathField"));
+        QQuickItem *page = FrameDriver(dialog).item(QStringLiteral("settingsImagePage"));
+        QObject *preview = page ? page->property("picturePreview").value<QObject *>() : nullptr;
+        ok = field && field->setProperty("text", photo) && ok;
+        ok = FrameDriver::waitFor([&] { return preview && preview->property("dotsWidth").toInt() > 0; }) && ok;
+        settle();
+        ok = save(dialog->grabWindow(), QStringLiteral("%1/%2-9-settingsPicture.png").arg(outDir, language)) && ok;
+        delete dialog;
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(dialogComponent.errorString()));
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

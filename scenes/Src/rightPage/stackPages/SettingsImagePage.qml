@@ -1,15 +1,25 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import Qt.labs.platform 1.1 as Platform
+import Quillmark.Pictures 1.0
 import "../../basic"
 import "../../commonUI"
 
 // Picture page of the settings dialog: a picture file becomes the test
-// picture (the back end keeps a copy of it), or the default comes back.
+// picture (the back end keeps a copy of it), or the default comes back. The
+// picture is shown as the test print prints it (bounded to 160 x 160 dots,
+// printed at double size), beside the conversion choices, which logos share.
 Item {
     id: page
 
     readonly property alias path: pathField.text
+    readonly property alias picturePreview: testPicture
+
+    PicturePreview {
+        id: testPicture
+        path: pathField.text
+        bound: PicturePreview.TestPictureBound
+    }
 
     Row {
         id: pathRow
@@ -40,33 +50,64 @@ Item {
         }
     }
 
-    Rectangle {
-        id: previewFrame
+    Row {
+        id: previewRow
         anchors { top: pathRow.bottom; topMargin: 8; horizontalCenter: parent.horizontalCenter }
-        width: Math.min(580, page.width)
-        height: 180
-        color: "#F5F6FA"
-        border.color: "#E0E3EA"
-        Flickable {
-            anchors.fill: parent
-            anchors.margins: 1
-            clip: true
-            contentWidth: preview.width
-            contentHeight: preview.height
-            ScrollBar.vertical: ScrollBar {}
-            ScrollBar.horizontal: ScrollBar {}
-            // The picture at its own size, not scaled.
-            Image {
-                id: preview
-                objectName: "imagePreview"
-                fillMode: Image.Pad
-                cache: false
+        spacing: 12
+        Column {
+            spacing: 2
+            Rectangle {
+                id: previewFrame
+                width: 200
+                height: 168
+                color: "#FFFFFF"
+                border.color: "#E0E3EA"
+                // The dots of the test picture (at most 160 x 160), one screen pixel each.
+                Image {
+                    id: preview
+                    objectName: "imagePreview"
+                    anchors.centerIn: parent
+                    source: testPicture.source
+                    cache: false
+                    smooth: false
+                    Accessible.role: Accessible.Graphic
+                    Accessible.name: previewSize.text
+                }
+                Text {
+                    anchors.centerIn: parent
+                    visible: testPicture.status === PicturePreview.Unreadable
+                    text: qsTr("无法读取")
+                    color: "red"
+                    font.family: BasicConfig.commFont
+                    font.pixelSize: 14
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
             }
+            Text {
+                id: previewSize
+                objectName: "imagePreviewSize"
+                width: previewFrame.width
+                horizontalAlignment: Text.AlignRight
+                text: testPicture.dotsWidth > 0 ? qsTr("%1 × %2 点").arg(testPicture.dotsWidth).arg(testPicture.dotsHeight) : ""
+                font.family: BasicConfig.commFont
+                font.pixelSize: 12
+                color: "#2359B7"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
+        }
+        PictureConversionControls {
+            objectName: "testPictureConversion"
+            preview: testPicture
+            rowHeight: 32
+            sliderWidth: 170
+            rowSpacing: 4
         }
     }
 
     Row {
-        anchors { top: previewFrame.bottom; topMargin: 10; horizontalCenter: parent.horizontalCenter }
+        anchors { top: previewRow.bottom; topMargin: 10; horizontalCenter: parent.horizontalCenter }
         spacing: 20
         KVZPushButton {
             objectName: "setImageButton"
@@ -95,7 +136,6 @@ Item {
         title: qsTr("选择图片文件")
         nameFilters: [qsTr("图片文件 (*.png *.jpg *.jpeg *.bmp )"), qsTr("所有文件 (*)")]
         onAccepted: {
-            preview.source = file
             pathField.text = String(file).replace(/^file:\/\/\//, "/").replace(/^file:\/\//, "")
         }
     }
