@@ -1,6 +1,5 @@
 #include "app/AppSession.h"
 
-#include "app/Application.h"
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
 #include "app/QmlLanguage.h"
@@ -12,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickWindow>
@@ -35,9 +35,20 @@ bool AppSession::useSoftwareSceneGraph()
         .isEmpty();
 }
 
+void AppSession::installFontFallbacks()
+{
+    // The scenes name the Windows family; on Linux it maps to an installed CJK
+    // family (scripts/deps.sh installs WenQuanYi Micro Hei) so Chinese renders.
+    const QStringList cjk = {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                             QStringLiteral("Droid Sans Fallback")};
+    for (const QString &family : {QStringLiteral("微软雅黑 Light"), QStringLiteral("微软雅黑"),
+                                  QStringLiteral("Microsoft YaHei"), QStringLiteral("Microsoft YaHei Light")})
+        QFont::insertSubstitutions(family, cjk);
+}
+
 AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
 {
-    Application::installFontFallbacks();
+    installFontFallbacks();
 
     if (useSoftwareSceneGraph())
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
@@ -71,7 +82,7 @@ AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
         m_engine.get(), &QQmlApplicationEngine::objectCreated, &app,
         [mainUrl](QObject *object, const QUrl &url) {
             if (!object && url == mainUrl)
-                QCoreApplication::exit(Application::BrokenSceneExitCode);
+                QCoreApplication::exit(BrokenSceneExitCode);
         },
         Qt::QueuedConnection);
     m_engine->load(mainUrl);
@@ -79,7 +90,7 @@ AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
     qmlRegisterSingletonType(QUrl(QStringLiteral("qrc:/Src/basic/BasicConfig.qml")), "BasicConfig", 1, 0,
                              "BasicConfig");
 
-    logger->setLogLevel(Application::RunLogLevel);
+    logger->setLogLevel(RunLogLevel);
     config->initialize();
 }
 

@@ -20,6 +20,11 @@ class QmlLanguage;
 class AppSession
 {
 public:
+    // The exit code when the main scene fails to load.
+    static constexpr int BrokenSceneExitCode = -1;
+    // The log level once the scene has loaded.
+    static constexpr int RunLogLevel = 1;
+
     AppSession(QApplication &app, const QUrl &mainUrl);
     ~AppSession();
 
@@ -37,6 +42,9 @@ public:
     QObject *rootObject() const;
 
 private:
+    // Maps the scenes' font family to an installed CJK family.
+    static void installFontFallbacks();
+
     QApplication &m_app;
     std::unique_ptr<QQmlApplicationEngine> m_engine;
     std::unique_ptr<QmlLanguage> m_language;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppSession.h"
+
 #include <QUrl>
 
 class QApplication;
@@ -9,14 +11,11 @@ class QApplication;
 class Application
 {
 public:
-    static constexpr int BrokenSceneExitCode = -1;
-    static constexpr int RunLogLevel = 1;
+    // What run returns when the main scene fails to load.
+    static constexpr int BrokenSceneExitCode = AppSession::BrokenSceneExitCode;
 
     // Registers the meta-types; call right after the QApplication exists.
     static void registerTypes();
-
-    // Maps the scenes' font family to an installed CJK family.
-    static void installFontFallbacks();
 
     // Runs the program with mainUrl as the main scene; returns the exit code.
     static int run(QApplication &app, const QUrl &mainUrl);

@@ -13,7 +13,6 @@ class BarCodeForm : public QObject
     Q_OBJECT
 public:
     explicit BarCodeForm(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void setUpcA(const QString &v) { m_strUPCA = v; }
     void setUpcE(const QString &v) { m_strUPCE = v; }

@@ -15,7 +15,6 @@ class BitmapForm : public QObject
     Q_OBJECT
 public:
     explicit BitmapForm(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void setImagePaths(const QStringList &v) { m_imagePaths = v; }
     void setLogoMode(int v) { m_logoMode = v; }

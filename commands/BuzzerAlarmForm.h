@@ -17,7 +17,6 @@ public:
     void setAlarmTimes(int v) { m_alarmTimes = v; }
     void setAlarmInterval(int v) { m_alarmInterval = v; }
     void setAlarmMode(int v) { m_alarmMode = v; }
-    CommType commType() const { return m_type; }
 
     void sendBuzzer();
     void sendBuzzerAlarm();

@@ -17,7 +17,6 @@ public:
     void setControlLowTime(int v) { m_controlLowTime = v; }
     void setOpenPin(int v) { m_openPin = quint8(v); }
     void setOpenTime(int v) { m_openTime = v; }
-    CommType commType() const { return m_type; }
 
     void sendControlPulse();
     void sendOpenPulse();

@@ -14,7 +14,6 @@ class CharacterForm : public QObject
     Q_OBJECT
 public:
     explicit CharacterForm(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void setRightSpace(int v) { m_rightSpace = v; }
     void setPrintMode(int font, bool bold, bool heightDouble, bool widthDouble, bool underline)

@@ -14,7 +14,6 @@ public:
 
     void setCutMode(int v) { m_cutMode = v; }
     void setFeedDistance(int v) { m_feedDistance = v; }
-    CommType commType() const { return m_type; }
 
     void sendCut();
 

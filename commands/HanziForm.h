@@ -11,7 +11,6 @@ class HanziForm : public QObject
     Q_OBJECT
 public:
     explicit HanziForm(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void setHanziMode(bool v) { m_hanziMode = v; }
     void setFormat(bool widthDouble, bool heightDouble, bool underline)

@@ -18,7 +18,6 @@ public:
     };
 
     explicit LampForm(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void setWaitSwitch(int v) { m_waitSwitch = v; }
     void setWaitType(int v) { m_waitType = v; }

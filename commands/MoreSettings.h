@@ -17,7 +17,6 @@ public:
     static constexpr int UsbReplyTimeoutMs = 1000;
 
     explicit MoreSettings(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void setBluetoothName(const QString &v) { m_bluName = v; }
     void setBluetoothCode(const QString &v) { m_blucodeName = v; }

@@ -16,7 +16,6 @@ class NetworkForm : public QObject
 public:
     NetworkForm(CommType type, const DevInfo &device);
 
-    CommType commType() const { return m_type; }
     DevInfo device() const { return m_device; }
 
     void sendNetwork(const QString &editIP, const QString &editMask, const QString &editGateway, int dhcp, int beep,

@@ -20,7 +20,6 @@ public:
 
     // Without a source every printer counts as a standard one.
     explicit OtherForm(CommType type, ModelSource model = {}) : m_type(type), m_model(std::move(model)) {}
-    CommType commType() const { return m_type; }
 
     void setInternationalCharacter(int v) { m_internationalCharacter = v; }
     void setPrintMode(int v) { m_printMode = v; }

@@ -18,7 +18,6 @@ public:
     enum ReceiptType { Receipt58 = 0, Receipt76 = 1, Receipt80 = 2 };
 
     explicit PrintTest(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void printTestPage();
     void print58Receipt();

@@ -16,7 +16,6 @@ public:
     static constexpr int UsbReplyTimeoutMs = 1000;
 
     explicit RealTimeStatusForm(CommType type) : m_type(type) {}
-    CommType commType() const { return m_type; }
 
     void sendPrinterStatus() { send(PrinterStatus); }
     void sendOfflineStatus() { send(OfflineStatus); }

@@ -21,7 +21,6 @@ public:
     void setText(const QString &v) { m_text = v; }
     void setCodePage(const QString &v) { m_codePage = v; }
     QString codePage() const { return m_codePage; }
-    CommType commType() const { return m_type; }
 
     // The notice for text the code page cannot encode, ready to show (see
     // TextEncoding::unencodableNotice); empty in hexadecimal mode and when

@@ -142,13 +142,6 @@ void BaseDeviceManager::slotReadyRead()
     emit sigTcpResponse(cmd, payload);
 }
 
-// A status answer over the stream: the last request asked waits for it, and
-// gives up unnoticed when none comes.
-void BaseDeviceManager::expectStatus(int status)
-{
-    m_statusReplies->expect(RealTimeStatusForm::statusName(status), StatusReplyTimeoutMs);
-}
-
 int BaseDeviceManager::pendingStatusQuery() const
 {
     const QStringList waiting = m_statusReplies->waiting();
@@ -159,9 +152,9 @@ int BaseDeviceManager::pendingStatusQuery() const
     return RealTimeStatusForm::NoStatus;
 }
 
-void BaseDeviceManager::refuseText(const QString &tmpl, int bytes)
+QString BaseDeviceManager::tooLong(const QString &tmpl, int bytes) const
 {
-    refuse(tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes));
+    return tmpl.arg(modeName()).arg(bytes).arg(SettingsFrame::MaxTextBytes);
 }
 
 void BaseDeviceManager::refuse(const QString &message)
@@ -181,12 +174,20 @@ void BaseDeviceManager::writeActionLog(const QString &tmpl, const QStringList &a
     Logger::getInstance()->info(ActionLog::fill(tmpl, args));
 }
 
+bool BaseDeviceManager::commandReady(const void *builder) const
+{
+    return builderReady(builder) && (linkUp() || notConnected());
+}
+
 bool BaseDeviceManager::builderReady(const void *builder) const
 {
-    if (builder)
-        return true;
-    // Before the first connection there is nothing to send the command to;
-    // the user learns why nothing happened from the log.
+    return builder || notConnected();
+}
+
+// Before the first connection, or with the link down, there is nothing to
+// send the command to; the user learns why nothing happened from the log.
+bool BaseDeviceManager::notConnected() const
+{
     Logger::getInstance()->warning(tr("%1 未连接打印机，命令未执行").arg(modeName()));
     return false;
 }

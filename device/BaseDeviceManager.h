@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QPointer>
 
+#include <functional>
+#include <utility>
+
 class QIODevice;
 class BuzzerAlarmForm;
 class CuttingForm;
@@ -39,131 +42,12 @@ public:
     explicit BaseDeviceManager(QObject *parent = nullptr);
     ~BaseDeviceManager() override;
 
-    bool connectDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath) override;
-    void disconnectDevice() override;
-    void refreshDeviceList() override;
-    QVariantList getDeviceList() override;
-    void setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval) override;
-    void setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval, int buzzerAlarmNum) override;
-    void setCutClicked(int cutMode, int spinFeedDistance) override;
-    void setPrinterStatusClicked() override;
-    void setOfflineStatusClicked() override;
-    void setErrorStatusClicked() override;
-    void setPaperStatusClicked() override;
-    void setControlPulseClicked(int controlPin, int spinHighTime, int spinLowTime) override;
-    void setOpenPulseClicked(int openPin, int spinHighLowTime) override;
-    void setInitMachineClicked() override;
-    void setPrintAndLineFeedClicked(bool checkHex, const QString &editBuffer) override;
-    void setPrintAndPaperFeedClicked(bool checkHex, const QString &editBuffer, int spinDistance) override;
-    void setPrintAndPaperFeedLineClicked(bool checkHex, const QString &editBuffer, int spinLineCount) override;
-    void setSetDefaultLineSpaceClicked() override;
-    void setSetLineSpaceClicked(int spinLineSpace) override;
-    void setCodePageClicked(const QString &codePageText) override;
-    void setLoadClickedMultiple(const QStringList &imagePaths) override;
-    void setPrintClicked() override;
-    void setPrintLogoClicked(int modeNum, int logoNum) override;
-    void setPrintUPCAClicked(const QString &strUPCA) override;
-    void setPrintUPCEClicked(const QString &strUPCE) override;
-    void setPrintJAN13Clicked(const QString &strJAN13) override;
-    void setPrintJAN8Clicked(const QString &strJAN8) override;
-    void setPrintCODE39Clicked(const QString &strCODE39) override;
-    void setPrintITFClicked(const QString &strITF) override;
-    void setPrintCODABARClicked(const QString &strCODABAR) override;
-    void setPrintCODE93Clicked(const QString &strCODE93) override;
-    void setPrintCODE128Clicked(const QString &strCODE128) override;
-    void setHriPositionClicked(int hriPosition) override;
-    void setHriFontClicked(int hriFont) override;
-    void setBarcodeSizeClicked(int numBarcodeWidth, int numBarcodeHeight) override;
-    void set2dBarCodeTypeClicked(const QString &twodCodeType) override;
-    void setPrintMoreBarCodeClicked(const QString &barCodeType, const QString &strContent) override;
-    void setQRCodeClicked(int magnification, int errorLevel, const QString &content) override;
-    void setWaitLightSwitchClicked(int m_waitSwitch) override;
-    void setWorkClicked(int editWorkR, int editWorkG, int editWorkB) override;
-    void setPaperClicked(int editPaperR, int editPaperG, int editPaperB) override;
-    void setKnifeClicked(int editKnifeR, int editKnifeG, int editKnifeB) override;
-    void setHotClicked(int editHotR, int editHotG, int editHotB) override;
-    void setWaitClicked(int editWaitR, int editWaitG, int editWaitB) override;
-    void setWaitTypeClicked(int m_waitType) override;
-    void setHanziModeClicked(bool checkHanziMode) override;
-    void setHanziCharClicked(bool checkWidthDouble, bool checkHeightDouble, bool checkUnderline) override;
-    void setHanziMarginClicked(int editLeftMargin, int editRightMargin) override;
-    void setCharacterClicked(int cmbInternationalCharacter) override;
-    void setPrintModeClicked(int printModeCbbox) override;
-    void setBuzzerSwitchClicked(int buzzerSwitchCbbox) override;
-    void setKnifeSwitchClicked(int knifeSwitchCbbox) override;
-    void setErrorBeepClicked(int errorBeepCbbox) override;
-    void setAlignmentClicked(int cmbAlignment) override;
-    void setRotate90Clicked(int newCheckRotate90) override;
-    void setInversionClicked(int checkInversion) override;
-    void setCharSizeClicked(int cmbCharWidth, int cmbCharHeight) override;
-    void onSetNegativeClicked(bool checkNegative) override;
-    void setLeftMarginClicked(int editLeftMarginL, int editLeftMarginH) override;
-    void setPrintAreaClicked(int editPrintAreaL, int editPrintAreaH) override;
-    void setUnitClicked(int editUnitX, int editUnitY) override;
-    void setDensityClicked(int density) override;
-    void setPaperSizeClicked(int paperSize) override;
-    void setPaperGapClicked(int paperGap) override;
-    void setPrintSpeedClicked(int printSpeed) override;
-    void setEnablePeripheralsClicked(bool checkKnife, bool checkBuzzer, bool checkCashBox) override;
-    void setPrintModelClicked(const QString &printModelName) override;
-    void setUSBUpgradeModeClicked() override;
-    void setRestoreFactorySettingsClicked() override;
-    void setRightSpaceClicked(int spinRightSpace) override;
-    void setCharPrintModeClicked(int cmbAsc2Font, bool checkBold, bool checkHeightDouble, bool checkWidthDouble, bool checkUnderLine) override;
-    void setCheckUseCustomCharClicked(bool checked) override;
-    void setCustomCharPrintClicked(int hexValue) override;
-    void setCustomCharDeleteClicked(int hexValue) override;
-    void setClearAllCustomCharClicked(const QList<int> &hexValue) override;
-    void setCustomCharClicked(const QString &charData) override;
-    void setNetworkClicked(const QString &editIP, const QString &editMask, const QString &editGateway, int m_dhcp, int m_beep, int m_cut, int m_beepType, int m_printMode, int m_density) override;
-    void setTestClicked() override;
-    void setSearchBluetoothAddressClicked() override;
-    void setSearchBluetoothNameClicked() override;
-    void setSearchBluetoothPinCodeClicked() override;
-    void setBluetoothNameClicked(const QString &bluName) override;
-    void setBluetoothCodeNameClicked(const QString &blucodeName) override;
-    void setSearchPrintInstructionClicked() override;
-    void setPrintInstructionClicked(int cbPrintInstruction) override;
-    void setSearchPaperTypeClicked() override;
-    void setPaperTypeClicked(int cbPaperType) override;
-    void setSearchPrintSpeedModeClicked() override;
-    void setPrintSpeedModeClicked(int cbPrintSpeedMode) override;
-    void setSearchPrintDensityModeClicked() override;
-    void setPrintDensityModeClicked(int cbPrintDensityMode) override;
-    void setSearchCharacterModeModeClicked() override;
-    void setCharacterModeClicked(int cbCharacterMode) override;
-    void setBaudrateClicked(int cmbBaudrate) override;
-    void setSearchBaudrateClicked() override;
-    void setDataBitsClicked(int cmbDataBits) override;
-    void setSearchDataBitsClicked() override;
-    void setParityClicked(int cmbParity) override;
-    void setSearchParityClicked() override;
-    void setStopBitsClicked(int cmbStopBits) override;
-    void setSearchStopBitsClicked() override;
-    void setTestPrintPicturesClicked() override;
-    void setTestPrintBarcodeClicked() override;
-    void setTestPrintTestPageClicked() override;
-    void setTestPrint58ReceiptsClicked() override;
-    void setTestPrint76ReceiptsClicked() override;
-    void setTestPrint80ReceiptsClicked() override;
-    void setTestPrintSelfCheckClicked() override;
-    void setTestBitMapPathClicked(const QString &bitMapPath) override;
-    void setTestBarCodeTypeClicked(const QString &barCodeType) override;
-    void setTestBarCodeValueClicked(const QString &barCodeValue) override;
-    void setTestPageTextClicked(const QString &textPageText) override;
-    void setTestReceipt58TextClicked(const QString &receupt58Text) override;
-    void setTestReceipt76TextClicked(const QString &receupt76Text) override;
-    void setTestReceipt80TextClicked(const QString &receupt80Text) override;
-    void setAsTestPrintImageClicked(const QString &imagePath) override;
-    void setAsTestDefaultImageClicked() override;
-    void setTestBarCodeTypeAndContentClicked(const QString &bcType, const QString &bcContent) override;
-    void setTestDefaultBarCodeTypeAndContentClicked() override;
-    void setTestPrintContentClicked(const QString &imagePath) override;
-    void setTestDefaultPrintContentClicked() override;
-    void setTestPrintReceiptClicked(const QString &strEscCommand, int receiptType) override;
-    void setTestDefaultPrintReceiptClicked(int receiptType) override;
-    void setPrintTextAsPictureClicked(const QString &editBuffer) override;
-    void setTestPrintCodePagesClicked(const QList<int> &codePages) override;
+    // The whole command API (device/CommandOperations.h): the four device
+    // operations forward to the transport (below), every other operation is
+    // defined in device/pages/, one file per page.
+#define QM_OVERRIDE_OPERATION(result, name, parameters) result name parameters override;
+    QM_COMMAND_OPERATIONS(QM_OVERRIDE_OPERATION)
+#undef QM_OVERRIDE_OPERATION
 
     // The seven operations each transport supplies.
     virtual bool openDevice(const QString &name, const QString &ip, const QString &mac, const QString &devPath) = 0;
@@ -178,6 +62,11 @@ public:
     int pendingStatusQuery() const;
     DevInfo connectedDevice() const { return m_connectedDevice; }
     bool hasBuilders() const { return m_buzzerAlarmForm != nullptr; }
+
+    // Whether bytes handed to the transport now can reach the printer. TCP
+    // knows it from its socket; the other transports learn it only by writing
+    // and report a failed write themselves, so they keep this answer.
+    virtual bool linkUp() const { return true; }
 
     // Device-list entries that carry only a name: "name" plus empty "ip",
     // "mac" and "devPath" (serial ports and printer queues).
@@ -215,15 +104,73 @@ protected:
         writeActionLog(tmpl, QStringList{modeName(), ActionLog::text(args)...});
     }
     static void writeActionLog(const QString &tmpl, const QStringList &args);
-    // Logs the refusal at error level and emits sigInputRefused; tmpl has %1
-    // the mode name, %2 the text's size in bytes, %3 the most it may have.
-    void refuseText(const QString &tmpl, int bytes);
-    // The same for a message that is complete.
+    // The refusal of a text longer than its command carries: tmpl with %1 the
+    // mode name, %2 the text's size in bytes, %3 the most it may have.
+    QString tooLong(const QString &tmpl, int bytes) const;
+    // Logs the refusal at error level and emits sigInputRefused.
     void refuse(const QString &message);
     // Writes message to the log at error level and emits sigOperationFailed.
     void reportFailure(const QString &message);
-    // True when the builder exists; otherwise writes the "not connected" line.
+    // The one place that decides whether a command can go out: not before the
+    // first connection (the builder does not exist yet) and not while the
+    // transport's link is down. Otherwise writes the "not connected" line.
+    bool commandReady(const void *builder) const;
+    // The same decision for an operation that only keeps values on this
+    // machine (the test-print contents): it needs the builder, not the link,
+    // so a dropped connection does not lose what the user typed.
     bool builderReady(const void *builder) const;
+
+    // How a command operation runs: when commandReady, the action does the
+    // builder's part (stores the values, builds and sends) and one line is
+    // logged, tmpl with %1 the mode name and %2... the args.
+    template <typename Builder, typename Action, typename... Args>
+    void run(Builder *builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        if (commandReady(builder))
+            perform(*builder, std::forward<Action>(action), tmpl, args...);
+    }
+    // An action that is one builder call taking the values that are logged.
+    template <typename Builder, typename... Params, typename Result, typename... Values>
+    void handOver(Builder *builder, Result (Builder::*call)(Params...), const QString &tmpl, const Values &...values)
+    {
+        run(builder, [&](Builder &b) { (b.*call)(values...); }, tmpl, values...);
+    }
+    // The commonest action: the values go to one setter, then the builder
+    // sends; the same values fill the log line.
+    template <typename Builder, typename... Params, typename Sent, typename... Values>
+    void setAndSend(Builder *builder, void (Builder::*set)(Params...), Sent (Builder::*send)(), const QString &tmpl,
+                    const Values &...values)
+    {
+        run(builder, [&](Builder &b) { (b.*set)(values...); (b.*send)(); }, tmpl, values...);
+    }
+    // Like run, for an action that may refuse the values: it returns the
+    // refusal (empty when the bytes went out), which is reported through
+    // refuse() in place of the log line.
+    template <typename Builder, typename Action, typename... Args>
+    void runOrRefuse(Builder *builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        if (!commandReady(builder))
+            return;
+        const QString refusal = std::invoke(std::forward<Action>(action), *builder);
+        if (refusal.isEmpty())
+            logAction(tmpl, args...);
+        else
+            refuse(refusal);
+    }
+    // Like run, for an action that sends nothing and only keeps values
+    // (builderReady decides).
+    template <typename Builder, typename Action, typename... Args>
+    void keep(Builder *builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        if (builderReady(builder))
+            perform(*builder, std::forward<Action>(action), tmpl, args...);
+    }
+    // Like handOver, for one builder call that only keeps the values.
+    template <typename Builder, typename... Params, typename Result, typename... Values>
+    void keepValues(Builder *builder, Result (Builder::*call)(Params...), const QString &tmpl, const Values &...values)
+    {
+        keep(builder, [&](Builder &b) { (b.*call)(values...); }, tmpl, values...);
+    }
 
     BuzzerAlarmForm *m_buzzerAlarmForm = nullptr;
     CuttingForm *m_cuttingForm = nullptr;
@@ -248,6 +195,16 @@ private slots:
     void slotReadyRead();
 
 private:
+    template <typename Builder, typename Action, typename... Args>
+    void perform(Builder &builder, Action &&action, const QString &tmpl, const Args &...args)
+    {
+        std::invoke(std::forward<Action>(action), builder);
+        logAction(tmpl, args...);
+    }
     void deleteBuilders();
-    void expectStatus(int status);
+    // Writes the "not connected" warning; always false.
+    bool notConnected() const;
+    void requestStatus(int status, void (RealTimeStatusForm::*send)(), const QString &tmpl);
+    void sendSettingText(void (MoreSettings::*set)(const QString &), bool (MoreSettings::*send)(), const QString &text,
+                         const QString &refusalTmpl, const QString &tmpl);
 };

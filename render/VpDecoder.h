@@ -30,7 +30,6 @@ public:
     // character. The printer sets the power-on value; FS & / FS . / ESC @ change it.
     void setDefaultChineseMode(bool on) { m_defaultChinese = on; }
     bool chineseMode() const { return m_chinese; }
-    void setChineseMode(bool on) { m_chinese = on; }
 
     QList<VpCommand> feed(const QByteArray &bytes);
     // End of the stream: whatever is left is reported as truncated.

@@ -1,9 +1,9 @@
 #include "services/HelperFunction.h"
 
+#include "app/base/SampleReceipt.h"
 #include "commands/BarcodeRules.h"
 #include "commands/LogoCommands.h"
 #include "commands/RealTimeStatusForm.h"
-#include "commands/TestPrintCommands.h"
 #include "text/CodePage437.h"
 #include "text/DottedQuad.h"
 #include "services/BarcodeImageProvider.h"
@@ -53,8 +53,8 @@ QByteArray HelperFunction::parseHexText(const QString &hex)
 
 QString HelperFunction::receiptCommandText(const QVariantMap &receipt) const
 {
-    TestPrintCommands::Receipt r;
-    r.lineWidth = TestPrintCommands::receiptLineWidth(receipt.value(QStringLiteral("sizeText")).toString());
+    SampleReceipt::Receipt r;
+    r.lineWidth = SampleReceipt::lineWidth(receipt.value(QStringLiteral("sizeText")).toString());
     r.title = receipt.value(QStringLiteral("title")).toString();
     r.showTotals = receipt.value(QStringLiteral("showTotals")).toBool();
     r.total = receipt.value(QStringLiteral("total")).toString();
@@ -68,7 +68,7 @@ QString HelperFunction::receiptCommandText(const QVariantMap &receipt) const
     auto label = [&labels](const char *key) { return labels.value(QLatin1String(key)).toString(); };
     r.labels = {label("productName"), label("quantity"), label("price"),    label("piece"),
                 label("totalAmount"), label("discount"), label("subtotal"), label("time")};
-    return toHexText(TestPrintCommands::receipt(r));
+    return toHexText(SampleReceipt::encode(r));
 }
 
 QString HelperFunction::settingsReplyText(const QString &payload) const

@@ -10,6 +10,7 @@
 #include "commands/WorkingModeCommands.h"
 #include "commands/WorkingModeForm.h"
 #include "app/base/ConfigManager.h"
+#include "app/base/SampleReceipt.h"
 
 #include "support/BuilderEmissions.h"
 
@@ -224,10 +225,10 @@ void EncodersTest::checksumWraps()
 }
 
 namespace {
-TestPrintCommands::Receipt chineseReceipt(const QString &sizeText)
+SampleReceipt::Receipt chineseReceipt(const QString &sizeText)
 {
-    TestPrintCommands::Receipt r;
-    r.lineWidth = TestPrintCommands::receiptLineWidth(sizeText);
+    SampleReceipt::Receipt r;
+    r.lineWidth = SampleReceipt::lineWidth(sizeText);
     r.title = QStringLiteral("测试") + sizeText;
     r.labels = {QStringLiteral("商品名称"), QStringLiteral("数量"),     QStringLiteral("价格"),
                 QStringLiteral("份"),       QStringLiteral("合计金额"), QStringLiteral("单价折扣金额"),
@@ -256,14 +257,14 @@ void EncodersTest::receiptOfTheDefaultProductsIsTheDefaultReceipt()
     QFETCH(QString, sizeText);
     QFETCH(int, paper);
     QFETCH(QString, stamp);
-    TestPrintCommands::Receipt r = chineseReceipt(sizeText);
+    SampleReceipt::Receipt r = chineseReceipt(sizeText);
     r.items = {{QStringLiteral("超级大拼盘"), 1, QStringLiteral("330.00")},
                {QStringLiteral("香辣虾"), 1, QStringLiteral("53.00")},
                {QStringLiteral("火锅"), 1, QStringLiteral("128.00")}};
     r.showTotals = true;
     r.total = QStringLiteral("511.00");
     r.printTime = stamp;
-    QCOMPARE(hex(TestPrintCommands::receipt(r)), hex(ConfigManager::defaultReceipt(paper)));
+    QCOMPARE(hex(SampleReceipt::encode(r)), hex(ConfigManager::defaultReceipt(paper)));
 }
 
 void EncodersTest::receiptLines_data()
@@ -290,7 +291,7 @@ void EncodersTest::receiptLines()
     QFETCH(QString, sizeText);
     QFETCH(QString, name);
     QFETCH(QByteArray, itemLines);
-    TestPrintCommands::Receipt r = chineseReceipt(sizeText);
+    SampleReceipt::Receipt r = chineseReceipt(sizeText);
     r.items = {{name, 1, QStringLiteral("330.00")}};
     const int width = r.lineWidth;
     const QByteArray rule = QByteArray(width, '-') + '\n';
@@ -299,7 +300,7 @@ void EncodersTest::receiptLines()
         + gbk("商品名称") + QByteArray(width / 2 + 1 - 8, ' ') + gbk("数量") + "   " + gbk("价格") + '\n' + rule;
     // Without "calculate total" there are no totals and no print time.
     const QByteArray tail = QByteArray("\n") + QByteArray::fromHex("1b4afa 1d5601");
-    QCOMPARE(hex(TestPrintCommands::receipt(r)), hex(head + itemLines + tail));
+    QCOMPARE(hex(SampleReceipt::encode(r)), hex(head + itemLines + tail));
 }
 
 QTEST_MAIN(EncodersTest)

@@ -2,8 +2,10 @@
 // connect, byte-exact commands, status replies, failures.
 
 #include "support/tcp_OperationRows.h"
+#include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
 #include "commands/RealTimeStatusForm.h"
+#include "support/serial_CommandCalls.h"
 #include "support/tcp_fixtures.h"
 #include "transport/tcp/TcpDeviceManager.h"
 
@@ -24,6 +26,7 @@ private slots:
     void initTestCase();
     void init();
     void connectAndDisconnect();
+    void everyCommandAfterDisconnectIsRefused();
     void commandsArriveByteExact_data();
     void commandsArriveByteExact();
     void everyOperationArrivesAsLogged_data();
@@ -89,12 +92,77 @@ void TcpManagerTest::connectAndDisconnect()
     m_log->clear();
     mgr.disconnectDevice(); // nothing open: only a debug trace
     QVERIFY(!m_log->contains(QStringLiteral("断开主机ip")));
-    // The builders stay; commands now reach a closed socket: nothing is
-    // written, and the log says the printer is not connected instead of
-    // claiming the bytes went out.
+    // The builders stay, but with the socket closed a command is refused
+    // before it is built: nothing is written, and the log says the printer is
+    // not connected instead of claiming the bytes went out.
     mgr.setBuzzerClicked(1, 1);
     QVERIFY(!m_log->contains(QStringLiteral("TCP发出数据 ")));
-    QVERIFY(m_log->contains(QStringLiteral("TCP未连接打印机，数据未发出 1b 42 01 01 00 ")));
+    QVERIFY(!m_log->contains(QStringLiteral("蜂鸣器设置")));
+    QVERIFY(m_log->contains(QStringLiteral("TCP 未连接打印机，命令未执行")));
+    QTest::qWait(100);
+    QCOMPARE(m_port->received(), QByteArray());
+}
+
+// One decision before anything is built: with the socket closed, every
+// operation that needs the printer writes the one "not connected" warning and
+// nothing else, and no byte leaves. Operations that only keep values on this
+// machine (test-print contents, loaded logo pictures, the code page for the
+// next text) still keep them.
+void TcpManagerTest::everyCommandAfterDisconnectIsRefused()
+{
+    const QSet<QByteArray> keptHere = {
+        "setCodePageClicked(QString)",
+        "setLoadClickedMultiple(QStringList)",
+        "setTestBitMapPathClicked(QString)",
+        "setTestBarCodeTypeClicked(QString)",
+        "setTestBarCodeValueClicked(QString)",
+        "setTestPageTextClicked(QString)",
+        "setTestReceipt58TextClicked(QString)",
+        "setTestReceipt76TextClicked(QString)",
+        "setTestReceipt80TextClicked(QString)",
+        "setAsTestPrintImageClicked(QString)",
+        "setAsTestDefaultImageClicked()",
+        "setTestBarCodeTypeAndContentClicked(QString,QString)",
+        "setTestDefaultBarCodeTypeAndContentClicked()",
+        "setTestPrintContentClicked(QString)",
+        "setTestDefaultPrintContentClicked()",
+        "setTestPrintReceiptClicked(QString,int)",
+        "setTestDefaultPrintReceiptClicked(int)",
+    };
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7N"), PrinterIp, QStringLiteral("aa:bb"), QString()));
+    QTRY_COMPARE(m_port->connectionCount(), 1);
+    mgr.disconnectDevice();
+    QVERIFY(mgr.hasBuilders());
+    QVERIFY(!mgr.linkUp());
+    QSignalSpy lines(Logger::getInstance(), &Logger::newLogMessage);
+    QSet<QByteArray> seen;
+    for (const CommandCalls::Call &call : CommandCalls::all()) {
+        lines.clear();
+        QVERIFY2(CommandCalls::invoke(&mgr, call), call.name().constData());
+        if (keptHere.contains(call.name())) {
+            seen.insert(call.name());
+            // Its own lines are written (after any the store writes; none
+            // for an empty list of pictures); no warning.
+            if (!lines.isEmpty())
+                QVERIFY2(lines.last().at(1).toString().contains(QStringLiteral("[INFO] TCP ")),
+                         qPrintable(call.name() + ": " + lines.last().at(1).toString()));
+            for (const QList<QVariant> &line : lines)
+                QVERIFY2(!line.at(1).toString().contains(QStringLiteral("未连接打印机")), call.name().constData());
+            continue;
+        }
+        QCOMPARE(lines.count(), 1);
+        const QString line = lines.at(0).at(1).toString();
+        if (call.name() == "setTestClicked()")
+            QVERIFY2(line.endsWith(QStringLiteral("[INFO] TCP 更多设置 点击")), qPrintable(line));
+        else
+            QVERIFY2(line.endsWith(QStringLiteral("[WARNING] TCP 未连接打印机，命令未执行")),
+                     qPrintable(call.name() + ": " + line));
+    }
+    QCOMPARE(seen, keptHere);
+    // What the user types into the test page while the link is down is kept.
+    mgr.setTestPageTextClicked(QStringLiteral("1B 40 0A"));
+    QCOMPARE(ConfigManager::getInstance()->getTestPageText(), QStringLiteral("1B 40 0A"));
     QTest::qWait(100);
     QCOMPARE(m_port->received(), QByteArray());
 }

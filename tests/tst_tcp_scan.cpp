@@ -176,7 +176,7 @@ void TcpScanTest::modelRecognition()
 {
     QFETCH(QByteArray, page);
     QFETCH(QString, model);
-    QCOMPARE(ScanWorker::recognizeModel(page), model);
+    QCOMPARE(HostIdentifier::recognizeModel(page), model);
 }
 
 void TcpScanTest::pageReachesTheLogAsOneShortLine()
@@ -186,7 +186,7 @@ void TcpScanTest::pageReachesTheLogAsOneShortLine()
     QByteArray page = "<html>configureNetwork\r\n[2026-01-01 00:00:00] [ERROR] forged entry\n";
     page += QByteArray(4 * 1024 * 1024, 'p');
     QSignalSpy spy(Logger::getInstance(), &Logger::newLogMessage);
-    QCOMPARE(ScanWorker::recognizeModel(page), QStringLiteral("KVZ-L7N"));
+    QCOMPARE(HostIdentifier::recognizeModel(page), QStringLiteral("KVZ-L7N"));
     QStringList pageLines;
     for (const QList<QVariant> &args : qAsConst(spy)) {
         const QString line = args.at(1).toString();

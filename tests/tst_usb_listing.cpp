@@ -5,7 +5,6 @@
 #include "platform/DeviceChangeSource.h"
 #include "platform/Ieee1284Id.h"
 #include "platform/SysfsUsbPrinterLister.h"
-#include "platform/WindowsUsbInterfacePath.h"
 #include "transport/usb/USBDeviceManager.h"
 
 #include <QSignalSpy>
@@ -23,8 +22,6 @@ private slots:
     void missingClassDirectory();
     void ieee1284Fields_data();
     void ieee1284Fields();
-    void windowsInterfacePath_data();
-    void windowsInterfacePath();
     void managerRefresh();
     void managerOnAnotherTree();
 
@@ -156,36 +153,6 @@ void UsbListingTest::ieee1284Fields()
     QFETCH(QString, manufacturer);
     QCOMPARE(Ieee1284Id::model(id), model);
     QCOMPARE(Ieee1284Id::manufacturer(id), manufacturer);
-}
-
-void UsbListingTest::windowsInterfacePath_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("vpid");
-    QTest::addColumn<QString>("model");
-    QTest::newRow("usbprint interface")
-        << "\\\\?\\usb#vid_0a5f&pid_00a3#6&2a3b4c5d&0&1#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}" << true
-        << "0a5f&00a3" << "6&2a3b4c5d&0&1";
-    QTest::newRow("letters kept as they stand")
-        << "\\\\?\\USB#VID_0A5F&PID_00A3&MI_00#QM0001#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}" << true
-        << "0A5F&00A3" << "QM0001";
-    QTest::newRow("empty instance part") << "\\\\?\\usb#vid_1&pid_2##x" << true << "1&2" << "";
-    QTest::newRow("too few parts") << "\\\\?\\usb#vid_0a5f&pid_00a3" << false << "" << "";
-    QTest::newRow("no ampersand") << "\\\\?\\usb#vid_0a5f#x#y" << false << "" << "";
-    QTest::newRow("empty") << "" << false << "" << "";
-}
-
-void UsbListingTest::windowsInterfacePath()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, valid);
-    QFETCH(QString, vpid);
-    QFETCH(QString, model);
-    const WindowsUsbInterfacePath parsed = WindowsUsbInterfacePath::parse(path);
-    QCOMPARE(parsed.valid, valid);
-    QCOMPARE(parsed.vpid, vpid);
-    QCOMPARE(parsed.model, model);
 }
 
 void UsbListingTest::managerRefresh()

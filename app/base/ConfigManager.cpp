@@ -3,7 +3,7 @@
 #include "app/base/AppPaths.h"
 #include "app/base/ConfigFileGuard.h"
 #include "app/base/Logger.h"
-#include "app/base/PrinterModel.h"
+#include "app/base/SampleReceipt.h"
 #include "text/HexText.h"
 #include "text/TextEncoding.h"
 
@@ -35,11 +35,7 @@ const char kSizeNormal[] = {0x1D, 0x21, 0x00};
 const char kSizeDouble[] = {0x1D, 0x21, 0x11};
 const char kFeed250[] = {0x1B, 0x4A, char(0xFA)};
 const char kPartialCut[] = {0x1D, 0x56, 0x01};
-const char kCentre[] = {0x1B, 0x61, 0x01};
-const char kLeft[] = {0x1B, 0x61, 0x00};
 const char kCrLf[] = {0x0D, 0x0A};
-const char kLf = 0x0A;
-const char kRule = '-';
 
 template <size_t N>
 QByteArray cmd(const char (&bytes)[N])
@@ -57,29 +53,19 @@ QByteArray highHalf()
     return bytes;
 }
 
-QByteArray padded(const QString &text, int width)
-{
-    QByteArray bytes = gbk(text);
-    if (bytes.size() < width)
-        bytes.append(QByteArray(width - bytes.size(), ' '));
-    return bytes;
-}
-
+// The three default receipts: the same three dishes, totals and a fixed print
+// time on each paper width.
 struct ReceiptLayout
 {
     int paperMm;
-    int ruleWidth;
-    int columnPadding;
     const char *stamp;
 };
 
 const ReceiptLayout kReceipts[] = {
-    {58, 32, 17, "2025-12-18 14:28:42"},
-    {76, 40, 21, "2025-12-18 14:29:02"},
-    {80, 48, 25, "2025-12-18 14:28:56"},
+    {58, "2025-12-18 14:28:42"},
+    {76, "2025-12-18 14:29:02"},
+    {80, "2025-12-18 14:28:56"},
 };
-
-QByteArray buildReceipt(const ReceiptLayout &layout);
 
 } // namespace
 
@@ -119,44 +105,27 @@ QByteArray ConfigManager::defaultReceipt(int paperMm)
 {
     static const QMap<int, QByteArray> receipts = [] {
         QMap<int, QByteArray> built;
-        for (const ReceiptLayout &l : kReceipts)
-            built.insert(l.paperMm, buildReceipt(l));
+        for (const ReceiptLayout &l : kReceipts) {
+            SampleReceipt::Receipt r;
+            r.lineWidth = SampleReceipt::lineWidth(QString::number(l.paperMm));
+            r.title = QStringLiteral("测试%1小票").arg(l.paperMm);
+            r.labels = {QStringLiteral("商品名称"), QStringLiteral("数量"),     QStringLiteral("价格"),
+                        QStringLiteral("份"),       QStringLiteral("合计金额"), QStringLiteral("单价折扣金额"),
+                        QStringLiteral("金额小计"), QStringLiteral("打印时间:")};
+            r.items = {{QStringLiteral("超级大拼盘"), 1, QStringLiteral("330.00")},
+                       {QStringLiteral("香辣虾"), 1, QStringLiteral("53.00")},
+                       {QStringLiteral("火锅"), 1, QStringLiteral("128.00")}};
+            r.showTotals = true;
+            r.total = QStringLiteral("511.00");
+            r.printTime = QLatin1String(l.stamp);
+            built.insert(l.paperMm, SampleReceipt::encode(r));
+        }
         return built;
     }();
     return receipts.value(paperMm);
 }
 
 namespace {
-
-QByteArray buildReceipt(const ReceiptLayout &layout)
-{
-    const QByteArray rule = QByteArray(layout.ruleWidth, kRule) + kLf;
-    const QByteArray three(3, ' ');
-    const int p = layout.columnPadding;
-    auto item = [&](const QString &name, const char *price) {
-        return padded(name, p) + gbk(QStringLiteral("1份")) + three + QByteArray(price) + kLf;
-    };
-
-    QByteArray r;
-    r += cmd(kInit);
-    r += rule;
-    r += cmd(kSizeDouble) + cmd(kCentre) + gbk(QStringLiteral("测试%1小票").arg(layout.paperMm)) + kLf;
-    r += cmd(kLeft) + cmd(kSizeNormal);
-    r += rule;
-    r += padded(QStringLiteral("商品名称"), p) + gbk(QStringLiteral("数量")) + three + gbk(QStringLiteral("价格")) + kLf;
-    r += rule;
-    r += item(QStringLiteral("超级大拼盘"), "330.00");
-    r += item(QStringLiteral("香辣虾"), "53.00");
-    r += item(QStringLiteral("火锅"), "128.00");
-    r += rule;
-    r += gbk(QStringLiteral("合计金额")) + QByteArray(16, ' ') + "511.00" + kLf;
-    r += gbk(QStringLiteral("单价折扣金额")) + QByteArray(12, ' ') + "0.00" + kLf;
-    r += gbk(QStringLiteral("金额小计")) + QByteArray(16, ' ') + "511.00" + kLf;
-    r += rule;
-    r += gbk(QStringLiteral("打印时间:")) + QByteArray(layout.stamp) + kLf + kLf;
-    r += cmd(kFeed250) + cmd(kPartialCut);
-    return r;
-}
 
 // The hexadecimal texts of a new file: its contents and the values of missing keys.
 struct DefaultHexTexts
@@ -473,12 +442,24 @@ QString ConfigManager::getCurrentDeviceName() const
 
 QString ConfigManager::modelName(DeviceModel model)
 {
-    return PrinterModel::shortName(model);
+    switch (model) {
+    case Standard: return QStringLiteral("Standard");
+    case L7N: return QStringLiteral("L7N");
+    case L7S: return QStringLiteral("L7S");
+    default: return QStringLiteral("Unknown");
+    }
 }
 
 ConfigManager::DeviceModel ConfigManager::modelFromName(const QString &name)
 {
-    return PrinterModel::fromName(name);
+    if (name.isEmpty())
+        return Unknown;
+    const QString lower = name.toLower();
+    if (lower.contains(QLatin1String("l7n")))
+        return L7N;
+    if (lower.contains(QLatin1String("l7s")))
+        return L7S;
+    return Standard;
 }
 
 void ConfigManager::setCurrentDeviceModel(DeviceModel model)

@@ -97,6 +97,7 @@ public:
     static QString segmentOf(const QString &address);
     // "l7n" anywhere (any case) gives L7N, else "l7s" gives L7S, else Standard; "" gives Unknown.
     static DeviceModel modelFromName(const QString &name);
+    // "Standard", "L7N", "L7S" or "Unknown".
     static QString modelName(DeviceModel model);
 
     // The default contents, as sent to the printer.

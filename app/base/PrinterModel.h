@@ -4,18 +4,13 @@
 
 #include <QString>
 
-// What the program knows about the printer models, in one place: the model a
-// name stands for, and which of the maker's commands and web forms each
-// model takes. Encoders are handed the model; they never look it up.
+// Which of the maker's commands and web forms each printer model takes. The
+// models themselves, and the model a name stands for, are ConfigManager's,
+// which keeps the current one. Encoders are handed the model; they never look
+// it up.
 namespace PrinterModel {
 
 using Model = ConfigManager::DeviceModel;
-
-// "l7n" anywhere (any case) gives L7N, else "l7s" gives L7S, else Standard;
-// "" gives Unknown.
-Model fromName(const QString &name);
-// "Standard", "L7N", "L7S" or "Unknown".
-QString shortName(Model model);
 
 // The maker's 1F 1B settings: print mode, buzzer and knife switches, error
 // beep, density, machine model, USB upgrade mode and factory reset.

@@ -5,96 +5,99 @@
 #include "commands/CashBoxForm.h"
 #include "commands/CuttingForm.h"
 #include "commands/RealTimeStatusForm.h"
+#include "device/ReplyMatcher.h"
 #include "device/pages/PageChoice.h"
 
 void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval)
 {
-    if (!builderReady(m_buzzerAlarmForm))
-        return;
-    m_buzzerAlarmForm->setBuzzerTimes(spinBuzzerAlarmTimes);
-    m_buzzerAlarmForm->setBuzzerDuration(spinBuzzerAlarmInterval);
-    m_buzzerAlarmForm->sendBuzzer();
-    logAction(tr("%1 蜂鸣器设置:次数 %2 持续: %3 "), spinBuzzerAlarmTimes, spinBuzzerAlarmInterval);
+    run(m_buzzerAlarmForm,
+        [&](BuzzerAlarmForm &f) {
+            f.setBuzzerTimes(spinBuzzerAlarmTimes);
+            f.setBuzzerDuration(spinBuzzerAlarmInterval);
+            f.sendBuzzer();
+        },
+        tr("%1 蜂鸣器设置:次数 %2 持续: %3 "), spinBuzzerAlarmTimes, spinBuzzerAlarmInterval);
 }
 
 void BaseDeviceManager::setBuzzerAlarmClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval, int buzzerAlarmNum)
 {
-    if (!builderReady(m_buzzerAlarmForm))
-        return;
     const int mode = oneBasedChoice(buzzerAlarmNum, 4);
-    m_buzzerAlarmForm->setAlarmTimes(spinBuzzerAlarmTimes);
-    m_buzzerAlarmForm->setAlarmInterval(spinBuzzerAlarmInterval);
-    m_buzzerAlarmForm->setAlarmMode(mode);
-    m_buzzerAlarmForm->sendBuzzerAlarm();
-    logAction(tr("%1 蜂鸣器闪灯设置 次数: %2 间隔: %3 模式: %4"), spinBuzzerAlarmTimes, spinBuzzerAlarmInterval, mode);
+    run(m_buzzerAlarmForm,
+        [&](BuzzerAlarmForm &f) {
+            f.setAlarmTimes(spinBuzzerAlarmTimes);
+            f.setAlarmInterval(spinBuzzerAlarmInterval);
+            f.setAlarmMode(mode);
+            f.sendBuzzerAlarm();
+        },
+        tr("%1 蜂鸣器闪灯设置 次数: %2 间隔: %3 模式: %4"), spinBuzzerAlarmTimes, spinBuzzerAlarmInterval, mode);
 }
 
 void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 {
-    if (!builderReady(m_cuttingForm))
-        return;
     const int mode = oneBasedChoice(cutMode, 3);
-    m_cuttingForm->setCutMode(mode);
-    m_cuttingForm->setFeedDistance(spinFeedDistance);
-    m_cuttingForm->sendCut();
-    logAction(tr("%1 切刀设置 模式: %2 进纸长度: %3 "), mode, spinFeedDistance);
+    run(m_cuttingForm,
+        [&](CuttingForm &f) {
+            f.setCutMode(mode);
+            f.setFeedDistance(spinFeedDistance);
+            f.sendCut();
+        },
+        tr("%1 切刀设置 模式: %2 进纸长度: %3 "), mode, spinFeedDistance);
+}
+
+// A status request first notes which answer it waits for, then asks. Over a
+// stream the answer is the next bytes that arrive (slotReadyRead); only the
+// last request asked waits, and it gives up unnoticed when none comes.
+void BaseDeviceManager::requestStatus(int status, void (RealTimeStatusForm::*send)(), const QString &tmpl)
+{
+    run(m_realTimeStatusForm,
+        [&](RealTimeStatusForm &f) {
+            m_statusReplies->expect(RealTimeStatusForm::statusName(status), StatusReplyTimeoutMs);
+            (f.*send)();
+        },
+        tmpl);
 }
 
 void BaseDeviceManager::setPrinterStatusClicked()
 {
-    if (!builderReady(m_realTimeStatusForm))
-        return;
-    expectStatus(RealTimeStatusForm::PrinterStatus);
-    m_realTimeStatusForm->sendPrinterStatus();
-    logAction(tr("%1 获取打印机状态"));
+    requestStatus(RealTimeStatusForm::PrinterStatus, &RealTimeStatusForm::sendPrinterStatus, tr("%1 获取打印机状态"));
 }
 
 void BaseDeviceManager::setOfflineStatusClicked()
 {
-    if (!builderReady(m_realTimeStatusForm))
-        return;
-    expectStatus(RealTimeStatusForm::OfflineStatus);
-    m_realTimeStatusForm->sendOfflineStatus();
-    logAction(tr("%1 获取脱机状态"));
+    requestStatus(RealTimeStatusForm::OfflineStatus, &RealTimeStatusForm::sendOfflineStatus, tr("%1 获取脱机状态"));
 }
 
 void BaseDeviceManager::setErrorStatusClicked()
 {
-    if (!builderReady(m_realTimeStatusForm))
-        return;
-    expectStatus(RealTimeStatusForm::ErrorStatus);
-    m_realTimeStatusForm->sendErrorStatus();
-    logAction(tr("%1 获取错误状态"));
+    requestStatus(RealTimeStatusForm::ErrorStatus, &RealTimeStatusForm::sendErrorStatus, tr("%1 获取错误状态"));
 }
 
 void BaseDeviceManager::setPaperStatusClicked()
 {
-    if (!builderReady(m_realTimeStatusForm))
-        return;
-    expectStatus(RealTimeStatusForm::PaperStatus);
-    m_realTimeStatusForm->sendPaperStatus();
-    logAction(tr("%1 获取传送纸状态"));
+    requestStatus(RealTimeStatusForm::PaperStatus, &RealTimeStatusForm::sendPaperStatus, tr("%1 获取传送纸状态"));
 }
 
 void BaseDeviceManager::setControlPulseClicked(int controlPin, int spinHighTime, int spinLowTime)
 {
-    if (!builderReady(m_cashBoxForm))
-        return;
     const int pin = oneBasedChoice(controlPin, 2);
-    m_cashBoxForm->setControlPin(pin);
-    m_cashBoxForm->setControlHighTime(spinHighTime);
-    m_cashBoxForm->setControlLowTime(spinLowTime);
-    m_cashBoxForm->sendControlPulse();
-    logAction(tr("%1 钱箱控制设置 引脚: %2 高电平时间: %3 低电平时间: %4"), pin, spinHighTime, spinLowTime);
+    run(m_cashBoxForm,
+        [&](CashBoxForm &f) {
+            f.setControlPin(pin);
+            f.setControlHighTime(spinHighTime);
+            f.setControlLowTime(spinLowTime);
+            f.sendControlPulse();
+        },
+        tr("%1 钱箱控制设置 引脚: %2 高电平时间: %3 低电平时间: %4"), pin, spinHighTime, spinLowTime);
 }
 
 void BaseDeviceManager::setOpenPulseClicked(int openPin, int spinHighLowTime)
 {
-    if (!builderReady(m_cashBoxForm))
-        return;
     const int pin = oneBasedChoice(openPin, 2);
-    m_cashBoxForm->setOpenPin(pin);
-    m_cashBoxForm->setOpenTime(spinHighLowTime);
-    m_cashBoxForm->sendOpenPulse();
-    logAction(tr("%1 钱箱打开控制 引脚: %2 高低电平时间: %3 "), pin, spinHighLowTime);
+    run(m_cashBoxForm,
+        [&](CashBoxForm &f) {
+            f.setOpenPin(pin);
+            f.setOpenTime(spinHighLowTime);
+            f.sendOpenPulse();
+        },
+        tr("%1 钱箱打开控制 引脚: %2 高低电平时间: %3 "), pin, spinHighLowTime);
 }

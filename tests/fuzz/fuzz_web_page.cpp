@@ -3,7 +3,7 @@
 #include "FuzzTarget.h"
 
 #include "app/base/Logger.h"
-#include "transport/tcp/ScanWorker.h"
+#include "transport/tcp/HostIdentifier.h"
 
 #include <cstdlib>
 
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray page = FuzzInput::bytes(data, size);
-    ScanWorker::recognizeModel(page);
+    HostIdentifier::recognizeModel(page);
     // Whatever the page holds, its excerpt is one bounded line.
     const QString excerpt = Logger::oneLine(QString::fromLocal8Bit(page), Logger::MaxExcerptChars);
     if (excerpt.contains(QLatin1Char('\n')) || excerpt.contains(QLatin1Char('\r'))

@@ -198,7 +198,6 @@ quint16 VirtualPrinter::httpPort() const { return m_engine ? m_engine->httpPort 
 quint16 VirtualPrinter::netbiosPort() const { return m_engine ? m_engine->netbiosPort : 0; }
 QString VirtualPrinter::serialPtyPath() const { return m_engine ? m_engine->serialPty : QString(); }
 QString VirtualPrinter::usbNodePath() const { return m_engine ? m_engine->usbNode : QString(); }
-QString VirtualPrinter::usbPtyPath() const { return m_engine ? m_engine->usbPty : QString(); }
 QString VirtualPrinter::usbClassEntry() const { return m_engine ? m_engine->usbClassEntry : QString(); }
 QString VirtualPrinter::usbDeviceDir() const { return m_engine ? m_engine->usbDeviceDir : QString(); }
 

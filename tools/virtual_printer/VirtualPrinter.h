@@ -86,7 +86,6 @@ public:
     quint16 netbiosPort() const;
     QString serialPtyPath() const;
     QString usbNodePath() const;   // ROOT/dev/usb/lpN
-    QString usbPtyPath() const;    // the pty behind it; changes on each replug
     QString usbClassEntry() const; // ROOT/class/usbmisc/lpN
     QString usbDeviceDir() const;  // the USB device dir (idVendor, ...)
 

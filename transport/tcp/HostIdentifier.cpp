@@ -5,15 +5,34 @@
 #include "platform/NetbiosNameQuery.h"
 #include "text/DottedQuad.h"
 #include "transport/tcp/HttpRequest.h"
-#include "transport/tcp/ScanWorker.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QDebug>
 #include <QTcpSocket>
+#include <QTextCodec>
 #include <QTimer>
 
+namespace {
+
+// The lines this class writes are the LAN search's: they keep its translation
+// context.
+struct SearchLog
+{
+    Q_DECLARE_TR_FUNCTIONS(ScanWorker)
+};
+
+// A Chinese page title may come in GBK as well as in the local encoding.
+bool textContains(const QString &localText, const QByteArray &body, const QString &needle)
+{
+    if (localText.contains(needle))
+        return true;
+    static QTextCodec *gbk = QTextCodec::codecForName("GBK");
+    return gbk && body.contains(gbk->fromUnicode(needle));
+}
+
+} // namespace
 
 HostIdentifier::HostIdentifier(const QString &ip, const Settings &settings, const MacAddressLookup *macLookup,
                                QObject *parent)
@@ -32,9 +51,9 @@ void HostIdentifier::start()
 {
     Logger *log = Logger::getInstance();
     if (m_settings.stage == Stage::FirstPass)
-        log->info(ScanWorker::tr("try to connect :%1").arg(m_ip));
+        log->info(SearchLog::tr("try to connect :%1").arg(m_ip));
     else if (m_settings.stage == Stage::SecondPass)
-        log->info(ScanWorker::tr("[第二次搜索] try to connect :%1").arg(m_ip));
+        log->info(SearchLog::tr("[第二次搜索] try to connect :%1").arg(m_ip));
 
     // Only numeric IPv4 addresses are probed: a text that is none (a bad
     // segment) must not turn into a name lookup.
@@ -108,9 +127,9 @@ void HostIdentifier::onConnected()
     m_timer->disconnect();
     Logger *log = Logger::getInstance();
     if (m_settings.stage == Stage::FirstPass)
-        log->info(ScanWorker::tr("%1 connected!").arg(m_ip));
+        log->info(SearchLog::tr("%1 connected!").arg(m_ip));
     else if (m_settings.stage == Stage::SecondPass)
-        log->info(ScanWorker::tr("[第二次搜索] %1 connected!").arg(m_ip));
+        log->info(SearchLog::tr("[第二次搜索] %1 connected!").arg(m_ip));
     m_socket->disconnect(this);
     m_socket->close();
     m_socket->deleteLater();
@@ -120,16 +139,16 @@ void HostIdentifier::onConnected()
     QString entry;
     m_mac = m_macLookup ? m_macLookup->macAddress(m_ip, &entry) : QString();
     if (m_settings.stage == Stage::FirstPass)
-        log->info(ScanWorker::tr("IP: %1 arp:msg: %2").arg(m_ip, Logger::oneLine(entry, Logger::MaxExcerptChars)));
+        log->info(SearchLog::tr("IP: %1 arp:msg: %2").arg(m_ip, Logger::oneLine(entry, Logger::MaxExcerptChars)));
     if (m_settings.stage != Stage::SingleTest) {
         if (m_mac.isEmpty()) {
             finish();
             return;
         }
         if (m_settings.stage == Stage::FirstPass)
-            log->info(ScanWorker::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
+            log->info(SearchLog::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
         else
-            log->info(ScanWorker::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
+            log->info(SearchLog::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
     }
     if (m_settings.netbiosAlongside)
         startNetbios();
@@ -140,7 +159,7 @@ void HostIdentifier::fetchPage()
 {
     const QString url = QStringLiteral("http://%1/").arg(m_ip);
     if (firstPass())
-        Logger::getInstance()->info(ScanWorker::tr("get url: %1 ").arg(url));
+        Logger::getInstance()->info(SearchLog::tr("get url: %1 ").arg(url));
     else if (m_settings.stage == Stage::SingleTest)
         qDebug() << "testSingleDevice get url:" << url;
     m_page.clear();
@@ -158,7 +177,7 @@ void HostIdentifier::onPageTimeout()
     if (!m_http)
         return;
     if (firstPass())
-        Logger::getInstance()->warning(ScanWorker::tr("Abort request after timeout"));
+        Logger::getInstance()->warning(SearchLog::tr("Abort request after timeout"));
     m_http->abort();
     m_page.clear();
     startRawFetch();
@@ -194,7 +213,7 @@ void HostIdentifier::onRawFinished(const QByteArray &data, const QString &errorT
     m_page = data;
     if (m_page.isEmpty() && !errorText.isEmpty() && firstPass()) {
         qWarning() << "fetch failed:" << errorText;
-        Logger::getInstance()->warning(ScanWorker::tr("fetch failed : %1").arg(Logger::oneLine(errorText, Logger::MaxExcerptChars)));
+        Logger::getInstance()->warning(SearchLog::tr("fetch failed : %1").arg(Logger::oneLine(errorText, Logger::MaxExcerptChars)));
     }
     identify();
 }
@@ -203,10 +222,10 @@ void HostIdentifier::identify()
 {
     if (m_settings.stage == Stage::SingleTest)
         qDebug() << "testSingleDevice get data:" << m_page.left(256);
-    m_model = ScanWorker::recognizeModel(m_page);
+    m_model = recognizeModel(m_page);
     if (m_model.isEmpty() && m_settings.netbiosFallback) {
         if (firstPass())
-            Logger::getInstance()->info(ScanWorker::tr("未知型号，开始使用nbtstat 搜索"));
+            Logger::getInstance()->info(SearchLog::tr("未知型号，开始使用nbtstat 搜索"));
         m_nameAsModel = true;
         if (!m_netbiosStarted)
             startNetbios();
@@ -273,4 +292,35 @@ void HostIdentifier::stopAll()
     }
     if (m_netbios)
         m_netbios->disconnect(this);
+}
+
+QString HostIdentifier::recognizeModel(const QByteArray &body)
+{
+    Logger *log = Logger::getInstance();
+    const QString text = QString::fromLocal8Bit(body);
+    log->info(SearchLog::tr("htmlContent: %1").arg(Logger::oneLine(text, Logger::MaxExcerptChars)));
+    if (body.contains("Table1"))
+        return QStringLiteral("KVZ-L7D");
+    if (text.contains(QLatin1String("nativeColorPicker")) || text.contains(QLatin1String("color-swatch"))) {
+        log->info(SearchLog::tr("通过 nativeColorPicker 判断型号: KVZ-L7N"));
+        return QStringLiteral("KVZ-L7N");
+    }
+    if (body.contains("configureNetwork")) {
+        log->info(SearchLog::tr("通过 configureNetwork 判断型号: KVZ-L7N"));
+        return QStringLiteral("KVZ-L7N");
+    }
+    if (text.contains(QLatin1String("fetch('/w5500.js')")) && text.contains(QLatin1String("rgbToHex"))) {
+        log->info(SearchLog::tr("通过 rgbToHex 判断型号: KVZ-L7N"));
+        return QStringLiteral("KVZ-L7N");
+    }
+    const bool uploadForm = body.contains("upload-form");
+    if (!uploadForm && body.contains("Copyright"))
+        return QStringLiteral("KVZ-L7K");
+    if (!uploadForm)
+        return QString();
+    if (body.contains("Ethernet Web Page Configuration"))
+        return QStringLiteral("KVZ-L7S");
+    if (textContains(text, body, QStringLiteral("以太网网页配置")) && text.contains(QLatin1String("size='16'")))
+        return QStringLiteral("KVZ-L7W");
+    return QStringLiteral("KVZ-L7S");
 }

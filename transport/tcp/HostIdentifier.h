@@ -61,6 +61,9 @@ public:
     // have seen connections the kernel has made.
     static void endConnectWaits(const std::vector<HostIdentifier *> &hosts);
 
+    // The model named by a printer's web page, empty when none is recognised.
+    static QString recognizeModel(const QByteArray &body);
+
     QString ip() const { return m_ip; }
     bool isDone() const { return m_done; }
     bool portOpen() const { return m_portOpen; }

@@ -7,7 +7,6 @@
 
 #include <QDebug>
 #include <QEventLoop>
-#include <QTextCodec>
 #include <QThread>
 #include <QTimer>
 
@@ -28,16 +27,6 @@ bool containsRecord(const QList<DevInfo> &list, const DevInfo &d)
     }
     return false;
 }
-
-// A Chinese page title may come in GBK as well as in the local encoding.
-bool textContains(const QString &localText, const QByteArray &body, const QString &needle)
-{
-    if (localText.contains(needle))
-        return true;
-    static QTextCodec *gbk = QTextCodec::codecForName("GBK");
-    return gbk && body.contains(gbk->fromUnicode(needle));
-}
-
 } // namespace
 
 ScanWorker::ScanWorker(QObject *parent)
@@ -297,35 +286,4 @@ void ScanWorker::runSingleTest(const QString &ip)
     if (name.isEmpty())
         message += tr(" (设备名称获取失败)");
     emit sigTestDeviceResult(ip, mac, name, false, message);
-}
-
-QString ScanWorker::recognizeModel(const QByteArray &body)
-{
-    Logger *log = Logger::getInstance();
-    const QString text = QString::fromLocal8Bit(body);
-    log->info(tr("htmlContent: %1").arg(Logger::oneLine(text, Logger::MaxExcerptChars)));
-    if (body.contains("Table1"))
-        return QStringLiteral("KVZ-L7D");
-    if (text.contains(QLatin1String("nativeColorPicker")) || text.contains(QLatin1String("color-swatch"))) {
-        log->info(tr("通过 nativeColorPicker 判断型号: KVZ-L7N"));
-        return QStringLiteral("KVZ-L7N");
-    }
-    if (body.contains("configureNetwork")) {
-        log->info(tr("通过 configureNetwork 判断型号: KVZ-L7N"));
-        return QStringLiteral("KVZ-L7N");
-    }
-    if (text.contains(QLatin1String("fetch('/w5500.js')")) && text.contains(QLatin1String("rgbToHex"))) {
-        log->info(tr("通过 rgbToHex 判断型号: KVZ-L7N"));
-        return QStringLiteral("KVZ-L7N");
-    }
-    const bool uploadForm = body.contains("upload-form");
-    if (!uploadForm && body.contains("Copyright"))
-        return QStringLiteral("KVZ-L7K");
-    if (!uploadForm)
-        return QString();
-    if (body.contains("Ethernet Web Page Configuration"))
-        return QStringLiteral("KVZ-L7S");
-    if (textContains(text, body, QStringLiteral("以太网网页配置")) && text.contains(QLatin1String("size='16'")))
-        return QStringLiteral("KVZ-L7W");
-    return QStringLiteral("KVZ-L7S");
 }

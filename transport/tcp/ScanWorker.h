@@ -42,8 +42,6 @@ public:
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
     QString segment() const { return m_segment; }
 
-    // The model named by a printer's web page, empty when none is recognised.
-    static QString recognizeModel(const QByteArray &body);
     // The search prefix for a segment: the text with a point appended when it
     // lacks one.
     static QString prefixOf(const QString &segment);

@@ -128,10 +128,16 @@ void TcpDeviceManager::closeDevice()
     emit connectionStatusChanged(false);
 }
 
+bool TcpDeviceManager::linkUp() const
+{
+    return m_tcpSock->state() == QAbstractSocket::ConnectedState;
+}
+
 bool TcpDeviceManager::writeRaw(const QByteArray &data)
 {
-    if (!m_tcpSock->isOpen() || m_tcpSock->state() != QAbstractSocket::ConnectedState)
-        return false;
+    // Whether to send at all is decided before (commandReady, or the command
+    // line's own look at the connection); a socket that is not connected
+    // refuses the bytes here.
     if (m_tcpSock->write(data) != data.size()) {
         qWarning() << "TCP发送数据失败:" << m_tcpSock->errorString();
         return false;
@@ -182,11 +188,6 @@ void TcpDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 {
     if (type != CommType::Tcp)
         return;
-    if (m_tcpSock->state() != QAbstractSocket::ConnectedState) {
-        // Disconnected since the last connection: the bytes go nowhere.
-        Logger::getInstance()->warning(tr("TCP未连接打印机，数据未发出 %1 ").arg(toHexText(data)));
-        return;
-    }
     Logger::getInstance()->info(tr("TCP发出数据 %1 ").arg(toHexText(data)));
     if (!writeRaw(data))
         reportFailure(tr("TCP数据发送失败"));

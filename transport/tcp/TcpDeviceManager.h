@@ -36,6 +36,8 @@ public:
     void refreshDevices() override;
     QVariantList deviceList() override;
     QString modeName() const override { return QStringLiteral("TCP"); }
+    // True while the socket to the printer is connected.
+    bool linkUp() const override;
 
     // How long a connect may take (the command line's fleet commands wait
     // longer for printers at remote sites).

@@ -11,12 +11,6 @@ USBWriteWorker::~USBWriteWorker()
     stopWriting();
 }
 
-int USBWriteWorker::queuedBlocks() const
-{
-    std::lock_guard<std::mutex> lock(m_queueMutex);
-    return m_queue.size();
-}
-
 void USBWriteWorker::startWriting()
 {
     if (!m_canceller.isCancelled()) {

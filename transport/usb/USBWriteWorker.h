@@ -26,7 +26,6 @@ public:
     ~USBWriteWorker() override;
 
     bool isRunning() const { return m_running.load(); }
-    int queuedBlocks() const;
     // True once the write loop has returned (or was never entered).
     bool hasFinished() const;
     // Blocks until the loop has returned; it does so promptly once stopped.
@@ -56,6 +55,6 @@ private:
     mutable std::condition_variable m_finishedCondition;
     bool m_finished = false;
     QList<QByteArray> m_queue;
-    mutable std::mutex m_queueMutex;
+    std::mutex m_queueMutex;
     std::condition_variable m_queueCondition;
 };
