@@ -157,8 +157,13 @@ TestCase {
         var hex = received("code page table")
         verify(hex.indexOf("1B 40 1C 2E 1B 74 10 ") === 0, hex.substring(0, 40))
         // The printer's table 16 (WPC1252) decodes the grid: every cell is its
-        // hexadecimal code, a colon and the character of that byte.
-        var events = printer.eventsSince(seq)
+        // hexadecimal code, a colon and the character of that byte. The
+        // printer decodes what arrived on its own time: wait for the cut that ends the table.
+        var events = []
+        tryVerify(function() {
+            events = printer.eventsSince(seq)
+            return events.some(function(e) { return e.name === "cut" })
+        }, 5000, "the table ends with its cut")
         var table = events.filter(function(e) { return e.name === "code_table" })
         compare(table.length, 1)
         compare(table[0].params.table, "WPC1252")
