@@ -176,14 +176,6 @@ bool CliApp::open(CliTarget &target)
     return false;
 }
 
-void CliApp::startBackEnd(const QStringList &arguments)
-{
-    Logger *log = Logger::getInstance();
-    log->setLogLevel(1);
-    ConfigManager::getInstance()->initialize();
-    log->info(tr("命令行: quillmark %1").arg(arguments.join(QLatin1Char(' '))));
-}
-
 int CliApp::exec()
 {
     if (m_args.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliBackEnd.h"
 #include "CliOperations.h"
 #include "CliTarget.h"
 
@@ -18,7 +19,11 @@ class CliApp
 {
     Q_DECLARE_TR_FUNCTIONS(CliApp)
 public:
-    enum ExitCode { ExitOk = 0, ExitFault = 1, ExitUsage = 2, ExitUnreachable = 3 };
+    using ExitCode = CliBackEnd::ExitCode;
+    static constexpr ExitCode ExitOk = CliBackEnd::ExitOk;
+    static constexpr ExitCode ExitFault = CliBackEnd::ExitFault;
+    static constexpr ExitCode ExitUsage = CliBackEnd::ExitUsage;
+    static constexpr ExitCode ExitUnreachable = CliBackEnd::ExitUnreachable;
 
     // A LAN search that has not ended by then is given up.
     static constexpr int ScanLimitMs = 180000;
@@ -30,10 +35,6 @@ public:
     // arguments without the program name
     explicit CliApp(const QStringList &arguments);
     int exec();
-
-    // What the window does at start: log level and configuration store; then
-    // the command line itself goes into the log.
-    static void startBackEnd(const QStringList &arguments);
 
 private:
     int scan(const QStringList &args);
@@ -55,7 +56,7 @@ private:
     // Opens the target; false after its failure message (exit status 3).
     static bool open(CliTarget &target);
     int usageError(const QString &message);
-    void startBackEnd() { startBackEnd(m_args); }
+    void startBackEnd() { CliBackEnd::start(m_args); }
     // One call on the open target: -1 when it went well, else the exit
     // status after its messages (prefixed by the script line when there is one).
     int perform(CliTarget &target, const CliOperations::Call &call, const QString &scriptPath, int lineNumber);

@@ -1,6 +1,6 @@
 #include "CliBatchRun.h"
 
-#include "CliApp.h"
+#include "CliBackEnd.h"
 #include "CliOutput.h"
 #include "CliTarget.h"
 
@@ -17,9 +17,9 @@ namespace {
 QString resultWord(int code)
 {
     switch (code) {
-    case CliApp::ExitOk: return QStringLiteral("ok");
-    case CliApp::ExitFault: return QStringLiteral("failed");
-    case CliApp::ExitUsage: return QStringLiteral("usage");
+    case CliBackEnd::ExitOk: return QStringLiteral("ok");
+    case CliBackEnd::ExitFault: return QStringLiteral("failed");
+    case CliBackEnd::ExitUsage: return QStringLiteral("usage");
     default: return QStringLiteral("unreachable");
     }
 }
@@ -114,9 +114,9 @@ void CliBatchRun::finished(int index)
     run.process = nullptr;
     const QString output = nonEmptyLines(process->readAllStandardOutput()).join(QLatin1Char(' '));
     QStringList errors = nonEmptyLines(process->readAllStandardError());
-    int code = CliApp::ExitFault;
+    int code = CliBackEnd::ExitFault;
     if (run.timedOut) {
-        code = CliApp::ExitUnreachable;
+        code = CliBackEnd::ExitUnreachable;
         errors.append(tr("%1 没有在 %2 秒内结束")
                           .arg(run.target.spec())
                           .arg(run.clock.elapsed() / 1000.0, 0, 'f', 1));
@@ -126,8 +126,8 @@ void CliBatchRun::finished(int index)
         errors.append(tr("运行意外中止: %1").arg(process->errorString()));
     } else {
         code = process->exitCode();
-        if (code < CliApp::ExitOk || code > CliApp::ExitUnreachable)
-            code = CliApp::ExitFault;
+        if (code < CliBackEnd::ExitOk || code > CliBackEnd::ExitUnreachable)
+            code = CliBackEnd::ExitFault;
     }
     process->deleteLater();
     report(run, code, output, errors);
@@ -146,7 +146,7 @@ void CliBatchRun::report(const Running &run, int code, const QString &output, co
         if (!e.startsWith(QLatin1String("quillmark run --help")))
             messages.append(e);
     }
-    if (code != CliApp::ExitOk)
+    if (code != CliBackEnd::ExitOk)
         Logger::getInstance()->warning(QStringLiteral("%1: %2").arg(target, messages.join(QStringLiteral("; "))));
     if (m_settings.json) {
         QJsonObject labels;
@@ -163,7 +163,7 @@ void CliBatchRun::report(const Running &run, int code, const QString &output, co
         return;
     }
     QString line = target + QLatin1Char('\t') + resultWord(code);
-    const QString detail = code == CliApp::ExitOk ? output : messages.join(QStringLiteral("; "));
+    const QString detail = code == CliBackEnd::ExitOk ? output : messages.join(QStringLiteral("; "));
     if (!detail.isEmpty())
         line += QLatin1Char('\t') + detail;
     CliOutput::print(line);

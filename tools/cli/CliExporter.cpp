@@ -2,7 +2,7 @@
 
 #include "platform/OpenFileLimit.h"
 
-#include "CliApp.h"
+#include "CliBackEnd.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
 
@@ -80,7 +80,7 @@ int CliExporter::usageError(const QString &message)
 {
     CliOutput::error(message);
     CliOutput::hint(CliHelp::seeHelp(QStringLiteral("exporter")));
-    return CliApp::ExitUsage;
+    return CliBackEnd::ExitUsage;
 }
 
 int CliExporter::exec()
@@ -144,7 +144,7 @@ int CliExporter::exec()
     const PrinterExporter::Start started = exporter.start(&error);
     if (started != PrinterExporter::Start::Started) {
         CliOutput::error(error);
-        return started == PrinterExporter::Start::TargetsUnreadable ? int(CliApp::ExitUsage) : int(CliApp::ExitFault);
+        return started == PrinterExporter::Start::TargetsUnreadable ? int(CliBackEnd::ExitUsage) : int(CliBackEnd::ExitFault);
     }
     CliOutput::print(tr("在 http://%1%2 提供指标，轮询 %3 台打印机，每 %4 秒一次")
                          .arg(exporter.listeningAddress(), QLatin1String(PrinterExporter::MetricsPath))
@@ -174,5 +174,5 @@ int CliExporter::exec()
     signal(SIGPIPE, SIG_IGN);
     const int rc = QCoreApplication::exec();
     Logger::getInstance()->info(tr("导出器结束"));
-    return rc == 0 ? int(CliApp::ExitOk) : int(CliApp::ExitFault);
+    return rc == 0 ? int(CliBackEnd::ExitOk) : int(CliBackEnd::ExitFault);
 }

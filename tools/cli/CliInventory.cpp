@@ -1,6 +1,6 @@
 #include "CliInventory.h"
 
-#include "CliApp.h"
+#include "CliBackEnd.h"
 #include "CliCommandLine.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
@@ -20,7 +20,7 @@ int CliInventory::usageError(const QString &message)
 {
     CliOutput::error(message);
     CliOutput::hint(CliHelp::seeHelp(QStringLiteral("inventory")));
-    return CliApp::ExitUsage;
+    return CliBackEnd::ExitUsage;
 }
 
 int CliInventory::exec()
@@ -34,7 +34,7 @@ int CliInventory::exec()
     const bool parsed = line.parse(m_args, &error);
     if (line.helpRequested()) {
         CliOutput::print(CliHelp::text(QStringLiteral("inventory")));
-        return CliApp::ExitOk;
+        return CliBackEnd::ExitOk;
     }
     if (!parsed)
         return usageError(error);
@@ -70,7 +70,7 @@ int CliInventory::exec()
         }
     }
 
-    CliApp::startBackEnd(QStringList{QStringLiteral("inventory")} + m_args);
+    CliBackEnd::start(QStringList{QStringLiteral("inventory")} + m_args);
     QList<RangeScanner::Printer> found;
     search.run([&found](const RangeScanner::Printer &p) { found.append(p); });
 
@@ -83,7 +83,7 @@ int CliInventory::exec()
     }
     if (!inventory.write(path, &error)) {
         CliOutput::error(error);
-        return CliApp::ExitFault;
+        return CliBackEnd::ExitFault;
     }
     for (const PrinterInventory::Change &c : changes) {
         Logger::getInstance()->info(c.text());
@@ -96,7 +96,7 @@ int CliInventory::exec()
                                     .arg(changes.size()));
     if (writeTargets && !TargetFile::write(targetsPath, inventory.targets(existing.targets, changes), &error)) {
         CliOutput::error(error);
-        return CliApp::ExitFault;
+        return CliBackEnd::ExitFault;
     }
-    return CliApp::ExitOk;
+    return CliBackEnd::ExitOk;
 }
