@@ -1283,14 +1283,20 @@ Feeds the paper by LINES lines (0 to 255).
 </translation>
     </message>
     <message>
-        <source>用法: quillmark logo TARGET FILE...
+        <source>用法: quillmark logo TARGET FILE... [--dither METHOD] [--width DOTS]
 
 把最多 7 张图片（PNG、JPEG、BMP）作为 logo 1 到 7 存入打印机，与窗口的“设置图像”相同。
 
+  --dither METHOD   转换方法: threshold、floyd-steinberg、atkinson 或 bayer，默认为窗口保存的选择
+  --width DOTS      图片最宽多少点（8 到 2040），默认为 logo 的宽度上限
+
 </source>
-        <translation>Usage: quillmark logo TARGET FILE...
+        <translation>Usage: quillmark logo TARGET FILE... [--dither METHOD] [--width DOTS]
 
 Stores up to 7 pictures (PNG, JPEG, BMP) in the printer as logos 1 to 7, as the window's "Set image" does.
+
+  --dither METHOD   conversion: threshold, floyd-steinberg, atkinson or bayer; the window's stored choice by default
+  --width DOTS      the widest a picture may be, in dots (8 to 2040); the logo width limit by default
 
 </translation>
     </message>
@@ -1740,6 +1746,10 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
 </context>
 <context>
     <name>CliVerbs</name>
+    <message>
+        <source>--width 的值无效: &quot;%1&quot;，应为 %2 到 %3 点</source>
+        <translation>Invalid value for --width: &quot;%1&quot;, expected %2 to %3 dots</translation>
+    </message>
     <message>
         <source>--codepages 和 --receipt 只能选一个</source>
         <translation>--codepages and --receipt cannot be used together</translation>

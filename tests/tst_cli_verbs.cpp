@@ -8,6 +8,8 @@
 
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
+#include "commands/LogoCommands.h"
+#include "commands/PictureOptions.h"
 #include "support/RecordingManager.h"
 #include "support/TestAppDir.h"
 
@@ -76,6 +78,7 @@ private slots:
     void cleanupTestCase();
     void verbsSendWhatTheWindowSends_data();
     void verbsSendWhatTheWindowSends();
+    void logoConvertsAsAsked();
 
 #ifdef QM_HAVE_CLI_TEST
 private:
@@ -302,6 +305,9 @@ void CliVerbsTest::verbsSendWhatTheWindowSends_data()
     refused("print in no code page", {"print", "--codepage", "KLINGON", "x"}, "Unknown code page: KLINGON");
     refused("feed without lines", {"feed"}, "Missing LINES");
     refused("feed too far", {"feed", "256"}, "Invalid value for LINES: \"256\"");
+    refused("logo dither unknown", {"logo", "--dither", "halftone", "@logo"},
+            "Invalid value for --dither: \"halftone\", expected one of threshold, floyd-steinberg, atkinson, bayer");
+    refused("logo too wide", {"logo", "--width", "4096", "@logo"}, "Invalid value for --width: \"4096\", expected 8 to 2040 dots");
     refused("logo that is no picture", {"logo", "@cli"}, "Cannot be used as a picture: @cli");
     refused("eight logos", {"logo", "@logo", "@logo", "@logo", "@logo", "@logo", "@logo", "@logo", "@logo"},
             "Unexpected argument: @logo");
@@ -388,6 +394,22 @@ void CliVerbsTest::verbsSendWhatTheWindowSends_data() {}
 void CliVerbsTest::verbsSendWhatTheWindowSends() {}
 
 #endif
+
+// logo --dither and --width: the logo bytes are those of that method and width.
+void CliVerbsTest::logoConvertsAsAsked()
+{
+    m_printer->clearReceivedBytes();
+    const qint64 seq = m_printer->lastEventSeq();
+    const Result r = runCli({"logo", "--tcp", PrinterAddress, "--dither", "Atkinson", "--width", "64", m_logo});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    PictureOptions atkinson;
+    atkinson.method = PictureOptions::Atkinson;
+    const QByteArray logo = LogoCommands::defineLogos(
+        {m_logo}, 64, ConfigManager::getInstance()->getLogoMaxHeight(), atkinson);
+    QVERIFY(!logo.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(tcpSettled(seq), ArrivalLimitMs);
+    QVERIFY(m_printer->receivedBytes(QStringLiteral("tcp")).startsWith(logo));
+}
 
 QTEST_MAIN(CliVerbsTest)
 #include "tst_cli_verbs.moc"

@@ -413,6 +413,16 @@ void ConfigManager::useTcpNetworkSegmentForRun(const QString &segment)
     m_tcpMode = Custom;
 }
 
+void ConfigManager::useLogoConversionForRun(const QString &dither, int width)
+{
+    if (!dither.isEmpty()) {
+        m_logoConversionStored = true;
+        m_logoDither = dither;
+    }
+    if (width > 0)
+        m_logoMaxWidth = width;
+}
+
 ConfigManager::TcpNetworkMode ConfigManager::getTcpNetworkMode() const
 {
     std::lock_guard<std::mutex> lock(m_networkMutex);

@@ -46,6 +46,11 @@ public:
     // Search this segment in custom mode for the rest of the run, without
     // writing the file (the command line's scan --segment).
     void useTcpNetworkSegmentForRun(const QString &segment);
+    // Convert pictures with this method (and, when width > 0, at most this
+    // many dots wide) for the rest of the run, without writing the file (the
+    // command line's logo --dither and --width). An empty method keeps the
+    // stored one.
+    void useLogoConversionForRun(const QString &dither, int width);
 
     QString getBitMapPath() const { return m_bitMapPath; }
     QString getBarCodeType() const { return m_barCodeType; }

@@ -638,6 +638,8 @@ int CliApp::verb(const QStringList &args)
         return usageError(error);
 
     startBackEnd();
+    if (!plan.dither.isEmpty() || plan.logoWidth > 0)
+        ConfigManager::getInstance()->useLogoConversionForRun(plan.dither, plan.logoWidth);
     CliTarget target(endpoint);
     if (plan.identify) {
         bool reachable = false;

@@ -196,9 +196,12 @@ QString CliHelp::text(const QString &command)
                + targets();
     }
     if (command == QLatin1String("logo")) {
-        return tr("用法: quillmark logo TARGET FILE...\n"
+        return tr("用法: quillmark logo TARGET FILE... [--dither METHOD] [--width DOTS]\n"
                   "\n"
                   "把最多 7 张图片（PNG、JPEG、BMP）作为 logo 1 到 7 存入打印机，与窗口的“设置图像”相同。\n"
+                  "\n"
+                  "  --dither METHOD   转换方法: threshold、floyd-steinberg、atkinson 或 bayer，默认为窗口保存的选择\n"
+                  "  --width DOTS      图片最宽多少点（8 到 2040），默认为 logo 的宽度上限\n"
                   "\n")
                + targets();
     }

@@ -4,6 +4,7 @@
 
 #include "commands/BarcodeRules.h"
 #include "commands/LogoCommands.h"
+#include "commands/PictureOptions.h"
 #include "text/DottedQuad.h"
 #include "text/TextEncoding.h"
 
@@ -188,6 +189,29 @@ bool planLogo(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
         }
         paths.append(path);
     }
+    if (line.isSet(QStringLiteral("dither"))) {
+        const QString method = line.value(QStringLiteral("dither")).toLower();
+        PictureOptions::Method parsed;
+        if (!PictureOptions::methodFromName(method, &parsed)) {
+            *error = CliVerbs::tr("--%1 的值无效: \"%2\"，应为 %3 之一")
+                         .arg(QStringLiteral("dither"), line.value(QStringLiteral("dither")),
+                              PictureOptions::methodNames().join(QStringLiteral(", ")));
+            return false;
+        }
+        plan->dither = method;
+    }
+    if (line.isSet(QStringLiteral("width"))) {
+        bool ok = false;
+        const int width = line.value(QStringLiteral("width")).toInt(&ok);
+        if (!ok || width < LogoCommands::MinLogoDots || width > LogoCommands::MaxLogoDots) {
+            *error = CliVerbs::tr("--width 的值无效: \"%1\"，应为 %2 到 %3 点")
+                         .arg(line.value(QStringLiteral("width")))
+                         .arg(LogoCommands::MinLogoDots)
+                         .arg(LogoCommands::MaxLogoDots);
+            return false;
+        }
+        plan->logoWidth = width;
+    }
     return add(plan, QStringLiteral("setLoadClickedMultiple"), {paths}) && add(plan, QStringLiteral("setPrintClicked"));
 }
 
@@ -332,6 +356,9 @@ void CliVerbs::addOptions(const QString &verb, CliCommandLine *line)
         line->addOption(valued("off", "MS"));
     } else if (verb == QLatin1String("print")) {
         line->addOption(valued("codepage", "NAME"));
+    } else if (verb == QLatin1String("logo")) {
+        line->addOption(valued("dither", "METHOD"));
+        line->addOption(valued("width", "DOTS"));
     } else if (verb == QLatin1String("qr")) {
         line->addOption(valued("size", "N"));
         line->addOption(valued("level", "L|M|Q|H"));

@@ -37,6 +37,10 @@ public:
         QList<CliOperations::Call> calls;
         // TCP: the network form needs the printer's model (CliTarget::identify).
         bool identify = false;
+        // logo: the picture conversion for this run (empty: as stored) and
+        // the widest picture in dots (0: the stored logo limit).
+        QString dither;
+        int logoWidth = 0;
     };
 
     static QStringList names();

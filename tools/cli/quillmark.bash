@@ -38,7 +38,7 @@ _quillmark()
         --codepage)
             COMPREPLY=($(compgen -W "GBK CP437 IBM850 IBM852 IBM858 IBM866 Windows-1252 ISO-8859-1 UTF-8" -- "$cur"))
             return ;;
-        --tcp|--segment|--range|--connect-timeout|--timeout|--max-open|--jobs|--times|--duration|--feed|--on|--off|--size|--ip|--mask|--gateway)
+        --tcp|--segment|--range|--connect-timeout|--timeout|--max-open|--jobs|--times|--duration|--feed|--on|--off|--size|--ip|--mask|--gateway|--width)
             return ;;
     esac
 
@@ -82,8 +82,10 @@ _quillmark()
                 _filedir
             fi ;;
         logo)
-            if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "$targets --help" -- "$cur"))
+            if [[ $prev == --dither ]]; then
+                COMPREPLY=($(compgen -W "threshold floyd-steinberg atkinson bayer" -- "$cur"))
+            elif [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W "$targets --dither --width --help" -- "$cur"))
             else
                 _filedir '@(png|jpg|jpeg|bmp|PNG|JPG|JPEG|BMP)'
             fi ;;
