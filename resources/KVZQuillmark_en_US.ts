@@ -985,6 +985,10 @@
 <context>
     <name>CliApp</name>
     <message>
+        <source>预览不回答状态查询: 请用 --tcp、--usb 或 --serial</source>
+        <translation>A preview does not answer status requests: use --tcp, --usb or --serial</translation>
+    </message>
+    <message>
         <source>无法读取文件 %1: %2</source>
         <translation>Cannot read the file %1: %2</translation>
     </message>
@@ -1092,12 +1096,14 @@
   --usb NODE             USB 打印机节点，如 /dev/usb/lp0
   --serial PATH[:BAUD]   串口，默认 9600 波特
   --queue NAME           打印队列（CUPS）
+  --preview PNG          不发送：把要发送的字节画成图片，每次切纸一张（PNG-1.png……）
 </source>
         <translation>Targets:
   --tcp ADDRESS          network printer (raw port 9100)
   --usb NODE             USB printer node, such as /dev/usb/lp0
   --serial PATH[:BAUD]   serial port, 9600 baud by default
   --queue NAME           printer queue (CUPS)
+  --preview PNG          send nothing: draw the bytes as pictures, one per cut (PNG-1.png, ...)
 </translation>
     </message>
     <message>
@@ -1731,6 +1737,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
 </context>
 <context>
     <name>CliTarget</name>
+    <message>
+        <source>无法写入图片 %1: %2</source>
+        <translation>Cannot write the picture %1: %2</translation>
+    </message>
+    <message>
+        <source>没有要打印的内容，没有写入图片</source>
+        <translation>Nothing to print: no picture was written</translation>
+    </message>
     <message>
         <source>只能指定一个目标: %1</source>
         <translation>Only one target may be given: %1</translation>

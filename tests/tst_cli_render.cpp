@@ -101,6 +101,8 @@ private slots:
     void undecodedAndUnprintedAreListed();
     void garbageGivesAListingNotACrash();
     void unwritablePicture();
+    void previewDrawsWhatWouldBeSent_data();
+    void previewDrawsWhatWouldBeSent();
     void realClientDecodesCompletely_data();
     void realClientDecodesCompletely();
 
@@ -277,6 +279,59 @@ void CliRenderTest::unwritablePicture()
     QCOMPARE(r.code, 1);
     QVERIFY2(r.err.contains(QLatin1String("/nonexistent-folder/receipt-1.png")), qPrintable(r.err));
     QVERIFY2(!r.out.contains(QLatin1String("receipt-1.png")), qPrintable(r.out));
+}
+
+// --preview in place of a printer: nothing is sent, and the pictures are what
+// quillmark render draws from the same bytes.
+void CliRenderTest::previewDrawsWhatWouldBeSent_data()
+{
+    QTest::addColumn<QStringList>("words"); // before --preview
+    QTest::addColumn<QStringList>("after"); // after it
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("raw bytes") << QStringList{"raw"} << QStringList{"-"} << QByteArray("two\nlines\n\x1dV\x01" "after\n") << 0
+                               << QString();
+    QTest::newRow("print verb") << QStringList{"print"} << QStringList{"Preview"} << QByteArray() << 0 << QString();
+    QTest::newRow("sample receipt") << QStringList{"test-page"} << QStringList{"--receipt", "58"} << QByteArray() << 0
+                                    << QString();
+    QTest::newRow("operation") << QStringList{"run"} << QStringList{"setPrintAndLineFeedClicked", "false", "run"}
+                               << QByteArray() << 0 << QString();
+    QTest::newRow("nothing printed") << QStringList{"beep"} << QStringList{} << QByteArray() << 1
+                                     << QStringLiteral("Nothing to print: no picture was written");
+    QTest::newRow("status has no preview") << QStringList{"status"} << QStringList{} << QByteArray() << 2
+                                           << QStringLiteral("A preview does not answer status requests");
+}
+
+void CliRenderTest::previewDrawsWhatWouldBeSent()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, after);
+    QFETCH(QByteArray, input);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    const QString folder = m_dir.filePath(QStringLiteral("preview-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
+    QVERIFY(QDir().mkpath(folder));
+    const QString out = folder + QStringLiteral("/p.png");
+    const CliResult r = runCli(words + QStringList{QStringLiteral("--preview"), out} + after, input);
+    QVERIFY2(r.code == code, qPrintable(r.err));
+    if (code != 0) {
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/p-1.png")));
+        return;
+    }
+    const QStringList files = r.out.trimmed().split(QLatin1Char('\n'));
+    QVERIFY(!files.isEmpty());
+    QCOMPARE(files.first(), folder + QStringLiteral("/p-1.png"));
+    if (input.isEmpty())
+        return;
+    // The same bytes through render give the same pictures.
+    const QString stream = folder + QStringLiteral("/stream.bin");
+    writeFile(stream, input);
+    const CliResult rendered = runCli({QStringLiteral("render"), stream, QStringLiteral("-o"), folder + QStringLiteral("/r.png")});
+    QCOMPARE(rendered.code, 0);
+    for (int i = 1; i <= files.size(); ++i)
+        QCOMPARE(QImage(folder + QStringLiteral("/p-%1.png").arg(i)), QImage(folder + QStringLiteral("/r-%1.png").arg(i)));
 }
 
 void CliRenderTest::realClientDecodesCompletely_data()

@@ -520,7 +520,7 @@ int CliApp::run(const QStringList &args)
             if (result >= 0)
                 return result;
         }
-        return ExitOk;
+        return finish(target);
     }
 
     // Standard input: each line runs as it comes.
@@ -545,7 +545,7 @@ int CliApp::run(const QStringList &args)
         if (result >= 0)
             return result;
     }
-    return ExitOk;
+    return finish(target);
 }
 
 int CliApp::status(const QStringList &args)
@@ -561,6 +561,8 @@ int CliApp::status(const QStringList &args)
     const bool json = line.isSet(QStringLiteral("json"));
     if (endpoint.kind == CliTarget::Kind::Queue)
         return usageError(tr("打印队列不回答状态查询: 请用 --tcp、--usb 或 --serial"));
+    if (endpoint.kind == CliTarget::Kind::Preview)
+        return usageError(tr("预览不回答状态查询: 请用 --tcp、--usb 或 --serial"));
 
     startBackEnd();
     CliTarget target(endpoint);
@@ -621,7 +623,22 @@ int CliApp::raw(const QStringList &args)
     QStringList errors;
     if (!target.finishOperation(&errors) || !handedOver || !target.stillConnected())
         return operationFailed(target, errors, QString(), 0);
-    return ExitOk;
+    return finish(target);
+}
+
+int CliApp::finish(CliTarget &target)
+{
+    if (target.endpoint().kind != CliTarget::Kind::Preview)
+        return ExitOk;
+    QStringList files;
+    QString error;
+    const bool written = target.writePreview(&files, &error);
+    for (const QString &file : qAsConst(files))
+        CliOutput::print(file);
+    if (written)
+        return ExitOk;
+    CliOutput::error(error);
+    return ExitFault;
 }
 
 int CliApp::verb(const QStringList &args)
@@ -659,5 +676,5 @@ int CliApp::verb(const QStringList &args)
         if (result >= 0)
             return result;
     }
-    return ExitOk;
+    return finish(target);
 }

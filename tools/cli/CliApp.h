@@ -46,6 +46,9 @@ private:
     int status(const QStringList &args);
     int raw(const QStringList &args);
     int verb(const QStringList &args);
+    // The end of a command that went well: with --preview the pictures of
+    // what would have been sent are written (their names on standard output).
+    int finish(CliTarget &target);
 
     // Parses a command's words: -1 to go on, or the exit status after the
     // help (0) or a usage error (2).

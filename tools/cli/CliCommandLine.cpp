@@ -34,7 +34,8 @@ struct TargetOption
 const TargetOption TargetOptions[] = {{"tcp", CliTarget::Kind::Tcp, "ADDRESS"},
                                       {"usb", CliTarget::Kind::Usb, "NODE"},
                                       {"serial", CliTarget::Kind::Serial, "PATH[:BAUD]"},
-                                      {"queue", CliTarget::Kind::Queue, "NAME"}};
+                                      {"queue", CliTarget::Kind::Queue, "NAME"},
+                                      {"preview", CliTarget::Kind::Preview, "PNG"}};
 } // namespace
 
 CliCommandLine::CliCommandLine()

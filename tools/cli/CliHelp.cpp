@@ -19,7 +19,8 @@ QString targets()
                        "  --tcp ADDRESS          网络打印机（原始端口 9100）\n"
                        "  --usb NODE             USB 打印机节点，如 /dev/usb/lp0\n"
                        "  --serial PATH[:BAUD]   串口，默认 9600 波特\n"
-                       "  --queue NAME           打印队列（CUPS）\n");
+                       "  --queue NAME           打印队列（CUPS）\n"
+                       "  --preview PNG          不发送：把要发送的字节画成图片，每次切纸一张（PNG-1.png……）\n");
 }
 } // namespace
 

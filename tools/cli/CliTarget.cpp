@@ -1,5 +1,10 @@
 #include "CliTarget.h"
 
+#include "CliPreviewManager.h"
+#include "render/VpPageFiles.h"
+
+#include <QJsonObject>
+
 #include "commands/CommType.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/DeviceNodeAccess.h"
@@ -33,6 +38,7 @@ QString CliTarget::describe(const Endpoint &endpoint)
     case Kind::Usb: return QStringLiteral("usb %1").arg(endpoint.address);
     case Kind::Serial: return QStringLiteral("serial %1").arg(endpoint.address);
     case Kind::Queue: return QStringLiteral("queue %1").arg(endpoint.address);
+    case Kind::Preview: return QStringLiteral("preview %1").arg(endpoint.address);
     case Kind::None: break;
     }
     return QString();
@@ -65,6 +71,7 @@ void CliTarget::createManager()
     case Kind::Usb: m_manager = m_usb = new USBDeviceManager(this); break;
     case Kind::Serial: m_manager = m_serial = new SerialPortManager(this); break;
     case Kind::Queue: m_manager = m_queue = new PrintDriverManager(this); break;
+    case Kind::Preview: m_manager = m_preview = new CliPreviewManager(this); break;
     case Kind::None: return;
     }
     // What goes wrong once an operation has been accepted.
@@ -162,6 +169,9 @@ bool CliTarget::open(QString *error)
                 [this](const QString &, const QString &text) { noteFailure(text); });
         break;
     }
+    case Kind::Preview:
+        m_opened = m_preview->connectDevice(QString(), QString(), QString(), QString());
+        break;
     case Kind::None:
         *error = tr("没有指定目标");
         return false;
@@ -238,6 +248,8 @@ bool CliTarget::isConnected()
         return m_usb->isConnected();
     if (m_serial)
         return m_serial->isConnected();
+    if (m_preview)
+        return true;
     return m_queue && !m_queue->currentPrinter().isEmpty();
 }
 
@@ -285,7 +297,7 @@ QString CliTarget::queryStatus(int status)
 
 bool CliTarget::sendBytes(const QByteArray &bytes)
 {
-    const CommType type = m_tcp      ? CommType::Tcp
+    const CommType type = (m_tcp || m_preview) ? CommType::Tcp
                           : m_usb    ? CommType::Usb
                           : m_serial ? CommType::Serial
                                      : CommType::Driver;
@@ -306,4 +318,27 @@ void CliTarget::close()
         m_manager->disconnectDevice();
         m_opened = false;
     }
+}
+
+bool CliTarget::writePreview(QStringList *files, QString *error)
+{
+    if (!m_preview)
+        return true;
+    VpStreamRenderer::Options options;
+    options.listing = false;
+    const VpPageFiles::Result result = VpPageFiles::write(m_preview->bytes(), options, m_endpoint.address);
+    for (const QJsonValue &page : result.pages) {
+        const QString file = page.toObject().value(QStringLiteral("file")).toString();
+        if (!file.isEmpty())
+            files->append(file);
+    }
+    if (!result.written()) {
+        *error = tr("无法写入图片 %1: %2").arg(result.failedFile, result.failure);
+        return false;
+    }
+    if (files->isEmpty()) {
+        *error = tr("没有要打印的内容，没有写入图片");
+        return false;
+    }
+    return true;
 }

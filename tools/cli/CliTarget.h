@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class BaseDeviceManager;
+class CliPreviewManager;
 class PrintDriverManager;
 class SerialPortManager;
 class TcpDeviceManager;
@@ -22,7 +23,8 @@ class CliTarget : public QObject
 {
     Q_OBJECT
 public:
-    enum class Kind { None, Tcp, Usb, Serial, Queue };
+    // Preview: no printer; what would be sent is drawn into PNG files.
+    enum class Kind { None, Tcp, Usb, Serial, Queue, Preview };
 
     struct Endpoint
     {
@@ -77,6 +79,10 @@ public:
     // the printer is still connected; the text for a lost one is lostMessage().
     bool stillConnected();
     bool isConnected();
+    // Preview: draws what the operations would have sent on 80 mm paper, one
+    // picture per cut (the address, OUT.png, gives OUT-1.png, ...); false
+    // with the reason when nothing could be drawn or a file not written.
+    bool writePreview(QStringList *files, QString *error);
     QString lostMessage() const;
 
     // Sends one real-time status request (0 printer ... 3 paper) and waits for
@@ -101,6 +107,7 @@ private:
     USBDeviceManager *m_usb = nullptr;
     SerialPortManager *m_serial = nullptr;
     PrintDriverManager *m_queue = nullptr;
+    CliPreviewManager *m_preview = nullptr;
     bool m_opened = false;
     bool m_collecting = false;
     int m_connectMs = 0; // 0: the manager's own

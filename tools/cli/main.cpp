@@ -13,10 +13,14 @@
 int main(int argc, char *argv[])
 {
     CliOutput::installMessageFilter();
-    // render draws text with the system's fonts, which takes a QGuiApplication
-    // (offscreen unless the user chose a platform); the other commands do without.
+    // render and --preview draw text with the system's fonts, which takes a
+    // QGuiApplication (offscreen unless the user chose a platform); the other
+    // commands do without.
     std::unique_ptr<QCoreApplication> app;
-    if (CliRender::wanted(argc, argv)) {
+    bool drawsText = CliRender::wanted(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        drawsText = drawsText || qstrcmp(argv[i], "--preview") == 0 || qstrncmp(argv[i], "--preview=", 10) == 0;
+    if (drawsText) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

@@ -6,7 +6,7 @@ _quillmark()
 
     local commands="scan list ops run status raw render exporter inventory"
     local verbs="beep cut drawer print feed logo barcode qr network test-page reset"
-    local targets="--tcp --usb --serial --queue"
+    local targets="--tcp --usb --serial --queue --preview"
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$commands $verbs help --help --version" -- "$cur"))
         return
@@ -97,7 +97,7 @@ _quillmark()
                 local i n=0
                 for ((i = 2; i < cword; i++)); do
                     case ${words[i]} in
-                        --tcp|--usb|--serial|--queue) ((i++)) ;;
+                        --tcp|--usb|--serial|--queue|--preview) ((i++)) ;;
                         -*) ;;
                         *) ((n++)) ;;
                     esac
@@ -112,7 +112,7 @@ _quillmark()
             local i have_op=""
             for ((i = 2; i < cword; i++)); do
                 case ${words[i]} in
-                    --tcp|--usb|--serial|--queue|--script|--targets|--jobs|--connect-timeout|--timeout) ((i++)) ;;
+                    --tcp|--usb|--serial|--queue|--preview|--script|--targets|--jobs|--connect-timeout|--timeout) ((i++)) ;;
                     -*) ;;
                     *) have_op=1 ;;
                 esac
