@@ -32,7 +32,7 @@ if [ "$KIND" = thread ]; then
   # The entry point itself is on every main-thread stack; it does not count.
   # Frames name our files by absolute path, or relative to the build folder when
   # the compiler cache rewrote the paths (CCACHE_BASEDIR).
-  ours=$(grep -l -E "($ROOT/|\.\./)(app/[^m]|device/|commands/|transport/|services/|platform/|tools/)" "$REPORTS"/report.* 2>/dev/null || true)
+  ours=$(grep -l -E "($ROOT/|\.\./)(app/[^m]|device/|commands/|transport/|services/|platform/|text/|render/|fleet/|tools/)" "$REPORTS"/report.* 2>/dev/null || true)
   echo "ThreadSanitizer: $total report(s) in all, $(echo -n "$ours" | grep -c . || true) file(s) naming our sources"
   if [ -n "$ours" ]; then
     echo "$ours"
