@@ -203,6 +203,7 @@ void FleetExporterTest::servesReportsAndRereads()
     QCOMPARE(valueOf(text, "quillmark_exporter_targets"), 3.0);
     QVERIFY(!text.contains(QLatin1String("Kitchen")));
     // Many scrapes while the silent printer's poll still hangs.
+    QTRY_COMPARE_WITH_TIMEOUT(silent.openNow(), 1, WaitMs);
     for (int i = 0; i < 5; ++i)
         QVERIFY(!httpGet(served).isEmpty());
     QCOMPARE(silent.openNow(), 1);
