@@ -175,7 +175,7 @@ void PrinterExporter::useTargets(const TargetFile &file)
             continue;
         }
         const QString message =
-            TargetFile::lineMessage(m_settings.targetsPath, t.line, tr("打印队列不回答状态查询，不轮询: %1").arg(t.spec()));
+            TargetFile::lineMessage(m_settings.targetsPath, t.line, tr("打印队列不回答状态查询，不轮询: %1").arg(t.text()));
         log->warning(message);
         emit problem(message);
     }

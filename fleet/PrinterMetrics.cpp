@@ -134,7 +134,7 @@ void PrinterMetrics::addPrinter(const PrinterTarget &target)
 {
     auto p = std::make_shared<Printer>();
     p->target = target;
-    p->labels["target"] = target.spec().toStdString();
+    p->labels["target"] = target.text().toStdString();
     for (const PrinterTarget::Label &l : target.labels)
         p->labels[l.first.toStdString()] = l.second.toStdString();
     p->up = &m_up->Add(p->labels);

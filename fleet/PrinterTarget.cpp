@@ -17,7 +17,7 @@ QString PrinterTarget::transportName(Transport transport)
     return QString();
 }
 
-QString PrinterTarget::spec() const
+QString PrinterTarget::text() const
 {
     QString text = identity();
     if (transport == Transport::Serial && baud > 0)

@@ -30,7 +30,7 @@ public:
     QString transportName() const { return transportName(transport); }
 
     // The target as written, without labels ("serial:/dev/ttyUSB0:9600").
-    QString spec() const;
+    QString text() const;
     // What makes two targets the same printer: transport and address (a
     // serial port is one printer whatever its speed).
     QString identity() const;

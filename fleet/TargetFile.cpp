@@ -110,15 +110,15 @@ QString TargetFile::lineMessage(const QString &path, int line, const QString &me
     return tr("%1 第 %2 行: %3").arg(path).arg(line).arg(message);
 }
 
-bool TargetFile::parseSpec(const QString &spec, PrinterTarget *target, QString *error)
+bool TargetFile::parseTarget(const QString &written, PrinterTarget *target, QString *error)
 {
-    const int colon = spec.indexOf(QLatin1Char(':'));
+    const int colon = written.indexOf(QLatin1Char(':'));
     if (colon <= 0) {
-        *error = tr("目标应写作 tcp:地址、usb:节点、serial:路径[:波特率] 或 queue:名称: %1").arg(spec);
+        *error = tr("目标应写作 tcp:地址、usb:节点、serial:路径[:波特率] 或 queue:名称: %1").arg(written);
         return false;
     }
-    const QString kind = spec.left(colon);
-    QString value = spec.mid(colon + 1);
+    const QString kind = written.left(colon);
+    QString value = written.mid(colon + 1);
     PrinterTarget t;
     if (kind == QLatin1String("tcp"))
         t.transport = PrinterTarget::Transport::Tcp;
@@ -184,7 +184,7 @@ bool TargetFile::parseLine(const QString &text, PrinterTarget *target, QString *
     *empty = words.isEmpty();
     if (*empty)
         return true;
-    if (!parseSpec(words.first(), target, error))
+    if (!parseTarget(words.first(), target, error))
         return false;
     if (words.size() - 1 > MaxLabels) {
         *error = tr("标签太多（最多 %1 个）").arg(MaxLabels);
@@ -299,7 +299,7 @@ QByteArray TargetFile::format(const QList<PrinterTarget> &targets)
 {
     QString text;
     for (const PrinterTarget &t : targets) {
-        text += quotedValue(t.spec());
+        text += quotedValue(t.text());
         for (const PrinterTarget::Label &l : t.labels)
             text += QLatin1Char(' ') + l.first + QLatin1Char('=') + quotedValue(l.second);
         text += QLatin1Char('\n');

@@ -51,7 +51,7 @@ public:
 
     // One target as the command line writes it ("tcp:10.1.2.3"); false with
     // a message otherwise.
-    static bool parseSpec(const QString &spec, PrinterTarget *target, QString *error);
+    static bool parseTarget(const QString &written, PrinterTarget *target, QString *error);
 
     // The file text of targets, one a line (what --targets-out writes); it
     // reads back as the same targets.

@@ -58,8 +58,8 @@ private:
     // (port 137) giving this MAC address, and a print port.
     std::unique_ptr<VirtualPrinter> startPrinter(const QString &address, const QByteArray &mac,
                                                  const QString &model = QStringLiteral("KVZ-L7N"));
-    // Printers with a print port only, one per address of spec.
-    std::unique_ptr<VirtualPrinterFleet> startFleet(const QString &spec, QStringList *addresses) const;
+    // Printers with a print port only, one per address in range.
+    std::unique_ptr<VirtualPrinterFleet> startFleet(const QString &range, QStringList *addresses) const;
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &path) const;
     bool rootServices() const { return m_rootServices; }
@@ -108,13 +108,13 @@ std::unique_ptr<VirtualPrinter> CliFleetTest::startPrinter(const QString &addres
     return printer;
 }
 
-std::unique_ptr<VirtualPrinterFleet> CliFleetTest::startFleet(const QString &spec, QStringList *addresses) const
+std::unique_ptr<VirtualPrinterFleet> CliFleetTest::startFleet(const QString &range, QStringList *addresses) const
 {
     VirtualPrinterOptions o;
     o.httpPort = VirtualPrinterOptions::Off;
     o.netbiosPort = VirtualPrinterOptions::Off;
     QString error;
-    if (!VirtualPrinterFleet::parseAddresses(spec, addresses, &error))
+    if (!VirtualPrinterFleet::parseAddresses(range, addresses, &error))
         return nullptr;
     auto fleet = std::make_unique<VirtualPrinterFleet>(o, *addresses);
     QStringList failures;

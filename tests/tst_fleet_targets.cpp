@@ -194,7 +194,7 @@ void FleetTargetsTest::readingFiles()
 void FleetTargetsTest::specAndIdentity()
 {
     const PrinterTarget t = target(T::Serial, "/dev/ttyUSB0", 9600, {{"site", "a"}});
-    QCOMPARE(t.spec(), QStringLiteral("serial:/dev/ttyUSB0:9600"));
+    QCOMPARE(t.text(), QStringLiteral("serial:/dev/ttyUSB0:9600"));
     QCOMPARE(t.identity(), QStringLiteral("serial:/dev/ttyUSB0"));
     QCOMPARE(t.transportName(), QStringLiteral("serial"));
     QVERIFY(t.answersStatus());

@@ -54,7 +54,7 @@ private slots:
 
 void TestVprinterFleet::addressLists_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("range");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
@@ -70,13 +70,13 @@ void TestVprinterFleet::addressLists_data()
 
 void TestVprinterFleet::addressLists()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, range);
     QFETCH(int, count);
     QFETCH(QString, first);
     QFETCH(QString, last);
     QStringList addresses;
     QString error;
-    QVERIFY2(VirtualPrinterFleet::parseAddresses(spec, &addresses, &error), qPrintable(error));
+    QVERIFY2(VirtualPrinterFleet::parseAddresses(range, &addresses, &error), qPrintable(error));
     QCOMPARE(addresses.size(), count);
     QCOMPARE(addresses.first(), first);
     QCOMPARE(addresses.last(), last);
@@ -85,7 +85,7 @@ void TestVprinterFleet::addressLists()
 
 void TestVprinterFleet::badAddressLists_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("range");
     QTest::addColumn<QString>("message");
     QTest::newRow("off loopback") << "10.0.0.0/24" << "not an address on loopback";
     QTest::newRow("range off loopback") << "127.0.0.1-10.0.0.1" << "not addresses on loopback";
@@ -103,11 +103,11 @@ void TestVprinterFleet::badAddressLists_data()
 
 void TestVprinterFleet::badAddressLists()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, range);
     QFETCH(QString, message);
     QStringList addresses{QStringLiteral("kept")};
     QString error;
-    QVERIFY(!VirtualPrinterFleet::parseAddresses(spec, &addresses, &error));
+    QVERIFY(!VirtualPrinterFleet::parseAddresses(range, &addresses, &error));
     QVERIFY2(error.contains(message), qPrintable(error));
     QCOMPARE(addresses, QStringList{QStringLiteral("kept")});
 }

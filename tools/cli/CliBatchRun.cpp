@@ -118,7 +118,7 @@ void CliBatchRun::finished(int index)
     if (run.timedOut) {
         code = CliBackEnd::ExitUnreachable;
         errors.append(tr("%1 没有在 %2 秒内结束")
-                          .arg(run.target.spec())
+                          .arg(run.target.text())
                           .arg(run.clock.elapsed() / 1000.0, 0, 'f', 1));
     } else if (process->error() == QProcess::FailedToStart) {
         errors.append(tr("无法启动 %1: %2").arg(QCoreApplication::applicationFilePath(), process->errorString()));
@@ -139,7 +139,7 @@ void CliBatchRun::finished(int index)
 
 void CliBatchRun::report(const Running &run, int code, const QString &output, const QStringList &errors)
 {
-    const QString target = run.target.spec();
+    const QString target = run.target.text();
     // The run's own hint about its help is no result.
     QStringList messages;
     for (const QString &e : errors) {

@@ -42,15 +42,15 @@ QByteArray macFor(const QByteArray &base, int index)
 
 } // namespace
 
-bool VirtualPrinterFleet::parseAddresses(const QString &spec, QStringList *addresses, QString *error)
+bool VirtualPrinterFleet::parseAddresses(const QString &range, QStringList *addresses, QString *error)
 {
-    const QString text = spec.trimmed();
+    const QString text = range.trimmed();
     quint32 first = 0, last = 0;
     const int slash = text.indexOf(QLatin1Char('/'));
     const int dash = text.indexOf(QLatin1Char('-'));
     const int plus = text.indexOf(QLatin1Char('+'));
     auto fail = [&](const QString &why) {
-        *error = QStringLiteral("--fleet %1: %2").arg(spec, why);
+        *error = QStringLiteral("--fleet %1: %2").arg(range, why);
         return false;
     };
     if (slash > 0) {

@@ -37,7 +37,7 @@ public:
     // The addresses of "NET/PREFIX" (the hosts of the network: without its
     // first and last address for prefixes up to 30), "FIRST-LAST" or
     // "FIRST+COUNT" (COUNT addresses from FIRST on). IPv4 on loopback only.
-    static bool parseAddresses(const QString &spec, QStringList *addresses, QString *error);
+    static bool parseAddresses(const QString &range, QStringList *addresses, QString *error);
 
     VirtualPrinterFleet(const VirtualPrinterOptions &options, const QStringList &addresses);
     ~VirtualPrinterFleet();
