@@ -38,8 +38,13 @@ void BitmapForm::startConversion()
     const int maxWidth = config->getLogoMaxWidth();
     const int maxHeight = config->getLogoMaxHeight();
     const PictureOptions options = PictureSettings::stored(*config);
-    m_conversion = QtConcurrent::run([paths, maxWidth, maxHeight, options] {
-        return LogoCommands::defineLogos(paths, maxWidth, maxHeight, options);
+    const PoolHandOff handOff = m_handOff;
+    handOff.send();
+    m_conversion = QtConcurrent::run([handOff, paths, maxWidth, maxHeight, options] {
+        handOff.take();
+        const QByteArray logos = LogoCommands::defineLogos(paths, maxWidth, maxHeight, options);
+        handOff.send();
+        return logos;
     });
 }
 
@@ -49,6 +54,7 @@ void BitmapForm::takeConversion() const
     if (m_conversion.isCanceled())
         return;
     m_logoData = m_conversion.result();
+    m_handOff.take();
     m_conversion = QFuture<QByteArray>();
 }
 

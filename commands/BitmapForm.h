@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/CommType.h"
+#include "platform/PoolHandOff.h"
 
 #include <QByteArray>
 #include <QFuture>
@@ -47,6 +48,7 @@ private:
     int m_logoMode = 0;
     mutable QByteArray m_logoData;
     mutable QFuture<QByteArray> m_conversion;
+    PoolHandOff m_handOff;
     bool m_followsChoices = false;
     int m_logoNumber = 1;
 };

@@ -230,7 +230,14 @@ void PicturePreview::startJob()
     job.cachedKey = m_cachedKey;
     job.cachedScaled = m_cachedScaled;
     m_jobRunning = true;
-    m_watcher->setFuture(QtConcurrent::run(&PicturePreview::convert, job));
+    const PoolHandOff handOff = m_handOff;
+    handOff.send();
+    m_watcher->setFuture(QtConcurrent::run([handOff, job] {
+        handOff.take();
+        Outcome outcome = convert(job);
+        handOff.send();
+        return outcome;
+    }));
 }
 
 PicturePreview::Outcome PicturePreview::convert(const Job &job)
@@ -257,6 +264,7 @@ void PicturePreview::jobFinished()
 {
     m_jobRunning = false;
     const Outcome outcome = m_watcher->result();
+    m_handOff.take();
     const bool samePicture = outcome.picture == pictureKey();
     if (samePicture) {
         m_cachedKey = outcome.decodedKey;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/PictureOptions.h"
+#include "platform/PoolHandOff.h"
 
 #include <QFutureWatcher>
 #include <QImage>
@@ -121,6 +122,7 @@ private:
     bool m_complete = true;
 
     QFutureWatcher<Outcome> *m_watcher;
+    PoolHandOff m_handOff;
     bool m_jobRunning = false;
     bool m_again = false;
     quint64 m_wanted = 0;     // serial of the newest request

@@ -128,11 +128,19 @@ void PrintPreview::startRendering()
     const QByteArray bytes = m_bytes;
     const int dots = paperDots();
     // Text is drawn into images, which Qt allows on any thread.
-    m_watcher.setFuture(QtConcurrent::run([bytes, dots] { return renderBytes(bytes, dots); }));
+    const PoolHandOff handOff = m_handOff;
+    handOff.send();
+    m_watcher.setFuture(QtConcurrent::run([handOff, bytes, dots] {
+        handOff.take();
+        VpStreamRenderer::Result result = renderBytes(bytes, dots);
+        handOff.send();
+        return result;
+    }));
 }
 
 void PrintPreview::takeResult(const VpStreamRenderer::Result &result)
 {
+    m_handOff.take();
     if (m_pending) {
         startRendering();
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PoolHandOff.h"
 #include "render/VpStreamRenderer.h"
 
 #include <QByteArray>
@@ -93,6 +94,7 @@ private:
     QByteArray m_bytes;
     QTimer m_debounce;
     QFutureWatcher<VpStreamRenderer::Result> m_watcher;
+    PoolHandOff m_handOff;
     bool m_pending = false; // changed while a rendering ran
     bool m_busy = false;
     QList<QImage> m_pageImages;
