@@ -5,7 +5,6 @@
 #include "commands/PictureSettings.h"
 
 #include <QDebug>
-#include <QtConcurrent>
 
 QByteArray BitmapForm::logoData() const
 {
@@ -38,13 +37,8 @@ void BitmapForm::startConversion()
     const int maxWidth = config->getLogoMaxWidth();
     const int maxHeight = config->getLogoMaxHeight();
     const PictureOptions options = PictureSettings::stored(*config);
-    const PoolHandOff handOff = m_handOff;
-    handOff.send();
-    m_conversion = QtConcurrent::run([handOff, paths, maxWidth, maxHeight, options] {
-        handOff.take();
-        const QByteArray logos = LogoCommands::defineLogos(paths, maxWidth, maxHeight, options);
-        handOff.send();
-        return logos;
+    m_conversion = m_handOff.run([paths, maxWidth, maxHeight, options] {
+        return LogoCommands::defineLogos(paths, maxWidth, maxHeight, options);
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commands/CommType.h"
-#include "platform/PoolHandOff.h"
+#include "commands/PoolHandOff.h"
 
 #include <QByteArray>
 #include <QFuture>

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QQmlEngine>
-#include <QtConcurrent>
 
 #include <QDebug>
 
@@ -230,14 +229,7 @@ void PicturePreview::startJob()
     job.cachedKey = m_cachedKey;
     job.cachedScaled = m_cachedScaled;
     m_jobRunning = true;
-    const PoolHandOff handOff = m_handOff;
-    handOff.send();
-    m_watcher->setFuture(QtConcurrent::run([handOff, job] {
-        handOff.take();
-        Outcome outcome = convert(job);
-        handOff.send();
-        return outcome;
-    }));
+    m_watcher->setFuture(m_handOff.run([job] { return convert(job); }));
 }
 
 PicturePreview::Outcome PicturePreview::convert(const Job &job)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "commands/PictureOptions.h"
-#include "platform/PoolHandOff.h"
+#include "commands/PoolHandOff.h"
 
 #include <QFutureWatcher>
 #include <QImage>

@@ -5,7 +5,6 @@
 #include "services/PreviewImageProvider.h"
 
 #include <QQmlEngine>
-#include <QtConcurrent>
 
 namespace {
 
@@ -128,14 +127,7 @@ void PrintPreview::startRendering()
     const QByteArray bytes = m_bytes;
     const int dots = paperDots();
     // Text is drawn into images, which Qt allows on any thread.
-    const PoolHandOff handOff = m_handOff;
-    handOff.send();
-    m_watcher.setFuture(QtConcurrent::run([handOff, bytes, dots] {
-        handOff.take();
-        VpStreamRenderer::Result result = renderBytes(bytes, dots);
-        handOff.send();
-        return result;
-    }));
+    m_watcher.setFuture(m_handOff.run([bytes, dots] { return renderBytes(bytes, dots); }));
 }
 
 void PrintPreview::takeResult(const VpStreamRenderer::Result &result)

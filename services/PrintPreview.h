@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PoolHandOff.h"
+#include "commands/PoolHandOff.h"
 #include "render/VpStreamRenderer.h"
 
 #include <QByteArray>
