@@ -60,6 +60,14 @@ bool canListen(const QHostAddress &address, quint16 port, QString *reason)
 
 bool PrinterExporter::parseListen(const QString &text, QString *address, QString *error)
 {
+    QHostAddress host;
+    quint16 port = 0;
+    return parseListen(text, &host, &port, address, error);
+}
+
+bool PrinterExporter::parseListen(const QString &text, QHostAddress *hostAddress, quint16 *portNumber,
+                                  QString *address, QString *error)
+{
     const int colon = text.lastIndexOf(QLatin1Char(':'));
     QString host = colon > 0 ? text.left(colon) : QString();
     const QString portText = colon > 0 ? text.mid(colon + 1) : QString();
@@ -68,15 +76,26 @@ bool PrinterExporter::parseListen(const QString &text, QString *address, QString
     const bool bracketed = host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'));
     if (bracketed)
         host = host.mid(1, host.size() - 2);
-    const QHostAddress parsed(host);
-    const bool v6 = parsed.protocol() == QAbstractSocket::IPv6Protocol;
-    if (!ok || port > 65535 || parsed.isNull() || v6 != bracketed
-        || (!v6 && !DottedQuad::isValid(host))) {
+    // IPv6 in brackets; IPv4 read as a person typed it ("010" is 10, where
+    // QHostAddress would read octal 8).
+    bool valid = ok && port <= 65535;
+    QHostAddress parsed;
+    if (bracketed) {
+        parsed = QHostAddress(host);
+        valid = valid && parsed.protocol() == QAbstractSocket::IPv6Protocol;
+    } else {
+        bool v4 = false;
+        parsed = QHostAddress(DottedQuad::toIPv4(host, &v4));
+        valid = valid && v4;
+    }
+    if (!valid) {
         *error = tr("--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1").arg(text);
         return false;
     }
-    *address = v6 ? QStringLiteral("[%1]:%2").arg(parsed.toString()).arg(port)
-                  : QStringLiteral("%1:%2").arg(parsed.toString()).arg(port);
+    *address = bracketed ? QStringLiteral("[%1]:%2").arg(parsed.toString()).arg(port)
+                         : QStringLiteral("%1:%2").arg(parsed.toString()).arg(port);
+    *hostAddress = parsed;
+    *portNumber = quint16(port);
     return true;
 }
 
@@ -98,14 +117,12 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
     if (!TargetFile::read(m_settings.targetsPath, &file, error))
         return Start::TargetsUnreadable;
     QString address;
-    if (!parseListen(m_settings.listen, &address, error))
+    QHostAddress host;
+    quint16 port = 0;
+    if (!parseListen(m_settings.listen, &host, &port, &address, error))
         return Start::CannotListen;
-    const int colon = address.lastIndexOf(QLatin1Char(':'));
-    QString host = address.left(colon);
-    host.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
-    const quint16 port = quint16(address.mid(colon + 1).toUInt());
     QString reason;
-    if (!canListen(QHostAddress(host), port, &reason)) {
+    if (!canListen(host, port, &reason)) {
         *error = tr("无法在 %1 上提供指标: %2").arg(address, reason);
         return Start::CannotListen;
     }
@@ -119,7 +136,7 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
         return Start::CannotListen;
     }
     const std::vector<int> ports = m_exposer->GetListeningPorts();
-    m_listening = address.left(colon + 1) + QString::number(ports.empty() ? port : ports.front());
+    m_listening = address.left(address.lastIndexOf(QLatin1Char(':')) + 1) + QString::number(ports.empty() ? port : ports.front());
 
     m_identifier = new TargetIdentifier(m_settings.poll.tcpPort, m_settings.poll.connectTimeoutMs, this);
     connect(m_identifier, &TargetIdentifier::identified, this,

@@ -4,6 +4,7 @@
 #include "fleet/StatusPoller.h"
 #include "fleet/TargetFile.h"
 
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -65,6 +66,9 @@ signals:
     void problem(const QString &message);
 
 private:
+    // The same, with the address and port taken apart for the listen check.
+    static bool parseListen(const QString &text, QHostAddress *host, quint16 *port, QString *address,
+                            QString *error);
     void pollFinished(const StatusPoller::Result &result) override;
     void roundFinished(double seconds, int printers) override;
     void useTargets(const TargetFile &file);

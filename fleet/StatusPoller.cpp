@@ -1,6 +1,7 @@
 #include "fleet/StatusPoller.h"
 
 #include "commands/EscPos.h"
+#include "text/DottedQuad.h"
 #include "transport/usb/USBDeviceManager.h"
 
 #include <QDateTime>
@@ -250,10 +251,17 @@ void StatusPoller::openTcp(Poll &poll)
     }
     const int one = 1;
     ::setsockopt(poll.fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    // The address as a person typed it: "010" is 10 here, as everywhere.
+    bool valid = false;
+    const quint32 ip = DottedQuad::toIPv4(poll.target.address, &valid);
+    if (!valid) {
+        finish(poll, false, tr("不是 IPv4 地址: %1").arg(poll.target.address));
+        return;
+    }
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(m_settings.tcpPort);
-    ::inet_pton(AF_INET, poll.target.address.toLatin1().constData(), &address.sin_addr);
+    address.sin_addr.s_addr = htonl(ip);
     if (::connect(poll.fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 && errno != EINPROGRESS) {
         finish(poll, false, tr("无法连接: %1").arg(systemError(errno)));
         return;

@@ -56,6 +56,7 @@ private slots:
     void aPortAlreadyInUse();
     void servesReportsAndRereads();
     void modelFromTheWebPage();
+    void leadingZerosAreDecimal();
 
 #ifdef QM_HAVE_EXPORTER_TEST
 private:
@@ -260,6 +261,30 @@ void FleetExporterTest::modelFromTheWebPage()
     QVERIFY(p.waitForFinished(WaitMs));
 }
 
+// "010" is 10 in the listen address and in a target, as everywhere a person
+// types an address (socket and QHostAddress text parsing would read octal 8 or
+// refuse it).
+void FleetExporterTest::leadingZerosAreDecimal()
+{
+    VirtualPrinterOptions o;
+    o.address = QStringLiteral("127.0.13.12");
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    VirtualPrinter printer(o);
+    QVERIFY(printer.start());
+    const QString targets = m_dir.filePath(QStringLiteral("zero-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.012\n"));
+    QProcess p;
+    const QString served =
+        startExporter(&p, {"--targets", targets, "--listen", "127.0.13.010:0", "--interval", "1"});
+    QVERIFY2(served.startsWith(QLatin1String("127.0.13.10:")), qPrintable(served));
+    QTRY_COMPARE_WITH_TIMEOUT(valueOf(httpGet(served), "quillmark_printer_up{target=\"tcp:127.0.13.012\"}"), 1.0,
+                              WaitMs);
+    QVERIFY(!printer.events(QStringLiteral("status_request")).isEmpty());
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+}
+
 #else
 void FleetExporterTest::initTestCase() { QSKIP("quillmark or the virtual printer is not part of this build"); }
 void FleetExporterTest::usageErrors_data() {}
@@ -268,6 +293,7 @@ void FleetExporterTest::helpNamesEverySeries() {}
 void FleetExporterTest::aPortAlreadyInUse() {}
 void FleetExporterTest::servesReportsAndRereads() {}
 void FleetExporterTest::modelFromTheWebPage() {}
+void FleetExporterTest::leadingZerosAreDecimal() {}
 #endif
 
 QTEST_GUILESS_MAIN(FleetExporterTest)
