@@ -431,9 +431,9 @@ int CliApp::run(const QStringList &args)
             return usageError(tr("--%1 只能与 --targets 一起使用").arg(QLatin1String(batchOnly)));
     }
     CliBatchRun::Settings batchSettings;
-    if (!line.number(QStringLiteral("connect-timeout"), 1, CliRangeScan::MaxConnectTimeoutMs,
+    if (!line.number(QStringLiteral("connect-timeout"), 1, CliBackEnd::MaxTimeoutMs,
                      CliBatchRun::DefaultConnectTimeoutMs, &batchSettings.connectTimeoutMs, &error)
-        || !line.number(QStringLiteral("timeout"), 1, CliRangeScan::MaxConnectTimeoutMs,
+        || !line.number(QStringLiteral("timeout"), 1, CliBackEnd::MaxTimeoutMs,
                         CliBatchRun::DefaultAnswerTimeoutMs, &batchSettings.answerTimeoutMs, &error)
         || !line.number(QStringLiteral("jobs"), 1, CliBatchRun::MaxJobs, CliBatchRun::DefaultJobs,
                         &batchSettings.jobs, &error))

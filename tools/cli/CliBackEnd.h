@@ -8,6 +8,8 @@ class CliBackEnd
 {
 public:
     enum ExitCode { ExitOk = 0, ExitFault = 1, ExitUsage = 2, ExitUnreachable = 3 };
+    // The longest connect or answer limit a command takes (ten minutes).
+    static constexpr int MaxTimeoutMs = 600000;
 
     // What the window does at start: log level and configuration store; then
     // the command line itself goes into the log.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fleet/PrinterTarget.h"
+#include "fleet/StatusPoller.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -29,9 +30,8 @@ class CliBatchRun
 public:
     static constexpr int DefaultJobs = 16;
     static constexpr int MaxJobs = 1024;
-    // Printers at remote sites, behind slow links.
-    static constexpr int DefaultConnectTimeoutMs = 3000;
-    static constexpr int DefaultAnswerTimeoutMs = 2000;
+    static constexpr int DefaultConnectTimeoutMs = StatusPoller::DefaultConnectTimeoutMs;
+    static constexpr int DefaultAnswerTimeoutMs = StatusPoller::DefaultAnswerTimeoutMs;
     // What a run may take beyond its connect and answer limits (start-up,
     // a network form's answer).
     static constexpr int RunAllowanceMs = 30000;

@@ -121,10 +121,10 @@ int CliExporter::exec()
     } limits[] = {{timeout, &settings.poll.answerTimeoutMs}, {connectTimeout, &settings.poll.connectTimeoutMs}};
     for (const auto &limit : limits) {
         const int ms = parser.value(limit.option).toInt(&ok);
-        if (!ok || ms < 1 || ms > MaxTimeoutMs)
+        if (!ok || ms < 1 || ms > CliBackEnd::MaxTimeoutMs)
             return usageError(tr("--%1 应为 1 到 %2 之间的毫秒数: %3")
                                   .arg(limit.option.names().first())
-                                  .arg(MaxTimeoutMs)
+                                  .arg(CliBackEnd::MaxTimeoutMs)
                                   .arg(parser.value(limit.option)));
         *limit.value = ms;
     }

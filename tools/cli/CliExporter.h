@@ -13,7 +13,6 @@ class CliExporter
 public:
     static constexpr double MinIntervalSeconds = 0.1;
     static constexpr double MaxIntervalSeconds = 86400;
-    static constexpr int MaxTimeoutMs = 600000;
 
     // arguments after "exporter"
     explicit CliExporter(const QStringList &arguments);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fleet/StatusPoller.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,7 @@ class CliInventory
 {
     Q_DECLARE_TR_FUNCTIONS(CliInventory)
 public:
-    // Printers at remote sites, behind slow links.
-    static constexpr int DefaultConnectTimeoutMs = 3000;
+    static constexpr int DefaultConnectTimeoutMs = StatusPoller::DefaultConnectTimeoutMs;
 
     // arguments after "inventory"
     explicit CliInventory(const QStringList &arguments);

@@ -1,5 +1,7 @@
 #include "CliRangeScan.h"
 
+#include "CliBackEnd.h"
+
 #include "CliCommandLine.h"
 
 #include "app/base/Logger.h"
@@ -25,7 +27,7 @@ bool CliRangeScan::configure(const CliCommandLine &line, int defaultConnectMs, Q
             return false;
         m_ranges.append(range);
     }
-    if (!line.number(QStringLiteral("connect-timeout"), 1, MaxConnectTimeoutMs, defaultConnectMs,
+    if (!line.number(QStringLiteral("connect-timeout"), 1, CliBackEnd::MaxTimeoutMs, defaultConnectMs,
                      &m_settings.connectTimeoutMs, error))
         return false;
     return line.number(QStringLiteral("max-open"), 1, RangeScanner::MaxMaxAtOnce, RangeScanner::DefaultMaxAtOnce,

@@ -20,7 +20,6 @@ class CliRangeScan
 {
     Q_DECLARE_TR_FUNCTIONS(CliRangeScan)
 public:
-    static constexpr int MaxConnectTimeoutMs = 600000;
     // Descriptors a probed host may hold at once: its connection, then its
     // page fetch and its NetBIOS query.
     static constexpr int DescriptorsPerHost = 3;

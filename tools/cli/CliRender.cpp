@@ -1,5 +1,6 @@
 #include "CliRender.h"
 
+#include "CliBackEnd.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
 
@@ -22,7 +23,7 @@ int usageError(const QString &message)
 {
     CliOutput::error(message);
     CliOutput::hint(CliHelp::seeHelp(CliRender::command()));
-    return CliRender::ExitUsage;
+    return CliBackEnd::ExitUsage;
 }
 
 bool readInput(const QString &path, QByteArray *bytes, QString *error)
@@ -152,7 +153,7 @@ int CliRender::run(const QStringList &args)
     }
     if (!files.written()) {
         CliOutput::error(tr("无法写入图片 %1: %2").arg(files.failedFile, files.failure));
-        return ExitFault;
+        return CliBackEnd::ExitFault;
     }
-    return result.undecodedCount > 0 || result.unprintedCount > 0 ? ExitFault : ExitOk;
+    return result.undecodedCount > 0 || result.unprintedCount > 0 ? CliBackEnd::ExitFault : CliBackEnd::ExitOk;
 }

@@ -12,8 +12,6 @@ class CliRender
 {
     Q_DECLARE_TR_FUNCTIONS(CliRender)
 public:
-    enum ExitCode { ExitOk = 0, ExitFault = 1, ExitUsage = 2 };
-
     static QString command() { return QStringLiteral("render"); }
     static QString helpText();
     // True when the command line asks for render, which draws text with the
