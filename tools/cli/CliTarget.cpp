@@ -240,10 +240,8 @@ bool CliTarget::isConnected()
 {
     if (!m_opened)
         return false;
-    if (m_tcp) {
-        auto *socket = m_tcp->findChild<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly);
-        return socket && socket->state() == QAbstractSocket::ConnectedState;
-    }
+    if (m_tcp)
+        return m_tcp->linkUp();
     if (m_usb)
         return m_usb->isConnected();
     if (m_serial)
