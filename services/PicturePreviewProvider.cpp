@@ -1,44 +1,31 @@
 #include "services/PicturePreviewProvider.h"
 
-#include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include "services/PreviewPageStore.h"
 
 namespace {
 
-struct Table
+// One picture per preview, as its page 0.
+PreviewPageStore &store()
 {
-    QMutex mutex;
-    QHash<QString, QImage> images;
-};
-
-Table &table()
-{
-    static Table t;
-    return t;
+    static PreviewPageStore pictures;
+    return pictures;
 }
 
 } // namespace
 
 void PicturePreviewProvider::publish(const QString &preview, const QImage &image)
 {
-    Table &t = table();
-    QMutexLocker lock(&t.mutex);
-    t.images.insert(preview, image);
+    store().setPages(preview, {image});
 }
 
 void PicturePreviewProvider::withdraw(const QString &preview)
 {
-    Table &t = table();
-    QMutexLocker lock(&t.mutex);
-    t.images.remove(preview);
+    store().remove(preview);
 }
 
 QImage PicturePreviewProvider::published(const QString &preview)
 {
-    Table &t = table();
-    QMutexLocker lock(&t.mutex);
-    return t.images.value(preview);
+    return store().page(preview, 0);
 }
 
 QImage PicturePreviewProvider::requestImage(const QString &id, QSize *size, const QSize &)

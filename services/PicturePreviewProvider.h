@@ -5,10 +5,10 @@
 #include <QString>
 
 // Serves "image://picture/<preview>-<generation>": the newest converted picture
-// of each live PicturePreview. The pictures live in one table for the whole
-// process, so that a preview and the engine that owns the provider may end in
-// either order; the table is locked, as the scene engine may ask from its
-// image loading thread.
+// of each live PicturePreview. The pictures live in one PreviewPageStore for
+// the whole process, so that a preview and the engine that owns the provider
+// may end in either order; the store is locked, as the scene engine may ask
+// from its image loading thread.
 class PicturePreviewProvider : public QQuickImageProvider
 {
 public:
