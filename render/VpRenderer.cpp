@@ -170,16 +170,8 @@ int VpRenderer::defineUserChars(int y, int first, int last, const QByteArray &da
     int at = 0, defined = 0;
     for (int c = first; c <= last && at < data.size(); ++c) {
         const int x = uchar(data.at(at++));
-        QImage cell = blank(x == 0 ? (m_fontB ? VpFont::FontBWidth : VpFont::FontAWidth) : x, y * 8);
-        for (int col = 0; col < x; ++col) {
-            for (int byte = 0; byte < y; ++byte) {
-                const int idx = at + col * y + byte;
-                const uchar b = idx < data.size() ? uchar(data.at(idx)) : 0;
-                for (int bit = 0; bit < 8; ++bit)
-                    if (b & (0x80 >> bit))
-                        cell.scanLine(byte * 8 + bit)[col] = Dot;
-            }
-        }
+        const QImage cell = x == 0 ? blank(m_fontB ? VpFont::FontBWidth : VpFont::FontAWidth, y * 8)
+                                   : bitPicture(data, at, x, y * 8, y, true);
         at += x * y;
         m_userCells.insert(c, cell);
         ++defined;
@@ -417,16 +409,7 @@ void VpRenderer::printAndFeedLines(int lines)
 void VpRenderer::bitImage(int m, int columns, const QByteArray &data)
 {
     const int bytesPerColumn = (m == 32 || m == 33) ? 3 : 1;
-    QImage img = blank(columns, bytesPerColumn * 8);
-    for (int c = 0; c < columns; ++c) {
-        for (int k = 0; k < bytesPerColumn; ++k) {
-            const int idx = c * bytesPerColumn + k;
-            const uchar b = idx < data.size() ? uchar(data.at(idx)) : 0;
-            for (int bit = 0; bit < 8; ++bit)
-                if (b & (0x80 >> bit))
-                    img.scanLine(k * 8 + bit)[c] = Dot;
-        }
-    }
+    const QImage img = bitPicture(data, 0, columns, bytesPerColumn * 8, bytesPerColumn, true);
     const int sx = (m == 0 || m == 32) ? 2 : 1;
     const int sy = bytesPerColumn == 1 ? 3 : 1;
     appendItem(scaled(img, sx, sy));
@@ -470,22 +453,9 @@ int VpRenderer::defineLogos(int count, const QByteArray &data)
         const int y = uchar(data.at(at + 2)) | (uchar(data.at(at + 3)) << 8);
         at += 4;
         const int w = x * 8, h = qMin(y * 8, MaxPageHeight);
-        QImage img = blank(qMin(w, m_paper * 2), h);
-        for (int col = 0; col < w; ++col) {
-            for (int byte = 0; byte < y; ++byte) {
-                const int idx = at + col * y + byte;
-                if (idx >= data.size())
-                    break;
-                const uchar b = uchar(data.at(idx));
-                if (!b || col >= img.width() || byte * 8 + 7 >= img.height())
-                    continue;
-                for (int bit = 0; bit < 8; ++bit)
-                    if (b & (0x80 >> bit))
-                        img.scanLine(byte * 8 + bit)[col] = Dot;
-            }
-        }
+        // Columns beyond twice the paper and rows beyond a page are not kept.
+        m_logos.append(bitPicture(data, at, qMin(w, m_paper * 2), h, y, true));
         at += w * y;
-        m_logos.append(img);
     }
     return m_logos.size();
 }
