@@ -349,6 +349,12 @@ void StatusPoller::writeMore(Poll &poll)
     watch(poll, EPOLLIN | EPOLLRDHUP, false);
 }
 
+QString StatusPoller::lineClosed(const Poll &poll)
+{
+    return poll.target.transport == PrinterTarget::Transport::Tcp ? tr("打印机关闭了连接")
+                                                                   : tr("设备已断开: %1").arg(poll.target.address);
+}
+
 void StatusPoller::readAnswer(Poll &poll, quint32 events)
 {
     const bool tcp = poll.target.transport == PrinterTarget::Transport::Tcp;
@@ -361,7 +367,7 @@ void StatusPoller::readAnswer(Poll &poll, quint32 events)
         const int error = errno;
         if (error == EAGAIN || error == EWOULDBLOCK) {
             if (events & (EPOLLHUP | EPOLLERR))
-                finish(poll, false, tcp ? tr("打印机关闭了连接") : tr("设备已断开: %1").arg(poll.target.address));
+                finish(poll, false, lineClosed(poll));
             return;
         }
         if (error == ECONNRESET)
@@ -373,7 +379,7 @@ void StatusPoller::readAnswer(Poll &poll, quint32 events)
         return;
     }
     if (n == 0) {
-        finish(poll, false, tcp ? tr("打印机关闭了连接") : tr("设备已断开: %1").arg(poll.target.address));
+        finish(poll, false, lineClosed(poll));
         return;
     }
     const quint8 byte = quint8(buffer[0]);
@@ -417,9 +423,7 @@ void StatusPoller::handle(quint64 id, quint32 events)
     }
     case Stage::Writing:
         if ((events & (EPOLLERR | EPOLLHUP)) && !(events & EPOLLOUT)) {
-            finish(poll, false, poll.target.transport == PrinterTarget::Transport::Tcp
-                                    ? tr("打印机关闭了连接")
-                                    : tr("设备已断开: %1").arg(poll.target.address));
+            finish(poll, false, lineClosed(poll));
             return;
         }
         writeMore(poll);

@@ -126,6 +126,8 @@ private:
     void setDeadline(Poll &poll, int ms);
     bool watch(Poll &poll, quint32 events, bool add);
     void finish(Poll &poll, bool answered, const QString &error);
+    // The message for a line that the printer (TCP) or the device ended.
+    static QString lineClosed(const Poll &poll);
     void closeLine(Poll &poll);
     void countDown(quint64 round);
 

@@ -43,15 +43,10 @@ CliBatchRun::CliBatchRun(const QList<PrinterTarget> &targets, const QStringList 
 
 QStringList CliBatchRun::targetArguments(const PrinterTarget &target)
 {
-    switch (target.transport) {
-    case PrinterTarget::Transport::Tcp: return {QStringLiteral("--tcp"), target.address};
-    case PrinterTarget::Transport::Usb: return {QStringLiteral("--usb"), target.address};
-    case PrinterTarget::Transport::Serial:
-        return {QStringLiteral("--serial"),
-                target.baud > 0 ? target.address + QLatin1Char(':') + QString::number(target.baud) : target.address};
-    case PrinterTarget::Transport::Queue: return {QStringLiteral("--queue"), target.address};
-    }
-    return {};
+    // The target's own text is "transport:address[:baud]"; the option takes
+    // what follows the transport.
+    const QString name = target.transportName();
+    return {QStringLiteral("--") + name, target.text().mid(name.size() + 1)};
 }
 
 int CliBatchRun::exec()
