@@ -17,6 +17,9 @@ PACKAGES=(
   help2man lintian librsvg2-bin dpkg-dev fakeroot
 )
 
+# npm fetches the ESC/POS client below; Debian's when the machine has none.
+command -v npm >/dev/null || PACKAGES+=(nodejs npm)
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -5,6 +5,7 @@
 
 #include "fleet/PrinterMetrics.h"
 #include "fleet/TargetFile.h"
+#include "support/fleet_http.h"
 
 #include <prometheus/text_serializer.h>
 
@@ -34,11 +35,7 @@ QStringList samples(const PrinterMetrics &metrics)
 // NaN when it is not there.
 double valueOf(const PrinterMetrics &metrics, const QString &series)
 {
-    for (const QString &line : samples(metrics)) {
-        if (line.startsWith(series + QLatin1Char(' ')))
-            return line.mid(series.size() + 1).toDouble();
-    }
-    return qQNaN();
+    return FleetHttp::valueOf(exposition(metrics), series);
 }
 
 bool has(const PrinterMetrics &metrics, const QString &series)

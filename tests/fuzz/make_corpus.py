@@ -22,6 +22,13 @@ def h(text):
     return bytes.fromhex(text.replace(' ', ''))
 
 
+# Inventories (quillmark inventory --file): a good one, a cut-short file, a bad
+# time and one MAC twice.
+seed('inventory_file', 'bad_time', '{"version":1,"printers":[{"mac":"00:11:22:33:44:55","address":"10.1.0.20","firstSeen":"x","lastSeen":"2024-05-02T08:00:00Z"}]}')
+seed('inventory_file', 'cut_short', '{"version":1,"printers":[{"mac":"00:11')
+seed('inventory_file', 'duplicate_mac', '{"version":1,"printers":[{"mac":"00:11:22:33:44:55","address":"10.1.0.20","firstSeen":"2024-05-01T08:00:00Z","lastSeen":"2024-05-01T08:00:00Z"},{"mac":"00:11:22:33:44:55","address":"10.1.0.21","firstSeen":"2024-05-01T08:00:00Z","lastSeen":"2024-05-01T08:00:00Z"}]}')
+seed('inventory_file', 'good', '{"version":1,"printers":[{"mac":"00:11:22:33:44:55","address":"10.1.0.20","model":"KVZ-L7N","netbios":"KVZ-L7N","firstSeen":"2024-05-01T08:00:00Z","lastSeen":"2024-05-02T08:00:00Z","present":true},{"mac":"00:11:22:33:44:66","address":"10.1.0.30","model":"KVZ-L7D","netbios":"","firstSeen":"2024-05-01T08:00:00Z","lastSeen":"2024-05-01T08:00:00Z","present":false}]}\n')
+
 # Targets files of the exporter: good lines, labels, quotes, comments and the
 # faults each reported by line.
 seed('target_file', 'good', 'tcp:10.1.2.3 site=shop-17 till=2\nusb:/dev/usb/lp0\nserial:/dev/ttyUSB0:9600\nqueue:Kitchen\n')
