@@ -5,7 +5,6 @@
 #include "app/base/Logger.h"
 #include "app/base/SampleReceipt.h"
 #include "text/HexText.h"
-#include "text/TextEncoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,31 +26,6 @@ const char *const kLogoInvertKey = "PrintTest/LogoInvert";
 const char *const kLogoConversionKeys[] = {kLogoDitherKey, kLogoBrightnessKey, kLogoContrastKey, kLogoInvertKey};
 const char *const kDefaultSegment = "192.168.1.";
 const int kDefaultNetworkMode = ConfigManager::Custom;
-
-const char kInit[] = {0x1B, 0x40};
-const char kCancelHanzi[] = {0x1C, 0x2E};
-const char kSelectHanzi[] = {0x1C, 0x26};
-const char kSizeNormal[] = {0x1D, 0x21, 0x00};
-const char kSizeDouble[] = {0x1D, 0x21, 0x11};
-const char kFeed250[] = {0x1B, 0x4A, char(0xFA)};
-const char kPartialCut[] = {0x1D, 0x56, 0x01};
-const char kCrLf[] = {0x0D, 0x0A};
-
-template <size_t N>
-QByteArray cmd(const char (&bytes)[N])
-{
-    return QByteArray(bytes, int(N));
-}
-
-using TextEncoding::gbk;
-
-QByteArray highHalf()
-{
-    QByteArray bytes;
-    for (int b = 0x80; b <= 0xFF; ++b)
-        bytes.append(char(b));
-    return bytes;
-}
 
 // The three default receipts: the same three dishes, totals and a fixed print
 // time on each paper width.
@@ -88,16 +62,7 @@ QString ConfigManager::toUpperHexText(const QByteArray &bytes)
 QByteArray ConfigManager::defaultTestPage()
 {
     // The defaults never change: each is built once (GBK conversions are not cheap).
-    static const QByteArray page = [] {
-        QByteArray bytes;
-        bytes += cmd(kInit) + cmd(kCancelHanzi) + cmd(kSelectHanzi);
-        bytes += gbk(QStringLiteral("普通字体大小:")) + cmd(kCrLf);
-        bytes += cmd(kCancelHanzi) + cmd(kSizeNormal) + highHalf() + cmd(kCrLf);
-        bytes += cmd(kSizeDouble) + cmd(kSelectHanzi) + gbk(QStringLiteral("2倍字体大小:")) + cmd(kCrLf);
-        bytes += cmd(kCancelHanzi) + highHalf() + cmd(kCrLf);
-        bytes += cmd(kFeed250) + cmd(kPartialCut) + cmd(kInit);
-        return bytes;
-    }();
+    static const QByteArray page = SampleReceipt::testPage();
     return page;
 }
 

@@ -14,6 +14,9 @@ const char kCentre[] = {0x1B, 'a', 0x01};
 const char kLeft[] = {0x1B, 'a', 0x00};
 const char kFeed250[] = {0x1B, 'J', char(0xFA)};
 const char kPartialCut[] = {0x1D, 'V', 0x01};
+const char kCancelHanzi[] = {0x1C, '.'};
+const char kSelectHanzi[] = {0x1C, '&'};
+const char kCrLf[] = {0x0D, 0x0A};
 const char kLf = 0x0A;
 const char kRule = '-';
 const char kBlank = ' ';
@@ -35,7 +38,27 @@ QByteArray blanks(int count)
 {
     return QByteArray(qMax(0, count), kBlank);
 }
+
+QByteArray highHalf()
+{
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes.append(char(b));
+    return bytes;
+}
 } // namespace
+
+QByteArray testPage()
+{
+    QByteArray bytes;
+    bytes += raw(kInit) + raw(kCancelHanzi) + raw(kSelectHanzi);
+    bytes += gbk(QStringLiteral("普通字体大小:")) + raw(kCrLf);
+    bytes += raw(kCancelHanzi) + raw(kSizeNormal) + highHalf() + raw(kCrLf);
+    bytes += raw(kSizeDouble) + raw(kSelectHanzi) + gbk(QStringLiteral("2倍字体大小:")) + raw(kCrLf);
+    bytes += raw(kCancelHanzi) + highHalf() + raw(kCrLf);
+    bytes += raw(kFeed250) + raw(kPartialCut) + raw(kInit);
+    return bytes;
+}
 
 int lineWidth(const QString &sizeText)
 {

@@ -41,5 +41,8 @@ int lineWidth(const QString &sizeText);
 // (names longer than half a line get a line of their own), the totals when
 // shown, then a feed of 250 motion units and a partial cut. All text is GBK.
 QByteArray encode(const Receipt &r);
+// The default test page: the high half of the character table (0x80-0xFF) in
+// normal and double size, each after a GBK heading, then the same feed and cut.
+QByteArray testPage();
 
 } // namespace SampleReceipt
