@@ -53,16 +53,10 @@ void RangeScanner::start(const QStringList &addresses)
 
 void RangeScanner::startMore()
 {
-    HostIdentifier::Settings settings;
-    settings.stage = HostIdentifier::Stage::SingleTest; // no log line per address
-    settings.printPort = m_settings.printPort;
-    settings.connectTimeoutMs = 0; // ended here, in batches
-    settings.fetchLimitMs = ScanWorker::FirstPassFetchLimitMs;
-    settings.rawLimitMs = ScanWorker::RawRequestLimitMs;
-    settings.rawTotalLimitMs = ScanWorker::RawRequestTotalLimitMs;
-    settings.maxPageBytes = ScanWorker::MaxPageBytes;
-    settings.netbiosFallback = true;
-    settings.netbiosTimeoutMs = ScanWorker::NetbiosTimeoutMs;
+    // A single test: no log line per address. Connects are ended here, in
+    // batches.
+    HostIdentifier::Settings settings =
+        ScanWorker::hostSettings(HostIdentifier::Stage::SingleTest, m_settings.printPort, 0);
     settings.netbiosAlongside = true;
     while (m_running.size() < m_settings.maxAtOnce && m_next < m_waiting.size()) {
         auto *host = new HostIdentifier(m_waiting.at(m_next++), settings, m_macLookup.get(), this);

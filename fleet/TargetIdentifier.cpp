@@ -66,16 +66,8 @@ void TargetIdentifier::startNext()
     while (m_running.size() < MaxAtOnce && !m_waiting.isEmpty()) {
         const PrinterTarget target = m_waiting.takeFirst();
         const QString identity = target.identity();
-        HostIdentifier::Settings settings;
-        settings.stage = HostIdentifier::Stage::SingleTest;
-        settings.printPort = m_printPort;
-        settings.connectTimeoutMs = m_connectTimeoutMs;
-        settings.fetchLimitMs = FetchLimitMs;
-        settings.rawLimitMs = ScanWorker::RawRequestLimitMs;
-        settings.rawTotalLimitMs = ScanWorker::RawRequestTotalLimitMs;
-        settings.maxPageBytes = ScanWorker::MaxPageBytes;
-        settings.netbiosFallback = true;
-        settings.netbiosTimeoutMs = ScanWorker::NetbiosTimeoutMs;
+        const HostIdentifier::Settings settings =
+            ScanWorker::hostSettings(HostIdentifier::Stage::SingleTest, m_printPort, m_connectTimeoutMs);
         auto *host = new HostIdentifier(target.address, settings, m_macLookup.get(), this);
         m_running.insert(identity, host);
         connect(host, &HostIdentifier::finished, this, [this, host, identity] {

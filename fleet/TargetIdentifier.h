@@ -23,8 +23,6 @@ class TargetIdentifier : public QObject
     Q_OBJECT
 public:
     static constexpr int MaxAtOnce = 16;
-    // Page fetch of a network printer, whole answer.
-    static constexpr int FetchLimitMs = 8000;
 
     TargetIdentifier(quint16 printPort, int connectTimeoutMs, QObject *parent = nullptr);
     // For tests: another USB tree.

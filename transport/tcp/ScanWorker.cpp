@@ -187,16 +187,11 @@ bool ScanWorker::runPass(const QString &prefix, int pass, QList<DevInfo> *result
         return true;
     }
 
-    HostIdentifier::Settings settings;
-    settings.stage = pass == 1 ? HostIdentifier::Stage::FirstPass : HostIdentifier::Stage::SecondPass;
-    settings.printPort = PrintPort;
-    settings.connectTimeoutMs = 0; // one limit for the whole pass, below
-    settings.fetchLimitMs = pass == 1 ? FirstPassFetchLimitMs : SecondPassFetchLimitMs;
-    settings.rawLimitMs = RawRequestLimitMs;
-    settings.rawTotalLimitMs = RawRequestTotalLimitMs;
-    settings.maxPageBytes = MaxPageBytes;
-    settings.netbiosFallback = true;
-    settings.netbiosTimeoutMs = NetbiosTimeoutMs;
+    // One connect limit for the whole pass, below.
+    HostIdentifier::Settings settings = hostSettings(
+        pass == 1 ? HostIdentifier::Stage::FirstPass : HostIdentifier::Stage::SecondPass, PrintPort, 0);
+    if (pass != 1)
+        settings.fetchLimitMs = SecondPassFetchLimitMs;
 
     const std::shared_ptr<MacAddressLookup> lookup = macLookup();
     QObject hostsParent;
@@ -247,16 +242,26 @@ void ScanWorker::announce(const DevInfo &device)
     emit sigDeviceIdentified(device.ip, device.mac, device.name);
 }
 
-void ScanWorker::runSingleTest(const QString &ip)
+HostIdentifier::Settings ScanWorker::hostSettings(HostIdentifier::Stage stage, quint16 printPort,
+                                                  int connectTimeoutMs)
 {
     HostIdentifier::Settings settings;
-    settings.stage = HostIdentifier::Stage::SingleTest;
-    settings.printPort = PrintPort;
-    settings.connectTimeoutMs = TestConnectTimeoutMs;
+    settings.stage = stage;
+    settings.printPort = printPort;
+    settings.connectTimeoutMs = connectTimeoutMs;
     settings.fetchLimitMs = FirstPassFetchLimitMs;
     settings.rawLimitMs = RawRequestLimitMs;
     settings.rawTotalLimitMs = RawRequestTotalLimitMs;
     settings.maxPageBytes = MaxPageBytes;
+    settings.netbiosFallback = true;
+    settings.netbiosTimeoutMs = NetbiosTimeoutMs;
+    return settings;
+}
+
+void ScanWorker::runSingleTest(const QString &ip)
+{
+    HostIdentifier::Settings settings =
+        hostSettings(HostIdentifier::Stage::SingleTest, PrintPort, TestConnectTimeoutMs);
     settings.netbiosFallback = false;
 
     const std::shared_ptr<MacAddressLookup> lookup = macLookup();

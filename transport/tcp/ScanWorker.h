@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DevInfo.h"
+#include "transport/tcp/HostIdentifier.h"
 
 #include <QByteArray>
 #include <QList>
@@ -35,6 +36,12 @@ public:
     static constexpr qint64 MaxPageBytes = 512 * 1024;
     static constexpr int NetbiosTimeoutMs = 1000;
     static constexpr const char *FamilyMarker = "KVZ-L7";
+
+    // The limits every identification of a host shares (page fetch as in a
+    // first pass, raw fallback, page size, NetBIOS fallback); callers change
+    // what differs.
+    static HostIdentifier::Settings hostSettings(HostIdentifier::Stage stage, quint16 printPort,
+                                                 int connectTimeoutMs);
 
     explicit ScanWorker(QObject *parent = nullptr);
     ~ScanWorker() override;
