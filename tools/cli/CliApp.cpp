@@ -63,18 +63,6 @@ QCommandLineOption flag(const char *name)
     return QCommandLineOption(QLatin1String(name));
 }
 
-QString jsonText(const QJsonValue &value)
-{
-    if (value.isArray())
-        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(QJsonDocument::Indented)).trimmed();
-    if (value.isObject())
-        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented)).trimmed();
-    if (value.isBool())
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    if (value.isDouble())
-        return QString::number(value.toDouble());
-    return value.toString();
-}
 
 // "10.1.2" or "10.1.2." gives "10.1.2."; anything else an empty text.
 QString normalisedSegment(const QString &text)
@@ -274,7 +262,7 @@ int CliApp::scan(const QStringList &args)
     }
     const QVariantList devices = tcp.getDeviceList();
     if (json) {
-        CliOutput::print(jsonText(QJsonArray::fromVariantList(devices)));
+        CliOutput::print(CliOutput::jsonText(QJsonArray::fromVariantList(devices)));
         return ExitOk;
     }
     for (const QVariant &v : devices) {
@@ -297,7 +285,7 @@ int CliApp::scanRanges(const CliCommandLine &line, bool json)
     startBackEnd();
     // Each printer as soon as it is identified.
     search.run([json](const RangeScanner::Printer &printer) {
-        CliOutput::print(json ? QString::fromUtf8(QJsonDocument(CliRangeScan::json(printer)).toJson(QJsonDocument::Compact))
+        CliOutput::print(json ? CliOutput::jsonText(CliRangeScan::json(printer), QJsonDocument::Compact)
                               : CliRangeScan::line(printer));
     });
     return ExitOk;
@@ -324,7 +312,7 @@ int CliApp::list(const QStringList &args)
         usb.refreshDeviceList();
         const QVariantList devices = usb.getDeviceList();
         if (json) {
-            CliOutput::print(jsonText(QJsonArray::fromVariantList(devices)));
+            CliOutput::print(CliOutput::jsonText(QJsonArray::fromVariantList(devices)));
             return ExitOk;
         }
         for (const QVariant &v : devices) {
@@ -347,7 +335,7 @@ int CliApp::list(const QStringList &args)
         names = queues.getAvailablePrinters();
     }
     if (json)
-        CliOutput::print(jsonText(QJsonArray::fromStringList(names)));
+        CliOutput::print(CliOutput::jsonText(QJsonArray::fromStringList(names)));
     else if (!names.isEmpty())
         CliOutput::print(names.join(QLatin1Char('\n')));
     return ExitOk;
@@ -364,7 +352,7 @@ int CliApp::ops(const QStringList &args)
         return usageError(tr("未知的选项: %1").arg(line.positional().first()));
     const QList<CliOperations::Operation> all = CliOperations::all();
     if (line.isSet(QStringLiteral("json"))) {
-        CliOutput::print(jsonText(CliOperations::toJson(all)));
+        CliOutput::print(CliOutput::jsonText(CliOperations::toJson(all)));
         return ExitOk;
     }
     QStringList lines;
@@ -397,7 +385,7 @@ int CliApp::perform(CliTarget &target, const CliOperations::Call &call, const QS
     if (!target.finishOperation(&errors) || !invoked)
         return operationFailed(target, errors, scriptPath, lineNumber);
     if (result.isValid())
-        CliOutput::print(jsonText(QJsonValue::fromVariant(result)));
+        CliOutput::print(CliOutput::jsonText(QJsonValue::fromVariant(result)));
     return -1;
 }
 
@@ -569,7 +557,7 @@ int CliApp::status(const QStringList &args)
     QString error;
     if (!target.open(&error)) {
         if (json)
-            CliOutput::print(jsonText(QJsonObject{{QStringLiteral("reachable"), false},
+            CliOutput::print(CliOutput::jsonText(QJsonObject{{QStringLiteral("reachable"), false},
                                                   {QStringLiteral("ready"), false},
                                                   {QStringLiteral("error"), error}}));
         CliOutput::error(error);
@@ -584,7 +572,7 @@ int CliApp::status(const QStringList &args)
             Logger::getInstance()->info(message);
     }
     if (json)
-        CliOutput::print(jsonText(report.json()));
+        CliOutput::print(CliOutput::jsonText(report.json()));
     else
         CliOutput::print(report.text());
     if (!report.answeredAll()) {

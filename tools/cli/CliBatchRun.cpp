@@ -154,7 +154,7 @@ void CliBatchRun::report(const Running &run, int code, const QString &output, co
                             {QStringLiteral("output"), output},
                             {QStringLiteral("errors"), QJsonArray::fromStringList(messages)},
                             {QStringLiteral("seconds"), run.clock.elapsed() / 1000.0}};
-        CliOutput::print(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+        CliOutput::print(CliOutput::jsonText(o, QJsonDocument::Compact));
         return;
     }
     QString line = target + QLatin1Char('\t') + resultWord(code);

@@ -87,7 +87,7 @@ int CliInventory::exec()
     }
     for (const PrinterInventory::Change &c : changes) {
         Logger::getInstance()->info(c.text());
-        CliOutput::print(json ? QString::fromUtf8(QJsonDocument(c.json()).toJson(QJsonDocument::Compact)) : c.text());
+        CliOutput::print(json ? CliOutput::jsonText(c.json(), QJsonDocument::Compact) : c.text());
     }
     Logger::getInstance()->info(tr("库存 %1: %2 台打印机，本次找到 %3 台，%4 处变化")
                                     .arg(path)

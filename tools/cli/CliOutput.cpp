@@ -2,6 +2,9 @@
 
 #include "app/base/Logger.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
@@ -65,4 +68,17 @@ void CliOutput::error(const QString &message)
 void CliOutput::hint(const QString &message)
 {
     writeTo(stderr, message);
+}
+
+QString CliOutput::jsonText(const QJsonValue &value, QJsonDocument::JsonFormat format)
+{
+    if (value.isArray())
+        return QString::fromUtf8(QJsonDocument(value.toArray()).toJson(format)).trimmed();
+    if (value.isObject())
+        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(format)).trimmed();
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (value.isDouble())
+        return QString::number(value.toDouble());
+    return value.toString();
 }

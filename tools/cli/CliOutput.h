@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonValue>
 #include <QString>
 
 // Where the command line writes: results to standard output, errors to
@@ -25,4 +27,7 @@ public:
     static void error(const QString &message);
     // A hint after an error (such as where the help is): standard error only.
     static void hint(const QString &message);
+    // A JSON value as printed: arrays and objects indented (or compact, one
+    // line each), other values as plain text.
+    static QString jsonText(const QJsonValue &value, QJsonDocument::JsonFormat format = QJsonDocument::Indented);
 };

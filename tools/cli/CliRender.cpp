@@ -117,7 +117,7 @@ int CliRender::run(const QStringList &args)
                                  {QStringLiteral("commands"), result.commands},
                                  {QStringLiteral("undecoded"), result.undecoded},
                                  {QStringLiteral("unprinted"), result.unprinted}};
-        CliOutput::print(QString::fromUtf8(QJsonDocument(report).toJson(QJsonDocument::Indented)).trimmed());
+        CliOutput::print(CliOutput::jsonText(report));
     } else {
         QStringList lines;
         for (const QJsonValue &page : qAsConst(pages)) {
