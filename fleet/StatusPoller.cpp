@@ -1,6 +1,7 @@
 #include "fleet/StatusPoller.h"
 
 #include "commands/EscPos.h"
+#include "platform/DeviceNodeAccess.h"
 #include "text/DottedQuad.h"
 #include "transport/usb/USBDeviceManager.h"
 
@@ -274,6 +275,12 @@ void StatusPoller::openTcp(Poll &poll)
 
 void StatusPoller::openDevice(Poll &poll)
 {
+    // A file or folder named as the node is never opened for writing.
+    const QString notADevice = DeviceNodeAccess::notADeviceProblem(poll.target.address);
+    if (!notADevice.isEmpty()) {
+        finish(poll, false, notADevice);
+        return;
+    }
     const QByteArray path = poll.target.address.toLocal8Bit();
     poll.fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (poll.fd < 0) {

@@ -1,5 +1,6 @@
 #include "fleet/TargetFile.h"
 
+#include "platform/DeviceNodeAccess.h"
 #include "text/DottedQuad.h"
 
 #include <QFile>
@@ -161,6 +162,11 @@ bool TargetFile::parseTarget(const QString &written, PrinterTarget *target, QStr
             *error = tr("设备路径必须是绝对路径: %1").arg(value);
             return false;
         }
+        // A node that is not there yet may come with its printer; a file never
+        // becomes one.
+        *error = DeviceNodeAccess::notADeviceProblem(value);
+        if (!error->isEmpty())
+            return false;
         break;
     case PrinterTarget::Transport::Queue:
         break;

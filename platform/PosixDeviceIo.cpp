@@ -1,5 +1,7 @@
 #include "platform/PosixDeviceIo.h"
 
+#include "platform/DeviceNodeAccess.h"
+
 #include "platform/IoCanceller.h"
 
 #include <QElapsedTimer>
@@ -88,10 +90,19 @@ bool PosixDeviceIo::open(const QString &path)
 {
     if (isOpen())
         close();
+    // Only a character device is a printer: a regular file given as the node
+    // is never opened for writing (looked at before, and again on the open
+    // descriptor in case the path changed in between).
+    if (!DeviceNodeAccess::isCharacterDevice(path))
+        return false;
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
+    if (!DeviceNodeAccess::isCharacterDevice(fd)) {
+        ::close(fd);
+        return false;
+    }
     // A terminal node (a pty standing in for the printer) must pass bytes
     // unchanged: no echo, no line editing, no newline translation.
     if (::isatty(fd)) {

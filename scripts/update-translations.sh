@@ -7,5 +7,5 @@ cd "$ROOT"
 LUPDATE="$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)"
 for lang in zh_CN en_US; do
   "$LUPDATE" -silent -locations none -I "$ROOT" -source-language zh_CN -target-language "$lang" \
-    app text device commands transport services scenes tools/cli fleet -ts "resources/KVZQuillmark_$lang.ts"
+    app platform text device commands transport services scenes tools/cli fleet -ts "resources/KVZQuillmark_$lang.ts"
 done

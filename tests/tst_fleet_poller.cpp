@@ -243,7 +243,7 @@ void FleetPollerTest::deviceNodes()
     QVERIFY2(missing.error.contains(QStringLiteral("无法打开 %1: No such file or directory")
                                         .arg(dir.filePath(QStringLiteral("missing")))),
              qPrintable(missing.error));
-    QCOMPARE(one(QStringLiteral("usb:") + plain.fileName()).error, QStringLiteral("%1 不是设备节点").arg(plain.fileName()));
+    QVERIFY(one(QStringLiteral("usb:") + plain.fileName()).error.startsWith(QStringLiteral("%1 不是设备节点").arg(plain.fileName())));
     QCOMPARE(one(QStringLiteral("usb:") + silent.slavePath()).error, QStringLiteral("状态查询在 400 毫秒内没有得到回答"));
     const StatusPoller::Result good = one(QStringLiteral("serial:") + answering.slavePath());
     QVERIFY2(good.answered, qPrintable(good.error));

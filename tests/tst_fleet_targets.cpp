@@ -88,6 +88,8 @@ void FleetTargetsTest::badLines_data()
     QTest::newRow("short address") << QByteArray("tcp:10.1") << "不是 IPv4 地址";
     QTest::newRow("address out of range") << QByteArray("tcp:10.1.2.300") << "不是 IPv4 地址";
     QTest::newRow("relative node") << QByteArray("usb:lp0") << "必须是绝对路径: lp0";
+    QTest::newRow("file as node") << QByteArray("usb:/etc/passwd") << "/etc/passwd 不是设备节点";
+    QTest::newRow("folder as serial line") << QByteArray("serial:/etc:9600") << "/etc 不是设备节点";
     QTest::newRow("odd speed") << QByteArray("serial:/dev/ttyS0:1234") << "不支持的波特率: 1234";
     QTest::newRow("label without =") << QByteArray("tcp:10.0.0.1 shop17") << "名称=值: shop17";
     QTest::newRow("label name with dash") << QByteArray("tcp:10.0.0.1 shop-id=1") << "无效的标签名: shop-id";

@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QMetaMethod>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -84,6 +85,7 @@ private slots:
     void cleanup();
     void connectListedPrinter();
     void connectFailure();
+    void fileAsNodeIsRefused();
     void commandsByteExact_data();
     void commandsByteExact();
     void everyCommandOperationByteExact();
@@ -194,6 +196,30 @@ void UsbManagerTest::connectFailure()
     QVERIFY(!m_manager->isConnected());
     QVERIFY(!m_manager->hasBuilders());
     QCOMPARE(m_manager->connectedDevice().devPath, m_tree->nodePath(7));
+}
+
+void UsbManagerTest::fileAsNodeIsRefused()
+{
+    // A file chosen as the node would be written over from its first byte.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("passwd"));
+    const QByteArray text("root:x:0:0:root:/root:/bin/bash\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    QSignalSpy failed(m_manager, &USBDeviceManager::sigConnectionFailUsb);
+    QVERIFY(!m_manager->connectDevice(kVpid, kModel, QString(), path));
+    QVERIFY(!m_manager->isConnected());
+    QVERIFY(!m_manager->controller()->isOpen());
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(failed.first().at(0).toString(),
+             kModel + QStringLiteral("\n%1 不是设备节点（应为字符设备，如 /dev/usb/lp0 或 /dev/ttyUSB0）").arg(path));
+    m_manager->setBuzzerClicked(1, 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), text);
 }
 
 void UsbManagerTest::commandsByteExact_data()

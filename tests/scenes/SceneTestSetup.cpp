@@ -69,6 +69,8 @@ QString SceneTestSetup::readTextFile(const QString &path) const
 
 bool SceneTestSetup::fileExists(const QString &path) const { return QFile::exists(path); }
 
+QString SceneTestSetup::relativePath(const QString &path) const { return QDir::current().relativeFilePath(path); }
+
 QString SceneTestSetup::logText() const
 {
     QDir logs(m_appDir.filePath(QStringLiteral("LogFile")));

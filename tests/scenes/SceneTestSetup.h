@@ -39,6 +39,8 @@ public:
     // Reads a file of the run (configuration, log, saved text) as UTF-8.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool fileExists(const QString &path) const;
+    // path as seen from the test's current folder ("build/vprinter/ttyVP0").
+    Q_INVOKABLE QString relativePath(const QString &path) const;
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
     // What the program does at its start: qmlLanguage reads initial.ini (and

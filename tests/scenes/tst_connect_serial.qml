@@ -57,19 +57,35 @@ Item {
             compare(connectedSpy.count, 0)
             compare(child(page, "serialStatusCircle").Accessible.name, "未连接")
             tryVerify(function() { return logHas("串口错误: 串口连接失败: ") }, 3000, "the failure is logged")
+            tryVerify(function() { return notices(page).some(function(t) { return t.indexOf("串口连接失败: ") === 0 }) },
+                      3000, "the failure is shown; shown: " + JSON.stringify(notices(page)))
         }
 
-        function test_2_typedPtyPathOpens() {
-            replaceText(child(page, "portField"), printer.serialPath)
+        function test_1_fileIsNoPort() {
+            var file = sceneTest.writePicture("not-a-port", 0, 0, "garbage")
+            var before = sceneTest.readTextFile(file)
+            replaceText(child(page, "portField"), file)
+            mouseClick(child(page, "openPortButton"))
+            verify(!page.connected)
+            compare(connectedSpy.count, 0)
+            waitForNotice(page, "串口连接失败: " + file + " 不是设备节点（应为字符设备，如 /dev/usb/lp0 或 /dev/ttyUSB0）")
+            compare(sceneTest.readTextFile(file), before, "the file is left alone")
+        }
+
+        function test_2_typedRelativePtyPathOpens() {
+            // As the README has it typed: a path from the current folder, not under /dev.
+            var typed = sceneTest.relativePath(printer.serialPath)
+            verify(typed.charAt(0) !== "/")
+            replaceText(child(page, "portField"), typed)
             compare(child(page, "baudChoice").currentText, "19200")
             mouseClick(child(page, "openPortButton"))
             verify(page.connected)
             compare(connectedSpy.count, 1)
-            compare(deviceViewModel.serialConnection.name, printer.serialPath)
+            compare(deviceViewModel.serialConnection.name, typed)
             compare(child(page, "serialStatusCircle").Accessible.name, "已连接")
             verify(!child(page, "openPortButton").enabled)
             verify(child(page, "closePortButton").enabled)
-            tryVerify(function() { return logHas("串口连接成功:" + printer.serialPath + " 波特率:19200") })
+            tryVerify(function() { return logHas("串口连接成功:" + typed + " 波特率:19200") })
         }
 
         function test_3_hexadecimalGoesOutByteExact() {

@@ -1,6 +1,7 @@
 #include "transport/serial/SerialPortManager.h"
 
 #include "app/base/Logger.h"
+#include "platform/DeviceNodeAccess.h"
 #include "platform/SerialByIdNames.h"
 #include "platform/SerialLineProbe.h"
 #include "text/HexText.h"
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QVariantMap>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +71,15 @@ void SerialPortManager::refreshAvailablePorts()
     for (const SerialByIdNames::Alias &alias : qAsConst(aliases))
         m_availablePorts.append(alias.path);
     emit availablePortsChanged();
+}
+
+QList<qint32> SerialPortManager::baudRates()
+{
+    QList<qint32> rates{DefaultBaudRate};
+    for (qint32 rate : StandardBaudRates)
+        rates.append(rate);
+    std::sort(rates.begin(), rates.end());
+    return rates;
 }
 
 qint32 SerialPortManager::baudRateFromText(const QString &text)
@@ -140,14 +152,23 @@ bool SerialPortManager::openNewPort(const QString &portName, bool traceAttempt)
         return false;
     }
 
+    // A typed path may carry stray blanks; a relative path is meant from the
+    // current folder (Qt would look for it under /dev), and Qt takes a name
+    // with a leading '/' as the device path itself (a pty, a by-id name).
+    const QString path = DeviceNodeAccess::resolvedPath(portName);
+    // A file or folder is never opened as a serial line.
+    const QString notADevice = DeviceNodeAccess::notADeviceProblem(path);
+    if (!notADevice.isEmpty()) {
+        emit errorOccurred(tr("串口连接失败: ") + notADevice);
+        return false;
+    }
+
     releasePort();
     m_lineGone = false;
     m_port = new QSerialPort(this);
     connect(m_port, &QSerialPort::readyRead, this, &SerialPortManager::handleReadyRead);
     connect(m_port, &QSerialPort::errorOccurred, this, &SerialPortManager::handleError);
-    // A typed path may carry stray blanks; Qt takes a name with a leading '/'
-    // as the device path itself (a pty, a by-id name).
-    m_port->setPortName(portName.trimmed());
+    m_port->setPortName(path);
     if (traceAttempt)
         qDebug().noquote() << "尝试打开串口:" << portName;
 

@@ -47,6 +47,9 @@ public:
     QVariantList deviceList() override;
     QString modeName() const override { return QStringLiteral("Serial"); }
 
+    // The speeds a port is opened at (the page's choices), lowest first.
+    static QList<qint32> baudRates();
+
     // Text-to-setting mappings of the connection page's choices.
     static qint32 baudRateFromText(const QString &text);
     static QSerialPort::DataBits dataBitsFromText(const QString &text);

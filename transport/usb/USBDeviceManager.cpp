@@ -101,8 +101,11 @@ bool USBDeviceManager::openDevice(const QString &name, const QString &ip, const 
     if (!m_controller->openPrinter(devPath)) {
         // A node still open was closed to try the new one.
         m_isConnected = m_controller->isOpen();
-        // A node the user may not open: say how to get access.
-        const QString advice = DeviceNodeAccess::permissionDenied(devPath) ? permissionAdvice(devPath) : QString();
+        // A file given as the node, or a node the user may not open: say so.
+        const QString notADevice = DeviceNodeAccess::notADeviceProblem(devPath);
+        const QString advice = !notADevice.isEmpty()                         ? notADevice
+                               : DeviceNodeAccess::permissionDenied(devPath) ? permissionAdvice(devPath)
+                                                                             : QString();
         emit sigConnectionFailUsb(advice.isEmpty() ? ip : ip + QLatin1Char('\n') + advice);
         qDebug().noquote() << "设备:" << ip << "打开失败";
         const QString line = tr("连接USB设备: %1 失败").arg(Logger::oneLine(ip));

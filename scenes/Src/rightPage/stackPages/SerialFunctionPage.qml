@@ -291,6 +291,7 @@ Item {
         target: page.manager
         function onErrorOccurred(error) {
             logger.info(qsTr("串口错误: ") + error)
+            toast.showError(error, 3000)
         }
     }
 }
