@@ -195,14 +195,25 @@ Item {
             var testButton = child(dialog.contentItem, "testConnectionButton")
             var addButton = child(dialog.contentItem, "addToListButton")
 
-            // Nothing listens there: the test fails and nothing can be added.
+            // No address: refused at the field, nothing is tested.
+            var problem = child(dialog.contentItem, "addDialogIpProblem")
+            replaceText(ipField, "300.1.1.1")
+            mouseClick(testButton)
+            verify(problem.visible)
+            compare(problem.text, helperFunction.ipv4AddressProblem("300.1.1.1"))
+            verify(problem.text !== "")
+            verify(!dialog.testing, "nothing is tested")
+            verify(!child(dialog.contentItem, "addDialogStatus").visible)
+
+            // Nothing listens there: the test fails, says why, and nothing can be added.
             replaceText(ipField, "127.0.0.29")
             compare(dialog.typedAddress, "127.0.0.29")
             verify(testButton.enabled)
             mouseClick(testButton)
+            verify(!problem.visible)
             compare(child(dialog.contentItem, "addDialogStatus").text, "正在测试连接...")
             verify(!testButton.enabled, "one test at a time")
-            tryCompare(child(dialog.contentItem, "addDialogStatus"), "text", "连接失败!", 5000)
+            tryCompare(child(dialog.contentItem, "addDialogStatus"), "text", "连接失败! Connection refused", 5000)
             verify(!addButton.enabled)
 
             replaceText(ipField, "127.0.0.21")

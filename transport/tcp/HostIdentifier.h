@@ -75,11 +75,14 @@ public:
     // when no answer came.
     QString netbiosName() const { return m_netbiosName; }
 
+    // The text of a connect that got no answer in time (Qt's own words, as
+    // for the other socket errors).
+    static QString connectTimedOut();
+
 signals:
     void finished();
 
 private:
-    static QString connectTimedOut();
     bool logs() const { return m_settings.stage != Stage::SingleTest; }
     bool firstPass() const { return m_settings.stage == Stage::FirstPass; }
     void onConnected();

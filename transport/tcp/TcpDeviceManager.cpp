@@ -4,6 +4,7 @@
 #include "app/base/Logger.h"
 #include "platform/ThreadQuitFence.h"
 #include "text/DottedQuad.h"
+#include "transport/tcp/HostIdentifier.h"
 #include "transport/tcp/NetworkSettingsPost.h"
 #include "transport/tcp/ScanWorker.h"
 
@@ -73,6 +74,7 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
 
     if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
         m_tcpSock->abort();
+    m_connectFailure.clear();
     bool valid = false;
     const QHostAddress address(DottedQuad::toIPv4(ip.trimmed(), &valid));
     bool connected = false;
@@ -90,6 +92,14 @@ bool TcpDeviceManager::openDevice(const QString &name, const QString &ip, const 
         emit connectionStatusChanged(true);
         return true;
     }
+    // Why, in the socket's words (as the one-address test says it): refused,
+    // unreachable, or still waiting when the connect wait ran out.
+    if (!valid)
+        m_connectFailure = tr("不是 IPv4 地址: %1").arg(ip);
+    else if (m_tcpSock->state() != QAbstractSocket::UnconnectedState)
+        m_connectFailure = HostIdentifier::connectTimedOut();
+    else
+        m_connectFailure = m_tcpSock->errorString();
     m_tcpSock->abort();
     qDebug() << "连接主机ip:" << ip << "端口:" << PrintPort << "失败";
     emit sigConnectionFailTcp(ip);

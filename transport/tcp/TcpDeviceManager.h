@@ -42,6 +42,9 @@ public:
     // How long a connect may take (the command line's fleet commands wait
     // longer for printers at remote sites).
     void setConnectWaitMs(int ms) { m_connectWaitMs = ms; }
+    // Why the last connect failed ("Connection refused", "Network
+    // unreachable", a timeout); empty after a connect that succeeded.
+    QString connectFailure() const { return m_connectFailure; }
 
     Q_INVOKABLE void testDeviceConnection(const QString &ip);
     Q_INVOKABLE void setTcpNetworkSegment(const QString &segment);
@@ -87,6 +90,7 @@ private:
 
     QTcpSocket *m_tcpSock = nullptr;
     int m_connectWaitMs = ConnectWaitMs;
+    QString m_connectFailure;
     NetworkSettingsPost *m_networkPost = nullptr;
     QThread *m_scanThread = nullptr;
     std::unique_ptr<ThreadQuitFence> m_scanThreadStop;

@@ -16,6 +16,9 @@ Popup {
     property string testedDeviceName: ""
     property bool connectionTested: false
     property bool testing: false
+    // Why the typed address cannot be tested (the back end decides); empty
+    // while none was refused.
+    property string addressProblem: ""
     readonly property string typedAddress: ipField.text.replace(/\s/g, "")
     readonly property bool addressComplete: /^\d{1,3}\.\d{1,3}\.\d{1,3}\.\d{1,3}$/.test(typedAddress)
 
@@ -49,6 +52,7 @@ Popup {
     }
 
     function clearInput() {
+        addressProblem = ""
         statusText.visible = false
         statusText.text = ""
         testedMac = ""
@@ -67,7 +71,7 @@ Popup {
                 connectionTested = true
             }
         } else {
-            updateStatus(qsTr("连接失败!"), false)
+            updateStatus(errorMsg === "" ? qsTr("连接失败!") : qsTr("连接失败!") + " " + errorMsg, false)
             testedMac = ""
             testedDeviceName = ""
             connectionTested = false
@@ -77,6 +81,13 @@ Popup {
     function startTest() {
         if (!testButton.enabled)
             return
+        addressProblem = helperFunction.ipv4AddressProblem(typedAddress)
+        if (addressProblem !== "") {
+            statusText.visible = false
+            connectionTested = false
+            ipField.forceActiveFocus()
+            return
+        }
         ipInput = typedAddress
         statusText.text = qsTr("正在测试连接...")
         statusText.color = "#f39c12"
@@ -190,7 +201,21 @@ Popup {
                     selectByMouse: true
                     Accessible.name: qsTr("IP地址:")
                     onAccepted: dialog.startTest()
+                    onTextEdited: dialog.addressProblem = ""
                 }
+            }
+            Text {
+                objectName: "addDialogIpProblem"
+                visible: dialog.addressProblem !== ""
+                width: parent.width
+                leftPadding: 90
+                wrapMode: Text.Wrap
+                text: dialog.addressProblem
+                color: "#e74c3c"
+                font.family: BasicConfig.commFont
+                font.pixelSize: 13
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
             }
             Row {
                 spacing: 10
