@@ -50,10 +50,12 @@ const QList<BarcodeRules::Symbology> &BarcodeRules::symbologies()
     using namespace BarcodeCommands;
     const QString digits = QStringLiteral("DIGITS");
     static const QList<Symbology> list{
-        {QStringLiteral("UPC-A"), UpcA, digits, 12, false, QStringLiteral("setPrintUPCAClicked")},
+        {QStringLiteral("UPC-A"), UpcA, digits, 12, false, QStringLiteral("setPrintUPCAClicked"), true},
+        // Seven digits are the number system and six data digits; the printer
+        // adds the check digit.
         {QStringLiteral("UPC-E"), UpcE, digits, 7, false, QStringLiteral("setPrintUPCEClicked")},
-        {QStringLiteral("JAN13(EAN13)"), Jan13, digits, 13, false, QStringLiteral("setPrintJAN13Clicked")},
-        {QStringLiteral("JAN8(EAN8)"), Jan8, digits, 8, false, QStringLiteral("setPrintJAN8Clicked")},
+        {QStringLiteral("JAN13(EAN13)"), Jan13, digits, 13, false, QStringLiteral("setPrintJAN13Clicked"), true},
+        {QStringLiteral("JAN8(EAN8)"), Jan8, digits, 8, false, QStringLiteral("setPrintJAN8Clicked"), true},
         {QStringLiteral("CODE39"), Code39, QStringLiteral("CODE39"), LongContent, false,
          QStringLiteral("setPrintCODE39Clicked")},
         {QStringLiteral("ITF"), Itf, digits, LongContent, true, QStringLiteral("setPrintITFClicked")},
@@ -87,7 +89,18 @@ bool BarcodeRules::matches(const QString &charset, const QString &text)
     return true;
 }
 
-QString BarcodeRules::digitProblem(const QString &text, int maxLength, bool evenCount)
+int BarcodeRules::checkDigitOf(const QString &digits)
+{
+    int sum = 0;
+    int weight = 3;
+    for (int i = digits.size() - 1; i >= 0; --i) {
+        sum += (digits.at(i).unicode() - '0') * weight;
+        weight = 4 - weight;
+    }
+    return (10 - sum % 10) % 10;
+}
+
+QString BarcodeRules::digitProblem(const QString &text, int maxLength, bool evenCount, bool checkDigit)
 {
     if (text.isEmpty())
         return tr("输入不能为空");
@@ -97,6 +110,12 @@ QString BarcodeRules::digitProblem(const QString &text, int maxLength, bool even
         return text.size() % 2 == 0 && text.size() <= maxLength ? QString() : tr("请输入偶数个");
     if (text.size() != maxLength && text.size() != maxLength - 1)
         return tr("请输入%1或者%2位数字").arg(maxLength - 1).arg(maxLength);
+    // Without its last digit the printer computes it.
+    if (checkDigit && text.size() == maxLength) {
+        const int expected = checkDigitOf(text.left(maxLength - 1));
+        if (text.at(maxLength - 1).unicode() - '0' != expected)
+            return tr("校验位应为 %1").arg(expected);
+    }
     return QString();
 }
 
@@ -112,7 +131,7 @@ QString BarcodeRules::characterProblem(const QString &charset, const QString &te
 QString BarcodeRules::contentProblem(const Symbology &symbology, const QString &text)
 {
     if (symbology.charset == QLatin1String("DIGITS"))
-        return digitProblem(text, symbology.maxLength, symbology.evenCount);
+        return digitProblem(text, symbology.maxLength, symbology.evenCount, symbology.checkDigit);
     const QString problem = characterProblem(symbology.charset, text);
     if (!problem.isEmpty() || text.size() <= symbology.maxLength)
         return problem;

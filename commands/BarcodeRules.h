@@ -23,6 +23,9 @@ public:
         // maxLength digits or one less (the printer adds the check digit).
         bool evenCount;
         QString operation; // the command API operation that prints it
+        // The last of maxLength digits is a check digit (UPC-A, EAN-13,
+        // EAN-8): one given must be right, the printer refuses a wrong one.
+        bool checkDigit = false;
     };
 
     // The nine symbologies in the order of the barcode page.
@@ -34,8 +37,13 @@ public:
     // unknown set matches nothing.
     static bool matches(const QString &charset, const QString &text);
     // The digit keypad's verdict: empty when acceptable, else its message
-    // ("输入不能为空", "只能输入数字", "请输入偶数个", "请输入11或者12位数字").
-    static QString digitProblem(const QString &text, int maxLength, bool evenCount);
+    // ("输入不能为空", "只能输入数字", "请输入偶数个", "请输入11或者12位数字", and
+    // with checkDigit "校验位应为 7" for a full-length content whose last
+    // digit is wrong).
+    static QString digitProblem(const QString &text, int maxLength, bool evenCount, bool checkDigit = false);
+    // The modulo-10 check digit of the digits (UPC, EAN), weights 3 and 1
+    // from the right.
+    static int checkDigitOf(const QString &digits);
     // The character keypads' verdict: "输入不能为空", "包含无效字符" or empty.
     static QString characterProblem(const QString &charset, const QString &text);
     // Either of the two for a symbology, with its length limit; empty when the

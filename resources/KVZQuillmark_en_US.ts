@@ -196,6 +196,10 @@
         <source>条码内容不符合%1的要求，未发送</source>
         <translation>The content does not meet the requirements of %1; nothing was sent</translation>
     </message>
+    <message>
+        <source>校验位应为 %1</source>
+        <translation>The check digit should be %1</translation>
+    </message>
 </context>
 <context>
     <name>BaseDeviceManager</name>
@@ -1087,6 +1091,10 @@
         <source>%1 的值无效: &quot;%2&quot;，应为 %3 到 %4 的整数</source>
         <translation>Invalid value for %1: "%2", expected a whole number from %3 to %4</translation>
     </message>
+    <message>
+        <source>--serial 的波特率无效: &quot;%1&quot;，应为 %2 之一</source>
+        <translation>Invalid speed for --serial: "%1", expected one of %2</translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -1638,6 +1646,10 @@ With --targets the same operation or script runs on every printer of a targets f
     <message>
         <source>参数 %1 (%2) 的值无效: &quot;%3&quot;，应为%4；参数: %5</source>
         <translation>Invalid value for parameter %1 (%2): &quot;%3&quot;, expected %4; parameters: %5</translation>
+    </message>
+    <message>
+        <source>参数 %1 (%2) 的值超出范围: &quot;%3&quot;，应为 %4 到 %5；参数: %6</source>
+        <translation>Value out of range for parameter %1 (%2): "%3", expected %4 to %5; parameters: %6</translation>
     </message>
 </context>
 <context>
@@ -4073,6 +4085,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
         <source>TCP数据发送失败</source>
         <translation>TCP data sending failed</translation>
     </message>
+    <message>
+        <source>连接主机ip: %1 失败: %2</source>
+        <translation>Failed to connect to host IP:%1: %2</translation>
+    </message>
+    <message>
+        <source>不是 IPv4 地址: %1</source>
+        <translation>Not an IPv4 address: %1</translation>
+    </message>
 </context>
 <context>
     <name>TcpSegmentDialog</name>
@@ -4783,6 +4803,20 @@ Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at tha
     <message>
         <source>无法写入目标文件 %1: %2</source>
         <translation>Cannot write the targets file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceNodeAccess</name>
+    <message>
+        <source>%1 不是设备节点（应为字符设备，如 /dev/usb/lp0 或 /dev/ttyUSB0）</source>
+        <translation>%1 is not a device node (expected a character device such as /dev/usb/lp0 or /dev/ttyUSB0)</translation>
+    </message>
+</context>
+<context>
+    <name>HelperFunction</name>
+    <message>
+        <source>请输入有效的IP地址（四组 0-255 的数字，如 192.168.1.100）</source>
+        <translation>Enter a valid IP address (four numbers from 0 to 255, such as 192.168.1.100)</translation>
     </message>
 </context>
 </TS>

@@ -196,6 +196,10 @@
         <source>条码内容不符合%1的要求，未发送</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>校验位应为 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BaseDeviceManager</name>
@@ -1059,6 +1063,10 @@
         <source>%1 的值无效: &quot;%2&quot;，应为 %3 到 %4 的整数</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--serial 的波特率无效: &quot;%1&quot;，应为 %2 之一</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -1372,6 +1380,10 @@
     </message>
     <message>
         <source>参数 %1 (%2) 的值无效: &quot;%3&quot;，应为%4；参数: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参数 %1 (%2) 的值超出范围: &quot;%3&quot;，应为 %4 到 %5；参数: %6</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3764,6 +3776,14 @@
         <source>TCP数据发送失败</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>连接主机ip: %1 失败: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不是 IPv4 地址: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TcpSegmentDialog</name>
@@ -4311,6 +4331,20 @@
     </message>
     <message>
         <source>无法写入目标文件 %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceNodeAccess</name>
+    <message>
+        <source>%1 不是设备节点（应为字符设备，如 /dev/usb/lp0 或 /dev/ttyUSB0）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelperFunction</name>
+    <message>
+        <source>请输入有效的IP地址（四组 0-255 的数字，如 192.168.1.100）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

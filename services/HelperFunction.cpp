@@ -3,6 +3,7 @@
 #include "app/base/SampleReceipt.h"
 #include "commands/BarcodeRules.h"
 #include "commands/LogoCommands.h"
+#include "commands/OperationRanges.h"
 #include "commands/RealTimeStatusForm.h"
 #include "text/CodePage437.h"
 #include "text/DottedQuad.h"
@@ -169,6 +170,16 @@ bool HelperFunction::isIpv4Address(const QString &text) const
     return DottedQuad::isValid(text);
 }
 
+QVariantMap HelperFunction::parameterRange(const QString &operation, int parameter) const
+{
+    return OperationRanges::forControl(operation, parameter);
+}
+
+QString HelperFunction::ipv4AddressProblem(const QString &text) const
+{
+    return DottedQuad::isValid(text) ? QString() : tr("请输入有效的IP地址（四组 0-255 的数字，如 192.168.1.100）");
+}
+
 QVariantList HelperFunction::barcodeSymbologies() const
 {
     QVariantList list;
@@ -177,14 +188,15 @@ QVariantList HelperFunction::barcodeSymbologies() const
                                 {QStringLiteral("charset"), s.charset},
                                 {QStringLiteral("maxLength"), s.maxLength},
                                 {QStringLiteral("evenCount"), s.evenCount},
-                                {QStringLiteral("operation"), s.operation}});
+                                {QStringLiteral("operation"), s.operation},
+                                {QStringLiteral("checkDigit"), s.checkDigit}});
     }
     return list;
 }
 
-QString HelperFunction::barcodeDigitProblem(const QString &text, int maxLength, bool evenCount) const
+QString HelperFunction::barcodeDigitProblem(const QString &text, int maxLength, bool evenCount, bool checkDigit) const
 {
-    return BarcodeRules::digitProblem(text, maxLength, evenCount);
+    return BarcodeRules::digitProblem(text, maxLength, evenCount, checkDigit);
 }
 
 QString HelperFunction::barcodeCharacterProblem(const QString &charset, const QString &text) const

@@ -51,12 +51,19 @@ public:
     // True when text is an IPv4 address as the network settings take it:
     // four decimal parts 0-255 (DottedQuad).
     Q_INVOKABLE bool isIpv4Address(const QString &text) const;
+    // The limits of an operation's whole-number parameter (by position) for a
+    // spin box: {"from", "to"} (OperationRanges).
+    Q_INVOKABLE QVariantMap parameterRange(const QString &operation, int parameter) const;
+    // Empty when text is such an address, else the message to show at the
+    // field that holds it.
+    Q_INVOKABLE QString ipv4AddressProblem(const QString &text) const;
     // The nine one-dimensional symbologies of the barcode page, in its order,
-    // each {name, charset, maxLength, evenCount, operation} (BarcodeRules).
+    // each {name, charset, maxLength, evenCount, operation, checkDigit} (BarcodeRules).
     Q_INVOKABLE QVariantList barcodeSymbologies() const;
     // The keypads' verdicts on a content: empty when acceptable, else the
     // message to show (BarcodeRules::digitProblem, characterProblem).
-    Q_INVOKABLE QString barcodeDigitProblem(const QString &text, int maxLength, bool evenCount) const;
+    Q_INVOKABLE QString barcodeDigitProblem(const QString &text, int maxLength, bool evenCount,
+                                            bool checkDigit = false) const;
     Q_INVOKABLE QString barcodeCharacterProblem(const QString &charset, const QString &text) const;
     // The barcode page's notice before printing a content of a symbology;
     // empty when it may be sent.

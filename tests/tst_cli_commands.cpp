@@ -16,6 +16,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #if __has_include("VirtualPrinter.h") && defined(QM_CLI_BIN)
@@ -43,6 +45,8 @@ private slots:
     void runSendsTheCommand();
     void runRefusesBadInput_data();
     void runRefusesBadInput();
+    void badInputSendsNothing_data();
+    void badInputSendsNothing();
     void unreachablePrinterExitsThree();
     void statusDecodesAndSetsTheExitStatus_data();
     void statusDecodesAndSetsTheExitStatus();
@@ -272,16 +276,94 @@ void CliCommandsTest::runRefusesBadInput()
     QVERIFY(logText().contains(QStringLiteral("[ERROR] ") + message));
 }
 
+void CliCommandsTest::badInputSendsNothing_data()
+{
+    // In the words: %FILE a file with text in it, %DIR a folder, %TTY the
+    // printer's serial pty, %A the printer's address.
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    const QString notADevice = QStringLiteral("%1 is not a device node (expected a character device such as "
+                                              "/dev/usb/lp0 or /dev/ttyUSB0)");
+    QTest::newRow("print to a file as USB node") << QStringList{"print", "--usb", "%FILE", "hi"} << notADevice.arg("%FILE");
+    QTest::newRow("raw to a file as USB node") << QStringList{"raw", "--usb", "%FILE", "%FILE"} << notADevice.arg("%FILE");
+    QTest::newRow("status of a file") << QStringList{"status", "--usb", "%FILE"} << notADevice.arg("%FILE");
+    QTest::newRow("run on a folder as serial line")
+        << QStringList{"run", "--serial", "%DIR", "setInitMachineClicked"} << notADevice.arg("%DIR");
+    QTest::newRow("file as serial line with speed")
+        << QStringList{"print", "--serial", "%FILE:9600", "hi"} << notADevice.arg("%FILE");
+    const QString noAddress = QStringLiteral("--tcp is no IPv4 address: \"%1\" (expected four numbers from 0 to 255, "
+                                             "such as 192.168.1.100)");
+    for (const char *address : {"999.1.1.1", "127.0.0", "printer.local", "127.0.0.1:9100"})
+        QTest::addRow("address %s", address) << QStringList{"print", "--tcp", address, "hi"} << noAddress.arg(address);
+    QTest::newRow("speed is no number") << QStringList{"print", "--serial", "%TTY:abc", "hi"}
+                                        << QStringLiteral("Invalid speed for --serial: \"abc\", expected one of "
+                                                          "1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200");
+    QTest::newRow("speed the port has not") << QStringList{"print", "--serial", "%TTY:1234", "hi"}
+                                            << QStringLiteral("Invalid speed for --serial: \"1234\"");
+    QTest::newRow("wrong EAN-13 check digit") << QStringList{"barcode", "--tcp", "%A", "ean13", "4006381333932"}
+                                              << QStringLiteral("Invalid JAN13(EAN13) barcode data: The check digit should be 1");
+    QTest::newRow("wrong UPC-A check digit") << QStringList{"barcode", "--tcp", "%A", "upc-a", "123456789013"}
+                                             << QStringLiteral("Invalid UPC-A barcode data: The check digit should be 2");
+    QTest::newRow("beep too often") << QStringList{"beep", "--tcp", "%A", "--times", "99999"}
+                                    << QStringLiteral("Invalid value for --times: \"99999\", expected a whole number from 1 to 9");
+    QTest::newRow("run beeps too often") << QStringList{"run", "--tcp", "%A", "setBuzzerClicked", "999", "1"}
+                                         << QStringLiteral("Value out of range for parameter spinBuzzerAlarmTimes (int): "
+                                                           "\"999\", expected 1 to 9; parameters: setBuzzerClicked(");
+    QTest::newRow("run with a cut mode the page has not")
+        << QStringList{"run", "--tcp", "%A", "setCutClicked", "7", "0"}
+        << QStringLiteral("Value out of range for parameter cutMode (int): \"7\", expected 1 to 3");
+    QTest::newRow("run with a drawer pulse over a byte")
+        << QStringList{"run", "--tcp", "%A", "setControlPulseClicked", "1", "0x100", "0"}
+        << QStringLiteral("Value out of range for parameter spinHighTime (int): \"0x100\", expected 0 to 255");
+}
+
+void CliCommandsTest::badInputSendsNothing()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const QString file = m_dir.filePath(QStringLiteral("notes.txt"));
+    const QByteArray text("root:x:0:0:root:/root:/bin/bash\n");
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    const auto fill = [&](QString word) {
+        return word.replace(QLatin1String("%FILE"), file)
+            .replace(QLatin1String("%DIR"), m_dir.path())
+            .replace(QLatin1String("%TTY"), m_dir.filePath(QStringLiteral("ttyVP")))
+            .replace(QLatin1String("%A"), PrinterAddress);
+    };
+    for (QString &word : args)
+        word = fill(word);
+    message = fill(message);
+    const qint64 seq = m_printer->lastEventSeq();
+    const CliResult r = runCli(args);
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    // Nothing reached the printer or the file.
+    QTest::qWait(100);
+    for (const QJsonObject &e : m_printer->events()) {
+        if (e.value(QStringLiteral("seq")).toVariant().toLongLong() > seq)
+            QFAIL(qPrintable(QStringLiteral("the printer saw %1").arg(QString::fromUtf8(QJsonDocument(e).toJson()))));
+    }
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), text);
+}
+
 void CliCommandsTest::unreachablePrinterExitsThree()
 {
     const CliResult run = runCli({"run", "--tcp", NobodyAddress, "setInitMachineClicked"});
     QCOMPARE(run.code, 3);
-    QCOMPARE(run.err.trimmed(), QStringLiteral("Failed to connect to host IP:%1").arg(NobodyAddress));
+    // The failure says why.
+    QCOMPARE(run.err.trimmed(), QStringLiteral("Failed to connect to host IP:%1: Connection refused").arg(NobodyAddress));
     const CliResult status = runCli({"status", "--tcp", NobodyAddress, "--json"});
     QCOMPARE(status.code, 3);
     const QJsonObject o = QJsonDocument::fromJson(status.out.toUtf8()).object();
     QCOMPARE(o.value(QStringLiteral("reachable")).toBool(true), false);
-    QCOMPARE(o.value(QStringLiteral("error")).toString(), QStringLiteral("Failed to connect to host IP:%1").arg(NobodyAddress));
+    QCOMPARE(o.value(QStringLiteral("error")).toString(),
+             QStringLiteral("Failed to connect to host IP:%1: Connection refused").arg(NobodyAddress));
     const CliResult serial = runCli({"status", "--serial", "/nonexistent/ttyS9"});
     QCOMPARE(serial.code, 3);
     QVERIFY2(serial.err.contains(QStringLiteral("Serial port connection failed")), qPrintable(serial.err));
@@ -500,10 +582,9 @@ void CliCommandsTest::installedCopyUsesXdgFoldersAndNamesTheLpGroup()
     QVERIFY(QFile::copy(m_cli, bin + QStringLiteral("/quillmark")));
     const QString home = dir.filePath(QStringLiteral("home"));
     QVERIFY(QDir().mkpath(home));
+    // A character device as a printer node is (/dev/null's numbers will do).
     const QString node = dir.filePath(QStringLiteral("lp0"));
-    QFile n(node);
-    QVERIFY(n.open(QIODevice::WriteOnly));
-    n.close();
+    QVERIFY(::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
                                           | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
     QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
@@ -541,6 +622,8 @@ void CliCommandsTest::runSendsTheCommand_data() {}
 void CliCommandsTest::runSendsTheCommand() {}
 void CliCommandsTest::runRefusesBadInput_data() {}
 void CliCommandsTest::runRefusesBadInput() {}
+void CliCommandsTest::badInputSendsNothing_data() {}
+void CliCommandsTest::badInputSendsNothing() {}
 void CliCommandsTest::unreachablePrinterExitsThree() {}
 void CliCommandsTest::statusDecodesAndSetsTheExitStatus_data() {}
 void CliCommandsTest::statusDecodesAndSetsTheExitStatus() {}

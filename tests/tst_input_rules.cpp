@@ -1,9 +1,13 @@
 // The checks of typed input that the window and the command line share: IPv4
-// addresses (DottedQuad) and barcode contents (BarcodeRules), text for text.
+// addresses (DottedQuad), barcode contents (BarcodeRules), text for text, and
+// the limits of the operations' values (OperationRanges).
 #include "commands/BarcodeRules.h"
 #include "commands/NetworkForm.h"
+#include "commands/OperationRanges.h"
+#include "device/CommunicationInterface.h"
 #include "text/DottedQuad.h"
 
+#include <QMetaMethod>
 #include <QTest>
 
 class InputRulesTest : public QObject
@@ -20,6 +24,7 @@ private slots:
     void pageNotices_data();
     void pageNotices();
     void code128TypedText();
+    void rangesNameWholeNumberParameters();
 };
 
 void InputRulesTest::dottedQuad_data()
@@ -76,17 +81,26 @@ void InputRulesTest::digitContents_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<bool>("even");
+    QTest::addColumn<bool>("check");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("UPC-A 12") << "123456789012" << 12 << false << "";
-    QTest::newRow("UPC-A 11: the printer adds the check digit") << "12345678901" << 12 << false << "";
-    QTest::newRow("UPC-A 10") << "1234567890" << 12 << false << QString::fromUtf8("请输入11或者12位数字");
-    QTest::newRow("UPC-A 13") << "1234567890123" << 12 << false << QString::fromUtf8("请输入11或者12位数字");
-    QTest::newRow("empty") << "" << 13 << false << QString::fromUtf8("输入不能为空");
-    QTest::newRow("letter") << "12345a7" << 8 << false << QString::fromUtf8("只能输入数字");
-    QTest::newRow("blank") << "1234 67" << 8 << false << QString::fromUtf8("只能输入数字");
-    QTest::newRow("ITF 4") << "1234" << 255 << true << "";
-    QTest::newRow("ITF 5") << "12345" << 255 << true << QString::fromUtf8("请输入偶数个");
-    QTest::newRow("ITF 256") << QString(256, QLatin1Char('1')) << 255 << true << QString::fromUtf8("请输入偶数个");
+    QTest::newRow("UPC-A 12") << "123456789012" << 12 << false << true << "";
+    QTest::newRow("UPC-A 11: the printer adds the check digit") << "12345678901" << 12 << false << true << "";
+    QTest::newRow("UPC-A wrong check digit") << "123456789013" << 12 << false << true << QString::fromUtf8("校验位应为 2");
+    QTest::newRow("UPC-A 10") << "1234567890" << 12 << false << true << QString::fromUtf8("请输入11或者12位数字");
+    QTest::newRow("UPC-A 13") << "1234567890123" << 12 << false << true << QString::fromUtf8("请输入11或者12位数字");
+    QTest::newRow("EAN-13 right check digit") << "4006381333931" << 13 << false << true << "";
+    QTest::newRow("EAN-13 wrong check digit") << "4006381333932" << 13 << false << true << QString::fromUtf8("校验位应为 1");
+    QTest::newRow("EAN-13 check digit 0") << "5901234123457" << 13 << false << true << "";
+    QTest::newRow("EAN-13 without check digit") << "400638133393" << 13 << false << true << "";
+    QTest::newRow("EAN-8 right check digit") << "96385074" << 8 << false << true << "";
+    QTest::newRow("EAN-8 wrong check digit") << "96385075" << 8 << false << true << QString::fromUtf8("校验位应为 4");
+    QTest::newRow("no check digit: any last digit") << "96385075" << 8 << false << false << "";
+    QTest::newRow("empty") << "" << 13 << false << true << QString::fromUtf8("输入不能为空");
+    QTest::newRow("letter") << "12345a7" << 8 << false << true << QString::fromUtf8("只能输入数字");
+    QTest::newRow("blank") << "1234 67" << 8 << false << true << QString::fromUtf8("只能输入数字");
+    QTest::newRow("ITF 4") << "1234" << 255 << true << false << "";
+    QTest::newRow("ITF 5") << "12345" << 255 << true << false << QString::fromUtf8("请输入偶数个");
+    QTest::newRow("ITF 256") << QString(256, QLatin1Char('1')) << 255 << true << false << QString::fromUtf8("请输入偶数个");
 }
 
 void InputRulesTest::digitContents()
@@ -94,8 +108,9 @@ void InputRulesTest::digitContents()
     QFETCH(QString, text);
     QFETCH(int, maxLength);
     QFETCH(bool, even);
+    QFETCH(bool, check);
     QFETCH(QString, problem);
-    QCOMPARE(BarcodeRules::digitProblem(text, maxLength, even), problem);
+    QCOMPARE(BarcodeRules::digitProblem(text, maxLength, even, check), problem);
 }
 
 void InputRulesTest::characterContents_data()
@@ -137,6 +152,10 @@ void InputRulesTest::pageNotices_data()
     QTest::newRow("empty") << "UPC-A" << "" << QString::fromUtf8("请先编辑条码数据，再打印");
     QTest::newRow("UPC-E too long") << "UPC-E" << "12345678" << refused.arg("UPC-E");
     QTest::newRow("JAN8 7 digits") << "JAN8(EAN8)" << "1234567" << "";
+    QTest::newRow("JAN13 wrong check digit") << "JAN13(EAN13)" << "4006381333932" << refused.arg("JAN13(EAN13)");
+    QTest::newRow("JAN13 right check digit") << "JAN13(EAN13)" << "4006381333931" << "";
+    QTest::newRow("UPC-A wrong check digit") << "UPC-A" << "123456789013" << refused.arg("UPC-A");
+    QTest::newRow("JAN8 wrong check digit") << "JAN8(EAN8)" << "96385075" << refused.arg("JAN8(EAN8)");
     QTest::newRow("CODE39 lower case") << "CODE39" << "ab" << refused.arg("CODE39");
     QTest::newRow("ITF odd") << "ITF" << "123" << refused.arg("ITF");
     QTest::newRow("CODE128 over 255") << "CODE128" << QString(256, QLatin1Char('A')) << refused.arg("CODE128");
@@ -157,6 +176,29 @@ void InputRulesTest::code128TypedText()
     QTest::ignoreMessage(QtWarningMsg, "CODE128: skipped character 9");
     QCOMPARE(BarcodeRules::code128SetB(QStringLiteral("A\tB")), (QList<int>{123, 66, 65, 66}));
     QCOMPARE(BarcodeRules::code128SetB(QString()), (QList<int>{123, 66}));
+}
+
+
+void InputRulesTest::rangesNameWholeNumberParameters()
+{
+    const QMetaObject &meta = CommunicationInterface::staticMetaObject;
+    for (const OperationRanges::Entry &e : OperationRanges::entries()) {
+        const QString where = QStringLiteral("%1 #%2").arg(QLatin1String(e.operation)).arg(e.parameter);
+        QMetaMethod method;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).name() == e.operation)
+                method = meta.method(i);
+        }
+        QVERIFY2(method.isValid(), qPrintable(where));
+        QVERIFY2(e.parameter < method.parameterCount(), qPrintable(where));
+        QCOMPARE(method.parameterType(e.parameter), int(QMetaType::Int));
+        QVERIFY2(e.range.limited(), qPrintable(where));
+        QCOMPARE(OperationRanges::of(QLatin1String(e.operation), e.parameter).max, e.range.max);
+    }
+    QVERIFY(!OperationRanges::of(QStringLiteral("setBuzzerClicked"), 2).limited());
+    QVERIFY(OperationRanges::forControl(QStringLiteral("setPrintAndLineFeedClicked"), 0).isEmpty());
+    QCOMPARE(OperationRanges::forControl(QStringLiteral("setBuzzerClicked"), 0),
+             (QVariantMap{{QStringLiteral("from"), 1}, {QStringLiteral("to"), 9}}));
 }
 
 QTEST_APPLESS_MAIN(InputRulesTest)

@@ -1,6 +1,10 @@
 #include "CliCommandLine.h"
 
 #include "CliApp.h"
+#include "CliVerbs.h"
+
+#include "platform/DeviceNodeAccess.h"
+#include "transport/serial/SerialPortManager.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -119,19 +123,47 @@ bool CliCommandLine::target(CliTarget::Endpoint *endpoint, QString *error) const
         }
         endpoint->kind = option->kind;
         endpoint->address = value;
-        if (option->kind == CliTarget::Kind::Serial) {
-            const int colon = value.lastIndexOf(QLatin1Char(':'));
-            if (colon > 0 && allDigits(value.mid(colon + 1))) {
-                endpoint->address = value.left(colon);
-                endpoint->baud = value.mid(colon + 1);
-            }
+        if (option->kind == CliTarget::Kind::Tcp) {
+            *error = CliVerbs::addressProblem(dashed(name), value);
+            if (!error->isEmpty())
+                return false;
         }
-        // A relative path that exists is meant from here; the serial layer
-        // would read a bare name as one under /dev (ttyS0).
-        if ((option->kind == CliTarget::Kind::Serial || option->kind == CliTarget::Kind::Usb)
-            && QDir::isRelativePath(endpoint->address) && QFileInfo::exists(endpoint->address))
-            endpoint->address = QFileInfo(endpoint->address).absoluteFilePath();
+        if (option->kind == CliTarget::Kind::Serial && !serialSpeed(value, endpoint, error))
+            return false;
+        if (option->kind == CliTarget::Kind::Serial || option->kind == CliTarget::Kind::Usb) {
+            // A relative path is meant from here, not under /dev; a file or
+            // folder is refused before anything is opened.
+            endpoint->address = DeviceNodeAccess::resolvedPath(endpoint->address);
+            *error = DeviceNodeAccess::notADeviceProblem(endpoint->address);
+            if (!error->isEmpty())
+                return false;
+        }
     }
+    return true;
+}
+
+bool CliCommandLine::serialSpeed(const QString &value, CliTarget::Endpoint *endpoint, QString *error)
+{
+    endpoint->address = value;
+    const int colon = value.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0)
+        return true;
+    const QString path = value.left(colon);
+    const QString speed = value.mid(colon + 1);
+    // A node whose own name holds a colon (/dev/serial/by-path/...) is the path.
+    if (!allDigits(speed)
+        && (QFileInfo::exists(DeviceNodeAccess::resolvedPath(value))
+            || !QFileInfo::exists(DeviceNodeAccess::resolvedPath(path))))
+        return true;
+    QStringList speeds;
+    for (const qint32 rate : SerialPortManager::baudRates())
+        speeds.append(QString::number(rate));
+    if (!speeds.contains(speed)) {
+        *error = tr("--serial 的波特率无效: \"%1\"，应为 %2 之一").arg(speed, speeds.join(QStringLiteral(", ")));
+        return false;
+    }
+    endpoint->address = path;
+    endpoint->baud = speed;
     return true;
 }
 

@@ -45,6 +45,10 @@ public:
     static bool number(const QString &text, const QString &what, int min, int max, int *value, QString *error);
 
 private:
+    // --serial PATH[:BAUD]: the speed after the last colon, one the serial
+    // port opens at; false with a message naming them.
+    static bool serialSpeed(const QString &value, CliTarget::Endpoint *endpoint, QString *error);
+
     QCommandLineParser m_parser;
     QStringList m_valueOptions; // names of the options that take a value
     QStringList m_args;

@@ -1,5 +1,6 @@
 #include "CliOperations.h"
 
+#include "commands/OperationRanges.h"
 #include "device/CommunicationInterface.h"
 
 #include <QJsonObject>
@@ -145,6 +146,16 @@ bool CliOperations::prepare(const QString &name, const QStringList &arguments, C
         if (!convert(p.type, arguments.at(i), &value)) {
             *error = tr("参数 %1 (%2) 的值无效: \"%3\"，应为%4；参数: %5")
                          .arg(p.name, p.type, arguments.at(i), typeHint(p.type), op->signature());
+            return false;
+        }
+        // The window's controls cannot go beyond these limits; neither can a script.
+        const OperationRanges::Range range = OperationRanges::of(op->name, i);
+        if (p.type == QLatin1String("int") && !range.contains(value.toInt())) {
+            *error = tr("参数 %1 (%2) 的值超出范围: \"%3\"，应为 %4 到 %5；参数: %6")
+                         .arg(p.name, p.type, arguments.at(i))
+                         .arg(range.min)
+                         .arg(range.max)
+                         .arg(op->signature());
             return false;
         }
         call->arguments.append(value);

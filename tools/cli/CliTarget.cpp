@@ -120,7 +120,8 @@ bool CliTarget::open(QString *error)
     case Kind::Tcp: {
         m_opened = m_tcp->connectDevice(m_model, m_endpoint.address, m_mac, QString());
         if (!m_opened)
-            *error = QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(m_endpoint.address);
+            *error = QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败: %2")
+                         .arg(m_endpoint.address, m_tcp->connectFailure());
         break;
     }
     case Kind::Usb: {

@@ -4,6 +4,7 @@
 
 #include "commands/BarcodeRules.h"
 #include "commands/LogoCommands.h"
+#include "commands/OperationRanges.h"
 #include "commands/PictureOptions.h"
 #include "text/DottedQuad.h"
 #include "text/TextEncoding.h"
@@ -21,6 +22,12 @@ constexpr int WindowPrintMode = 1;
 constexpr int WindowDensity = 2;
 // The drawer pulse counts in steps of 2 ms.
 constexpr int PulseStepMs = 2;
+
+// The longest pulse time in ms the drawer operation's parameter carries.
+int maxPulseMs(int parameter)
+{
+    return OperationRanges::of(QStringLiteral("setControlPulseClicked"), parameter).max * PulseStepMs;
+}
 
 const QString QrType = QStringLiteral("QR_CODE");
 const QStringList QrLevels{QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("Q"), QStringLiteral("H")};
@@ -103,18 +110,18 @@ bool address(const CliCommandLine &line, const char *name, QString *value, QStri
         return false;
     }
     *value = line.value(QLatin1String(name));
-    if (DottedQuad::isValid(*value))
-        return true;
-    *error = CliVerbs::tr("%1 的值不是 IPv4 地址: \"%2\"（应为四组 0-255 的数字，如 192.168.1.100）").arg(option, *value);
-    return false;
+    *error = CliVerbs::addressProblem(option, *value);
+    return error->isEmpty();
 }
 
 bool planBeep(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
 {
     int times = 0;
     int steps = 0;
-    if (!line.number(QStringLiteral("times"), 1, CliVerbs::MaxBeeps, 1, &times, error)
-        || !line.number(QStringLiteral("duration"), 1, CliVerbs::MaxBeepSteps, 1, &steps, error))
+    const OperationRanges::Range beeps = OperationRanges::of(QStringLiteral("setBuzzerClicked"), 0);
+    const OperationRanges::Range length = OperationRanges::of(QStringLiteral("setBuzzerClicked"), 1);
+    if (!line.number(QStringLiteral("times"), beeps.min, beeps.max, 1, &times, error)
+        || !line.number(QStringLiteral("duration"), length.min, length.max, 1, &steps, error))
         return false;
     return add(plan, QStringLiteral("setBuzzerClicked"), {times, steps});
 }
@@ -123,7 +130,8 @@ bool planCut(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
 {
     // The cutter page's choices: 1 full cut, 2 partial cut, 3 feed and cut partially.
     int feed = 0;
-    if (!line.number(QStringLiteral("feed"), 0, CliVerbs::MaxFeedUnits, 0, &feed, error))
+    const OperationRanges::Range units = OperationRanges::of(QStringLiteral("setCutClicked"), 1);
+    if (!line.number(QStringLiteral("feed"), units.min, units.max, 0, &feed, error))
         return false;
     const int mode = line.isSet(QStringLiteral("feed")) ? 3 : line.isSet(QStringLiteral("partial")) ? 2 : 1;
     return add(plan, QStringLiteral("setCutClicked"), {mode, feed});
@@ -135,8 +143,8 @@ bool planDrawer(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error
     int onMs = 0;
     int offMs = 0;
     if (!choice(line, QStringLiteral("pin"), {QStringLiteral("2"), QStringLiteral("5")}, 0, &pin, error)
-        || !line.number(QStringLiteral("on"), 0, CliVerbs::MaxPulseMs, CliVerbs::DefaultPulseOnMs, &onMs, error)
-        || !line.number(QStringLiteral("off"), 0, CliVerbs::MaxPulseMs, CliVerbs::DefaultPulseOffMs, &offMs, error))
+        || !line.number(QStringLiteral("on"), 0, maxPulseMs(1), CliVerbs::DefaultPulseOnMs, &onMs, error)
+        || !line.number(QStringLiteral("off"), 0, maxPulseMs(2), CliVerbs::DefaultPulseOffMs, &offMs, error))
         return false;
     // The cash drawer page numbers the pins 1 (pin 2) and 2 (pin 5).
     return add(plan, QStringLiteral("setControlPulseClicked"), {pin + 1, onMs / PulseStepMs, offMs / PulseStepMs});
@@ -167,9 +175,10 @@ bool planPrint(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
 bool planFeed(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
 {
     const QStringList words = line.positional();
+    const OperationRanges::Range feedLines = OperationRanges::of(QStringLiteral("setPrintAndPaperFeedLineClicked"), 2);
     int lines = 0;
     if (!positionalCount(words, 1, 1, QStringLiteral("LINES"), error)
-        || !CliCommandLine::number(words.first(), QStringLiteral("LINES"), 0, CliVerbs::MaxFeedLines, &lines, error))
+        || !CliCommandLine::number(words.first(), QStringLiteral("LINES"), feedLines.min, feedLines.max, &lines, error))
         return false;
     // Hexadecimal mode with no text: the feed alone, without an empty text block.
     return add(plan, QStringLiteral("setPrintAndPaperFeedLineClicked"), {true, QString(), lines});
@@ -246,10 +255,11 @@ bool planBarcode(const CliCommandLine &line, CliVerbs::Plan *plan, QString *erro
 bool planQr(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
 {
     const QStringList words = line.positional();
+    const OperationRanges::Range modules = OperationRanges::of(QStringLiteral("setQRCodeClicked"), 0);
     int module = 0;
     int level = 0;
     if (!positionalCount(words, 1, -1, QStringLiteral("TEXT"), error)
-        || !line.number(QStringLiteral("size"), 1, CliVerbs::MaxQrModule, CliVerbs::DefaultQrModule, &module, error)
+        || !line.number(QStringLiteral("size"), modules.min, modules.max, CliVerbs::DefaultQrModule, &module, error)
         || !choice(line, QStringLiteral("level"), QrLevels, DefaultQrLevel, &level, error))
         return false;
     const QString text = words.join(QLatin1Char(' '));
@@ -409,6 +419,13 @@ bool CliVerbs::plan(const QString &verb, const CliCommandLine &line, const CliTa
     // error is still empty then.
     Q_ASSERT(ok || !error->isEmpty());
     return ok;
+}
+
+QString CliVerbs::addressProblem(const QString &option, const QString &value)
+{
+    if (DottedQuad::isValid(value))
+        return QString();
+    return tr("%1 的值不是 IPv4 地址: \"%2\"（应为四组 0-255 的数字，如 192.168.1.100）").arg(option, value);
 }
 
 QString CliVerbs::symbologyName(const QString &typed)

@@ -19,17 +19,11 @@ class CliVerbs
 {
     Q_DECLARE_TR_FUNCTIONS(CliVerbs)
 public:
-    // Limits of the values, as the window's controls have them where it has
-    // them.
-    static constexpr int MaxBeeps = 9;
-    static constexpr int MaxBeepSteps = 9;     // x 50 ms
-    static constexpr int MaxFeedUnits = 255;   // cut: motion units
-    static constexpr int MaxPulseMs = 510;     // drawer: 2 ms steps, one byte
+    // The limits of the values are those of the operations each verb calls
+    // (OperationRanges, as the window's controls have them).
     static constexpr int DefaultPulseOnMs = 100;
     static constexpr int DefaultPulseOffMs = 500;
-    static constexpr int MaxFeedLines = 255;
     static constexpr int MaxLogos = 7;
-    static constexpr int MaxQrModule = 8;
     static constexpr int DefaultQrModule = 8;
 
     struct Plan
@@ -51,6 +45,10 @@ public:
     // The calls for the parsed words; false with the message of a usage error.
     static bool plan(const QString &verb, const CliCommandLine &line, const CliTarget::Endpoint &endpoint, Plan *plan,
                      QString *error);
+
+    // Empty when value is an IPv4 address (DottedQuad); else the usage error
+    // for option, saying what is expected.
+    static QString addressProblem(const QString &option, const QString &value);
 
     // The barcode page's name of a symbology typed on the command line
     // ("ean13", "UPC-A", "codabar" ...); empty for none.

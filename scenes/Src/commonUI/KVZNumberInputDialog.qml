@@ -12,6 +12,8 @@ KVZDialogFrame {
     property var targetTextField: null
     property int maxLength: 12
     property bool evenFlag: false
+    // The last of maxLength digits is a check digit (UPC-A, EAN-13, EAN-8).
+    property bool checkDigit: false
     property string errorText: ""
 
     signal valueConfirmed(string value)
@@ -36,7 +38,7 @@ KVZDialogFrame {
         errorText = ""
     }
     function problemText() {
-        return helperFunction.barcodeDigitProblem(currentValue, maxLength, evenFlag)
+        return helperFunction.barcodeDigitProblem(currentValue, maxLength, evenFlag, checkDigit)
     }
     function confirm() {
         errorText = problemText()

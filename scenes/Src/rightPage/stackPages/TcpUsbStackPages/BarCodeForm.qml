@@ -48,6 +48,7 @@ Item {
         case "DIGITS":
             dialog = digitDialog
             dialog.evenFlag = s.evenCount
+            dialog.checkDigit = s.checkDigit
             break
         case "CODE39": dialog = code39Dialog; break
         case "CODEBAR": dialog = codabarDialog; break
@@ -232,9 +233,9 @@ Item {
                         RowLayout {
                             spacing: 8
                             Text { text: qsTr("宽度"); font.family: BasicConfig.commFont; font.pixelSize: 16 }
-                            KVZSpinBox { id: barWidth; objectName: "barWidth"; from: 2; to: 6; value: 2; Accessible.name: qsTr("宽度") }
+                            KVZSpinBox { id: barWidth; objectName: "barWidth"; from: helperFunction.parameterRange("setBarcodeSizeClicked", 0).from; to: helperFunction.parameterRange("setBarcodeSizeClicked", 0).to; value: 2; Accessible.name: qsTr("宽度") }
                             Text { text: qsTr("高度"); font.family: BasicConfig.commFont; font.pixelSize: 16 }
-                            KVZSpinBox { id: barHeight; objectName: "barHeight"; from: 2; to: 6; value: 2; Accessible.name: qsTr("高度") }
+                            KVZSpinBox { id: barHeight; objectName: "barHeight"; from: helperFunction.parameterRange("setBarcodeSizeClicked", 1).from; to: helperFunction.parameterRange("setBarcodeSizeClicked", 1).to; value: 2; Accessible.name: qsTr("高度") }
                             KVZPushButton {
                                 objectName: "barcodeSizeSet"
                                 buttonWidth: 80
@@ -297,7 +298,7 @@ Item {
                             KVZSpinBox {
                                 id: qrMagnification
                                 objectName: "qrMagnification"
-                                from: 1; to: 8; value: 8
+                                from: helperFunction.parameterRange("setQRCodeClicked", 0).from; to: helperFunction.parameterRange("setQRCodeClicked", 0).to; value: 8
                                 Accessible.name: qsTr("放大倍数")
                             }
                             Text { text: qsTr("纠错级别"); font.family: BasicConfig.commFont; font.pixelSize: 16 }

@@ -30,14 +30,14 @@ Item {
                 KVZSpinBox {
                     id: buzzerTimes
                     objectName: "buzzerTimes"
-                    from: 1; to: 9; value: 1
+                    from: helperFunction.parameterRange("setBuzzerClicked", 0).from; to: helperFunction.parameterRange("setBuzzerClicked", 0).to; value: 1
                     Accessible.name: qsTr("次数：")
                 }
                 Text { text: qsTr("持续："); font.family: BasicConfig.commFont; font.pixelSize: 16 }
                 KVZSpinBox {
                     id: buzzerDuration
                     objectName: "buzzerDuration"
-                    from: 1; to: 9; value: 1
+                    from: helperFunction.parameterRange("setBuzzerClicked", 1).from; to: helperFunction.parameterRange("setBuzzerClicked", 1).to; value: 1
                     Accessible.name: qsTr("持续：")
                 }
                 Text { text: "×50ms"; font.family: BasicConfig.commFont; font.pixelSize: 16 }
@@ -62,14 +62,14 @@ Item {
                     KVZSpinBox {
                         id: alarmTimes
                         objectName: "alarmTimes"
-                        from: 1; to: 20; value: 1
+                        from: helperFunction.parameterRange("setBuzzerAlarmClicked", 0).from; to: helperFunction.parameterRange("setBuzzerAlarmClicked", 0).to; value: 1
                         Accessible.name: qsTr("次数：")
                     }
                     Text { text: qsTr("间隔："); font.family: BasicConfig.commFont; font.pixelSize: 16 }
                     KVZSpinBox {
                         id: alarmInterval
                         objectName: "alarmInterval"
-                        from: 1; to: 20; value: 1
+                        from: helperFunction.parameterRange("setBuzzerAlarmClicked", 1).from; to: helperFunction.parameterRange("setBuzzerAlarmClicked", 1).to; value: 1
                         Accessible.name: qsTr("间隔：")
                     }
                     Text { text: "×50ms"; font.family: BasicConfig.commFont; font.pixelSize: 16 }
@@ -125,7 +125,7 @@ Item {
                     KVZSpinBox {
                         id: feedLength
                         objectName: "feedLength"
-                        from: 0; to: 255; value: 1
+                        from: helperFunction.parameterRange("setCutClicked", 1).from; to: helperFunction.parameterRange("setCutClicked", 1).to; value: 1
                         Accessible.name: qsTr("进纸长度:")
                     }
                     Text { text: qsTr("×移动单位(英寸)"); font.family: BasicConfig.commFont; font.pixelSize: 16 }

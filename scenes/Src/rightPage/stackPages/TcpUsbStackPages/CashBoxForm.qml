@@ -53,7 +53,7 @@ Item {
                     KVZSpinBox {
                         id: highTime
                         objectName: "highTime"
-                        from: 0; to: 255; value: 0
+                        from: helperFunction.parameterRange("setControlPulseClicked", 1).from; to: helperFunction.parameterRange("setControlPulseClicked", 1).to; value: 0
                         Accessible.name: qsTr("高电平时间")
                     }
                     Text { text: "×2ms"; font.family: BasicConfig.commFont; font.pixelSize: 16 }
@@ -61,7 +61,7 @@ Item {
                     KVZSpinBox {
                         id: lowTime
                         objectName: "lowTime"
-                        from: 0; to: 255; value: 0
+                        from: helperFunction.parameterRange("setControlPulseClicked", 2).from; to: helperFunction.parameterRange("setControlPulseClicked", 2).to; value: 0
                         Accessible.name: qsTr("低电平时间")
                     }
                     Text { text: "×2ms"; font.family: BasicConfig.commFont; font.pixelSize: 16 }
@@ -104,7 +104,7 @@ Item {
                     KVZSpinBox {
                         id: openTime
                         objectName: "openTime"
-                        from: 1; to: 20; value: 1
+                        from: helperFunction.parameterRange("setOpenPulseClicked", 1).from; to: helperFunction.parameterRange("setOpenPulseClicked", 1).to; value: 1
                         Accessible.name: qsTr("高、低电平时间")
                     }
                     Text { text: "×100ms"; font.family: BasicConfig.commFont; font.pixelSize: 16 }

@@ -232,7 +232,7 @@ Item {
                 KVZSpinBox {
                     id: rightSpace
                     objectName: "rightSpace"
-                    from: 0; to: 255; value: 0
+                    from: helperFunction.parameterRange("setRightSpaceClicked", 0).from; to: helperFunction.parameterRange("setRightSpaceClicked", 0).to; value: 0
                     Accessible.name: qsTr("右间距")
                 }
                 Text { text: qsTr("×英寸"); font.family: BasicConfig.commFont; font.pixelSize: 16 }

@@ -124,9 +124,9 @@ Item {
                 labelWidth: 60
                 onApply: deviceViewModel.communication.setLeftMarginClicked(leftLow.value, leftHigh.value)
                 Text { text: "[("; font.pixelSize: 16 }
-                KVZSpinBox { id: leftLow; objectName: "leftMarginLow"; implicitWidth: 110; from: 0; to: 255; Accessible.name: qsTr("左边距") + " L" }
+                KVZSpinBox { id: leftLow; objectName: "leftMarginLow"; implicitWidth: 110; from: helperFunction.parameterRange("setLeftMarginClicked", 0).from; to: helperFunction.parameterRange("setLeftMarginClicked", 0).to; Accessible.name: qsTr("左边距") + " L" }
                 Text { text: "+"; font.pixelSize: 16 }
-                KVZSpinBox { id: leftHigh; objectName: "leftMarginHigh"; implicitWidth: 110; from: 0; to: 255; Accessible.name: qsTr("左边距") + " H" }
+                KVZSpinBox { id: leftHigh; objectName: "leftMarginHigh"; implicitWidth: 110; from: helperFunction.parameterRange("setLeftMarginClicked", 1).from; to: helperFunction.parameterRange("setLeftMarginClicked", 1).to; Accessible.name: qsTr("左边距") + " H" }
                 Text { text: qsTr("×256)×横向移动单位]英寸"); font.family: BasicConfig.commFont; font.pixelSize: 14 }
             }
             ParameterRow {
@@ -134,9 +134,9 @@ Item {
                 labelWidth: 100
                 onApply: deviceViewModel.communication.setPrintAreaClicked(areaLow.value, areaHigh.value)
                 Text { text: "[("; font.pixelSize: 16 }
-                KVZSpinBox { id: areaLow; objectName: "printAreaLow"; implicitWidth: 110; from: 0; to: 255; Accessible.name: qsTr("打印区域宽度") + " L" }
+                KVZSpinBox { id: areaLow; objectName: "printAreaLow"; implicitWidth: 110; from: helperFunction.parameterRange("setPrintAreaClicked", 0).from; to: helperFunction.parameterRange("setPrintAreaClicked", 0).to; Accessible.name: qsTr("打印区域宽度") + " L" }
                 Text { text: "+"; font.pixelSize: 16 }
-                KVZSpinBox { id: areaHigh; objectName: "printAreaHigh"; implicitWidth: 110; from: 0; to: 255; Accessible.name: qsTr("打印区域宽度") + " H" }
+                KVZSpinBox { id: areaHigh; objectName: "printAreaHigh"; implicitWidth: 110; from: helperFunction.parameterRange("setPrintAreaClicked", 1).from; to: helperFunction.parameterRange("setPrintAreaClicked", 1).to; Accessible.name: qsTr("打印区域宽度") + " H" }
                 Text { text: qsTr("×256)×横向移动单位]英寸"); font.family: BasicConfig.commFont; font.pixelSize: 14 }
             }
             ParameterRow {
@@ -144,9 +144,9 @@ Item {
                 labelWidth: 80
                 onApply: deviceViewModel.communication.setUnitClicked(unitX.value, unitY.value)
                 Text { text: qsTr("横向："); font.family: BasicConfig.commFont; font.pixelSize: 16 }
-                KVZSpinBox { id: unitX; objectName: "unitX"; implicitWidth: 120; from: 0; to: 255; Accessible.name: qsTr("横向：") }
+                KVZSpinBox { id: unitX; objectName: "unitX"; implicitWidth: 120; from: helperFunction.parameterRange("setUnitClicked", 0).from; to: helperFunction.parameterRange("setUnitClicked", 0).to; Accessible.name: qsTr("横向：") }
                 Text { text: qsTr("纵向："); font.family: BasicConfig.commFont; font.pixelSize: 16 }
-                KVZSpinBox { id: unitY; objectName: "unitY"; implicitWidth: 120; from: 0; to: 255; Accessible.name: qsTr("纵向：") }
+                KVZSpinBox { id: unitY; objectName: "unitY"; implicitWidth: 120; from: helperFunction.parameterRange("setUnitClicked", 1).from; to: helperFunction.parameterRange("setUnitClicked", 1).to; Accessible.name: qsTr("纵向：") }
             }
             ParameterRow {
                 label: qsTr("纸张大小:")
@@ -218,9 +218,9 @@ Item {
                 labelWidth: 110
                 onApply: deviceViewModel.communication.setHanziMarginClicked(hanziLeft.value, hanziRight.value)
                 Text { text: qsTr("汉字字符左间距:"); font.family: BasicConfig.commFont; font.pixelSize: 16 }
-                KVZSpinBox { id: hanziLeft; objectName: "hanziLeft"; implicitWidth: 120; from: 0; to: 255; Accessible.name: qsTr("汉字字符左间距:") }
+                KVZSpinBox { id: hanziLeft; objectName: "hanziLeft"; implicitWidth: 120; from: helperFunction.parameterRange("setHanziMarginClicked", 0).from; to: helperFunction.parameterRange("setHanziMarginClicked", 0).to; Accessible.name: qsTr("汉字字符左间距:") }
                 Text { text: qsTr("汉字字符右间距:"); font.family: BasicConfig.commFont; font.pixelSize: 16 }
-                KVZSpinBox { id: hanziRight; objectName: "hanziRight"; implicitWidth: 120; from: 0; to: 255; Accessible.name: qsTr("汉字字符右间距:") }
+                KVZSpinBox { id: hanziRight; objectName: "hanziRight"; implicitWidth: 120; from: helperFunction.parameterRange("setHanziMarginClicked", 1).from; to: helperFunction.parameterRange("setHanziMarginClicked", 1).to; Accessible.name: qsTr("汉字字符右间距:") }
             }
             ParameterRow {
                 label: qsTr("设置机器型号:")

@@ -335,7 +335,7 @@ Item {
                         KVZSpinBox {
                             id: feedLines
                             objectName: "feedLines"
-                            from: 0; to: 255; value: 0
+                            from: helperFunction.parameterRange("setPrintAndPaperFeedLineClicked", 2).from; to: helperFunction.parameterRange("setPrintAndPaperFeedLineClicked", 2).to; value: 0
                             enabled: root.checkedIndex === 2
                             Accessible.name: qsTr("走纸行数")
                         }
@@ -353,7 +353,7 @@ Item {
                         KVZSpinBox {
                             id: feedDistance
                             objectName: "feedDistance"
-                            from: 0; to: 255; value: 0
+                            from: helperFunction.parameterRange("setPrintAndPaperFeedClicked", 2).from; to: helperFunction.parameterRange("setPrintAndPaperFeedClicked", 2).to; value: 0
                             enabled: root.checkedIndex === 3
                             Accessible.name: qsTr("走纸距离")
                         }
@@ -371,7 +371,7 @@ Item {
                         KVZSpinBox {
                             id: lineSpace
                             objectName: "lineSpace"
-                            from: 0; to: 255; value: 0
+                            from: helperFunction.parameterRange("setSetLineSpaceClicked", 0).from; to: helperFunction.parameterRange("setSetLineSpaceClicked", 0).to; value: 0
                             enabled: root.checkedIndex === 4
                             Accessible.name: qsTr("设置行间距")
                         }
