@@ -29,6 +29,7 @@
 #include <functional>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QTranslator>
@@ -69,7 +70,15 @@ QString SceneTestSetup::readTextFile(const QString &path) const
 
 bool SceneTestSetup::fileExists(const QString &path) const { return QFile::exists(path); }
 
-QString SceneTestSetup::relativePath(const QString &path) const { return QDir::current().relativeFilePath(path); }
+QString SceneTestSetup::linkBelowCurrentFolder(const QString &target)
+{
+    if (!m_linkDir)
+        m_linkDir = std::make_unique<QTemporaryDir>(QDir::current().filePath(QStringLiteral("scene-XXXXXX")));
+    const QString link = m_linkDir->filePath(QFileInfo(target).fileName());
+    if (!m_linkDir->isValid() || !QFile::link(target, link))
+        return QString();
+    return QDir::current().relativeFilePath(link);
+}
 
 QString SceneTestSetup::logText() const
 {

@@ -39,8 +39,10 @@ public:
     // Reads a file of the run (configuration, log, saved text) as UTF-8.
     Q_INVOKABLE QString readTextFile(const QString &path) const;
     Q_INVOKABLE bool fileExists(const QString &path) const;
-    // path as seen from the test's current folder ("build/vprinter/ttyVP0").
-    Q_INVOKABLE QString relativePath(const QString &path) const;
+    // A link to target in a new folder below the test's current folder, named
+    // as a person types it from there ("scene-Ab12Cd/ttyVP", no "./"); the
+    // folder goes when the test ends. Empty when it cannot be made.
+    Q_INVOKABLE QString linkBelowCurrentFolder(const QString &target);
     // The text of today's log file.
     Q_INVOKABLE QString logText() const;
     // What the program does at its start: qmlLanguage reads initial.ini (and
@@ -87,6 +89,7 @@ public slots:
 
 private:
     QTemporaryDir m_appDir;
+    std::unique_ptr<QTemporaryDir> m_linkDir;
     std::unique_ptr<QmlLanguage> m_language;
     std::unique_ptr<DeviceViewModel> m_viewModel;
     std::unique_ptr<HelperFunction> m_helper;

@@ -74,8 +74,8 @@ Item {
 
         function test_2_typedRelativePtyPathOpens() {
             // As the README has it typed: a path from the current folder, not under /dev.
-            var typed = sceneTest.relativePath(printer.serialPath)
-            verify(typed.charAt(0) !== "/")
+            var typed = sceneTest.linkBelowCurrentFolder(printer.serialPath)
+            verify(typed !== "" && typed.charAt(0) !== "/" && typed.indexOf("./") !== 0, typed)
             replaceText(child(page, "portField"), typed)
             compare(child(page, "baudChoice").currentText, "19200")
             mouseClick(child(page, "openPortButton"))
