@@ -4522,6 +4522,21 @@ Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at tha
     </message>
 </context>
 <context>
+    <name>CliInputFile</name>
+    <message>
+        <source>无法读取文件 %1: %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>太大（最多 %1 MiB）</source>
+        <translation>too large (at most %1 MiB)</translation>
+    </message>
+</context>
+<context>
     <name>PrinterExporter</name>
     <message>
         <source>--listen 应为 地址:端口（如 127.0.0.1:9731，IPv6 地址写在 [] 中）: %1</source>
