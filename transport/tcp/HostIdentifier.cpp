@@ -83,7 +83,11 @@ void HostIdentifier::start()
         });
         m_timer->start(m_settings.connectTimeoutMs);
     }
+    // A connect that fails at once (no route to the address) reports its
+    // error from inside this call: finish() then defers finished().
+    m_starting = true;
     m_socket->connectToHost(m_address, m_settings.printPort);
+    m_starting = false;
 }
 
 void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
@@ -269,6 +273,15 @@ void HostIdentifier::finish()
         return;
     m_done = true;
     stopAll();
+    if (m_starting) {
+        // Whoever started this host may start the next one on finished():
+        // from inside start() a range of such hosts would nest without end.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_aborted)
+                emit finished();
+        });
+        return;
+    }
     emit finished();
 }
 

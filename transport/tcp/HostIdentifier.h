@@ -107,6 +107,7 @@ private:
     HttpRequest *m_http = nullptr; // the page fetch, then its raw fallback
     NetbiosNameQuery *m_netbios = nullptr;
 
+    bool m_starting = false;
     bool m_done = false;
     bool m_aborted = false;
     bool m_portOpen = false;
