@@ -14,9 +14,11 @@
 #include <QJsonObject>
 #include <QNetworkInterface>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
 
 #if __has_include("VirtualPrinter.h") && defined(QM_CLI_BIN)
@@ -46,6 +48,8 @@ private slots:
     void inventoryKeepsADamagedFile();
     void sixteenBitRange_data();
     void sixteenBitRange();
+    void interruptedSearch_data();
+    void interruptedSearch();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void runTargetsExitStatus_data();
@@ -350,6 +354,62 @@ void CliFleetTest::sixteenBitRange()
 #endif
 }
 
+// Ctrl-C (SIGINT) or SIGTERM while a range is searched: the run says so and
+// exits as a shell reports the signal, and an inventory leaves its files as
+// they were, since it knows only part of the range.
+void CliFleetTest::interruptedSearch_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("code");
+    QTest::newRow("scan, Ctrl-C") << "scan" << int(SIGINT) << 130;
+    QTest::newRow("inventory, Ctrl-C") << "inventory" << int(SIGINT) << 130;
+    QTest::newRow("inventory, SIGTERM") << "inventory" << int(SIGTERM) << 143;
+}
+
+void CliFleetTest::interruptedSearch()
+{
+    QFETCH(QString, command);
+    QFETCH(int, signal);
+    QFETCH(int, code);
+    // A host whose print port and web server accept and never answer: the
+    // search waits for its page (8 s) when the signal comes.
+    const QHostAddress host(QStringLiteral("127.0.95.5"));
+    QTcpServer printPort;
+    QTcpServer web;
+    if (!web.listen(host, 80))
+        QSKIP("the web page needs port 80 (root)");
+    QVERIFY(printPort.listen(host, 9100));
+
+    const QByteArray inventoryBytes = "{\"version\": 1, \"printers\": []}\n";
+    const QByteArray targetsBytes = "tcp:127.0.95.9 site=shop-3\n";
+    const QString inventory = writeFile(QStringLiteral("interrupted.json"), inventoryBytes);
+    const QString targets = writeFile(QStringLiteral("interrupted.targets"), targetsBytes);
+    QStringList args{command, "--range", "127.0.95.0/24"};
+    if (command == QLatin1String("inventory"))
+        args << "--file" << inventory << "--targets-out" << targets;
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    p.setProcessEnvironment(env);
+    p.start(m_cli, args);
+    QVERIFY(p.waitForStarted());
+    QVERIFY2(web.waitForNewConnection(ProcessLimitMs), "the search never asked for the page");
+    QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
+    const bool ended = p.waitForFinished(ProcessLimitMs);
+    if (!ended)
+        p.kill();
+    p.waitForFinished();
+    QVERIFY(ended);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == code, qPrintable(QStringLiteral("exit %1: %2").arg(p.exitCode()).arg(err)));
+    QVERIFY2(err.contains(QLatin1String("interrupted")), qPrintable(err));
+    QCOMPARE(readFile(inventory), inventoryBytes);
+    QCOMPARE(readFile(targets), targetsBytes);
+}
+
 void CliFleetTest::badInputIsRefused_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -602,6 +662,8 @@ void CliFleetTest::inventoryFollowsAMovedPrinter() {}
 void CliFleetTest::inventoryKeepsADamagedFile() {}
 void CliFleetTest::sixteenBitRange_data() {}
 void CliFleetTest::sixteenBitRange() {}
+void CliFleetTest::interruptedSearch_data() {}
+void CliFleetTest::interruptedSearch() {}
 void CliFleetTest::badInputIsRefused_data() {}
 void CliFleetTest::badInputIsRefused() {}
 void CliFleetTest::runTargetsExitStatus_data() {}

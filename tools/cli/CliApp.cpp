@@ -267,11 +267,10 @@ int CliApp::scanRanges(const CliCommandLine &line, bool json)
         return usageError(error);
     startBackEnd();
     // Each printer as soon as it is identified.
-    search.run([json](const RangeScanner::Printer &printer) {
+    return search.run([json](const RangeScanner::Printer &printer) {
         CliOutput::print(json ? CliOutput::jsonText(CliRangeScan::json(printer), QJsonDocument::Compact)
                               : CliRangeScan::line(printer));
     });
-    return ExitOk;
 }
 
 int CliApp::list(const QStringList &args)
