@@ -139,24 +139,34 @@ void HostIdentifier::onConnected()
     m_socket->deleteLater();
     m_socket = nullptr;
 
-    // The connect has just made the kernel resolve the neighbour.
+    // The connect has just made the kernel resolve the neighbour. Where the
+    // neighbour table names none (a host behind a router, or one served by
+    // this machine), the NetBIOS answer's unit id is the MAC address.
     QString entry;
     m_mac = m_macLookup ? m_macLookup->macAddress(m_ip, &entry) : QString();
     if (m_settings.stage == Stage::FirstPass)
         log->info(SearchLog::tr("IP: %1 arp:msg: %2").arg(m_ip, Logger::oneLine(entry, Logger::MaxExcerptChars)));
-    if (m_settings.stage != Stage::SingleTest) {
-        if (m_mac.isEmpty()) {
-            finish();
+    if (m_mac.isEmpty()) {
+        startNetbios();
+        // A search keeps only hosts with a MAC address: the page waits for
+        // the answer.
+        if (m_settings.stage != Stage::SingleTest) {
+            m_macAwaited = true;
             return;
         }
-        if (m_settings.stage == Stage::FirstPass)
-            log->info(SearchLog::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
-        else
-            log->info(SearchLog::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
     }
-    if (m_settings.netbiosAlongside)
+    if (m_settings.netbiosAlongside && !m_netbiosStarted)
         startNetbios();
+    logMac();
     fetchPage();
+}
+
+void HostIdentifier::logMac()
+{
+    if (m_settings.stage == Stage::FirstPass)
+        Logger::getInstance()->info(SearchLog::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
+    else if (m_settings.stage == Stage::SecondPass)
+        Logger::getInstance()->info(SearchLog::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
 }
 
 void HostIdentifier::fetchPage()
@@ -252,8 +262,18 @@ void HostIdentifier::onNetbiosName(const QString &name)
     m_netbios->deleteLater();
     m_netbios = nullptr;
     m_netbiosName = name;
-    if (m_settings.netbiosAlongside && m_mac.isEmpty())
+    if (m_mac.isEmpty())
         m_mac = unitId;
+    if (m_macAwaited) {
+        m_macAwaited = false;
+        if (m_mac.isEmpty()) {
+            finish();
+            return;
+        }
+        logMac();
+        fetchPage();
+        return;
+    }
     finishWhenReady();
 }
 
