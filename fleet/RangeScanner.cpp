@@ -6,10 +6,7 @@
 #include <QTimer>
 
 RangeScanner::RangeScanner(const Settings &settings, QObject *parent)
-    : RangeScanner(settings,
-                   std::make_unique<LinuxNeighbourTable>(QString::fromLatin1(LinuxNeighbourTable::DefaultArpPath),
-                                                         LinuxNeighbourTable::OwnAddresses::Nothing),
-                   parent)
+    : RangeScanner(settings, std::make_unique<LinuxNeighbourTable>(), parent)
 {
 }
 

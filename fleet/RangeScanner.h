@@ -19,10 +19,9 @@ class MacAddressLookup;
 // maker's printers, identified as the LAN search identifies them: the print
 // port answers, the model comes from the web page (else the NetBIOS name),
 // and only the family's models count. Every printer is also asked for its
-// NetBIOS name table, whose unit id gives the MAC address where the neighbour
-// table has none: a printer behind a router, or one served by this machine
-// (the neighbour table never names those, and this machine's own interface
-// address would make every such printer the same).
+// NetBIOS name table; its unit id gives the MAC address where the neighbour
+// table has none (a printer behind a router, or one served by this machine),
+// as in every other search.
 //
 // The hosts are probed concurrently, at most maxAtOnce of them at a time
 // (each holds one connection, and a printer also its page fetch and a UDP

@@ -15,9 +15,11 @@ class UsbPrinterLister;
 
 // Learns the model and MAC address of printers for their info series, the
 // way the LAN search does: a network printer's web page (NetBIOS name when the
-// page tells nothing) and the neighbour table; a USB printer's IEEE 1284 id
-// or product name from sysfs. A serial line tells nothing. Runs in the event
-// loop of the thread that owns it, a few printers at a time.
+// page tells nothing) and the neighbour table (the NetBIOS answer's unit id
+// where the table has no entry; empty when neither names one); a USB
+// printer's IEEE 1284 id or product name from sysfs. A serial line tells
+// nothing. Runs in the event loop of the thread that owns it, a few printers
+// at a time.
 class TargetIdentifier : public QObject
 {
     Q_OBJECT

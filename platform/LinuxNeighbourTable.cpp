@@ -1,8 +1,6 @@
 #include "platform/LinuxNeighbourTable.h"
 
 #include <QFile>
-#include <QHostAddress>
-#include <QNetworkInterface>
 
 namespace {
 
@@ -18,20 +16,12 @@ const QString ZeroMac = QStringLiteral("00:00:00:00:00:00");
 
 } // namespace
 
-LinuxNeighbourTable::LinuxNeighbourTable(const QString &arpPath, OwnAddresses own) : m_arpPath(arpPath), m_own(own) {}
+LinuxNeighbourTable::LinuxNeighbourTable(const QString &arpPath) : m_arpPath(arpPath) {}
 
 QString LinuxNeighbourTable::macAddress(const QString &ip, QString *entry) const
 {
     if (entry)
         entry->clear();
-    const QString own = macOfLocalAddress(systemInterfaces(), ip);
-    if (!own.isEmpty() && m_own == OwnAddresses::Nothing)
-        return QString();
-    if (!own.isEmpty()) {
-        if (entry)
-            *entry = ip + QLatin1Char(' ') + own;
-        return own;
-    }
     QFile file(m_arpPath);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -62,42 +52,4 @@ QString LinuxNeighbourTable::macFromArpTable(const QByteArray &table, const QStr
         return mac;
     }
     return QString();
-}
-
-QString LinuxNeighbourTable::macOfLocalAddress(const QList<LocalInterface> &interfaces, const QString &ip)
-{
-    const QHostAddress address(ip.trimmed());
-    if (address.protocol() != QAbstractSocket::IPv4Protocol)
-        return QString();
-    const QString text = address.toString();
-    for (const LocalInterface &iface : interfaces) {
-        if (iface.addresses.contains(text))
-            return iface.hardwareAddress.toLower();
-    }
-    if (address.isLoopback()) {
-        for (const LocalInterface &iface : interfaces) {
-            if (iface.loopback)
-                return iface.hardwareAddress.isEmpty() ? ZeroMac : iface.hardwareAddress.toLower();
-        }
-    }
-    return QString();
-}
-
-QList<LinuxNeighbourTable::LocalInterface> LinuxNeighbourTable::systemInterfaces()
-{
-    QList<LocalInterface> result;
-    const QList<QNetworkInterface> all = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &ni : all) {
-        LocalInterface iface;
-        iface.hardwareAddress = ni.hardwareAddress();
-        iface.loopback = ni.flags().testFlag(QNetworkInterface::IsLoopBack);
-        if (iface.loopback && iface.hardwareAddress.isEmpty())
-            iface.hardwareAddress = ZeroMac;
-        for (const QNetworkAddressEntry &e : ni.addressEntries()) {
-            if (e.ip().protocol() == QAbstractSocket::IPv4Protocol)
-                iface.addresses.append(e.ip().toString());
-        }
-        result.append(iface);
-    }
-    return result;
 }

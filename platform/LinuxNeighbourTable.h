@@ -3,29 +3,18 @@
 #include "platform/MacAddressLookup.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
-// MAC addresses from the kernel's neighbour table (/proc/net/arp). An address
-// of this machine itself is never in that table: for it the hardware address
-// of the interface that carries it is given (00:00:00:00:00:00 for loopback),
-// unless the table is asked for neighbours only.
+// MAC addresses from the kernel's neighbour table (/proc/net/arp). Only
+// neighbours are in it: an address of this machine itself (loopback
+// included) and a host behind a router have no entry, and get no MAC
+// address here.
 class LinuxNeighbourTable : public MacAddressLookup
 {
 public:
     static constexpr const char *DefaultArpPath = "/proc/net/arp";
 
-    enum class OwnAddresses { InterfaceAddress, Nothing };
-
-    struct LocalInterface
-    {
-        QString hardwareAddress;
-        QList<QString> addresses; // IPv4 addresses as dotted text
-        bool loopback = false;
-    };
-
-    explicit LinuxNeighbourTable(const QString &arpPath = QString::fromLatin1(DefaultArpPath),
-                                 OwnAddresses own = OwnAddresses::InterfaceAddress);
+    explicit LinuxNeighbourTable(const QString &arpPath = QString::fromLatin1(DefaultArpPath));
 
     QString macAddress(const QString &ip, QString *entry = nullptr) const override;
 
@@ -33,13 +22,7 @@ public:
     // match exactly (10.0.0.1 does not match 10.0.0.10) and the entry must be
     // resolved (flag 0x2 set, address not all zero).
     static QString macFromArpTable(const QByteArray &table, const QString &ip, QString *entry = nullptr);
-    // The hardware address of the interface of this machine that owns ip;
-    // any 127.x.x.x address belongs to the loopback interface. Empty otherwise.
-    static QString macOfLocalAddress(const QList<LocalInterface> &interfaces, const QString &ip);
-    // This machine's interfaces as the system lists them.
-    static QList<LocalInterface> systemInterfaces();
 
 private:
     QString m_arpPath;
-    OwnAddresses m_own;
 };

@@ -4540,6 +4540,25 @@ Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at tha
         <source>地址范围搜索完成: %1 个地址，%2 台打印机，%3 毫秒</source>
         <translation>Address range search finished: %1 addresses, %2 printers, %3 ms</translation>
     </message>
+    <message>
+        <source>地址范围搜索被中断: %1 个地址中搜索了 %2 个，%3 台打印机</source>
+        <translation>Address range search interrupted: %2 of %1 addresses searched, %3 printers</translation>
+    </message>
+</context>
+<context>
+    <name>CliInputFile</name>
+    <message>
+        <source>无法读取文件 %1: %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>太大（最多 %1 MiB）</source>
+        <translation>too large (at most %1 MiB)</translation>
+    </message>
 </context>
 <context>
     <name>PrinterExporter</name>

@@ -87,8 +87,10 @@ void CliCommandsTest::initTestCase()
 
     VirtualPrinterOptions o;
     o.address = PrinterAddress;
-    o.httpPort = VirtualPrinterOptions::DefaultHttpPort; // the model for the search (root only)
-    o.netbiosPort = VirtualPrinterOptions::Off;
+    // The model and the MAC address for the search (ports 80 and 137: root only).
+    o.httpPort = VirtualPrinterOptions::DefaultHttpPort;
+    o.netbiosPort = VirtualPrinterOptions::DefaultNetbiosPort;
+    o.mac = QByteArray::fromHex("001122334455");
     o.serialPath = m_dir.filePath(QStringLiteral("ttyVP"));
     m_printer = std::make_unique<VirtualPrinter>(o);
     QString error;
@@ -561,9 +563,13 @@ void CliCommandsTest::scanFindsThePrinter()
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.at(0).toObject().value(QStringLiteral("ip")).toString(), PrinterAddress);
     QCOMPARE(found.at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("KVZ-L7N"));
+    // On loopback no neighbour table names it: the NetBIOS answer does, as in scan --range.
+    QCOMPARE(found.at(0).toObject().value(QStringLiteral("mac")).toString(), QStringLiteral("00:11:22:33:44:55"));
 
     const CliResult text = runCli({"scan", "--segment", "127.0.70."});
-    QCOMPARE(text.out, QStringLiteral("127.0.70.1\t00:00:00:00:00:00\tKVZ-L7N\n"));
+    QCOMPARE(text.out, QStringLiteral("127.0.70.1\t00:11:22:33:44:55\tKVZ-L7N\n"));
+    const CliResult range = runCli({"scan", "--range", "127.0.70.0/24"});
+    QCOMPARE(range.out, text.out);
     // The segment was for this run only: the stored settings keep theirs.
     QFile ini(m_dir.filePath(QStringLiteral("configFile/printtest.ini")));
     QVERIFY(ini.open(QIODevice::ReadOnly));

@@ -9,12 +9,16 @@
 
 #include <QtTest>
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkInterface>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
 
 #if __has_include("VirtualPrinter.h") && defined(QM_CLI_BIN)
@@ -25,6 +29,8 @@
 
 namespace {
 constexpr int ProcessLimitMs = 120000;
+// A search of a /16: seconds on an idle machine, minutes on a loaded one.
+constexpr int SixteenBitLimitMs = 600000;
 
 QString macText(const QByteArray &mac)
 {
@@ -40,6 +46,10 @@ private slots:
     void scanRangeStreamsThePrinters();
     void inventoryFollowsAMovedPrinter();
     void inventoryKeepsADamagedFile();
+    void sixteenBitRange_data();
+    void sixteenBitRange();
+    void interruptedSearch_data();
+    void interruptedSearch();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void runTargetsExitStatus_data();
@@ -256,6 +266,148 @@ void CliFleetTest::inventoryKeepsADamagedFile()
     QCOMPARE(t.code, 2);
     QVERIFY2(t.err.contains(QStringLiteral("line 2")) && t.err.contains(QStringLiteral("ftp")), qPrintable(t.err));
     QCOMPARE(readFile(targets), badTargets);
+}
+
+// The largest range, 65534 hosts, in a network namespace of its own that has
+// nothing but loopback: any address off 127.0.0.0/8 has no route there, so
+// every connect fails at once, and the loopback /16 holds stand-ins of which
+// nothing else in the suite knows (other tests' printers on 127.x are not met).
+// The inventory shares the search: a /18 of failures is enough for it.
+void CliFleetTest::sixteenBitRange_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("standIns");
+    QTest::addColumn<QStringList>("lines"); // sorted
+    const QString inventory = m_dir.filePath(QStringLiteral("sixteen.json"));
+    QTest::newRow("scan, no route") << QStringList{"scan", "--range", "10.77.0.0/16"} << false << QStringList();
+    QTest::newRow("inventory, no route") << QStringList{"inventory", "--range", "10.77.0.0/18", "--file", inventory}
+                                         << false << QStringList();
+    QTest::newRow("scan, loopback with stand-ins")
+        << QStringList{"scan", "--range", "127.0.0.0/16"} << true
+        << QStringList{"127.0.200.30\t02:00:00:c8:00:1e\tKVZ-L7D", "127.0.77.10\t02:00:00:4d:00:0a\tKVZ-L7N",
+                       "127.0.77.11\t02:00:00:4d:00:0b\tKVZ-L7N"};
+}
+
+void CliFleetTest::sixteenBitRange()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, standIns);
+    QFETCH(QStringList, lines);
+#ifndef QM_VPRINTER_BIN
+    QSKIP("the virtual printer program is not part of this build");
+#else
+    // Such a search is for a test's own namespace only: never where a real
+    // network could be reached.
+    for (const QNetworkInterface &ni : QNetworkInterface::allInterfaces()) {
+        if (!ni.flags().testFlag(QNetworkInterface::IsLoopBack))
+            QSKIP("not inside a private network namespace");
+    }
+    // A namespace of its own again (unshare -n), checked once more inside:
+    // loopback only. The stand-ins serve their print port, web page and
+    // NetBIOS name there; quillmark runs once they are ready.
+    const QString script = QStringLiteral(
+        "ip link set lo up || exit 90\n"
+        "[ \"$(ip -o link show | wc -l)\" -eq 1 ] || exit 91\n"
+        "vp=\"$1\"; standins=\"$2\"; shift 2\n"
+        "if [ \"$standins\" = 1 ]; then\n"
+        "  \"$vp\" --fleet 127.0.77.10+2 --mac 02:00:00:4d:00:0a --http-port 80 --netbios-port 137 \\\n"
+        "      </dev/null >\"$TMPDIR/fleet.out\" 2>&1 &\n"
+        "  fleet=$!\n"
+        "  \"$vp\" --address 127.0.200.30 --model KVZ-L7D --mac 02:00:00:c8:00:1e </dev/null >\"$TMPDIR/one.out\" 2>&1 &\n"
+        "  one=$!\n"
+        "  n=0\n"
+        "  until grep -q '^ready' \"$TMPDIR/fleet.out\" && grep -q '^ready' \"$TMPDIR/one.out\"; do\n"
+        "    n=$((n + 1)); [ $n -lt 300 ] || { kill $fleet $one; exit 92; }; sleep 0.1\n"
+        "  done\n"
+        "fi\n"
+        "\"$@\"\n"
+        "rc=$?\n"
+        "[ \"$standins\" = 1 ] && kill $fleet $one && wait\n"
+        "exit $rc\n");
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    env.insert(QStringLiteral("TMPDIR"), scratch.path());
+    p.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    p.start(QStringLiteral("unshare"), QStringList{"-n", "sh", "-c", script, "sh", QStringLiteral(QM_VPRINTER_BIN),
+                                                   standIns ? "1" : "0", m_cli}
+                                           + args);
+    QVERIFY(p.waitForStarted());
+    if (!p.waitForFinished(SixteenBitLimitMs)) {
+        p.kill();
+        p.waitForFinished();
+        QFAIL("the search did not end");
+    }
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1 && err.contains(QLatin1String("unshare")))
+        QSKIP("cannot make a network namespace here");
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == 0, qPrintable(QStringLiteral("exit %1: %2").arg(p.exitCode()).arg(err)));
+    QStringList got = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    std::sort(got.begin(), got.end());
+    QCOMPARE(got, lines);
+    qInfo("%s: %lld ms", QTest::currentDataTag(), clock.elapsed());
+#endif
+}
+
+// Ctrl-C (SIGINT) or SIGTERM while a range is searched: the run says so and
+// exits as a shell reports the signal, and an inventory leaves its files as
+// they were, since it knows only part of the range.
+void CliFleetTest::interruptedSearch_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("code");
+    QTest::newRow("scan, Ctrl-C") << "scan" << int(SIGINT) << 130;
+    QTest::newRow("inventory, Ctrl-C") << "inventory" << int(SIGINT) << 130;
+    QTest::newRow("inventory, SIGTERM") << "inventory" << int(SIGTERM) << 143;
+}
+
+void CliFleetTest::interruptedSearch()
+{
+    QFETCH(QString, command);
+    QFETCH(int, signal);
+    QFETCH(int, code);
+    // A host whose print port and web server accept and never answer: the
+    // search waits for its page (8 s) when the signal comes.
+    const QHostAddress host(QStringLiteral("127.0.95.5"));
+    QTcpServer printPort;
+    QTcpServer web;
+    if (!web.listen(host, 80))
+        QSKIP("the web page needs port 80 (root)");
+    QVERIFY(printPort.listen(host, 9100));
+
+    const QByteArray inventoryBytes = "{\"version\": 1, \"printers\": []}\n";
+    const QByteArray targetsBytes = "tcp:127.0.95.9 site=shop-3\n";
+    const QString inventory = writeFile(QStringLiteral("interrupted.json"), inventoryBytes);
+    const QString targets = writeFile(QStringLiteral("interrupted.targets"), targetsBytes);
+    QStringList args{command, "--range", "127.0.95.0/24"};
+    if (command == QLatin1String("inventory"))
+        args << "--file" << inventory << "--targets-out" << targets;
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    p.setProcessEnvironment(env);
+    p.start(m_cli, args);
+    QVERIFY(p.waitForStarted());
+    QVERIFY2(web.waitForNewConnection(ProcessLimitMs), "the search never asked for the page");
+    QCOMPARE(::kill(pid_t(p.processId()), signal), 0);
+    const bool ended = p.waitForFinished(ProcessLimitMs);
+    if (!ended)
+        p.kill();
+    p.waitForFinished();
+    QVERIFY(ended);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(p.exitCode() == code, qPrintable(QStringLiteral("exit %1: %2").arg(p.exitCode()).arg(err)));
+    QVERIFY2(err.contains(QLatin1String("interrupted")), qPrintable(err));
+    QCOMPARE(readFile(inventory), inventoryBytes);
+    QCOMPARE(readFile(targets), targetsBytes);
 }
 
 void CliFleetTest::badInputIsRefused_data()
@@ -508,6 +660,10 @@ void CliFleetTest::initTestCase()
 void CliFleetTest::scanRangeStreamsThePrinters() {}
 void CliFleetTest::inventoryFollowsAMovedPrinter() {}
 void CliFleetTest::inventoryKeepsADamagedFile() {}
+void CliFleetTest::sixteenBitRange_data() {}
+void CliFleetTest::sixteenBitRange() {}
+void CliFleetTest::interruptedSearch_data() {}
+void CliFleetTest::interruptedSearch() {}
 void CliFleetTest::badInputIsRefused_data() {}
 void CliFleetTest::badInputIsRefused() {}
 void CliFleetTest::runTargetsExitStatus_data() {}

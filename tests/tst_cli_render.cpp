@@ -70,6 +70,8 @@ private slots:
     void undecodedAndUnprintedAreListed();
     void garbageGivesAListingNotACrash();
     void unwritablePicture();
+    void endlessInputIsRefused_data();
+    void endlessInputIsRefused();
     void previewDrawsWhatWouldBeSent_data();
     void previewDrawsWhatWouldBeSent();
     void realClientDecodesCompletely_data();
@@ -247,6 +249,52 @@ void CliRenderTest::unwritablePicture()
     QCOMPARE(r.code, 1);
     QVERIFY2(r.err.contains(QLatin1String("/nonexistent-folder/receipt-1.png")), qPrintable(r.err));
     QVERIFY2(!r.out.contains(QLatin1String("receipt-1.png")), qPrintable(r.out));
+}
+
+// Input is read up to the limit of outside bytes, from a file as from a pipe
+// that never ends; neither a picture nor a printer is touched.
+void CliRenderTest::endlessInputIsRefused_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("feeder"); // writes to standard input without end; empty: none
+
+    const QString out = m_dir.filePath(QStringLiteral("endless.png"));
+    QTest::newRow("render /dev/zero") << QStringList{"render", "/dev/zero", "-o", out} << QString();
+    QTest::newRow("render endless pipe") << QStringList{"render", "-", "-o", out} << "yes";
+    QTest::newRow("raw /dev/zero") << QStringList{"raw", "--tcp", "127.0.0.1", "/dev/zero"} << QString();
+    QTest::newRow("raw endless pipe") << QStringList{"raw", "--tcp", "127.0.0.1", "-"} << "yes";
+}
+
+void CliRenderTest::endlessInputIsRefused()
+{
+#ifdef QM_CLI_BIN
+    QFETCH(QStringList, args);
+    QFETCH(QString, feeder);
+    QProcess source;
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    cli.setProcessEnvironment(env);
+    if (!feeder.isEmpty()) {
+        source.setStandardOutputProcess(&cli);
+        source.start(feeder, QStringList());
+        QVERIFY(source.waitForStarted());
+    }
+    cli.start(QStringLiteral(QM_CLI_BIN), args);
+    const bool ended = cli.waitForFinished(ProcessLimitMs);
+    if (!ended)
+        cli.kill();
+    cli.waitForFinished();
+    source.kill();
+    source.waitForFinished();
+    QVERIFY2(ended, "still reading when stopped");
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 2);
+    QVERIFY2(err.contains(QLatin1String("too large (at most 16 MiB)")), qPrintable(err));
+    QVERIFY(cli.readAllStandardOutput().isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("endless-1.png"))));
+#endif
 }
 
 // --preview in place of a printer: nothing is sent, and the pictures are what

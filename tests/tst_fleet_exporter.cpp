@@ -55,6 +55,7 @@ private slots:
     void helpNamesEverySeries();
     void aPortAlreadyInUse();
     void servesReportsAndRereads();
+    void modelFromTheWebPage_data();
     void modelFromTheWebPage();
     void leadingZerosAreDecimal();
 
@@ -238,13 +239,27 @@ void FleetExporterTest::servesReportsAndRereads()
     QTRY_COMPARE_WITH_TIMEOUT(silent.openNow(), 0, WaitMs);
 }
 
+// The info series names the model from the web page and the MAC address from
+// the NetBIOS answer (on loopback no neighbour table names one), and an
+// empty MAC address when nothing names it.
+void FleetExporterTest::modelFromTheWebPage_data()
+{
+    QTest::addColumn<bool>("netbios");
+    QTest::addColumn<QString>("mac");
+    QTest::newRow("NetBIOS answer") << true << "02:00:00:00:0d:06";
+    QTest::newRow("no MAC address known") << false << "";
+}
+
 void FleetExporterTest::modelFromTheWebPage()
 {
+    QFETCH(bool, netbios);
+    QFETCH(QString, mac);
     VirtualPrinterOptions o;
     o.address = QStringLiteral("127.0.13.6");
     o.model = QStringLiteral("KVZ-L7S");
     o.httpPort = VirtualPrinterOptions::DefaultHttpPort; // the page the model is read from
-    o.netbiosPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = netbios ? VirtualPrinterOptions::DefaultNetbiosPort : VirtualPrinterOptions::Off;
+    o.mac = QByteArray::fromHex("020000000d06");
     VirtualPrinter printer(o);
     if (!printer.start() || printer.httpPort() != 80)
         QSKIP("port 80 cannot be bound here (root in the test namespace can)");
@@ -253,10 +268,14 @@ void FleetExporterTest::modelFromTheWebPage()
     QProcess p;
     const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0", "--interval", "1"});
     QVERIFY(!served.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(httpGet(served).contains(QLatin1String(
-                                 "quillmark_printer_info{mac=\"00:00:00:00:00:00\",model=\"KVZ-L7S\","
-                                 "target=\"tcp:127.0.13.6\",transport=\"tcp\"} 1")),
-                             WaitMs);
+    const QString info = QStringLiteral("quillmark_printer_info{mac=\"%1\",model=\"KVZ-L7S\","
+                                        "target=\"tcp:127.0.13.6\",transport=\"tcp\"} 1")
+                             .arg(mac);
+    QString metrics;
+    QTRY_VERIFY2_WITH_TIMEOUT((metrics = httpGet(served)).contains(info),
+                              qPrintable(metrics.section(QLatin1String("quillmark_printer_info{"), 1, 1).left(200)),
+                              WaitMs);
+    QVERIFY(!httpGet(served).contains(QLatin1String("00:00:00:00:00:00")));
     p.terminate();
     QVERIFY(p.waitForFinished(WaitMs));
 }
@@ -292,6 +311,7 @@ void FleetExporterTest::usageErrors() {}
 void FleetExporterTest::helpNamesEverySeries() {}
 void FleetExporterTest::aPortAlreadyInUse() {}
 void FleetExporterTest::servesReportsAndRereads() {}
+void FleetExporterTest::modelFromTheWebPage_data() {}
 void FleetExporterTest::modelFromTheWebPage() {}
 void FleetExporterTest::leadingZerosAreDecimal() {}
 #endif

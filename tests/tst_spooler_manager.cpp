@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <mutex>
+
 namespace {
 
 class FakeQueues : public PrintQueueService
@@ -21,23 +23,42 @@ public:
         QByteArray data;
     };
 
-    QStringList names;
-    JobResult result = JobResult::Completed;
-    QList<Job> jobs;
-    int listQueries = 0;
+    // The manager's spooler thread asks while the test changes the list: the
+    // fake's state sits under its own mutex.
+    explicit FakeQueues(const QStringList &names = QStringList(), JobResult result = JobResult::Completed)
+        : m_names(names), m_result(result)
+    {
+    }
+    void setNames(const QStringList &names)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_names = names;
+    }
+    QList<Job> jobs() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_jobs;
+    }
 
     QStringList queueNames() override
     {
-        ++listQueries;
-        return names;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_names;
     }
     JobResult submitRawJob(const QString &queue, const QString &document, const QByteArray &data) override
     {
-        jobs.append({queue, document, data});
-        return result;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_jobs.append({queue, document, data});
+        return m_result;
     }
     QUrl queuePageUrl(const QString &queue) const override { return QUrl("test:queue/" + queue); }
     QUrl propertiesPageUrl(const QString &queue) const override { return QUrl("test:props/" + queue); }
+
+private:
+    mutable std::mutex m_mutex;
+    QStringList m_names;
+    JobResult m_result;
+    QList<Job> m_jobs;
 };
 
 } // namespace
@@ -68,23 +89,21 @@ void TestSpoolerManager::initTestCase()
 
 void TestSpoolerManager::excludedSystemPrinters()
 {
-    auto *queues = new FakeQueues;
-    queues->names = QStringList{"Microsoft Print to PDF", "Microsoft XPS Document Writer"};
+    auto *queues = new FakeQueues({"Microsoft Print to PDF", "Microsoft XPS Document Writer"});
     PrintDriverManager manager(queues);
     QCOMPARE(manager.getAvailablePrinters(), QStringList());
     QCOMPARE(manager.getDeviceList(), QVariantList());
     QVERIFY(manager.isPrinterAvailable("Microsoft Print to PDF"));
     QVERIFY(manager.isPrinterAvailable("Microsoft XPS Document Writer"));
 
-    queues->names = QStringList{"microsoft print to pdf", "Kitchen", "Microsoft XPS Document Writer", "Microsoft Print to PDF "};
+    queues->setNames({"microsoft print to pdf", "Kitchen", "Microsoft XPS Document Writer", "Microsoft Print to PDF "});
     manager.refreshPrinters();
     QTRY_COMPARE(manager.getAvailablePrinters(), (QStringList{"microsoft print to pdf", "Kitchen", "Microsoft Print to PDF "}));
 }
 
 void TestSpoolerManager::listFollowsTheSpooler()
 {
-    auto *queues = new FakeQueues;
-    queues->names = QStringList{"B", "A"};
+    auto *queues = new FakeQueues({"B", "A"});
     PrintDriverManager manager(queues);
     QSignalSpy changed(&manager, &PrintDriverManager::availablePrintersChanged);
     QCOMPARE(manager.getAvailablePrinters(), (QStringList{"B", "A"}));
@@ -92,7 +111,7 @@ void TestSpoolerManager::listFollowsTheSpooler()
     manager.refreshPrinters();
     manager.refreshDeviceList();
     QTRY_COMPARE(changed.count(), 2);
-    queues->names.clear();
+    queues->setNames({});
     manager.refreshPrinters();
     QTRY_COMPARE(changed.count(), 3);
     QCOMPARE(manager.getAvailablePrinters(), QStringList());
@@ -115,18 +134,17 @@ void TestSpoolerManager::jobResults()
     QFETCH(int, result);
     QFETCH(bool, ok);
     QFETCH(QString, message);
-    auto *queues = new FakeQueues;
-    queues->names = QStringList{"P1"};
-    queues->result = PrintQueueService::JobResult(result);
+    auto *queues = new FakeQueues({"P1"}, PrintQueueService::JobResult(result));
     PrintDriverManager manager(queues);
     QSignalSpy done(&manager, &PrintDriverManager::printJobCompleted);
     QSignalSpy failed(&manager, &PrintDriverManager::printJobFailed);
 
     QCOMPARE(manager.sendESCposData("P1", "\x1B\x40"), ok);
-    QCOMPARE(queues->jobs.size(), 1);
-    QCOMPARE(queues->jobs.at(0).queue, QString("P1"));
-    QCOMPARE(queues->jobs.at(0).document, QString("ESC_POS_Print"));
-    QCOMPARE(queues->jobs.at(0).data, QByteArray("\x1B\x40"));
+    const QList<FakeQueues::Job> jobs = queues->jobs();
+    QCOMPARE(jobs.size(), 1);
+    QCOMPARE(jobs.at(0).queue, QString("P1"));
+    QCOMPARE(jobs.at(0).document, QString("ESC_POS_Print"));
+    QCOMPARE(jobs.at(0).data, QByteArray("\x1B\x40"));
     if (ok) {
         QCOMPARE(done.count(), 1);
         QCOMPARE(done.at(0).at(0).toString(), QString("P1"));
@@ -140,22 +158,22 @@ void TestSpoolerManager::jobResults()
 
 void TestSpoolerManager::emptyDataIsStillAJob()
 {
-    auto *queues = new FakeQueues;
-    queues->names = QStringList{"P1"};
+    auto *queues = new FakeQueues({"P1"});
     PrintDriverManager manager(queues);
     QVERIFY(manager.sendESCposData("P1", QByteArray()));
-    QCOMPARE(queues->jobs.size(), 1);
-    QCOMPARE(queues->jobs.at(0).data, QByteArray());
+    const QList<FakeQueues::Job> jobs = queues->jobs();
+    QCOMPARE(jobs.size(), 1);
+    QCOMPARE(jobs.at(0).data, QByteArray());
 }
 
 void TestSpoolerManager::availabilityIsAskedFresh()
 {
     auto *queues = new FakeQueues;
     PrintDriverManager manager(queues);
-    queues->names = QStringList{"Late"};
+    queues->setNames({"Late"});
     QVERIFY(manager.isPrinterAvailable("Late"));
     QVERIFY(manager.connectDevice("Late", "", "", ""));
-    queues->names.clear();
+    queues->setNames({});
     QVERIFY(!manager.isPrinterAvailable("Late"));
 }
 

@@ -1,5 +1,6 @@
 // The LAN search and the single-address test, against hand-written printers
-// on 127.0.51.x (raw port, web page, NetBIOS name).
+// on 127.0.51.x (raw port, web page, NetBIOS name and unit id) and a
+// neighbour table the tests fill.
 
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
@@ -10,6 +11,7 @@
 #include "transport/tcp/ScanWorker.h"
 #include "transport/tcp/TcpDeviceManager.h"
 
+#include <QHash>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -48,22 +50,44 @@ struct Recorder : QObject
     int overs() const { return events.count(QStringLiteral("over")); }
 };
 
-struct NoMac : MacAddressLookup
+// The neighbour table as a test wants it: a MAC address for the addresses
+// listed, none for the others (as for any address on loopback).
+struct MacTable : MacAddressLookup
 {
-    QString macAddress(const QString &, QString *entry) const override
+    QHash<QString, QString> macs;
+    QString macAddress(const QString &ip, QString *entry) const override
     {
+        const QString mac = macs.value(ip);
         if (entry)
-            entry->clear();
-        return QString();
+            *entry = mac.isEmpty() ? QString() : ip + QLatin1Char(' ') + mac;
+        return mac;
     }
 };
+
+// The neighbour table's MAC address of 127.0.51.n, for the hosts that have one.
+QString tableMac(int n)
+{
+    return QStringLiteral("02:00:00:51:00:%1").arg(n, 2, 16, QLatin1Char('0'));
+}
+
+// The one host on 127.0.51. with no neighbour entry whose NetBIOS answer
+// names its MAC address.
+const QByteArray NetbiosMac = QByteArray::fromHex("0a0000510026");
+const QString NetbiosMacText = QStringLiteral("0a:00:00:51:00:26");
+
+std::shared_ptr<MacTable> neighbours(std::initializer_list<QString> addresses)
+{
+    auto table = std::make_shared<MacTable>();
+    for (const QString &ip : addresses)
+        table->macs.insert(ip, tableMac(ip.section(QLatin1Char('.'), 3).toInt()));
+    return table;
+}
 
 DevInfo dev(const QString &ip, const QString &mac, const QString &name)
 {
     return DevInfo{ip, mac, name, {}, {}, {}, {}};
 }
 
-const QString LoMac = QStringLiteral("00:00:00:00:00:00");
 
 } // namespace
 
@@ -141,7 +165,15 @@ void TcpScanTest::initTestCase()
     // The print port answers, the web port does not.
     auto *portOnly = new TcpFakePrintPort(this);
     QVERIFY(portOnly->listen(QHostAddress(QStringLiteral("127.0.51.25"))));
+    // No neighbour entry: the NetBIOS answer names the MAC address.
+    Host &fromNetbios = addHost(QStringLiteral("127.0.51.26"), tcpModelPage(QStringLiteral("KVZ-L7D")));
+    fromNetbios.netbios->setNames({{"PRN26", 0x00}});
+    fromNetbios.netbios->setUnitId(NetbiosMac);
+    // A recognised page, but no MAC address from either: dropped.
+    addHost(QStringLiteral("127.0.51.27"), tcpModelPage(QStringLiteral("KVZ-L7S")));
     m_mgr = std::make_unique<TcpDeviceManager>();
+    m_mgr->scanWorker()->setMacLookup(neighbours({"127.0.51.3", "127.0.51.7", "127.0.51.12", "127.0.51.20", "127.0.51.21",
+                                                  "127.0.51.22", "127.0.51.23", "127.0.51.24", "127.0.51.25"}));
 }
 
 void TcpScanTest::modelRecognition_data()
@@ -231,17 +263,18 @@ void TcpScanTest::searchFindsThePrintersInAddressOrder()
     QTRY_COMPARE(rec.overs(), 1);
 
     const QStringList expected{
-        QStringLiteral("add 127.0.51.3 %1 KVZ-L7D").arg(LoMac),
-        QStringLiteral("add 127.0.51.7 %1 KVZ-L7N").arg(LoMac),
-        QStringLiteral("add 127.0.51.12 %1 KVZ-L7S").arg(LoMac),
-        QStringLiteral("add 127.0.51.20 %1 KVZ-L7X").arg(LoMac),
-        QStringLiteral("add 127.0.51.23 %1 KVZ-L7D").arg(LoMac),
+        QStringLiteral("add 127.0.51.3 %1 KVZ-L7D").arg(tableMac(3)),
+        QStringLiteral("add 127.0.51.7 %1 KVZ-L7N").arg(tableMac(7)),
+        QStringLiteral("add 127.0.51.12 %1 KVZ-L7S").arg(tableMac(12)),
+        QStringLiteral("add 127.0.51.20 %1 KVZ-L7X").arg(tableMac(20)),
+        QStringLiteral("add 127.0.51.23 %1 KVZ-L7D").arg(tableMac(23)),
+        QStringLiteral("add 127.0.51.26 %1 KVZ-L7D").arg(NetbiosMacText),
         QStringLiteral("over"),
     };
     QVERIFY2(rec.events == expected, qPrintable(rec.events.join('\n') + "\n--\n" + m_log->lines().filter("127.0.51.2").join('\n')));
 
     const QVariantList list = m_mgr->getDeviceList();
-    QCOMPARE(list.size(), 5);
+    QCOMPARE(list.size(), 6);
     const QVariantMap first = list.at(0).toMap();
     QCOMPARE(first.keys(), (QStringList{"ip", "mac", "name"}));
     QCOMPARE(first.value("ip").toString(), QStringLiteral("127.0.51.3"));
@@ -255,19 +288,24 @@ void TcpScanTest::searchFindsThePrintersInAddressOrder()
 
     QCOMPARE(m_log->count(QStringLiteral("try to connect :127.0.51.")), ScanWorker::HostCount);
     QVERIFY(m_log->contains(QStringLiteral("127.0.51.3 connected!")));
-    QVERIFY(m_log->contains(QStringLiteral("IP: 127.0.51.3 destMac: 00:00:00:00:00:00")));
+    QVERIFY(m_log->contains(QStringLiteral("IP: 127.0.51.3 destMac: %1").arg(tableMac(3))));
+    QVERIFY(m_log->contains(QStringLiteral("IP: 127.0.51.26 destMac: %1").arg(NetbiosMacText)));
+    QVERIFY(!m_log->contains(QStringLiteral("destMac: 00:00:00:00:00:00")));
+    // No MAC address from either source: dropped before its page is asked for.
+    QVERIFY(!m_log->contains(QStringLiteral("get url: http://127.0.51.27/ ")));
     QVERIFY(m_log->contains(QStringLiteral("get url: http://127.0.51.3/ ")));
     QVERIFY(m_log->contains(QStringLiteral("通过 nativeColorPicker 判断型号: KVZ-L7N")));
     // .20 .21 .24 .25, and .22 when its reset comes after the connection is seen
     QVERIFY(m_log->count(QStringLiteral("未知型号，开始使用nbtstat 搜索")) >= 4);
     QVERIFY(m_log->contains(QStringLiteral("fetch failed : Connection refused")));
-    QVERIFY(m_log->contains(QStringLiteral("本次搜索完成，共发现 5 个设备")));
-    QVERIFY(m_log->contains(QStringLiteral("TCP 设备搜索到设备 ip:127.0.51.20 mac:00:00:00:00:00:00 name:KVZ-L7X")));
+    QVERIFY(m_log->contains(QStringLiteral("本次搜索完成，共发现 6 个设备")));
+    QVERIFY(m_log->contains(QStringLiteral("TCP 设备搜索到设备 ip:127.0.51.20 mac:%1 name:KVZ-L7X").arg(tableMac(20))));
     QVERIFY(m_log->contains(QStringLiteral("TCP 设备搜索完成")));
     QVERIFY(!m_log->contains(QStringLiteral("开始第二次搜索")));
 
     // The endless page was read only as far as the size bound.
-    const Host &endless = m_hosts.last();
+    const Host &endless = m_hosts.at(7);
+    QCOMPARE(endless.ip, QStringLiteral("127.0.51.23"));
     QVERIFY2(endless.web->bytesServed() < 16 * ScanWorker::MaxPageBytes,
              qPrintable(QString::number(endless.web->bytesServed())));
 }
@@ -279,8 +317,8 @@ void TcpScanTest::repeatedSearchIsStable()
     m_log->clear();
     m_mgr->refreshDeviceList();
     QVERIFY(over.wait(20000));
-    QCOMPARE(m_mgr->getDeviceList().size(), 5);
-    QVERIFY(m_log->contains(QStringLiteral("本次搜索完成，共发现 5 个设备")));
+    QCOMPARE(m_mgr->getDeviceList().size(), 6);
+    QVERIFY(m_log->contains(QStringLiteral("本次搜索完成，共发现 6 个设备")));
     QVERIFY(!m_log->contains(QStringLiteral("开始第二次搜索")));
 }
 
@@ -291,9 +329,9 @@ void TcpScanTest::requestsWaitTheirTurn()
     m_mgr->testDeviceConnection(QStringLiteral("127.0.51.7"));
     m_mgr->refreshDeviceList();
     QTRY_COMPARE_WITH_TIMEOUT(rec.overs(), 2, 40000);
-    QCOMPARE(rec.events.size(), 5 + 1 + 1 + 5 + 1);
-    QCOMPARE(rec.events.at(5), QStringLiteral("over"));
-    QCOMPARE(rec.events.at(6), QStringLiteral("test 127.0.51.7|%1|KVZ-L7N|1|").arg(LoMac));
+    QCOMPARE(rec.events.size(), 6 + 1 + 1 + 6 + 1);
+    QCOMPARE(rec.events.at(6), QStringLiteral("over"));
+    QCOMPARE(rec.events.at(7), QStringLiteral("test 127.0.51.7|%1|KVZ-L7N|1|").arg(tableMac(7)));
     QCOMPARE(rec.events.last(), QStringLiteral("over"));
 }
 
@@ -314,6 +352,7 @@ void TcpScanTest::segmentWithAndWithoutPoint()
     web.setPage(tcpModelPage(QStringLiteral("KVZ-L7K")));
 
     TcpDeviceManager mgr;
+    mgr.scanWorker()->setMacLookup(neighbours({"127.0.52.9"}));
     mgr.setTcpNetworkSegment(segment);
     QCOMPARE(ConfigManager::getInstance()->getTcpNetworkSegment(), segment);
     QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
@@ -423,12 +462,16 @@ void TcpScanTest::secondPassRules()
 void TcpScanTest::singleAddressTest_data()
 {
     QTest::addColumn<QString>("ip");
-    QTest::addColumn<bool>("noMac");
+    QTest::addColumn<bool>("noMac"); // the neighbour table has no entry
     QTest::addColumn<QString>("expected");
-    QTest::newRow("recognised printer") << "127.0.51.12" << false << "127.0.51.12|" + LoMac + "|KVZ-L7S|1|";
+    QTest::newRow("recognised printer") << "127.0.51.12" << false << "127.0.51.12|" + tableMac(12) + "|KVZ-L7S|1|";
     QTest::newRow("page not recognised")
-        << "127.0.51.21" << false << "127.0.51.21|" + LoMac + "||0|未能获取完整的设备信息 (设备名称获取失败)";
+        << "127.0.51.21" << false << "127.0.51.21|" + tableMac(21) + "||0|未能获取完整的设备信息 (设备名称获取失败)";
     QTest::newRow("no MAC") << "127.0.51.3" << true << "127.0.51.3||KVZ-L7D|0|未能获取完整的设备信息 (MAC地址获取失败)";
+    QTest::newRow("MAC from the NetBIOS answer")
+        << "127.0.51.26" << true << "127.0.51.26|" + NetbiosMacText + "|KVZ-L7D|1|";
+    QTest::newRow("neighbour table before the NetBIOS answer")
+        << "127.0.51.26" << false << "127.0.51.26|" + tableMac(26) + "|KVZ-L7D|1|";
     QTest::newRow("no MAC, no name")
         << "127.0.51.21" << true
         << "127.0.51.21|||0|未能获取完整的设备信息 (MAC地址获取失败) (设备名称获取失败)";
@@ -443,8 +486,7 @@ void TcpScanTest::singleAddressTest()
     QFETCH(bool, noMac);
     QFETCH(QString, expected);
     TcpDeviceManager mgr;
-    if (noMac)
-        mgr.scanWorker()->setMacLookup(std::make_shared<NoMac>());
+    mgr.scanWorker()->setMacLookup(noMac ? std::make_shared<MacTable>() : neighbours({ip}));
     Recorder rec(&mgr);
     mgr.testDeviceConnection(ip);
     QTRY_COMPARE_WITH_TIMEOUT(rec.events.size(), 1, 15000);
@@ -501,10 +543,11 @@ void TcpScanTest::pageWithoutHttpHeadIsReadRaw()
     QVERIFY(web.listen(QHostAddress(QStringLiteral("127.0.59.4"))));
     web.setPage(tcpModelPage(QStringLiteral("KVZ-L7N")), TcpFakeWebServer::Mode::Bare);
     TcpDeviceManager mgr;
+    mgr.scanWorker()->setMacLookup(neighbours({"127.0.59.4"}));
     Recorder rec(&mgr);
     mgr.testDeviceConnection(QStringLiteral("127.0.59.4"));
     QTRY_COMPARE_WITH_TIMEOUT(rec.events.size(), 1, 15000);
-    QCOMPARE(rec.events.first(), QStringLiteral("test 127.0.59.4|%1|KVZ-L7N|1|").arg(LoMac));
+    QCOMPARE(rec.events.first(), QStringLiteral("test 127.0.59.4|%1|KVZ-L7N|1|").arg(tableMac(4)));
     QCOMPARE(web.getCount(), 2); // the page request, then the raw one
 }
 
@@ -521,6 +564,7 @@ void TcpScanTest::drippingPageCannotStallTheSearch()
 
     ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.55."));
     TcpDeviceManager mgr;
+    mgr.scanWorker()->setMacLookup(neighbours({"127.0.55.4", "127.0.55.5"}));
     QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
     m_log->clear();
     mgr.refreshDeviceList();
@@ -547,6 +591,7 @@ void TcpScanTest::identifiedPrintersShowWhileAPageHangs()
 
     ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.57."));
     TcpDeviceManager mgr;
+    mgr.scanWorker()->setMacLookup(neighbours({"127.0.57.4", "127.0.57.9"}));
     QSignalSpy over(&mgr, &TcpDeviceManager::sigScanOverTcp);
     QSignalSpy live(&mgr, &TcpDeviceManager::sigDeviceFoundTcp);
     mgr.refreshDeviceList();
@@ -558,7 +603,7 @@ void TcpScanTest::identifiedPrintersShowWhileAPageHangs()
     QCOMPARE(found.keys(), (QStringList{"ip", "mac", "name"}));
     QCOMPARE(found.value("ip").toString(), QStringLiteral("127.0.57.9"));
     QCOMPARE(found.value("name").toString(), QStringLiteral("KVZ-L7N"));
-    QCOMPARE(found.value("mac").toString(), LoMac);
+    QCOMPARE(found.value("mac").toString(), tableMac(9));
 
     QVERIFY(over.wait(ScanWorker::FirstPassFetchLimitMs + ScanWorker::RawRequestTotalLimitMs + 5000));
     ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.51."));
@@ -575,6 +620,7 @@ void TcpScanTest::destroyedDuringSearch()
     web.setMode(TcpFakeWebServer::Mode::Silent);
     ConfigManager::getInstance()->setTcpNetworkSegment(QStringLiteral("127.0.56."));
     auto mgr = std::make_unique<TcpDeviceManager>();
+    mgr->scanWorker()->setMacLookup(neighbours({"127.0.56.4"}));
     QSignalSpy over(mgr.get(), &TcpDeviceManager::sigScanOverTcp);
     mgr->refreshDeviceList();
     QTRY_VERIFY_WITH_TIMEOUT(web.getCount() > 0, 5000);

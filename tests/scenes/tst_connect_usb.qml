@@ -49,6 +49,10 @@ Item {
             compare(entry.vpid, "6868&0500")
             verify(entry.devPath.indexOf(sceneTest.usbRoot) === 0, entry.devPath)
             verify(entry.modelName !== "" && entry.modelName !== "未知型号", entry.modelName)
+            // The manufacturer the device reports (sysfs and MFG: of its IEEE 1284 id) is shown.
+            compare(entry.manufacturer, "KVZ")
+            var item = waitChild(panel, "deviceItem_0")
+            verify(item.Accessible.name.indexOf("厂商: KVZ") >= 0, item.Accessible.name)
 
             printer.clearReceived()
             connectedSpy.clear()

@@ -164,7 +164,8 @@ bool TcpFakeNetbios::listen(const QHostAddress &address, quint16 port)
     return m_socket.bind(address, port);
 }
 
-QByteArray TcpFakeNetbios::answer(quint16 id, const QList<QPair<QByteArray, quint8>> &names)
+QByteArray TcpFakeNetbios::answer(quint16 id, const QList<QPair<QByteArray, quint8>> &names,
+                                  const QByteArray &unitId)
 {
     QByteArray a;
     a.append(char(id >> 8)).append(char(id & 0xFF));
@@ -183,7 +184,7 @@ QByteArray TcpFakeNetbios::answer(quint16 id, const QList<QPair<QByteArray, quin
         name.append(QByteArray(15 - name.size(), ' '));
         a.append(name).append(char(n.second)).append(QByteArray::fromHex("0400"));
     }
-    a.append(QByteArray(46, '\0')); // statistics
+    a.append(unitId.left(6).leftJustified(46, '\0')); // statistics, the unit id first
     return a;
 }
 
@@ -206,7 +207,7 @@ void TcpFakeNetbios::onReadyRead()
                 a[1] = char(id & 0xFF);
             }
         } else if (!m_names.isEmpty()) {
-            a = answer(id, m_names);
+            a = answer(id, m_names, m_unitId);
         } else {
             continue;
         }

@@ -97,18 +97,22 @@ public:
     bool listen(const QHostAddress &address, quint16 port = 137);
     // Names with their suffixes, listed in this order.
     void setNames(const QList<QPair<QByteArray, quint8>> &names) { m_names = names; m_raw.clear(); }
+    // The unit id (MAC address, 6 bytes) at the start of the statistics; zeros when not set.
+    void setUnitId(const QByteArray &mac) { m_unitId = mac; }
     // Answer with these bytes instead (the transaction id is patched in when
     // patchId is true and the answer has room for it).
     void setRawAnswer(const QByteArray &raw, bool patchId) { m_raw = raw; m_patchId = patchId; }
     int queryCount() const { return m_queries; }
 
-    static QByteArray answer(quint16 id, const QList<QPair<QByteArray, quint8>> &names);
+    static QByteArray answer(quint16 id, const QList<QPair<QByteArray, quint8>> &names,
+                             const QByteArray &unitId = QByteArray());
 
 private:
     void onReadyRead();
 
     QUdpSocket m_socket;
     QList<QPair<QByteArray, quint8>> m_names;
+    QByteArray m_unitId;
     QByteArray m_raw;
     bool m_patchId = false;
     int m_queries = 0;

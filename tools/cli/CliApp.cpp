@@ -4,6 +4,7 @@
 #include "CliExporter.h"
 #include "CliBatchRun.h"
 #include "CliHelp.h"
+#include "CliInputFile.h"
 #include "CliInventory.h"
 #include "CliOperations.h"
 #include "CliOutput.h"
@@ -81,24 +82,6 @@ QString normalisedSegment(const QString &text)
     return parts.join(QLatin1Char('.')) + QLatin1Char('.');
 }
 
-bool readAllBytes(const QString &path, QByteArray *bytes, QString *error)
-{
-    QFile file;
-    bool opened;
-    if (path == QLatin1String("-"))
-        opened = file.open(stdin, QIODevice::ReadOnly);
-    else {
-        file.setFileName(path);
-        opened = !QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly);
-    }
-    if (!opened) {
-        *error = CliApp::tr("无法读取文件 %1: %2")
-                     .arg(path, QFileInfo(path).isDir() ? CliApp::tr("是一个文件夹") : file.errorString());
-        return false;
-    }
-    *bytes = file.readAll();
-    return true;
-}
 } // namespace
 
 void CliApp::installTranslation(QCoreApplication &app, QTranslator &translator)
@@ -284,11 +267,10 @@ int CliApp::scanRanges(const CliCommandLine &line, bool json)
         return usageError(error);
     startBackEnd();
     // Each printer as soon as it is identified.
-    search.run([json](const RangeScanner::Printer &printer) {
+    return search.run([json](const RangeScanner::Printer &printer) {
         CliOutput::print(json ? CliOutput::jsonText(CliRangeScan::json(printer), QJsonDocument::Compact)
                               : CliRangeScan::line(printer));
     });
-    return ExitOk;
 }
 
 int CliApp::list(const QStringList &args)
@@ -598,7 +580,7 @@ int CliApp::raw(const QStringList &args)
         return usageError(tr("缺少文件（- 表示标准输入）"));
     QByteArray bytes;
     QString error;
-    if (!readAllBytes(path, &bytes, &error))
+    if (!CliInputFile::read(path, &bytes, &error))
         return usageError(error);
 
     startBackEnd();

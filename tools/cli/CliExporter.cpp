@@ -5,28 +5,17 @@
 #include "CliBackEnd.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
+#include "CliSignalPipe.h"
 
 #include "app/base/Logger.h"
 #include "fleet/PrinterExporter.h"
 
 #include <QCommandLineParser>
-#include <QSocketNotifier>
 
 #include <csignal>
-#include <fcntl.h>
 #include <malloc.h>
-#include <unistd.h>
 
 namespace {
-
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int number)
-{
-    const char c = char(number);
-    const ssize_t ignored = ::write(g_signalPipe[1], &c, 1);
-    (void)ignored;
-}
 
 // A connection or device node per printer being polled, and the exposer's:
 // the soft limit of open files goes up to the hard one.
@@ -152,25 +141,13 @@ int CliExporter::exec()
                          .arg(seconds));
 
     // SIGHUP rereads the targets, SIGTERM and SIGINT end the program.
-    if (::pipe2(g_signalPipe, O_CLOEXEC) == 0) {
-        auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &exporter);
-        QObject::connect(notifier, &QSocketNotifier::activated, &exporter, [&exporter]() {
-            char c = 0;
-            if (::read(g_signalPipe[0], &c, 1) != 1)
-                return;
-            if (c == SIGHUP)
-                exporter.reload();
-            else
-                QCoreApplication::quit();
-        });
-        struct sigaction sa = {};
-        sa.sa_handler = onSignal;
-        sigemptyset(&sa.sa_mask);
-        sa.sa_flags = SA_RESTART;
-        sigaction(SIGHUP, &sa, nullptr);
-        sigaction(SIGINT, &sa, nullptr);
-        sigaction(SIGTERM, &sa, nullptr);
-    }
+    CliSignalPipe signalPipe({SIGHUP, SIGINT, SIGTERM});
+    QObject::connect(&signalPipe, &CliSignalPipe::arrived, &exporter, [&exporter](int number) {
+        if (number == SIGHUP)
+            exporter.reload();
+        else
+            QCoreApplication::quit();
+    });
     signal(SIGPIPE, SIG_IGN);
     const int rc = QCoreApplication::exec();
     Logger::getInstance()->info(tr("导出器结束"));

@@ -72,7 +72,10 @@ int CliInventory::exec()
 
     CliBackEnd::start(QStringList{QStringLiteral("inventory")} + m_args);
     QList<RangeScanner::Printer> found;
-    search.run([&found](const RangeScanner::Printer &p) { found.append(p); });
+    const int searched = search.run([&found](const RangeScanner::Printer &p) { found.append(p); });
+    // An interrupted search knows only part of the ranges: the files stay as they were.
+    if (searched != CliBackEnd::ExitOk)
+        return searched;
 
     QList<PrinterInventory::Skipped> skipped;
     const QList<PrinterInventory::Change> changes =

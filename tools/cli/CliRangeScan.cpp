@@ -3,6 +3,8 @@
 #include "CliBackEnd.h"
 
 #include "CliCommandLine.h"
+#include "CliOutput.h"
+#include "CliSignalPipe.h"
 
 #include "app/base/Logger.h"
 #include "platform/OpenFileLimit.h"
@@ -49,7 +51,7 @@ QStringList CliRangeScan::hosts() const
     return all;
 }
 
-void CliRangeScan::run(const std::function<void(const RangeScanner::Printer &)> &found)
+int CliRangeScan::run(const std::function<void(const RangeScanner::Printer &)> &found)
 {
     RangeScanner::Settings settings = m_settings;
     // Never more hosts at once than there are file descriptors for.
@@ -76,12 +78,22 @@ void CliRangeScan::run(const std::function<void(const RangeScanner::Printer &)> 
         found(p);
     });
     QObject::connect(&scanner, &RangeScanner::finished, &loop, &QEventLoop::quit);
+    CliSignalPipe interruption({SIGINT, SIGTERM});
+    QObject::connect(&interruption, &CliSignalPipe::arrived, &loop, &QEventLoop::quit);
     scanner.start(addresses);
     loop.exec();
+    if (!scanner.isFinished()) {
+        CliOutput::error(tr("地址范围搜索被中断: %1 个地址中搜索了 %2 个，%3 台打印机")
+                             .arg(addresses.size())
+                             .arg(scanner.probedCount())
+                             .arg(printers));
+        return CliSignalPipe::ExitStatusBase + interruption.received();
+    }
     log->info(tr("地址范围搜索完成: %1 个地址，%2 台打印机，%3 毫秒")
                   .arg(addresses.size())
                   .arg(printers)
                   .arg(clock.elapsed()));
+    return CliBackEnd::ExitOk;
 }
 
 QJsonObject CliRangeScan::json(const RangeScanner::Printer &printer)

@@ -34,8 +34,10 @@ public:
     QStringList hosts() const;
 
     // Searches; found is called for each printer as it is identified.
-    // Returns once every host has been probed.
-    void run(const std::function<void(const RangeScanner::Printer &)> &found);
+    // Returns the exit status: ExitOk once every host has been probed; when
+    // SIGINT or SIGTERM stops the search first, it says so on standard error
+    // and gives the status of that signal (130 after Ctrl-C).
+    int run(const std::function<void(const RangeScanner::Printer &)> &found);
 
     static QJsonObject json(const RangeScanner::Printer &printer);
     // Address, MAC address and model separated by tabs, as the segment search prints them.

@@ -2,21 +2,17 @@
 
 #include "CliBackEnd.h"
 #include "CliHelp.h"
+#include "CliInputFile.h"
 #include "CliOutput.h"
 
 #include "render/VpPageFiles.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
-
 namespace {
 
-const QString StandardInput = QStringLiteral("-");
 constexpr int DefaultWidthMm = 80;
 
 int usageError(const QString &message)
@@ -24,26 +20,6 @@ int usageError(const QString &message)
     CliOutput::error(message);
     CliOutput::hint(CliHelp::seeHelp(CliRender::command()));
     return CliBackEnd::ExitUsage;
-}
-
-bool readInput(const QString &path, QByteArray *bytes, QString *error)
-{
-    QFile file;
-    const bool isDir = path != StandardInput && QFileInfo(path).isDir();
-    if (path == StandardInput) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) {
-            *error = file.errorString();
-            return false;
-        }
-    } else {
-        file.setFileName(path);
-        if (isDir || !file.open(QIODevice::ReadOnly)) {
-            *error = isDir ? CliRender::tr("是一个文件夹") : file.errorString();
-            return false;
-        }
-    }
-    *bytes = file.readAll();
-    return true;
 }
 
 QString offsetText(const QJsonObject &entry)
@@ -98,8 +74,8 @@ int CliRender::run(const QStringList &args)
     const QString input = inputs.first();
     QByteArray bytes;
     QString readError;
-    if (!readInput(input, &bytes, &readError))
-        return usageError(tr("无法读取文件 %1: %2").arg(input, readError));
+    if (!CliInputFile::read(input, &bytes, &readError))
+        return usageError(readError);
 
     // Pages go to their files as soon as they are finished.
     VpStreamRenderer::Options options;

@@ -83,7 +83,11 @@ void HostIdentifier::start()
         });
         m_timer->start(m_settings.connectTimeoutMs);
     }
+    // A connect that fails at once (no route to the address) reports its
+    // error from inside this call: finish() then defers finished().
+    m_starting = true;
     m_socket->connectToHost(m_address, m_settings.printPort);
+    m_starting = false;
 }
 
 void HostIdentifier::endConnectWaits(const std::vector<HostIdentifier *> &hosts)
@@ -135,24 +139,34 @@ void HostIdentifier::onConnected()
     m_socket->deleteLater();
     m_socket = nullptr;
 
-    // The connect has just made the kernel resolve the neighbour.
+    // The connect has just made the kernel resolve the neighbour. Where the
+    // neighbour table names none (a host behind a router, or one served by
+    // this machine), the NetBIOS answer's unit id is the MAC address.
     QString entry;
     m_mac = m_macLookup ? m_macLookup->macAddress(m_ip, &entry) : QString();
     if (m_settings.stage == Stage::FirstPass)
         log->info(SearchLog::tr("IP: %1 arp:msg: %2").arg(m_ip, Logger::oneLine(entry, Logger::MaxExcerptChars)));
-    if (m_settings.stage != Stage::SingleTest) {
-        if (m_mac.isEmpty()) {
-            finish();
+    if (m_mac.isEmpty()) {
+        startNetbios();
+        // A search keeps only hosts with a MAC address: the page waits for
+        // the answer.
+        if (m_settings.stage != Stage::SingleTest) {
+            m_macAwaited = true;
             return;
         }
-        if (m_settings.stage == Stage::FirstPass)
-            log->info(SearchLog::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
-        else
-            log->info(SearchLog::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
     }
-    if (m_settings.netbiosAlongside)
+    if (m_settings.netbiosAlongside && !m_netbiosStarted)
         startNetbios();
+    logMac();
     fetchPage();
+}
+
+void HostIdentifier::logMac()
+{
+    if (m_settings.stage == Stage::FirstPass)
+        Logger::getInstance()->info(SearchLog::tr("IP: %1 destMac: %2").arg(m_ip, m_mac));
+    else if (m_settings.stage == Stage::SecondPass)
+        Logger::getInstance()->info(SearchLog::tr("[第二次搜索] IP: %1 destMac: %2").arg(m_ip, m_mac));
 }
 
 void HostIdentifier::fetchPage()
@@ -248,8 +262,18 @@ void HostIdentifier::onNetbiosName(const QString &name)
     m_netbios->deleteLater();
     m_netbios = nullptr;
     m_netbiosName = name;
-    if (m_settings.netbiosAlongside && m_mac.isEmpty())
+    if (m_mac.isEmpty())
         m_mac = unitId;
+    if (m_macAwaited) {
+        m_macAwaited = false;
+        if (m_mac.isEmpty()) {
+            finish();
+            return;
+        }
+        logMac();
+        fetchPage();
+        return;
+    }
     finishWhenReady();
 }
 
@@ -269,6 +293,15 @@ void HostIdentifier::finish()
         return;
     m_done = true;
     stopAll();
+    if (m_starting) {
+        // Whoever started this host may start the next one on finished():
+        // from inside start() a range of such hosts would nest without end.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_aborted)
+                emit finished();
+        });
+        return;
+    }
     emit finished();
 }
 

@@ -14,9 +14,11 @@ class QTcpSocket;
 class QTimer;
 
 // Everything the LAN search learns about one address, without blocking: does
-// the print port answer, the MAC address, the web page and the model read
-// from it, and the NetBIOS name when the page tells nothing. Many of these run
-// at once on the scan thread.
+// the print port answer, the MAC address (the neighbour table's, else the
+// unit id of the NetBIOS answer; empty when neither names one), the web page
+// and the model read from it, and the NetBIOS name when the page tells
+// nothing. A search (first or second pass) keeps only hosts with a MAC
+// address. Many of these run at once on the scan thread.
 class HostIdentifier : public QObject
 {
     Q_OBJECT
@@ -42,8 +44,8 @@ public:
         bool netbiosFallback = true;
         int netbiosTimeoutMs = 0;
         // Ask every host whose print port answers for its NetBIOS name table
-        // beside the page: its name, and its MAC address where the neighbour
-        // table has none (a host behind a router, or on this machine).
+        // beside the page, for its name (the MAC address comes from it
+        // wherever the neighbour table has none, whatever this says).
         bool netbiosAlongside = false;
     };
 
@@ -86,6 +88,7 @@ private:
     bool logs() const { return m_settings.stage != Stage::SingleTest; }
     bool firstPass() const { return m_settings.stage == Stage::FirstPass; }
     void onConnected();
+    void logMac();
     void onConnectFailed(const QString &error);
     void fetchPage();
     void onPageFinished(const QByteArray &body);
@@ -110,6 +113,7 @@ private:
     HttpRequest *m_http = nullptr; // the page fetch, then its raw fallback
     NetbiosNameQuery *m_netbios = nullptr;
 
+    bool m_starting = false;
     bool m_done = false;
     bool m_aborted = false;
     bool m_portOpen = false;
@@ -119,6 +123,7 @@ private:
     QByteArray m_page;
     bool m_pageDone = false;
     bool m_netbiosStarted = false;
+    bool m_macAwaited = false; // a search host without a neighbour entry: the page waits for NetBIOS
     bool m_nameAsModel = false; // the page named no model: the NetBIOS name is taken
     QString m_netbiosName;
 };

@@ -31,7 +31,7 @@ Rectangle {
     readonly property var look: typeLook[deviceType] !== undefined ? typeLook[deviceType] : ["🔌", "#95a5a6"]
     readonly property var lines: currentMode === 0
         ? [deviceName, "IP: " + deviceIp, "MAC: " + deviceMac]
-        : [qsTr("型号:") + modelName, "V/PID:" + vpid, qsTr("厂商: "), qsTr("地址: ") + devPath]
+        : [qsTr("型号:") + modelName, "V/PID:" + vpid, qsTr("厂商: ") + manufacturer, qsTr("地址: ") + devPath]
 
     height: 100
     radius: 8
