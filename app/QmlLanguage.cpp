@@ -120,8 +120,46 @@ QString QmlLanguage::imageUrl(const QString &relativePath) const
     return QUrl::fromLocalFile(path).toString();
 }
 
+QStringList QmlLanguage::languageCodes()
+{
+    return {QLatin1String(kChinese), QLatin1String(kEnglish)};
+}
+
+QString QmlLanguage::storedLanguage()
+{
+    const QString path = AppPaths::directory() + QStringLiteral("/configFile/") + QLatin1String(kFileName);
+    if (!QFileInfo(path).isFile())
+        return QString();
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    return s.value(QStringLiteral("Language/Current")).toString();
+}
+
+bool QmlLanguage::loadTranslation(QTranslator &translator, const QString &code)
+{
+    registerTranslationResources();
+    if (code == QLatin1String(kChinese))
+        return translator.load(QLatin1String(kChineseQm));
+    if (code == QLatin1String(kEnglish))
+        return translator.load(QLatin1String(kEnglishQm));
+    translator.load(QString()); // empties it
+    return false;
+}
+
+void QmlLanguage::useTranslation(QTranslator &translator, const QString &code)
+{
+    loadTranslation(translator, code);
+    if (m_app) {
+        m_app->removeTranslator(&translator);
+        m_app->installTranslator(&translator);
+    }
+}
+
 void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
 {
+    // The stored choice is in place before the first log line.
+    const QString early = storedLanguage();
+    useTranslation(translator, early);
     Logger *log = Logger::getInstance();
     ensureConfigFile();
     const QString path = configFilePath();
@@ -144,12 +182,13 @@ void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
     m_codePageSelect = isNumber ? stored : DefaultCodePageSelect;
     log->info(QStringLiteral("CodePageSelect: %1").arg(m_codePageSelect));
 
+    // A damaged file was replaced by the default one.
+    if (code != early)
+        useTranslation(translator, code);
     if (code == QLatin1String(kChinese)) {
-        translator.load(QLatin1String(kChineseQm));
         m_language = code;
         log->info(tr("成功加载中文翻译文件"));
     } else if (code == QLatin1String(kEnglish)) {
-        translator.load(QLatin1String(kEnglishQm));
         m_language = code;
         log->info(tr("成功加载英文翻译文件"));
     } else {

@@ -1052,6 +1052,10 @@
         <source>打印机型号 %1 不接受网络设置的表单</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>QM_LANGUAGE 的值无效: &quot;%1&quot;，应为 %2 之一</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
