@@ -2118,7 +2118,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>蜂鸣-报警-切刀</source>
-        <translation>Beep, alarm, cut</translation>
+        <translation>Buzzer, cutter</translation>
     </message>
     <message>
         <source>实时状态</source>
@@ -2150,7 +2150,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>无线及网络设置</source>
-        <translation>Network, wireless</translation>
+        <translation>Network</translation>
     </message>
     <message>
         <source>切换窗口: </source>
@@ -4371,6 +4371,8 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>打印代码页表</source>
         <translation>Print code page table</translation>
+    </message>
+    <message>
         <source>预览</source>
         <translation>Preview</translation>
     </message>

@@ -4057,6 +4057,9 @@
     </message>
     <message>
         <source>打印代码页表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>预览</source>
         <translation type="unfinished"></translation>
     </message>

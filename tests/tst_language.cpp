@@ -284,6 +284,7 @@ struct Message
     QString source;
     QString translation;
     QString type;
+    int texts = 0; // source elements: one a message
 };
 
 QList<Message> englishMessages(QString *error)
@@ -298,16 +299,21 @@ QList<Message> englishMessages(QString *error)
     QString context;
     Message m;
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message")) {
+            messages.append(m);
+        } else if (token != QXmlStreamReader::StartElement) {
             continue;
-        if (xml.name() == QLatin1String("name")) {
+        } else if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            m = Message{context, QString(), QString(), QString()};
         } else if (xml.name() == QLatin1String("source")) {
-            m = Message{context, xml.readElementText(), QString(), QString()};
+            m.source = xml.readElementText();
+            ++m.texts;
         } else if (xml.name() == QLatin1String("translation")) {
             m.type = xml.attributes().value(QLatin1String("type")).toString();
             m.translation = xml.readElementText();
-            messages.append(m);
         }
     }
     *error = xml.errorString();
@@ -342,6 +348,8 @@ void LanguageTest::englishFileReadsAsEnglish()
             continue;
         const QString where = m.context + QLatin1String(" \"") + m.source + QLatin1String("\": \"") + m.translation
                               + QLatin1Char('"');
+        if (m.texts != 1)
+            faults.append(QLatin1String("one message holds several texts: ") + where);
         if (m.type == QLatin1String("unfinished") || m.translation.trimmed().isEmpty())
             faults.append(QLatin1String("not translated: ") + where);
         if (placeholders(m.source) != placeholders(m.translation))
