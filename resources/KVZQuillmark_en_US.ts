@@ -2369,7 +2369,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>上传</source>
-        <translation>Upload</translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>清空</source>
@@ -4032,11 +4032,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>添加成功: </source>
-        <translation>Added successfully: </translation>
+        <translation>Added: </translation>
     </message>
     <message>
         <source>连接失败:</source>
-        <translation>Connection failed:</translation>
+        <translation>Connection failed: </translation>
     </message>
     <message>
         <source>设置已经发出,请检查打印机是否执行</source>
@@ -4191,7 +4191,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>连接失败:</source>
-        <translation>Connection failed:</translation>
+        <translation>Connection failed: </translation>
     </message>
     <message>
         <source>设备已断开</source>
@@ -4203,7 +4203,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>设备已连接:</source>
-        <translation>Device connected:</translation>
+        <translation>Device connected: </translation>
     </message>
 </context>
 <context>
