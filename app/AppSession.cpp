@@ -59,7 +59,6 @@ AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
     m_language = std::make_unique<QmlLanguage>(&app, m_engine.get());
     m_translator = std::make_unique<QTranslator>();
     m_language->getLanguageConfiguration(*m_translator);
-    app.installTranslator(m_translator.get());
     context->setContextProperty(QStringLiteral("qmlLanguage"), m_language.get());
 
     m_viewModel = std::make_unique<DeviceViewModel>();

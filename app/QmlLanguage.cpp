@@ -19,6 +19,7 @@
 
 namespace {
 const char *const kFileName = "initial.ini";
+const char *const kLanguageKey = "Language/Current";
 const char *const kChinese = "zh_CN";
 const char *const kEnglish = "en_US";
 const char *const kChineseQm = ":/KVZQuillmark_zh_CN.qm";
@@ -48,14 +49,26 @@ QmlLanguage::~QmlLanguage()
     delete m_translator;
 }
 
-QString QmlLanguage::configFolder() const
+namespace {
+QString folderPath()
 {
     return AppPaths::directory() + QStringLiteral("/configFile");
 }
 
+QString filePath()
+{
+    return folderPath() + QLatin1Char('/') + QLatin1String(kFileName);
+}
+} // namespace
+
+QString QmlLanguage::configFolder() const
+{
+    return folderPath();
+}
+
 QString QmlLanguage::configFilePath() const
 {
-    return configFolder() + QLatin1Char('/') + QLatin1String(kFileName);
+    return filePath();
 }
 
 QByteArray QmlLanguage::defaultFileText()
@@ -120,8 +133,46 @@ QString QmlLanguage::imageUrl(const QString &relativePath) const
     return QUrl::fromLocalFile(path).toString();
 }
 
+QStringList QmlLanguage::languageCodes()
+{
+    return {QLatin1String(kChinese), QLatin1String(kEnglish)};
+}
+
+QString QmlLanguage::storedLanguage()
+{
+    const QString path = filePath();
+    if (!QFileInfo(path).isFile())
+        return QString();
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    return s.value(QLatin1String(kLanguageKey)).toString();
+}
+
+bool QmlLanguage::loadTranslation(QTranslator &translator, const QString &code)
+{
+    registerTranslationResources();
+    if (code == QLatin1String(kChinese))
+        return translator.load(QLatin1String(kChineseQm));
+    if (code == QLatin1String(kEnglish))
+        return translator.load(QLatin1String(kEnglishQm));
+    translator.load(QString()); // empties it
+    return false;
+}
+
+void QmlLanguage::useTranslation(QTranslator &translator, const QString &code)
+{
+    loadTranslation(translator, code);
+    if (m_app) {
+        m_app->removeTranslator(&translator);
+        m_app->installTranslator(&translator);
+    }
+}
+
 void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
 {
+    // The stored choice is in place before the first log line.
+    const QString early = storedLanguage();
+    useTranslation(translator, early);
     Logger *log = Logger::getInstance();
     ensureConfigFile();
     const QString path = configFilePath();
@@ -129,7 +180,7 @@ void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
 
     QSettings s(path, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
-    const QString code = s.value(QStringLiteral("Language/Current")).toString();
+    const QString code = s.value(QLatin1String(kLanguageKey)).toString();
     const QString shownCode = code.isEmpty() ? tr("空") : code;
     log->info(tr("从配置文件读取到语言代码: %1").arg(shownCode));
     log->debug(tr("应用程序基础目录: %1").arg(AppPaths::directory()));
@@ -144,12 +195,13 @@ void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
     m_codePageSelect = isNumber ? stored : DefaultCodePageSelect;
     log->info(QStringLiteral("CodePageSelect: %1").arg(m_codePageSelect));
 
+    // A damaged file was replaced by the default one.
+    if (code != early)
+        useTranslation(translator, code);
     if (code == QLatin1String(kChinese)) {
-        translator.load(QLatin1String(kChineseQm));
         m_language = code;
         log->info(tr("成功加载中文翻译文件"));
     } else if (code == QLatin1String(kEnglish)) {
-        translator.load(QLatin1String(kEnglishQm));
         m_language = code;
         log->info(tr("成功加载英文翻译文件"));
     } else {
@@ -190,7 +242,7 @@ void QmlLanguage::setLanguage2Config(const QString &languageCode)
     ensureConfigFile();
     log->info(tr("设置语言到配置文件: %1").arg(languageCode));
     log->debug(tr("配置文件路径: %1").arg(configFilePath()));
-    const bool stored = storeValue(QStringLiteral("Language/Current"), languageCode);
+    const bool stored = storeValue(QLatin1String(kLanguageKey), languageCode);
     if (m_language != languageCode) {
         m_language = languageCode;
         emit languageChanged();

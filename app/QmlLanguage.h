@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QCoreApplication;
@@ -39,8 +40,19 @@ public:
     // Brings the main window back (after a restart that could not start).
     Q_INVOKABLE void showMainWindow();
 
-    // Start-up: reads (or creates) the file and loads the chosen translation.
+    // Start-up: reads (or creates) the file and loads the chosen translation
+    // into translator, installed in the application before the first log line
+    // so that the log and standard error are in that language from the start.
     void getLanguageConfiguration(QTranslator &translator);
+
+    // The language codes that have a translation: zh_CN and en_US.
+    static QStringList languageCodes();
+    // Language/Current as initial.ini holds it, read without creating or
+    // logging anything; empty when there is no such file.
+    static QString storedLanguage();
+    // Loads the translation of code into translator; false (and translator
+    // left empty) for a code that is none of languageCodes().
+    static bool loadTranslation(QTranslator &translator, const QString &code);
 
     // The program a language change starts; the running executable unless a
     // test sets another.
@@ -57,6 +69,8 @@ signals:
 
 private:
     void ensureConfigFile();
+    // Loads code's translation (or none) into translator and installs it.
+    void useTranslation(QTranslator &translator, const QString &code);
     // Writes one key; a failed write is logged as an error.
     bool storeValue(const QString &key, const QVariant &value);
     QString imageUrl(const QString &relativePath) const;

@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Mac:</source>
-        <translation>Mac:</translation>
+        <translation>MAC:</translation>
     </message>
     <message>
         <source>设备名称:</source>
@@ -40,11 +40,11 @@
     </message>
     <message>
         <source>测试连接</source>
-        <translation>connection</translation>
+        <translation>Test connection</translation>
     </message>
     <message>
         <source>添加到列表</source>
-        <translation>Add to List</translation>
+        <translation>Add to list</translation>
     </message>
     <message>
         <source>取消</source>
@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>条码上方</source>
-        <translation>Above the barcode</translation>
+        <translation>Above</translation>
     </message>
     <message>
         <source>条码下方</source>
-        <translation>Below the barcode</translation>
+        <translation>Below</translation>
     </message>
     <message>
         <source>条码上、下方</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>HRI条码大小:</source>
-        <translation>HRI barcode size:</translation>
+        <translation>Barcode size:</translation>
     </message>
     <message>
         <source>宽度</source>
@@ -205,299 +205,299 @@
     <name>BaseDeviceManager</name>
     <message>
         <source>%1 蜂鸣器设置:次数 %2 持续: %3 </source>
-        <translation>%1 buzzer setting: times %2  duration:%3 </translation>
+        <translation>%1 buzzer: times: %2 duration: %3 </translation>
     </message>
     <message>
         <source>%1 蜂鸣器闪灯设置 次数: %2 间隔: %3 模式: %4</source>
-        <translation>%1 buzzer flashing times set: %2 Interval: %3 Mode: %4</translation>
+        <translation>%1 buzzer and lamp: times: %2 interval: %3 mode: %4</translation>
     </message>
     <message>
         <source>%1 切刀设置 模式: %2 进纸长度: %3 </source>
-        <translation>%1 cutter setting mode: %2 Feed length: %3 </translation>
+        <translation>%1 cutter: mode: %2 feed length: %3 </translation>
     </message>
     <message>
         <source>%1 获取打印机状态</source>
-        <translation>%1 retrieves printer status</translation>
+        <translation>%1 asks for the printer status</translation>
     </message>
     <message>
         <source>%1 获取脱机状态</source>
-        <translation>%1 retrieves offline status</translation>
+        <translation>%1 asks for the offline status</translation>
     </message>
     <message>
         <source>%1 获取错误状态</source>
-        <translation>%1 obtains error status</translation>
+        <translation>%1 asks for the error status</translation>
     </message>
     <message>
         <source>%1 获取传送纸状态</source>
-        <translation>%1 retrieves the status of the transfer paper</translation>
+        <translation>%1 asks for the paper status</translation>
     </message>
     <message>
         <source>%1 钱箱控制设置 引脚: %2 高电平时间: %3 低电平时间: %4</source>
-        <translation>%1 cash box control setting pin:%2 High level time:%3 Low level time:%4</translation>
+        <translation>%1 drawer pulse: pin: %2 high time: %3 low time: %4</translation>
     </message>
     <message>
         <source>%1 钱箱打开控制 引脚: %2 高低电平时间: %3 </source>
-        <translation>%1 cash box open control pin:%2 High and low level time:%3 </translation>
+        <translation>%1 drawer opening pulse: pin: %2 high and low time: %3 </translation>
     </message>
     <message>
         <source>%1 工作模式初始化打印机</source>
-        <translation>%1 working mode initialization printer</translation>
+        <translation>%1 working mode: initialise the printer</translation>
     </message>
     <message>
         <source>%1 工作模式打印并换行 hex: %2 内容: %3 </source>
-        <translation>%1 Work mode printing and line wrapping hex:%2 Content:%3 </translation>
+        <translation>%1 working mode: print and line feed hex: %2 content: %3 </translation>
     </message>
     <message>
         <source>%1 工作模式打印并走纸移动单位 hex: %2 内容: %3 走纸距离: %4</source>
-        <translation>%1 working mode printing and paper movement unit hex:%2 Content:%3 Paper distance:%4</translation>
+        <translation>%1 working mode: print and feed by motion units hex: %2 content: %3 feed distance: %4</translation>
     </message>
     <message>
         <source>%1 工作模式打印并走纸英寸 hex: %2 内容: %3 行数: %4</source>
-        <translation>%1 working mode printing and paper feeding inches hex:%2 Content:%3 Lines:%4</translation>
+        <translation>%1 working mode: print and feed lines hex: %2 content: %3 lines: %4</translation>
     </message>
     <message>
         <source>%1 工作模式设置默认行间距</source>
-        <translation>%1 working mode setting default line spacing</translation>
+        <translation>%1 working mode: default line spacing</translation>
     </message>
     <message>
         <source>%1 工作模式设置行间距 行间距: %2  </source>
-        <translation>%1 working mode setting line spacing line spacing:%2  </translation>
+        <translation>%1 working mode: line spacing: %2  </translation>
     </message>
     <message>
         <source>%1 工作模式设置输入框代码页: %2  </source>
-        <translation>%1 working mode input box code page:%2  </translation>
+        <translation>%1 working mode: code page of the text: %2  </translation>
     </message>
     <message>
         <source>%1 位图加载[%2/%3] 图片路径: %4  </source>
-        <translation>%1 bitmap loading [%2/%3] image path: %4  </translation>
+        <translation>%1 loading bitmap [%2/%3] picture: %4  </translation>
     </message>
     <message>
         <source>%1 设置图像</source>
-        <translation>%1 setImage</translation>
+        <translation>%1 set images</translation>
     </message>
     <message>
         <source>%1 位图设置 模式: %2 logo序号: %3 </source>
-        <translation>%1 setBitmap mode: %2 logoNum: %3 </translation>
+        <translation>%1 print bitmap: mode: %2 logo number: %3 </translation>
     </message>
     <message>
         <source>%1 条码upc-a打印 内容: %2  </source>
-        <translation>%1 barcode upc-a printing content:%2  </translation>
+        <translation>%1 print UPC-A barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码upc-e打印 内容: %2  </source>
-        <translation>%1 barcode upc-e printing content:%2  </translation>
+        <translation>%1 print UPC-E barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码strJAN13打印 内容: %2  </source>
-        <translation>%1 barcode strJAN13 printing content:%2  </translation>
+        <translation>%1 print JAN13 (EAN-13) barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码JAN8打印 内容: %2  </source>
-        <translation>%1 barcode JAN8 printing content:%2  </translation>
+        <translation>%1 print JAN8 (EAN-8) barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码CODE39打印 内容: %2  </source>
-        <translation>%1 barcode CODE39 printing content:%2  </translation>
+        <translation>%1 print CODE39 barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码ITF打印 内容: %2  </source>
-        <translation>%1 barcode ITF printing content:%2  </translation>
+        <translation>%1 print ITF barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码CODABAR打印 内容: %2  </source>
-        <translation>%1 barcode CODABAR printing content:%2  </translation>
+        <translation>%1 print CODABAR barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码strCODE93打印 内容: %2  </source>
-        <translation>%1 barcode strCODE93 printing content:%2  </translation>
+        <translation>%1 print CODE93 barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码CODE128打印 内容: %2  </source>
-        <translation>%1 barcode CODE128 printing content:%2  </translation>
+        <translation>%1 print CODE128 barcode: content: %2  </translation>
     </message>
     <message>
         <source>%1 条码Hri位置设置 位置: %2  </source>
-        <translation>%1 barcode Hri position setting location:%2  </translation>
+        <translation>%1 barcode HRI position: %2  </translation>
     </message>
     <message>
         <source>%1 条码HRI字体 字体: %2  </source>
-        <translation>%1 barcode HRI font:%2  </translation>
+        <translation>%1 barcode HRI font: %2  </translation>
     </message>
     <message>
         <source>%1 条码大小 宽度: %2 高度: %3 </source>
-        <translation>%1 barcode size, width:%2, height:%3 </translation>
+        <translation>%1 barcode size: width: %2 height: %3 </translation>
     </message>
     <message>
         <source>%1 设置二维码类型: %2</source>
-        <translation>%1.Set QR code type:%2</translation>
+        <translation>%1 2D code type: %2</translation>
     </message>
     <message>
         <source>%1 更多条码: %2 内容: %3 </source>
-        <translation>%1 More barcodes: %2 Content:%3 </translation>
+        <translation>%1 more barcodes: %2 content: %3 </translation>
     </message>
     <message>
         <source>%1 打印二维码 放大倍数: %2 纠错级别: %3 内容: %4</source>
-        <translation>%1 Printing QR Code Magnification:%2 Error Correction Level:%3 Content:%4</translation>
+        <translation>%1 print QR code: magnification: %2 error correction level: %3 content: %4</translation>
     </message>
     <message>
         <source>%1 待机灯种类 模式: %2 </source>
-        <translation>%1 standby light type mode:%2 </translation>
+        <translation>%1 standby lamp pattern: %2 </translation>
     </message>
     <message>
         <source>%1 工作灯 R: %2 G: %3 B: %4</source>
-        <translation>%1 work light R:%2 G:%3 B:%4</translation>
+        <translation>%1 work lamp R: %2 G: %3 B: %4</translation>
     </message>
     <message>
         <source>%1 缺纸灯 R: %2 G: %3 B: %4</source>
-        <translation>%1 paper shortage light R:%2 G:%3 B:%4</translation>
+        <translation>%1 paper-out lamp R: %2 G: %3 B: %4</translation>
     </message>
     <message>
         <source>%1 卡刀灯 R: %2 G: %3 B: %4</source>
-        <translation>%1 card cutter light R:%2 G:%3 B:%4</translation>
+        <translation>%1 cutter jam lamp R: %2 G: %3 B: %4</translation>
     </message>
     <message>
         <source>%1 过热灯 R: %2 G: %3 B: %4</source>
-        <translation>%1 overheat light R:%2 G:%3 B:%4</translation>
+        <translation>%1 overheat lamp R: %2 G: %3 B: %4</translation>
     </message>
     <message>
         <source>%1 待机灯常亮 R: %2 G: %3 B: %4</source>
-        <translation>%1 standby light always on R:%2 G:%3 B:%4</translation>
+        <translation>%1 standby lamp steady R: %2 G: %3 B: %4</translation>
     </message>
     <message>
         <source>%1 启用中文设置 选择: %2 </source>
-        <translation>%1 enabled Chinese setting selection:%2 </translation>
+        <translation>%1 enable Chinese: %2 </translation>
     </message>
     <message>
         <source>%1 倍宽、倍高、下划线 倍宽: %2 倍高: %3 下划线: %4</source>
-        <translation>%1 width, height, underline width:%2 height:%3 underline:%4</translation>
+        <translation>%1 Chinese character mode: double width: %2 double height: %3 underline: %4</translation>
     </message>
     <message>
         <source>%1 设置左右间距 左间距: %2 右间距: %3 </source>
-        <translation>%1 settings left and right spacing left spacing:%2 right spacing:%3 </translation>
+        <translation>%1 Chinese character spacing: left: %2 right: %3 </translation>
     </message>
     <message>
         <source>%1 国际字符集设置 选择: %2 </source>
-        <translation>%1 International Character Set Setting Selection:%2 </translation>
+        <translation>%1 international character set: %2 </translation>
     </message>
     <message>
         <source>%1 设置打印模式 选择: %2 </source>
-        <translation>%1 Set printing mode selection: %2 </translation>
+        <translation>%1 print mode: %2 </translation>
     </message>
     <message>
         <source>%1 设置蜂鸣器开关 选择: %2 </source>
-        <translation>%1 Set buzzer switch selection: %2 </translation>
+        <translation>%1 buzzer switch: %2 </translation>
     </message>
     <message>
         <source>%1 设置切刀开关 选择: %2 </source>
-        <translation>%1 Set the cutter switch selection:%2 </translation>
+        <translation>%1 cutter switch: %2 </translation>
     </message>
     <message>
         <source>%1 设置错误蜂鸣类型 选择: %2 </source>
-        <translation>%1 Incorrect buzzer type selection:%2 </translation>
+        <translation>%1 error beep type: %2 </translation>
     </message>
     <message>
         <source>%1 对齐方式设置 选择: %2 </source>
-        <translation>%1 alignment setting selection:%2 </translation>
+        <translation>%1 alignment: %2 </translation>
     </message>
     <message>
         <source>%1 顺时针旋转90度设置 选择: %2 </source>
-        <translation>%1 clockwise rotation 90 degrees setting selection:%2 </translation>
+        <translation>%1 rotate 90° clockwise: %2 </translation>
     </message>
     <message>
         <source>%1 倒置打印设置 选择: %2 </source>
-        <translation>%1 Inverted Printing Setting Selection:%2 </translation>
+        <translation>%1 upside-down printing: %2 </translation>
     </message>
     <message>
         <source>%1 字符设置 宽: %2 高: %3 </source>
-        <translation>%1 character setting width:%2 height:%3 </translation>
+        <translation>%1 character size: width: %2 height: %3 </translation>
     </message>
     <message>
         <source>%1 黑白反显设置 选择: %2 </source>
-        <translation>%1 black and white reverse display setting selection:%2 </translation>
+        <translation>%1 reverse printing: %2 </translation>
     </message>
     <message>
         <source>%1 边距设置 边距低: %2 边距高: %3 </source>
-        <translation>%1 margin setting: Margin low:%2 Margin high:%3 </translation>
+        <translation>%1 left margin: low byte: %2 high byte: %3 </translation>
     </message>
     <message>
         <source>%1 打印区域宽度设置 宽度低: %2 宽度高: %3 </source>
-        <translation>%1 printing area width setting, low width:%2, high width:%3 </translation>
+        <translation>%1 print area width: low byte: %2 high byte: %3 </translation>
     </message>
     <message>
         <source>%1 设置横向和纵向移动单位 横向: %2 纵向: %3 </source>
-        <translation>%1 settings for horizontal and vertical movement units Horizontal:%2 Vertical:%3 </translation>
+        <translation>%1 motion units: horizontal: %2 vertical: %3 </translation>
     </message>
     <message>
         <source>%1 稠度微调设置 值: %2 </source>
-        <translation>%1 viscosity fine-tuning setting value:%2 </translation>
+        <translation>%1 density fine adjustment: %2 </translation>
     </message>
     <message>
         <source>%1 纸张大小 值: %2 </source>
-        <translation>%1 Paper size value:%2 </translation>
+        <translation>%1 paper size: %2 </translation>
     </message>
     <message>
         <source>%1 纸张间隙 : %2 </source>
-        <translation>%1 Paper gap:%2 </translation>
+        <translation>%1 paper gap: %2 </translation>
     </message>
     <message>
         <source>%1 打印速度设置 值: %2 </source>
-        <translation>%1 Printing speed setting value:%2 </translation>
+        <translation>%1 print speed: %2 </translation>
     </message>
     <message>
         <source>%1 启用切刀蜂鸣钱箱设置 切刀: %2 蜂鸣: %3 钱箱: %4</source>
-        <translation>%1 enabled cutter beep cashbox settings: cutter:%2 beep:%3 cashbox:%4</translation>
+        <translation>%1 peripherals: cutter: %2 buzzer: %3 cash drawer: %4</translation>
     </message>
     <message>
         <source>%1 设置机器型号 : %2 </source>
-        <translation>%1 setPrintModel : %2 </translation>
+        <translation>%1 machine model: %2 </translation>
     </message>
     <message>
         <source>%1 设置USB升级模式</source>
-        <translation>%1 setUSBUpgradeMode</translation>
+        <translation>%1 USB upgrade mode</translation>
     </message>
     <message>
         <source>%1 恢复出厂设置</source>
-        <translation>%1 setRestoreFactorySettings</translation>
+        <translation>%1 restore factory settings</translation>
     </message>
     <message>
         <source>%1 设置字符右间距 英寸: %2 </source>
-        <translation>%1 setting character right spacing inches:%2 </translation>
+        <translation>%1 character right spacing: %2 </translation>
     </message>
     <message>
         <source>%1 选择打印模式 Asc2: %2 加粗: %3 倍宽: %4 倍高: %5 下划线: %6</source>
-        <translation>%1 select print mode Asc2:%2 bold:%3 times width:%4 times height:%5 underline:%6</translation>
+        <translation>%1 print mode: ASCII font: %2 bold: %3 double width: %4 double height: %5 underline: %6</translation>
     </message>
     <message>
         <source>%1 用户自定义字符 选择: %2 </source>
-        <translation>%1 user-defined character selection:%2 </translation>
+        <translation>%1 user-defined characters: %2 </translation>
     </message>
     <message>
         <source>%1 自定义字符单个打印 选择: %2 </source>
-        <translation>%1 custom character single printing selection:%2 </translation>
+        <translation>%1 print one user-defined character: %2 </translation>
     </message>
     <message>
         <source>%1 自定义字符单个删除 字符: %2 </source>
-        <translation>%1 custom character single deletion character:%2 </translation>
+        <translation>%1 delete one user-defined character: %2 </translation>
     </message>
     <message>
         <source>%1 自定义字符设置 字符: %2 </source>
-        <translation>%1 custom character setting character:%2 </translation>
+        <translation>%1 define user-defined character: %2 </translation>
     </message>
     <message>
         <source>%1 更多设置-tcp模式以太网设置 IP: %2  Mask: %3  Gateway: %4  dhcp: %5  beep: %6  cut: %7  beepType: %8  printMode: %9  density: %10 </source>
-        <translation>%1 More Settings - TCP Mode Ethernet Settings IP: %2  Mask: %3  Gateway: %4  dhcp: %5  beep: %6  cut: %7  beepType: %8  printMode: %9  density: %10 </translation>
+        <translation>%1 more settings, Ethernet over TCP: IP: %2  mask: %3  gateway: %4  DHCP: %5  beep: %6  cut: %7  beep type: %8  print mode: %9  density: %10 </translation>
     </message>
     <message>
         <source>%1 更多设置 点击</source>
-        <translation>%1 More Settings Click</translation>
+        <translation>%1 more settings clicked</translation>
     </message>
     <message>
         <source>%1 查询蓝牙地址  </source>
-        <translation>%1.Search for Bluetooth address  </translation>
+        <translation>%1 query Bluetooth address  </translation>
     </message>
     <message>
         <source>%1 查询蓝牙名称  </source>
-        <translation>%1 Search for Bluetooth name  </translation>
+        <translation>%1 query Bluetooth name  </translation>
     </message>
     <message>
         <source>%1 查询蓝牙配对码  </source>
@@ -505,19 +505,19 @@
     </message>
     <message>
         <source>%1 设置蓝牙名称 : %2 </source>
-        <translation>%1 settings Bluetooth name:%2 </translation>
+        <translation>%1 set Bluetooth name: %2 </translation>
     </message>
     <message>
         <source>%1 设置蓝牙配对码 : %2 </source>
-        <translation>%1 setting Bluetooth pairing code:%2 </translation>
+        <translation>%1 set Bluetooth pairing code: %2 </translation>
     </message>
     <message>
         <source>%1 查询打印指令集</source>
-        <translation>%1 query printing instruction set</translation>
+        <translation>%1 query command set</translation>
     </message>
     <message>
         <source>%1 设置打印指令集 : %2 </source>
-        <translation>%1 settings printing instruction set:%2 </translation>
+        <translation>%1 set command set: %2 </translation>
     </message>
     <message>
         <source>%1 查询纸张类型</source>
@@ -525,23 +525,23 @@
     </message>
     <message>
         <source>%1 设置纸张类型 : %2 </source>
-        <translation>%1 setting paper type:%2 </translation>
+        <translation>%1 set paper type: %2 </translation>
     </message>
     <message>
         <source>%1 查询打印速度模式</source>
-        <translation>%1 query printing speed mode</translation>
+        <translation>%1 query print speed</translation>
     </message>
     <message>
         <source>%1 设置打印速度模式 : %2 </source>
-        <translation>%1 set printing speed mode:%2 </translation>
+        <translation>%1 set print speed: %2 </translation>
     </message>
     <message>
         <source>%1 查询打印浓度模式</source>
-        <translation>%1 query printing density mode</translation>
+        <translation>%1 query print density</translation>
     </message>
     <message>
         <source>%1 设置打印浓度模式 : %2 </source>
-        <translation>%1 settings for printing density mode:%2 </translation>
+        <translation>%1 set print density: %2 </translation>
     </message>
     <message>
         <source>%1 查询字符集</source>
@@ -549,11 +549,11 @@
     </message>
     <message>
         <source>%1 设置字符集 : %2 </source>
-        <translation>%1 Set Character Set:%2 </translation>
+        <translation>%1 set character set: %2 </translation>
     </message>
     <message>
         <source>%1 设置波特率 : %2 </source>
-        <translation>%1 baud rate setting:%2 </translation>
+        <translation>%1 set baud rate: %2 </translation>
     </message>
     <message>
         <source>%1 查询波特率</source>
@@ -561,15 +561,15 @@
     </message>
     <message>
         <source>%1 设置数据位 : %2 </source>
-        <translation>%1 setting data bit:%2 </translation>
+        <translation>%1 set data bits: %2 </translation>
     </message>
     <message>
         <source>%1 查询数据位</source>
-        <translation>%1 query data bit</translation>
+        <translation>%1 query data bits</translation>
     </message>
     <message>
         <source>%1 设置校验位 : %2 </source>
-        <translation>%1 setting parity:%2 </translation>
+        <translation>%1 set parity: %2 </translation>
     </message>
     <message>
         <source>%1 查询校验位</source>
@@ -577,99 +577,99 @@
     </message>
     <message>
         <source>%1 设置停止位 : %2 </source>
-        <translation>%1 setting stop bit:%2 </translation>
+        <translation>%1 set stop bits: %2 </translation>
     </message>
     <message>
         <source>%1 查询停止位</source>
-        <translation>%1 query stop bit</translation>
+        <translation>%1 query stop bits</translation>
     </message>
     <message>
         <source>%1 测试打印图片</source>
-        <translation>%1 Test printing images</translation>
+        <translation>%1 test print: picture</translation>
     </message>
     <message>
         <source>%1 测试打印条码</source>
-        <translation>%1 Test printing barcode</translation>
+        <translation>%1 test print: barcode</translation>
     </message>
     <message>
         <source>%1 测试打印测试页</source>
-        <translation>%1 Test printing test page</translation>
+        <translation>%1 test print: test page</translation>
     </message>
     <message>
         <source>%1 测试打印58小票</source>
-        <translation>%1 Test printing 58 receipt</translation>
+        <translation>%1 test print: 58 mm receipt</translation>
     </message>
     <message>
         <source>%1 测试打印76小票</source>
-        <translation>%1 Test printing of 76 receipt</translation>
+        <translation>%1 test print: 76 mm receipt</translation>
     </message>
     <message>
         <source>%1 测试打印80小票</source>
-        <translation>%1 Test printing of 80 receipt</translation>
+        <translation>%1 test print: 80 mm receipt</translation>
     </message>
     <message>
         <source>%1 测试打印自检页</source>
-        <translation>%1 Test printing self-test page</translation>
+        <translation>%1 test print: self-test page</translation>
     </message>
     <message>
         <source>%1 设置打印图片地址:%2 </source>
-        <translation>%1 Set the printing image address:%2 </translation>
+        <translation>%1 picture to print: %2 </translation>
     </message>
     <message>
         <source>%1 设置打印条码类型:%2 </source>
-        <translation>%1 Set barcode printing type:%2 </translation>
+        <translation>%1 barcode type to print: %2 </translation>
     </message>
     <message>
         <source>%1 设置打印条码值:%2 </source>
-        <translation>%1 Set the barcode value for printing:%2 </translation>
+        <translation>%1 barcode value to print: %2 </translation>
     </message>
     <message>
         <source>%1 设置测试页:%2 </source>
-        <translation>%1 Set test page:%2 </translation>
+        <translation>%1 test page: %2 </translation>
     </message>
     <message>
         <source>%1 设置打印58小票值:%2 </source>
-        <translation>%1 Set printing value for 58 receipts:%2 </translation>
+        <translation>%1 58 mm receipt to print: %2 </translation>
     </message>
     <message>
         <source>%1 设置打印76小票值:%2 </source>
-        <translation>%1 Set printing value for 76 receipts:%2 </translation>
+        <translation>%1 76 mm receipt to print: %2 </translation>
     </message>
     <message>
         <source>%1 设置打印80小票值:%2 </source>
-        <translation>%1 Set the value of printing 80 receipts:%2 </translation>
+        <translation>%1 80 mm receipt to print: %2 </translation>
     </message>
     <message>
         <source>%1 设置为测试打印图片:%2 </source>
-        <translation>%1 Set as test print image:%2 </translation>
+        <translation>%1 set as test print picture: %2 </translation>
     </message>
     <message>
         <source>%1 重置为默认图片</source>
-        <translation>%1 Reset to default image</translation>
+        <translation>%1 reset to the default picture</translation>
     </message>
     <message>
         <source>%1 设置测试打印条码 类型: %2 内容: %3 </source>
-        <translation>%1 Set test printing barcode type:%2 Content:%3 </translation>
+        <translation>%1 set test print barcode: type: %2 content: %3 </translation>
     </message>
     <message>
         <source>%1 重置为默认打印条码</source>
-        <translation>%1 Reset to default barcode printing</translation>
+        <translation>%1 reset to the default barcode</translation>
     </message>
     <message>
         <source>%1 设置测试页内容</source>
-        <translation>%1 Set the content of the test page</translation>
+        <translation>%1 set the test page content</translation>
     </message>
     <message>
         <source>%1 重置为默认测试页内容</source>
-        <translation>%1 Reset to default test page content</translation>
+        <translation>%1 reset to the default test page content</translation>
     </message>
     <message>
         <source>%1 设置为小票打印内容:... 类型:%2</source>
-        <translation>%1 Set as receipt printing content: .. Type:%2</translation>
+        <translation>%1 set the receipt to print: ... type: %2</translation>
     </message>
     <message>
         <source>%1 重置为默认小票打印:... 类型:%2</source>
-        <translation>%1 Reset to default receipt printing: .. Type:%2</translation>
+        <translation>%1 reset to the default receipt: ... type: %2</translation>
     </message>
     <message>
         <source>%1 未连接打印机，命令未执行</source>
@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>%1 测试打印代码页表 ESC t: %2</source>
-        <translation>%1 Test print code page tables ESC t:%2</translation>
+        <translation>%1 test print: code page tables ESC t: %2</translation>
     </message>
     <message>
         <source>%1 文字无法绘制为图片，未发送</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>%1 工作模式文字作为图片打印 内容: %2 </source>
-        <translation>%1 Work mode print text as picture Content:%2 </translation>
+        <translation>%1 working mode: print text as a picture: content: %2 </translation>
     </message>
 </context>
 <context>
@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>设置</source>
-        <translation>Setting</translation>
+        <translation>Set</translation>
     </message>
 </context>
 <context>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>蜂鸣闪灯</source>
-        <translation>Buzzer and flashing lamp</translation>
+        <translation>Buzzer and lamp</translation>
     </message>
     <message>
         <source>间隔：</source>
@@ -881,11 +881,11 @@
     </message>
     <message>
         <source>钱箱插座引脚2</source>
-        <translation>Drawer connector pin 2</translation>
+        <translation>Connector pin 2</translation>
     </message>
     <message>
         <source>钱箱插座引脚5</source>
-        <translation>Drawer connector pin 5</translation>
+        <translation>Connector pin 5</translation>
     </message>
     <message>
         <source>高电平时间</source>
@@ -1083,6 +1083,10 @@
     <message>
         <source>目标文件 %1 中没有目标</source>
         <translation>The targets file %1 has no targets</translation>
+    </message>
+    <message>
+        <source>QM_LANGUAGE 的值无效: &quot;%1&quot;，应为 %2 之一</source>
+        <translation>Invalid value for QM_LANGUAGE: "%1", expected one of %2</translation>
     </message>
 </context>
 <context>
@@ -1678,19 +1682,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>缺少要渲染的文件（FILE 或 - 表示标准输入）</source>
-        <translation>no file to render (FILE, or - for standard input)</translation>
+        <translation>No file to render (FILE, or - for standard input)</translation>
     </message>
     <message>
         <source>只能渲染一个文件: %1</source>
-        <translation>only one file can be rendered: %1</translation>
+        <translation>Only one file can be rendered: %1</translation>
     </message>
     <message>
         <source>缺少图片的文件名: -o OUT.png</source>
-        <translation>the pictures need a file name: -o OUT.png</translation>
+        <translation>The pictures need a file name: -o OUT.png</translation>
     </message>
     <message>
         <source>纸宽只能是 58 或 80: %1</source>
-        <translation>the paper width must be 58 or 80: %1</translation>
+        <translation>The paper width must be 58 or 80: %1</translation>
     </message>
     <message>
         <source>无法读取文件 %1: %2</source>
@@ -1802,7 +1806,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>%1 的值不是 IPv4 地址: &quot;%2&quot;（应为四组 0-255 的数字，如 192.168.1.100）</source>
-        <translation>%1 is no IPv4 address: "%2" (expected four numbers from 0 to 255, such as 192.168.1.100)</translation>
+        <translation>%1 is not an IPv4 address: "%2" (expected four numbers from 0 to 255, such as 192.168.1.100)</translation>
     </message>
     <message>
         <source>文本不能为空（只走纸请用 quillmark feed）</source>
@@ -1852,15 +1856,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>ConfigManager</name>
     <message>
         <source>初始化配置管理器</source>
-        <translation>Initialize Configuration Manager</translation>
+        <translation>Initializing the Configuration Manager</translation>
     </message>
     <message>
         <source>创建配置文件夹: %1</source>
-        <translation>Create configuration folder:%1</translation>
+        <translation>Creating the configuration folder: %1</translation>
     </message>
     <message>
         <source>创建配置文件夹失败: %1</source>
-        <translation>Failed to create configuration folder:%1</translation>
+        <translation>Failed to create the configuration folder: %1</translation>
     </message>
     <message>
         <source>配置管理器初始化完成</source>
@@ -1868,59 +1872,59 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>读取打印测试配置文件路径: %1</source>
-        <translation>Read print test configuration file path:%1</translation>
+        <translation>Reading the print test configuration file: %1</translation>
     </message>
     <message>
         <source>配置文件不存在，创建默认配置文件: %1</source>
-        <translation>The configuration file does not exist, create default configuration file:%1</translation>
+        <translation>The configuration file does not exist; creating the default one: %1</translation>
     </message>
     <message>
         <source>默认打印测试配置文件创建成功: %1</source>
-        <translation>Default print test configuration file created successfully:%1</translation>
+        <translation>Default print test configuration file created: %1</translation>
     </message>
     <message>
         <source>创建默认打印测试配置文件失败: %1</source>
-        <translation>Failed to create default print test configuration file:%1</translation>
+        <translation>Failed to create the default print test configuration file: %1</translation>
     </message>
     <message>
         <source>打印测试配置加载完成</source>
-        <translation>Printing test configuration loading completed</translation>
+        <translation>Print test configuration loaded</translation>
     </message>
     <message>
         <source>条码类型已保存: %1</source>
-        <translation>Barcode type saved:%1</translation>
+        <translation>Barcode type saved: %1</translation>
     </message>
     <message>
         <source>条码值已保存: %1</source>
-        <translation>Barcode value saved:%1</translation>
+        <translation>Barcode value saved: %1</translation>
     </message>
     <message>
         <source>位图路径已保存: %1</source>
-        <translation>The bitmap path has been saved:%1</translation>
+        <translation>Bitmap path saved: %1</translation>
     </message>
     <message>
         <source>测试页文本已保存</source>
-        <translation>Test page text has been saved</translation>
+        <translation>Test page text saved</translation>
     </message>
     <message>
         <source>58小票文本已保存</source>
-        <translation>58 receipt text has been saved</translation>
+        <translation>58 mm receipt text saved</translation>
     </message>
     <message>
         <source>76小票文本已保存</source>
-        <translation>76 receipt text has been saved</translation>
+        <translation>76 mm receipt text saved</translation>
     </message>
     <message>
         <source>80小票文本已保存</source>
-        <translation>80 receipt text has been saved</translation>
+        <translation>80 mm receipt text saved</translation>
     </message>
     <message>
         <source>TCP网段已保存: %1</source>
-        <translation>TCP segment saved:%1</translation>
+        <translation>TCP segment saved: %1</translation>
     </message>
     <message>
         <source>TCP网段模式已保存: %1</source>
-        <translation>TCP network segment mode saved:%1</translation>
+        <translation>TCP segment mode saved: %1</translation>
     </message>
     <message>
         <source>自定义网段</source>
@@ -1932,31 +1936,31 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>当前设备型号已设置为: %1</source>
-        <translation>The current device model has been set to:%1</translation>
+        <translation>Current device model set to: %1</translation>
     </message>
     <message>
         <source>当前设备名称已设置为: %1</source>
-        <translation>The current device name has been set to:%1</translation>
+        <translation>Current device name set to: %1</translation>
     </message>
     <message>
         <source>打印测试配置文件为空或已损坏，重新创建默认配置文件: %1</source>
-        <translation>The print test configuration file is empty or damaged, create default configuration file again:%1</translation>
+        <translation>The print test configuration file is empty or damaged; creating the default one again: %1</translation>
     </message>
     <message>
         <source>损坏的配置文件已备份为: %1</source>
-        <translation>The damaged configuration file was kept as:%1</translation>
+        <translation>The damaged configuration file was kept as: %1</translation>
     </message>
     <message>
         <source>打印测试配置文件缺少或损坏的项已使用默认值: %1</source>
-        <translation>Missing or damaged entries of the print test configuration file use their default values:%1</translation>
+        <translation>Missing or damaged entries of the print test configuration file use their default values: %1</translation>
     </message>
     <message>
         <source>保存配置项失败: %1 (%2)</source>
-        <translation>Failed to save the setting:%1 (%2)</translation>
+        <translation>Failed to save the setting: %1 (%2)</translation>
     </message>
     <message>
         <source>设置未能保存，请检查配置文件夹是否可写、磁盘是否已满: %1</source>
-        <translation>The setting could not be saved. Check that the configuration folder is writable and the disk is not full:%1</translation>
+        <translation>The setting could not be saved. Check that the configuration folder is writable and the disk is not full: %1</translation>
     </message>
     <message>
         <source>图片转换设置已保存: %1 亮度 %2 对比度 %3 反相 %4</source>
@@ -1975,15 +1979,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>DeviceItemDelegate</name>
     <message>
         <source>型号:</source>
-        <translation>model:</translation>
+        <translation>Model: </translation>
     </message>
     <message>
         <source>厂商: </source>
-        <translation>manufacturer: </translation>
+        <translation>Manufacturer: </translation>
     </message>
     <message>
         <source>地址: </source>
-        <translation>devPath: </translation>
+        <translation>Address: </translation>
     </message>
 </context>
 <context>
@@ -2021,27 +2025,27 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>DeviceSearchPage</name>
     <message>
         <source>设备搜索</source>
-        <translation>device search</translation>
+        <translation>Device search</translation>
     </message>
     <message>
         <source>设备列表</source>
-        <translation>Device List</translation>
+        <translation>Device list</translation>
     </message>
     <message>
         <source>搜索设备中...</source>
-        <translation>Search for devices ...</translation>
+        <translation>Searching for devices...</translation>
     </message>
     <message>
         <source>发现设备 (%1)</source>
-        <translation>Discovering devices(%1)</translation>
+        <translation>Devices found (%1)</translation>
     </message>
     <message>
         <source>点击搜索按钮发现设备</source>
-        <translation>Click the search button to discover the device</translation>
+        <translation>Click the search button to find devices</translation>
     </message>
     <message>
         <source>正在搜索设备...</source>
-        <translation>Searching for devices ...</translation>
+        <translation>Searching for devices...</translation>
     </message>
     <message>
         <source>未发现设备</source>
@@ -2049,7 +2053,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>⚙️配置</source>
-        <translation>⚙️ config</translation>
+        <translation>⚙️ Configure</translation>
     </message>
     <message>
         <source>⏳搜索中</source>
@@ -2057,19 +2061,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>🔍搜索设备</source>
-        <translation>🔍search device</translation>
+        <translation>🔍 Search</translation>
     </message>
     <message>
         <source>🔗连接设备</source>
-        <translation>🔗connected device</translation>
+        <translation>🔗 Connect</translation>
     </message>
     <message>
         <source>+添加设备</source>
-        <translation>+Add Device</translation>
+        <translation>+ Add device</translation>
     </message>
     <message>
         <source>进入配置界面&gt;</source>
-        <translation>EnterConfigInterface&gt;</translation>
+        <translation>Printer commands &gt;</translation>
     </message>
 </context>
 <context>
@@ -2084,7 +2088,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>打印机不可用</source>
-        <translation>printer not available</translation>
+        <translation>Printer not available</translation>
     </message>
     <message>
         <source>驱动连接设置</source>
@@ -2096,11 +2100,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>刷新</source>
-        <translation>refresh</translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <source>进入配置界面&gt;</source>
-        <translation>EnterConfigInterface&gt;</translation>
+        <translation>Printer commands &gt;</translation>
     </message>
 </context>
 <context>
@@ -2111,7 +2115,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>管理</source>
-        <translation>MANAGE</translation>
+        <translation>Manage</translation>
     </message>
     <message>
         <source>删除设备</source>
@@ -2122,19 +2126,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>FunctionMainLayout</name>
     <message>
         <source>工作模式</source>
-        <translation>WorkingMode</translation>
+        <translation>Working mode</translation>
     </message>
     <message>
         <source>蜂鸣-报警-切刀</source>
-        <translation>BuzzerAlarmCut</translation>
+        <translation>Buzzer, cutter</translation>
     </message>
     <message>
         <source>实时状态</source>
-        <translation>RealTimeStatus</translation>
+        <translation>Real-time status</translation>
     </message>
     <message>
         <source>钱箱</source>
-        <translation>CashBox</translation>
+        <translation>Cash drawer</translation>
     </message>
     <message>
         <source>字符</source>
@@ -2142,11 +2146,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>位图logo</source>
-        <translation>BitmapLogo</translation>
+        <translation>Bitmap logo</translation>
     </message>
     <message>
         <source>条码</source>
-        <translation>BarCode</translation>
+        <translation>Barcode</translation>
     </message>
     <message>
         <source>灯光</source>
@@ -2154,19 +2158,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>更多参数设置</source>
-        <translation>MoreSettings</translation>
+        <translation>More settings</translation>
     </message>
     <message>
         <source>无线及网络设置</source>
-        <translation>IPSettings</translation>
+        <translation>Network</translation>
     </message>
     <message>
         <source>切换窗口: </source>
-        <translation>Switch window: </translation>
+        <translation>Page shown: </translation>
     </message>
     <message>
         <source>返回设备列表</source>
-        <translation>BackDeviceList</translation>
+        <translation>Back to list</translation>
     </message>
 </context>
 <context>
@@ -2196,7 +2200,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>默认网关</source>
-        <translation>Gateway</translation>
+        <translation>Default gateway</translation>
     </message>
     <message>
         <source>%1格式不正确，请输入四组0-255的数字，如 192.168.1.100</source>
@@ -2204,14 +2208,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>响应超时</source>
-        <translation>ResponseTimeout</translation>
+        <translation>No answer in time</translation>
     </message>
 </context>
 <context>
     <name>IPSettingsTcpLayout</name>
     <message>
         <source>IP设置</source>
-        <translation>IPSettings</translation>
+        <translation>IP settings</translation>
     </message>
     <message>
         <source>IP:</source>
@@ -2219,7 +2223,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>请输入IP</source>
-        <translation>Please IP address</translation>
+        <translation>Enter the IP address</translation>
     </message>
     <message>
         <source>子网掩码:</source>
@@ -2227,7 +2231,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>请输入子网掩码</source>
-        <translation>Please mask</translation>
+        <translation>Enter the subnet mask</translation>
     </message>
     <message>
         <source>默认网关:</source>
@@ -2235,26 +2239,26 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>请输入默认网关</source>
-        <translation>Please gateway</translation>
+        <translation>Enter the default gateway</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Setting</translation>
+        <translation>Apply</translation>
     </message>
 </context>
 <context>
     <name>IPSettingsUsbLayout</name>
     <message>
         <source>(型号:r-vontasil 生效)</source>
-        <translation>(Model: r-vontasil effective)</translation>
+        <translation>(model r-vontasil only)</translation>
     </message>
     <message>
         <source>IP设置</source>
-        <translation>IPSettings</translation>
+        <translation>IP settings</translation>
     </message>
     <message>
         <source>提示：USB模式设置IP只对L7D生效</source>
-        <translation>Tip: USB mode setting IP is only effective for L7D</translation>
+        <translation>Tip: setting the IP over USB works only on the L7D</translation>
     </message>
     <message>
         <source>IP:</source>
@@ -2262,7 +2266,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>请输入IP</source>
-        <translation>Please IP address</translation>
+        <translation>Enter the IP address</translation>
     </message>
     <message>
         <source>子网掩码:</source>
@@ -2270,7 +2274,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>请输入子网掩码</source>
-        <translation>Please mask</translation>
+        <translation>Enter the subnet mask</translation>
     </message>
     <message>
         <source>默认网关:</source>
@@ -2278,15 +2282,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>请输入默认网关</source>
-        <translation>Please gateway</translation>
+        <translation>Enter the default gateway</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Setting</translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>蓝牙设置</source>
-        <translation>BluetoothSettings</translation>
+        <translation>Bluetooth settings</translation>
     </message>
     <message>
         <source>蓝牙名称:</source>
@@ -2294,7 +2298,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>蓝牙配对码:</source>
-        <translation>PairingCode:</translation>
+        <translation>Pairing code:</translation>
     </message>
     <message>
         <source>蓝牙地址:</source>
@@ -2302,63 +2306,63 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>打印功能配置</source>
-        <translation>PrintFunctionConfig</translation>
+        <translation>Print functions</translation>
     </message>
     <message>
         <source>打印指令集:</source>
-        <translation>Instruction:</translation>
+        <translation>Command set:</translation>
     </message>
     <message>
         <source>纸张类型:</source>
-        <translation>PaperType:</translation>
+        <translation>Paper type:</translation>
     </message>
     <message>
         <source>0:小票纸</source>
-        <translation>0: SmallPaper</translation>
+        <translation>0: Receipt paper</translation>
     </message>
     <message>
         <source>1:间隙纸</source>
-        <translation>1:GapPaper</translation>
+        <translation>1: Label paper</translation>
     </message>
     <message>
         <source>打印速度模式:</source>
-        <translation>SpeedMode:</translation>
+        <translation>Print speed:</translation>
     </message>
     <message>
         <source>0:系统默认</source>
-        <translation>0:SystemDefault</translation>
+        <translation>0: System default</translation>
     </message>
     <message>
         <source>1:较慢</source>
-        <translation>1:SlowDown</translation>
+        <translation>1: Slower</translation>
     </message>
     <message>
         <source>2:正常</source>
-        <translation>2:Normal</translation>
+        <translation>2: Normal</translation>
     </message>
     <message>
         <source>3:较快</source>
-        <translation>3:Faster</translation>
+        <translation>3: Faster</translation>
     </message>
     <message>
         <source>打印浓度模式:</source>
-        <translation>DensityMode:</translation>
+        <translation>Print density:</translation>
     </message>
     <message>
         <source>1:较淡</source>
-        <translation>1:Lighter</translation>
+        <translation>1: Lighter</translation>
     </message>
     <message>
         <source>3:较浓</source>
-        <translation>3:Thicker</translation>
+        <translation>3: Darker</translation>
     </message>
     <message>
         <source>字符集:</source>
-        <translation>CharacterSet:</translation>
+        <translation>Character set:</translation>
     </message>
     <message>
         <source>0:GB18030(中文)</source>
-        <translation>0:GB18030(Chinese)</translation>
+        <translation>0: GB18030 (Chinese)</translation>
     </message>
 </context>
 <context>
@@ -2377,7 +2381,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>上传</source>
-        <translation>Upload</translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>清空</source>
@@ -2535,15 +2539,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>LeftPage</name>
     <message>
         <source>管理</source>
-        <translation>MANAGE</translation>
+        <translation>Manage</translation>
     </message>
     <message>
         <source>串口</source>
-        <translation>SerialPort</translation>
+        <translation>Serial port</translation>
     </message>
     <message>
         <source>驱动</source>
-        <translation>Drive</translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>切换语言</source>
@@ -2551,14 +2555,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>打开日志</source>
-        <translation>OpenLog</translation>
+        <translation>Open log</translation>
     </message>
 </context>
 <context>
     <name>LogDialog</name>
     <message>
         <source>日志查看器</source>
-        <translation>LogViewer</translation>
+        <translation>Log viewer</translation>
     </message>
     <message>
         <source>保存文本文件</source>
@@ -2574,7 +2578,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>操作日志</source>
-        <translation>OperationLog</translation>
+        <translation>Operation log</translation>
     </message>
     <message>
         <source>保存日志</source>
@@ -2586,11 +2590,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>日志级别过滤:</source>
-        <translation>LogLevelFiltering:</translation>
+        <translation>Show level:</translation>
     </message>
     <message>
         <source>全部</source>
-        <translation>ALL</translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>清空</source>
@@ -2610,55 +2614,55 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>应用程序启动
 </source>
-        <translation>applications starting
+        <translation>Application started
 </translation>
     </message>
     <message>
         <source>日志目录创建成功:</source>
-        <translation>Log directory created successfully:</translation>
+        <translation>Log folder created:</translation>
     </message>
     <message>
         <source>无法创建日志目录:</source>
-        <translation>Unable to create log directory:</translation>
+        <translation>Cannot create the log folder:</translation>
     </message>
     <message>
         <source>日志文件创建成功: %1</source>
-        <translation>Log file created successfully:%1</translation>
+        <translation>Log file created: %1</translation>
     </message>
     <message>
         <source>无法创建日志文件:</source>
-        <translation>Unable to create log file:</translation>
+        <translation>Cannot create the log file:</translation>
     </message>
     <message>
         <source>日期变更，切换到新的日志文件</source>
-        <translation>Date change, switch to new log file</translation>
+        <translation>New day: switching to a new log file</translation>
     </message>
     <message>
         <source>日志文件大小达到限制 (%1 MB)，创建新文件</source>
-        <translation>The log file size has reached the limit (%1 MB), create a new file</translation>
+        <translation>The log file has reached its size limit (%1 MB); starting a new file</translation>
     </message>
     <message>
         <source>日志级别设置为: %1</source>
-        <translation>Log level set to:%1</translation>
+        <translation>Log level set to: %1</translation>
     </message>
     <message>
         <source>无法创建目录:</source>
-        <translation>Unable to create directory:</translation>
+        <translation>Cannot create the folder:</translation>
     </message>
     <message>
         <source>无法打开文件进行写入:</source>
-        <translation>Unable to open file for writing:</translation>
+        <translation>Cannot open the file for writing:</translation>
     </message>
     <message>
         <source>日志保存成功:</source>
-        <translation>Log saved successfully:</translation>
+        <translation>Log saved:</translation>
     </message>
 </context>
 <context>
     <name>MinimizeButton</name>
     <message>
         <source>最小化</source>
-        <translation>minimize</translation>
+        <translation>Minimize</translation>
     </message>
 </context>
 <context>
@@ -3029,7 +3033,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>打印内容为空</source>
-        <translation>Print content is empty</translation>
+        <translation>Nothing to print</translation>
     </message>
 </context>
 <context>
@@ -3055,7 +3059,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>%1 处打印机无法识别</source>
-        <translation>%1 places the printer cannot read</translation>
+        <translation>%1 parts the printer cannot decode</translation>
     </message>
     <message>
         <source>%1 个条码或二维码无法打印</source>
@@ -3081,27 +3085,27 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>QmlLanguage</name>
     <message>
         <source>创建配置文件夹: %1</source>
-        <translation>Create configuration folder:%1</translation>
+        <translation>Creating the configuration folder: %1</translation>
     </message>
     <message>
         <source>创建配置文件夹失败: %1</source>
-        <translation>Failed to create configuration folder:%1</translation>
+        <translation>Failed to create the configuration folder: %1</translation>
     </message>
     <message>
         <source>配置文件不存在，创建默认配置文件: %1</source>
-        <translation>The configuration file does not exist, create default configuration file:%1</translation>
+        <translation>The configuration file does not exist; creating the default one: %1</translation>
     </message>
     <message>
         <source>默认配置文件创建成功: %1</source>
-        <translation>Default configuration file created successfully:%1</translation>
+        <translation>Default configuration file created: %1</translation>
     </message>
     <message>
         <source>创建默认配置文件失败: %1</source>
-        <translation>Failed to create default configuration file:%1</translation>
+        <translation>Failed to create the default configuration file: %1</translation>
     </message>
     <message>
         <source>读取配置文件路径: %1</source>
-        <translation>Read configuration file path:%1</translation>
+        <translation>Reading the configuration file: %1</translation>
     </message>
     <message>
         <source>空</source>
@@ -3109,23 +3113,23 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>从配置文件读取到语言代码: %1</source>
-        <translation>Read language code from configuration file:%1</translation>
+        <translation>Language code in the configuration file: %1</translation>
     </message>
     <message>
         <source>应用程序基础目录: %1</source>
-        <translation>Application base directory:%1</translation>
+        <translation>Application folder: %1</translation>
     </message>
     <message>
         <source>成功加载中文翻译文件</source>
-        <translation>Successfully loaded Chinese translation file</translation>
+        <translation>Chinese translation loaded</translation>
     </message>
     <message>
         <source>成功加载英文翻译文件</source>
-        <translation>Successfully loaded English translation file</translation>
+        <translation>English translation loaded</translation>
     </message>
     <message>
         <source>未识别的语言代码: %1，使用默认语言</source>
-        <translation>Unrecognized language code:%1, using default language</translation>
+        <translation>Unknown language code: %1; using the default language</translation>
     </message>
     <message>
         <source>中文</source>
@@ -3141,27 +3145,27 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>语言切换: %1</source>
-        <translation>Language switch:%1</translation>
+        <translation>Language switched to: %1</translation>
     </message>
     <message>
         <source>设置语言到配置文件: %1</source>
-        <translation>Set language to configuration file:%1</translation>
+        <translation>Writing the language to the configuration file: %1</translation>
     </message>
     <message>
         <source>配置文件路径: %1</source>
-        <translation>Configuration file path:%1</translation>
+        <translation>Configuration file: %1</translation>
     </message>
     <message>
         <source>语言设置已保存到配置文件: %1</source>
-        <translation>Language settings saved to configuration file:%1</translation>
+        <translation>Language saved to the configuration file: %1</translation>
     </message>
     <message>
         <source>应用程序将重启以应用新的语言设置</source>
-        <translation>The application will restart to apply the new language settings</translation>
+        <translation>The application restarts to use the new language</translation>
     </message>
     <message>
         <source>新应用实例启动成功，当前应用即将退出</source>
-        <translation>The new application instance has been successfully launched, and the current application is about to exit</translation>
+        <translation>The new instance has started; this one exits now</translation>
     </message>
     <message>
         <source>重启应用失败，请手动重启应用程序</source>
@@ -3173,7 +3177,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>CodePageSelect已保存到配置文件: %1</source>
-        <translation>CodePageSelect has been saved to configuration file:%1</translation>
+        <translation>CodePageSelect saved to the configuration file: %1</translation>
     </message>
     <message>
         <source>无法启动 %1: %2</source>
@@ -3189,15 +3193,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>配置文件为空或已损坏，重新创建默认配置文件: %1</source>
-        <translation>The configuration file is empty or damaged, create default configuration file again:%1</translation>
+        <translation>The configuration file is empty or damaged; creating the default one again: %1</translation>
     </message>
     <message>
         <source>损坏的配置文件已备份为: %1</source>
-        <translation>The damaged configuration file was kept as:%1</translation>
+        <translation>The damaged configuration file was kept as: %1</translation>
     </message>
     <message>
         <source>保存配置项失败: %1 (%2)</source>
-        <translation>Failed to save the setting:%1 (%2)</translation>
+        <translation>Failed to save the setting: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -3210,19 +3214,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>两个钱箱都关闭</source>
-        <translation>Both cash boxes are closed</translation>
+        <translation>Both cash drawers closed</translation>
     </message>
     <message>
         <source>一个或两个钱箱打开</source>
-        <translation>Open one or two cash boxes</translation>
+        <translation>One or both cash drawers open</translation>
     </message>
     <message>
         <source>脱机</source>
-        <translation>offline</translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>联机</source>
-        <translation>online</translation>
+        <translation>Online</translation>
     </message>
     <message>
         <source>脱机状态:
@@ -3232,83 +3236,83 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>上盖开</source>
-        <translation>Open the lid</translation>
+        <translation>Cover open</translation>
     </message>
     <message>
         <source>上盖关</source>
-        <translation>Close the lid</translation>
+        <translation>Cover closed</translation>
     </message>
     <message>
         <source>按下走纸键</source>
-        <translation>Press the paper feed button</translation>
+        <translation>Feed button pressed</translation>
     </message>
     <message>
         <source>未按走纸键</source>
-        <translation>Not pressing the paper feed button</translation>
+        <translation>Feed button not pressed</translation>
     </message>
     <message>
         <source>打印机缺纸</source>
-        <translation>printer out of paper</translation>
+        <translation>Out of paper</translation>
     </message>
     <message>
         <source>打印机不缺纸</source>
-        <translation>The printer is not short of paper</translation>
+        <translation>Paper loaded</translation>
     </message>
     <message>
         <source>有错误情况</source>
-        <translation>There is an error situation</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>没有出错情况</source>
-        <translation>No error occurred</translation>
+        <translation>No error</translation>
     </message>
     <message>
         <source>错误状态:
 </source>
-        <translation>ErrorState:
+        <translation>Error status:
 </translation>
     </message>
     <message>
         <source>切刀有错误</source>
-        <translation>The cutting blade has an error</translation>
+        <translation>Cutter error</translation>
     </message>
     <message>
         <source>切刀无错误</source>
-        <translation>The cutting blade is error free</translation>
+        <translation>No cutter error</translation>
     </message>
     <message>
         <source>有不可恢复错误</source>
-        <translation>There is an unrecoverable error</translation>
+        <translation>Unrecoverable error</translation>
     </message>
     <message>
         <source>无不可恢复错误</source>
-        <translation>No unrecoverable errors</translation>
+        <translation>No unrecoverable error</translation>
     </message>
     <message>
         <source>打印头温度或电压超出范围</source>
-        <translation>Print head temperature or voltage exceeds the range</translation>
+        <translation>Print head temperature or voltage out of range</translation>
     </message>
     <message>
         <source>打印头温度和电压正常</source>
-        <translation>The print head temperature and voltage are normal</translation>
+        <translation>Print head temperature and voltage normal</translation>
     </message>
     <message>
         <source>传送纸状态:
 </source>
-        <translation>ConveyorPaperStatus:
+        <translation>Paper status:
 </translation>
     </message>
     <message>
         <source>纸尽</source>
-        <translation>Paper is exhausted</translation>
+        <translation>Paper end</translation>
     </message>
     <message>
         <source>有纸</source>
-        <translation>There is paper</translation>
+        <translation>Paper present</translation>
     </message>
     <message>
         <source>响应超时</source>
-        <translation>ResponseTimeout</translation>
+        <translation>No answer in time</translation>
     </message>
     <message>
         <source>实时状态</source>
@@ -3328,7 +3332,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>传送纸状态</source>
-        <translation>Paper sensor status</translation>
+        <translation>Paper status</translation>
     </message>
     <message>
         <source>状态信息</source>
@@ -3343,7 +3347,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>RestartDialog</name>
     <message>
         <source>提示</source>
-        <translation>tips</translation>
+        <translation>Notice</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -3362,19 +3366,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>RightPage</name>
     <message>
         <source>切换到usb</source>
-        <translation>Switch to USB</translation>
+        <translation>Switched to USB</translation>
     </message>
     <message>
         <source>切换到tcp</source>
-        <translation>Switch to TCP</translation>
+        <translation>Switched to TCP</translation>
     </message>
     <message>
         <source>切换到串口</source>
-        <translation>Switch to Serial Port</translation>
+        <translation>Switched to serial port</translation>
     </message>
     <message>
         <source>切换到驱动</source>
-        <translation>Switch to Driver</translation>
+        <translation>Switched to driver</translation>
     </message>
 </context>
 <context>
@@ -3385,7 +3389,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>[第二次搜索] try to connect :%1</source>
-        <translation>[Second search] try to connect:%1</translation>
+        <translation>[Second search] try to connect: %1</translation>
     </message>
     <message>
         <source>%1 connected!</source>
@@ -3405,7 +3409,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>[第二次搜索] IP: %1 destMac: %2</source>
-        <translation>[Second search] IP:%1 destMac:%2</translation>
+        <translation>[Second search] IP: %1 destMac: %2</translation>
     </message>
     <message>
         <source>get url: %1 </source>
@@ -3421,31 +3425,31 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>未知型号，开始使用nbtstat 搜索</source>
-        <translation>Unknown model, start searching using nbtstat</translation>
+        <translation>Unknown model; asking with nbtstat</translation>
     </message>
     <message>
         <source>上次搜索到设备但本次未找到，可能是搜索异常，准备重新搜索...</source>
-        <translation>The device was found last time but not this time, which may be due to search abnormalities. We are preparing to search again ...</translation>
+        <translation>A device found last time was not found this time; the search may have gone wrong. Searching again...</translation>
     </message>
     <message>
         <source>本次搜索结果与上次不一致，可能是搜索异常，准备重新搜索...</source>
-        <translation>The results of this search are inconsistent with the previous one, which may be due to search anomalies. We are preparing to conduct a new search ...</translation>
+        <translation>This search found other devices than the last one; the search may have gone wrong. Searching again...</translation>
     </message>
     <message>
         <source>本次搜索完成，共发现 %1 个设备</source>
-        <translation>This search has been completed, and a total of %1 devices were found</translation>
+        <translation>Search finished: %1 devices found</translation>
     </message>
     <message>
         <source>开始第二次搜索...</source>
-        <translation>Start the second search ...</translation>
+        <translation>Starting the second search...</translation>
     </message>
     <message>
         <source>第二次搜索结果不如第一次，使用第一次结果（%1 个）</source>
-        <translation>The second search results were not as good as the first, using the first search results (%1)</translation>
+        <translation>The second search found less than the first; keeping the first results (%1)</translation>
     </message>
     <message>
         <source>第二次搜索完成，发现 %1 个设备（第一次: %2 个）</source>
-        <translation>Second search completed, found %1 devices (first time:%2)</translation>
+        <translation>Second search finished: %1 devices found (first: %2)</translation>
     </message>
     <message>
         <source>未能获取完整的设备信息</source>
@@ -3465,15 +3469,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>通过 nativeColorPicker 判断型号: KVZ-L7N</source>
-        <translation>Determine model KVZ-L7N through native ColorPicker</translation>
+        <translation>Model recognised by nativeColorPicker: KVZ-L7N</translation>
     </message>
     <message>
         <source>通过 configureNetwork 判断型号: KVZ-L7N</source>
-        <translation>Determine the model through configurationNetwork: KVZ-L7N</translation>
+        <translation>Model recognised by configureNetwork: KVZ-L7N</translation>
     </message>
     <message>
         <source>通过 rgbToHex 判断型号: KVZ-L7N</source>
-        <translation>Determine the model through rgbToHex: KVZ-L7N</translation>
+        <translation>Model recognised by rgbToHex: KVZ-L7N</translation>
     </message>
 </context>
 <context>
@@ -3488,7 +3492,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>COM口:</source>
-        <translation>COM:</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>波特率:</source>
@@ -3504,7 +3508,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>打开串口</source>
-        <translation>OpenSerial</translation>
+        <translation>Open port</translation>
     </message>
     <message>
         <source>断开</source>
@@ -3512,11 +3516,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>刷新串口</source>
-        <translation>Refresh serial port</translation>
+        <translation>Refresh ports</translation>
     </message>
     <message>
         <source>进入配置界面&gt;</source>
-        <translation>EnterConfigInterface&gt;</translation>
+        <translation>Printer commands &gt;</translation>
     </message>
     <message>
         <source>串口错误: </source>
@@ -3535,7 +3539,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>串口已经连接</source>
-        <translation>The serial port has been connected</translation>
+        <translation>The serial port is already connected</translation>
     </message>
     <message>
         <source>串口连接失败: </source>
@@ -3543,35 +3547,35 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>设置波特率失败: </source>
-        <translation>Failed to set baud rate: </translation>
+        <translation>Failed to set the baud rate: </translation>
     </message>
     <message>
         <source>设置数据位失败: </source>
-        <translation>Failed to set data bit: </translation>
+        <translation>Failed to set the data bits: </translation>
     </message>
     <message>
         <source>设置停止位失败: </source>
-        <translation>Failed to set stopBits: </translation>
+        <translation>Failed to set the stop bits: </translation>
     </message>
     <message>
         <source>设置校验位失败: </source>
-        <translation>Failed to set Parity: </translation>
+        <translation>Failed to set the parity: </translation>
     </message>
     <message>
         <source>设置流控制失败: </source>
-        <translation>Failed to set FlowControl: </translation>
+        <translation>Failed to set the flow control: </translation>
     </message>
     <message>
         <source>串口连接成功:%1 波特率:%2  </source>
-        <translation>Serial port connection successful:%1 Baud rate:%2  </translation>
+        <translation>Serial port connected: %1 baud rate: %2  </translation>
     </message>
     <message>
         <source>串口已断开连接</source>
-        <translation>The serial port has been disconnected</translation>
+        <translation>The serial port was disconnected</translation>
     </message>
     <message>
         <source>刷新缓冲区失败</source>
-        <translation>Refresh buffer failed</translation>
+        <translation>Failed to flush the buffer</translation>
     </message>
     <message>
         <source>串口未连接</source>
@@ -3583,7 +3587,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>数据发送不完整</source>
-        <translation>Incomplete data transmission</translation>
+        <translation>Not all data was sent</translation>
     </message>
     <message>
         <source>无效的十六进制数据</source>
@@ -3595,7 +3599,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>十六进制数据发送不完整</source>
-        <translation>Incomplete transmission of hexadecimal data</translation>
+        <translation>Not all hexadecimal data was sent</translation>
     </message>
     <message>
         <source>找不到设备</source>
@@ -3607,11 +3611,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>设备已打开或打开失败</source>
-        <translation>The device has been opened or failed to open</translation>
+        <translation>The device is already open or cannot be opened</translation>
     </message>
     <message>
         <source>写入数据失败</source>
-        <translation>Writing data failed</translation>
+        <translation>Failed to write data</translation>
     </message>
     <message>
         <source>读取数据失败</source>
@@ -3627,11 +3631,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>操作超时</source>
-        <translation>Operation timeout</translation>
+        <translation>Operation timed out</translation>
     </message>
     <message>
         <source>设备未打开</source>
-        <translation>Device not turned on</translation>
+        <translation>Device not open</translation>
     </message>
     <message>
         <source>未知错误: </source>
@@ -3642,7 +3646,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>SerialSettingsCard</name>
     <message>
         <source>串口设置</source>
-        <translation>BaudRateSetting</translation>
+        <translation>Serial settings</translation>
     </message>
     <message>
         <source>波特率:</source>
@@ -3650,7 +3654,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>数据位:</source>
-        <translation>DataBits:</translation>
+        <translation>Data bits:</translation>
     </message>
     <message>
         <source>校验位:</source>
@@ -3658,42 +3662,42 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>停止位:</source>
-        <translation>StopBits:</translation>
+        <translation>Stop bits:</translation>
     </message>
 </context>
 <context>
     <name>SerialTerminalDrawer</name>
     <message>
         <source>接收数据:</source>
-        <translation>Receiving data:</translation>
+        <translation>Received data:</translation>
     </message>
     <message>
         <source>无效的十六进制数据！请输入有效的十六进制字符串（偶数位数字符）。</source>
-        <translation>Invalid hexadecimal data! Please enter a valid hexadecimal string (even digit characters).</translation>
+        <translation>Invalid hexadecimal data! Enter an even number of hexadecimal digits.</translation>
     </message>
     <message>
         <source>[发送 </source>
-        <translation>[Send </translation>
+        <translation>[Sent </translation>
     </message>
     <message>
         <source>十六进制显示</source>
-        <translation>Hex Display</translation>
+        <translation>Show as hex</translation>
     </message>
     <message>
         <source>接收到的数据将显示在这里...</source>
-        <translation>The received data will be displayed here ...</translation>
+        <translation>Received data appears here...</translation>
     </message>
     <message>
         <source>清空接收</source>
-        <translation>Clear reception</translation>
+        <translation>Clear received</translation>
     </message>
     <message>
         <source>发送数据:</source>
-        <translation>Sending data:</translation>
+        <translation>Data to send:</translation>
     </message>
     <message>
         <source>十六进制发送</source>
-        <translation>HexSend</translation>
+        <translation>Send as hex</translation>
     </message>
     <message>
         <source>在此输入十六进制数据（如：48 65 6C 6C 6F）...</source>
@@ -3701,11 +3705,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>在此输入要发送的数据...</source>
-        <translation>Enter the data to be sent here ...</translation>
+        <translation>Enter the data to send here...</translation>
     </message>
     <message>
         <source>发送</source>
-        <translation>send</translation>
+        <translation>Send</translation>
     </message>
     <message>
         <source>清空</source>
@@ -3720,14 +3724,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>设置</source>
-        <translation>Setting</translation>
+        <translation>Set</translation>
     </message>
 </context>
 <context>
     <name>SettingsBarcodePage</name>
     <message>
         <source>输入11或12位数字</source>
-        <translation>Enter 11 or 12 digit numbers</translation>
+        <translation>Enter 11 or 12 digits</translation>
     </message>
     <message>
         <source>输入6或7位数字</source>
@@ -3735,7 +3739,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>输入12或13位数字</source>
-        <translation>Enter 12 or 13 digit numbers</translation>
+        <translation>Enter 12 or 13 digits</translation>
     </message>
     <message>
         <source>输入7或8位数字</source>
@@ -3747,93 +3751,93 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>输入1-255个数字, 个数为偶数个</source>
-        <translation>Enter 1-255 numbers, even numbers</translation>
+        <translation>Enter an even number of digits, 2 to 254</translation>
     </message>
     <message>
         <source>条码类型:</source>
-        <translation>BarcodeType:</translation>
+        <translation>Barcode type:</translation>
     </message>
     <message>
         <source>条码内容:</source>
-        <translation>BarcodeContent:</translation>
+        <translation>Barcode content:</translation>
     </message>
     <message>
         <source>设置为测试打印条码</source>
-        <translation>SetTestPrintBarcode</translation>
+        <translation>Set as test barcode</translation>
     </message>
     <message>
         <source>重置为默认条码</source>
-        <translation>ResetDefault</translation>
+        <translation>Reset to default</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>图片</source>
-        <translation>image</translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>设置打印图片</source>
-        <translation>SetImages</translation>
+        <translation>Test print picture</translation>
     </message>
     <message>
         <source>条码</source>
-        <translation>BarCode</translation>
+        <translation>Barcode</translation>
     </message>
     <message>
         <source>设置打印条码</source>
-        <translation>SetBarcode</translation>
+        <translation>Test print barcode</translation>
     </message>
     <message>
         <source>测试页</source>
-        <translation>TestPage</translation>
+        <translation>Test page</translation>
     </message>
     <message>
         <source>设置打印测试页</source>
-        <translation>SetTestPage</translation>
+        <translation>Test page contents</translation>
     </message>
     <message>
         <source>小票</source>
-        <translation>receipt</translation>
+        <translation>Receipt</translation>
     </message>
     <message>
         <source>设置打印小票</source>
-        <translation>SetReceipts</translation>
+        <translation>Sample receipts</translation>
     </message>
     <message>
         <source>设置打印内容</source>
-        <translation>Set printing content</translation>
+        <translation>Set print contents</translation>
     </message>
 </context>
 <context>
     <name>SettingsImagePage</name>
     <message>
         <source>选择图片:</source>
-        <translation>SelectImage:</translation>
+        <translation>Picture:</translation>
     </message>
     <message>
         <source>请选择图片文件</source>
-        <translation>Please select image file</translation>
+        <translation>Choose a picture file</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation>open</translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>设置为测试打印图片</source>
-        <translation>SetImage</translation>
+        <translation>Set as test picture</translation>
     </message>
     <message>
         <source>重置为默认图片</source>
-        <translation>ResetDefault</translation>
+        <translation>Reset to default</translation>
     </message>
     <message>
         <source>选择图片文件</source>
-        <translation>Select image file</translation>
+        <translation>Choose a picture file</translation>
     </message>
     <message>
         <source>图片文件 (*.png *.jpg *.jpeg *.bmp )</source>
-        <translation>Image files (*.png *.jpg *.jpeg *.bmp )</translation>
+        <translation>Picture files (*.png *.jpg *.jpeg *.bmp )</translation>
     </message>
     <message>
         <source>所有文件 (*)</source>
@@ -3852,19 +3856,19 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>SettingsReceiptPage</name>
     <message>
         <source>58小票</source>
-        <translation>58Receipt</translation>
+        <translation>58 mm</translation>
     </message>
     <message>
         <source>76小票</source>
-        <translation>76Receipt</translation>
+        <translation>76 mm</translation>
     </message>
     <message>
         <source>80小票</source>
-        <translation>80Receipt</translation>
+        <translation>80 mm</translation>
     </message>
     <message>
         <source>测试</source>
-        <translation>Test</translation>
+        <translation>Test </translation>
     </message>
     <message>
         <source>请输入商品名称</source>
@@ -3876,15 +3880,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>价格必须为非负数</source>
-        <translation>The price must be non negative</translation>
+        <translation>The price must not be negative</translation>
     </message>
     <message>
         <source>商品名称</source>
-        <translation>ProductName</translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>数量</source>
-        <translation>Quantity</translation>
+        <translation>Qty</translation>
     </message>
     <message>
         <source>价格</source>
@@ -3892,11 +3896,11 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>份</source>
-        <translation>piece</translation>
+        <translation> pcs</translation>
     </message>
     <message>
         <source>合计金额</source>
-        <translation>TotalAmount</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>单价折扣金额</source>
@@ -3908,15 +3912,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>打印时间:</source>
-        <translation>Time:</translation>
+        <translation>Printed: </translation>
     </message>
     <message>
         <source>类型设置</source>
-        <translation>TypeSetting</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>标题设置</source>
-        <translation>TitleSetting</translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>请输入小票标题</source>
@@ -3924,39 +3928,39 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>修改标题</source>
-        <translation>ChangeTitle</translation>
+        <translation>Change title</translation>
     </message>
     <message>
         <source>商品录入</source>
-        <translation>ProductInput</translation>
+        <translation>Products</translation>
     </message>
     <message>
         <source>添加商品</source>
-        <translation>AddProduct</translation>
+        <translation>Add product</translation>
     </message>
     <message>
         <source>计算操作</source>
-        <translation>CalculationOperation</translation>
+        <translation>Totals</translation>
     </message>
     <message>
         <source>计算合计</source>
-        <translation>CalculateTotal</translation>
+        <translation>Calculate total</translation>
     </message>
     <message>
         <source>清除</source>
-        <translation>clear</translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation>Settings</translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>设置为打印</source>
-        <translation>SetAsPrint</translation>
+        <translation>Set for printing</translation>
     </message>
     <message>
         <source>设置为默认</source>
-        <translation>SetAsDefault</translation>
+        <translation>Set as default</translation>
     </message>
     <message>
         <source>列表</source>
@@ -3967,34 +3971,34 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>SettingsTestPagePage</name>
     <message>
         <source>指令</source>
-        <translation>cmd</translation>
+        <translation>Commands</translation>
     </message>
     <message>
         <source>文本(未实现)</source>
-        <translation>Text(not.)</translation>
+        <translation>Text (not available)</translation>
     </message>
     <message>
         <source>在这里输入打印测试页对应的指令代码</source>
-        <translation>Enter the instruction code corresponding to printing the test page here</translation>
+        <translation>Enter the command bytes of the test page here</translation>
     </message>
     <message>
         <source>设置为测试页</source>
-        <translation>SetTestPage</translation>
+        <translation>Set as test page</translation>
     </message>
     <message>
         <source>重置为默认内容</source>
-        <translation>ResetDefault</translation>
+        <translation>Reset to default</translation>
     </message>
     <message>
         <source>显示默认内容</source>
-        <translation>DisplayDefault</translation>
+        <translation>Show default</translation>
     </message>
 </context>
 <context>
     <name>StatusPage</name>
     <message>
         <source>设备名称: </source>
-        <translation>Device Name: </translation>
+        <translation>Device name: </translation>
     </message>
     <message>
         <source>MAC地址: </source>
@@ -4006,7 +4010,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>COM口: </source>
-        <translation>COM : </translation>
+        <translation>Port: </translation>
     </message>
     <message>
         <source>打印机: </source>
@@ -4014,7 +4018,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>版本：</source>
-        <translation>version:</translation>
+        <translation>Version: </translation>
     </message>
 </context>
 <context>
@@ -4025,7 +4029,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>✗ 设备未连接</source>
-        <translation>✗ Device NotConnected</translation>
+        <translation>✗ Device not connected</translation>
     </message>
 </context>
 <context>
@@ -4040,54 +4044,54 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>添加成功: </source>
-        <translation>Added successfully: </translation>
+        <translation>Added: </translation>
     </message>
     <message>
         <source>连接失败:</source>
-        <translation>Connection failed:</translation>
+        <translation>Connection failed: </translation>
     </message>
     <message>
         <source>设置已经发出,请检查打印机是否执行</source>
-        <translation>The settings have been sent out</translation>
+        <translation>Settings sent; check that the printer applied them</translation>
     </message>
 </context>
 <context>
     <name>TcpDeviceManager</name>
     <message>
         <source>TCP发出数据 %1 </source>
-        <translation>TCP sends data %1 </translation>
+        <translation>TCP sent data %1 </translation>
     </message>
     <message>
         <source>连接主机ip: %1 端口: %2 成功</source>
-        <translation>Successfully connected to host IP:%1 Port:%2</translation>
+        <translation>Connected to host IP: %1 port: %2</translation>
     </message>
     <message>
         <source>连接主机ip: %1 失败</source>
-        <translation>Failed to connect to host IP:%1</translation>
+        <translation>Failed to connect to host IP: %1</translation>
     </message>
     <message>
         <source>断开主机ip: %1 </source>
-        <translation>Disconnect host IP:%1 </translation>
+        <translation>Disconnected from host IP: %1 </translation>
     </message>
     <message>
         <source>TCP 设备搜索到设备 ip:%1 mac:%2 name:%3</source>
-        <translation>TCP device found device IP:%1 Mac:%2 Name:%3</translation>
+        <translation>TCP search found a device: IP: %1 MAC: %2 name: %3</translation>
     </message>
     <message>
         <source>TCP 设备搜索完成</source>
-        <translation>TCP device search completed</translation>
+        <translation>TCP device search finished</translation>
     </message>
     <message>
         <source>TCP未连接打印机，数据未发出 %1 </source>
-        <translation>TCP printer not connected, data not sent %1 </translation>
+        <translation>TCP printer not connected; data not sent %1 </translation>
     </message>
     <message>
         <source>TCP数据发送失败</source>
-        <translation>TCP data sending failed</translation>
+        <translation>TCP data could not be sent</translation>
     </message>
     <message>
         <source>连接主机ip: %1 失败: %2</source>
-        <translation>Failed to connect to host IP:%1: %2</translation>
+        <translation>Failed to connect to host IP: %1 (%2)</translation>
     </message>
     <message>
         <source>不是 IPv4 地址: %1</source>
@@ -4098,15 +4102,15 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>TcpSegmentDialog</name>
     <message>
         <source>网段配置已保存: </source>
-        <translation>Network segment configuration saved: </translation>
+        <translation>Segment saved: </translation>
     </message>
     <message>
         <source>网段格式错误，请输入正确格式如: 192.168.1.</source>
-        <translation>The network segment format is incorrect. Please enter the correct format, such as 192.168.1.</translation>
+        <translation>Wrong segment format; enter the first three numbers, such as 192.168.1.</translation>
     </message>
     <message>
         <source>已设置为使用本机网段</source>
-        <translation>Already set to use local network segment</translation>
+        <translation>Set to use the local network segment</translation>
     </message>
     <message>
         <source>TCP网段配置</source>
@@ -4134,7 +4138,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>确定</source>
-        <translation>save</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -4148,7 +4152,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <name>USBDeviceManager</name>
     <message>
         <source>USB数据发送失败</source>
-        <translation>USB data transmission failed</translation>
+        <translation>USB data could not be sent</translation>
     </message>
     <message>
         <source>USB收到的数据 %1 </source>
@@ -4156,35 +4160,35 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>连接USB设备: %1 失败</source>
-        <translation>Connect USB devices: %1 failure</translation>
+        <translation>Failed to connect the USB device: %1</translation>
     </message>
     <message>
         <source>连接USB设备: %1 成功</source>
-        <translation>Connecting USB device:%1 successful</translation>
+        <translation>Connected the USB device: %1</translation>
     </message>
     <message>
         <source>断开USB设备: %1 </source>
-        <translation>Disconnect USB device: %1 </translation>
+        <translation>Disconnected the USB device: %1 </translation>
     </message>
     <message>
         <source>USB设备搜索完成</source>
-        <translation>USB device search completed</translation>
+        <translation>USB device search finished</translation>
     </message>
     <message>
         <source>USB发出数据 %1 </source>
-        <translation>USB sends data %1 </translation>
+        <translation>USB sent data %1 </translation>
     </message>
     <message>
         <source>SendAsync 发送失败</source>
-        <translation>SendAsync Failed to send</translation>
+        <translation>SendAsync failed</translation>
     </message>
     <message>
         <source>发送超时</source>
-        <translation>Send timeout</translation>
+        <translation>Sending timed out</translation>
     </message>
     <message>
         <source>重新连接USB设备 %1 </source>
-        <translation>Reconnect USB device %1 </translation>
+        <translation>Reconnecting the USB device %1 </translation>
     </message>
     <message>
         <source>usb设备 %1 断开!</source>
@@ -4207,7 +4211,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>连接失败:</source>
-        <translation>Connection failed:</translation>
+        <translation>Connection failed: </translation>
     </message>
     <message>
         <source>设备已断开</source>
@@ -4215,55 +4219,55 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>设备重连</source>
-        <translation>Device reconnection</translation>
+        <translation>Device reconnected</translation>
     </message>
     <message>
         <source>设备已连接:</source>
-        <translation>Device connected:</translation>
+        <translation>Device connected: </translation>
     </message>
 </context>
 <context>
     <name>USBPrinterController</name>
     <message>
         <source>USB发出数据 %1 </source>
-        <translation>USB sends data %1 </translation>
+        <translation>USB sent data %1 </translation>
     </message>
     <message>
         <source>发送出现错误</source>
-        <translation>Sending error occurred</translation>
+        <translation>Sending failed</translation>
     </message>
     <message>
         <source>USB读取错误: %1</source>
-        <translation>USB read error:%1</translation>
+        <translation>USB read error: %1</translation>
     </message>
     <message>
         <source>USB写入错误: %1</source>
-        <translation>USB write error:%1</translation>
+        <translation>USB write error: %1</translation>
     </message>
 </context>
 <context>
     <name>USBReadWorker</name>
     <message>
         <source>读取错误: %1</source>
-        <translation>Read error:%1</translation>
+        <translation>Read error: %1</translation>
     </message>
 </context>
 <context>
     <name>USBWriteWorker</name>
     <message>
         <source>写入错误: %1</source>
-        <translation>Write error:%1</translation>
+        <translation>Write error: %1</translation>
     </message>
 </context>
 <context>
     <name>VersionLogDialog</name>
     <message>
         <source>版本更新日志</source>
-        <translation>Version update log</translation>
+        <translation>Version history</translation>
     </message>
     <message>
         <source>版本：</source>
-        <translation>version:</translation>
+        <translation>Version: </translation>
     </message>
     <message>
         <source>关闭</source>
@@ -4290,7 +4294,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>在这里输入要打印的信息</source>
-        <translation>Enter the text to print here </translation>
+        <translation>Text to print, tab </translation>
     </message>
     <message>
         <source>代码页</source>
@@ -4322,7 +4326,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>×移动单位 英寸</source>
-        <translation>× motion unit inch</translation>
+        <translation>× motion unit (inch)</translation>
     </message>
     <message>
         <source>设置行间距</source>
@@ -4387,6 +4391,8 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>打印代码页表</source>
         <translation>Print code page table</translation>
+    </message>
+    <message>
         <source>预览</source>
         <translation>Preview</translation>
     </message>
@@ -4399,7 +4405,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>版本号: </source>
-        <translation>version number: </translation>
+        <translation>Version: </translation>
     </message>
 </context>
 <context>
@@ -4410,7 +4416,7 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     </message>
     <message>
         <source>地址范围 %1 中的网络不是 IPv4 地址</source>
-        <translation>The network of the address range %1 is no IPv4 address</translation>
+        <translation>The network of the address range %1 is not an IPv4 address</translation>
     </message>
     <message>
         <source>地址范围 %1 的前缀长度应为 %2 到 %3</source>

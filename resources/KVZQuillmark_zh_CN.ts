@@ -1056,6 +1056,10 @@
         <source>打印机型号 %1 不接受网络设置的表单</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>QM_LANGUAGE 的值无效: &quot;%1&quot;，应为 %2 之一</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -4073,6 +4077,9 @@
     </message>
     <message>
         <source>打印代码页表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>预览</source>
         <translation type="unfinished"></translation>
     </message>

@@ -59,6 +59,8 @@ private slots:
     void rawSendsTheFileUnchanged();
     void scanFindsThePrinter();
     void installedCopyUsesXdgFoldersAndNamesTheLpGroup();
+    void messagesFollowTheLanguage_data();
+    void messagesFollowTheLanguage();
 
 #ifdef QM_HAVE_CLI_TEST
 private:
@@ -146,7 +148,7 @@ void CliCommandsTest::usageAndHelp_data()
     QTest::newRow("run TARGET --help") << QStringList{"run", "--tcp", "127.0.70.1", "--help"} << 0
                                        << QStringLiteral("--script FILE") << QString();
     QTest::newRow("-h as an argument") << QStringList{"run", "--tcp", "127.0.70.99", "setPrintAndLineFeedClicked", "0", "-h"}
-                                       << 3 << QString() << QStringLiteral("Failed to connect to host IP:127.0.70.99");
+                                       << 3 << QString() << QStringLiteral("Failed to connect to host IP: 127.0.70.99");
     QTest::newRow("status --help") << QStringList{"status", "--tcp", "1.2.3.4", "--help"} << 0
                                    << QStringLiteral("Usage: quillmark status") << QString();
     QTest::newRow("--version") << QStringList{"--version"} << 0 << QStringLiteral("quillmark 1.") << QString();
@@ -359,13 +361,13 @@ void CliCommandsTest::unreachablePrinterExitsThree()
     const CliResult run = runCli({"run", "--tcp", NobodyAddress, "setInitMachineClicked"});
     QCOMPARE(run.code, 3);
     // The failure says why.
-    QCOMPARE(run.err.trimmed(), QStringLiteral("Failed to connect to host IP:%1: Connection refused").arg(NobodyAddress));
+    QCOMPARE(run.err.trimmed(), QStringLiteral("Failed to connect to host IP: %1 (Connection refused)").arg(NobodyAddress));
     const CliResult status = runCli({"status", "--tcp", NobodyAddress, "--json"});
     QCOMPARE(status.code, 3);
     const QJsonObject o = QJsonDocument::fromJson(status.out.toUtf8()).object();
     QCOMPARE(o.value(QStringLiteral("reachable")).toBool(true), false);
     QCOMPARE(o.value(QStringLiteral("error")).toString(),
-             QStringLiteral("Failed to connect to host IP:%1: Connection refused").arg(NobodyAddress));
+             QStringLiteral("Failed to connect to host IP: %1 (Connection refused)").arg(NobodyAddress));
     const CliResult serial = runCli({"status", "--serial", "/nonexistent/ttyS9"});
     QCOMPARE(serial.code, 3);
     QVERIFY2(serial.err.contains(QStringLiteral("Serial port connection failed")), qPrintable(serial.err));
@@ -379,10 +381,10 @@ void CliCommandsTest::statusDecodesAndSetsTheExitStatus_data()
     QTest::newRow("ready") << QStringList{} << 0 << QStringList{};
     QTest::newRow("open drawer is no fault") << QStringList{"drawer_open"} << 0 << QStringList{};
     QTest::newRow("paper out") << QStringList{"paper_out"} << 1
-                               << QStringList{"offline", "printer out of paper", "Paper is exhausted"};
-    QTest::newRow("cover open") << QStringList{"cover_open"} << 1 << QStringList{"offline", "Open the lid"};
+                               << QStringList{"Offline", "Out of paper", "Paper end"};
+    QTest::newRow("cover open") << QStringList{"cover_open"} << 1 << QStringList{"Offline", "Cover open"};
     QTest::newRow("cutter") << QStringList{"cutter_error"} << 1
-                            << QStringList{"offline", "There is an error situation", "The cutting blade has an error"};
+                            << QStringList{"Offline", "Error", "Cutter error"};
 }
 
 void CliCommandsTest::statusDecodesAndSetsTheExitStatus()
@@ -407,7 +409,7 @@ void CliCommandsTest::statusDecodesAndSetsTheExitStatus()
     const QJsonArray statuses = o.value(QStringLiteral("statuses")).toArray();
     QCOMPARE(statuses.size(), 4);
     QCOMPARE(statuses.at(0).toObject().value(QStringLiteral("name")).toString(), QStringLiteral("PrinterStatus"));
-    QCOMPARE(statuses.at(3).toObject().value(QStringLiteral("header")).toString(), QStringLiteral("ConveyorPaperStatus:"));
+    QCOMPARE(statuses.at(3).toObject().value(QStringLiteral("header")).toString(), QStringLiteral("Paper status:"));
 
     for (const QString &f : flags)
         QVERIFY(m_printer->setFlag(f, true));
@@ -426,7 +428,7 @@ void CliCommandsTest::statusOverTheSerialLine()
     const CliResult r = runCli({"status", "--serial", m_printer->serialPtyPath() + QStringLiteral(":115200")});
     m_printer->clearFlags();
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.out.contains(QStringLiteral("\tPaper is exhausted")), qPrintable(r.out + r.err));
+    QVERIFY2(r.out.contains(QStringLiteral("\tPaper end")), qPrintable(r.out + r.err));
 
     // A relative path names a file from the working folder, not one under /dev.
     const qint64 seq = m_printer->lastEventSeq();
@@ -617,6 +619,48 @@ void CliCommandsTest::installedCopyUsesXdgFoldersAndNamesTheLpGroup()
     QVERIFY(!QFile::exists(bin + QStringLiteral("/configFile")));
 }
 
+void CliCommandsTest::messagesFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("asked");  // QM_LANGUAGE; empty: not set
+    QTest::addColumn<QString>("window"); // the window's language in initial.ini
+    QTest::addColumn<QString>("err");
+    const QString english = QStringLiteral("Unknown command: bogus\nquillmark --help shows the usage\n");
+    const QString chinese = QStringLiteral("未知的命令: bogus\nquillmark --help 显示用法\n");
+    QTest::newRow("QM_LANGUAGE=en_US, Chinese window") << "en_US" << "zh_CN" << english;
+    QTest::newRow("QM_LANGUAGE=zh_CN, English window") << "zh_CN" << "en_US" << chinese;
+    QTest::newRow("English window") << "" << "en_US" << english;
+    QTest::newRow("Chinese window") << "" << "zh_CN" << chinese;
+    QTest::newRow("unknown, English window")
+        << "en" << "en_US" << QStringLiteral("Invalid value for QM_LANGUAGE: \"en\", expected one of zh_CN, en_US\n") + english;
+    QTest::newRow("unknown, Chinese window")
+        << "english" << "zh_CN" << QStringLiteral("QM_LANGUAGE 的值无效: \"english\"，应为 zh_CN, en_US 之一\n") + chinese;
+}
+
+void CliCommandsTest::messagesFollowTheLanguage()
+{
+    QFETCH(QString, asked);
+    QFETCH(QString, window);
+    QFETCH(QString, err);
+    const QString ini = m_dir.filePath(QStringLiteral("configFile/initial.ini"));
+    QVERIFY(QDir().mkpath(QFileInfo(ini).absolutePath()));
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("[Language]\nCurrent=" + window.toUtf8() + '\n');
+    f.close();
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QM_LANGUAGE"));
+    if (!asked.isEmpty())
+        env.insert(QStringLiteral("QM_LANGUAGE"), asked);
+    p.setProcessEnvironment(env);
+    p.start(m_cli, {"bogus"});
+    QVERIFY(p.waitForFinished(ProcessLimitMs));
+    QFile::remove(ini);
+    QCOMPARE(p.exitCode(), 2);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()), err);
+}
+
 #else
 
 void CliCommandsTest::initTestCase() { QSKIP("the virtual printer or quillmark is not part of the build"); }
@@ -642,6 +686,8 @@ void CliCommandsTest::rawSendsTheFileUnchanged_data() {}
 void CliCommandsTest::rawSendsTheFileUnchanged() {}
 void CliCommandsTest::scanFindsThePrinter() {}
 void CliCommandsTest::installedCopyUsesXdgFoldersAndNamesTheLpGroup() {}
+void CliCommandsTest::messagesFollowTheLanguage_data() {}
+void CliCommandsTest::messagesFollowTheLanguage() {}
 
 #endif
 

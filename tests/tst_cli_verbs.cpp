@@ -283,11 +283,11 @@ void CliVerbsTest::verbsSendWhatTheWindowSends_data()
     refused("barcode without data", {"barcode", "ean8"}, "Missing DATA");
     refused("barcode of no type", {"barcode", "qrcode", "1"}, "Unknown barcode type: qrcode (available: upc-a,");
     refused("address of three parts", {"network", "--ip", "192.168.1", "--mask", "255.255.255.0", "--gateway", "192.168.1.1"},
-            "--ip is no IPv4 address: \"192.168.1\"");
+            "--ip is not an IPv4 address: \"192.168.1\"");
     refused("mask over 255", {"network", "--ip", "192.168.1.9", "--mask", "255.256.0.0", "--gateway", "192.168.1.1"},
-            "--mask is no IPv4 address: \"255.256.0.0\"");
+            "--mask is not an IPv4 address: \"255.256.0.0\"");
     refused("hexadecimal gateway", {"network", "--ip", "192.168.1.9", "--mask", "255.255.0.0", "--gateway", "0xc0.168.1.1"},
-            "--gateway is no IPv4 address");
+            "--gateway is not an IPv4 address");
     refused("network without mask", {"network", "--ip", "192.168.1.9", "--gateway", "192.168.1.1"},
             "Missing --mask (or use --dhcp)");
     refused("dhcp and an address", {"network", "--dhcp", "--ip", "192.168.1.9"},

@@ -12,7 +12,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QRegularExpression>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -55,6 +57,9 @@ private slots:
     void fullDiskLeavesNoEmptyFile();
     void emptyOrDamagedFileIsReplaced_data();
     void emptyOrDamagedFileIsReplaced();
+    void englishFileReadsAsEnglish();
+    void statusTextsReadAsStates_data();
+    void statusTextsReadAsStates();
 
 private:
     QString configFile() const { return m_app.filePath(QStringLiteral("configFile/initial.ini")); }
@@ -100,7 +105,9 @@ void LanguageTest::languageCodes_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("logLine");
-    QTest::newRow("english") << QByteArray("[Language]\nCurrent=en_US\n") << "en_US" << "[INFO] 成功加载英文翻译文件";
+    // The translation is in place before the first line: English from the start.
+    QTest::newRow("english") << QByteArray("[Language]\nCurrent=en_US\n") << "en_US"
+                             << "[INFO] Reading the configuration file: ";
     QTest::newRow("french") << QByteArray("[Language]\nCurrent=fr_FR\n; another language\n") << ""
                             << "[WARNING] 未识别的语言代码: fr_FR，使用默认语言";
     QTest::newRow("missing") << QByteArray("[Image]\n") << "" << "[WARNING] 未识别的语言代码: 空，使用默认语言";
@@ -119,7 +126,8 @@ void LanguageTest::languageCodes()
     QVERIFY(logText().contains(logLine));
     if (language == QLatin1String("en_US")) {
         // The English file really is loaded: a known source text comes out in English.
-        QCOMPARE(translator.translate("Logger", "日志级别设置为: %1"), QStringLiteral("Log level set to:%1"));
+        QCOMPARE(translator.translate("Logger", "日志级别设置为: %1"), QStringLiteral("Log level set to: %1"));
+        QVERIFY(logText().contains(QStringLiteral("[INFO] English translation loaded")));
     } else {
         QVERIFY(translator.isEmpty());
     }
@@ -267,6 +275,140 @@ void LanguageTest::emptyOrDamagedFileIsReplaced()
     const QStringList copies =
         QDir(m_app.filePath(QStringLiteral("configFile"))).entryList({QStringLiteral("initial.ini.damaged-*")});
     QCOMPARE(copies.size(), copyKept ? 1 : 0);
+}
+
+namespace {
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type;
+    int texts = 0; // source elements: one a message
+};
+
+QList<Message> englishMessages(QString *error)
+{
+    QFile file(QStringLiteral(QM_SOURCE_DIR "/resources/KVZQuillmark_en_US.ts"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message m;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("message")) {
+            messages.append(m);
+        } else if (token != QXmlStreamReader::StartElement) {
+            continue;
+        } else if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            m = Message{context, QString(), QString(), QString()};
+        } else if (xml.name() == QLatin1String("source")) {
+            m.source = xml.readElementText();
+            ++m.texts;
+        } else if (xml.name() == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText();
+        }
+    }
+    *error = xml.errorString();
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("%\\d+"));
+    QStringList found;
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+} // namespace
+
+void LanguageTest::englishFileReadsAsEnglish()
+{
+    // Words run together ("WorkingMode", "IPSettings"): a small letter before a
+    // capital, or two capitals before a small letter. Names that the Chinese
+    // text carries as well (NetBIOS, QuillmarkSystem, rgbToHex) are kept.
+    static const QRegularExpression joined(QStringLiteral("[A-Za-z0-9_.]*(?:[a-z][A-Z]|[A-Z]{2}[a-z])[A-Za-z0-9_.]*"));
+    static const QRegularExpression gluedColon(QStringLiteral("[A-Za-z]:%\\d"));
+    static const QRegularExpression chinese(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+    QString error;
+    const QList<Message> messages = englishMessages(&error);
+    QVERIFY2(messages.size() > 900, qPrintable(error));
+    QStringList faults;
+    for (const Message &m : messages) {
+        if (m.type == QLatin1String("vanished") || m.type == QLatin1String("obsolete"))
+            continue;
+        const QString where = m.context + QLatin1String(" \"") + m.source + QLatin1String("\": \"") + m.translation
+                              + QLatin1Char('"');
+        if (m.texts != 1)
+            faults.append(QLatin1String("one message holds several texts: ") + where);
+        if (m.type == QLatin1String("unfinished") || m.translation.trimmed().isEmpty())
+            faults.append(QLatin1String("not translated: ") + where);
+        if (placeholders(m.source) != placeholders(m.translation))
+            faults.append(QLatin1String("placeholders differ: ") + where);
+        if (m.source.endsWith(QLatin1Char('\n')) != m.translation.endsWith(QLatin1Char('\n')))
+            faults.append(QLatin1String("line end differs: ") + where);
+        if (m.translation.contains(chinese))
+            faults.append(QLatin1String("Chinese left: ") + where);
+        if (m.translation.contains(gluedColon))
+            faults.append(QLatin1String("no space after the colon: ") + where);
+        for (auto it = joined.globalMatch(m.translation); it.hasNext();) {
+            const QString word = it.next().captured();
+            if (!m.source.contains(word))
+                faults.append(QLatin1String("words run together (") + word + QLatin1String("): ") + where);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void LanguageTest::statusTextsReadAsStates_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("english");
+    // What the printer reports, never what to do.
+    const char *const rows[][2] = {
+        {"两个钱箱都关闭", "Both cash drawers closed"},
+        {"一个或两个钱箱打开", "One or both cash drawers open"},
+        {"脱机", "Offline"},
+        {"联机", "Online"},
+        {"上盖开", "Cover open"},
+        {"上盖关", "Cover closed"},
+        {"按下走纸键", "Feed button pressed"},
+        {"未按走纸键", "Feed button not pressed"},
+        {"打印机缺纸", "Out of paper"},
+        {"打印机不缺纸", "Paper loaded"},
+        {"有错误情况", "Error"},
+        {"没有出错情况", "No error"},
+        {"切刀有错误", "Cutter error"},
+        {"切刀无错误", "No cutter error"},
+        {"有不可恢复错误", "Unrecoverable error"},
+        {"无不可恢复错误", "No unrecoverable error"},
+        {"打印头温度或电压超出范围", "Print head temperature or voltage out of range"},
+        {"打印头温度和电压正常", "Print head temperature and voltage normal"},
+        {"纸尽", "Paper end"},
+        {"有纸", "Paper present"},
+        {"错误状态:\n", "Error status:\n"},
+        {"传送纸状态:\n", "Paper status:\n"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row[1]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+}
+
+void LanguageTest::statusTextsReadAsStates()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, english);
+    QTranslator translator;
+    QVERIFY(QmlLanguage::loadTranslation(translator, QStringLiteral("en_US")));
+    QCOMPARE(translator.translate("RealTimeStatusForm", source.toUtf8().constData()), english);
 }
 
 QTEST_GUILESS_MAIN(LanguageTest)

@@ -15,7 +15,7 @@
 #include "CliTarget.h"
 #include "CliVerbs.h"
 
-#include "app/base/AppPaths.h"
+#include "app/QmlLanguage.h"
 #include "app/base/ConfigManager.h"
 #include "app/base/Logger.h"
 #include "app/base/PrinterModel.h"
@@ -35,7 +35,6 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
@@ -46,12 +45,6 @@
 #ifndef QM_VERSION
 #define QM_VERSION "0"
 #endif
-
-// The translations live in the core library's resources.
-static void registerTranslations()
-{
-    Q_INIT_RESOURCE(translations);
-}
 
 namespace {
 bool isHelp(const QString &arg)
@@ -86,22 +79,15 @@ QString normalisedSegment(const QString &text)
 
 void CliApp::installTranslation(QCoreApplication &app, QTranslator &translator)
 {
-    registerTranslations();
-    QString code = qEnvironmentVariable("QM_LANGUAGE");
-    if (code.isEmpty()) {
-        const QString ini = AppPaths::directory() + QStringLiteral("/configFile/initial.ini");
-        if (QFile::exists(ini)) {
-            QSettings s(ini, QSettings::IniFormat);
-            s.setIniCodec("UTF-8");
-            code = s.value(QStringLiteral("Language/Current")).toString();
-        } else {
-            code = QLocale().language() == QLocale::Chinese ? QStringLiteral("zh_CN") : QStringLiteral("en_US");
-        }
-    }
-    if (code == QLatin1String("en_US") || code == QLatin1String("zh_CN")) {
-        if (translator.load(QStringLiteral(":/KVZQuillmark_%1.qm").arg(code)))
-            app.installTranslator(&translator);
-    }
+    const QString asked = qEnvironmentVariable("QM_LANGUAGE");
+    const QStringList known = QmlLanguage::languageCodes();
+    QString code = known.contains(asked) ? asked : QmlLanguage::storedLanguage();
+    if (code.isEmpty())
+        code = QLocale().language() == QLocale::Chinese ? QStringLiteral("zh_CN") : QStringLiteral("en_US");
+    if (QmlLanguage::loadTranslation(translator, code))
+        app.installTranslator(&translator);
+    if (!asked.isEmpty() && !known.contains(asked))
+        CliOutput::hint(tr("QM_LANGUAGE 的值无效: \"%1\"，应为 %2 之一").arg(asked, known.join(QStringLiteral(", "))));
 }
 
 CliApp::CliApp(const QStringList &arguments) : m_args(arguments) {}

@@ -29,7 +29,8 @@ public:
     static constexpr int ScanLimitMs = 180000;
 
     // The language of the messages: QM_LANGUAGE (zh_CN or en_US), else the
-    // window's choice in initial.ini, else the system's language.
+    // window's choice in initial.ini, else the system's language. Any other
+    // QM_LANGUAGE is named on standard error with the accepted values.
     static void installTranslation(QCoreApplication &app, QTranslator &translator);
 
     // arguments without the program name

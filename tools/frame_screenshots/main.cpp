@@ -1,6 +1,7 @@
 // quillmark-frame-screenshots: runs the program's scenes on the real back end
 // and writes a PNG of the main window for each navigation entry, plus the
-// restart question, the log window, the version-log window, the print
+// restart question, the log window, the version-log window, the command
+// workspace's pages, the serial terminal, the print
 // previews (settings dialog: receipt and test page; the text page and its
 // preview window), then the bitmap page and the settings dialog's picture
 // page with a photograph loaded, as the picture will print.
@@ -191,6 +192,44 @@ QQuickItem *loadedItem(QQuickWindow *window)
     return loader ? loader->property("item").value<QQuickItem *>() : nullptr;
 }
 
+// The command workspace of a connection page with each of its ten pages (the
+// network page also as the USB page shows it), and the serial page's terminal
+// drawer; no printer is needed to show them.
+bool shootWorkspaces(FrameDriver &driver, const QString &outDir, const QString &language)
+{
+    bool ok = true;
+    struct Workspace
+    {
+        const char *entry;
+        const char *page;
+        int firstForm;
+    };
+    constexpr int kForms = 10;
+    const Workspace workspaces[] = {{"tcpEntry", "tcpFunctionPage", 0}, {"usbEntry", "usbFunctionPage", kForms - 1}};
+    for (const Workspace &w : workspaces) {
+        ok = driver.click(QLatin1String(w.entry)) && ok;
+        QQuickItem *page = driver.item(QLatin1String(w.page));
+        ok = page && QMetaObject::invokeMethod(page, "showWorkspace") && ok;
+        settle();
+        for (int i = w.firstForm; page && i < kForms; ++i) {
+            ok = driver.click(driver.item(QStringLiteral("pageButton_%1").arg(i), page)) && ok;
+            settle();
+            ok = save(driver.grab(), QStringLiteral("%1/%2-12-%3-page%4.png").arg(outDir, language, QLatin1String(w.entry)).arg(i + 1))
+                && ok;
+        }
+        ok = page && QMetaObject::invokeMethod(page, "backToDeviceList") && ok;
+        settle();
+    }
+    ok = driver.click(QStringLiteral("serialEntry")) && ok;
+    QQuickItem *serial = driver.item(QStringLiteral("serialFunctionPage"));
+    ok = serial && serial->setProperty("drawerOpen", true) && ok;
+    settle();
+    ok = save(driver.grab(), QStringLiteral("%1/%2-13-serialTerminal.png").arg(outDir, language)) && ok;
+    if (serial)
+        serial->setProperty("drawerOpen", false);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -267,6 +306,7 @@ int main(int argc, char *argv[])
         ok = save(about->grabWindow(), QStringLiteral("%1/%2-7-versionLogDialog.png").arg(outDir, language)) && ok;
         about->close();
     }
+    ok = shootWorkspaces(driver, outDir, language) && ok;
     ok = shootPreviews(session.engine(), outDir, language) && ok;
 
     // The bitmap page at the size the command workspace gives it (below the

@@ -23,7 +23,8 @@ Rectangle {
 
     signal clicked()
 
-    width: buttonWidth
+    // Wider than buttonWidth when the text needs it: a label is never cut.
+    width: Math.max(buttonWidth, label.implicitWidth + (buttonImgVisible ? imageColumn.width : 0) + 12)
     height: buttonHeight
     radius: buttonRadius
     color: !enableFeedback ? buttonColor

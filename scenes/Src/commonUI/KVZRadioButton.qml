@@ -26,7 +26,8 @@ Item {
     // The inner control, for owners that need it (ButtonGroup.checkedButton is this).
     readonly property alias button: radio
 
-    width: radioWidth
+    // Wider than radioWidth when the text needs it: a label is never cut.
+    width: Math.max(radioWidth, radio.implicitWidth)
     height: radioHeight
 
     function makeCurrent() {

@@ -202,7 +202,9 @@ Item {
                             text: card.label + "\n" + model.url
                             wrapMode: Text.WrapAnywhere
                             elide: Text.ElideRight
-                            maximumLineCount: 2
+                            // One line for the path below a label that takes two.
+                            maximumLineCount: captionLabel.width > caption.width ? 3 : 2
+                            TextMetrics { id: captionLabel; font: caption.font; text: card.label }
                             horizontalAlignment: Text.AlignHCenter
                             font.family: BasicConfig.commFont
                             font.pixelSize: 12

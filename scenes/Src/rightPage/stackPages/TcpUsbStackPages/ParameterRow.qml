@@ -30,10 +30,12 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 10
         Item {
-            Layout.preferredWidth: root.labelWidth
+            // The label column widens for a label longer than labelWidth.
+            Layout.preferredWidth: root.showLabel ? Math.max(root.labelWidth, labelText.implicitWidth) : root.labelWidth
             implicitHeight: 30
             visible: root.label !== ""
             Text {
+                id: labelText
                 anchors.fill: parent
                 verticalAlignment: Text.AlignVCenter
                 text: root.label
