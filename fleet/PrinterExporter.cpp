@@ -17,11 +17,30 @@
 #include <unistd.h>
 
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Scrapes are answered on this many threads of the exposer.
-constexpr std::size_t ExposerThreads = 2;
+// Scrapes are answered on this many threads of the exposer. A connection
+// holds a thread from the moment it is taken up until its answer is sent or
+// its time runs out: the time limit below lets idle clients go, and there are
+// threads enough that a few of them leave every scrape a thread at once.
+constexpr int ExposerThreads = 32;
+// How long a client may take to send its request, and a write of the answer
+// may stall, before the exposer closes the connection. A scraper sends its
+// request as soon as it is connected; one that sends nothing frees its thread
+// after this. No connection is kept open between scrapes.
+constexpr int RequestTimeoutMs = 1000;
+
+// The options of the exposer's web server.
+std::vector<std::string> exposerOptions(const QString &address)
+{
+    return {"listening_ports", address.toStdString(),
+            "num_threads", std::to_string(ExposerThreads),
+            "request_timeout_ms", std::to_string(RequestTimeoutMs),
+            "enable_keep_alive", "no"};
+}
 
 // Whether address:port can be listened on now; the exposer's own failure
 // says no more than that it could not.
@@ -127,7 +146,7 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
         return Start::CannotListen;
     }
     try {
-        m_exposer = std::make_unique<prometheus::Exposer>(address.toStdString(), ExposerThreads);
+        m_exposer = std::make_unique<prometheus::Exposer>(exposerOptions(address));
         m_exposer->RegisterCollectable(m_metrics, MetricsPath);
     } catch (const std::exception &e) {
         // The client library reports a failed listen by an exception.

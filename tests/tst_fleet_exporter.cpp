@@ -1,7 +1,8 @@
 // quillmark exporter run as a process against virtual printers and print
 // ports that misbehave (127.0.13.x): series over HTTP, bad target lines named
-// while the rest runs, scrapes that never wait on a printer, SIGHUP rereads
-// the targets, a port already in use, bad options.
+// while the rest runs, scrapes that never wait on a printer or on idle
+// clients, SIGHUP rereads the targets (and keeps them when the file holds no
+// valid line), a port already in use, bad options.
 
 #include "support/fleet_BadPrinter.h"
 #include "support/fleet_http.h"
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 #include <csignal>
 
@@ -23,6 +25,9 @@
 
 namespace {
 constexpr int WaitMs = 15000;
+// A scrape is answered within this while idle clients hold connections open
+// (they were held half a minute each).
+constexpr int ScrapeAnsweredMs = 5000;
 const QString ListenAddress = QStringLiteral("127.0.13.1");
 
 QProcessEnvironment englishEnvironment()
@@ -57,6 +62,8 @@ private slots:
     void servesReportsAndRereads();
     void modelFromTheWebPage();
     void leadingZerosAreDecimal();
+    void idleConnectionsHoldUpNoScrape_data();
+    void idleConnectionsHoldUpNoScrape();
 
 #ifdef QM_HAVE_EXPORTER_TEST
 private:
@@ -285,6 +292,48 @@ void FleetExporterTest::leadingZerosAreDecimal()
     QVERIFY(p.waitForFinished(WaitMs));
 }
 
+void FleetExporterTest::idleConnectionsHoldUpNoScrape_data()
+{
+    QTest::addColumn<int>("idle");
+    QTest::newRow("4 idle") << 4;
+    QTest::newRow("64 idle") << 64;
+}
+
+// Clients that connect and send nothing (or stall) must not keep scrapes
+// waiting: each held a thread of the exposer for half a minute.
+void FleetExporterTest::idleConnectionsHoldUpNoScrape()
+{
+    QFETCH(int, idle);
+    const QString targets = m_dir.filePath(QStringLiteral("idle-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.30\n"));
+    QProcess p;
+    const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0"});
+    QVERIFY(!served.isEmpty());
+    QVERIFY(!httpGet(served).isEmpty());
+    const quint16 port = quint16(served.section(QLatin1Char(':'), 1).toUInt());
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (int i = 0; i < idle; ++i) {
+        held.push_back(std::make_unique<QTcpSocket>());
+        held.back()->connectToHost(QHostAddress(ListenAddress), port);
+        QVERIFY(held.back()->waitForConnected(WaitMs));
+    }
+    // One more that sends half a request and stops.
+    QTcpSocket stalled;
+    stalled.connectToHost(QHostAddress(ListenAddress), port);
+    QVERIFY(stalled.waitForConnected(WaitMs));
+    stalled.write("GET /metrics HTTP/1.1\r\nHost: x\r\n");
+    QVERIFY(stalled.waitForBytesWritten(WaitMs));
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const QString text = FleetHttp::get(served, QStringLiteral("/metrics"), ScrapeAnsweredMs);
+        QVERIFY2(text.contains(QLatin1String("quillmark_printer_up{target=\"tcp:127.0.13.30\"}")),
+                 qPrintable(QStringLiteral("scrape %1 unanswered after %2 ms").arg(i).arg(clock.elapsed())));
+    }
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+}
+
 #else
 void FleetExporterTest::initTestCase() { QSKIP("quillmark or the virtual printer is not part of this build"); }
 void FleetExporterTest::usageErrors_data() {}
@@ -294,6 +343,8 @@ void FleetExporterTest::aPortAlreadyInUse() {}
 void FleetExporterTest::servesReportsAndRereads() {}
 void FleetExporterTest::modelFromTheWebPage() {}
 void FleetExporterTest::leadingZerosAreDecimal() {}
+void FleetExporterTest::idleConnectionsHoldUpNoScrape_data() {}
+void FleetExporterTest::idleConnectionsHoldUpNoScrape() {}
 #endif
 
 QTEST_GUILESS_MAIN(FleetExporterTest)
