@@ -108,6 +108,13 @@ void FleetExporterTest::usageErrors_data()
     QTest::newRow("stray word") << QStringList{"--targets", "t", "now"} << "Unknown argument: now";
     QTest::newRow("interval zero") << QStringList{"--targets", "t", "--interval", "0"} << "--interval";
     QTest::newRow("interval text") << QStringList{"--targets", "t", "--interval", "soon"} << "--interval";
+    // Not a number, or none a clock can wait: polls without a pause otherwise.
+    for (const char *option : {"--interval", "--timeout", "--connect-timeout"}) {
+        for (const char *value : {"nan", "NaN", "-nan", "inf", "-inf", "+inf", "infinity", "1e999", "-1e999"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(option), QLatin1String(value))))
+                << QStringList{"--targets", "t", option, value} << QString::fromLatin1(option);
+        }
+    }
     QTest::newRow("timeout text") << QStringList{"--targets", "t", "--timeout", "2s"} << "--timeout";
     QTest::newRow("connect timeout zero") << QStringList{"--targets", "t", "--connect-timeout", "0"}
                                           << "--connect-timeout";

@@ -3,6 +3,7 @@
 #include "platform/OpenFileLimit.h"
 
 #include "CliBackEnd.h"
+#include "CliCommandLine.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
 
@@ -106,9 +107,8 @@ int CliExporter::exec()
     PrinterExporter::Settings settings;
     settings.targetsPath = parser.value(targets);
     settings.listen = parser.value(listen);
-    bool ok = false;
-    const double seconds = parser.value(interval).toDouble(&ok);
-    if (!ok || seconds < MinIntervalSeconds || seconds > MaxIntervalSeconds)
+    double seconds = 0;
+    if (!CliCommandLine::decimal(parser.value(interval), MinIntervalSeconds, MaxIntervalSeconds, &seconds))
         return usageError(tr("--interval 应为 %1 到 %2 之间的秒数: %3")
                               .arg(MinIntervalSeconds)
                               .arg(MaxIntervalSeconds)
@@ -120,8 +120,8 @@ int CliExporter::exec()
         int *value;
     } limits[] = {{timeout, &settings.poll.answerTimeoutMs}, {connectTimeout, &settings.poll.connectTimeoutMs}};
     for (const auto &limit : limits) {
-        const int ms = parser.value(limit.option).toInt(&ok);
-        if (!ok || ms < 1 || ms > CliBackEnd::MaxTimeoutMs)
+        int ms = 0;
+        if (!CliCommandLine::wholeNumber(parser.value(limit.option), 1, CliBackEnd::MaxTimeoutMs, &ms))
             return usageError(tr("--%1 应为 1 到 %2 之间的毫秒数: %3")
                                   .arg(limit.option.names().first())
                                   .arg(CliBackEnd::MaxTimeoutMs)
