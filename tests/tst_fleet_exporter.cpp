@@ -64,6 +64,7 @@ private slots:
     void leadingZerosAreDecimal();
     void idleConnectionsHoldUpNoScrape_data();
     void idleConnectionsHoldUpNoScrape();
+    void aRereadWithNoValidLineKeepsThePrinters();
 
 #ifdef QM_HAVE_EXPORTER_TEST
 private:
@@ -341,6 +342,73 @@ void FleetExporterTest::idleConnectionsHoldUpNoScrape()
     QVERIFY(p.waitForFinished(WaitMs));
 }
 
+// An empty file, one of comments only or one whose every line is wrong is a
+// file caught half-written, not an empty fleet: the printers and their series
+// stay, the log and the reload gauge say so. A good reread after it is taken,
+// and a printer that only changed its labels keeps its status under them.
+void FleetExporterTest::aRereadWithNoValidLineKeepsThePrinters()
+{
+    VirtualPrinterOptions o;
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    o.address = QStringLiteral("127.0.13.31");
+    VirtualPrinter printer(o);
+    QVERIFY(printer.start());
+    const QString targets = m_dir.filePath(QStringLiteral("reload-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.31 site=shop-1\n"));
+    QProcess p;
+    QString err;
+    connect(&p, &QProcess::readyReadStandardError, this, [&] { err += QString::fromUtf8(p.readAllStandardError()); });
+    // One round in the test's time: what the series show after a reread is
+    // what was carried over, not a new poll.
+    const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0", "--interval", "3600"});
+    QVERIFY(!served.isEmpty());
+    const QString a = QStringLiteral("{site=\"shop-1\",target=\"tcp:127.0.13.31\"}");
+    QString text;
+    QTRY_VERIFY_WITH_TIMEOUT(valueOf(text = httpGet(served), "quillmark_printer_up" + a) == 1.0, WaitMs);
+    QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_successful"), 1.0);
+    const double started = valueOf(text, "quillmark_exporter_targets_last_reload_success_timestamp_seconds");
+    QVERIFY2(qAbs(started - QDateTime::currentMSecsSinceEpoch() / 1000.0) < 600, qPrintable(QString::number(started)));
+
+    const struct
+    {
+        const char *name;
+        QByteArray text;
+    } broken[] = {{"empty", ""}, {"comments only", "# shop 1\n\n"}, {"every line wrong", "lpt:/dev/lp0\ntcp:\n"}};
+    for (const auto &file : broken) {
+        err.clear();
+        QVERIFY(writeFile(targets, file.text));
+        ::kill(pid_t(p.processId()), SIGHUP);
+        QTRY_VERIFY2_WITH_TIMEOUT(err.contains(QStringLiteral("The targets file %1 holds no valid line; polling the 1 "
+                                                              "printers as before")
+                                                   .arg(targets)),
+                                  qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(file.name), err)), WaitMs);
+        text = httpGet(served);
+        QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_successful"), 0.0);
+        QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_success_timestamp_seconds"), started);
+        QCOMPARE(valueOf(text, "quillmark_printer_up" + a), 1.0);
+        QCOMPARE(valueOf(text, "quillmark_exporter_targets"), 1.0);
+    }
+    QVERIFY2(err.contains(targets + QStringLiteral(" line 1: Unknown transport: lpt")), qPrintable(err));
+
+    // Relabelled: up at once under the new labels, with what it reported.
+    QTest::qWait(50); // a later timestamp of the good reread
+    QVERIFY(writeFile(targets, "tcp:127.0.13.31 site=shop-2\n"));
+    ::kill(pid_t(p.processId()), SIGHUP);
+    const QString b = QStringLiteral("{site=\"shop-2\",target=\"tcp:127.0.13.31\"}");
+    QTRY_VERIFY_WITH_TIMEOUT(!qIsNaN(valueOf(text = httpGet(served), "quillmark_printer_up" + b)), WaitMs);
+    QCOMPARE(valueOf(text, "quillmark_printer_up" + b), 1.0);
+    QCOMPARE(valueOf(text, "quillmark_printer_online" + b), 1.0);
+    QVERIFY(!text.contains(QLatin1String("shop-1")));
+    QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_successful"), 1.0);
+    QVERIFY(valueOf(text, "quillmark_exporter_targets_last_reload_success_timestamp_seconds") > started);
+    // Polled once, at the start: no poll since.
+    QCOMPARE(printer.events(QStringLiteral("status_request")).size(), 4);
+
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+}
+
 #else
 void FleetExporterTest::initTestCase() { QSKIP("quillmark or the virtual printer is not part of this build"); }
 void FleetExporterTest::usageErrors_data() {}
@@ -352,6 +420,7 @@ void FleetExporterTest::modelFromTheWebPage() {}
 void FleetExporterTest::leadingZerosAreDecimal() {}
 void FleetExporterTest::idleConnectionsHoldUpNoScrape_data() {}
 void FleetExporterTest::idleConnectionsHoldUpNoScrape() {}
+void FleetExporterTest::aRereadWithNoValidLineKeepsThePrinters() {}
 #endif
 
 QTEST_GUILESS_MAIN(FleetExporterTest)

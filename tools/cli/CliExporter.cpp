@@ -68,7 +68,10 @@ QString CliExporter::helpText()
               "quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、"
               "quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、"
               "quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、"
-              "quillmark_exporter_targets 和 quillmark_exporter_poll_rounds_total。\n"
+              "quillmark_exporter_targets、quillmark_exporter_poll_rounds_total、"
+              "quillmark_exporter_targets_last_reload_successful 和 "
+              "quillmark_exporter_targets_last_reload_success_timestamp_seconds。"
+              "重新读取时目标文件无法读取或没有有效的行，则继续轮询原来的打印机。\n"
               "\n"
               "退出状态: 0 收到 SIGTERM 或 SIGINT 后结束；1 无法在该地址上提供指标；2 用法错误或无法读取目标文件。\n")
         .arg(QLatin1String(PrinterExporter::DefaultListen))
