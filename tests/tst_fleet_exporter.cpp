@@ -48,6 +48,18 @@ QString httpGet(const QString &hostPort)
 {
     return FleetHttp::get(hostPort, QStringLiteral("/metrics"), WaitMs);
 }
+
+#ifdef QM_HAVE_EXPORTER_TEST
+// A printer at address with its print port only.
+VirtualPrinterOptions rawPrinter(const QString &address)
+{
+    VirtualPrinterOptions o;
+    o.address = address;
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    return o;
+}
+#endif
 } // namespace
 
 class FleetExporterTest : public QObject
@@ -177,13 +189,8 @@ void FleetExporterTest::aPortAlreadyInUse()
 
 void FleetExporterTest::servesReportsAndRereads()
 {
-    VirtualPrinterOptions o;
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
-    o.address = QStringLiteral("127.0.13.2");
-    VirtualPrinter paperOut(o);
-    o.address = QStringLiteral("127.0.13.3");
-    VirtualPrinter later(o);
+    VirtualPrinter paperOut(rawPrinter(QStringLiteral("127.0.13.2")));
+    VirtualPrinter later(rawPrinter(QStringLiteral("127.0.13.3")));
     QVERIFY(paperOut.start() && later.start());
     paperOut.setFlag(VpState::PaperOut, true);
     BadPrinter silent, garbage;
@@ -281,11 +288,7 @@ void FleetExporterTest::modelFromTheWebPage()
 // refuse it).
 void FleetExporterTest::leadingZerosAreDecimal()
 {
-    VirtualPrinterOptions o;
-    o.address = QStringLiteral("127.0.13.12");
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
-    VirtualPrinter printer(o);
+    VirtualPrinter printer(rawPrinter(QStringLiteral("127.0.13.12")));
     QVERIFY(printer.start());
     const QString targets = m_dir.filePath(QStringLiteral("zero-targets"));
     QVERIFY(writeFile(targets, "tcp:127.0.13.012\n"));
@@ -348,11 +351,7 @@ void FleetExporterTest::idleConnectionsHoldUpNoScrape()
 // and a printer that only changed its labels keeps its status under them.
 void FleetExporterTest::aRereadWithNoValidLineKeepsThePrinters()
 {
-    VirtualPrinterOptions o;
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
-    o.address = QStringLiteral("127.0.13.31");
-    VirtualPrinter printer(o);
+    VirtualPrinter printer(rawPrinter(QStringLiteral("127.0.13.31")));
     QVERIFY(printer.start());
     const QString targets = m_dir.filePath(QStringLiteral("reload-targets"));
     QVERIFY(writeFile(targets, "tcp:127.0.13.31 site=shop-1\n"));
