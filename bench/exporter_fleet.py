@@ -12,6 +12,11 @@ on, and quillmark exporter polling them.
   bench/exporter_fleet.py --soak [--interval 1] [--duration 1800] [--warm-up 120]
       Soak: resident memory sampled every --sample seconds, its growth after
       the warm-up, and whether the rounds keep their interval.
+  bench/exporter_fleet.py --idle 0,4,64 [--printers 100] [--idle-scrapes 10]
+      Scrape latency while that many idle clients hold connections open to
+      the listen port (connected, sending nothing; one the exporter closes is
+      opened again at once, as a client that keeps its connections would),
+      each scrape given --idle-limit seconds.
 
 It prints one summary table; the raw samples go to --samples FILE (CSV) when
 given.
@@ -20,10 +25,13 @@ import argparse
 import gzip
 import os
 import re
+import selectors
+import socket
 import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import urllib.request
 
@@ -56,11 +64,11 @@ def memory_kib(pid):
     return values['VmRSS'], values['VmHWM'], values['RssAnon']
 
 
-def scrape(url):
+def scrape(url, timeout=10):
     # As Prometheus asks: compressed when the exporter offers it.
     request = urllib.request.Request(url, headers={'Accept-Encoding': 'gzip'})
     start = time.perf_counter()
-    with urllib.request.urlopen(request, timeout=10) as answer:
+    with urllib.request.urlopen(request, timeout=timeout) as answer:
         raw = answer.read()
         gzipped = answer.headers.get('Content-Encoding') == 'gzip'
     elapsed = time.perf_counter() - start
@@ -77,6 +85,68 @@ def percentile(values, p):
     return ordered[min(len(ordered) - 1, int(round(p / 100 * (len(ordered) - 1))))]
 
 
+class IdleClients:
+    """count connections to address that send nothing; one the other side
+    closes is opened again at once."""
+
+    def __init__(self, address, count):
+        self.address = address
+        self.reopened = 0
+        self.selector = selectors.DefaultSelector()
+        self.stopping = False
+        for _ in range(count):
+            self.open()
+        self.thread = threading.Thread(target=self.run, daemon=True)
+        self.thread.start()
+
+    def open(self):
+        s = socket.create_connection(self.address)
+        self.selector.register(s, selectors.EVENT_READ)
+
+    def run(self):
+        while not self.stopping:
+            for key, _ in self.selector.select(timeout=0.1):
+                s = key.fileobj
+                try:
+                    data = s.recv(4096)
+                except OSError:
+                    data = b''
+                if data:
+                    continue
+                self.selector.unregister(s)
+                s.close()
+                if not self.stopping:
+                    self.open()
+                    self.reopened += 1
+
+    def close(self):
+        self.stopping = True
+        self.thread.join()
+        for key in list(self.selector.get_map().values()):
+            key.fileobj.close()
+
+
+def idle_latencies(url, counts, scrapes, limit):
+    host, port = re.match(r'http://([0-9.]+):([0-9]+)/', url).groups()
+    print(f'{"idle":>5} {"scrapes":>8} {"answered":>9} {"median ms":>10} {"max ms":>10} {"reopened":>9}')
+    for count in counts:
+        clients = IdleClients((host, int(port)), count)
+        time.sleep(0.5)
+        latencies, missed = [], 0
+        for _ in range(scrapes):
+            try:
+                latencies.append(scrape(url, timeout=limit)[0])
+            except OSError:
+                missed += 1
+            time.sleep(0.5)
+        clients.close()
+        median = f'{statistics.median(latencies) * 1000:.1f}' if latencies else '-'
+        longest = f'{max(latencies) * 1000:.1f}' if latencies else '-'
+        print(f'{count:>5} {scrapes:>8} {scrapes - missed:>9} {median:>10} {longest:>10} {clients.reopened:>9}')
+        # The exporter lets go of what the last clients left behind.
+        time.sleep(limit if missed else 2)
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('--build', default=os.path.join(ROOT, 'build'))
@@ -91,6 +161,10 @@ def main():
     ap.add_argument('--settle', type=float, default=90,
                     help='seconds before measuring: the first rounds and the model look-ups of all printers')
     ap.add_argument('--samples')
+    ap.add_argument('--idle', help='comma-separated counts of idle connections, e.g. 0,4,64')
+    ap.add_argument('--idle-scrapes', type=int, default=10)
+    ap.add_argument('--idle-limit', type=float, default=40,
+                    help='seconds a scrape may take before it counts as unanswered')
     args = ap.parse_args()
     interval = args.interval or (1 if args.soak else 15)
     duration = args.duration or (1800 if args.soak else 150)
@@ -136,6 +210,10 @@ def main():
         # The first round over, and the printers' model lookups settled.
         while value(scrape(url)[1], 'quillmark_exporter_poll_rounds_total') in (None, 0.0):
             time.sleep(0.2)
+        if args.idle is not None:
+            print(f'printers {args.printers}, interval {interval:g} s')
+            idle_latencies(url, [int(n) for n in args.idle.split(',')], args.idle_scrapes, args.idle_limit)
+            return
         time.sleep(args.settle)
         latencies = []
         for _ in range(args.latency_scrapes):

@@ -7,6 +7,7 @@
 #include <prometheus/exposer.h>
 #include <prometheus/registry.h>
 
+#include <QDateTime>
 #include <QHostAddress>
 #include <QSet>
 
@@ -17,11 +18,30 @@
 #include <unistd.h>
 
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
-// Scrapes are answered on this many threads of the exposer.
-constexpr std::size_t ExposerThreads = 2;
+// Scrapes are answered on this many threads of the exposer. A connection
+// holds a thread from the moment it is taken up until its answer is sent or
+// its time runs out: the time limit below lets idle clients go, and there are
+// threads enough that a few of them leave every scrape a thread at once.
+constexpr int ExposerThreads = 32;
+// How long a client may take to send its request, and a write of the answer
+// may stall, before the exposer closes the connection. A scraper sends its
+// request as soon as it is connected; one that sends nothing frees its thread
+// after this. No connection is kept open between scrapes.
+constexpr int RequestTimeoutMs = 1000;
+
+// The options of the exposer's web server.
+std::vector<std::string> exposerOptions(const QString &address)
+{
+    return {"listening_ports", address.toStdString(),
+            "num_threads", std::to_string(ExposerThreads),
+            "request_timeout_ms", std::to_string(RequestTimeoutMs),
+            "enable_keep_alive", "no"};
+}
 
 // Whether address:port can be listened on now; the exposer's own failure
 // says no more than that it could not.
@@ -127,7 +147,7 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
         return Start::CannotListen;
     }
     try {
-        m_exposer = std::make_unique<prometheus::Exposer>(address.toStdString(), ExposerThreads);
+        m_exposer = std::make_unique<prometheus::Exposer>(exposerOptions(address));
         m_exposer->RegisterCollectable(m_metrics, MetricsPath);
     } catch (const std::exception &e) {
         // The client library reports a failed listen by an exception.
@@ -151,6 +171,7 @@ PrinterExporter::Start PrinterExporter::start(QString *error)
     Logger::getInstance()->info(tr("导出器在 http://%1%2 提供指标，每 %3 秒轮询一次")
                                     .arg(m_listening, QLatin1String(MetricsPath))
                                     .arg(m_settings.poll.intervalMs / 1000.0));
+    reportProblems(file);
     useTargets(file);
     return Start::Started;
 }
@@ -168,16 +189,29 @@ void PrinterExporter::reload()
     TargetFile file;
     QString error;
     if (!TargetFile::read(m_settings.targetsPath, &file, &error)) {
-        const QString message = tr("%1；继续轮询原来的 %2 台打印机").arg(error).arg(m_targets.size());
-        Logger::getInstance()->error(message);
-        emit problem(message);
+        keepTargets(error);
         return;
     }
     Logger::getInstance()->info(tr("重新读取目标文件 %1").arg(m_settings.targetsPath));
+    reportProblems(file);
+    // An empty file, or one whose every line is wrong, is a file caught
+    // half-written or broken, not a fleet of none: the printers stay.
+    if (file.targets.isEmpty()) {
+        keepTargets(tr("目标文件 %1 中没有有效的行").arg(m_settings.targetsPath));
+        return;
+    }
     useTargets(file);
 }
 
-void PrinterExporter::useTargets(const TargetFile &file)
+void PrinterExporter::keepTargets(const QString &reason)
+{
+    const QString message = tr("%1；继续轮询原来的 %2 台打印机").arg(reason).arg(m_targets.size());
+    Logger::getInstance()->error(message);
+    emit problem(message);
+    m_metrics->recordReload(false, QDateTime::currentMSecsSinceEpoch());
+}
+
+void PrinterExporter::reportProblems(const TargetFile &file)
 {
     Logger *log = Logger::getInstance();
     for (const TargetFile::Problem &p : file.problems) {
@@ -185,17 +219,19 @@ void PrinterExporter::useTargets(const TargetFile &file)
         log->warning(message);
         emit problem(message);
     }
-    int polled = 0;
     for (const PrinterTarget &t : file.targets) {
-        if (t.answersStatus()) {
-            ++polled;
+        if (t.answersStatus())
             continue;
-        }
         const QString message =
             TargetFile::lineMessage(m_settings.targetsPath, t.line, tr("打印队列不回答状态查询，不轮询: %1").arg(t.text()));
         log->warning(message);
         emit problem(message);
     }
+}
+
+void PrinterExporter::useTargets(const TargetFile &file)
+{
+    Logger *log = Logger::getInstance();
     QSet<QString> kept;
     QHash<QString, PrinterTarget> before;
     for (const PrinterTarget &t : qAsConst(m_targets))
@@ -210,12 +246,13 @@ void PrinterExporter::useTargets(const TargetFile &file)
     }
     m_targets = file.targets;
     m_metrics->setTargets(m_targets);
+    m_metrics->recordReload(true, QDateTime::currentMSecsSinceEpoch());
     m_poller->setTargets(m_targets);
     for (const PrinterTarget &t : qAsConst(m_targets)) {
         if (t.answersStatus() && !kept.contains(t.identity()))
             m_identifier->identify(t);
     }
-    log->info(tr("轮询 %1 台打印机（目标文件 %2）").arg(polled).arg(m_settings.targetsPath));
+    log->info(tr("轮询 %1 台打印机（目标文件 %2）").arg(polledCount()).arg(m_settings.targetsPath));
 }
 
 void PrinterExporter::identifyAgain(const QString &identity)

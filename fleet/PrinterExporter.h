@@ -49,8 +49,8 @@ public:
     // Reads the targets file (lines left out are reported by problem()),
     // listens and starts polling; otherwise error holds the reason.
     Start start(QString *error);
-    // Reads the targets file again (SIGHUP). When it cannot be read the
-    // printers polled now stay, and problem() says why.
+    // Reads the targets file again (SIGHUP). When it cannot be read or holds
+    // no valid line, the printers polled now stay, and problem() says why.
     void reload();
 
     // Where scrapes are answered ("127.0.0.1:9731"), once started.
@@ -71,7 +71,11 @@ private:
                             QString *error);
     void pollFinished(const StatusPoller::Result &result) override;
     void roundFinished(double seconds, int printers) override;
+    // The lines of a targets file left out, and queues named in it.
+    void reportProblems(const TargetFile &file);
     void useTargets(const TargetFile &file);
+    // A reading of the targets file refused for reason.
+    void keepTargets(const QString &reason);
     void identifyAgain(const QString &identity);
 
     Settings m_settings;

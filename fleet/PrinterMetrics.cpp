@@ -39,6 +39,16 @@ prometheus::Family<prometheus::Gauge> &gaugeFamily(prometheus::Registry &registr
     return prometheus::BuildGauge().Name(name).Help(help).Register(registry);
 }
 
+// The target and the labels of its line.
+prometheus::Labels labelsOf(const PrinterTarget &target)
+{
+    prometheus::Labels labels;
+    labels["target"] = target.text().toStdString();
+    for (const PrinterTarget::Label &l : target.labels)
+        labels[l.first.toStdString()] = l.second.toStdString();
+    return labels;
+}
+
 prometheus::Labels with(prometheus::Labels labels, const char *name, const std::string &value)
 {
     labels[name] = value;
@@ -96,6 +106,13 @@ PrinterMetrics::PrinterMetrics() : m_registry(std::make_shared<prometheus::Regis
                     .Help("Rounds of polls completed.")
                     .Register(r)
                     .Add({});
+    m_reloadSuccessful = &gaugeFamily(r, "quillmark_exporter_targets_last_reload_successful",
+                                      "1 when the last reading of the targets file was taken into use, 0 when it "
+                                      "was refused and the printers polled before stay.")
+                              .Add({});
+    m_reloadTime = &gaugeFamily(r, "quillmark_exporter_targets_last_reload_success_timestamp_seconds",
+                                "When the targets file was last read and taken into use, in seconds since the epoch.")
+                        .Add({});
 }
 
 PrinterMetrics::~PrinterMetrics() = default;
@@ -111,36 +128,74 @@ void PrinterMetrics::setTargets(const QList<PrinterTarget> &targets)
         wanted.insert(t.identity(), &t);
         ++polled;
     }
+    QHash<QString, std::shared_ptr<Printer>> relabelled;
     for (auto it = m_printers.begin(); it != m_printers.end();) {
         const PrinterTarget *t = wanted.value(it.key());
-        if (t && *t == it.value()->target) {
-            it.value()->target.line = t->line;
+        // The same series (labels written in another order are the same).
+        if (t && (*t == it.value()->target || labelsOf(*t) == it.value()->labels)) {
+            it.value()->target = *t;
             wanted.remove(it.key());
             ++it;
             continue;
         }
-        removePrinter(*it.value());
+        if (t)
+            relabelled.insert(it.key(), it.value());
+        else
+            removePrinter(*it.value());
         it = m_printers.erase(it);
     }
     for (const PrinterTarget &t : targets) {
-        if (wanted.contains(t.identity()))
-            addPrinter(t);
+        if (!wanted.contains(t.identity()))
+            continue;
+        Printer &p = addPrinter(t);
+        if (const std::shared_ptr<Printer> before = relabelled.value(t.identity())) {
+            carryOver(*before, p);
+            removePrinter(*before);
+        }
     }
     m_targets->Set(polled);
     m_changed = true;
 }
 
-void PrinterMetrics::addPrinter(const PrinterTarget &target)
+PrinterMetrics::Printer &PrinterMetrics::addPrinter(const PrinterTarget &target)
 {
     auto p = std::make_shared<Printer>();
     p->target = target;
-    p->labels["target"] = target.text().toStdString();
-    for (const PrinterTarget::Label &l : target.labels)
-        p->labels[l.first.toStdString()] = l.second.toStdString();
+    p->labels = labelsOf(target);
     p->up = &m_up->Add(p->labels);
     p->up->Set(0);
     setInfo(*p);
     m_printers.insert(target.identity(), p);
+    return *p;
+}
+
+void PrinterMetrics::carryOver(const Printer &from, Printer &to)
+{
+    to.polled = from.polled;
+    to.isUp = from.isUp;
+    to.lastError = from.lastError;
+    to.lastConditions = from.lastConditions;
+    to.up->Set(from.up->Value());
+    if (from.model != to.model || from.mac != to.mac) {
+        to.model = from.model;
+        to.mac = from.mac;
+        setInfo(to);
+    }
+    if (from.lastSeen) {
+        to.lastSeen = &m_lastSeen->Add(to.labels);
+        to.lastSeen->Set(from.lastSeen->Value());
+    }
+    if (!from.online)
+        return;
+    addStatusSeries(to);
+    to.online->Set(from.online->Value());
+    for (size_t i = 0; i < to.paper.size(); ++i)
+        to.paper[i]->Set(from.paper[i]->Value());
+    to.cover->Set(from.cover->Value());
+    to.drawer->Set(from.drawer->Value());
+    for (size_t i = 0; i < to.error.size(); ++i)
+        to.error[i]->Set(from.error[i]->Value());
+    to.rtt->Set(from.rtt->Value());
 }
 
 void PrinterMetrics::removePrinter(Printer &p)
@@ -276,6 +331,14 @@ void PrinterMetrics::recordRound(double seconds)
 {
     m_pollDuration->Set(seconds);
     m_rounds->Increment();
+    m_changed = true;
+}
+
+void PrinterMetrics::recordReload(bool successful, qint64 atMs)
+{
+    m_reloadSuccessful->Set(successful ? 1 : 0);
+    if (successful)
+        m_reloadTime->Set(double(atMs) / 1000.0);
     m_changed = true;
 }
 

@@ -36,10 +36,14 @@ class Registry;
 //   quillmark_printer_last_seen_timestamp_seconds last complete answer
 //   quillmark_printer_info{model, mac, transport} 1
 // and quillmark_exporter_poll_duration_seconds, quillmark_exporter_targets,
-// quillmark_exporter_poll_rounds_total. What a printer reports (online,
-// paper, cover, drawer, errors, round trip) is there while it answers and
-// gone while it does not; up, info and last seen stay. Any thread may record;
-// a scrape reads what was recorded last and never waits on a printer.
+// quillmark_exporter_poll_rounds_total,
+// quillmark_exporter_targets_last_reload_successful and
+// quillmark_exporter_targets_last_reload_success_timestamp_seconds. What a
+// printer reports (online, paper, cover, drawer, errors, round trip) is there
+// while it answers and gone while it does not; up, info and last seen stay. A
+// printer whose labels change keeps what it reported under its new labels.
+// Any thread may record; a scrape reads what was recorded last and never
+// waits on a printer.
 //
 // Scrapes collect through this object, not the registry: it keeps the
 // registry's last collection and collects again only after something was
@@ -70,13 +74,17 @@ public:
     std::shared_ptr<prometheus::Registry> registry() const { return m_registry; }
 
     // The printers from now on: new ones start with up 0 and an info series,
-    // gone ones lose all their series, ones whose labels changed start anew.
+    // gone ones lose all their series, ones whose labels changed carry their
+    // series over to the new labels.
     void setTargets(const QList<PrinterTarget> &targets);
     // Model and MAC address learnt for a printer (info's labels).
     void setIdentity(const QString &identity, const QString &model, const QString &mac);
 
     Change record(const StatusPoller::Result &result);
     void recordRound(double seconds);
+    // A reading of the targets file: taken into use, or refused (the printers
+    // stay as they were); atMs is the wall clock in milliseconds.
+    void recordReload(bool successful, qint64 atMs);
 
     // The series as a scrape sees them (any thread).
     std::vector<prometheus::MetricFamily> Collect() const override;
@@ -91,7 +99,9 @@ public:
 private:
     struct Printer;
 
-    void addPrinter(const PrinterTarget &target);
+    Printer &addPrinter(const PrinterTarget &target);
+    // The series of a printer whose labels changed, with their values.
+    void carryOver(const Printer &from, Printer &to);
     void removePrinter(Printer &printer);
     void addStatusSeries(Printer &printer);
     void removeStatusSeries(Printer &printer);
@@ -110,6 +120,8 @@ private:
     prometheus::Gauge *m_pollDuration;
     prometheus::Gauge *m_targets;
     prometheus::Counter *m_rounds;
+    prometheus::Gauge *m_reloadSuccessful;
+    prometheus::Gauge *m_reloadTime;
 
     std::mutex m_mutex; // guards m_printers and the series they hold
     QHash<QString, std::shared_ptr<Printer>> m_printers; // by identity

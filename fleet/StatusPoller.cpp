@@ -2,6 +2,7 @@
 
 #include "commands/EscPos.h"
 #include "platform/DeviceNodeAccess.h"
+#include "platform/OpenFileLimit.h"
 #include "text/DottedQuad.h"
 #include "transport/usb/USBDeviceManager.h"
 
@@ -9,6 +10,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -35,7 +37,8 @@ QString systemError(int error)
 
 } // namespace
 
-enum class Stage { Idle, Connecting, Writing, Reading };
+// Waiting: started in a round, for a descriptor to come free.
+enum class Stage { Idle, Waiting, Connecting, Writing, Reading };
 
 struct StatusPoller::Poll
 {
@@ -51,8 +54,9 @@ struct StatusPoller::Poll
     StatusReply reply;
     Clock::time_point sentAt;
     double longest = 0;
-    quint64 generation = 0; // of the live deadline
-    quint64 round = 0;      // 0: counted in no round
+    bool hasDeadline = false;
+    Clock::time_point deadline; // of the stage under way, when hasDeadline
+    quint64 round = 0;          // 0: counted in no round
 };
 
 StatusPoller::Sink::~Sink() = default;
@@ -86,6 +90,12 @@ bool StatusPoller::start(QString *error)
             ::close(m_wakeFd);
         m_epoll = m_wakeFd = -1;
         return false;
+    }
+    if (m_settings.maxOpen > 0) {
+        m_maxOpen = m_settings.maxOpen;
+    } else {
+        const long files = OpenFileLimit::current();
+        m_maxOpen = files > 0 ? int(qBound(1L, files - ReservedFiles, long(INT_MAX))) : INT_MAX;
     }
     m_stopping = false;
     m_thread = std::thread([this] { run(); });
@@ -138,9 +148,10 @@ void StatusPoller::run()
                 nextRound = now + interval;
         }
         expireDeadlines();
+        startWaiting();
         Clock::time_point wakeAt = nextRound;
-        if (!m_deadlines.empty() && m_deadlines.top().when < wakeAt)
-            wakeAt = m_deadlines.top().when;
+        if (!m_deadlines.empty() && m_deadlines.begin()->first < wakeAt)
+            wakeAt = m_deadlines.begin()->first;
         now = Clock::now();
         int timeoutMs = 0;
         if (wakeAt > now) {
@@ -163,6 +174,9 @@ void StatusPoller::run()
         closeLine(*entry.second);
     m_polls.clear();
     m_rounds.clear();
+    m_waiting.clear();
+    m_deadlines.clear();
+    m_deadlineCount = 0;
 }
 
 void StatusPoller::applyTargets(bool startNew)
@@ -237,19 +251,56 @@ void StatusPoller::startPoll(Poll &poll, quint64 round)
     poll.status = 0;
     poll.reply = StatusReply();
     poll.longest = 0;
+    if (m_filesShort || m_open >= m_maxOpen || !m_waiting.empty()) {
+        poll.stage = Stage::Waiting;
+        m_waiting.push_back(poll.id);
+        return;
+    }
+    openLine(poll);
+}
+
+void StatusPoller::startWaiting()
+{
+    while (!m_waiting.empty() && !m_filesShort && m_open < m_maxOpen) {
+        const quint64 id = m_waiting.front();
+        m_waiting.pop_front();
+        const auto it = m_polls.find(id);
+        // A printer that left the list meanwhile.
+        if (it == m_polls.end() || it->second->stage != Stage::Waiting)
+            continue;
+        openLine(*it->second);
+    }
+}
+
+void StatusPoller::openLine(Poll &poll)
+{
     if (poll.target.transport == PrinterTarget::Transport::Tcp)
         openTcp(poll);
     else
         openDevice(poll);
 }
 
+bool StatusPoller::waitForDescriptor(Poll &poll, int error)
+{
+    // Others of ours will close: the poll waits for them, first in line.
+    if ((error != EMFILE && error != ENFILE) || m_open == 0)
+        return false;
+    poll.stage = Stage::Waiting;
+    m_waiting.push_front(poll.id);
+    m_filesShort = true;
+    return true;
+}
+
 void StatusPoller::openTcp(Poll &poll)
 {
     poll.fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (poll.fd < 0) {
-        finish(poll, false, tr("无法创建套接字: %1").arg(systemError(errno)));
+        const int error = errno;
+        if (!waitForDescriptor(poll, error))
+            finish(poll, false, tr("无法创建套接字: %1").arg(systemError(error)));
         return;
     }
+    ++m_open;
     const int one = 1;
     ::setsockopt(poll.fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     // The address as a person typed it: "010" is 10 here, as everywhere.
@@ -285,12 +336,15 @@ void StatusPoller::openDevice(Poll &poll)
     poll.fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (poll.fd < 0) {
         const int error = errno;
+        if (waitForDescriptor(poll, error))
+            return;
         QString message = tr("无法打开 %1: %2").arg(poll.target.address, systemError(error));
         if (error == EACCES || error == EPERM)
             message += QLatin1Char(' ') + USBDeviceManager::permissionAdvice(poll.target.address);
         finish(poll, false, message);
         return;
     }
+    ++m_open;
     // A terminal (a serial port, or a pty standing in for a printer) passes
     // bytes as they are, at the line's speed; what waited in it is old.
     termios tio{};
@@ -319,8 +373,20 @@ bool StatusPoller::watch(Poll &poll, quint32 events, bool add)
 
 void StatusPoller::setDeadline(Poll &poll, int ms)
 {
-    ++poll.generation;
-    m_deadlines.push({Clock::now() + std::chrono::milliseconds(ms), poll.id, poll.generation});
+    clearDeadline(poll);
+    poll.deadline = Clock::now() + std::chrono::milliseconds(ms);
+    poll.hasDeadline = true;
+    m_deadlines.emplace(poll.deadline, poll.id);
+    m_deadlineCount = m_deadlines.size();
+}
+
+void StatusPoller::clearDeadline(Poll &poll)
+{
+    if (!poll.hasDeadline)
+        return;
+    m_deadlines.erase({poll.deadline, poll.id});
+    poll.hasDeadline = false;
+    m_deadlineCount = m_deadlines.size();
 }
 
 void StatusPoller::beginRequest(Poll &poll)
@@ -413,6 +479,7 @@ void StatusPoller::handle(quint64 id, quint32 events)
     Poll &poll = *it->second;
     switch (poll.stage) {
     case Stage::Idle:
+    case Stage::Waiting:
         return;
     case Stage::Connecting: {
         int error = 0;
@@ -444,15 +511,15 @@ void StatusPoller::handle(quint64 id, quint32 events)
 void StatusPoller::expireDeadlines()
 {
     const Clock::time_point now = Clock::now();
-    while (!m_deadlines.empty() && m_deadlines.top().when <= now) {
-        const Deadline d = m_deadlines.top();
-        m_deadlines.pop();
-        const auto it = m_polls.find(d.id);
-        if (it == m_polls.end())
+    while (!m_deadlines.empty() && m_deadlines.begin()->first <= now) {
+        const auto it = m_polls.find(m_deadlines.begin()->second);
+        if (it == m_polls.end()) {
+            m_deadlines.erase(m_deadlines.begin());
+            m_deadlineCount = m_deadlines.size();
             continue;
+        }
         Poll &poll = *it->second;
-        if (poll.generation != d.generation || poll.stage == Stage::Idle)
-            continue;
+        clearDeadline(poll);
         if (poll.stage == Stage::Connecting)
             finish(poll, false, tr("连接超时（%1 毫秒）").arg(m_settings.connectTimeoutMs));
         else
@@ -465,9 +532,11 @@ void StatusPoller::closeLine(Poll &poll)
     if (poll.fd >= 0) {
         ::close(poll.fd); // also leaves the epoll set
         poll.fd = -1;
+        --m_open;
+        m_filesShort = false;
     }
+    clearDeadline(poll);
     poll.stage = Stage::Idle;
-    ++poll.generation;
 }
 
 void StatusPoller::finish(Poll &poll, bool answered, const QString &error)

@@ -10,11 +10,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <deque>
 #include <memory>
 #include <mutex>
-#include <queue>
+#include <set>
 #include <thread>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Asks every printer of a list for its four real-time statuses (DLE EOT 1 to
@@ -24,7 +26,9 @@
 // requests one after the other, each answer awaited within a limit, and the
 // line closed again, so the till's own jobs find the printer free. A printer
 // whose poll is still running when the next round comes sits that round out;
-// a slow or dead printer never holds up another.
+// a slow or dead printer never holds up another. No more lines are open at
+// once than the open-file limit leaves room for: the polls beyond wait for a
+// line to close, in the order they were started.
 //
 // One epoll loop of our own rather than a QTcpSocket and a timer per printer:
 // a thousand printers' connections, answers and deadlines cost a few hundred
@@ -44,6 +48,10 @@ public:
     static constexpr int ReadChunkBytes = 64;
     // Bytes of an unexpected answer shown in its message.
     static constexpr int GarbageExcerptBytes = 16;
+    // Descriptors of the open-file limit left to the rest of the program (the
+    // exposer's connections, the identifier's, the log) when the lines open
+    // at once follow the limit.
+    static constexpr int ReservedFiles = 128;
 
     struct Settings
     {
@@ -51,6 +59,7 @@ public:
         int connectTimeoutMs = DefaultConnectTimeoutMs;
         int answerTimeoutMs = DefaultAnswerTimeoutMs; // for each of the four answers
         quint16 tcpPort = PrintPort;
+        int maxOpen = 0; // lines open at once; 0: what the open-file limit leaves
     };
 
     struct Result
@@ -93,6 +102,11 @@ public:
     // The request for status 0 to 3.
     static QByteArray request(int status);
 
+    // The deadlines the loop keeps: one for each poll under way (any thread).
+    std::size_t deadlineCount() const { return m_deadlineCount; }
+    // Lines open at once at most (once started).
+    int maxOpen() const { return m_maxOpen; }
+
 private:
     using Clock = std::chrono::steady_clock;
     struct Poll;
@@ -102,13 +116,8 @@ private:
         int pending = 0;
         int printers = 0;
     };
-    struct Deadline
-    {
-        Clock::time_point when;
-        quint64 id;
-        quint64 generation;
-        bool operator>(const Deadline &other) const { return when > other.when; }
-    };
+    // When a poll's stage runs out, and which poll: ordered by time.
+    using Deadline = std::pair<Clock::time_point, quint64>;
 
     void run();
     void wake();
@@ -116,14 +125,20 @@ private:
     void applyTargets(bool startNew);
     void startRound(bool onlyNew);
     void startPoll(Poll &poll, quint64 round);
+    // Polls that waited for a free descriptor, while there is one.
+    void startWaiting();
+    void openLine(Poll &poll);
     void openTcp(Poll &poll);
     void openDevice(Poll &poll);
+    // After EMFILE or ENFILE: true when the poll waits for one of ours to close.
+    bool waitForDescriptor(Poll &poll, int error);
     void beginRequest(Poll &poll);
     void writeMore(Poll &poll);
     void readAnswer(Poll &poll, quint32 events);
     void handle(quint64 id, quint32 events);
     void expireDeadlines();
     void setDeadline(Poll &poll, int ms);
+    void clearDeadline(Poll &poll);
     bool watch(Poll &poll, quint32 events, bool add);
     void finish(Poll &poll, bool answered, const QString &error);
     // The message for a line that the printer (TCP) or the device ended.
@@ -145,7 +160,12 @@ private:
     // The poller thread's own.
     std::unordered_map<quint64, std::unique_ptr<Poll>> m_polls;
     std::unordered_map<quint64, Round> m_rounds;
-    std::priority_queue<Deadline, std::vector<Deadline>, std::greater<Deadline>> m_deadlines;
+    std::set<Deadline> m_deadlines; // a finished poll takes its own out
+    std::atomic<std::size_t> m_deadlineCount{0};
+    std::deque<quint64> m_waiting; // polls started while no descriptor was free
+    std::atomic<int> m_maxOpen{0};
+    int m_open = 0;            // lines open now
+    bool m_filesShort = false; // the system refused a descriptor; wait for a close
     quint64 m_nextId = 1;
     quint64 m_nextRound = 1;
 };

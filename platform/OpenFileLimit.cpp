@@ -2,6 +2,16 @@
 
 #include <sys/resource.h>
 
+namespace {
+// What "no limit" counts as.
+constexpr long Unlimited = 1L << 20;
+
+long files(const rlimit &limit)
+{
+    return limit.rlim_cur == RLIM_INFINITY ? Unlimited : long(limit.rlim_cur);
+}
+} // namespace
+
 long OpenFileLimit::raiseToHardLimit()
 {
     rlimit limit{};
@@ -13,5 +23,13 @@ long OpenFileLimit::raiseToHardLimit()
         if (::setrlimit(RLIMIT_NOFILE, &raised) == 0)
             limit = raised;
     }
-    return limit.rlim_cur == RLIM_INFINITY ? 1L << 20 : long(limit.rlim_cur);
+    return files(limit);
+}
+
+long OpenFileLimit::current()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return 0;
+    return files(limit);
 }

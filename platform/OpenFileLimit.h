@@ -8,4 +8,6 @@ class OpenFileLimit
 public:
     // Raises the soft limit as far as allowed; returns it (0 when unknown).
     static long raiseToHardLimit();
+    // The soft limit as it is (0 when unknown).
+    static long current();
 };

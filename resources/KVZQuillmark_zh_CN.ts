@@ -4109,7 +4109,7 @@
   --timeout MS            每个状态查询等待回答的时间（默认 %3）
   --connect-timeout MS    TCP 连接的等待时间（默认 %4）
 
-每台打印机一个序列，带目标行的标签和 target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up、quillmark_printer_online、quillmark_printer_paper_state{state=ok|near_end|out}、quillmark_printer_cover_open、quillmark_printer_drawer_open、quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、quillmark_exporter_targets 和 quillmark_exporter_poll_rounds_total。
+每台打印机一个序列，带目标行的标签和 target=&quot;tcp:10.1.2.3&quot;: quillmark_printer_up、quillmark_printer_online、quillmark_printer_paper_state{state=ok|near_end|out}、quillmark_printer_cover_open、quillmark_printer_drawer_open、quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、quillmark_exporter_targets、quillmark_exporter_poll_rounds_total、quillmark_exporter_targets_last_reload_successful 和 quillmark_exporter_targets_last_reload_success_timestamp_seconds。重新读取时目标文件无法读取或没有有效的行，则继续轮询原来的打印机。
 
 退出状态: 0 收到 SIGTERM 或 SIGINT 后结束；1 无法在该地址上提供指标；2 用法错误或无法读取目标文件。
 </source>
@@ -4160,6 +4160,10 @@
     </message>
     <message>
         <source>%1；继续轮询原来的 %2 台打印机</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>目标文件 %1 中没有有效的行</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1,7 +1,8 @@
 // quillmark exporter run as a process against virtual printers and print
 // ports that misbehave (127.0.13.x): series over HTTP, bad target lines named
-// while the rest runs, scrapes that never wait on a printer, SIGHUP rereads
-// the targets, a port already in use, bad options.
+// while the rest runs, scrapes that never wait on a printer or on idle
+// clients, SIGHUP rereads the targets (and keeps them when the file holds no
+// valid line), a port already in use, bad options.
 
 #include "support/fleet_BadPrinter.h"
 #include "support/fleet_http.h"
@@ -13,6 +14,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 #include <csignal>
 
@@ -23,6 +25,9 @@
 
 namespace {
 constexpr int WaitMs = 15000;
+// A scrape is answered within this while idle clients hold connections open
+// (they were held half a minute each).
+constexpr int ScrapeAnsweredMs = 5000;
 const QString ListenAddress = QStringLiteral("127.0.13.1");
 
 QProcessEnvironment englishEnvironment()
@@ -43,6 +48,18 @@ QString httpGet(const QString &hostPort)
 {
     return FleetHttp::get(hostPort, QStringLiteral("/metrics"), WaitMs);
 }
+
+#ifdef QM_HAVE_EXPORTER_TEST
+// A printer at address with its print port only.
+VirtualPrinterOptions rawPrinter(const QString &address)
+{
+    VirtualPrinterOptions o;
+    o.address = address;
+    o.httpPort = VirtualPrinterOptions::Off;
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    return o;
+}
+#endif
 } // namespace
 
 class FleetExporterTest : public QObject
@@ -58,6 +75,9 @@ private slots:
     void modelFromTheWebPage_data();
     void modelFromTheWebPage();
     void leadingZerosAreDecimal();
+    void idleConnectionsHoldUpNoScrape_data();
+    void idleConnectionsHoldUpNoScrape();
+    void aRereadWithNoValidLineKeepsThePrinters();
 
 #ifdef QM_HAVE_EXPORTER_TEST
 private:
@@ -102,6 +122,13 @@ void FleetExporterTest::usageErrors_data()
     QTest::newRow("stray word") << QStringList{"--targets", "t", "now"} << "Unknown argument: now";
     QTest::newRow("interval zero") << QStringList{"--targets", "t", "--interval", "0"} << "--interval";
     QTest::newRow("interval text") << QStringList{"--targets", "t", "--interval", "soon"} << "--interval";
+    // Not a number, or none a clock can wait: polls without a pause otherwise.
+    for (const char *option : {"--interval", "--timeout", "--connect-timeout"}) {
+        for (const char *value : {"nan", "NaN", "-nan", "inf", "-inf", "+inf", "infinity", "1e999", "-1e999"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(option), QLatin1String(value))))
+                << QStringList{"--targets", "t", option, value} << QString::fromLatin1(option);
+        }
+    }
     QTest::newRow("timeout text") << QStringList{"--targets", "t", "--timeout", "2s"} << "--timeout";
     QTest::newRow("connect timeout zero") << QStringList{"--targets", "t", "--connect-timeout", "0"}
                                           << "--connect-timeout";
@@ -163,13 +190,8 @@ void FleetExporterTest::aPortAlreadyInUse()
 
 void FleetExporterTest::servesReportsAndRereads()
 {
-    VirtualPrinterOptions o;
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
-    o.address = QStringLiteral("127.0.13.2");
-    VirtualPrinter paperOut(o);
-    o.address = QStringLiteral("127.0.13.3");
-    VirtualPrinter later(o);
+    VirtualPrinter paperOut(rawPrinter(QStringLiteral("127.0.13.2")));
+    VirtualPrinter later(rawPrinter(QStringLiteral("127.0.13.3")));
     QVERIFY(paperOut.start() && later.start());
     paperOut.setFlag(VpState::PaperOut, true);
     BadPrinter silent, garbage;
@@ -285,11 +307,7 @@ void FleetExporterTest::modelFromTheWebPage()
 // refuse it).
 void FleetExporterTest::leadingZerosAreDecimal()
 {
-    VirtualPrinterOptions o;
-    o.address = QStringLiteral("127.0.13.12");
-    o.httpPort = VirtualPrinterOptions::Off;
-    o.netbiosPort = VirtualPrinterOptions::Off;
-    VirtualPrinter printer(o);
+    VirtualPrinter printer(rawPrinter(QStringLiteral("127.0.13.12")));
     QVERIFY(printer.start());
     const QString targets = m_dir.filePath(QStringLiteral("zero-targets"));
     QVERIFY(writeFile(targets, "tcp:127.0.13.012\n"));
@@ -304,6 +322,111 @@ void FleetExporterTest::leadingZerosAreDecimal()
     QVERIFY(p.waitForFinished(WaitMs));
 }
 
+void FleetExporterTest::idleConnectionsHoldUpNoScrape_data()
+{
+    QTest::addColumn<int>("idle");
+    QTest::newRow("4 idle") << 4;
+    QTest::newRow("64 idle") << 64;
+}
+
+// Clients that connect and send nothing (or stall) must not keep scrapes
+// waiting: each held a thread of the exposer for half a minute.
+void FleetExporterTest::idleConnectionsHoldUpNoScrape()
+{
+    QFETCH(int, idle);
+    const QString targets = m_dir.filePath(QStringLiteral("idle-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.30\n"));
+    QProcess p;
+    const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0"});
+    QVERIFY(!served.isEmpty());
+    QVERIFY(!httpGet(served).isEmpty());
+    const quint16 port = quint16(served.section(QLatin1Char(':'), 1).toUInt());
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (int i = 0; i < idle; ++i) {
+        held.push_back(std::make_unique<QTcpSocket>());
+        held.back()->connectToHost(QHostAddress(ListenAddress), port);
+        QVERIFY(held.back()->waitForConnected(WaitMs));
+    }
+    // One more that sends half a request and stops.
+    QTcpSocket stalled;
+    stalled.connectToHost(QHostAddress(ListenAddress), port);
+    QVERIFY(stalled.waitForConnected(WaitMs));
+    stalled.write("GET /metrics HTTP/1.1\r\nHost: x\r\n");
+    QVERIFY(stalled.waitForBytesWritten(WaitMs));
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const QString text = FleetHttp::get(served, QStringLiteral("/metrics"), ScrapeAnsweredMs);
+        QVERIFY2(text.contains(QLatin1String("quillmark_printer_up{target=\"tcp:127.0.13.30\"}")),
+                 qPrintable(QStringLiteral("scrape %1 unanswered after %2 ms").arg(i).arg(clock.elapsed())));
+    }
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+}
+
+// An empty file, one of comments only or one whose every line is wrong is a
+// file caught half-written, not an empty fleet: the printers and their series
+// stay, the log and the reload gauge say so. A good reread after it is taken,
+// and a printer that only changed its labels keeps its status under them.
+void FleetExporterTest::aRereadWithNoValidLineKeepsThePrinters()
+{
+    VirtualPrinter printer(rawPrinter(QStringLiteral("127.0.13.31")));
+    QVERIFY(printer.start());
+    const QString targets = m_dir.filePath(QStringLiteral("reload-targets"));
+    QVERIFY(writeFile(targets, "tcp:127.0.13.31 site=shop-1\n"));
+    QProcess p;
+    QString err;
+    connect(&p, &QProcess::readyReadStandardError, this, [&] { err += QString::fromUtf8(p.readAllStandardError()); });
+    // One round in the test's time: what the series show after a reread is
+    // what was carried over, not a new poll.
+    const QString served = startExporter(&p, {"--targets", targets, "--listen", ListenAddress + ":0", "--interval", "3600"});
+    QVERIFY(!served.isEmpty());
+    const QString a = QStringLiteral("{site=\"shop-1\",target=\"tcp:127.0.13.31\"}");
+    QString text;
+    QTRY_VERIFY_WITH_TIMEOUT(valueOf(text = httpGet(served), "quillmark_printer_up" + a) == 1.0, WaitMs);
+    QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_successful"), 1.0);
+    const double started = valueOf(text, "quillmark_exporter_targets_last_reload_success_timestamp_seconds");
+    QVERIFY2(qAbs(started - QDateTime::currentMSecsSinceEpoch() / 1000.0) < 600, qPrintable(QString::number(started)));
+
+    const struct
+    {
+        const char *name;
+        QByteArray text;
+    } broken[] = {{"empty", ""}, {"comments only", "# shop 1\n\n"}, {"every line wrong", "lpt:/dev/lp0\ntcp:\n"}};
+    for (const auto &file : broken) {
+        err.clear();
+        QVERIFY(writeFile(targets, file.text));
+        ::kill(pid_t(p.processId()), SIGHUP);
+        QTRY_VERIFY2_WITH_TIMEOUT(err.contains(QStringLiteral("The targets file %1 holds no valid line; polling the 1 "
+                                                              "printers as before")
+                                                   .arg(targets)),
+                                  qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(file.name), err)), WaitMs);
+        text = httpGet(served);
+        QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_successful"), 0.0);
+        QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_success_timestamp_seconds"), started);
+        QCOMPARE(valueOf(text, "quillmark_printer_up" + a), 1.0);
+        QCOMPARE(valueOf(text, "quillmark_exporter_targets"), 1.0);
+    }
+    QVERIFY2(err.contains(targets + QStringLiteral(" line 1: Unknown transport: lpt")), qPrintable(err));
+
+    // Relabelled: up at once under the new labels, with what it reported.
+    QTest::qWait(50); // a later timestamp of the good reread
+    QVERIFY(writeFile(targets, "tcp:127.0.13.31 site=shop-2\n"));
+    ::kill(pid_t(p.processId()), SIGHUP);
+    const QString b = QStringLiteral("{site=\"shop-2\",target=\"tcp:127.0.13.31\"}");
+    QTRY_VERIFY_WITH_TIMEOUT(!qIsNaN(valueOf(text = httpGet(served), "quillmark_printer_up" + b)), WaitMs);
+    QCOMPARE(valueOf(text, "quillmark_printer_up" + b), 1.0);
+    QCOMPARE(valueOf(text, "quillmark_printer_online" + b), 1.0);
+    QVERIFY(!text.contains(QLatin1String("shop-1")));
+    QCOMPARE(valueOf(text, "quillmark_exporter_targets_last_reload_successful"), 1.0);
+    QVERIFY(valueOf(text, "quillmark_exporter_targets_last_reload_success_timestamp_seconds") > started);
+    // Polled once, at the start: no poll since.
+    QCOMPARE(printer.events(QStringLiteral("status_request")).size(), 4);
+
+    p.terminate();
+    QVERIFY(p.waitForFinished(WaitMs));
+}
+
 #else
 void FleetExporterTest::initTestCase() { QSKIP("quillmark or the virtual printer is not part of this build"); }
 void FleetExporterTest::usageErrors_data() {}
@@ -314,6 +437,9 @@ void FleetExporterTest::servesReportsAndRereads() {}
 void FleetExporterTest::modelFromTheWebPage_data() {}
 void FleetExporterTest::modelFromTheWebPage() {}
 void FleetExporterTest::leadingZerosAreDecimal() {}
+void FleetExporterTest::idleConnectionsHoldUpNoScrape_data() {}
+void FleetExporterTest::idleConnectionsHoldUpNoScrape() {}
+void FleetExporterTest::aRereadWithNoValidLineKeepsThePrinters() {}
 #endif
 
 QTEST_GUILESS_MAIN(FleetExporterTest)

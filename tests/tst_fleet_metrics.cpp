@@ -1,7 +1,8 @@
 // The exporter's series (fleet/PrinterMetrics) as Prometheus reads them: what
 // each status bit turns into, labels from the targets file, series of a
-// printer that stops answering, leaves the list or changes its labels, and
-// what a poll changed for the log.
+// printer that stops answering, leaves the list or changes its labels (and
+// keeps what it reported), readings of the targets file, and what a poll
+// changed for the log.
 
 #include "fleet/PrinterMetrics.h"
 #include "fleet/TargetFile.h"
@@ -83,6 +84,7 @@ private slots:
     void identityGoesIntoInfo();
     void printersLeavingOrChanging();
     void rounds();
+    void reloads();
     void changesForTheLog();
     void namesFollowTheConventions();
 };
@@ -203,8 +205,9 @@ void FleetMetricsTest::printersLeavingOrChanging()
 {
     PrinterMetrics m;
     m.setTargets(targets("tcp:10.0.0.1 site=s1 till=2\ntcp:10.0.0.2\n"));
-    m.record(answered(QStringLiteral("tcp:10.0.0.1"), QByteArray::fromHex("16121212")));
+    m.record(answered(QStringLiteral("tcp:10.0.0.1"), QByteArray::fromHex("1e321212"), 0.25, 1700000000123));
     m.record(answered(QStringLiteral("tcp:10.0.0.2"), QByteArray::fromHex("16121212")));
+    m.setIdentity(QStringLiteral("tcp:10.0.0.1"), QStringLiteral("KVZ-L7N"), QStringLiteral("00:11:22:33:44:55"));
     m.setIdentity(QStringLiteral("tcp:10.0.0.2"), QStringLiteral("KVZ-L7K"), QString());
     // 10.0.0.1 gets another label, 10.0.0.2 leaves, 10.0.0.3 comes; the same
     // printer on another line keeps its series.
@@ -212,7 +215,25 @@ void FleetMetricsTest::printersLeavingOrChanging()
     const QString text = exposition(m);
     QVERIFY(!text.contains(QLatin1String("10.0.0.2")));
     QVERIFY(!text.contains(QLatin1String("site=\"s1\"")));
-    QCOMPARE(valueOf(m, "quillmark_printer_up{site=\"s2\",target=\"tcp:10.0.0.1\",till=\"2\"}"), 0.0);
+    // What the relabelled printer reported stays, under its new labels,
+    // until its next poll.
+    const QString b = QStringLiteral("{site=\"s2\",target=\"tcp:10.0.0.1\",till=\"2\"}");
+    QCOMPARE(valueOf(m, "quillmark_printer_up" + b), 1.0);
+    QCOMPARE(valueOf(m, "quillmark_printer_online" + b), 0.0);
+    QCOMPARE(valueOf(m, "quillmark_printer_paper_state{site=\"s2\",state=\"out\",target=\"tcp:10.0.0.1\",till=\"2\"}"),
+             1.0);
+    QCOMPARE(valueOf(m, "quillmark_printer_status_rtt_seconds" + b), 0.25);
+    QCOMPARE(valueOf(m, "quillmark_printer_last_seen_timestamp_seconds" + b), 1700000000.123);
+    QCOMPARE(valueOf(m, "quillmark_printer_info{mac=\"00:11:22:33:44:55\",model=\"KVZ-L7N\",site=\"s2\","
+                        "target=\"tcp:10.0.0.1\",till=\"2\",transport=\"tcp\"}"),
+             1.0);
+    QCOMPARE(text.count(QLatin1String("quillmark_printer_up{")), 2);
+    QCOMPARE(text.count(QLatin1String("quillmark_printer_paper_state{")), 3);
+    const PrinterMetrics::Change next = m.record(answered(QStringLiteral("tcp:10.0.0.1"), QByteArray::fromHex("1e321212")));
+    QVERIFY(!next.first && next.wasUp && !next.conditionsChanged);
+    // Labels written in another order are the same series.
+    m.setTargets(targets("tcp:10.0.0.3\ntcp:10.0.0.1 till=2 site=s2\n"));
+    QCOMPARE(valueOf(m, "quillmark_printer_up" + b), 1.0);
     QCOMPARE(valueOf(m, "quillmark_printer_up{target=\"tcp:10.0.0.3\"}"), 0.0);
     QCOMPARE(valueOf(m, "quillmark_exporter_targets"), 2.0);
     m.setTargets(targets("tcp:10.0.0.3\n"));
@@ -232,6 +253,21 @@ void FleetMetricsTest::rounds()
     m.recordRound(1.25);
     QCOMPARE(valueOf(m, "quillmark_exporter_poll_duration_seconds"), 1.25);
     QCOMPARE(valueOf(m, "quillmark_exporter_poll_rounds_total"), 2.0);
+}
+
+void FleetMetricsTest::reloads()
+{
+    PrinterMetrics m;
+    m.recordReload(true, 1700000000500);
+    QCOMPARE(valueOf(m, "quillmark_exporter_targets_last_reload_successful"), 1.0);
+    QCOMPARE(valueOf(m, "quillmark_exporter_targets_last_reload_success_timestamp_seconds"), 1700000000.5);
+    // A refused reading keeps the time of the last good one.
+    m.recordReload(false, 1700000100000);
+    QCOMPARE(valueOf(m, "quillmark_exporter_targets_last_reload_successful"), 0.0);
+    QCOMPARE(valueOf(m, "quillmark_exporter_targets_last_reload_success_timestamp_seconds"), 1700000000.5);
+    m.recordReload(true, 1700000200000);
+    QCOMPARE(valueOf(m, "quillmark_exporter_targets_last_reload_successful"), 1.0);
+    QCOMPARE(valueOf(m, "quillmark_exporter_targets_last_reload_success_timestamp_seconds"), 1700000200.0);
 }
 
 void FleetMetricsTest::changesForTheLog()
@@ -274,7 +310,9 @@ void FleetMetricsTest::namesFollowTheConventions()
                                "quillmark_printer_last_seen_timestamp_seconds",
                                "quillmark_printer_info",
                                "quillmark_exporter_poll_duration_seconds",
-                               "quillmark_exporter_targets"};
+                               "quillmark_exporter_targets",
+                               "quillmark_exporter_targets_last_reload_successful",
+                               "quillmark_exporter_targets_last_reload_success_timestamp_seconds"};
     for (const QString &f : families) {
         QVERIFY2(text.contains(QStringLiteral("# HELP %1 ").arg(f)), qPrintable(f));
         QVERIFY2(text.contains(QStringLiteral("# TYPE %1 gauge\n").arg(f)), qPrintable(f));

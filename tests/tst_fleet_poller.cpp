@@ -1,18 +1,22 @@
 // The exporter's status poller (fleet/StatusPoller) against virtual printers,
 // ptys and print ports that misbehave: the four answers of a good printer,
 // a clear reason for every one that cannot answer, one request at a time per
-// printer, and no printer holding up another.
+// printer, no printer holding up another, deadlines that go with their polls
+// and no more lines open at once than the open-file limit allows.
 
 #include "fleet/PrinterMetrics.h"
 #include "fleet/StatusPoller.h"
 #include "support/fleet_BadPrinter.h"
 #include "support/serial_PtyPair.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 #include <mutex>
+
+#include <sys/resource.h>
 
 #if __has_include("VirtualPrinter.h")
 #define QM_HAVE_VPRINTER 1
@@ -115,6 +119,8 @@ private slots:
     void oneRequestAtATimePerPrinter();
     void targetsChangeWhileRunning();
     void roundsAreReported();
+    void finishedPollsReleaseTheirDeadlines();
+    void moreLinesThanTheOpenFileLimit();
 };
 
 void FleetPollerTest::requestsAreDleEot()
@@ -367,6 +373,100 @@ void FleetPollerTest::roundsAreReported()
     QCOMPARE(sink.results().size(), after);
 #else
     QSKIP("the virtual printer is not part of this build");
+#endif
+}
+
+// Long limits and a short interval: the deadlines of polls that ended long
+// before their limits must not stay behind round after round.
+void FleetPollerTest::finishedPollsReleaseTheirDeadlines()
+{
+#ifdef QM_HAVE_VPRINTER
+    VirtualPrinter a(rawPrinter(QStringLiteral("127.0.12.70")));
+    VirtualPrinter b(rawPrinter(QStringLiteral("127.0.12.71")));
+    QVERIFY(a.start() && b.start());
+    BadPrinter silent;
+    QVERIFY(silent.listen(QHostAddress(QStringLiteral("127.0.12.72")), BadPrinter::Mode::Silent));
+    Collector sink;
+    StatusPoller::Settings s = quick(20);
+    s.connectTimeoutMs = s.answerTimeoutMs = 60000;
+    StatusPoller poller(s, &sink);
+    QString error;
+    QVERIFY(poller.start(&error));
+    poller.setTargets({tcp(QStringLiteral("127.0.12.70")), tcp(QStringLiteral("127.0.12.71")),
+                       tcp(QStringLiteral("127.0.12.72"))});
+    QTRY_VERIFY_WITH_TIMEOUT(sink.results(QStringLiteral("tcp:127.0.12.71")).size() >= 40, WaitMs);
+    // One deadline for each poll under way, however many have ended.
+    QVERIFY2(poller.deadlineCount() <= 3, qPrintable(QString::number(poller.deadlineCount())));
+    QVERIFY(sink.results(QStringLiteral("tcp:127.0.12.72")).isEmpty());
+    QVERIFY(poller.deadlineCount() >= 1); // the silent printer's
+    poller.stop();
+    QCOMPARE(poller.deadlineCount(), std::size_t(0));
+#else
+    QSKIP("the virtual printer is not part of this build");
+#endif
+}
+
+// A fleet larger than the files the process may open: the polls beyond the
+// limit wait for lines to close instead of failing, and every printer answers.
+void FleetPollerTest::moreLinesThanTheOpenFileLimit()
+{
+#ifndef QM_VPRINTER_BIN
+    QSKIP("the virtual printer is not part of this build");
+#else
+    constexpr int Printers = 200;
+    constexpr int Room = 40; // descriptors beyond those kept for the rest of the program
+    QProcess fleet;
+    fleet.setProcessChannelMode(QProcess::MergedChannels);
+    fleet.start(QStringLiteral(QM_VPRINTER_BIN), {QStringLiteral("--fleet"), QStringLiteral("127.0.15.1+%1").arg(Printers)});
+    QByteArray out;
+    while (!out.contains("ready") && fleet.waitForReadyRead(WaitMs))
+        out += fleet.readAll();
+    QVERIFY2(out.contains("ready"), out.constData());
+
+    // The limit of this process, for the time of the test.
+    struct LowLimit
+    {
+        rlimit before{};
+        bool set = false;
+        ~LowLimit()
+        {
+            if (set)
+                ::setrlimit(RLIMIT_NOFILE, &before);
+        }
+    } limit;
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit.before), 0);
+    rlimit low = limit.before;
+    low.rlim_cur = StatusPoller::ReservedFiles + Room;
+    QVERIFY(low.rlim_cur < rlim_t(Printers) && low.rlim_cur <= limit.before.rlim_max);
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
+    limit.set = true;
+    QList<PrinterTarget> targets;
+    QStringList identities;
+    for (int i = 1; i <= Printers; ++i) {
+        targets << tcp(QStringLiteral("127.0.15.%1").arg(i));
+        identities << targets.last().identity();
+    }
+    Collector sink;
+    {
+        StatusPoller poller(quick(200), &sink);
+        QString error;
+        QVERIFY(poller.start(&error));
+        poller.setTargets(targets);
+        QTRY_VERIFY_WITH_TIMEOUT(sink.rounds().size() >= 3, WaitMs * 3);
+        poller.stop();
+        QCOMPARE(poller.maxOpen(), Room);
+    }
+    fleet.terminate();
+    fleet.waitForFinished(WaitMs);
+
+    QStringList failed;
+    for (const StatusPoller::Result &r : sink.results()) {
+        if (!r.answered)
+            failed << r.identity + QStringLiteral(": ") + r.error;
+        identities.removeAll(r.identity);
+    }
+    QVERIFY2(failed.isEmpty(), qPrintable(failed.mid(0, 5).join(QLatin1Char('\n'))));
+    QVERIFY2(identities.isEmpty(), qPrintable(identities.join(QLatin1Char(' '))));
 #endif
 }
 

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace {
 const QString HelpName = QStringLiteral("help");
 
@@ -169,12 +171,30 @@ bool CliCommandLine::serialSpeed(const QString &value, CliTarget::Endpoint *endp
 
 bool CliCommandLine::number(const QString &text, const QString &what, int min, int max, int *value, QString *error)
 {
-    bool ok = allDigits(text) && text.size() <= 9;
-    const int n = ok ? text.toInt(&ok) : 0;
-    if (!ok || n < min || n > max) {
+    if (!wholeNumber(text, min, max, value)) {
         *error = tr("%1 的值无效: \"%2\"，应为 %3 到 %4 的整数").arg(what, text).arg(min).arg(max);
         return false;
     }
+    return true;
+}
+
+bool CliCommandLine::wholeNumber(const QString &text, int min, int max, int *value)
+{
+    bool ok = allDigits(text) && text.size() <= 9;
+    const int n = ok ? text.toInt(&ok) : 0;
+    if (!ok || n < min || n > max)
+        return false;
+    *value = n;
+    return true;
+}
+
+bool CliCommandLine::decimal(const QString &text, double min, double max, double *value)
+{
+    bool ok = false;
+    const double n = text.toDouble(&ok);
+    // Written so that NaN fails every comparison.
+    if (!ok || !std::isfinite(n) || !(n >= min && n <= max))
+        return false;
     *value = n;
     return true;
 }

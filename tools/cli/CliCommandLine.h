@@ -43,6 +43,11 @@ public:
     bool number(const QString &name, int min, int max, int fallback, int *value, QString *error) const;
     // The same for a word that is no option (what names it in the message).
     static bool number(const QString &text, const QString &what, int min, int max, int *value, QString *error);
+    // The checks alone, for callers with messages of their own: a whole
+    // number in decimal digits, and a number that may have a fraction
+    // ("0.5"). NaN and infinities are no numbers.
+    static bool wholeNumber(const QString &text, int min, int max, int *value);
+    static bool decimal(const QString &text, double min, double max, double *value);
 
 private:
     // --serial PATH[:BAUD]: the speed after the last colon, one the serial

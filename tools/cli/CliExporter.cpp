@@ -3,6 +3,7 @@
 #include "platform/OpenFileLimit.h"
 
 #include "CliBackEnd.h"
+#include "CliCommandLine.h"
 #include "CliHelp.h"
 #include "CliOutput.h"
 #include "CliSignalPipe.h"
@@ -56,7 +57,10 @@ QString CliExporter::helpText()
               "quillmark_printer_error{kind=cutter|unrecoverable|auto_recoverable|mechanical}、"
               "quillmark_printer_status_rtt_seconds、quillmark_printer_last_seen_timestamp_seconds、"
               "quillmark_printer_info{model,mac,transport}；另有 quillmark_exporter_poll_duration_seconds、"
-              "quillmark_exporter_targets 和 quillmark_exporter_poll_rounds_total。\n"
+              "quillmark_exporter_targets、quillmark_exporter_poll_rounds_total、"
+              "quillmark_exporter_targets_last_reload_successful 和 "
+              "quillmark_exporter_targets_last_reload_success_timestamp_seconds。"
+              "重新读取时目标文件无法读取或没有有效的行，则继续轮询原来的打印机。\n"
               "\n"
               "退出状态: 0 收到 SIGTERM 或 SIGINT 后结束；1 无法在该地址上提供指标；2 用法错误或无法读取目标文件。\n")
         .arg(QLatin1String(PrinterExporter::DefaultListen))
@@ -95,9 +99,8 @@ int CliExporter::exec()
     PrinterExporter::Settings settings;
     settings.targetsPath = parser.value(targets);
     settings.listen = parser.value(listen);
-    bool ok = false;
-    const double seconds = parser.value(interval).toDouble(&ok);
-    if (!ok || seconds < MinIntervalSeconds || seconds > MaxIntervalSeconds)
+    double seconds = 0;
+    if (!CliCommandLine::decimal(parser.value(interval), MinIntervalSeconds, MaxIntervalSeconds, &seconds))
         return usageError(tr("--interval 应为 %1 到 %2 之间的秒数: %3")
                               .arg(MinIntervalSeconds)
                               .arg(MaxIntervalSeconds)
@@ -109,8 +112,8 @@ int CliExporter::exec()
         int *value;
     } limits[] = {{timeout, &settings.poll.answerTimeoutMs}, {connectTimeout, &settings.poll.connectTimeoutMs}};
     for (const auto &limit : limits) {
-        const int ms = parser.value(limit.option).toInt(&ok);
-        if (!ok || ms < 1 || ms > CliBackEnd::MaxTimeoutMs)
+        int ms = 0;
+        if (!CliCommandLine::wholeNumber(parser.value(limit.option), 1, CliBackEnd::MaxTimeoutMs, &ms))
             return usageError(tr("--%1 应为 1 到 %2 之间的毫秒数: %3")
                                   .arg(limit.option.names().first())
                                   .arg(CliBackEnd::MaxTimeoutMs)
