@@ -1,5 +1,6 @@
 #include "fleet/PrinterInventory.h"
 
+#include "platform/AtomicFileWriter.h"
 #include "text/DottedQuad.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -159,17 +159,19 @@ QByteArray PrinterInventory::toJson() const
                                     {KeyLastSeen, timeText(e.lastSeen)},
                                     {KeyPresent, e.present}});
     }
-    return QJsonDocument(QJsonObject{{KeyVersion, FormatVersion}, {KeyPrinters, printers}}).toJson(QJsonDocument::Indented);
+    return QJsonDocument(QJsonObject{{KeyVersion, FormatVersion}, {KeyPrinters, printers}}).toJson(QJsonDocument::Compact);
 }
 
 bool PrinterInventory::write(const QString &path, QString *error) const
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(toJson()) < 0 || !f.commit()) {
-        *error = tr("无法写入库存文件 %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    return true;
+    const QByteArray bytes = toJson();
+    QString reason;
+    if (bytes.size() > MaxFileBytes)
+        reason = tr("%1 台打印机的库存超过 %2 MiB，写入后无法再读回").arg(entries.size()).arg(MaxFileBytes / (1024 * 1024));
+    else if (AtomicFileWriter::write(path, bytes, &reason))
+        return true;
+    *error = tr("无法写入库存文件 %1: %2").arg(path, reason);
+    return false;
 }
 
 const PrinterInventory::Entry *PrinterInventory::find(const QString &mac) const

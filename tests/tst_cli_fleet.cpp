@@ -40,6 +40,8 @@ private slots:
     void scanRangeStreamsThePrinters();
     void inventoryFollowsAMovedPrinter();
     void inventoryKeepsADamagedFile();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void runTargetsExitStatus_data();
@@ -256,6 +258,50 @@ void CliFleetTest::inventoryKeepsADamagedFile()
     QCOMPARE(t.code, 2);
     QVERIFY2(t.err.contains(QStringLiteral("line 2")) && t.err.contains(QStringLiteral("ftp")), qPrintable(t.err));
     QCOMPARE(readFile(targets), badTargets);
+}
+
+void CliFleetTest::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("inventoryOnFullDisk");
+    QTest::newRow("inventory") << true;
+    QTest::newRow("targets file") << false;
+}
+
+void CliFleetTest::fullDiskKeepsTheOldFile()
+{
+    QFETCH(bool, inventoryOnFullDisk);
+    // The file sits on a small file system of its own (in a mount namespace
+    // of the run), filled up before quillmark writes.
+    const QString script = QStringLiteral(
+        "full=$1; file=$2; shift 2\n"
+        "mount -t tmpfs -o size=64k quillmark-full \"$full\" || exit 97\n"
+        "cp \"$file\" \"$full/\" || exit 98\n"
+        "dd if=/dev/zero of=\"$full/filler\" bs=4096 >/dev/null 2>&1\n"
+        "\"$@\"; rc=$?\n"
+        "cp \"$full/$(basename \"$file\")\" \"$file.after\"\n"
+        "exit $rc\n");
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QByteArray oldInventory = "{\"version\": 1, \"printers\": [{\"mac\": \"00:11:22:33:44:88\", "
+                                    "\"address\": \"127.0.95.1\", \"firstSeen\": \"2024-05-01T08:00:00Z\", "
+                                    "\"lastSeen\": \"2024-05-01T08:00:00Z\", \"present\": true}]}";
+    const QByteArray oldTargets = "tcp:127.0.95.1 till=1\n";
+    const QString inventory = writeFile(QStringLiteral("full-%1.json").arg(tag), oldInventory);
+    const QString targets = writeFile(QStringLiteral("full-%1.targets").arg(tag), oldTargets);
+    const QString full = m_dir.filePath(QStringLiteral("full-%1").arg(tag));
+    QVERIFY(QDir().mkpath(full));
+    const QString onFullDisk = inventoryOnFullDisk ? inventory : targets;
+    const QString inside = QDir(full).filePath(QFileInfo(onFullDisk).fileName());
+    const QStringList args{"inventory", "--range", "127.0.95.0/30", "--file", inventoryOnFullDisk ? inside : inventory,
+                           "--targets-out", inventoryOnFullDisk ? targets : inside};
+    const CliResult r = runQuillmark(QStringLiteral("unshare"),
+                                     QStringList{"-m", "bash", "-c", script, "bash", full, onFullDisk, m_cli} + args,
+                                     QByteArray(), QString(), ProcessLimitMs);
+    if (r.code == 97 || r.err.startsWith(QLatin1String("unshare:")))
+        QSKIP("a small file system of its own needs root and a mount namespace");
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(inside) && r.err.contains(QStringLiteral("No space left on device")), qPrintable(r.err));
+    // The file on the full disk is what it was.
+    QCOMPARE(readFile(onFullDisk + QStringLiteral(".after")), inventoryOnFullDisk ? oldInventory : oldTargets);
 }
 
 void CliFleetTest::badInputIsRefused_data()
@@ -508,6 +554,8 @@ void CliFleetTest::initTestCase()
 void CliFleetTest::scanRangeStreamsThePrinters() {}
 void CliFleetTest::inventoryFollowsAMovedPrinter() {}
 void CliFleetTest::inventoryKeepsADamagedFile() {}
+void CliFleetTest::fullDiskKeepsTheOldFile_data() {}
+void CliFleetTest::fullDiskKeepsTheOldFile() {}
 void CliFleetTest::badInputIsRefused_data() {}
 void CliFleetTest::badInputIsRefused() {}
 void CliFleetTest::runTargetsExitStatus_data() {}

@@ -69,6 +69,8 @@ private slots:
     void damagedFileIsRefused_data();
     void damagedFileIsRefused();
     void writtenFileReadsBack();
+    void largeInventoryReadsBack();
+    void inventoryTooLargeToReadBackIsNotWritten();
 };
 
 void FleetInventoryTest::addressRange_data()
@@ -323,6 +325,55 @@ void FleetInventoryTest::writtenFileReadsBack()
         QCOMPARE(b.lastSeen, a.lastSeen);
         QCOMPARE(b.present, a.present);
     }
+}
+
+void FleetInventoryTest::largeInventoryReadsBack()
+{
+    // 70,000 printers: more than fit the read limit when written indented.
+    constexpr int Count = 70000;
+    PrinterInventory inventory;
+    for (int i = 0; i < Count; ++i) {
+        const QByteArray mac = QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16));
+        inventory.entries.append(entry(QString::fromLatin1(mac.toHex(':')),
+                                       QStringLiteral("10.%1.%2.%3").arg(i >> 16).arg((i >> 8) & 0xff).arg(i & 0xff)));
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("inventory.json"));
+    QString error;
+    QVERIFY2(inventory.write(path, &error), qPrintable(error));
+    PrinterInventory again;
+    QVERIFY2(PrinterInventory::read(path, &again, &error), qPrintable(error));
+    QCOMPARE(again.entries.size(), Count);
+    QCOMPARE(again.entries.last().mac, inventory.entries.last().mac);
+    QCOMPARE(again.entries.last().address, inventory.entries.last().address);
+}
+
+void FleetInventoryTest::inventoryTooLargeToReadBackIsNotWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("inventory.json"));
+    PrinterInventory small;
+    small.entries = {entry(MacA, "10.1.0.7")};
+    QString error;
+    QVERIFY2(small.write(path, &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+
+    // Models as long as a web page may make them, until the file would pass the limit.
+    PrinterInventory large;
+    const QString model(64 * 1024, QLatin1Char('M'));
+    for (int i = 0; i * model.size() <= PrinterInventory::MaxFileBytes; ++i) {
+        const QByteArray mac = QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16));
+        PrinterInventory::Entry e = entry(QString::fromLatin1(mac.toHex(':')), QStringLiteral("10.2.0.%1").arg(i % 250));
+        e.model = model;
+        large.entries.append(e);
+    }
+    QVERIFY(!large.write(path, &error));
+    QVERIFY2(error.contains(path) && error.contains(QStringLiteral("16 MiB")), qPrintable(error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
 }
 
 QTEST_GUILESS_MAIN(FleetInventoryTest)
