@@ -84,10 +84,14 @@ public:
                          const QDateTime &now, QList<Skipped> *skipped = nullptr);
 
     // A targets file for the exporter that follows the printers: the lines of
-    // existing in their order, a line of a printer that moved rewritten to its
-    // new address with its labels, then a line for every printer of the
-    // inventory that has none yet (ordered by address). Other lines stay.
-    QList<PrinterTarget> targets(const QList<PrinterTarget> &existing, const QList<Change> &changes) const;
+    // existing in their order, each line's labels going with the printer (by
+    // MAC address) that was at its address in the inventory before the search
+    // (a line of a printer that moved is rewritten to its new address), then a
+    // line for every printer of the inventory that has none yet (ordered by
+    // address). Where several lines come to name one address, the line of the
+    // printer found there stays; another printer's labels never go to it.
+    // Lines of other transports and of addresses no known printer had stay.
+    QList<PrinterTarget> targets(const QList<PrinterTarget> &existing, const PrinterInventory &before) const;
 
     static bool isMac(const QString &text);
 };

@@ -39,6 +39,7 @@ private slots:
     void initTestCase();
     void scanRangeStreamsThePrinters();
     void inventoryFollowsAMovedPrinter();
+    void inventoryLabelsFollowTheMacAddress();
     void inventoryKeepsADamagedFile();
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
@@ -239,6 +240,47 @@ void CliFleetTest::inventoryFollowsAMovedPrinter()
     QCOMPARE(change.value("change").toString(), QStringLiteral("vanished"));
     QCOMPARE(change.value("mac").toString(), QStringLiteral("00:11:22:33:44:55"));
     QCOMPARE(change.value("from").toString(), QStringLiteral("127.0.92.87"));
+}
+
+void CliFleetTest::inventoryLabelsFollowTheMacAddress()
+{
+    if (!rootServices())
+        QSKIP("the web page and the NetBIOS name need ports 80 and 137 (root)");
+    const QByteArray macA = QByteArray::fromHex("0011223344a1");
+    const QByteArray macB = QByteArray::fromHex("0011223344b2");
+    const QString inventory = m_dir.filePath(QStringLiteral("swap.json"));
+    const QString targets = m_dir.filePath(QStringLiteral("swap.targets"));
+    const QStringList args{"inventory", "--range", "127.0.97.0/24", "--file", inventory, "--targets-out", targets};
+    const QString low = QStringLiteral("127.0.97.20");
+    const QString high = QStringLiteral("127.0.97.30");
+
+    auto a = startPrinter(low, macA);
+    auto b = startPrinter(high, macB);
+    QVERIFY(a && b);
+    CliResult r = runCli(args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    writeFile(QStringLiteral("swap.targets"), "tcp:127.0.97.30 till=2\ntcp:127.0.97.20 till=1\n");
+
+    // The two swap their addresses: each line goes with its printer.
+    a.reset();
+    b.reset();
+    a = startPrinter(high, macA);
+    b = startPrinter(low, macB);
+    QVERIFY(a && b);
+    r = runCli(args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(readFile(targets), QByteArray("tcp:127.0.97.20 till=2\ntcp:127.0.97.30 till=1\n"));
+
+    // B is switched off and A gets the address B had: A keeps its own labels.
+    a.reset();
+    b.reset();
+    a = startPrinter(low, macA);
+    QVERIFY(a);
+    r = runCli(args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.lines(), (QStringList{"moved 00:11:22:33:44:a1 127.0.97.30 -> 127.0.97.20",
+                                     "vanished 00:11:22:33:44:b2 127.0.97.20"}));
+    QCOMPARE(readFile(targets), QByteArray("tcp:127.0.97.20 till=1\n"));
 }
 
 void CliFleetTest::inventoryKeepsADamagedFile()
@@ -553,6 +595,7 @@ void CliFleetTest::initTestCase()
 }
 void CliFleetTest::scanRangeStreamsThePrinters() {}
 void CliFleetTest::inventoryFollowsAMovedPrinter() {}
+void CliFleetTest::inventoryLabelsFollowTheMacAddress() {}
 void CliFleetTest::inventoryKeepsADamagedFile() {}
 void CliFleetTest::fullDiskKeepsTheOldFile_data() {}
 void CliFleetTest::fullDiskKeepsTheOldFile() {}

@@ -230,6 +230,22 @@ void FleetInventoryTest::targetsFollowThePrinters_data()
         << Printers{printer("10.1.0.30", MacA), printer("10.1.0.20", MacB)}
         << QByteArray("tcp:10.1.0.20 till=1\ntcp:10.1.0.30 till=2\n")
         << QByteArray("tcp:10.1.0.30 till=1\ntcp:10.1.0.20 till=2\n");
+    QTest::newRow("a printer that moved onto a vanished one's address keeps its own labels")
+        << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20"), entry(MacB, "10.1.0.30")}
+        << Printers{printer("10.1.0.30", MacA)} << QByteArray("tcp:10.1.0.30 till=2\ntcp:10.1.0.20 till=1\n")
+        << QByteArray("tcp:10.1.0.30 till=1\n");
+    QTest::newRow("a printer without a line that moved onto a vanished one's address gets none of its labels")
+        << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20"), entry(MacB, "10.1.0.30")}
+        << Printers{printer("10.1.0.30", MacA)} << QByteArray("tcp:10.1.0.30 till=2\n")
+        << QByteArray("tcp:10.1.0.30\n");
+    QTest::newRow("a new printer at a vanished one's address gets none of its labels")
+        << QList<PrinterInventory::Entry>{entry(MacB, "10.1.0.30")} << Printers{printer("10.1.0.30", MacC)}
+        << QByteArray("tcp:10.1.0.30 till=2\n") << QByteArray("tcp:10.1.0.30\n");
+    QTest::newRow("three printers move round, each with its labels")
+        << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20"), entry(MacB, "10.1.0.30"), entry(MacC, "10.1.0.40")}
+        << Printers{printer("10.1.0.30", MacA), printer("10.1.0.40", MacB), printer("10.1.0.20", MacC)}
+        << QByteArray("tcp:10.1.0.40 till=3\ntcp:10.1.0.30 till=2\ntcp:10.1.0.20 till=1\n")
+        << QByteArray("tcp:10.1.0.20 till=3\ntcp:10.1.0.40 till=2\ntcp:10.1.0.30 till=1\n");
     QTest::newRow("a vanished printer stays watched, a new one is added")
         << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20")} << Printers{printer("10.1.0.9", MacC)}
         << QByteArray("tcp:10.1.0.20 till=1\n") << QByteArray("tcp:10.1.0.20 till=1\ntcp:10.1.0.9\n");
@@ -246,8 +262,9 @@ void FleetInventoryTest::targetsFollowThePrinters()
     QFETCH(QByteArray, written);
     PrinterInventory inventory;
     inventory.entries = before;
-    const QList<PrinterInventory::Change> changes = inventory.update(found, ranges({"10.1.0.0/22"}), Now);
-    const QByteArray text = TargetFile::format(inventory.targets(targetsOf(existing), changes));
+    const PrinterInventory old = inventory;
+    inventory.update(found, ranges({"10.1.0.0/22"}), Now);
+    const QByteArray text = TargetFile::format(inventory.targets(targetsOf(existing), old));
     QCOMPARE(text, written);
     // What the exporter reads: no line refused.
     QVERIFY(TargetFile::parse(text).problems.isEmpty());
