@@ -3,6 +3,7 @@
 #include "app/base/AppPaths.h"
 #include "app/base/ConfigFileGuard.h"
 #include "app/base/Logger.h"
+#include "platform/AtomicFileWriter.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -113,7 +114,7 @@ void QmlLanguage::ensureConfigFile()
                 log->warning(tr("损坏的配置文件已备份为: %1").arg(copy));
         }
     }
-    if (ConfigFileGuard::writeAtomically(path, defaultFileText()))
+    if (AtomicFileWriter::write(path, defaultFileText()))
         log->info(tr("默认配置文件创建成功: %1").arg(path));
     else
         log->error(tr("创建默认配置文件失败: %1").arg(path));

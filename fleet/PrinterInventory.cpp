@@ -1,5 +1,6 @@
 #include "fleet/PrinterInventory.h"
 
+#include "platform/AtomicFileWriter.h"
 #include "text/DottedQuad.h"
 
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -159,17 +159,19 @@ QByteArray PrinterInventory::toJson() const
                                     {KeyLastSeen, timeText(e.lastSeen)},
                                     {KeyPresent, e.present}});
     }
-    return QJsonDocument(QJsonObject{{KeyVersion, FormatVersion}, {KeyPrinters, printers}}).toJson(QJsonDocument::Indented);
+    return QJsonDocument(QJsonObject{{KeyVersion, FormatVersion}, {KeyPrinters, printers}}).toJson(QJsonDocument::Compact);
 }
 
 bool PrinterInventory::write(const QString &path, QString *error) const
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(toJson()) < 0 || !f.commit()) {
-        *error = tr("无法写入库存文件 %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    return true;
+    const QByteArray bytes = toJson();
+    QString reason;
+    if (bytes.size() > MaxFileBytes)
+        reason = tr("%1 台打印机的库存超过 %2 MiB，写入后无法再读回").arg(entries.size()).arg(MaxFileBytes / (1024 * 1024));
+    else if (AtomicFileWriter::write(path, bytes, &reason))
+        return true;
+    *error = tr("无法写入库存文件 %1: %2").arg(path, reason);
+    return false;
 }
 
 const PrinterInventory::Entry *PrinterInventory::find(const QString &mac) const
@@ -244,23 +246,71 @@ QList<PrinterInventory::Change> PrinterInventory::update(const QList<RangeScanne
     return appeared + moved + vanished;
 }
 
-QList<PrinterTarget> PrinterInventory::targets(const QList<PrinterTarget> &existing, const QList<Change> &changes) const
+QList<PrinterTarget> PrinterInventory::targets(const QList<PrinterTarget> &existing, const PrinterInventory &before) const
 {
-    QHash<QString, QString> renamed; // old address -> new address of a printer that moved
-    for (const Change &c : changes) {
-        if (c.kind == Change::Kind::Moved)
-            renamed.insert(c.from, c.to);
+    // A line was written for the printer at its address before this search;
+    // its labels go wherever that printer, known by its MAC address, is now.
+    QHash<QString, const Entry *> ownerBefore; // address -> the printer there before, a present one first
+    for (const Entry &e : before.entries) {
+        const Entry *other = ownerBefore.value(e.address);
+        if (!other || (e.present && !other->present))
+            ownerBefore.insert(e.address, &e);
+    }
+    QHash<QString, QString> addressNow; // MAC -> address
+    QHash<QString, QString> presentAt;  // address -> MAC of the printer found there now
+    for (const Entry &e : entries) {
+        addressNow.insert(e.mac, e.address);
+        if (e.present)
+            presentAt.insert(e.address, e.mac);
+    }
+
+    struct Line
+    {
+        PrinterTarget target;
+        QString mac; // empty: no printer of the inventory was at its address
+    };
+    QList<Line> lines;
+    for (PrinterTarget t : existing) {
+        Line line;
+        const Entry *owner = t.transport == PrinterTarget::Transport::Tcp ? ownerBefore.value(t.address) : nullptr;
+        if (owner && addressNow.contains(owner->mac)) {
+            line.mac = owner->mac;
+            t.address = addressNow.value(owner->mac);
+        }
+        t.line = 0;
+        line.target = t;
+        lines.append(line);
+    }
+    // Which line keeps an address that several lines now name: the one of the
+    // printer found there, else a line of no known printer, else the first.
+    auto rank = [&](const Line &line) {
+        if (line.target.transport != PrinterTarget::Transport::Tcp)
+            return 0;
+        const QString here = presentAt.value(line.target.address);
+        if (!line.mac.isEmpty() && line.mac == here)
+            return 0;
+        if (line.mac.isEmpty())
+            return 1;
+        return here.isEmpty() ? 2 : 3; // another printer's labels never go to the one found here
+    };
+    QHash<QString, int> chosen; // identity -> index into lines
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString identity = lines.at(i).target.identity();
+        const int r = rank(lines.at(i));
+        if (r == 3)
+            continue;
+        const auto it = chosen.constFind(identity);
+        if (it == chosen.constEnd() || r < rank(lines.at(it.value())))
+            chosen.insert(identity, i);
     }
     QList<PrinterTarget> out;
     QSet<QString> emitted;
-    for (PrinterTarget t : existing) {
-        if (t.transport == PrinterTarget::Transport::Tcp && renamed.contains(t.address))
-            t.address = renamed.value(t.address);
-        if (emitted.contains(t.identity()))
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString identity = lines.at(i).target.identity();
+        if (chosen.value(identity, -1) != i)
             continue;
-        t.line = 0;
-        emitted.insert(t.identity());
-        out.append(t);
+        emitted.insert(identity);
+        out.append(lines.at(i).target);
     }
     QStringList addresses;
     for (const Entry &e : entries)

@@ -16,7 +16,7 @@
 // ranges updates it and tells what changed: printers that appeared, moved to
 // another address, or vanished from the ranges searched (a printer outside
 // them is left as it was). Vanished printers stay, with the time they were
-// last seen. Stored as JSON:
+// last seen. Stored as compact JSON (here spread over lines):
 //
 //   {"version": 1, "printers": [{"mac": "00:11:22:33:44:55", "address": "10.1.0.20",
 //     "model": "KVZ-L7N", "netbios": "KVZ-L7N", "firstSeen": "2024-05-01T08:00:00Z",
@@ -69,8 +69,11 @@ public:
     // A missing file is an empty inventory; false with a message when the
     // file cannot be read or is damaged.
     static bool read(const QString &path, PrinterInventory *inventory, QString *error);
+    // Compact JSON, one line.
     QByteArray toJson() const;
-    // Whole or not at all (QSaveFile).
+    // Whole or not at all (AtomicFileWriter); an inventory that would not
+    // read back (over MaxFileBytes) is not written: false with a message, and
+    // the file stays as it was.
     bool write(const QString &path, QString *error) const;
 
     const Entry *find(const QString &mac) const;
@@ -81,10 +84,14 @@ public:
                          const QDateTime &now, QList<Skipped> *skipped = nullptr);
 
     // A targets file for the exporter that follows the printers: the lines of
-    // existing in their order, a line of a printer that moved rewritten to its
-    // new address with its labels, then a line for every printer of the
-    // inventory that has none yet (ordered by address). Other lines stay.
-    QList<PrinterTarget> targets(const QList<PrinterTarget> &existing, const QList<Change> &changes) const;
+    // existing in their order, each line's labels going with the printer (by
+    // MAC address) that was at its address in the inventory before the search
+    // (a line of a printer that moved is rewritten to its new address), then a
+    // line for every printer of the inventory that has none yet (ordered by
+    // address). Where several lines come to name one address, the line of the
+    // printer found there stays; another printer's labels never go to it.
+    // Lines of other transports and of addresses no known printer had stay.
+    QList<PrinterTarget> targets(const QList<PrinterTarget> &existing, const PrinterInventory &before) const;
 
     static bool isMac(const QString &text);
 };

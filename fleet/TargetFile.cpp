@@ -1,13 +1,13 @@
 #include "fleet/TargetFile.h"
 
 #include "platform/DeviceNodeAccess.h"
+#include "platform/AtomicFileWriter.h"
 #include "text/DottedQuad.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace {
@@ -315,9 +315,9 @@ QByteArray TargetFile::format(const QList<PrinterTarget> &targets)
 
 bool TargetFile::write(const QString &path, const QList<PrinterTarget> &targets, QString *error)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(format(targets)) < 0 || !f.commit()) {
-        *error = tr("无法写入目标文件 %1: %2").arg(path, f.errorString());
+    QString reason;
+    if (!AtomicFileWriter::write(path, format(targets), &reason)) {
+        *error = tr("无法写入目标文件 %1: %2").arg(path, reason);
         return false;
     }
     return true;

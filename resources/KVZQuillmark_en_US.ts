@@ -4676,6 +4676,10 @@ Exit status: 0 ended by SIGTERM or SIGINT; 1 the metrics cannot be served at tha
         <translation>Cannot write the inventory file %1: %2</translation>
     </message>
     <message>
+        <source>%1 台打印机的库存超过 %2 MiB，写入后无法再读回</source>
+        <translation>the inventory of %1 printers passes %2 MiB and could not be read back</translation>
+    </message>
+    <message>
         <source>%1（%2）没有告知 MAC 地址，不能记入库存</source>
         <translation>%1 (%2) gave no MAC address and cannot be kept in the inventory</translation>
     </message>

@@ -45,11 +45,14 @@ private slots:
     void initTestCase();
     void scanRangeStreamsThePrinters();
     void inventoryFollowsAMovedPrinter();
+    void inventoryLabelsFollowTheMacAddress();
     void inventoryKeepsADamagedFile();
     void sixteenBitRange_data();
     void sixteenBitRange();
     void interruptedSearch_data();
     void interruptedSearch();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
     void badInputIsRefused_data();
     void badInputIsRefused();
     void runTargetsExitStatus_data();
@@ -249,6 +252,47 @@ void CliFleetTest::inventoryFollowsAMovedPrinter()
     QCOMPARE(change.value("from").toString(), QStringLiteral("127.0.92.87"));
 }
 
+void CliFleetTest::inventoryLabelsFollowTheMacAddress()
+{
+    if (!rootServices())
+        QSKIP("the web page and the NetBIOS name need ports 80 and 137 (root)");
+    const QByteArray macA = QByteArray::fromHex("0011223344a1");
+    const QByteArray macB = QByteArray::fromHex("0011223344b2");
+    const QString inventory = m_dir.filePath(QStringLiteral("swap.json"));
+    const QString targets = m_dir.filePath(QStringLiteral("swap.targets"));
+    const QStringList args{"inventory", "--range", "127.0.97.0/24", "--file", inventory, "--targets-out", targets};
+    const QString low = QStringLiteral("127.0.97.20");
+    const QString high = QStringLiteral("127.0.97.30");
+
+    auto a = startPrinter(low, macA);
+    auto b = startPrinter(high, macB);
+    QVERIFY(a && b);
+    CliResult r = runCli(args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    writeFile(QStringLiteral("swap.targets"), "tcp:127.0.97.30 till=2\ntcp:127.0.97.20 till=1\n");
+
+    // The two swap their addresses: each line goes with its printer.
+    a.reset();
+    b.reset();
+    a = startPrinter(high, macA);
+    b = startPrinter(low, macB);
+    QVERIFY(a && b);
+    r = runCli(args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(readFile(targets), QByteArray("tcp:127.0.97.20 till=2\ntcp:127.0.97.30 till=1\n"));
+
+    // B is switched off and A gets the address B had: A keeps its own labels.
+    a.reset();
+    b.reset();
+    a = startPrinter(low, macA);
+    QVERIFY(a);
+    r = runCli(args);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.lines(), (QStringList{"moved 00:11:22:33:44:a1 127.0.97.30 -> 127.0.97.20",
+                                     "vanished 00:11:22:33:44:b2 127.0.97.20"}));
+    QCOMPARE(readFile(targets), QByteArray("tcp:127.0.97.20 till=1\n"));
+}
+
 void CliFleetTest::inventoryKeepsADamagedFile()
 {
     const QByteArray damaged = "{\"version\": 1, \"printers\": [{\"mac\": \"00:11";
@@ -408,6 +452,48 @@ void CliFleetTest::interruptedSearch()
     QVERIFY2(err.contains(QLatin1String("interrupted")), qPrintable(err));
     QCOMPARE(readFile(inventory), inventoryBytes);
     QCOMPARE(readFile(targets), targetsBytes);
+void CliFleetTest::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("inventoryOnFullDisk");
+    QTest::newRow("inventory") << true;
+    QTest::newRow("targets file") << false;
+}
+
+void CliFleetTest::fullDiskKeepsTheOldFile()
+{
+    QFETCH(bool, inventoryOnFullDisk);
+    // The file sits on a small file system of its own (in a mount namespace
+    // of the run), filled up before quillmark writes.
+    const QString script = QStringLiteral(
+        "full=$1; file=$2; shift 2\n"
+        "mount -t tmpfs -o size=64k quillmark-full \"$full\" || exit 97\n"
+        "cp \"$file\" \"$full/\" || exit 98\n"
+        "dd if=/dev/zero of=\"$full/filler\" bs=4096 >/dev/null 2>&1\n"
+        "\"$@\"; rc=$?\n"
+        "cp \"$full/$(basename \"$file\")\" \"$file.after\"\n"
+        "exit $rc\n");
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QByteArray oldInventory = "{\"version\": 1, \"printers\": [{\"mac\": \"00:11:22:33:44:88\", "
+                                    "\"address\": \"127.0.95.1\", \"firstSeen\": \"2024-05-01T08:00:00Z\", "
+                                    "\"lastSeen\": \"2024-05-01T08:00:00Z\", \"present\": true}]}";
+    const QByteArray oldTargets = "tcp:127.0.95.1 till=1\n";
+    const QString inventory = writeFile(QStringLiteral("full-%1.json").arg(tag), oldInventory);
+    const QString targets = writeFile(QStringLiteral("full-%1.targets").arg(tag), oldTargets);
+    const QString full = m_dir.filePath(QStringLiteral("full-%1").arg(tag));
+    QVERIFY(QDir().mkpath(full));
+    const QString onFullDisk = inventoryOnFullDisk ? inventory : targets;
+    const QString inside = QDir(full).filePath(QFileInfo(onFullDisk).fileName());
+    const QStringList args{"inventory", "--range", "127.0.95.0/30", "--file", inventoryOnFullDisk ? inside : inventory,
+                           "--targets-out", inventoryOnFullDisk ? targets : inside};
+    const CliResult r = runQuillmark(QStringLiteral("unshare"),
+                                     QStringList{"-m", "bash", "-c", script, "bash", full, onFullDisk, m_cli} + args,
+                                     QByteArray(), QString(), ProcessLimitMs);
+    if (r.code == 97 || r.err.startsWith(QLatin1String("unshare:")))
+        QSKIP("a small file system of its own needs root and a mount namespace");
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(inside) && r.err.contains(QStringLiteral("No space left on device")), qPrintable(r.err));
+    // The file on the full disk is what it was.
+    QCOMPARE(readFile(onFullDisk + QStringLiteral(".after")), inventoryOnFullDisk ? oldInventory : oldTargets);
 }
 
 void CliFleetTest::badInputIsRefused_data()
@@ -659,11 +745,14 @@ void CliFleetTest::initTestCase()
 }
 void CliFleetTest::scanRangeStreamsThePrinters() {}
 void CliFleetTest::inventoryFollowsAMovedPrinter() {}
+void CliFleetTest::inventoryLabelsFollowTheMacAddress() {}
 void CliFleetTest::inventoryKeepsADamagedFile() {}
 void CliFleetTest::sixteenBitRange_data() {}
 void CliFleetTest::sixteenBitRange() {}
 void CliFleetTest::interruptedSearch_data() {}
 void CliFleetTest::interruptedSearch() {}
+void CliFleetTest::fullDiskKeepsTheOldFile_data() {}
+void CliFleetTest::fullDiskKeepsTheOldFile() {}
 void CliFleetTest::badInputIsRefused_data() {}
 void CliFleetTest::badInputIsRefused() {}
 void CliFleetTest::runTargetsExitStatus_data() {}

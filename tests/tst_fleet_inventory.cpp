@@ -69,6 +69,8 @@ private slots:
     void damagedFileIsRefused_data();
     void damagedFileIsRefused();
     void writtenFileReadsBack();
+    void largeInventoryReadsBack();
+    void inventoryTooLargeToReadBackIsNotWritten();
 };
 
 void FleetInventoryTest::addressRange_data()
@@ -228,6 +230,22 @@ void FleetInventoryTest::targetsFollowThePrinters_data()
         << Printers{printer("10.1.0.30", MacA), printer("10.1.0.20", MacB)}
         << QByteArray("tcp:10.1.0.20 till=1\ntcp:10.1.0.30 till=2\n")
         << QByteArray("tcp:10.1.0.30 till=1\ntcp:10.1.0.20 till=2\n");
+    QTest::newRow("a printer that moved onto a vanished one's address keeps its own labels")
+        << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20"), entry(MacB, "10.1.0.30")}
+        << Printers{printer("10.1.0.30", MacA)} << QByteArray("tcp:10.1.0.30 till=2\ntcp:10.1.0.20 till=1\n")
+        << QByteArray("tcp:10.1.0.30 till=1\n");
+    QTest::newRow("a printer without a line that moved onto a vanished one's address gets none of its labels")
+        << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20"), entry(MacB, "10.1.0.30")}
+        << Printers{printer("10.1.0.30", MacA)} << QByteArray("tcp:10.1.0.30 till=2\n")
+        << QByteArray("tcp:10.1.0.30\n");
+    QTest::newRow("a new printer at a vanished one's address gets none of its labels")
+        << QList<PrinterInventory::Entry>{entry(MacB, "10.1.0.30")} << Printers{printer("10.1.0.30", MacC)}
+        << QByteArray("tcp:10.1.0.30 till=2\n") << QByteArray("tcp:10.1.0.30\n");
+    QTest::newRow("three printers move round, each with its labels")
+        << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20"), entry(MacB, "10.1.0.30"), entry(MacC, "10.1.0.40")}
+        << Printers{printer("10.1.0.30", MacA), printer("10.1.0.40", MacB), printer("10.1.0.20", MacC)}
+        << QByteArray("tcp:10.1.0.40 till=3\ntcp:10.1.0.30 till=2\ntcp:10.1.0.20 till=1\n")
+        << QByteArray("tcp:10.1.0.20 till=3\ntcp:10.1.0.40 till=2\ntcp:10.1.0.30 till=1\n");
     QTest::newRow("a vanished printer stays watched, a new one is added")
         << QList<PrinterInventory::Entry>{entry(MacA, "10.1.0.20")} << Printers{printer("10.1.0.9", MacC)}
         << QByteArray("tcp:10.1.0.20 till=1\n") << QByteArray("tcp:10.1.0.20 till=1\ntcp:10.1.0.9\n");
@@ -244,8 +262,9 @@ void FleetInventoryTest::targetsFollowThePrinters()
     QFETCH(QByteArray, written);
     PrinterInventory inventory;
     inventory.entries = before;
-    const QList<PrinterInventory::Change> changes = inventory.update(found, ranges({"10.1.0.0/22"}), Now);
-    const QByteArray text = TargetFile::format(inventory.targets(targetsOf(existing), changes));
+    const PrinterInventory old = inventory;
+    inventory.update(found, ranges({"10.1.0.0/22"}), Now);
+    const QByteArray text = TargetFile::format(inventory.targets(targetsOf(existing), old));
     QCOMPARE(text, written);
     // What the exporter reads: no line refused.
     QVERIFY(TargetFile::parse(text).problems.isEmpty());
@@ -323,6 +342,55 @@ void FleetInventoryTest::writtenFileReadsBack()
         QCOMPARE(b.lastSeen, a.lastSeen);
         QCOMPARE(b.present, a.present);
     }
+}
+
+void FleetInventoryTest::largeInventoryReadsBack()
+{
+    // 70,000 printers: more than fit the read limit when written indented.
+    constexpr int Count = 70000;
+    PrinterInventory inventory;
+    for (int i = 0; i < Count; ++i) {
+        const QByteArray mac = QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16));
+        inventory.entries.append(entry(QString::fromLatin1(mac.toHex(':')),
+                                       QStringLiteral("10.%1.%2.%3").arg(i >> 16).arg((i >> 8) & 0xff).arg(i & 0xff)));
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("inventory.json"));
+    QString error;
+    QVERIFY2(inventory.write(path, &error), qPrintable(error));
+    PrinterInventory again;
+    QVERIFY2(PrinterInventory::read(path, &again, &error), qPrintable(error));
+    QCOMPARE(again.entries.size(), Count);
+    QCOMPARE(again.entries.last().mac, inventory.entries.last().mac);
+    QCOMPARE(again.entries.last().address, inventory.entries.last().address);
+}
+
+void FleetInventoryTest::inventoryTooLargeToReadBackIsNotWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("inventory.json"));
+    PrinterInventory small;
+    small.entries = {entry(MacA, "10.1.0.7")};
+    QString error;
+    QVERIFY2(small.write(path, &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+
+    // Models as long as a web page may make them, until the file would pass the limit.
+    PrinterInventory large;
+    const QString model(64 * 1024, QLatin1Char('M'));
+    for (int i = 0; i * model.size() <= PrinterInventory::MaxFileBytes; ++i) {
+        const QByteArray mac = QByteArray::fromHex(QByteArray::number(0x020000000000LL + i, 16));
+        PrinterInventory::Entry e = entry(QString::fromLatin1(mac.toHex(':')), QStringLiteral("10.2.0.%1").arg(i % 250));
+        e.model = model;
+        large.entries.append(e);
+    }
+    QVERIFY(!large.write(path, &error));
+    QVERIFY2(error.contains(path) && error.contains(QStringLiteral("16 MiB")), qPrintable(error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
 }
 
 QTEST_GUILESS_MAIN(FleetInventoryTest)

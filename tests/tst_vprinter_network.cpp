@@ -12,6 +12,9 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 using VprinterClient::exchange;
 using VprinterClient::hex;
 
@@ -113,6 +116,7 @@ private slots:
     void networkFormMovesThePrinterOnLoopback_data();
     void networkFormMovesThePrinterOnLoopback();
     void badHttpRequests();
+    void idleAndExtraHttpClientsAreClosed();
     void netbiosNodeStatus();
     void netbiosIgnoresGarbage();
     void printersSideBySideOnDefaultPorts();
@@ -265,6 +269,48 @@ void TestVprinterNetwork::badHttpRequests()
     QVERIFY(httpRequest(printer.httpPort(), QByteArray(20000, 'x')).startsWith("HTTP/1.1 431"));
     QVERIFY(printer.recordedForms().isEmpty());
     // Still serving.
+    QVERIFY(httpRequest(printer.httpPort(), "GET / HTTP/1.0\r\n\r\n").startsWith("HTTP/1.1 200"));
+}
+
+void TestVprinterNetwork::idleAndExtraHttpClientsAreClosed()
+{
+    constexpr int RequestTimeoutMs = 2000;
+    VirtualPrinterOptions o = webOnly(QStringLiteral("KVZ-L7N"));
+    o.netbiosPort = VirtualPrinterOptions::Off;
+    o.httpRequestTimeoutMs = RequestTimeoutMs;
+    VirtualPrinter printer(o);
+    QVERIFY(printer.start());
+
+    // As many half-sent bodies as the server takes at once.
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (int i = 0; i < VpHttpServer::MaxConnections; ++i) {
+        auto s = std::make_unique<QTcpSocket>();
+        s->connectToHost(QStringLiteral("127.0.0.1"), printer.httpPort());
+        QVERIFY(s->waitForConnected(WaitMs));
+        s->write("POST /config.cgi HTTP/1.1\r\nContent-Length: 1048576\r\n\r\n" + QByteArray(64 * 1024, 'a'));
+        QVERIFY(s->waitForBytesWritten(WaitMs));
+        held.push_back(std::move(s));
+    }
+    // One more is closed at once, unanswered.
+    const qint64 seq = printer.lastEventSeq();
+    QTcpSocket extra;
+    extra.connectToHost(QStringLiteral("127.0.0.1"), printer.httpPort());
+    extra.waitForConnected(WaitMs);
+    QVERIFY(!printer.waitForEvent(QStringLiteral("http_refused"), WaitMs, seq).isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(extra.state(), QAbstractSocket::UnconnectedState, WaitMs);
+    QCOMPARE(extra.readAll(), QByteArray());
+
+    // The held ones are answered 408 and closed when the request time-out passes.
+    for (const auto &s : held) {
+        QByteArray answer;
+        while (!answer.contains("\r\n\r\n") && s->waitForReadyRead(RequestTimeoutMs + WaitMs))
+            answer += s->readAll();
+        QVERIFY2(answer.startsWith("HTTP/1.1 408"), answer.constData());
+        if (s->state() != QAbstractSocket::UnconnectedState)
+            QVERIFY(s->waitForDisconnected(WaitMs));
+    }
+    QCOMPARE(printer.events(QStringLiteral("http_timeout")).size(), VpHttpServer::MaxConnections);
+    // Then it serves again.
     QVERIFY(httpRequest(printer.httpPort(), "GET / HTTP/1.0\r\n\r\n").startsWith("HTTP/1.1 200"));
 }
 

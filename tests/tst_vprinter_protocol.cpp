@@ -3,13 +3,23 @@
 // control interface, and input that must not hurt it.
 
 #include "VirtualPrinter.h"
+#include "VpControlServer.h"
 #include "VpEventLog.h"
+#include "VpRawServer.h"
 #include "support/vprinter_client.h"
 
 #include <QJsonArray>
 #include <QRandomGenerator>
 #include <QTcpSocket>
 #include <QtTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using VprinterClient::exchange;
 using VprinterClient::hex;
@@ -55,6 +65,9 @@ private slots:
     void otherAnswers();
     void commandsAreLoggedWithNameAndParameters();
     void clientsAreServedInTurn();
+    void waitingClientIsHeldToTheReceiveBuffer();
+    void everythingSentBeforeAHangUpArrives();
+    void controlSocketHoldsBackAClientThatDoesNotRead();
     void randomBytesDoNotHurt();
     void truncatedCommandIsReported();
     void oversizedLengthsAreSkipped_data();
@@ -276,6 +289,130 @@ void TestVprinterProtocol::clientsAreServedInTurn()
     first.disconnectFromHost();
     QVERIFY(second.waitForReadyRead(WaitMs));
     QCOMPARE(second.readAll(), hex("16"));
+}
+
+void TestVprinterProtocol::waitingClientIsHeldToTheReceiveBuffer()
+{
+    QTcpSocket first;
+    first.connectToHost(QStringLiteral("127.0.0.1"), port());
+    QVERIFY(first.waitForConnected(WaitMs));
+    QVERIFY(!m_printer->waitForEvent(QStringLiteral("client_connected"), WaitMs).isEmpty());
+
+    // The second client writes while it waits, until the network holds it back.
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(fd >= 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port());
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    QCOMPARE(::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to), 0);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    QVERIFY(!m_printer->waitForEvent(QStringLiteral("client_queued"), WaitMs).isEmpty());
+    // A raster that declares 4 GB: what follows is its data, cheap to decode.
+    QByteArray chunk = hex("1D 76 30 00 FF FF FF FF") + QByteArray(64 * 1024, '\x55');
+    constexpr qint64 MaxSent = 64 * 1024 * 1024;
+    qint64 sent = 0;
+    while (sent < MaxSent) {
+        const ssize_t n = ::send(fd, chunk.constData(), size_t(chunk.size()), MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += n;
+            continue;
+        }
+        pollfd p{fd, POLLOUT, 0};
+        if (errno != EAGAIN || ::poll(&p, 1, 500) <= 0)
+            break;
+    }
+    const QJsonObject status =
+        QJsonDocument::fromJson(m_printer->control(QStringLiteral("status")).mid(3).toUtf8()).object();
+    QVERIFY2(sent < MaxSent, "the waiting connection never stopped taking bytes");
+    QVERIFY2(status.value("tcp_buffered").toDouble() <= VpRawServer::ReceiveBufferBytes,
+             qPrintable(QStringLiteral("%1 bytes held for a waiting client").arg(status.value("tcp_buffered").toDouble())));
+
+    // Its turn: everything it sent arrives.
+    m_printer->clearReceivedBytes();
+    const qint64 seq = m_printer->lastEventSeq();
+    first.disconnectFromHost();
+    const QJsonObject served = m_printer->waitForEvent(QStringLiteral("client_connected"), WaitMs, seq);
+    QVERIFY(!served.isEmpty());
+    ::shutdown(fd, SHUT_WR);
+    QVERIFY(!m_printer->waitForEvent(QStringLiteral("client_disconnected"), 30000, qint64(served.value("seq").toDouble()))
+                 .isEmpty());
+    ::close(fd);
+    const QByteArray received = m_printer->receivedBytes(QStringLiteral("tcp"));
+    QCOMPARE(qint64(received.size()), qMin<qint64>(sent, VpPrinterCore::MaxReceivedBytes));
+    QVERIFY(received.endsWith(chunk.left(int(sent % chunk.size()))));
+}
+
+void TestVprinterProtocol::everythingSentBeforeAHangUpArrives()
+{
+    // Far more than the receive buffer, then the client hangs up at once.
+    const QByteArray stream = hex("1D 76 30 00 FF FF FF FF") + QByteArray(4 * 1024 * 1024, '\x55');
+    const qint64 seq = m_printer->lastEventSeq();
+    QTcpSocket s;
+    s.connectToHost(QStringLiteral("127.0.0.1"), port());
+    QVERIFY(s.waitForConnected(WaitMs));
+    s.write(stream);
+    while (s.bytesToWrite() > 0 && s.waitForBytesWritten(WaitMs)) {
+    }
+    s.disconnectFromHost();
+    QVERIFY(!m_printer->waitForEvent(QStringLiteral("client_disconnected"), 30000, seq).isEmpty());
+    QCOMPARE(m_printer->receivedBytes(QStringLiteral("tcp")).size(), stream.size());
+}
+
+void TestVprinterProtocol::controlSocketHoldsBackAClientThatDoesNotRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("control"));
+    VpControlServer server([this](const QString &line) { return m_printer->control(line); });
+    QString error;
+    QVERIFY2(server.listen(path, &error), qPrintable(error));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(fd >= 0);
+    sockaddr_un to{};
+    to.sun_family = AF_UNIX;
+    qstrncpy(to.sun_path, QFile::encodeName(path).constData(), sizeof to.sun_path);
+    QCOMPARE(::connect(fd, reinterpret_cast<const sockaddr *>(&to), sizeof to), 0);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+
+    // Commands with long answers, never read, until the client's writes block.
+    const QByteArray command = "help" + QByteArray(100, ' ') + "\n";
+    const int answerBytes = (m_printer->control(QStringLiteral("help")) + QLatin1Char('\n')).toUtf8().size();
+    constexpr int MaxCommands = 20000;
+    int sent = 0;
+    int idleRounds = 0;
+    qint64 mostUnsent = 0;
+    while (sent < MaxCommands && idleRounds < 20) {
+        const ssize_t n = ::send(fd, command.constData(), size_t(command.size()), MSG_NOSIGNAL);
+        if (n == command.size()) {
+            ++sent;
+            idleRounds = 0;
+            if (sent % 100 == 0)
+                QCoreApplication::processEvents();
+        } else {
+            ++idleRounds;
+            QTest::qWait(20);
+        }
+        mostUnsent = qMax(mostUnsent, server.unsentBytes());
+    }
+    QVERIFY2(sent < MaxCommands, "the server never stopped taking commands");
+    QVERIFY2(mostUnsent <= VpControlServer::MaxUnsentBytes + answerBytes,
+             qPrintable(QStringLiteral("%1 bytes of answers held").arg(mostUnsent)));
+
+    // The client reads at last: every command is answered.
+    QByteArray answers;
+    QElapsedTimer t;
+    t.start();
+    while (answers.count('\n') < sent && t.elapsed() < 60000) {
+        char buf[65536];
+        const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+        if (n > 0)
+            answers.append(buf, int(n));
+        else
+            QTest::qWait(5);
+    }
+    ::close(fd);
+    QCOMPARE(answers.count('\n'), sent);
+    QVERIFY(answers.startsWith("ok "));
 }
 
 void TestVprinterProtocol::randomBytesDoNotHurt()

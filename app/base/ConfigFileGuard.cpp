@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -61,20 +60,6 @@ State inspect(const QString &path)
     settings.setIniCodec("UTF-8");
     settings.allKeys();
     return settings.status() == QSettings::NoError ? State::Usable : State::Damaged;
-}
-
-bool writeAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // The write is buffered: only flush() shows that the disk took it.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
 }
 
 bool storeValue(const QString &path, const QString &key, const QVariant &value)

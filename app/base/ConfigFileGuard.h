@@ -5,8 +5,9 @@
 #include <QVariant>
 
 // Safe handling of the program's INI files: a file is written whole or not at
-// all, and a file left empty, unreadable or damaged (by a full disk, a crash or
-// a hand edit) is recognised on the next start instead of being trusted.
+// all (AtomicFileWriter), and a file left empty, unreadable or damaged (by a
+// full disk, a crash or a hand edit) is recognised on the next start instead
+// of being trusted.
 namespace ConfigFileGuard {
 
 enum class State {
@@ -18,10 +19,6 @@ enum class State {
 };
 
 State inspect(const QString &path);
-
-// Writes bytes to path through a temporary file renamed into place: afterwards
-// the path holds either the complete new contents or what it held before.
-bool writeAtomically(const QString &path, const QByteArray &bytes);
 
 // Sets one key of the INI file at path, atomically: the change goes into a
 // copy, which must read back whole with the new value before it replaces the

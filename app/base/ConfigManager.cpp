@@ -4,6 +4,7 @@
 #include "app/base/ConfigFileGuard.h"
 #include "app/base/Logger.h"
 #include "app/base/SampleReceipt.h"
+#include "platform/AtomicFileWriter.h"
 #include "text/HexText.h"
 
 #include <QDir>
@@ -153,7 +154,7 @@ void ConfigManager::initialize()
 
 bool ConfigManager::writeDefaultFile()
 {
-    return ConfigFileGuard::writeAtomically(m_filePath, defaultFileText());
+    return AtomicFileWriter::write(m_filePath, defaultFileText());
 }
 
 void ConfigManager::loadFile()

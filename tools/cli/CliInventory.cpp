@@ -78,6 +78,7 @@ int CliInventory::exec()
         return searched;
 
     QList<PrinterInventory::Skipped> skipped;
+    const PrinterInventory before = inventory;
     const QList<PrinterInventory::Change> changes =
         inventory.update(found, search.ranges(), QDateTime::currentDateTimeUtc(), &skipped);
     for (const PrinterInventory::Skipped &s : qAsConst(skipped)) {
@@ -97,7 +98,7 @@ int CliInventory::exec()
                                     .arg(inventory.entries.size())
                                     .arg(found.size())
                                     .arg(changes.size()));
-    if (writeTargets && !TargetFile::write(targetsPath, inventory.targets(existing.targets, changes), &error)) {
+    if (writeTargets && !TargetFile::write(targetsPath, inventory.targets(existing.targets, before), &error)) {
         CliOutput::error(error);
         return CliBackEnd::ExitFault;
     }

@@ -270,6 +270,16 @@ void VirtualPrinter::clearReceivedBytes()
     m_stoppedReceived.clear();
 }
 
+qint64 VirtualPrinter::rawBufferedBytes() const
+{
+    if (!m_engine)
+        return 0;
+    qint64 bytes = 0;
+    VpEngine *engine = m_engine;
+    runOnEngine([&]() { bytes = engine->rawBufferedBytes(); });
+    return bytes;
+}
+
 void VirtualPrinter::flushPage()
 {
     if (!m_engine)
@@ -334,7 +344,7 @@ QString VirtualPrinter::controlHelp()
         "Control commands (one per line; answers start with \"ok\" or \"error\"):\n"
         "  set FLAG on|off      FLAG: %1\n"
         "  clear                all flags off\n"
-        "  status               the whole state as JSON\n"
+        "  status               the whole state as JSON (tcp_buffered: bytes the raw port holds undecoded)\n"
         "  status-byte N        the DLE EOT N answer (N = 1..4), hexadecimal\n"
         "  setting CODE [HEX]   read or write a stored setting (CODE A2..A9; HEX bytes)\n"
         "  unplug | replug      USB printer removed / plugged in again\n"
@@ -371,6 +381,7 @@ QString VirtualPrinter::control(const QString &line)
     if (cmd == QLatin1String("status")) {
         QJsonObject state = snapshot();
         state.insert(QStringLiteral("powered"), isPowered());
+        state.insert(QStringLiteral("tcp_buffered"), rawBufferedBytes());
         return QStringLiteral("ok ") + compact(state);
     }
     if (cmd == QLatin1String("status-byte")) {

@@ -114,6 +114,9 @@ public:
     // links in arrival order (empty source); kept after stop().
     QByteArray receivedBytes(const QString &source = QString()) const;
     void clearReceivedBytes();
+    // The bytes the raw port has taken in and not yet decoded (bounded by its
+    // receive buffer per connection); "tcp_buffered" of the status command.
+    qint64 rawBufferedBytes() const;
     // Ends the current page now (serial and USB lines never end a stream on
     // their own; stop() and unplug() also end it).
     void flushPage();

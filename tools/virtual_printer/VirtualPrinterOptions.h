@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VpEventLog.h"
+#include "VpHttpServer.h"
 #include "VpPrinterCore.h"
 #include "VpState.h"
 #include "VpUsbGadget.h"
@@ -36,4 +37,6 @@ struct VirtualPrinterOptions
     // A fleet of printers keeps little of either.
     int maxEventsInMemory = VpEventLog::MaxEntriesInMemory;
     int maxReceivedBytes = VpPrinterCore::MaxReceivedBytes;
+    // A web request not complete by then is answered 408 and closed.
+    int httpRequestTimeoutMs = VpHttpServer::RequestTimeoutMs;
 };

@@ -29,6 +29,11 @@ VpEngine::~VpEngine()
     stop();
 }
 
+qint64 VpEngine::rawBufferedBytes() const
+{
+    return m_raw ? m_raw->bufferedBytes() : 0;
+}
+
 void VpEngine::event(const QString &source, const QString &name, const QJsonObject &params)
 {
     m_log->append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("event")},
@@ -61,7 +66,7 @@ bool VpEngine::start(QStringList *lines)
         }
     }
     if (m_options.httpPort != VirtualPrinterOptions::Off) {
-        m_http = new VpHttpServer(m_state, m_log, this);
+        m_http = new VpHttpServer(m_state, m_log, m_options.httpRequestTimeoutMs, this);
         // Queued: the form's answer leaves from the old address first.
         connect(m_http, &VpHttpServer::networkFormApplied, this, &VpEngine::moveTo, Qt::QueuedConnection);
         QString error;

@@ -25,6 +25,8 @@ public:
     ~VpEngine() override;
 
     VpPrinterCore *core() const { return m_core; }
+    // The bytes the raw port holds undecoded (VpRawServer::bufferedBytes).
+    qint64 rawBufferedBytes() const;
 
 public slots:
     // Starts every requested service; lines describe each one. False when a

@@ -29,7 +29,9 @@
 // settings_read, settings_reset, network_changed, self_test_printed,
 // upgrade_mode_entered, paper_cut, page (file, width, height), print_error,
 // client_connected, client_queued, client_disconnected, http_request,
-// network_form (body, fields, order), netbios_query, usb_unplugged,
+// http_refused (a connection over the web server's limit), http_timeout (a
+// request not complete in time), network_form (body, fields, order),
+// netbios_query, usb_unplugged,
 // usb_plugged, state_set, started, power_off, power_on.
 // Thread-safe; entries are kept in memory (capped) and appended to a file.
 class VpEventLog : public QObject

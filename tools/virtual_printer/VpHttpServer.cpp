@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -15,8 +16,8 @@ const QString Source = QStringLiteral("http");
 const QByteArray HeaderEnd = "\r\n\r\n";
 } // namespace
 
-VpHttpServer::VpHttpServer(VpState *state, VpEventLog *log, QObject *parent)
-    : QObject(parent), m_state(state), m_log(log)
+VpHttpServer::VpHttpServer(VpState *state, VpEventLog *log, int requestTimeoutMs, QObject *parent)
+    : QObject(parent), m_state(state), m_log(log), m_requestTimeoutMs(requestTimeoutMs)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &VpHttpServer::onNewConnection);
 }
@@ -49,7 +50,23 @@ void VpHttpServer::close()
 void VpHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        if (m_buffers.size() >= MaxConnections) {
+            event(QStringLiteral("http_refused"), socket);
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        socket->setReadBufferSize(ReceiveBufferBytes);
         m_buffers.insert(socket, QByteArray());
+        auto *deadline = new QTimer(socket);
+        deadline->setSingleShot(true);
+        connect(deadline, &QTimer::timeout, this, [this, socket]() {
+            if (socket->state() != QAbstractSocket::ConnectedState)
+                return;
+            event(QStringLiteral("http_timeout"), socket);
+            respond(socket, 408, "Request Timeout", QByteArray());
+        });
+        deadline->start(m_requestTimeoutMs);
         connect(socket, &QTcpSocket::readyRead, this, &VpHttpServer::onReadyRead);
         connect(socket, &QTcpSocket::disconnected, this, [this, socket]() {
             m_buffers.remove(socket);
@@ -64,7 +81,9 @@ void VpHttpServer::onReadyRead()
 {
     const QList<QTcpSocket *> sockets = m_buffers.keys();
     for (QTcpSocket *socket : sockets) {
-        if (!m_buffers.contains(socket) || socket->bytesAvailable() <= 0)
+        // A connection being closed has had its answer.
+        if (!m_buffers.contains(socket) || socket->state() != QAbstractSocket::ConnectedState
+            || socket->bytesAvailable() <= 0)
             continue;
         QByteArray &buf = m_buffers[socket];
         buf += socket->readAll();
@@ -110,6 +129,16 @@ void VpHttpServer::onReadyRead()
         buf.clear();
         handle(socket, request.at(0), request.at(1), body);
     }
+}
+
+void VpHttpServer::event(const QString &name, QTcpSocket *socket)
+{
+    m_log->append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("event")},
+                              {QStringLiteral("name"), name},
+                              {QStringLiteral("source"), Source},
+                              {QStringLiteral("params"),
+                               QJsonObject{{QStringLiteral("peer"), socket->peerAddress().toString()},
+                                           {QStringLiteral("peer_port"), socket->peerPort()}}}});
 }
 
 void VpHttpServer::handle(QTcpSocket *socket, const QByteArray &method, const QByteArray &target,

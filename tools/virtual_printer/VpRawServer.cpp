@@ -53,6 +53,15 @@ void VpRawServer::close()
     m_waiting.clear();
 }
 
+qint64 VpRawServer::bufferedBytes() const
+{
+    qint64 bytes = m_active ? m_active->bytesAvailable() : 0;
+    for (const QPointer<QTcpSocket> &s : m_waiting)
+        if (s)
+            bytes += s->bytesAvailable();
+    return bytes;
+}
+
 void VpRawServer::event(const QString &name, QTcpSocket *socket)
 {
     m_log->append(QJsonObject{{QStringLiteral("kind"), QStringLiteral("event")},
@@ -66,6 +75,7 @@ void VpRawServer::event(const QString &name, QTcpSocket *socket)
 void VpRawServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        socket->setReadBufferSize(ReceiveBufferBytes);
         connect(socket, &QTcpSocket::readyRead, this, &VpRawServer::onReadyRead);
         connect(socket, &QTcpSocket::disconnected, this, &VpRawServer::onDisconnected);
         if (m_active) {
@@ -81,14 +91,12 @@ void VpRawServer::onNewConnection()
 
 void VpRawServer::onReadyRead()
 {
-    if (!m_active)
-        return;
-    const QByteArray bytes = m_active->readAll();
-    if (bytes.isEmpty())
-        return;
-    const QByteArray reply = m_core->feed(Source, bytes);
-    if (!reply.isEmpty() && m_active->state() == QAbstractSocket::ConnectedState)
-        m_active->write(reply);
+    // Reading makes room: the socket takes more from the network after it.
+    while (m_active && m_active->bytesAvailable() > 0) {
+        const QByteArray reply = m_core->feed(Source, m_active->read(ReceiveBufferBytes));
+        if (!reply.isEmpty() && m_active->state() == QAbstractSocket::ConnectedState)
+            m_active->write(reply);
+    }
 }
 
 void VpRawServer::onDisconnected()

@@ -3,13 +3,12 @@
 
 #include "VirtualPrinter.h"
 #include "VirtualPrinterFleet.h"
+#include "VpControlServer.h"
 #include "VpWebPages.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QHostAddress>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -232,27 +231,13 @@ int main(int argc, char *argv[])
             stdinBuffer.clear();
     });
 
-    QLocalServer controlServer;
+    VpControlServer controlServer(runLine);
     if (parser.isSet(control)) {
-        QLocalServer::removeServer(parser.value(control));
-        if (controlServer.listen(parser.value(control)))
+        QString error;
+        if (controlServer.listen(parser.value(control), &error))
             out(QStringLiteral("control socket %1").arg(controlServer.fullServerName()));
         else
-            out(QStringLiteral("control not-bound %1 %2").arg(parser.value(control), controlServer.errorString()));
-        QObject::connect(&controlServer, &QLocalServer::newConnection, &app, [&]() {
-            while (QLocalSocket *s = controlServer.nextPendingConnection()) {
-                QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-                QObject::connect(s, &QLocalSocket::readyRead, s, [s, &runLine]() {
-                    while (s->canReadLine()) {
-                        const QString line = QString::fromUtf8(s->readLine()).trimmed();
-                        if (!line.isEmpty())
-                            s->write((runLine(line) + QLatin1Char('\n')).toUtf8());
-                    }
-                    if (s->bytesAvailable() > 64 * 1024)
-                        s->abort();
-                });
-            }
-        });
+            out(QStringLiteral("control not-bound %1 %2").arg(parser.value(control), error));
     }
     out(QStringLiteral("ready"));
 
