@@ -342,37 +342,52 @@ void TestRenderStream::twoDimensionalCodesReadBack_data()
 {
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<int>("format"); // ZXing::BarcodeFormat
-    QTest::addColumn<QString>("content");
+    QTest::addColumn<QByteArray>("content"); // the bytes a reader gets back
 
     const QByteArray pdfStore = gsParenK(QByteArray("0P0") + "QUILLMARK 417");
     const QByteArray pdfPrint = gsParenK("0Q0");
     QTest::newRow("PDF417, power-on settings") << pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417)
-                                              << "QUILLMARK 417";
+                                              << QByteArray("QUILLMARK 417");
     // Module width 2, row height 4 modules, level 5: every row is 8 dots high.
     const QByteArray pdfSettings = gsParenK(QByteArray("0C") + char(2)) + gsParenK(QByteArray("0D") + char(4))
                                    + gsParenK(QByteArray("0E") + "05") + gsParenK(QByteArray("0A") + char(3))
                                    + gsParenK(QByteArray("0B") + char(10)) + gsParenK(QByteArray("0F") + char(0));
     QTest::newRow("PDF417, module 2, rows of 4 modules, level 5, centred")
-        << hex("1B 61 01") + pdfSettings + pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417) << "QUILLMARK 417";
+        << hex("1B 61 01") + pdfSettings + pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417)
+        << QByteArray("QUILLMARK 417");
     QTest::newRow("PDF417, level by ratio")
         << gsParenK(QByteArray("0E1") + char(4)) + gsParenK(QByteArray("0P0") + "ratio") + pdfPrint
-        << int(ZXing::BarcodeFormat::PDF417) << "ratio";
+        << int(ZXing::BarcodeFormat::PDF417) << QByteArray("ratio");
     QTest::newRow("QR code, module 4, level H")
         << gsParenK(QByteArray("1C") + char(4)) + gsParenK("1E3") + gsParenK(QByteArray("1P0") + "https://example.invalid/q")
                + gsParenK("1Q0")
-        << int(ZXing::BarcodeFormat::QRCode) << "https://example.invalid/q";
+        << int(ZXing::BarcodeFormat::QRCode) << QByteArray("https://example.invalid/q");
+    // The code holds the bytes the printer received, not a re-encoding of them.
+    const QByteArray gbk = hex("C4 E3 BA C3 A3 AC CA D5 BE DD 31 32 33"); // 你好，收据123
+    const QByteArray latin1("Caf\xE9 cr\xE8me br\xFBl\xE9" "e");
+    const QByteArray leadingNul("\x00\x01" "ABC\x00" "def", 9);
+    const struct { const char *tag; QByteArray data; } bytesRows[] = {
+        {"GBK bytes", gbk}, {"Latin-1 bytes", latin1}, {"data that starts with NUL", leadingNul}};
+    for (const auto &row : bytesRows) {
+        QTest::addRow("QR code, %s", row.tag) << gsParenK(QByteArray("1P0") + row.data) + gsParenK("1Q0")
+                                              << int(ZXing::BarcodeFormat::QRCode) << row.data;
+        QTest::addRow("PDF417, %s", row.tag) << gsParenK(QByteArray("0P0") + row.data) + pdfPrint
+                                             << int(ZXing::BarcodeFormat::PDF417) << row.data;
+    }
 }
 
 void TestRenderStream::twoDimensionalCodesReadBack()
 {
     QFETCH(QByteArray, stream);
     QFETCH(int, format);
-    QFETCH(QString, content);
+    QFETCH(QByteArray, content);
     const VpStreamRenderer::Result result = VpStreamRenderer::render(stream);
     QVERIFY2(result.undecoded.isEmpty(), qPrintable(undecodedSummary(result).join(QLatin1String("; "))));
     QCOMPARE(result.unprintedCount, 0);
     QCOMPARE(result.pages.size(), 1);
-    QCOMPARE(SymbolReader::read(result.pages.first(), ZXing::BarcodeFormat(format)).text, content);
+    const SymbolReader read = SymbolReader::read(result.pages.first(), ZXing::BarcodeFormat(format));
+    QVERIFY(read.ok);
+    QCOMPARE(read.bytes.toHex(' '), content.toHex(' '));
 }
 
 void TestRenderStream::pdf417ModuleWidthAndRowHeight()

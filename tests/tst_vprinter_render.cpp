@@ -428,7 +428,8 @@ void TestVprinterRender::qrCodeReadsBack()
     QVERIFY(!page.isNull());
     const SymbolReader d = SymbolReader::read(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
     QVERIFY(d.ok);
-    QCOMPARE(d.text, content);
+    // The code holds the bytes received (UTF-8 here), with no character set of its own.
+    QCOMPARE(d.bytes, utf8);
     QCOMPARE(d.level, levelName);
     // Module size as asked: the finder pattern is 7 modules wide.
     const InkBox b = InkBox::of(page);
