@@ -198,8 +198,9 @@ void TestVprinterRender::oneMorePagePerCut()
     QCOMPARE(pages.size(), 3);
     QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
     QCOMPARE(m_printer->events(QStringLiteral("paper_cut")).size(), 2);
-    // A cut with nothing printed since makes no empty page.
+    // A cut with nothing printed since makes no empty page, nor does blank feed.
     print(hex("1D 56 00 1D 56 00"));
+    print(hex("1B 64 05 1D 56 00 1B 4A FF 0A 1D 56 01"));
     QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
 }
 
