@@ -3,6 +3,13 @@
 // dialog's previews, redrawn after each edit), and a long stream of text
 // lines with a raster picture. The glyph cache is warm after the first round,
 // as it is in a running program. Run: ./bench_render --benchmark_repetitions=10
+//
+// Hostile streams, as quillmark render meets them (with its listing, as
+// --json asks, and pictures counted as they are written): 16 MB of one-byte
+// commands and 10 MB of line feeds, one round each, with the process's peak
+// resident memory. Run each in a process of its own, as the peak only grows:
+//   ./bench_render --benchmark_filter=BM_OneByteCommands16MB
+//   ./bench_render --benchmark_filter=BM_LineFeeds10MB
 #include "commands/PrintTest.h"
 #include "commands/TestPrintCommands.h"
 #include "render/VpStreamRenderer.h"
@@ -10,6 +17,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -57,6 +66,43 @@ void BM_LongReceiptWithPicture(benchmark::State &state)
     renderStream(state, bytes, VpRenderer::Paper80Dots);
 }
 BENCHMARK(BM_LongReceiptWithPicture)->Unit(benchmark::kMillisecond);
+
+double peakRssMib()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+}
+
+void renderHostile(benchmark::State &state, const QByteArray &bytes)
+{
+    VpStreamRenderer::Options options;
+    options.listing = true; // as quillmark render --json
+    int pages = 0;
+    for (auto _ : state) {
+        const VpStreamRenderer::Result result =
+            VpStreamRenderer::render(bytes, options, [&pages](const QImage &) { ++pages; });
+        benchmark::DoNotOptimize(result.commandCount);
+        state.counters["commands"] = result.commandCount;
+        state.counters["listed"] = result.commands.size();
+        state.counters["clipped_dots"] = double(result.clippedDots);
+    }
+    state.counters["pictures"] = pages;
+    state.counters["peak_rss_MiB"] = peakRssMib();
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+
+void BM_OneByteCommands16MB(benchmark::State &state)
+{
+    renderHostile(state, QByteArray(16 * 1024 * 1024, '\0'));
+}
+BENCHMARK(BM_OneByteCommands16MB)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_LineFeeds10MB(benchmark::State &state)
+{
+    renderHostile(state, QByteArray(10 * 1024 * 1024, '\n'));
+}
+BENCHMARK(BM_LineFeeds10MB)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

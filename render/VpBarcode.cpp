@@ -5,6 +5,7 @@
 #include <ZXing/MultiFormatWriter.h>
 
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -53,6 +54,18 @@ QString code128Text(const QByteArray &data, bool *ok)
             text += QChar(b);
         }
     }
+    return text;
+}
+
+// 2D code data as the writer takes it: each byte one character of ISO 8859-1,
+// which the writer turns back into that very byte (no ECI, as it is the
+// symbols' default). The code holds the bytes the printer received, whatever
+// their encoding, NUL included.
+std::wstring byteText(const QByteArray &data)
+{
+    std::wstring text(size_t(data.size()), L'\0');
+    for (int i = 0; i < data.size(); ++i)
+        text[size_t(i)] = wchar_t(uchar(data.at(i)));
     return text;
 }
 
@@ -211,9 +224,9 @@ bool VpBarcode::encodeQr(const QByteArray &data, int level, QImage *matrix, QStr
     try {
         const ZXing::BitMatrix bits = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::QRCode)
                                           .setMargin(0)
-                                          .setEncoding(ZXing::CharacterSet::UTF8)
+                                          .setEncoding(ZXing::CharacterSet::ISO8859_1)
                                           .setEccLevel(eccLevel)
-                                          .encode(QString::fromUtf8(data).toStdWString(), 0, 0);
+                                          .encode(byteText(data), 0, 0);
         *matrix = greyImage(bits, 1);
     } catch (const std::exception &e) {
         *error = QString::fromUtf8(e.what());
@@ -233,8 +246,8 @@ bool VpBarcode::encodePdf417(const QByteArray &data, int level, QImage *matrix, 
     }
     try {
         ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::PDF417);
-        writer.setMargin(0).setEncoding(ZXing::CharacterSet::UTF8).setEccLevel(level);
-        const std::wstring text = QString::fromUtf8(data).toStdWString();
+        writer.setMargin(0).setEncoding(ZXing::CharacterSet::ISO8859_1).setEccLevel(level);
+        const std::wstring text = byteText(data);
         // The writer turns a symbol taller than wide on its side unless asked
         // for a tall picture (height > width); paper wants it upright.
         ZXing::BitMatrix bits = writer.encode(text, 0, 0);

@@ -21,7 +21,9 @@ public:
                              QString *text, QString *error);
 
     // A QR code, one pixel per module, 0 dark and 255 light, without quiet
-    // zone. level: 0 L, 1 M, 2 Q, 3 H.
+    // zone. level: 0 L, 1 M, 2 Q, 3 H. 2D codes hold the data bytes as they
+    // are (byte mode where they are not digits or capitals), whatever their
+    // encoding: a reader gets back the bytes the printer received.
     static bool encodeQr(const QByteArray &data, int level, QImage *matrix, QString *error);
 
     // A PDF417 symbol, one pixel per module and one pixel row per symbol row,

@@ -37,6 +37,15 @@ QStringList VpCommandPrinter::selfTestLines() const
 
 VpCommandPrinter::Outcome VpCommandPrinter::apply(const VpCommand &cmd, QJsonObject *extra, QString *error)
 {
+    const qint64 clipped = m_renderer.clippedDots();
+    const Outcome outcome = applyCommand(cmd, extra, error);
+    if (m_renderer.clippedDots() > clipped)
+        extra->insert(QStringLiteral("clipped_dots"), double(m_renderer.clippedDots() - clipped));
+    return outcome;
+}
+
+VpCommandPrinter::Outcome VpCommandPrinter::applyCommand(const VpCommand &cmd, QJsonObject *extra, QString *error)
+{
     VpRenderer &r = m_renderer;
     if (cmd.kind == VpCommand::Text) {
         // The mode in force when the text arrived, not after the whole chunk.
@@ -124,7 +133,7 @@ VpCommandPrinter::Outcome VpCommandPrinter::apply(const VpCommand &cmd, QJsonObj
         r.setQrLevel(digitParam(cmd, "n"));
     } else if (name == QLatin1String("qr_store")) {
         r.storeQr(cmd.data);
-        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
+        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data.constData(), cmd.data.size()));
     } else if (name == QLatin1String("qr_print")) {
         if (!r.printQr(error))
             return Failed;
@@ -138,7 +147,7 @@ VpCommandPrinter::Outcome VpCommandPrinter::apply(const VpCommand &cmd, QJsonObj
         r.setPdf417Level(param(cmd, "m") == Pdf417LevelByNumber && n >= '0' && n <= '8' ? n - '0' : -1);
     } else if (name == QLatin1String("pdf417_store")) {
         r.storePdf417(cmd.data);
-        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data));
+        extra->insert(QStringLiteral("content"), QString::fromUtf8(cmd.data.constData(), cmd.data.size()));
     } else if (name == QLatin1String("pdf417_print")) {
         if (!r.printPdf417(error))
             return Failed;

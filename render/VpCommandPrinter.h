@@ -36,10 +36,12 @@ public:
     void setSelfTestLines(std::function<QStringList()> lines) { m_selfTestLines = std::move(lines); }
 
     // extra receives what running the command gave, for the log (the text
-    // printed and its code table, the table chosen, the logos defined ...).
+    // printed and its code table, the table chosen, the logos defined ...),
+    // and "clipped_dots" when paper it printed went past the page length.
     Outcome apply(const VpCommand &cmd, QJsonObject *extra, QString *error);
 
 private:
+    Outcome applyCommand(const VpCommand &cmd, QJsonObject *extra, QString *error);
     Outcome applyGraphics(const VpCommand &cmd, QJsonObject *extra);
     QStringList selfTestLines() const;
 

@@ -190,6 +190,13 @@ void VpDecoder::reset()
 
 QList<VpCommand> VpDecoder::feed(const QByteArray &bytes)
 {
+    QList<VpCommand> out;
+    feed(bytes, [&out](const VpCommand &cmd) { out.append(cmd); });
+    return out;
+}
+
+void VpDecoder::feed(const QByteArray &bytes, const Sink &sink)
+{
     qint64 start = 0;
     if (m_skip > 0) {
         const qint64 drop = qMin<qint64>(m_skip, bytes.size());
@@ -199,12 +206,11 @@ QList<VpCommand> VpDecoder::feed(const QByteArray &bytes)
     }
     if (start < bytes.size())
         m_buf.append(bytes.constData() + start, int(bytes.size() - start));
-    return drain();
+    drain(sink);
 }
 
-QList<VpCommand> VpDecoder::drain()
+void VpDecoder::drain(const Sink &sink)
 {
-    QList<VpCommand> out;
     int pos = 0;
     while (pos < m_buf.size() && m_skip == 0) {
         VpCommand cmd;
@@ -222,8 +228,8 @@ QList<VpCommand> VpDecoder::drain()
             m_chinese = false;
         else if (cmd.name == QLatin1String("initialize"))
             m_chinese = m_defaultChinese;
-        out.append(cmd);
         pos += int(len);
+        sink(cmd);
     }
     if (m_skip > 0) {
         // An oversized command took everything that was buffered.
@@ -232,7 +238,6 @@ QList<VpCommand> VpDecoder::drain()
         m_buf.remove(0, pos);
     }
     m_offset += pos;
-    return out;
 }
 
 bool VpDecoder::awaitsOptionalByte(qint64 n, qint64 complete) const
@@ -242,10 +247,17 @@ bool VpDecoder::awaitsOptionalByte(qint64 n, qint64 complete) const
 
 QList<VpCommand> VpDecoder::finish()
 {
+    QList<VpCommand> out;
+    finish([&out](const VpCommand &cmd) { out.append(cmd); });
+    return out;
+}
+
+void VpDecoder::finish(const Sink &sink)
+{
     // The stream has ended: a command that may still have been followed by an
     // optional byte (the LF after ESC N) is complete as it stands.
     m_atEnd = true;
-    QList<VpCommand> out = drain();
+    drain(sink);
     m_atEnd = false;
     if (!m_buf.isEmpty()) {
         VpCommand cmd;
@@ -254,19 +266,18 @@ QList<VpCommand> VpDecoder::finish()
             QJsonObject{{QStringLiteral("length"), m_buf.size()}}, VpCommand::Truncated);
         cmd.raw = m_buf.left(MaxRawKept);
         cmd.offset = m_offset;
-        out.append(cmd);
+        sink(cmd);
     }
     if (m_skip > 0) {
         VpCommand cmd;
         cmd.offset = m_offset;
         set(cmd, QStringLiteral("truncated"), QStringLiteral("oversized"),
             QJsonObject{{QStringLiteral("missing"), double(m_skip)}}, VpCommand::Truncated);
-        out.append(cmd);
+        sink(cmd);
     }
     m_offset += m_buf.size();
     m_buf.clear();
     m_skip = 0;
-    return out;
 }
 
 qint64 VpDecoder::oversized(const uchar *p, qint64 n, qint64 header, qint64 total, const QString &name,

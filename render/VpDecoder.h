@@ -5,12 +5,16 @@
 #include <QByteArray>
 #include <QList>
 
+#include <functional>
+
 // Splits the printer's input stream into commands and text runs. Input may
 // arrive in pieces of any size: an incomplete command waits for the rest.
 // Each piece carries its offset in the stream, counted from the last reset.
 // Every length read from the stream is checked against the printer's limits;
 // a command beyond them is reported as oversized and its declared data is
-// skipped as it arrives, never buffered.
+// skipped as it arrives, never buffered. With a sink, each piece is handed
+// over as soon as it is decoded and nothing is collected, so a long stream of
+// small commands costs no more memory than one of them.
 class VpDecoder
 {
 public:
@@ -31,15 +35,21 @@ public:
     void setDefaultChineseMode(bool on) { m_defaultChinese = on; }
     bool chineseMode() const { return m_chinese; }
 
+    // Receives each piece in stream order. It may change the power-on mode
+    // (setDefaultChineseMode), but must not feed, finish or reset the decoder.
+    using Sink = std::function<void(const VpCommand &cmd)>;
+
     QList<VpCommand> feed(const QByteArray &bytes);
+    void feed(const QByteArray &bytes, const Sink &sink);
     // End of the stream: whatever is left is reported as truncated.
     QList<VpCommand> finish();
+    void finish(const Sink &sink);
     void reset();
 
 private:
     enum Result { NeedMore = -1 };
     // Decodes what is buffered; stops at an incomplete command.
-    QList<VpCommand> drain();
+    void drain(const Sink &sink);
     // A command complete after `complete` bytes that may own one more byte
     // (a closing LF): true while that byte has not arrived and the stream goes on.
     bool awaitsOptionalByte(qint64 n, qint64 complete) const;

@@ -68,6 +68,14 @@ QImage blank(int w, int h)
     return img;
 }
 
+bool hasInk(const QImage &img)
+{
+    for (int y = 0; y < img.height(); ++y)
+        if (memchr(img.constScanLine(y), Dot, size_t(img.width())))
+            return true;
+    return false;
+}
+
 void blit(QImage &dst, const QImage &src, int x0, int y0)
 {
     for (int y = 0; y < src.height(); ++y) {
@@ -354,10 +362,35 @@ void VpRenderer::flushLine(int minFeed)
 
 void VpRenderer::addBand(const QImage &band)
 {
-    if (m_bandsHeight + band.height() > MaxPageHeight && !m_bands.isEmpty())
-        finishPage();
-    m_bands.append(band);
-    m_bandsHeight += band.height();
+    if (!hasInk(band)) {
+        addFeed(band.height());
+        return;
+    }
+    Band ink{band, band.height()};
+    if (ink.height > m_maxPage) {
+        m_clippedDots += ink.height - m_maxPage;
+        ink.image = band.copy(0, 0, band.width(), m_maxPage);
+        ink.height = m_maxPage;
+    }
+    if (m_bandsHeight + ink.height > m_maxPage) {
+        if (m_pageInk)
+            finishPage();
+        else
+            trimBlankPage(m_maxPage - ink.height);
+    }
+    m_bands.append(ink);
+    m_bandsHeight += ink.height;
+    m_pageInk = true;
+}
+
+void VpRenderer::trimBlankPage(int dots)
+{
+    if (m_bandsHeight <= dots)
+        return;
+    m_clippedDots += m_bandsHeight - dots;
+    m_bands.clear();
+    m_bandsHeight = 0;
+    addFeed(dots);
 }
 
 void VpRenderer::addBlock(const QImage &block)
@@ -379,8 +412,25 @@ void VpRenderer::addBlock(const QImage &block)
 
 void VpRenderer::addFeed(int dots)
 {
-    if (dots > 0)
-        addBand(blank(m_paper, qMin(dots, MaxPageHeight)));
+    if (dots <= 0)
+        return;
+    const int drawn = qMin(dots, m_maxPage - m_bandsHeight);
+    m_clippedDots += dots - drawn;
+    if (drawn <= 0)
+        return;
+    // Blank paper is a length, not a picture, until the page is put together.
+    if (!m_bands.isEmpty() && m_bands.last().image.isNull())
+        m_bands.last().height += drawn;
+    else
+        m_bands.append(Band{QImage(), drawn});
+    m_bandsHeight += drawn;
+}
+
+int VpRenderer::keptRows(int rows)
+{
+    const int kept = qMin(rows, m_maxPage);
+    m_clippedDots += rows - kept;
+    return kept;
 }
 
 void VpRenderer::printLine()
@@ -436,7 +486,7 @@ void VpRenderer::rasterImage(int m, int widthBytes, int height, const QByteArray
     if (widthBytes <= 0 || height <= 0)
         return;
     const int w = qMin(widthBytes * 8, m_paper);
-    height = qMin(height, MaxPageHeight); // rows beyond a page length are not kept
+    height = keptRows(height);
     const QImage img = bitPicture(data, 0, w, height, widthBytes, false);
     const int mode = m & 0x03;
     addBlock(scaled(img, (mode & 1) ? 2 : 1, (mode & 2) ? 2 : 1));
@@ -452,7 +502,7 @@ int VpRenderer::defineLogos(int count, const QByteArray &data)
         const int x = uchar(data.at(at)) | (uchar(data.at(at + 1)) << 8);
         const int y = uchar(data.at(at + 2)) | (uchar(data.at(at + 3)) << 8);
         at += 4;
-        const int w = x * 8, h = qMin(y * 8, MaxPageHeight);
+        const int w = x * 8, h = keptRows(y * 8);
         // Columns beyond twice the paper and rows beyond a page are not kept.
         m_logos.append(bitPicture(data, at, qMin(w, m_paper * 2), h, y, true));
         at += w * y;
@@ -474,9 +524,12 @@ void VpRenderer::storeGraphics(bool column, int width, int height, int scaleX, i
     if (width <= 0 || height <= 0)
         return;
     const int stride = column ? (height + 7) / 8 : (width + 7) / 8;
-    const QImage img = bitPicture(plane, 0, qMin(width, m_paper), qMin(height, MaxPageHeight), stride, column);
-    if (m_graphics.size() != img.size())
+    const int rows = qMin(height, m_maxPage);
+    const QImage img = bitPicture(plane, 0, qMin(width, m_paper), rows, stride, column);
+    if (m_graphics.size() != img.size()) {
         m_graphics = img;
+        keptRows(height); // counted once, not for each plane
+    }
     else
         blit(m_graphics, img, 0, 0);
     m_graphicsScaleX = scaleX == 2 ? 2 : 1;
@@ -498,7 +551,7 @@ int VpRenderer::defineGraphics(bool nv, bool column, int key, int width, int hei
         return 0;
     const int stride = column ? (height + 7) / 8 : (width + 7) / 8;
     const qint64 planeSize = qint64(stride) * (column ? width : height);
-    const int w = qMin(width, m_paper), h = qMin(height, MaxPageHeight);
+    const int w = qMin(width, m_paper), h = keptRows(height);
     QImage picture = blank(w, h);
     int read = 0;
     for (qint64 at = 0; read < planes && at + 1 + planeSize <= data.size(); at += 1 + planeSize, ++read)
@@ -638,18 +691,20 @@ void VpRenderer::endOfStream()
 
 void VpRenderer::finishPage()
 {
-    if (m_bands.isEmpty())
-        return;
-    QImage page(m_paper, m_bandsHeight, QImage::Format_Grayscale8);
-    int y = 0;
-    for (const QImage &band : m_bands) {
-        for (int r = 0; r < band.height(); ++r)
-            memcpy(page.scanLine(y + r), band.constScanLine(r), size_t(m_paper));
-        y += band.height();
+    // A page with nothing on it is not a page: blank feed and cuts alone print nothing.
+    if (m_pageInk) {
+        QImage page = blank(m_paper, m_bandsHeight);
+        int y = 0;
+        for (const Band &band : qAsConst(m_bands)) {
+            for (int r = 0; r < band.image.height(); ++r)
+                memcpy(page.scanLine(y + r), band.image.constScanLine(r), size_t(m_paper));
+            y += band.height;
+        }
+        m_finished.append(page);
     }
     m_bands.clear();
     m_bandsHeight = 0;
-    m_finished.append(page);
+    m_pageInk = false;
 }
 
 QList<QImage> VpRenderer::takeFinishedPages()

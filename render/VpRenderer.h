@@ -13,6 +13,10 @@
 // images, printed on line feeds, and blocks (raster images, logos, barcodes,
 // QR codes) printed whole. A cut, or the end of a stream, finishes a page.
 // Pages are 8-bit grey images (0 dot, 255 paper) as wide as the paper.
+// A page is at most maxPageHeight() dots long: printing that does not fit goes
+// on in a new page, blank feed is drawn up to that length and what goes past
+// it is left out, and a page with no dot on it is no page at all. Paper that
+// is left out is counted (clippedDots), so callers can say so.
 class VpRenderer
 {
 public:
@@ -22,7 +26,9 @@ public:
     static constexpr int DefaultBarcodeHeight = 162;
     static constexpr int DefaultBarcodeWidth = 3;
     static constexpr int DefaultQrModule = 3;
-    static constexpr int MaxPageHeight = 30000; // longer paper goes on in a new page
+    static constexpr int MaxPageHeight = 30000; // the page length unless set
+    // 8 dots a millimetre (203 dpi) on both paper widths.
+    static constexpr int DotsPerMm = 8;
     static constexpr int MaxLogos = 255;
     static constexpr int TabWidthChars = 8;
     static constexpr int QrQuietModules = 4;
@@ -35,6 +41,13 @@ public:
     explicit VpRenderer(int paperDots = Paper80Dots);
 
     int paperDots() const { return m_paper; }
+
+    // The longest page in dots (at least 1); set before anything is printed.
+    void setMaxPageHeight(int dots) { m_maxPage = qMax(1, dots); }
+    int maxPageHeight() const { return m_maxPage; }
+    // Dots of paper length left out so far: feed past the page length, and
+    // rows of pictures longer than a page.
+    qint64 clippedDots() const { return m_clippedDots; }
 
     // ESC @: modes back to their power-on values; the line buffer is dropped.
     void initialize();
@@ -121,13 +134,19 @@ public:
     // End of a stream: the line buffer is printed and the page ends if
     // anything is on it.
     void endOfStream();
-    bool hasContent() const { return !m_bands.isEmpty() || !m_line.isEmpty(); }
+    // A dot on the page being printed (the line buffer not counted).
+    bool pageHasInk() const { return m_pageInk; }
     QList<QImage> takeFinishedPages();
 
 private:
     struct Item {
         QImage image;
         int x = -1; // absolute position, or -1 to follow the previous item
+    };
+    // A strip of the page: a picture with ink on it, or blank paper (null image).
+    struct Band {
+        QImage image;
+        int height = 0;
     };
 
     QImage charCell(uint codePoint, bool chineseChar, uchar userCode);
@@ -139,6 +158,10 @@ private:
     void addBand(const QImage &band);
     void addBlock(const QImage &block);
     void addFeed(int dots);
+    // A page with no ink yet keeps at most `dots` of its blank paper.
+    void trimBlankPage(int dots);
+    // Rows of a picture beyond the page length are not kept: the rows kept.
+    int keptRows(int rows);
     void finishPage();
     static QImage scaled(const QImage &src, int sx, int sy);
     // A 1-bit picture from data at `at`: rows (or, in column format, columns)
@@ -169,7 +192,10 @@ private:
     QHash<int, QImage> m_nvGraphics, m_downloadGraphics;
     // paper
     QList<Item> m_line;
-    QList<QImage> m_bands;
+    QList<Band> m_bands;
     int m_bandsHeight = 0;
+    bool m_pageInk = false; // a dot on the page being printed
+    int m_maxPage = MaxPageHeight;
+    qint64 m_clippedDots = 0;
     QList<QImage> m_finished;
 };

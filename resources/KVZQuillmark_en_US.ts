@@ -1664,20 +1664,28 @@ With --targets the same operation or script runs on every printer of a targets f
     </message>
     <message>
         <source>用法: quillmark render FILE|- -o OUT.png [--width 58|80] [--json]
+                        [--max-pages N] [--max-page-length MM] [--max-listed N]
 
-不用打印机，把 FILE（- 表示标准输入）中的打印机字节画成图片，与虚拟打印机打印的一样。每次切纸结束一张图片: OUT-1.png、OUT-2.png……；切纸之后剩下的内容另成一张。列出打印机无法解码的部分（未知、格式错误、不完整或过长的命令）和无法打印的命令。退出状态 0: 全部解码并打印；1: 有无法解码或无法打印的部分，或者图片无法写入；2: 用法错误。
+不用打印机，把 FILE（- 表示标准输入）中的打印机字节画成图片，与虚拟打印机打印的一样。每次切纸结束一张图片: OUT-1.png、OUT-2.png……；切纸之后剩下的内容另成一张。没有任何墨点的纸（只有走纸或切纸）不成图片。列出打印机无法解码的部分（未知、格式错误、不完整或过长的命令）、无法打印的命令，以及超出页面长度而未画出的部分。退出状态 0: 全部解码并打印；1: 有无法解码、无法打印或未画出的部分，或者图片无法写入；2: 用法错误。
 
   -o, --output OUT.png   图片的文件名，每页加上 -1、-2……
   --width 58|80          纸宽（毫米），默认 80（576 点；58: 384 点）
   --json                 以 JSON 输出: 图片、全部命令、无法解码和无法打印的部分
+  --max-pages N          最多画出的图片数，默认 %1；超过时停止并说明停在哪里
+  --max-page-length MM   一张图片的最大长度（毫米，每毫米 8 点），默认 %2；更长的内容接着画在下一张，超出的空白走纸不画
+  --max-listed N         每个列表最多列出的条数，默认 %3；其余的只计数
 </source>
         <translation>Usage: quillmark render FILE|- -o OUT.png [--width 58|80] [--json]
+                        [--max-pages N] [--max-page-length MM] [--max-listed N]
 
-Draws the printer bytes in FILE (- for standard input) as pictures, without a printer, just as the virtual printer prints them. Every cut ends a picture: OUT-1.png, OUT-2.png, ...; what follows the last cut makes one more. Lists the parts the printer cannot decode (unknown, malformed, incomplete or oversized commands) and the commands it cannot print. Exit status 0: everything decoded and printed; 1: some part could not be decoded or printed, or a picture could not be written; 2: usage error.
+Draws the printer bytes in FILE (- for standard input) as pictures, without a printer, just as the virtual printer prints them. Every cut ends a picture: OUT-1.png, OUT-2.png, ...; what follows the last cut makes one more. Paper with no dot on it (only feed or cuts) makes no picture. Lists the parts the printer cannot decode (unknown, malformed, incomplete or oversized commands), the commands it cannot print, and the paper left out past the page length. Exit status 0: everything decoded and printed; 1: some part could not be decoded, printed or drawn, or a picture could not be written; 2: usage error.
 
   -o, --output OUT.png   file name of the pictures, with -1, -2, ... added for each page
   --width 58|80          paper width in mm, 80 by default (576 dots; 58: 384 dots)
   --json                 output as JSON: the pictures, every command, what could not be decoded or printed
+  --max-pages N          pictures drawn at most, %1 by default; past them the drawing stops and says where
+  --max-page-length MM   the longest picture in mm (8 dots a mm), %2 by default; longer printing goes on in the next picture, blank feed past it is left out
+  --max-listed N         entries listed at most in each list, %3 by default; the rest are only counted
 </translation>
     </message>
     <message>
@@ -1715,6 +1723,22 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>无法打印的命令（偏移、命令、原因）:</source>
         <translation>Could not be printed (offset, command, reason):</translation>
+    </message>
+    <message>
+        <source>……另有 %1 项未列出（--max-listed）</source>
+        <translation>... %1 more not listed (--max-listed)</translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1: 文件有 %2 字节，最多能渲染 %3 字节</source>
+        <translation>Cannot read the file %1: it has %2 bytes, at most %3 can be rendered</translation>
+    </message>
+    <message>
+        <source>超出 %1 点（%2 毫米）的页面长度而未画出的纸（偏移、命令、连续次数、点数）:</source>
+        <translation>Paper past the page length of %1 dots (%2 mm), left out (offset, command, times in a row, dots):</translation>
+    </message>
+    <message>
+        <source>已画出 %1 张图片，达到上限: 从偏移 %2 起（共 %3 字节）没有画出；--max-pages 可以提高上限</source>
+        <translation>%1 pictures drawn, the limit: nothing from offset %2 on (of %3 bytes) was drawn; --max-pages raises the limit</translation>
     </message>
 </context>
 <context>

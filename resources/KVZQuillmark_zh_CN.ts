@@ -1399,12 +1399,16 @@
     </message>
     <message>
         <source>用法: quillmark render FILE|- -o OUT.png [--width 58|80] [--json]
+                        [--max-pages N] [--max-page-length MM] [--max-listed N]
 
-不用打印机，把 FILE（- 表示标准输入）中的打印机字节画成图片，与虚拟打印机打印的一样。每次切纸结束一张图片: OUT-1.png、OUT-2.png……；切纸之后剩下的内容另成一张。列出打印机无法解码的部分（未知、格式错误、不完整或过长的命令）和无法打印的命令。退出状态 0: 全部解码并打印；1: 有无法解码或无法打印的部分，或者图片无法写入；2: 用法错误。
+不用打印机，把 FILE（- 表示标准输入）中的打印机字节画成图片，与虚拟打印机打印的一样。每次切纸结束一张图片: OUT-1.png、OUT-2.png……；切纸之后剩下的内容另成一张。没有任何墨点的纸（只有走纸或切纸）不成图片。列出打印机无法解码的部分（未知、格式错误、不完整或过长的命令）、无法打印的命令，以及超出页面长度而未画出的部分。退出状态 0: 全部解码并打印；1: 有无法解码、无法打印或未画出的部分，或者图片无法写入；2: 用法错误。
 
   -o, --output OUT.png   图片的文件名，每页加上 -1、-2……
   --width 58|80          纸宽（毫米），默认 80（576 点；58: 384 点）
   --json                 以 JSON 输出: 图片、全部命令、无法解码和无法打印的部分
+  --max-pages N          最多画出的图片数，默认 %1；超过时停止并说明停在哪里
+  --max-page-length MM   一张图片的最大长度（毫米，每毫米 8 点），默认 %2；更长的内容接着画在下一张，超出的空白走纸不画
+  --max-listed N         每个列表最多列出的条数，默认 %3；其余的只计数
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1442,6 +1446,22 @@
     </message>
     <message>
         <source>无法打印的命令（偏移、命令、原因）:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>……另有 %1 项未列出（--max-listed）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法读取文件 %1: 文件有 %2 字节，最多能渲染 %3 字节</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超出 %1 点（%2 毫米）的页面长度而未画出的纸（偏移、命令、连续次数、点数）:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已画出 %1 张图片，达到上限: 从偏移 %2 起（共 %3 字节）没有画出；--max-pages 可以提高上限</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

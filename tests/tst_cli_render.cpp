@@ -40,6 +40,11 @@ QJsonObject jsonOf(const CliResult &r)
     return QJsonDocument::fromJson(r.out.toUtf8()).object();
 }
 
+QString jsonValueText(const QJsonValue &value)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+}
+
 QString summary(const QJsonArray &entries)
 {
     QStringList out;
@@ -72,6 +77,9 @@ private slots:
     void unwritablePicture();
     void endlessInputIsRefused_data();
     void endlessInputIsRefused();
+    void hostileStreamsStayBounded_data();
+    void hostileStreamsStayBounded();
+    void fileOverTwoGiBIsRefused();
     void previewDrawsWhatWouldBeSent_data();
     void previewDrawsWhatWouldBeSent();
     void realClientDecodesCompletely_data();
@@ -104,6 +112,12 @@ void CliRenderTest::badUsage_data()
     QTest::newRow("missing file") << QStringList{"render", "/nonexistent/receipt.bin", "-o", "x.png"}
                                   << "/nonexistent/receipt.bin";
     QTest::newRow("a folder") << QStringList{"render", "/tmp", "-o", "x.png"} << "is a folder";
+    QTest::newRow("no page at all") << QStringList{"render", "-", "-o", "x.png", "--max-pages", "0"}
+                                    << "--max-pages: \"0\", expected a whole number from 1 to 100000";
+    QTest::newRow("page length not a number") << QStringList{"render", "-", "-o", "x.png", "--max-page-length", "long"}
+                                              << "--max-page-length: \"long\", expected a whole number from 1 to 10000";
+    QTest::newRow("negative listing") << QStringList{"render", "-", "-o", "x.png", "--max-listed", "-1"}
+                                      << "--max-listed: \"-1\", expected a whole number from 0 to 10000000";
 }
 
 void CliRenderTest::badUsage()
@@ -121,6 +135,8 @@ void CliRenderTest::badUsage()
     QCOMPARE(help.code, 0);
     QVERIFY2(help.out.contains(QLatin1String("quillmark render FILE|- -o OUT.png [--width 58|80] [--json]")),
              qPrintable(help.out));
+    for (const char *option : {"--max-pages N", "--max-page-length MM", "--max-listed N"})
+        QVERIFY2(help.out.contains(QLatin1String(option)), option);
     QVERIFY(runCli({QStringLiteral("--help")}).out.contains(QLatin1String("render ")));
 }
 
@@ -295,6 +311,99 @@ void CliRenderTest::endlessInputIsRefused()
     QVERIFY(cli.readAllStandardOutput().isEmpty());
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("endless-1.png"))));
 #endif
+// Streams that cost memory, time or disk without end unless the renderer
+// bounds them: the pictures written, the exit status, what the text output
+// and the JSON report say.
+void CliRenderTest::hostileStreamsStayBounded_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");  // a line of the text output
+    QTest::addColumn<QString>("err");  // on standard error, or empty
+    QTest::addColumn<QJsonObject>("fields"); // of the JSON report
+
+    const int mb = 1024 * 1024;
+    const QByteArray cut = hex("1D 56 00");
+    QTest::newRow("1 MB of NUL bytes")
+        << QByteArray(mb, '\0') << QStringList{} << 0 << 0 << "Nothing was printed" << QString()
+        << QJsonObject{{"commands_total", mb}, {"commands_omitted", mb - 10000}, {"clipped_dots", 0},
+                       {"page_limit_reached", false}, {"stopped_at", QJsonValue()}};
+    QTest::newRow("603 bytes of feeds")
+        << hex("1B 33 FF") + hex("1B 64 FF").repeated(200) << QStringList{} << 0 << 1 << "  3  ESC d  x200  12975000"
+        << QString()
+        << QJsonObject{{"clipped_dots", 12975000}, {"clipped_omitted", 199}, {"max_page_dots", 30000}, {"pages", QJsonArray()}};
+    QTest::newRow("1 MB of line feeds") << QByteArray(mb, '\n') << QStringList{} << 0 << 1
+                                        << "Paper past the page length of 30000 dots (3750 mm), left out "
+                                           "(offset, command, times in a row, dots):"
+                                        << QString() << QJsonObject{{"clipped_dots", (mb - 1000) * 30}};
+    QTest::newRow("receipts past --max-pages")
+        << (QByteArray("A\n") + cut).repeated(1000) << QStringList{"--max-pages", "5"} << 5 << 1 << QString()
+        << "5 pictures drawn, the limit: nothing from offset 26 on (of 5000 bytes) was drawn; --max-pages raises the limit"
+        << QJsonObject{{"page_limit_reached", true}, {"stopped_at", 26}, {"max_pages", 5}};
+    QTest::newRow("a picture longer than --max-page-length")
+        << hex("1D 76 30 00 01 00 58 02") + QByteArray(600, char(0xFF)) << QStringList{"--max-page-length", "50"} << 1
+        << 1 << "  0  GS v 0  x1  200" << QString() << QJsonObject{{"max_page_dots", 400}, {"clipped_dots", 200}};
+    QTest::newRow("undecoded bytes past --max-listed")
+        << QByteArray(5000, '\x01') << QStringList{"--max-listed", "3"} << 0 << 1 << "  ... 4997 more not listed (--max-listed)"
+        << QString() << QJsonObject{{"undecoded_omitted", 4997}, {"commands_omitted", 4997}, {"commands_total", 5000}};
+}
+
+void CliRenderTest::hostileStreamsStayBounded()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(QStringList, options);
+    QFETCH(int, pictures);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QJsonObject, fields);
+    const QString folder = m_dir.filePath(QStringLiteral("bounded-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
+    QVERIFY(QDir().mkpath(folder));
+    const QString input = folder + QStringLiteral("/stream.bin");
+    writeFile(input, stream);
+
+    const CliResult r = runCli(QStringList{QStringLiteral("render"), input, QStringLiteral("-o"), folder + QStringLiteral("/p.png")} + options);
+    QVERIFY2(r.code == code, qPrintable(QStringLiteral("%1\n%2").arg(r.code).arg(r.err)));
+    for (int i = 1; i <= pictures; ++i)
+        QVERIFY2(QFile::exists(folder + QStringLiteral("/p-%1.png").arg(i)), qPrintable(r.out.left(2000)));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/p-%1.png").arg(pictures + 1)));
+    if (!out.isEmpty())
+        QVERIFY2(r.out.split(QLatin1Char('\n')).contains(out), qPrintable(r.out.left(2000)));
+    if (err.isEmpty())
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    else
+        QVERIFY2(r.err.contains(err), qPrintable(r.err));
+
+    const CliResult j = runCli(QStringList{QStringLiteral("render"), input, QStringLiteral("-o"), folder + QStringLiteral("/j.png"),
+                                           QStringLiteral("--json")} + options);
+    QCOMPARE(j.code, code);
+    const QJsonObject report = jsonOf(j);
+    QCOMPARE(report.value(QStringLiteral("pages")).toArray().size(), pictures);
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        QVERIFY2(report.value(it.key()) == it.value(),
+                 qPrintable(QStringLiteral("%1: %2").arg(it.key(), jsonValueText(report.value(it.key())))));
+    // Each list holds at most --max-listed entries.
+    const int maxListed = report.value(QStringLiteral("max_listed")).toInt();
+    for (const char *list : {"commands", "undecoded", "unprinted", "clipped"})
+        QVERIFY(report.value(QLatin1String(list)).toArray().size() <= maxListed);
+}
+
+void CliRenderTest::fileOverTwoGiBIsRefused()
+{
+    // A sparse file of 3 GiB: refused as too large, not "Nothing was printed".
+    const QString input = m_dir.filePath(QStringLiteral("huge.bin"));
+    QFile huge(input);
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(3LL * 1024 * 1024 * 1024));
+    huge.close();
+    const CliResult r = runCli({QStringLiteral("render"), input, QStringLiteral("-o"), m_dir.filePath(QStringLiteral("huge.png"))});
+    QFile::remove(input);
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QLatin1String("too large (at most 16 MiB)")), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("huge-1.png"))));
 }
 
 // --preview in place of a printer: nothing is sent, and the pictures are what
@@ -399,8 +508,8 @@ void CliRenderTest::realClientDecodesCompletely()
              qPrintable(summary(report.value(QStringLiteral("unprinted")).toArray())));
     QCOMPARE(r.code, 0);
 
-    // Every cut ends a picture; the library feeds a line after each cut, which
-    // makes one more short piece of paper.
+    // Every cut ends a picture; the line the library feeds after each cut is
+    // blank paper, which makes no picture of its own.
     QStringList names;
     for (const QJsonValue &v : report.value(QStringLiteral("commands")).toArray())
         names << v.toObject().value(QStringLiteral("name")).toString();
@@ -408,7 +517,7 @@ void CliRenderTest::realClientDecodesCompletely()
     for (const QString &name : qAsConst(printed))
         QVERIFY2(names.contains(name), qPrintable(name));
     const QJsonArray pages = report.value(QStringLiteral("pages")).toArray();
-    QCOMPARE(pages.size(), cuts + 1);
+    QCOMPARE(pages.size(), cuts);
     for (int i = 0; i < cuts; ++i) {
         const QImage picture(pages.at(i).toObject().value(QStringLiteral("file")).toString());
         QCOMPARE(picture.width(), widthMm == 58 ? 384 : 576);

@@ -112,6 +112,9 @@ private slots:
     void onePagePerCut_data();
     void onePagePerCut();
     void pageFilesHoldThePages();
+    void hostileStreamsStayBounded_data();
+    void hostileStreamsStayBounded();
+    void listingKeepsAtMostMaxListed();
     void garbageIsListedNotFatal();
     void twoDimensionalCodesReadBack_data();
     void twoDimensionalCodesReadBack();
@@ -311,6 +314,109 @@ void TestRenderStream::pageFilesHoldThePages()
     QVERIFY(!failed.pages.at(1).toObject().contains(QStringLiteral("file")));
 }
 
+void TestRenderStream::hostileStreamsStayBounded_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("maxPages");
+    QTest::addColumn<int>("maxPageDots");
+    QTest::addColumn<QList<int>>("heights");  // of the pictures
+    QTest::addColumn<QStringList>("clipped"); // runs of commands that left paper out: name x count: dots
+    QTest::addColumn<int>("stoppedAt");
+
+    const int line = VpRenderer::DefaultLineSpacing;
+    const int page = VpRenderer::MaxPageHeight;
+    const QByteArray cut = hex("1D 56 00");
+    // ESC 3 255, then ESC d 255 200 times: 65,025 dots of blank paper each.
+    QTest::newRow("603 bytes of feeds draw no picture")
+        << hex("1B 33 FF") + hex("1B 64 FF").repeated(200) << 100 << page << QList<int>{}
+        << QStringList{QStringLiteral("print_feed_lines x200: %1").arg(200 * 65025 - page)} << -1;
+    QTest::newRow("line feeds past the page length")
+        << QByteArray(100000, '\n') << 100 << page << QList<int>{}
+        << QStringList{QStringLiteral("print_line_feed x%1: %2").arg(100000 - page / line).arg((100000 - page / line) * line)}
+        << -1;
+    QTest::newRow("a receipt's feed before the cut ends its picture, up to the page length")
+        << QByteArray("Total\n") + hex("1B 64 FF").repeated(3) + cut + hex("1B 64 05") << 100 << 2000 << QList<int>{2000}
+        << QStringList{QStringLiteral("print_feed_lines x3: %1").arg(3 * 255 * line - (2000 - line))} << -1;
+    QTest::newRow("cut pages with nothing on them make no picture")
+        << QByteArray("A\n") + cut + hex("1B 64 05") + cut + hex("1B 4A 64") + cut + "   \n" + cut << 100 << page
+        << QList<int>{line} << QStringList{} << -1;
+    QTest::newRow("text longer than a page goes on in the next one")
+        << QByteArray("L\n").repeated(10) << 100 << 100 << QList<int>{3 * line, 3 * line, 3 * line, line} << QStringList{}
+        << -1;
+    QTest::newRow("blank feed before the text is drawn up to the page length")
+        << hex("1B 4A C8") + "A\n" << 100 << 100 << QList<int>{100}
+        << QStringList{QStringLiteral("print_feed_dots x1: 100"), QStringLiteral("print_line_feed x1: %1").arg(line)} << -1;
+    QTest::newRow("a raster picture taller than the page")
+        << hex("1D 76 30 00 01 00 2C 01") + QByteArray(300, char(0xFF)) << 100 << 100 << QList<int>{100}
+        << QStringList{QStringLiteral("raster_image x1: 200")} << -1;
+    QTest::newRow("a raster picture twice as high as the page")
+        << hex("1D 76 30 03 01 00 50 00") + QByteArray(80, char(0xFF)) << 100 << 100 << QList<int>{100}
+        << QStringList{QStringLiteral("raster_image x1: 60")} << -1;
+    // Five bytes a receipt: the fourth receipt's line feed inks a fourth page.
+    QTest::newRow("the page limit stops the drawing")
+        << (QByteArray("A\n") + cut).repeated(10) << 3 << page << QList<int>{line, line, line} << QStringList{} << 16;
+    QTest::newRow("as many pages as the limit")
+        << (QByteArray("A\n") + cut).repeated(3) + hex("1B 64 05") + cut << 3 << page << QList<int>{line, line, line}
+        << QStringList{} << -1;
+}
+
+void TestRenderStream::hostileStreamsStayBounded()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(int, maxPages);
+    QFETCH(int, maxPageDots);
+    QFETCH(QList<int>, heights);
+    QFETCH(QStringList, clipped);
+    QFETCH(int, stoppedAt);
+    VpStreamRenderer::Options options;
+    options.maxPages = maxPages;
+    options.maxPageDots = maxPageDots;
+    QList<int> got;
+    const VpStreamRenderer::Result result =
+        VpStreamRenderer::render(stream, options, [&got](const QImage &page) { got << page.height(); });
+    QCOMPARE(got, heights);
+    QCOMPARE(result.pageCount, heights.size());
+    QStringList runs;
+    qint64 dots = 0;
+    for (const QJsonValue &v : result.clipped) {
+        const QJsonObject e = v.toObject();
+        runs << QStringLiteral("%1 x%2: %3")
+                    .arg(e.value(QStringLiteral("name")).toString())
+                    .arg(e.value(QStringLiteral("repeated")).toInt())
+                    .arg(qint64(e.value(QStringLiteral("clipped_dots")).toDouble()));
+        dots += qint64(e.value(QStringLiteral("clipped_dots")).toDouble());
+    }
+    QCOMPARE(runs, clipped);
+    QCOMPARE(result.clippedDots, dots);
+    QCOMPARE(result.stoppedAt, qint64(stoppedAt));
+    QCOMPARE(result.pageLimitReached(), stoppedAt >= 0);
+    QCOMPARE(result.undecodedCount, 0);
+}
+
+void TestRenderStream::listingKeepsAtMostMaxListed()
+{
+    // 100,000 one-byte commands and 1,000 bytes the printer does not know:
+    // all counted, ten of each listed.
+    const QByteArray stream = QByteArray(100000, '\0') + QByteArray(1000, '\x01');
+    VpStreamRenderer::Options options;
+    options.maxListed = 10;
+    const VpStreamRenderer::Result listed = VpStreamRenderer::render(stream, options);
+    QCOMPARE(listed.commandCount, 101000);
+    QCOMPARE(listed.commands.size(), 10);
+    QCOMPARE(listed.undecodedCount, 1000);
+    QCOMPARE(listed.undecoded.size(), 10);
+    QCOMPARE(VpStreamRenderer::Result::omitted(listed.undecoded, listed.undecodedCount), 990);
+    QCOMPARE(qint64(listed.undecoded.first().toObject().value(QStringLiteral("offset")).toDouble()), 100000);
+    QCOMPARE(listed.commands.last().toObject().value(QStringLiteral("name")).toString(), QStringLiteral("nul"));
+
+    // Without a listing (the previews) only the counts.
+    options.listing = false;
+    const VpStreamRenderer::Result counted = VpStreamRenderer::render(stream, options);
+    QCOMPARE(counted.commandCount, 101000);
+    QCOMPARE(counted.undecodedCount, 1000);
+    QVERIFY(counted.commands.isEmpty() && counted.undecoded.isEmpty());
+}
+
 void TestRenderStream::garbageIsListedNotFatal()
 {
     // Random bytes: printed as far as they go, every piece listed.
@@ -342,37 +448,52 @@ void TestRenderStream::twoDimensionalCodesReadBack_data()
 {
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<int>("format"); // ZXing::BarcodeFormat
-    QTest::addColumn<QString>("content");
+    QTest::addColumn<QByteArray>("content"); // the bytes a reader gets back
 
     const QByteArray pdfStore = gsParenK(QByteArray("0P0") + "QUILLMARK 417");
     const QByteArray pdfPrint = gsParenK("0Q0");
     QTest::newRow("PDF417, power-on settings") << pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417)
-                                              << "QUILLMARK 417";
+                                              << QByteArray("QUILLMARK 417");
     // Module width 2, row height 4 modules, level 5: every row is 8 dots high.
     const QByteArray pdfSettings = gsParenK(QByteArray("0C") + char(2)) + gsParenK(QByteArray("0D") + char(4))
                                    + gsParenK(QByteArray("0E") + "05") + gsParenK(QByteArray("0A") + char(3))
                                    + gsParenK(QByteArray("0B") + char(10)) + gsParenK(QByteArray("0F") + char(0));
     QTest::newRow("PDF417, module 2, rows of 4 modules, level 5, centred")
-        << hex("1B 61 01") + pdfSettings + pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417) << "QUILLMARK 417";
+        << hex("1B 61 01") + pdfSettings + pdfStore + pdfPrint << int(ZXing::BarcodeFormat::PDF417)
+        << QByteArray("QUILLMARK 417");
     QTest::newRow("PDF417, level by ratio")
         << gsParenK(QByteArray("0E1") + char(4)) + gsParenK(QByteArray("0P0") + "ratio") + pdfPrint
-        << int(ZXing::BarcodeFormat::PDF417) << "ratio";
+        << int(ZXing::BarcodeFormat::PDF417) << QByteArray("ratio");
     QTest::newRow("QR code, module 4, level H")
         << gsParenK(QByteArray("1C") + char(4)) + gsParenK("1E3") + gsParenK(QByteArray("1P0") + "https://example.invalid/q")
                + gsParenK("1Q0")
-        << int(ZXing::BarcodeFormat::QRCode) << "https://example.invalid/q";
+        << int(ZXing::BarcodeFormat::QRCode) << QByteArray("https://example.invalid/q");
+    // The code holds the bytes the printer received, not a re-encoding of them.
+    const QByteArray gbk = hex("C4 E3 BA C3 A3 AC CA D5 BE DD 31 32 33"); // 你好，收据123
+    const QByteArray latin1("Caf\xE9 cr\xE8me br\xFBl\xE9" "e");
+    const QByteArray leadingNul("\x00\x01" "ABC\x00" "def", 9);
+    const struct { const char *tag; QByteArray data; } bytesRows[] = {
+        {"GBK bytes", gbk}, {"Latin-1 bytes", latin1}, {"data that starts with NUL", leadingNul}};
+    for (const auto &row : bytesRows) {
+        QTest::addRow("QR code, %s", row.tag) << gsParenK(QByteArray("1P0") + row.data) + gsParenK("1Q0")
+                                              << int(ZXing::BarcodeFormat::QRCode) << row.data;
+        QTest::addRow("PDF417, %s", row.tag) << gsParenK(QByteArray("0P0") + row.data) + pdfPrint
+                                             << int(ZXing::BarcodeFormat::PDF417) << row.data;
+    }
 }
 
 void TestRenderStream::twoDimensionalCodesReadBack()
 {
     QFETCH(QByteArray, stream);
     QFETCH(int, format);
-    QFETCH(QString, content);
+    QFETCH(QByteArray, content);
     const VpStreamRenderer::Result result = VpStreamRenderer::render(stream);
     QVERIFY2(result.undecoded.isEmpty(), qPrintable(undecodedSummary(result).join(QLatin1String("; "))));
     QCOMPARE(result.unprintedCount, 0);
     QCOMPARE(result.pages.size(), 1);
-    QCOMPARE(SymbolReader::read(result.pages.first(), ZXing::BarcodeFormat(format)).text, content);
+    const SymbolReader read = SymbolReader::read(result.pages.first(), ZXing::BarcodeFormat(format));
+    QVERIFY(read.ok);
+    QCOMPARE(read.bytes.toHex(' '), content.toHex(' '));
 }
 
 void TestRenderStream::pdf417ModuleWidthAndRowHeight()

@@ -10,6 +10,7 @@
 #include "commands/PictureSettings.h"
 #include "commands/PrintTest.h"
 #include "services/PicturePreview.h"
+#include "support/InkBox.h"
 #include "support/PictureChoices.h"
 #include "support/PrintedDots.h"
 #include "support/TestAppDir.h"
@@ -194,6 +195,10 @@ void VprinterPicturesTest::printedLogoIsThePreview()
     form.sendPrintLogo();
     QCOMPARE(sent.count(), 2);
     const QImage page = printed(sent.at(0).at(1).toByteArray() + sent.at(1).at(1).toByteArray());
+    if (InkBox::of(preview).empty()) {
+        QVERIFY(page.isNull()); // blank paper makes no picture
+        return;
+    }
     QVERIFY(!page.isNull());
     QCOMPARE(page.height(), (preview.height() + 7) / 8 * 8 + LineFeedsAfterLogo);
     const QString diff = PrintedDots::differences(page, preview, 1);
@@ -226,6 +231,10 @@ void VprinterPicturesTest::printedTestPictureIsThePreview()
     tests.printPicture();
     QCOMPARE(sent.count(), 1);
     const QImage page = printed(sent.at(0).at(1).toByteArray());
+    if (InkBox::of(preview).empty()) {
+        QVERIFY(page.isNull()); // blank paper makes no picture
+        return;
+    }
     QVERIFY(!page.isNull());
     // Printed in double width and height.
     const QString diff = PrintedDots::differences(page, preview, 2);

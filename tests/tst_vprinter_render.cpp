@@ -198,8 +198,9 @@ void TestVprinterRender::oneMorePagePerCut()
     QCOMPARE(pages.size(), 3);
     QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
     QCOMPARE(m_printer->events(QStringLiteral("paper_cut")).size(), 2);
-    // A cut with nothing printed since makes no empty page.
+    // A cut with nothing printed since makes no empty page, nor does blank feed.
     print(hex("1D 56 00 1D 56 00"));
+    print(hex("1B 64 05 1D 56 00 1B 4A FF 0A 1D 56 01"));
     QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
 }
 
@@ -428,7 +429,8 @@ void TestVprinterRender::qrCodeReadsBack()
     QVERIFY(!page.isNull());
     const SymbolReader d = SymbolReader::read(lastFiles(1).value(0), ZXing::BarcodeFormat::QRCode);
     QVERIFY(d.ok);
-    QCOMPARE(d.text, content);
+    // The code holds the bytes received (UTF-8 here), with no character set of its own.
+    QCOMPARE(d.bytes, utf8);
     QCOMPARE(d.level, levelName);
     // Module size as asked: the finder pattern is 7 modules wide.
     const InkBox b = InkBox::of(page);

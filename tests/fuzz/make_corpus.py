@@ -166,3 +166,6 @@ seed('stream_render', 'user_chars_and_tables', b'\x00' + h('1B 25 01 1B 26 03 41
      + h('1F 1B 0D'))
 seed('stream_render', 'pdf417', b'\x01' + h('1D 28 6B 03 00 30 43 02 1D 28 6B 03 00 30 44 04 1D 28 6B 04 00 30 45 30 35')
      + h('1D 28 6B 0B 00 30 50 30') + b'PDF 417!' + h('1D 28 6B 03 00 30 51 30 1D 28 6B 03 00 32 41 01 0A'))
+# Bit 2: one page at most, bit 3: pages of 100 dots, bit 4: lists of two entries.
+seed('stream_render', 'bounds', b'\x1c' + h('1B 33 FF 1B 64 FF') + b'top\n' + h('1B 64 FF 1D 56 00 1B 64 10 1D 56 00')
+     + h('1D 76 30 00 01 00 C8 00') + bytes([0xAA] * 200) + h('1B 8F 1B 8F 1B 8F') + b'two\n' + h('1D 56 00') + b'three\n')

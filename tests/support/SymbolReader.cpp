@@ -17,6 +17,7 @@ SymbolReader SymbolReader::read(const QImage &page, ZXing::BarcodeFormat format)
         hints);
     d.ok = r.isValid();
     d.text = QString::fromStdString(r.text());
+    d.bytes = QByteArray(reinterpret_cast<const char *>(r.bytes().data()), int(r.bytes().size()));
     d.level = QString::fromStdString(r.ecLevel());
     return d;
 }

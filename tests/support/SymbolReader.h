@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -10,6 +11,7 @@
 struct SymbolReader
 {
     QString text;
+    QByteArray bytes; // the data bytes as the symbol holds them, before any character set
     QString level; // error-correction level as the reader reports it
     bool ok = false;
 

@@ -71,7 +71,7 @@ _quillmark()
             if [[ $prev == --width ]]; then
                 COMPREPLY=($(compgen -W "58 80" -- "$cur"))
             elif [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "-o --output --width --json --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "-o --output --width --json --max-pages --max-page-length --max-listed --help" -- "$cur"))
             else
                 _filedir
             fi ;;

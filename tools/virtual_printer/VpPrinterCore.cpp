@@ -53,9 +53,8 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
     VpDecoder &decoder = m_decoders[source];
     decoder.setDefaultChineseMode(m_state->makerSettings().value(QStringLiteral("print_mode")).toInt() == 1);
     QByteArray reply;
-    const QList<VpCommand> cmds = decoder.feed(bytes);
-    for (const VpCommand &cmd : cmds)
-        execute(source, cmd, &reply);
+    // Each command runs as soon as it is decoded; none are collected.
+    decoder.feed(bytes, [&](const VpCommand &cmd) { execute(source, cmd, &reply); });
     collectPages(source);
     if (m_state->flag(VpState::NoReply))
         reply.clear();
@@ -79,8 +78,7 @@ void VpPrinterCore::endStream(const QString &source)
     auto it = m_decoders.find(source);
     if (it != m_decoders.end()) {
         QByteArray ignored;
-        for (const VpCommand &cmd : it->finish())
-            execute(source, cmd, &ignored);
+        it->finish([&](const VpCommand &cmd) { execute(source, cmd, &ignored); });
         it->reset();
     }
     m_printer.renderer().endOfStream();
