@@ -10,7 +10,9 @@
 #
 # Both run in a private network namespace with only a loopback of their own, so
 # a LAN search reaches nothing but the virtual printer, and the printer can serve
-# its web page and NetBIOS name on ports below 1024 without root.
+# its web page and NetBIOS name on ports below 1024 without root. There the
+# window searches the printer's segment, 127.0.0., for this run
+# (QM_TCP_SEGMENT; the segment stored in the settings is left as it is).
 # QM_HOST_NETWORK=1 runs on the machine's own network instead (real printers).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -78,6 +80,10 @@ if [ "${QM_NO_VPRINTER:-0}" != "1" ] && [ -x "$VPRINTER_BIN" ]; then
   sed 's/^/  /' "$VPRINTER_DIR/services.txt"
   if grep -q ' not-bound ' "$VPRINTER_DIR/services.txt"; then
     echo "  (ports below 1024 cannot be bound without root; the other services run)"
+  fi
+  # In the private namespace the printer is all there is to find.
+  if [ "${QM_RUN_INSIDE_NETNS:-0}" = "1" ]; then
+    export QM_TCP_SEGMENT="${QM_TCP_SEGMENT:-127.0.0.}"
   fi
 fi
 

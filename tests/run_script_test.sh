@@ -2,7 +2,8 @@
 # scripts/run.sh with a stand-in window beside the real virtual printer: the
 # stand-in does what a language switch does (starts its successor detached, in
 # a session of its own, and quits at once). The script must keep the printer
-# while the successor runs, return only after it, and stop the printer then.
+# while the successor runs, return only after it, stop the printer then, and
+# give the window the printer's segment to search.
 #   tests/run_script_test.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 SOURCE_DIR="$(cd "${1:?usage: run_script_test.sh SOURCE_DIR BUILD_DIR}" && pwd)"
@@ -44,6 +45,7 @@ QM_RUN_INSIDE_NETNS=1 BUILD_DIR="$FAKE" QM_TCP_SEGMENT= \
   timeout 60 "$SOURCE_DIR/scripts/run.sh" > "$WORK/run.out" 2>&1 || { cat "$WORK/run.out"; fail "run.sh failed"; }
 
 [ -f "$FAKE/record.done" ] || fail "run.sh returned while the restarted window still ran"
+grep -qx "segment=127.0.0." "$FAKE/record.done" || fail "segment: $(head -1 "$FAKE/record.done")"
 grep -qx "printer=answers" "$FAKE/record.done" || fail "the printer was gone before the restarted window"
 port="$(cat "$FAKE/record.port")"
 if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
