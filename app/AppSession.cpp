@@ -91,6 +91,7 @@ AppSession::AppSession(QApplication &app, const QUrl &mainUrl) : m_app(app)
 
     logger->setLogLevel(RunLogLevel);
     config->initialize();
+    config->useEnvironmentSegmentForRun();
 }
 
 AppSession::~AppSession()

@@ -25,6 +25,11 @@ const char *const kChinese = "zh_CN";
 const char *const kEnglish = "en_US";
 const char *const kChineseQm = ":/KVZQuillmark_zh_CN.qm";
 const char *const kEnglishQm = ":/KVZQuillmark_en_US.qm";
+// The pictures a new file names; none of them ships.
+const char *const kLogoPath = "configFile/img/PrinterLogo.png";
+const char *const kCarouselPath1 = "configFile/img/carouselImage-1.png";
+const char *const kCarouselPath2 = "configFile/img/carouselImage-2.png";
+const char *const kCarouselPath3 = "configFile/img/carouselImage-3.png";
 const int kHiddenVisibility = 0;
 const int kWindowedVisibility = 2; // QWindow::Windowed
 } // namespace
@@ -77,15 +82,10 @@ QByteArray QmlLanguage::defaultFileText()
     return QByteArrayLiteral("[Language]\n"
                              "Current=zh_CN\n"
                              "\n"
-                             "[Image]\n"
-                             "LogoImgUrl=configFile/img/PrinterLogo.png\n"
-                             "CarouselImgUrl_1=configFile/img/carouselImage-1.png\n"
-                             "CarouselImgUrl_2=configFile/img/carouselImage-2.png\n"
-                             "CarouselImgUrl_3=configFile/img/carouselImage-3.png\n"
-                             "\n"
-                             "[CodePage]\n"
-                             "CodePageSelect=")
-           + QByteArray::number(DefaultCodePageSelect) + '\n';
+                             "[Image]\n")
+           + "LogoImgUrl=" + kLogoPath + '\n' + "CarouselImgUrl_1=" + kCarouselPath1 + '\n'
+           + "CarouselImgUrl_2=" + kCarouselPath2 + '\n' + "CarouselImgUrl_3=" + kCarouselPath3 + '\n'
+           + "\n[CodePage]\nCodePageSelect=" + QByteArray::number(DefaultCodePageSelect) + '\n';
 }
 
 void QmlLanguage::ensureConfigFile()
@@ -128,10 +128,18 @@ bool QmlLanguage::storeValue(const QString &key, const QVariant &value)
     return false;
 }
 
-QString QmlLanguage::imageUrl(const QString &relativePath) const
+QString QmlLanguage::imageUrl(const QString &relativePath, const char *defaultPath) const
 {
+    // A picture of the folder's own: the window shows its built-in one
+    // unless the file is there. Only a picture chosen by hand is missed.
+    if (relativePath.trimmed().isEmpty())
+        return QString();
     const QString path = QDir::cleanPath(AppPaths::directory() + QLatin1Char('/') + relativePath);
-    return QUrl::fromLocalFile(path).toString();
+    if (QFileInfo(path).isFile())
+        return QUrl::fromLocalFile(path).toString();
+    if (relativePath != QLatin1String(defaultPath))
+        Logger::getInstance()->warning(tr("找不到图片: %1").arg(path));
+    return QString();
 }
 
 QStringList QmlLanguage::languageCodes()
@@ -186,10 +194,10 @@ void QmlLanguage::getLanguageConfiguration(QTranslator &translator)
     log->info(tr("从配置文件读取到语言代码: %1").arg(shownCode));
     log->debug(tr("应用程序基础目录: %1").arg(AppPaths::directory()));
 
-    m_logoUrl = imageUrl(s.value(QStringLiteral("Image/LogoImgUrl")).toString());
-    m_carouselUrl1 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_1")).toString());
-    m_carouselUrl2 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_2")).toString());
-    m_carouselUrl3 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_3")).toString());
+    m_logoUrl = imageUrl(s.value(QStringLiteral("Image/LogoImgUrl")).toString(), kLogoPath);
+    m_carouselUrl1 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_1")).toString(), kCarouselPath1);
+    m_carouselUrl2 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_2")).toString(), kCarouselPath2);
+    m_carouselUrl3 = imageUrl(s.value(QStringLiteral("Image/CarouselImgUrl_3")).toString(), kCarouselPath3);
 
     bool isNumber = false;
     const int stored = s.value(QStringLiteral("CodePage/CodePageSelect")).toInt(&isNumber);

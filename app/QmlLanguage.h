@@ -27,6 +27,7 @@ public:
     ~QmlLanguage() override;
 
     Q_INVOKABLE QString getLanguage() const { return m_language; }
+    // Empty when the file named in initial.ini is not there.
     Q_INVOKABLE QString getLogoImgUrl() const { return m_logoUrl; }
     Q_INVOKABLE QString getCarouselImgUrl1() const { return m_carouselUrl1; }
     Q_INVOKABLE QString getCarouselImgUrl2() const { return m_carouselUrl2; }
@@ -73,7 +74,9 @@ private:
     void useTranslation(QTranslator &translator, const QString &code);
     // Writes one key; a failed write is logged as an error.
     bool storeValue(const QString &key, const QVariant &value);
-    QString imageUrl(const QString &relativePath) const;
+    // The URL of a picture path relative to the application folder; empty
+    // when no file is there (logged unless the path is the default one).
+    QString imageUrl(const QString &relativePath, const char *defaultPath) const;
 
     QCoreApplication *m_app;
     QQmlApplicationEngine *m_engine;

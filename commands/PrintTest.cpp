@@ -1,10 +1,12 @@
 #include "commands/PrintTest.h"
 
 #include "app/base/ConfigManager.h"
+#include "app/base/SampleReceipt.h"
 #include "commands/CodePageTable.h"
 #include "commands/PictureSettings.h"
 #include "commands/TestPrintCommands.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -45,19 +47,26 @@ void PrintTest::printTestPage()
     emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getTestPageText()));
 }
 
+void PrintTest::printReceipt(const QString &storedHex)
+{
+    // A sample receipt tells when it was printed: now.
+    emit sigSendData(m_type, SampleReceipt::withPrintTime(TestPrintCommands::fromStoredHex(storedHex),
+                                                          QDateTime::currentDateTime()));
+}
+
 void PrintTest::print58Receipt()
 {
-    emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getReceipt58Text()));
+    printReceipt(store()->getReceipt58Text());
 }
 
 void PrintTest::print76Receipt()
 {
-    emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getReceipt76Text()));
+    printReceipt(store()->getReceipt76Text());
 }
 
 void PrintTest::print80Receipt()
 {
-    emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getReceipt80Text()));
+    printReceipt(store()->getReceipt80Text());
 }
 
 void PrintTest::printSelfTest()

@@ -49,5 +49,7 @@ signals:
     void sigSendData(CommType type, QByteArray dataArray);
 
 private:
+    void printReceipt(const QString &storedHex);
+
     CommType m_type;
 };

@@ -142,28 +142,39 @@ CupsPrintQueueService::Endpoint CupsPrintQueueService::endpoint() const
 
 QStringList CupsPrintQueueService::queueNames()
 {
+    QStringList names;
+    QString why;
+    askQueueNames(&names, &why);
+    return names;
+}
+
+bool CupsPrintQueueService::askQueueNames(QStringList *names, QString *why)
+{
+    names->clear();
     const Endpoint ep = endpoint();
     Connection connection(ep.host.toUtf8(), ep.port, m_guard.get());
     if (!connection.get()) {
-        qDebug().noquote() << "CUPS not reachable:" << ep.host << cupsLastErrorString();
-        return {};
+        *why = QStringLiteral("%1: %2").arg(ep.host, QString::fromUtf8(cupsLastErrorString()));
+        qDebug().noquote() << "CUPS not reachable:" << *why;
+        return false;
     }
 
     ipp_t *request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "printer-name");
     ipp_t *response = cupsDoRequest(connection.get(), request, "/");
-
-    QStringList names;
-    if (response) {
-        for (ipp_attribute_t *attr = ippFirstAttribute(response); attr; attr = ippNextAttribute(response)) {
-            const char *attrName = ippGetName(attr);
-            if (attrName && qstrcmp(attrName, "printer-name") == 0 && ippGetValueTag(attr) == IPP_TAG_NAME)
-                names.append(QString::fromUtf8(ippGetString(attr, 0, nullptr)));
-        }
-        ippDelete(response);
+    if (!response) {
+        *why = QStringLiteral("%1: %2").arg(ep.host, QString::fromUtf8(cupsLastErrorString()));
+        qDebug().noquote() << "CUPS did not answer:" << *why;
+        return false;
     }
-    return names;
+    for (ipp_attribute_t *attr = ippFirstAttribute(response); attr; attr = ippNextAttribute(response)) {
+        const char *attrName = ippGetName(attr);
+        if (attrName && qstrcmp(attrName, "printer-name") == 0 && ippGetValueTag(attr) == IPP_TAG_NAME)
+            names->append(QString::fromUtf8(ippGetString(attr, 0, nullptr)));
+    }
+    ippDelete(response);
+    return true;
 }
 
 PrintQueueService::JobResult CupsPrintQueueService::submitRawJob(const QString &queueName, const QString &documentName,

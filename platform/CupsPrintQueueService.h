@@ -20,6 +20,9 @@ public:
     ~CupsPrintQueueService() override;
 
     QStringList queueNames() override;
+    // The same, telling a scheduler that could not be asked (why: libcups'
+    // reason) from one without queues.
+    bool askQueueNames(QStringList *names, QString *why);
     JobResult submitRawJob(const QString &queueName, const QString &documentName, const QByteArray &data) override;
     QUrl queuePageUrl(const QString &queueName) const override;
     QUrl propertiesPageUrl(const QString &queueName) const override;

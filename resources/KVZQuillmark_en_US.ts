@@ -1088,6 +1088,22 @@
         <source>QM_LANGUAGE 的值无效: &quot;%1&quot;，应为 %2 之一</source>
         <translation>Invalid value for QM_LANGUAGE: "%1", expected one of %2</translation>
     </message>
+    <message>
+        <source>没有找到 USB 打印机（/dev/usb/lp*）</source>
+        <translation>No USB printers found (/dev/usb/lp*)</translation>
+    </message>
+    <message>
+        <source>无法连接打印服务（CUPS 调度程序）: %1</source>
+        <translation>Could not reach the print service (CUPS scheduler): %1</translation>
+    </message>
+    <message>
+        <source>没有找到串口</source>
+        <translation>No serial ports found</translation>
+    </message>
+    <message>
+        <source>CUPS 中没有打印队列</source>
+        <translation>CUPS has no print queues</translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1655,6 +1671,10 @@ With --targets the same operation or script runs on every printer of a targets f
         <source>参数 %1 (%2) 的值超出范围: &quot;%3&quot;，应为 %4 到 %5；参数: %6</source>
         <translation>Value out of range for parameter %1 (%2): "%3", expected %4 to %5; parameters: %6</translation>
     </message>
+    <message>
+        <source>modeNum 1 到 4: 正常、倍宽、倍高、倍宽倍高；logoNum 从 0 起: 0 打印 logo 1</source>
+        <translation>modeNum 1 to 4: normal, double width, double height, double width and height; logoNum counts from 0: 0 prints logo 1</translation>
+    </message>
 </context>
 <context>
     <name>CliRender</name>
@@ -1997,6 +2017,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>否</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>%1 不是有效的网段: %2（应为前三个数字，如 10.1.2.），使用保存的设置</source>
+        <translation>%1 is not a valid segment: %2 (expected the first three numbers, such as 10.1.2.); the stored segment is used</translation>
+    </message>
+    <message>
+        <source>本次运行搜索网段 %1（%2，未保存）</source>
+        <translation>Searching the segment %1 for this run (%2, not stored)</translation>
     </message>
 </context>
 <context>
@@ -3227,6 +3255,10 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
         <source>保存配置项失败: %1 (%2)</source>
         <translation>Failed to save the setting: %1 (%2)</translation>
     </message>
+    <message>
+        <source>找不到图片: %1</source>
+        <translation>Picture not found: %1</translation>
+    </message>
 </context>
 <context>
     <name>RealTimeStatusForm</name>
@@ -3664,6 +3696,10 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>未知错误: </source>
         <translation>Unknown error: </translation>
+    </message>
+    <message>
+        <source>没有权限打开 %1：请把用户加入 dialout 组（sudo usermod -aG dialout $USER），重新登录后再试</source>
+        <translation>No permission to open %1: add the user to the group dialout (sudo usermod -aG dialout $USER), log in again and retry</translation>
     </message>
 </context>
 <context>

@@ -1060,6 +1060,22 @@
         <source>QM_LANGUAGE 的值无效: &quot;%1&quot;，应为 %2 之一</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>没有找到 USB 打印机（/dev/usb/lp*）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>无法连接打印服务（CUPS 调度程序）: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有找到串口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CUPS 中没有打印队列</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1390,6 +1406,10 @@
         <source>参数 %1 (%2) 的值超出范围: &quot;%3&quot;，应为 %4 到 %5；参数: %6</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>modeNum 1 到 4: 正常、倍宽、倍高、倍宽倍高；logoNum 从 0 起: 0 打印 logo 1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliRender</name>
@@ -1700,6 +1720,14 @@
     </message>
     <message>
         <source>否</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 不是有效的网段: %2（应为前三个数字，如 10.1.2.），使用保存的设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本次运行搜索网段 %1（%2，未保存）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2926,6 +2954,10 @@
         <source>保存配置项失败: %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>找不到图片: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RealTimeStatusForm</name>
@@ -3354,6 +3386,10 @@
     </message>
     <message>
         <source>未知错误: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有权限打开 %1：请把用户加入 dialout 组（sudo usermod -aG dialout $USER），重新登录后再试</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -39,6 +39,8 @@ private slots:
     void sceneSeesEveryPublishedObjectAtFirstLoad();
     void brokenMainSceneExitsWithMinusOne();
     void programStartedInEmptyFolderWritesItsFiles();
+    void segmentFromTheEnvironmentIsSearchedNotStored_data();
+    void segmentFromTheEnvironmentIsSearchedNotStored();
 
 private:
     TestAppDir m_app;
@@ -105,6 +107,9 @@ void AppTest::programStartedInEmptyFolderWritesItsFiles()
     QCOMPARE(app.state(), QProcess::Running);
     app.terminate();
     QVERIFY(app.waitForFinished(10000));
+    // The pictures a new initial.ini names do not ship: nothing is looked for in vain.
+    const QString warnings = QString::fromUtf8(app.readAllStandardError());
+    QVERIFY2(!warnings.contains(QStringLiteral("Cannot open")), qPrintable(warnings));
 
     QCOMPARE(TestAppDir::readAll(folder.filePath(QStringLiteral("configFile/initial.ini"))),
              QmlLanguage::defaultFileText());
@@ -133,6 +138,52 @@ void AppTest::programStartedInEmptyFolderWritesItsFiles()
         QVERIFY2(found > at, qPrintable(e));
         at = found;
     }
+}
+
+void AppTest::segmentFromTheEnvironmentIsSearchedNotStored_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("searched");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("the demo's segment") << QByteArray("127.0.0.") << QStringLiteral("127.0.0.")
+                                        << QStringLiteral("[INFO] 本次运行搜索网段 127.0.0.（QM_TCP_SEGMENT，未保存）");
+    QTest::newRow("without the last point") << QByteArray(" 10.1.2") << QStringLiteral("10.1.2.")
+                                             << QStringLiteral("[INFO] 本次运行搜索网段 10.1.2.（QM_TCP_SEGMENT，未保存）");
+    QTest::newRow("no segment") << QByteArray("300.1.1.") << QStringLiteral("192.168.1.")
+                                << QStringLiteral("[WARNING] QM_TCP_SEGMENT 不是有效的网段: 300.1.1.（应为前三个数字，如 "
+                                                  "10.1.2.），使用保存的设置");
+}
+
+void AppTest::segmentFromTheEnvironmentIsSearchedNotStored()
+{
+    // scripts/run.sh names its printer's segment: the window searches it from
+    // the first press of the search button, and the settings stay as they were.
+    QFETCH(QByteArray, value);
+    QFETCH(QString, searched);
+    QFETCH(QString, logLine);
+    QFile::remove(m_app.filePath(QStringLiteral("configFile/printtest.ini")));
+    const QUrl scene = writeScene(m_app, QStringLiteral("segment.qml"), R"(
+import QtQuick 2.15
+import QtQuick.Window 2.15
+Window {
+    Timer {
+        interval: 0; running: true
+        onTriggered: {
+            logger.info("segment " + configManager.getTcpNetworkSegment() + " mode " + configManager.getTcpNetworkMode());
+            Qt.quit();
+        }
+    }
+}
+)");
+    qputenv(ConfigManager::RunSegmentVariable, value);
+    const int code = Application::run(*qApp, scene);
+    qunsetenv(ConfigManager::RunSegmentVariable);
+    QCOMPARE(code, 0);
+    const QString log = QString::fromUtf8(TestAppDir::readAll(todaysLog(m_app.path())));
+    QVERIFY2(log.contains(QStringLiteral("segment %1 mode 1").arg(searched)), qPrintable(log.right(600)));
+    QVERIFY2(log.contains(logLine), qPrintable(log.right(600)));
+    QCOMPARE(TestAppDir::readAll(m_app.filePath(QStringLiteral("configFile/printtest.ini"))),
+             ConfigManager::defaultFileText());
 }
 
 QTEST_MAIN(AppTest)

@@ -61,6 +61,8 @@ private slots:
     void installedCopyUsesXdgFoldersAndNamesTheLpGroup();
     void messagesFollowTheLanguage_data();
     void messagesFollowTheLanguage();
+    void deniedSerialPortNamesTheDialoutGroup();
+    void emptyUsbListSaysSo();
 
 #ifdef QM_HAVE_CLI_TEST
 private:
@@ -659,6 +661,49 @@ void CliCommandsTest::messagesFollowTheLanguage()
     QFile::remove(ini);
     QCOMPARE(p.exitCode(), 2);
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()), err);
+void CliCommandsTest::deniedSerialPortNamesTheDialoutGroup()
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("needs root and setpriv to run as another user");
+    // The printer's pty belongs to root: a user outside its group may not open it.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QVERIFY(QProcess::execute(QStringLiteral("chown"), {QStringLiteral("65534:65534"), home.path()}) == 0);
+    const QFile::Permissions folder = QFile::permissions(m_dir.path());
+    QFile::setPermissions(m_dir.path(), folder | QFile::ReadOther | QFile::ExeOther);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    env.remove(QStringLiteral("XDG_STATE_HOME"));
+    p.setProcessEnvironment(env);
+    const QString pty = m_printer->serialPtyPath();
+    p.start(QStringLiteral("setpriv"), {"--reuid=65534", "--regid=65534", "--clear-groups", m_cli, "run", "--serial", pty,
+                                        "setInitMachineClicked"});
+    const bool finished = p.waitForFinished(ProcessLimitMs);
+    QFile::setPermissions(m_dir.path(), folder);
+    QVERIFY(finished);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QCOMPARE(p.exitCode(), 3);
+    QVERIFY2(err.contains(QStringLiteral("No permission to open %1: add the user to the group dialout").arg(pty)),
+             qPrintable(err));
+}
+
+void CliCommandsTest::emptyUsbListSaysSo()
+{
+    QTemporaryDir sysfs;
+    QVERIFY(sysfs.isValid());
+    qputenv("QM_USB_SYSFS_ROOT", QFile::encodeName(sysfs.path()));
+    const CliResult r = runCli({"list", "usb"});
+    const CliResult json = runCli({"list", "usb", "--json"});
+    qunsetenv("QM_USB_SYSFS_ROOT");
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QString());
+    QVERIFY2(r.err.contains(QStringLiteral("No USB printers found")), qPrintable(r.err));
+    // JSON says it with an empty list.
+    QCOMPARE(json.code, 0);
+    QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).array(), QJsonArray());
 }
 
 #else
@@ -688,6 +733,8 @@ void CliCommandsTest::scanFindsThePrinter() {}
 void CliCommandsTest::installedCopyUsesXdgFoldersAndNamesTheLpGroup() {}
 void CliCommandsTest::messagesFollowTheLanguage_data() {}
 void CliCommandsTest::messagesFollowTheLanguage() {}
+void CliCommandsTest::deniedSerialPortNamesTheDialoutGroup() {}
+void CliCommandsTest::emptyUsbListSaysSo() {}
 
 #endif
 

@@ -95,6 +95,13 @@ void CliRenderTest::initTestCase()
     QSKIP("quillmark is not built");
 #endif
     QVERIFY(m_dir.isValid());
+    // A logo of stripes.
+    QImage logo(48, 24, QImage::Format_RGB32);
+    logo.fill(Qt::white);
+    for (int x = 0; x < logo.width(); x += 4)
+        for (int y = 0; y < logo.height(); ++y)
+            logo.setPixel(x, y, qRgb(0, 0, 0));
+    QVERIFY(logo.save(m_dir.filePath(QStringLiteral("logo.png"))));
 }
 
 void CliRenderTest::badUsage_data()
@@ -415,17 +422,25 @@ void CliRenderTest::previewDrawsWhatWouldBeSent_data()
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("pages");     // 0: any number
+    QTest::addColumn<int>("paperDots"); // of every page
     QTest::newRow("raw bytes") << QStringList{"raw"} << QStringList{"-"} << QByteArray("two\nlines\n\x1dV\x01" "after\n") << 0
-                               << QString();
-    QTest::newRow("print verb") << QStringList{"print"} << QStringList{"Preview"} << QByteArray() << 0 << QString();
-    QTest::newRow("sample receipt") << QStringList{"test-page"} << QStringList{"--receipt", "58"} << QByteArray() << 0
-                                    << QString();
+                               << QString() << 2 << 576;
+    QTest::newRow("print verb") << QStringList{"print"} << QStringList{"Preview"} << QByteArray() << 0 << QString() << 1
+                                << 576;
+    QTest::newRow("58 mm receipt") << QStringList{"test-page"} << QStringList{"--receipt", "58"} << QByteArray() << 0
+                                   << QString() << 1 << 384;
+    QTest::newRow("80 mm receipt") << QStringList{"test-page"} << QStringList{"--receipt", "80"} << QByteArray() << 0
+                                   << QString() << 1 << 576;
+    // What the printer would keep, as it prints.
+    QTest::newRow("stored logo") << QStringList{"logo"} << QStringList{m_dir.filePath("logo.png")} << QByteArray() << 0
+                                 << QString() << 1 << 576;
     QTest::newRow("operation") << QStringList{"run"} << QStringList{"setPrintAndLineFeedClicked", "false", "run"}
-                               << QByteArray() << 0 << QString();
+                               << QByteArray() << 0 << QString() << 0 << 576;
     QTest::newRow("nothing printed") << QStringList{"beep"} << QStringList{} << QByteArray() << 1
-                                     << QStringLiteral("Nothing to print: no picture was written");
+                                     << QStringLiteral("Nothing to print: no picture was written") << 0 << 0;
     QTest::newRow("status has no preview") << QStringList{"status"} << QStringList{} << QByteArray() << 2
-                                           << QStringLiteral("A preview does not answer status requests");
+                                           << QStringLiteral("A preview does not answer status requests") << 0 << 0;
 }
 
 void CliRenderTest::previewDrawsWhatWouldBeSent()
@@ -435,6 +450,8 @@ void CliRenderTest::previewDrawsWhatWouldBeSent()
     QFETCH(QByteArray, input);
     QFETCH(int, code);
     QFETCH(QString, message);
+    QFETCH(int, pages);
+    QFETCH(int, paperDots);
     const QString folder = m_dir.filePath(QStringLiteral("preview-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')));
     QVERIFY(QDir().mkpath(folder));
     const QString out = folder + QStringLiteral("/p.png");
@@ -448,6 +465,13 @@ void CliRenderTest::previewDrawsWhatWouldBeSent()
     const QStringList files = r.out.trimmed().split(QLatin1Char('\n'));
     QVERIFY(!files.isEmpty());
     QCOMPARE(files.first(), folder + QStringLiteral("/p-1.png"));
+    if (pages > 0)
+        QCOMPARE(files.size(), pages);
+    for (const QString &file : files) {
+        const QImage page(file);
+        QCOMPARE(page.width(), paperDots);
+        QVERIFY2(!InkBox::of(page, page.rect()).empty(), qPrintable(file));
+    }
     if (input.isEmpty())
         return;
     // The same bytes through render give the same pictures.

@@ -48,7 +48,8 @@ private slots:
     void firstStartCreatesDefaultFileAndLoadsChinese();
     void languageCodes_data();
     void languageCodes();
-    void emptyImageKeyGivesTheApplicationFolder();
+    void pictureUrlsNameFilesThatAreThere_data();
+    void pictureUrlsNameFilesThatAreThere();
     void codePageSelectionSurvivesARestart();
     void storedCodePageChoiceIsKept_data();
     void storedCodePageChoiceIsKept();
@@ -90,11 +91,12 @@ void LanguageTest::firstStartCreatesDefaultFileAndLoadsChinese()
     QCOMPARE(language.getLanguage(), QStringLiteral("zh_CN"));
     // A new installation prints Chinese: GBK is position 28 of the code page list.
     QCOMPARE(language.getCodePageSelect(), 28);
-    QCOMPARE(language.getLogoImgUrl(),
-             QUrl::fromLocalFile(m_app.path() + QStringLiteral("/configFile/img/PrinterLogo.png")).toString());
-    QCOMPARE(language.getCarouselImgUrl3(),
-             QUrl::fromLocalFile(m_app.path() + QStringLiteral("/configFile/img/carouselImage-3.png")).toString());
+    // None of the default pictures ships: the window shows its own logo, and
+    // no picture is looked for in vain.
+    QCOMPARE(language.getLogoImgUrl(), QString());
+    QCOMPARE(language.getCarouselImgUrl3(), QString());
     const QString log = logText();
+    QVERIFY(!log.contains(QStringLiteral("找不到图片")));
     QVERIFY(log.contains(QStringLiteral("[INFO] 创建配置文件夹: ") + m_app.path() + QStringLiteral("/configFile")));
     QVERIFY(log.contains(QStringLiteral("[INFO] 默认配置文件创建成功: ") + configFile()));
     QVERIFY(log.contains(QStringLiteral("[INFO] 成功加载中文翻译文件")));
@@ -133,14 +135,41 @@ void LanguageTest::languageCodes()
     }
 }
 
-void LanguageTest::emptyImageKeyGivesTheApplicationFolder()
+void LanguageTest::pictureUrlsNameFilesThatAreThere_data()
 {
-    writeFile(configFile(), "[Language]\nCurrent=zh_CN\n[Image]\nCarouselImgUrl_1=a/../b.png\n");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("present"); // a file made before the start, or none
+    QTest::addColumn<QString>("url");     // relative to the application folder, or none
+    QTest::addColumn<bool>("missed");
+    const QString logo = QStringLiteral("configFile/img/PrinterLogo.png");
+    QTest::newRow("default logo, absent") << logo << QString() << QString() << false;
+    QTest::newRow("default logo, present") << logo << logo << logo << false;
+    QTest::newRow("chosen logo, absent") << QStringLiteral("img/shop.png") << QString() << QString() << true;
+    QTest::newRow("chosen logo, present") << QStringLiteral("img/../shop.png") << QStringLiteral("shop.png")
+                                          << QStringLiteral("shop.png") << false;
+    QTest::newRow("empty key") << QString() << QString() << QString() << false;
+}
+
+void LanguageTest::pictureUrlsNameFilesThatAreThere()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, present);
+    QFETCH(QString, url);
+    QFETCH(bool, missed);
+    if (!present.isEmpty())
+        writeFile(m_app.filePath(present), "PNG");
+    writeFile(configFile(), "[Language]\nCurrent=zh_CN\n[Image]\nLogoImgUrl=" + stored.toUtf8() + "\n");
+    const int missedBefore = logText().count(QStringLiteral("[WARNING] 找不到图片: "));
     QmlLanguage lang(QCoreApplication::instance(), nullptr);
     QTranslator translator;
     lang.getLanguageConfiguration(translator);
-    QCOMPARE(lang.getLogoImgUrl(), QUrl::fromLocalFile(m_app.path()).toString());
-    QCOMPARE(lang.getCarouselImgUrl1(), QUrl::fromLocalFile(m_app.path() + QStringLiteral("/b.png")).toString());
+    QCOMPARE(lang.getLogoImgUrl(), url.isEmpty() ? QString() : QUrl::fromLocalFile(m_app.filePath(url)).toString());
+    const QString log = logText();
+    QCOMPARE(log.count(QStringLiteral("[WARNING] 找不到图片: ")), missedBefore + (missed ? 1 : 0));
+    if (missed)
+        QVERIFY(log.contains(QStringLiteral("[WARNING] 找不到图片: ") + m_app.filePath(stored)));
+    if (!present.isEmpty())
+        QFile::remove(m_app.filePath(present));
 }
 
 void LanguageTest::codePageSelectionSurvivesARestart()

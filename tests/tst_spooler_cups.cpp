@@ -3,6 +3,7 @@
 #include "app/base/AppPaths.h"
 #include "app/base/Logger.h"
 #include "platform/CupsPrintQueueService.h"
+#include "support/cli_Run.h"
 #include "support/spooler_RawSink.h"
 #include "support/spooler_TestCupsd.h"
 #include "transport/spooler/PrintDriverManager.h"
@@ -44,6 +45,7 @@ private slots:
     void cleanupTestCase();
     void init();
     void listing();
+    void commandLineListsTheQueues();
     void selection();
     void selectionFailures();
     void rawJobArrivesByteExact();
@@ -116,6 +118,35 @@ void TestSpoolerCups::listing()
     QVERIFY(!manager.isPrinterAvailable(MissingQueue));
     QVERIFY(!manager.isPrinterAvailable("qm_raw"));
     QVERIFY(!manager.isPrinterAvailable(""));
+}
+
+void TestSpoolerCups::commandLineListsTheQueues()
+{
+#ifndef QM_CLI_BIN
+    QSKIP("quillmark is not built");
+#else
+    // A copy of its own, so that its configuration and log land in this folder.
+    const QString cli = m_appDir.filePath(QStringLiteral("quillmark"));
+    QVERIFY(QFile::exists(cli) || QFile::copy(QStringLiteral(QM_CLI_BIN), cli));
+    QFile::setPermissions(cli, QFile::permissions(cli) | QFile::ExeOwner);
+    const CliResult listed = runQuillmark(cli, {QStringLiteral("list"), QStringLiteral("queues")});
+    QCOMPARE(listed.code, 0);
+    QCOMPARE(listed.lines(), (QStringList{RawQueue, SecondQueue}));
+
+    // No scheduler behind the socket: said, and not an empty list.
+    const QByteArray server = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QFile::encodeName(m_appDir.filePath(QStringLiteral("no-cupsd.sock"))));
+    const CliResult unreachable = runQuillmark(cli, {QStringLiteral("list"), QStringLiteral("queues")});
+    const CliResult json = runQuillmark(cli, {QStringLiteral("list"), QStringLiteral("queues"), QStringLiteral("--json")});
+    qputenv("CUPS_SERVER", server);
+    for (const CliResult &r : {unreachable, json}) {
+        QCOMPARE(r.code, 3);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.contains(QStringLiteral("Could not reach the print service (CUPS scheduler): ")
+                                + m_appDir.filePath(QStringLiteral("no-cupsd.sock"))),
+                 qPrintable(r.err));
+    }
+#endif
 }
 
 void TestSpoolerCups::selection()

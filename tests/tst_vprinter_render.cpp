@@ -8,6 +8,7 @@
 #include "support/SymbolReader.h"
 #include "support/vprinter_client.h"
 
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +48,8 @@ private slots:
     void alignmentAndLeftMargin();
     void narrowPaper();
     void oneMorePagePerCut();
+    void numberingContinuesInTheSameFolder();
+    void pageAtExitNamesTheLinkItsInkCameFrom();
     void selfTestPage();
     void rasterImage();
     void graphicsPictures();
@@ -202,6 +205,55 @@ void TestVprinterRender::oneMorePagePerCut()
     print(hex("1D 56 00 1D 56 00"));
     print(hex("1B 64 05 1D 56 00 1B 4A FF 0A 1D 56 01"));
     QCOMPARE(m_printer->events(QStringLiteral("page")).size(), 3);
+}
+
+void TestVprinterRender::numberingContinuesInTheSameFolder()
+{
+    print(QByteArray("\x1b@first run\n"));
+    const QString first = m_printer->options().outputDir + QStringLiteral("/page-0001.png");
+    QCOMPARE(m_printer->pageFiles(), QStringList{first});
+    QFile firstFile(first);
+    QVERIFY(firstFile.open(QIODevice::ReadOnly));
+    const QByteArray firstPage = firstFile.readAll();
+    firstFile.close();
+
+    // Started again on the same folder: page-0001.png stays what the events
+    // of the first run point at, the next page is page-0002.png.
+    m_printer.reset(new VirtualPrinter(m_printer->options()));
+    QVERIFY(m_printer->start());
+    print(QByteArray("\x1b@second run, a longer line\n\x1dV\x01"));
+    const QString second = m_printer->options().outputDir + QStringLiteral("/page-0002.png");
+    QCOMPARE(m_printer->pageFiles(), QStringList{second});
+    QVERIFY(firstFile.open(QIODevice::ReadOnly));
+    QCOMPARE(firstFile.readAll(), firstPage);
+    const QJsonObject page = m_printer->events(QStringLiteral("page")).value(0).value("params").toObject();
+    QCOMPARE(page.value("number").toInt(), 2);
+    QCOMPARE(page.value("file").toString(), second);
+}
+
+void TestVprinterRender::pageAtExitNamesTheLinkItsInkCameFrom()
+{
+    VirtualPrinterOptions o = m_printer->options();
+    m_printer.reset();
+    o.serialPath = m_dir.filePath(QStringLiteral("ttyExit"));
+    m_printer.reset(new VirtualPrinter(o));
+    QVERIFY(m_printer->start());
+
+    // A client stays connected on the raw port while text arrives on the
+    // serial line and waits for a cut that never comes.
+    QTcpSocket idle;
+    idle.connectToHost(QStringLiteral("127.0.0.1"), m_printer->rawPort());
+    QVERIFY(idle.waitForConnected(WaitMs));
+    QVERIFY(!m_printer->waitForEvent(QStringLiteral("client_connected"), WaitMs).isEmpty());
+    QFile line(o.serialPath);
+    QVERIFY(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    QVERIFY(line.write("serial text\n") > 0);
+    QVERIFY(!m_printer->waitForEvent(QStringLiteral("text"), WaitMs).isEmpty());
+
+    m_printer->stop();
+    const QList<QJsonObject> pages = m_printer->events(QStringLiteral("page"));
+    QCOMPARE(pages.size(), 1);
+    QCOMPARE(pages.first().value("source").toString(), QStringLiteral("serial"));
 }
 
 void TestVprinterRender::selfTestPage()

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMap>
 #include <QNetworkInterface>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace {
@@ -379,6 +380,23 @@ void ConfigManager::useTcpNetworkSegmentForRun(const QString &segment)
     m_tcpMode = Custom;
 }
 
+void ConfigManager::useEnvironmentSegmentForRun()
+{
+    const QString value = qEnvironmentVariable(RunSegmentVariable).trimmed();
+    if (value.isEmpty())
+        return;
+    const QString segment = normalisedSegment(value);
+    if (segment.isEmpty()) {
+        Logger::getInstance()->warning(
+            tr("%1 不是有效的网段: %2（应为前三个数字，如 10.1.2.），使用保存的设置")
+                .arg(QLatin1String(RunSegmentVariable), value));
+        return;
+    }
+    useTcpNetworkSegmentForRun(segment);
+    Logger::getInstance()->info(
+        tr("本次运行搜索网段 %1（%2，未保存）").arg(segment, QLatin1String(RunSegmentVariable)));
+}
+
 void ConfigManager::useLogoConversionForRun(const QString &dither, int width)
 {
     if (!dither.isEmpty()) {
@@ -485,6 +503,22 @@ QString ConfigManager::segmentOf(const QString &address)
     if (lastDot <= 0)
         return QString();
     return address.left(lastDot + 1);
+}
+
+QString ConfigManager::normalisedSegment(const QString &text)
+{
+    static const QRegularExpression re(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.?$"));
+    const QRegularExpressionMatch m = re.match(text.trimmed());
+    if (!m.hasMatch())
+        return QString();
+    QStringList parts;
+    for (int i = 1; i <= 3; ++i) {
+        const int n = m.captured(i).toInt();
+        if (n > 255)
+            return QString();
+        parts.append(QString::number(n));
+    }
+    return parts.join(QLatin1Char('.')) + QLatin1Char('.');
 }
 
 QString ConfigManager::getLocalIpAddress() const

@@ -21,6 +21,8 @@ public:
 
     // The logo limit of a new file, also used when the key is missing or damaged.
     static constexpr int DefaultLogoLimit = 560;
+    // The environment variable that names the LAN search's segment for one run.
+    static constexpr const char *RunSegmentVariable = "QM_TCP_SEGMENT";
 
     // The process-wide store, created on first use and never destroyed.
     static ConfigManager *getInstance();
@@ -46,6 +48,10 @@ public:
     // Search this segment in custom mode for the rest of the run, without
     // writing the file (the command line's scan --segment).
     void useTcpNetworkSegmentForRun(const QString &segment);
+    // The segment named by QM_TCP_SEGMENT (scripts/run.sh names its virtual
+    // printer's), when set, for the rest of the run as above; a value that is
+    // no segment is logged and left unused. Call after initialize().
+    void useEnvironmentSegmentForRun();
     // Convert pictures with this method (and, when width > 0, at most this
     // many dots wide) for the rest of the run, without writing the file (the
     // command line's logo --dither and --width). An empty method keeps the
@@ -100,6 +106,8 @@ public:
     static QString pickLocalAddress(const QList<NetInterface> &interfaces);
     // 192.168.1.23 gives "192.168.1."; 0.0.0.0 and addresses without a dot give "".
     static QString segmentOf(const QString &address);
+    // "10.1.2" or "10.1.2." gives "10.1.2."; anything else an empty text.
+    static QString normalisedSegment(const QString &text);
     // "l7n" anywhere (any case) gives L7N, else "l7s" gives L7S, else Standard; "" gives Unknown.
     static DeviceModel modelFromName(const QString &name);
     // "Standard", "L7N", "L7S" or "Unknown".

@@ -20,6 +20,7 @@
 #include "app/base/Logger.h"
 #include "app/base/PrinterModel.h"
 #include "fleet/TargetFile.h"
+#include "platform/CupsPrintQueueService.h"
 #include "commands/RealTimeStatusForm.h"
 #include "transport/serial/SerialPortManager.h"
 #include "transport/spooler/PrintDriverManager.h"
@@ -35,10 +36,12 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -55,24 +58,6 @@ bool isHelp(const QString &arg)
 QCommandLineOption flag(const char *name)
 {
     return QCommandLineOption(QLatin1String(name));
-}
-
-
-// "10.1.2" or "10.1.2." gives "10.1.2."; anything else an empty text.
-QString normalisedSegment(const QString &text)
-{
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})\\.?$"));
-    const QRegularExpressionMatch m = re.match(text.trimmed());
-    if (!m.hasMatch())
-        return QString();
-    QStringList parts;
-    for (int i = 1; i <= 3; ++i) {
-        const int n = m.captured(i).toInt();
-        if (n > 255)
-            return QString();
-        parts.append(QString::number(n));
-    }
-    return parts.join(QLatin1Char('.')) + QLatin1Char('.');
 }
 
 } // namespace
@@ -206,7 +191,7 @@ int CliApp::scan(const QStringList &args)
     QString segment;
     if (line.isSet(QStringLiteral("segment"))) {
         const QString value = line.value(QStringLiteral("segment"));
-        segment = normalisedSegment(value);
+        segment = ConfigManager::normalisedSegment(value);
         if (segment.isEmpty())
             return usageError(tr("无效的网段: %1（应为前三个数字，如 10.1.2.）").arg(value));
     }
@@ -290,6 +275,8 @@ int CliApp::list(const QStringList &args)
                                       d.value(QStringLiteral("model")).toString(),
                                       d.value(QStringLiteral("manufacturer")).toString()));
         }
+        if (devices.isEmpty())
+            CliOutput::hint(tr("没有找到 USB 打印机（/dev/usb/lp*）"));
         return ExitOk;
     }
     QStringList names;
@@ -298,14 +285,21 @@ int CliApp::list(const QStringList &args)
         serial.refreshAvailablePorts();
         names = serial.availablePorts();
     } else {
-        PrintDriverManager queues;
-        queues.refreshPrinters();
-        names = queues.getAvailablePrinters();
+        // Asked here and waited for: a command line has no window to keep alive.
+        CupsPrintQueueService cups;
+        QString why;
+        if (!cups.askQueueNames(&names, &why)) {
+            CliOutput::error(tr("无法连接打印服务（CUPS 调度程序）: %1").arg(why));
+            return ExitUnreachable;
+        }
+        names.erase(std::remove_if(names.begin(), names.end(), PrintDriverManager::isExcludedPrinter), names.end());
     }
     if (json)
         CliOutput::print(CliOutput::jsonText(QJsonArray::fromStringList(names)));
     else if (!names.isEmpty())
         CliOutput::print(names.join(QLatin1Char('\n')));
+    else
+        CliOutput::hint(kind == QLatin1String("serial") ? tr("没有找到串口") : tr("CUPS 中没有打印队列"));
     return ExitOk;
 }
 
@@ -324,8 +318,10 @@ int CliApp::ops(const QStringList &args)
         return ExitOk;
     }
     QStringList lines;
-    for (const CliOperations::Operation &op : all)
-        lines.append(op.signature());
+    for (const CliOperations::Operation &op : all) {
+        const QString note = CliOperations::note(op.name);
+        lines.append(note.isEmpty() ? op.signature() : op.signature() + QStringLiteral("    # ") + note);
+    }
     CliOutput::print(lines.join(QLatin1Char('\n')));
     return ExitOk;
 }
@@ -614,6 +610,7 @@ int CliApp::verb(const QStringList &args)
     if (!plan.dither.isEmpty() || plan.logoWidth > 0)
         ConfigManager::getInstance()->useLogoConversionForRun(plan.dither, plan.logoWidth);
     CliTarget target(endpoint);
+    target.setPreviewPaperDots(plan.previewPaperDots);
     if (plan.identify) {
         bool reachable = false;
         if (!target.identify(&error, &reachable)) {

@@ -89,6 +89,14 @@ QString CliOperations::typeHint(const QString &type)
     return type;
 }
 
+QString CliOperations::note(const QString &name)
+{
+    // The window passes the logo list's index and the size choice counted from 1.
+    if (name == QLatin1String("setPrintLogoClicked"))
+        return tr("modeNum 1 到 4: 正常、倍宽、倍高、倍宽倍高；logoNum 从 0 起: 0 打印 logo 1");
+    return QString();
+}
+
 bool CliOperations::convert(const QString &type, const QString &text, QVariant *value)
 {
     bool ok = false;
@@ -211,9 +219,13 @@ QJsonArray CliOperations::toJson(const QList<Operation> &operations)
         QJsonArray params;
         for (const Parameter &p : op.parameters)
             params.append(QJsonObject{{QStringLiteral("name"), p.name}, {QStringLiteral("type"), p.type}});
-        array.append(QJsonObject{{QStringLiteral("name"), op.name},
-                                 {QStringLiteral("returns"), op.returnType},
-                                 {QStringLiteral("parameters"), params}});
+        QJsonObject entry{{QStringLiteral("name"), op.name},
+                          {QStringLiteral("returns"), op.returnType},
+                          {QStringLiteral("parameters"), params}};
+        const QString text = note(op.name);
+        if (!text.isEmpty())
+            entry.insert(QStringLiteral("note"), text);
+        array.append(entry);
     }
     return array;
 }

@@ -55,6 +55,9 @@ public:
     static bool convert(const QString &type, const QString &text, QVariant *value);
     // What a parameter of this type accepts, for messages and help.
     static QString typeHint(const QString &type);
+    // What the parameter names of an operation do not tell (where choices
+    // count from), for the listing; empty for most.
+    static QString note(const QString &name);
 
     // Calls the operation on target; the result (invalid for void) in result.
     static bool invoke(QObject *target, const Call &call, QVariant *result);

@@ -325,6 +325,8 @@ bool CliTarget::writePreview(QStringList *files, QString *error)
         return true;
     VpStreamRenderer::Options options;
     options.listing = false;
+    if (m_previewPaperDots > 0)
+        options.paperDots = m_previewPaperDots;
     const VpPageFiles::Result result = VpPageFiles::write(m_preview->bytes(), options, m_endpoint.address);
     for (const QJsonValue &page : result.pages) {
         const QString file = page.toObject().value(QStringLiteral("file")).toString();

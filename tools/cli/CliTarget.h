@@ -79,9 +79,11 @@ public:
     // the printer is still connected; the text for a lost one is lostMessage().
     bool stillConnected();
     bool isConnected();
-    // Preview: draws what the operations would have sent on 80 mm paper, one
-    // picture per cut (the address, OUT.png, gives OUT-1.png, ...); false
-    // with the reason when nothing could be drawn or a file not written.
+    // Preview: draws what the operations would have sent on 80 mm paper (or
+    // the width set), one picture per cut (the address, OUT.png, gives
+    // OUT-1.png, ...); false with the reason when nothing could be drawn or a
+    // file not written.
+    void setPreviewPaperDots(int dots) { m_previewPaperDots = dots; }
     bool writePreview(QStringList *files, QString *error);
     QString lostMessage() const;
 
@@ -108,6 +110,7 @@ private:
     SerialPortManager *m_serial = nullptr;
     PrintDriverManager *m_queue = nullptr;
     CliPreviewManager *m_preview = nullptr;
+    int m_previewPaperDots = 0; // 0: 80 mm
     bool m_opened = false;
     bool m_collecting = false;
     int m_connectMs = 0; // 0: the manager's own

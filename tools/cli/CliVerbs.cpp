@@ -6,6 +6,7 @@
 #include "commands/LogoCommands.h"
 #include "commands/OperationRanges.h"
 #include "commands/PictureOptions.h"
+#include "render/VpRenderer.h"
 #include "text/DottedQuad.h"
 #include "text/TextEncoding.h"
 
@@ -22,6 +23,8 @@ constexpr int WindowPrintMode = 1;
 constexpr int WindowDensity = 2;
 // The drawer pulse counts in steps of 2 ms.
 constexpr int PulseStepMs = 2;
+// The logo page's first print size, "正常" (its choices count from 1).
+constexpr int LogoPreviewMode = 1;
 
 // The longest pulse time in ms the drawer operation's parameter carries.
 int maxPulseMs(int parameter)
@@ -184,7 +187,7 @@ bool planFeed(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
     return add(plan, QStringLiteral("setPrintAndPaperFeedLineClicked"), {true, QString(), lines});
 }
 
-bool planLogo(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
+bool planLogo(const CliCommandLine &line, const CliTarget::Endpoint &endpoint, CliVerbs::Plan *plan, QString *error)
 {
     const QStringList words = line.positional();
     if (!positionalCount(words, 1, CliVerbs::MaxLogos, QStringLiteral("FILE"), error))
@@ -221,7 +224,17 @@ bool planLogo(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
         }
         plan->logoWidth = width;
     }
-    return add(plan, QStringLiteral("setLoadClickedMultiple"), {paths}) && add(plan, QStringLiteral("setPrintClicked"));
+    if (!add(plan, QStringLiteral("setLoadClickedMultiple"), {paths}) || !add(plan, QStringLiteral("setPrintClicked")))
+        return false;
+    // Storing prints nothing: a preview also prints each stored logo (normal
+    // size), which draws what the printer keeps.
+    if (endpoint.kind == CliTarget::Kind::Preview) {
+        for (int logo = 0; logo < paths.size(); ++logo) {
+            if (!add(plan, QStringLiteral("setPrintLogoClicked"), {LogoPreviewMode, logo}))
+                return false;
+        }
+    }
+    return true;
 }
 
 bool planBarcode(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
@@ -341,6 +354,10 @@ bool planTestPage(const CliCommandLine &line, CliVerbs::Plan *plan, QString *err
     int index = 0;
     if (!choice(line, QStringLiteral("receipt"), widths, 0, &index, error))
         return false;
+    // The 58 mm receipt is previewed on its own paper; the 76 mm one (40
+    // characters a line) fits the 80 mm paper.
+    if (index == 0)
+        plan->previewPaperDots = VpRenderer::Paper58Dots;
     return add(plan, operations.at(index));
 }
 } // namespace
@@ -404,7 +421,7 @@ bool CliVerbs::plan(const QString &verb, const CliCommandLine &line, const CliTa
     else if (verb == QLatin1String("feed"))
         ok = planFeed(line, plan, error);
     else if (verb == QLatin1String("logo"))
-        ok = planLogo(line, plan, error);
+        ok = planLogo(line, endpoint, plan, error);
     else if (verb == QLatin1String("barcode"))
         ok = planBarcode(line, plan, error);
     else if (verb == QLatin1String("qr"))

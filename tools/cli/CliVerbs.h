@@ -35,6 +35,8 @@ public:
         // the widest picture in dots (0: the stored logo limit).
         QString dither;
         int logoWidth = 0;
+        // --preview: the paper drawn on, in dots (0: 80 mm).
+        int previewPaperDots = 0;
     };
 
     static QStringList names();

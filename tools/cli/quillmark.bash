@@ -1,8 +1,29 @@
-# bash completion for quillmark
+# bash completion for quillmark. It stands alone: plain bash, nothing of the
+# bash-completion package.
+
+# Files and folders for the current word; with extensions, only files that
+# end in one of them (any case).
+_quillmark_files()
+{
+    local f ext lower
+    compopt -o filenames 2>/dev/null
+    while IFS= read -r f; do
+        if [[ $# -eq 0 || -d $f ]]; then
+            COMPREPLY+=("$f")
+            continue
+        fi
+        lower=${f,,}
+        for ext in "$@"; do
+            [[ $lower == *."$ext" ]] && { COMPREPLY+=("$f"); break; }
+        done
+    done < <(compgen -f -- "$cur")
+}
+
 _quillmark()
 {
-    local cur prev words cword
-    _init_completion || return
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    local words=("${COMP_WORDS[@]}") cword=$COMP_CWORD
+    COMPREPLY=()
 
     local commands="scan list ops run status raw render exporter inventory"
     local verbs="beep cut drawer print feed logo barcode qr network test-page reset"
@@ -21,7 +42,7 @@ _quillmark()
             COMPREPLY=($(compgen -f -- "${cur:-/dev/tty}"))
             return ;;
         --script|--targets|--file|--targets-out)
-            _filedir
+            _quillmark_files
             return ;;
         --queue)
             COMPREPLY=($(compgen -W "$(quillmark list queues 2>/dev/null)" -- "$cur"))
@@ -73,13 +94,13 @@ _quillmark()
             elif [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "-o --output --width --json --max-pages --max-page-length --max-listed --help" -- "$cur"))
             else
-                _filedir
+                _quillmark_files
             fi ;;
         raw)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "$targets --help" -- "$cur"))
             else
-                _filedir
+                _quillmark_files
             fi ;;
         logo)
             if [[ $prev == --dither ]]; then
@@ -87,7 +108,7 @@ _quillmark()
             elif [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W "$targets --dither --width --help" -- "$cur"))
             else
-                _filedir '@(png|jpg|jpeg|bmp|PNG|JPG|JPEG|BMP)'
+                _quillmark_files png jpg jpeg bmp
             fi ;;
         barcode)
             if [[ $cur == -* ]]; then

@@ -5,7 +5,10 @@
 
 #include <QDir>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#include <utility>
 
 namespace {
 
@@ -34,7 +37,8 @@ int param(const VpCommand &cmd, const char *key)
 
 VpPrinterCore::VpPrinterCore(VpState *state, VpEventLog *log, int paperDots, const QString &outputDir,
                              QObject *parent)
-    : QObject(parent), m_state(state), m_log(log), m_printer(paperDots), m_outputDir(outputDir)
+    : QObject(parent), m_state(state), m_log(log), m_printer(paperDots), m_outputDir(outputDir),
+      m_pageCount(lastPageNumber(outputDir))
 {
     m_printer.setSelfTestLines([this] { return selfTestLines(); });
 }
@@ -54,7 +58,10 @@ QByteArray VpPrinterCore::feed(const QString &source, const QByteArray &bytes)
     decoder.setDefaultChineseMode(m_state->makerSettings().value(QStringLiteral("print_mode")).toInt() == 1);
     QByteArray reply;
     // Each command runs as soon as it is decoded; none are collected.
-    decoder.feed(bytes, [&](const VpCommand &cmd) { execute(source, cmd, &reply); });
+    decoder.feed(bytes, [&](const VpCommand &cmd) {
+        execute(source, cmd, &reply);
+        takeFinishedPages(source);
+    });
     collectPages(source);
     if (m_state->flag(VpState::NoReply))
         reply.clear();
@@ -124,10 +131,41 @@ void VpPrinterCore::settingWritten(const QString &source, const QString &key, co
     event(source, QStringLiteral("setting_written"), {{QStringLiteral("key"), key}, {QStringLiteral("value"), value}});
 }
 
+int VpPrinterCore::lastPageNumber(const QString &outputDir)
+{
+    if (outputDir.isEmpty())
+        return 0;
+    static const QRegularExpression pageName(QStringLiteral("^page-(\\d+)\\.png$"));
+    int last = 0;
+    const QStringList names = QDir(outputDir).entryList({QStringLiteral("page-*.png")}, QDir::Files);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch m = pageName.match(name);
+        bool ok = false;
+        const int number = m.hasMatch() ? m.captured(1).toInt(&ok) : 0;
+        if (ok && number > last)
+            last = number;
+    }
+    return last;
+}
+
+void VpPrinterCore::takeFinishedPages(const QString &source)
+{
+    VpRenderer &paper = m_printer.renderer();
+    const QList<QImage> done = paper.takeFinishedPages();
+    for (const QImage &page : done)
+        m_finished.append({page, m_paperSource.isEmpty() ? source : m_paperSource});
+    if (!done.isEmpty())
+        m_paperSource.clear();
+    if (m_paperSource.isEmpty() && paper.hasContent())
+        m_paperSource = source;
+}
+
 void VpPrinterCore::collectPages(const QString &source)
 {
-    const QList<QImage> done = m_printer.renderer().takeFinishedPages();
-    for (const QImage &page : done) {
+    takeFinishedPages(source);
+    const QList<QPair<QImage, QString>> done = std::exchange(m_finished, {});
+    for (const auto &finished : done) {
+        const QImage &page = finished.first;
         ++m_pageCount;
         QString file;
         if (!m_outputDir.isEmpty()) {
@@ -151,7 +189,7 @@ void VpPrinterCore::collectPages(const QString &source)
             if (!file.isEmpty())
                 m_pageFiles.append(file);
         }
-        event(source, QStringLiteral("page"),
+        event(finished.second, QStringLiteral("page"),
               {{QStringLiteral("number"), m_pageCount},
                {QStringLiteral("file"), file},
                {QStringLiteral("width"), page.width()},

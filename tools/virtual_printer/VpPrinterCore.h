@@ -53,7 +53,14 @@ private:
     void logCommand(const QString &source, const VpCommand &cmd, const QJsonObject &extra = {});
     void event(const QString &source, const QString &name, const QJsonObject &params);
     void settingWritten(const QString &source, const QString &key, const QJsonValue &value);
+    // Takes the pages the last command finished, each with the link that put
+    // the first ink on it.
+    void takeFinishedPages(const QString &source);
+    // Writes the pages taken; `source` names a page no link is known for.
     void collectPages(const QString &source);
+    // The highest page-NNNN.png number in the output folder (0 for none), so
+    // that a new run continues the numbering instead of overwriting.
+    static int lastPageNumber(const QString &outputDir);
     QStringList selfTestLines() const;
 
     VpState *m_state;
@@ -68,4 +75,6 @@ private:
     QStringList m_pageFiles;
     QList<QImage> m_pages;
     int m_pageCount = 0;
+    QString m_paperSource; // the link whose ink is on the page being printed
+    QList<QPair<QImage, QString>> m_finished; // pages with their link, not yet written
 };

@@ -134,6 +134,11 @@ QByteArray SerialPortManager::parseHexText(const QString &text)
     return HexText::parseStrictPairs(text);
 }
 
+QString SerialPortManager::permissionAdvice(const QString &portName)
+{
+    return tr("没有权限打开 %1：请把用户加入 dialout 组（sudo usermod -aG dialout $USER），重新登录后再试").arg(portName);
+}
+
 void SerialPortManager::releasePort()
 {
     if (!m_port)
@@ -173,7 +178,8 @@ bool SerialPortManager::openNewPort(const QString &portName, bool traceAttempt)
         qDebug().noquote() << "尝试打开串口:" << portName;
 
     if (!m_port->open(QIODevice::ReadWrite)) {
-        const QString reason = m_port->errorString();
+        const QString reason = m_port->error() == QSerialPort::PermissionError ? permissionAdvice(portName.trimmed())
+                                                                                 : m_port->errorString();
         emit errorOccurred(tr("串口连接失败: ") + reason);
         qDebug().noquote() << "串口连接失败:" << reason;
         return false;

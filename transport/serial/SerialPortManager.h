@@ -59,6 +59,9 @@ public:
     static QSerialPort::FlowControl flowControlFromText(const QString &text);
     // White space anywhere is ignored; odd length or a bad pair gives no bytes.
     static QByteArray parseHexText(const QString &text);
+    // What to do when a port may not be opened: serial ports belong to the
+    // group dialout.
+    static QString permissionAdvice(const QString &portName);
 
 public slots:
     void onBuilderData(CommType type, const QByteArray &data) override;

@@ -31,9 +31,10 @@ Rectangle {
             sourceSize: Qt.size(80, 80)
             fillMode: Image.PreserveAspectFit
             anchors.verticalCenter: parent.verticalCenter
-            // The logo of initial.ini when it can be read, else our own.
-            source: qmlLanguage ? qmlLanguage.getLogoImgUrl() : ""
-            onStatusChanged: if (status === Image.Error) source = "qrc:/img/Resources/title/logo.png"
+            // The logo of initial.ini when there is one and it can be read, else our own.
+            readonly property string ownLogo: "qrc:/img/Resources/title/logo.png"
+            source: qmlLanguage && qmlLanguage.getLogoImgUrl() !== "" ? qmlLanguage.getLogoImgUrl() : ownLogo
+            onStatusChanged: if (status === Image.Error) source = ownLogo
             Accessible.ignored: true
         }
         Text {
