@@ -136,6 +136,8 @@ public:
     void endOfStream();
     // A dot on the page being printed (the line buffer not counted).
     bool pageHasInk() const { return m_pageInk; }
+    // Ink on the page, or text in the line buffer that will print.
+    bool hasContent() const { return m_pageInk || !m_line.isEmpty(); }
     QList<QImage> takeFinishedPages();
 
 private:
