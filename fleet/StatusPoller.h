@@ -42,8 +42,9 @@ public:
     static constexpr int DefaultAnswerTimeoutMs = 2000;
     // Bytes read at once; a status answer is one.
     static constexpr int ReadChunkBytes = 64;
-    // Bytes of an unexpected answer shown in its message.
-    static constexpr int GarbageExcerptBytes = 16;
+    // The most stale bytes read away before a request; a printer that sends
+    // more keeps them for the answer's rules (PrinterReplyReader).
+    static constexpr int MaxDrainBytes = 4096;
 
     struct Settings
     {
@@ -118,6 +119,9 @@ private:
     void startPoll(Poll &poll, quint64 round);
     void openTcp(Poll &poll);
     void openDevice(Poll &poll);
+    void settle(Poll &poll);
+    // Reads away what waits on the line; false when the poll ended.
+    bool drain(Poll &poll);
     void beginRequest(Poll &poll);
     void writeMore(Poll &poll);
     void readAnswer(Poll &poll, quint32 events);
@@ -128,6 +132,9 @@ private:
     void finish(Poll &poll, bool answered, const QString &error);
     // The message for a line that the printer (TCP) or the device ended.
     static QString lineClosed(const Poll &poll);
+    static QString readFailure(const Poll &poll, int error);
+    // The message for a reply that held no status byte.
+    static QString strayAnswer(const Poll &poll);
     void closeLine(Poll &poll);
     void countDown(quint64 round);
 
