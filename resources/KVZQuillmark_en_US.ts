@@ -695,6 +695,10 @@
         <source>%1 工作模式文字作为图片打印 内容: %2 </source>
         <translation>%1 Work mode print text as picture Content:%2 </translation>
     </message>
+    <message>
+        <source>%1 回答不是状态字节: %2</source>
+        <translation>%1: the answer is not a status byte: %2</translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -1080,6 +1084,10 @@
         <source>目标文件 %1 中没有目标</source>
         <translation>The targets file %1 has no targets</translation>
     </message>
+    <message>
+        <source>故障: %1</source>
+        <translation>Fault: %1</translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1193,14 +1201,18 @@ Reads the printer, offline, error and paper statuses and decodes them. Exit stat
 </translation>
     </message>
     <message>
-        <source>用法: quillmark raw TARGET FILE|-
+        <source>用法: quillmark raw TARGET [--timeout MS] FILE|-
 
-把 FILE（- 表示标准输入）中的字节原样发送给打印机。
+把 FILE（- 表示标准输入）中的字节原样发送给打印机。打印机在 MS 毫秒内不再接收数据时放弃，退出状态为 3。
+
+  --timeout MS   等待数据发出的时间（默认 %1）
 
 </source>
-        <translation>Usage: quillmark raw TARGET FILE|-
+        <translation>Usage: quillmark raw TARGET [--timeout MS] FILE|-
 
-Sends the bytes of FILE (- for standard input) to the printer unchanged.
+Sends the bytes of FILE (- for standard input) to the printer unchanged. Gives up with exit status 3 when the printer takes no more data for MS milliseconds.
+
+  --timeout MS   how long to wait for data to leave (default %1)
 
 </translation>
     </message>
@@ -1756,6 +1768,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>与打印机的连接已断开: %1</source>
         <translation>The connection to the printer was lost: %1</translation>
+    </message>
+    <message>
+        <source>数据没有在 %1 毫秒内发出: %2</source>
+        <translation>The data did not leave within %1 ms: %2</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到数据: %1</source>
+        <translation>The printer did not acknowledge the data: %1</translation>
     </message>
 </context>
 <context>

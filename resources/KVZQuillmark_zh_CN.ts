@@ -695,6 +695,10 @@
         <source>%1 工作模式文字作为图片打印 内容: %2 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 回答不是状态字节: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -1052,6 +1056,10 @@
         <source>打印机型号 %1 不接受网络设置的表单</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>故障: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1129,9 +1137,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>用法: quillmark raw TARGET FILE|-
+        <source>用法: quillmark raw TARGET [--timeout MS] FILE|-
 
-把 FILE（- 表示标准输入）中的字节原样发送给打印机。
+把 FILE（- 表示标准输入）中的字节原样发送给打印机。打印机在 MS 毫秒内不再接收数据时放弃，退出状态为 3。
+
+  --timeout MS   等待数据发出的时间（默认 %1）
 
 </source>
         <translation type="unfinished"></translation>
@@ -1475,6 +1485,14 @@
     </message>
     <message>
         <source>与打印机的连接已断开: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据没有在 %1 毫秒内发出: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到数据: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

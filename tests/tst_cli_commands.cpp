@@ -285,6 +285,15 @@ void CliCommandsTest::unreachablePrinterExitsThree()
     const CliResult serial = runCli({"status", "--serial", "/nonexistent/ttyS9"});
     QCOMPARE(serial.code, 3);
     QVERIFY2(serial.err.contains(QStringLiteral("Serial port connection failed")), qPrintable(serial.err));
+    // An absurd address is cut in the message, not echoed whole.
+    for (const char *command : {"status", "run"}) {
+        QStringList args{QLatin1String(command), "--tcp", QString(100000, QLatin1Char('1'))};
+        if (args.first() == QLatin1String("run"))
+            args.append(QStringLiteral("setInitMachineClicked"));
+        const CliResult longAddress = runCli(args);
+        QVERIFY(longAddress.code != 0);
+        QVERIFY2(longAddress.err.size() < 1000, qPrintable(longAddress.err.left(300)));
+    }
 }
 
 void CliCommandsTest::statusDecodesAndSetsTheExitStatus_data()
