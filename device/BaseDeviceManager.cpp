@@ -87,8 +87,6 @@ void BaseDeviceManager::setupBuilders(CommType type, QIODevice *stream, const De
     m_moreSettings = new MoreSettings(type);
     m_printTest = new PrintTest(type);
 
-    if (type == CommType::Tcp && stream)
-        m_streamOpened.start();
     if (type == CommType::Tcp && stream && stream != m_streamDevice) {
         if (m_streamDevice)
             disconnect(m_streamDevice, &QIODevice::readyRead, this, &BaseDeviceManager::slotReadyRead);

@@ -7,7 +7,6 @@
 #include "platform/DevInfo.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QPointer>
 
 #include <functional>
@@ -195,9 +194,6 @@ protected:
     // Sorts what the printer sends back into the answer awaited (TCP here,
     // USB in its manager).
     PrinterReplyReader m_replyReader;
-    // Since when the stream has been connected (TCP).
-    QElapsedTimer m_streamOpened;
-    quint64 m_statusRequests = 0;
     // The message for a reply that held no status byte.
     QString strayReply() const;
 
@@ -215,8 +211,6 @@ private:
     // Writes the "not connected" warning; always false.
     bool notConnected() const;
     void requestStatus(int status, void (RealTimeStatusForm::*send)(), const QString &tmpl);
-    // Drops what waits on the stream, then sends the request.
-    void askStatus(RealTimeStatusForm &form, void (RealTimeStatusForm::*send)());
     void sendSettingText(void (MoreSettings::*set)(const QString &), bool (MoreSettings::*send)(), const QString &text,
                          const QString &refusalTmpl, const QString &tmpl);
 };

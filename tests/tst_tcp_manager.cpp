@@ -6,6 +6,7 @@
 #include "app/base/Logger.h"
 #include "commands/RealTimeStatusForm.h"
 #include "support/serial_CommandCalls.h"
+#include "commands/PrinterReplyReader.h"
 #include "support/fleet_BadPrinter.h"
 #include "support/tcp_fixtures.h"
 #include "transport/tcp/TcpDeviceManager.h"
@@ -316,6 +317,8 @@ void TcpManagerTest::strayBytesShiftNoAnswer()
     TcpDeviceManager mgr;
     QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), address, QStringLiteral("aa"), QString()));
     QSignalSpy spy(&mgr, &BaseDeviceManager::sigTcpResponse);
+    // A person asks a moment after connecting; the command line waits as long.
+    QTest::qWait(PrinterReplyReader::SettleMs);
     const std::function<void(BaseDeviceManager *)> asks[] = {
         [](BaseDeviceManager *m) { m->setPrinterStatusClicked(); }, [](BaseDeviceManager *m) { m->setOfflineStatusClicked(); },
         [](BaseDeviceManager *m) { m->setErrorStatusClicked(); }, [](BaseDeviceManager *m) { m->setPaperStatusClicked(); }};

@@ -8,8 +8,6 @@
 #include "device/ReplyMatcher.h"
 
 #include <QIODevice>
-#include <QPointer>
-#include <QTimer>
 #include "device/pages/PageChoice.h"
 
 void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval)
@@ -51,40 +49,19 @@ void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 // A status request first notes which answer it waits for, then asks. Over a
 // stream what waits on the line is read away first, and the answer is the
 // status byte that follows (slotReadyRead, by PrinterReplyReader's rules);
-// only the last request asked waits, and it gives up unnoticed when none
-// comes. A connection made moments ago is left quiet until SettleMs have
-// passed, so that what a printer sends as it accepts is no answer.
+// only the last request asked waits, and it gives up unnoticed when none comes.
 void BaseDeviceManager::requestStatus(int status, void (RealTimeStatusForm::*send)(), const QString &tmpl)
 {
     run(m_realTimeStatusForm,
         [&](RealTimeStatusForm &f) {
-            const qint64 settleLeft = m_streamDevice && m_streamOpened.isValid()
-                                          ? PrinterReplyReader::SettleMs - m_streamOpened.elapsed()
-                                          : 0;
-            m_statusReplies->expect(RealTimeStatusForm::statusName(status),
-                                    StatusReplyTimeoutMs + int(qMax<qint64>(settleLeft, 0)));
-            const quint64 request = ++m_statusRequests;
-            if (settleLeft <= 0) {
-                askStatus(f, send);
-                return;
-            }
-            // Only the last request asked waits (and leaves).
-            QPointer<RealTimeStatusForm> form(&f);
-            QTimer::singleShot(int(settleLeft), this, [this, form, send, request] {
-                if (form && form == m_realTimeStatusForm && request == m_statusRequests && linkUp())
-                    askStatus(*form, send);
-            });
+            if (m_streamDevice && m_streamDevice->isOpen())
+                m_replyReader.drop(m_streamDevice->readAll());
+            if (m_streamDevice)
+                m_replyReader.expect(PrinterReplyReader::Reply::RealTimeStatus);
+            m_statusReplies->expect(RealTimeStatusForm::statusName(status), StatusReplyTimeoutMs);
+            (f.*send)();
         },
         tmpl);
-}
-
-void BaseDeviceManager::askStatus(RealTimeStatusForm &form, void (RealTimeStatusForm::*send)())
-{
-    if (m_streamDevice && m_streamDevice->isOpen())
-        m_replyReader.drop(m_streamDevice->readAll());
-    if (m_streamDevice)
-        m_replyReader.expect(PrinterReplyReader::Reply::RealTimeStatus);
-    (form.*send)();
 }
 
 void BaseDeviceManager::setPrinterStatusClicked()
