@@ -58,6 +58,15 @@ QString RealTimeStatusForm::statusName(int status)
     }
 }
 
+bool RealTimeStatusForm::isStatusName(const QString &name)
+{
+    for (int status = PrinterStatus; status < NoStatus; ++status) {
+        if (name == statusName(status))
+            return true;
+    }
+    return false;
+}
+
 void RealTimeStatusForm::send(Status status)
 {
     const QByteArray request = EscPos::realTimeStatus(int(status) + 1);

@@ -24,6 +24,8 @@ public:
 
     // "PrinterStatus", "OfflineStatus", "ErrorStatus", "PaperStatus"; empty for NoStatus.
     static QString statusName(int status);
+    // Whether name is one of the four above.
+    static bool isStatusName(const QString &name);
 
     // The message for a reply: a header and one tab-indented line per examined
     // bit of the first reply byte. Empty for an unknown status name, and for an

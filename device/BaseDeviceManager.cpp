@@ -26,6 +26,8 @@
 BaseDeviceManager::BaseDeviceManager(QObject *parent)
     : CommunicationInterface(parent), m_statusReplies(new ReplyMatcher(ReplyMatcher::OneAtATime, this))
 {
+    // Bytes after a request that ran out of time answer nothing.
+    connect(m_statusReplies, &ReplyMatcher::timedOut, this, [this] { m_replyReader.cancel(); });
 }
 
 BaseDeviceManager::~BaseDeviceManager()
@@ -135,11 +137,24 @@ void BaseDeviceManager::slotReadyRead()
     if (!m_streamDevice)
         return;
     const QByteArray bytes = m_streamDevice->readAll();
+    const PrinterReplyReader::State state = m_replyReader.feed(bytes);
+    if (state != PrinterReplyReader::State::Answered && state != PrinterReplyReader::State::Garbage)
+        return;
+    m_replyReader.cancel();
     const QString cmd = m_statusReplies->takeAnswer();
     if (cmd.isEmpty())
         return;
-    const QString payload = toHexText(bytes).trimmed();
-    emit sigTcpResponse(cmd, payload);
+    if (state == PrinterReplyReader::State::Garbage) {
+        reportFailure(strayReply());
+        emit sigTcpResponse(cmd, QString());
+        return;
+    }
+    emit sigTcpResponse(cmd, toHexText(m_replyReader.answer()));
+}
+
+QString BaseDeviceManager::strayReply() const
+{
+    return tr("%1 回答不是状态字节: %2").arg(modeName(), toHexText(m_replyReader.stray()));
 }
 
 int BaseDeviceManager::pendingStatusQuery() const

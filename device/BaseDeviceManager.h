@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/CommType.h"
+#include "commands/PrinterReplyReader.h"
 #include "device/ActionLog.h"
 #include "device/CommunicationInterface.h"
 #include "platform/DevInfo.h"
@@ -190,6 +191,11 @@ protected:
     QPointer<QIODevice> m_streamDevice;
     DevInfo m_connectedDevice;
     ReplyMatcher *m_statusReplies = nullptr;
+    // Sorts what the printer sends back into the answer awaited (TCP here,
+    // USB in its manager).
+    PrinterReplyReader m_replyReader;
+    // The message for a reply that held no status byte.
+    QString strayReply() const;
 
 private slots:
     void slotReadyRead();

@@ -1,6 +1,7 @@
 #include "fleet/StatusPoller.h"
 
 #include "commands/EscPos.h"
+#include "commands/PrinterReplyReader.h"
 #include "platform/DeviceNodeAccess.h"
 #include "platform/OpenFileLimit.h"
 #include "text/DottedQuad.h"
@@ -37,8 +38,10 @@ QString systemError(int error)
 
 } // namespace
 
-// Waiting: started in a round, for a descriptor to come free.
-enum class Stage { Idle, Waiting, Connecting, Writing, Reading };
+// Waiting: started in a round, for a descriptor to come free. Settling:
+// connected, left quiet before the first request (see
+// PrinterReplyReader::SettleMs).
+enum class Stage { Idle, Waiting, Connecting, Settling, Writing, Reading };
 
 struct StatusPoller::Poll
 {
@@ -52,6 +55,7 @@ struct StatusPoller::Poll
     QByteArray out;
     int written = 0;
     StatusReply reply;
+    PrinterReplyReader answers;
     Clock::time_point sentAt;
     double longest = 0;
     bool hasDeadline = false;
@@ -389,8 +393,39 @@ void StatusPoller::clearDeadline(Poll &poll)
     m_deadlineCount = m_deadlines.size();
 }
 
+void StatusPoller::settle(Poll &poll)
+{
+    poll.stage = Stage::Settling;
+    setDeadline(poll, PrinterReplyReader::SettleMs);
+    watch(poll, EPOLLIN | EPOLLRDHUP, false);
+}
+
+bool StatusPoller::drain(Poll &poll)
+{
+    char buffer[ReadChunkBytes];
+    for (int total = 0; total < MaxDrainBytes;) {
+        const ssize_t n = ::read(poll.fd, buffer, sizeof buffer);
+        if (n > 0) {
+            poll.answers.drop(QByteArray(buffer, int(n)));
+            total += int(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return true;
+        finish(poll, false, n == 0 ? lineClosed(poll) : readFailure(poll, errno));
+        return false;
+    }
+    return true;
+}
+
 void StatusPoller::beginRequest(Poll &poll)
 {
+    // What the printer sent before this request is no answer to it.
+    if (!drain(poll))
+        return;
+    poll.answers.expect(PrinterReplyReader::Reply::RealTimeStatus);
     poll.out = request(poll.status);
     poll.written = 0;
     poll.sentAt = Clock::now();
@@ -428,9 +463,22 @@ QString StatusPoller::lineClosed(const Poll &poll)
                                                                    : tr("设备已断开: %1").arg(poll.target.address);
 }
 
+QString StatusPoller::readFailure(const Poll &poll, int error)
+{
+    if (error == ECONNRESET)
+        return tr("连接被打印机重置");
+    if (poll.target.transport != PrinterTarget::Transport::Tcp)
+        return tr("设备已断开: %1").arg(systemError(error));
+    return tr("读取失败: %1").arg(systemError(error));
+}
+
+QString StatusPoller::strayAnswer(const Poll &poll)
+{
+    return tr("回答不是状态字节: %1").arg(QString::fromLatin1(poll.answers.stray().toHex(' ')));
+}
+
 void StatusPoller::readAnswer(Poll &poll, quint32 events)
 {
-    const bool tcp = poll.target.transport == PrinterTarget::Transport::Tcp;
     char buffer[ReadChunkBytes];
     ssize_t n;
     do {
@@ -443,27 +491,21 @@ void StatusPoller::readAnswer(Poll &poll, quint32 events)
                 finish(poll, false, lineClosed(poll));
             return;
         }
-        if (error == ECONNRESET)
-            finish(poll, false, tr("连接被打印机重置"));
-        else if (!tcp)
-            finish(poll, false, tr("设备已断开: %1").arg(systemError(error)));
-        else
-            finish(poll, false, tr("读取失败: %1").arg(systemError(error)));
+        finish(poll, false, readFailure(poll, error));
         return;
     }
     if (n == 0) {
         finish(poll, false, lineClosed(poll));
         return;
     }
-    const quint8 byte = quint8(buffer[0]);
-    if (n > 1 || !StatusReply::isStatusByte(byte)) {
-        const QByteArray got(buffer, int(qMin<ssize_t>(n, GarbageExcerptBytes)));
-        finish(poll, false, tr("回答不是状态字节: %1").arg(QString::fromLatin1(got.toHex(' '))));
-        return;
+    switch (poll.answers.feed(QByteArray(buffer, int(n)))) {
+    case PrinterReplyReader::State::Garbage: finish(poll, false, strayAnswer(poll)); return;
+    case PrinterReplyReader::State::Answered: break;
+    default: return; // stray bytes only: the answer may still come
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - poll.sentAt).count();
     poll.longest = qMax(poll.longest, seconds);
-    poll.reply.setByte(poll.status, byte);
+    poll.reply.setByte(poll.status, poll.answers.statusByte());
     if (++poll.status < StatusReply::StatusCount) {
         beginRequest(poll);
         return;
@@ -492,9 +534,13 @@ void StatusPoller::handle(quint64 id, quint32 events)
         }
         if (!(events & EPOLLOUT))
             return;
-        beginRequest(poll);
+        settle(poll);
         return;
     }
+    case Stage::Settling:
+        // Bytes sent on accepting, or the line closing: drain() sees both.
+        drain(poll);
+        return;
     case Stage::Writing:
         if ((events & (EPOLLERR | EPOLLHUP)) && !(events & EPOLLOUT)) {
             finish(poll, false, lineClosed(poll));
@@ -522,6 +568,10 @@ void StatusPoller::expireDeadlines()
         clearDeadline(poll);
         if (poll.stage == Stage::Connecting)
             finish(poll, false, tr("连接超时（%1 毫秒）").arg(m_settings.connectTimeoutMs));
+        else if (poll.stage == Stage::Settling)
+            beginRequest(poll);
+        else if (poll.answers.strayCount() > 0)
+            finish(poll, false, strayAnswer(poll));
         else
             finish(poll, false, tr("状态查询在 %1 毫秒内没有得到回答").arg(m_settings.answerTimeoutMs));
     }

@@ -46,12 +46,13 @@ public:
     static constexpr int DefaultAnswerTimeoutMs = 2000;
     // Bytes read at once; a status answer is one.
     static constexpr int ReadChunkBytes = 64;
-    // Bytes of an unexpected answer shown in its message.
-    static constexpr int GarbageExcerptBytes = 16;
     // Descriptors of the open-file limit left to the rest of the program (the
     // exposer's connections, the identifier's, the log) when the lines open
     // at once follow the limit.
     static constexpr int ReservedFiles = 128;
+    // The most stale bytes read away before a request; a printer that sends
+    // more keeps them for the answer's rules (PrinterReplyReader).
+    static constexpr int MaxDrainBytes = 4096;
 
     struct Settings
     {
@@ -132,6 +133,9 @@ private:
     void openDevice(Poll &poll);
     // After EMFILE or ENFILE: true when the poll waits for one of ours to close.
     bool waitForDescriptor(Poll &poll, int error);
+    void settle(Poll &poll);
+    // Reads away what waits on the line; false when the poll ended.
+    bool drain(Poll &poll);
     void beginRequest(Poll &poll);
     void writeMore(Poll &poll);
     void readAnswer(Poll &poll, quint32 events);
@@ -143,6 +147,9 @@ private:
     void finish(Poll &poll, bool answered, const QString &error);
     // The message for a line that the printer (TCP) or the device ended.
     static QString lineClosed(const Poll &poll);
+    static QString readFailure(const Poll &poll, int error);
+    // The message for a reply that held no status byte.
+    static QString strayAnswer(const Poll &poll);
     void closeLine(Poll &poll);
     void countDown(quint64 round);
 

@@ -1,10 +1,45 @@
 #include "render/VpPageFiles.h"
 
+#include <QBuffer>
 #include <QJsonObject>
 #include <QSaveFile>
 
 namespace {
 const QString PngSuffix = QStringLiteral(".png");
+
+// Writes all of bytes to a file opened unbuffered. A write the disk takes
+// only in part sets no error of its own; the write of the rest then fails
+// with the reason (a full disk), which is what the message shows.
+bool writeWhole(QSaveFile &file, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool savePage(const QImage &page, const QString &file, QString *failure)
+{
+    // Encoded whole first: an encoder writing into a file that fails half
+    // way reports no reason.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!page.save(&buffer, "PNG")) {
+        *failure = QStringLiteral("PNG");
+        return false;
+    }
+    QSaveFile saved(file);
+    if (saved.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeWhole(saved, png) && saved.commit())
+        return true;
+    *failure = saved.errorString();
+    saved.cancelWriting();
+    return false;
+}
 } // namespace
 
 QString VpPageFiles::pageFileName(const QString &output, int number)
@@ -22,12 +57,12 @@ VpPageFiles::Result VpPageFiles::write(const QByteArray &bytes, const VpStreamRe
         QJsonObject entry{{QStringLiteral("width"), page.width()}, {QStringLiteral("height"), page.height()}};
         if (result.written()) {
             const QString file = pageFileName(output, result.pages.size() + 1);
-            QSaveFile saved(file);
-            if (saved.open(QIODevice::WriteOnly) && page.save(&saved, "PNG") && saved.commit()) {
+            QString failure;
+            if (savePage(page, file, &failure)) {
                 entry.insert(QStringLiteral("file"), file);
             } else {
                 result.failedFile = file;
-                result.failure = saved.errorString();
+                result.failure = failure;
             }
         }
         result.pages.append(entry);

@@ -699,6 +699,10 @@
         <source>%1 工作模式文字作为图片打印 内容: %2 </source>
         <translation>%1 working mode: print text as a picture: content: %2 </translation>
     </message>
+    <message>
+        <source>%1 回答不是状态字节: %2</source>
+        <translation>%1: the answer is not a status byte: %2</translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -1103,6 +1107,10 @@
     <message>
         <source>CUPS 中没有打印队列</source>
         <translation>CUPS has no print queues</translation>
+    </message>
+    <message>
+        <source>故障: %1</source>
+        <translation>Fault: %1</translation>
     </message>
 </context>
 <context>
@@ -1628,6 +1636,22 @@ With --targets the same operation or script runs on every printer of a targets f
 
 </translation>
     </message>
+    <message>
+        <source>用法: quillmark raw TARGET [--timeout MS] FILE|-
+
+把 FILE（- 表示标准输入）中的字节原样发送给打印机。打印机在 MS 毫秒内不再接收数据时放弃，退出状态为 3。
+
+  --timeout MS   等待数据发出的时间（默认 %1）
+
+</source>
+        <translation>Usage: quillmark raw TARGET [--timeout MS] FILE|-
+
+Sends the bytes of FILE (- for standard input) to the printer unchanged. Gives up with exit status 3 when the printer takes no more data for MS milliseconds.
+
+  --timeout MS   how long to wait for data to leave (default %1)
+
+</translation>
+    </message>
 </context>
 <context>
     <name>CliOperations</name>
@@ -1816,6 +1840,14 @@ Draws the printer bytes in FILE (- for standard input) as pictures, without a pr
     <message>
         <source>与打印机的连接已断开: %1</source>
         <translation>The connection to the printer was lost: %1</translation>
+    </message>
+    <message>
+        <source>数据没有在 %1 毫秒内发出: %2</source>
+        <translation>The data did not leave within %1 ms: %2</translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到数据: %1</source>
+        <translation>The printer did not acknowledge the data: %1</translation>
     </message>
 </context>
 <context>

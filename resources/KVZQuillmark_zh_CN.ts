@@ -699,6 +699,10 @@
         <source>%1 工作模式文字作为图片打印 内容: %2 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 回答不是状态字节: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BitmapForm</name>
@@ -1076,6 +1080,10 @@
         <source>CUPS 中没有打印队列</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>故障: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliCommandLine</name>
@@ -1363,6 +1371,16 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>用法: quillmark raw TARGET [--timeout MS] FILE|-
+
+把 FILE（- 表示标准输入）中的字节原样发送给打印机。打印机在 MS 毫秒内不再接收数据时放弃，退出状态为 3。
+
+  --timeout MS   等待数据发出的时间（默认 %1）
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CliOperations</name>
@@ -1531,6 +1549,14 @@
     </message>
     <message>
         <source>与打印机的连接已断开: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数据没有在 %1 毫秒内发出: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打印机没有确认收到数据: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -63,6 +63,8 @@ private slots:
     void messagesFollowTheLanguage();
     void deniedSerialPortNamesTheDialoutGroup();
     void emptyUsbListSaysSo();
+    void fullDiskNamesTheReason_data();
+    void fullDiskNamesTheReason();
 
 #ifdef QM_HAVE_CLI_TEST
 private:
@@ -373,6 +375,15 @@ void CliCommandsTest::unreachablePrinterExitsThree()
     const CliResult serial = runCli({"status", "--serial", "/nonexistent/ttyS9"});
     QCOMPARE(serial.code, 3);
     QVERIFY2(serial.err.contains(QStringLiteral("Serial port connection failed")), qPrintable(serial.err));
+    // An absurd address is cut in the message, not echoed whole.
+    for (const char *command : {"status", "run"}) {
+        QStringList args{QLatin1String(command), "--tcp", QString(100000, QLatin1Char('1'))};
+        if (args.first() == QLatin1String("run"))
+            args.append(QStringLiteral("setInitMachineClicked"));
+        const CliResult longAddress = runCli(args);
+        QVERIFY(longAddress.code != 0);
+        QVERIFY2(longAddress.err.size() < 1000, qPrintable(longAddress.err.left(300)));
+    }
 }
 
 void CliCommandsTest::statusDecodesAndSetsTheExitStatus_data()
@@ -661,6 +672,8 @@ void CliCommandsTest::messagesFollowTheLanguage()
     QFile::remove(ini);
     QCOMPARE(p.exitCode(), 2);
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()), err);
+}
+
 void CliCommandsTest::deniedSerialPortNamesTheDialoutGroup()
 {
     if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
@@ -706,6 +719,51 @@ void CliCommandsTest::emptyUsbListSaysSo()
     QCOMPARE(QJsonDocument::fromJson(json.out.toUtf8()).array(), QJsonArray());
 }
 
+void CliCommandsTest::fullDiskNamesTheReason_data()
+{
+    QTest::addColumn<QStringList>("args"); // @in: the job, @out: a picture on a full disk
+    QTest::newRow("render") << QStringList{"render", "@in", "-o", "@out"};
+    QTest::newRow("preview") << QStringList{"raw", "--preview", "@out", "@in"};
+}
+
+void CliCommandsTest::fullDiskNamesTheReason()
+{
+    QFETCH(QStringList, args);
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty())
+        QSKIP("needs root and unshare to mount a small file system of its own");
+    // A picture of noise, larger than the file system it goes to: the disk
+    // takes part of it, then is full.
+    QByteArray job = QByteArray::fromHex("1d763000") + QByteArray::fromHex("4800") + QByteArray::fromHex("5802");
+    quint32 seed = 12345;
+    for (int i = 0; i < 0x48 * 0x258; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        job += char(seed >> 16);
+    }
+    const QString in = m_dir.filePath(QStringLiteral("noise.bin"));
+    QFile f(in);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(job);
+    f.close();
+    const QString full = m_dir.filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(full));
+    for (QString &a : args)
+        a.replace(QLatin1String("@in"), in).replace(QLatin1String("@out"), full + QStringLiteral("/out.png"));
+    const QStringList quoted = [&] {
+        QStringList q;
+        for (const QString &a : qAsConst(args))
+            q.append(QLatin1Char('\'') + a + QLatin1Char('\''));
+        return q;
+    }();
+    const QString script = QStringLiteral("mount -t tmpfs -o size=16k tmpfs '%1' && exec '%2' %3")
+                               .arg(full, m_cli, quoted.join(QLatin1Char(' ')));
+    const CliResult r = runQuillmark(QStringLiteral("unshare"), {"-m", "sh", "-c", script}, QByteArray(), QString(),
+                                     ProcessLimitMs);
+    if (r.err.contains(QStringLiteral("mount:")) || r.err.contains(QStringLiteral("unshare:")))
+        QSKIP(qPrintable(QStringLiteral("no file system of its own here: ") + r.err));
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.err.contains(QStringLiteral("No space left on device")), qPrintable(r.err));
+}
+
 #else
 
 void CliCommandsTest::initTestCase() { QSKIP("the virtual printer or quillmark is not part of the build"); }
@@ -735,6 +793,8 @@ void CliCommandsTest::messagesFollowTheLanguage_data() {}
 void CliCommandsTest::messagesFollowTheLanguage() {}
 void CliCommandsTest::deniedSerialPortNamesTheDialoutGroup() {}
 void CliCommandsTest::emptyUsbListSaysSo() {}
+void CliCommandsTest::fullDiskNamesTheReason_data() {}
+void CliCommandsTest::fullDiskNamesTheReason() {}
 
 #endif
 

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkInterface>
@@ -26,6 +27,8 @@
 #include "VirtualPrinter.h"
 #include "VirtualPrinterFleet.h"
 #endif
+
+Q_DECLARE_METATYPE(BadPrinter::Mode)
 
 namespace {
 constexpr int ProcessLimitMs = 120000;
@@ -62,10 +65,18 @@ private slots:
     void runTargetsKeepsToTheJobBound_data();
     void runTargetsKeepsToTheJobBound();
     void runTargetsSurvivesMisbehavingPrinters();
+    void strayBytesShiftNoStatus_data();
+    void strayBytesShiftNoStatus();
+    void runTargetsReportsFailures_data();
+    void runTargetsReportsFailures();
+    void rawGivesUpOnAPrinterThatNeverReads();
 
 #ifdef QM_HAVE_CLI_TEST
 private:
     CliResult runCli(const QStringList &args, const QByteArray &input = QByteArray()) const;
+    // The same for printers living in this process: its event loop runs
+    // while the command does.
+    CliResult runServing(const QStringList &args, const QByteArray &input = QByteArray()) const;
     // A printer of the family with a web page (port 80), a NetBIOS responder
     // (port 137) giving this MAC address, and a print port.
     std::unique_ptr<VirtualPrinter> startPrinter(const QString &address, const QByteArray &mac,
@@ -100,6 +111,33 @@ void CliFleetTest::initTestCase()
 CliResult CliFleetTest::runCli(const QStringList &args, const QByteArray &input) const
 {
     return runQuillmark(m_cli, args, input, QString(), ProcessLimitMs);
+}
+
+CliResult CliFleetTest::runServing(const QStringList &args, const QByteArray &input) const
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QM_LANGUAGE"), QStringLiteral("en_US"));
+    p.setProcessEnvironment(env);
+    p.start(m_cli, args);
+    CliResult r;
+    if (!p.waitForStarted())
+        return r;
+    p.write(input);
+    p.closeWriteChannel();
+    QElapsedTimer clock;
+    clock.start();
+    while (p.state() != QProcess::NotRunning && clock.elapsed() < ProcessLimitMs)
+        QTest::qWait(20);
+    if (p.state() != QProcess::NotRunning) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
 }
 
 std::unique_ptr<VirtualPrinter> CliFleetTest::startPrinter(const QString &address, const QByteArray &mac,
@@ -737,6 +775,105 @@ void CliFleetTest::runTargetsSurvivesMisbehavingPrinters()
     QCOMPARE(p.exitCode(), 3);
 }
 
+void CliFleetTest::strayBytesShiftNoStatus_data()
+{
+    QTest::addColumn<BadPrinter::Mode>("mode");
+    QTest::newRow("one stray byte") << BadPrinter::Mode::StrayByte;
+    QTest::newRow("two bytes at once") << BadPrinter::Mode::StrayPair;
+    QTest::newRow("bytes that are no status") << BadPrinter::Mode::StrayGarbage;
+}
+
+void CliFleetTest::strayBytesShiftNoStatus()
+{
+    // quillmark status, and run asking for one status, of printers that
+    // answer truly (cover closed, drawer closed) but send more than asked.
+    QFETCH(BadPrinter::Mode, mode);
+    static int row = 0;
+    const QString address = QStringLiteral("127.0.94.%1").arg(60 + row++);
+    BadPrinter printer;
+    QVERIFY(printer.listen(QHostAddress(address), mode));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const CliResult r = runServing({"status", "--tcp", address, "--json"});
+        QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QCOMPARE(o.value("ready").toBool(), true);
+        const QJsonArray statuses = o.value("statuses").toArray();
+        QCOMPARE(statuses.size(), 4);
+        for (int n = 0; n < 4; ++n) {
+            QCOMPARE(statuses.at(n).toObject().value("reply").toString(),
+                     QString::fromLatin1(QByteArray(1, BadPrinter::healthyStatus(n + 1)).toHex()));
+        }
+    }
+    const CliResult text = runServing({"status", "--tcp", address});
+    QVERIFY2(text.code == 0, qPrintable(text.err + text.out));
+    QVERIFY2(!text.out.contains(QStringLiteral("Open the lid")), qPrintable(text.out));
+    QVERIFY2(text.out.contains(QStringLiteral("Both cash boxes are closed")), qPrintable(text.out));
+    const CliResult offline = runServing({"run", "--tcp", address, "setOfflineStatusClicked"});
+    QVERIFY2(offline.code == 0, qPrintable(offline.err + offline.out));
+    QVERIFY2(!offline.out.contains(QStringLiteral("Open the lid")), qPrintable(offline.out));
+}
+
+void CliFleetTest::runTargetsReportsFailures_data()
+{
+    QTest::addColumn<BadPrinter::Mode>("mode");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("message"); // a regular expression, on the result line
+    QTest::newRow("resets as it accepts, buzzer")
+        << BadPrinter::Mode::ResetAtOnce << "setBuzzerClicked 1 1" << "unreachable" << "connection|reset";
+    QTest::newRow("silent, status") << BadPrinter::Mode::Silent << "setPrinterStatusClicked" << "unreachable"
+                                    << "did not answer";
+    QTest::newRow("garbage, status") << BadPrinter::Mode::Garbage << "setPaperStatusClicked" << "unreachable"
+                                     << "not a status byte: 48 54 54 50";
+    QTest::newRow("no status byte, status") << BadPrinter::Mode::WrongBits << "setErrorStatusClicked"
+                                            << "unreachable" << "did not answer";
+    QTest::newRow("paper out, paper status") << BadPrinter::Mode::PaperOut << "setPaperStatusClicked" << "failed"
+                                             << "Paper is exhausted";
+    QTest::newRow("paper out, printer status") << BadPrinter::Mode::PaperOut << "setPrinterStatusClicked"
+                                               << "failed" << "Offline";
+    QTest::newRow("stray byte, status") << BadPrinter::Mode::StrayByte << "setOfflineStatusClicked" << "ok"
+                                        << "Close the lid";
+}
+
+void CliFleetTest::runTargetsReportsFailures()
+{
+    QFETCH(BadPrinter::Mode, mode);
+    QFETCH(QString, operation);
+    QFETCH(QString, result);
+    QFETCH(QString, message);
+    static int row = 0;
+    const QString address = QStringLiteral("127.0.94.%1").arg(70 + row++);
+    BadPrinter printer;
+    QVERIFY(printer.listen(QHostAddress(address), mode));
+    const QString file = writeFile(QStringLiteral("faulty.targets"), "tcp:" + address.toLatin1() + "\n");
+    // Runs of the same printer turn out alike: no outcome depends on timing.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const CliResult r = runServing(QStringList{"run", "--targets", file, "--connect-timeout", "500", "--timeout",
+                                                   "500"}
+                                       + operation.split(' '));
+        const QStringList cols = r.out.trimmed().split('\t');
+        QVERIFY2(cols.size() == 3, qPrintable(r.out + r.err));
+        QCOMPARE(cols.at(1), result);
+        QVERIFY2(cols.at(2).contains(QRegularExpression(message, QRegularExpression::CaseInsensitiveOption)),
+                 qPrintable(cols.at(2)));
+        QCOMPARE(r.code, result == QLatin1String("ok") ? 0 : result == QLatin1String("failed") ? 1 : 3);
+    }
+}
+
+void CliFleetTest::rawGivesUpOnAPrinterThatNeverReads()
+{
+    // The printer accepts and never reads: once the buffers on the way are
+    // full nothing moves, and raw gives up after its time-out.
+    BadPrinter printer;
+    QVERIFY(printer.listen(QHostAddress(QStringLiteral("127.0.94.90")), BadPrinter::Mode::NeverReads));
+    const QString job = writeFile(QStringLiteral("large.bin"), QByteArray(16 * 1024 * 1024, 'x'));
+    const CliResult r = runServing({"raw", "--tcp", "127.0.94.90", "--timeout", "1000", job});
+    QCOMPARE(r.code, 3);
+    QVERIFY2(r.err.contains(QStringLiteral("within 1000 ms")), qPrintable(r.err));
+    const CliResult bad = runServing({"raw", "--tcp", "127.0.94.90", "--timeout", "0", job});
+    QCOMPARE(bad.code, 2);
+}
+
 #else
 
 void CliFleetTest::initTestCase()
@@ -762,6 +899,11 @@ void CliFleetTest::runTargetsScriptFromStandardInput() {}
 void CliFleetTest::runTargetsKeepsToTheJobBound_data() {}
 void CliFleetTest::runTargetsKeepsToTheJobBound() {}
 void CliFleetTest::runTargetsSurvivesMisbehavingPrinters() {}
+void CliFleetTest::strayBytesShiftNoStatus_data() {}
+void CliFleetTest::strayBytesShiftNoStatus() {}
+void CliFleetTest::runTargetsReportsFailures_data() {}
+void CliFleetTest::runTargetsReportsFailures() {}
+void CliFleetTest::rawGivesUpOnAPrinterThatNeverReads() {}
 
 #endif
 

@@ -303,6 +303,8 @@ void CliVerbsTest::verbsSendWhatTheWindowSends_data()
     refused("print nothing", {"print"}, "Missing TEXT");
     refused("print empty", {"print", ""}, "The text cannot be empty");
     refused("print in no code page", {"print", "--codepage", "KLINGON", "x"}, "Unknown code page: KLINGON");
+    refused("print what no code page carries", {"print", QString::fromUtf8("Tea \xF0\x9F\x8D\xB5")},
+            QString::fromUtf8("The following characters cannot be encoded in GBK: \xF0\x9F\x8D\xB5"));
     refused("feed without lines", {"feed"}, "Missing LINES");
     refused("feed too far", {"feed", "256"}, "Invalid value for LINES: \"256\"");
     refused("logo dither unknown", {"logo", "--dither", "halftone", "@logo"},

@@ -2,6 +2,7 @@
 #include "commands/EscPos.h"
 #include "commands/RealTimeStatusForm.h"
 #include "app/DeviceViewModel.h"
+#include "commands/PrinterReplyReader.h"
 #include "device/ReplyMatcher.h"
 #include "support/RecordingManager.h"
 #include "support/serial_CommandCalls.h"
@@ -62,6 +63,8 @@ private slots:
     void tcpReplyWithoutRequestIsDropped();
     void tcpUnansweredStatusExpires();
     void replyMatcherPairsAnswers();
+    void replyReaderRules_data();
+    void replyReaderRules();
 
     void decodeReply_data();
     void decodeReply();
@@ -416,33 +419,34 @@ void DeviceTest::tcpReplyMarking()
     QSignalSpy replies(&m, &BaseDeviceManager::sigTcpResponse);
 
     m.setOfflineStatusClicked();
-    pair.server->write(QByteArray::fromHex("24"));
+    pair.server->write(QByteArray::fromHex("36"));
     pair.server->flush();
     QTRY_COMPARE(replies.count(), 1);
-    QCOMPARE(replies.at(0), (QVariantList{QStringLiteral("OfflineStatus"), QStringLiteral("24")}));
+    QCOMPARE(replies.at(0), (QVariantList{QStringLiteral("OfflineStatus"), QStringLiteral("36")}));
     QCOMPARE(m.pendingStatusQuery(), 4);
 
     // A second segment after the first reply is dropped.
-    pair.server->write(QByteArray::fromHex("18"));
+    pair.server->write(QByteArray::fromHex("1a"));
     pair.server->flush();
     QTest::qWait(100);
     QCOMPARE(replies.count(), 1);
 
     m.setPrinterStatusClicked();
-    pair.server->write(QByteArray::fromHex("1200ff"));
+    // Of a reply with bytes that are no status, the status byte is the answer.
+    pair.server->write(QByteArray::fromHex("00ff16"));
     pair.server->flush();
     QTRY_COMPARE(replies.count(), 2);
-    QCOMPARE(replies.at(1), (QVariantList{QStringLiteral("PrinterStatus"), QStringLiteral("12 00 ff")}));
+    QCOMPARE(replies.at(1), (QVariantList{QStringLiteral("PrinterStatus"), QStringLiteral("16")}));
 
     // Connecting again does not double the reply path.
     m.connectDevice({}, QStringLiteral("127.0.0.1"), {}, {});
     m.setPaperStatusClicked();
-    pair.server->write(QByteArray::fromHex("60"));
+    pair.server->write(QByteArray::fromHex("72"));
     pair.server->flush();
     QTRY_COMPARE(replies.count(), 3);
     QTest::qWait(50);
     QCOMPARE(replies.count(), 3);
-    QCOMPARE(replies.at(2), (QVariantList{QStringLiteral("PaperStatus"), QStringLiteral("60")}));
+    QCOMPARE(replies.at(2), (QVariantList{QStringLiteral("PaperStatus"), QStringLiteral("72")}));
 }
 
 void DeviceTest::tcpReplyWithoutRequestIsDropped()
@@ -509,6 +513,63 @@ void DeviceTest::replyMatcherPairsAnswers()
     QTRY_COMPARE(expired.count(), 2);
     QCOMPARE(expired.at(1).at(0).toString(), QStringLiteral("X"));
     QVERIFY(timed.waiting().isEmpty());
+}
+
+void DeviceTest::replyReaderRules_data()
+{
+    // Pieces read from the line; a piece starting "<" arrived before the
+    // request (stale), the rest after it.
+    QTest::addColumn<QStringList>("pieces");
+    QTest::addColumn<int>("state"); // PrinterReplyReader::State
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("stray");
+    const int waiting = int(PrinterReplyReader::State::Waiting);
+    const int answered = int(PrinterReplyReader::State::Answered);
+    const int garbage = int(PrinterReplyReader::State::Garbage);
+    QTest::newRow("the answer") << QStringList{"16"} << answered << "16" << 0;
+    QTest::newRow("stale bytes are dropped") << QStringList{"<12", "<1e", "16"} << answered << "16" << 0;
+    QTest::newRow("a stray byte and the answer at once") << QStringList{"1216"} << answered << "16" << 1;
+    QTest::newRow("no status bytes before the answer") << QStringList{"ff0081", "12"} << answered << "12" << 3;
+    QTest::newRow("no status byte yet") << QStringList{"00", "ff"} << waiting << "" << 2;
+    QTest::newRow("bit 0 set") << QStringList{"13"} << waiting << "" << 1;
+    QTest::newRow("bit 7 set") << QStringList{"92"} << waiting << "" << 1;
+    QTest::newRow("bit 1 clear") << QStringList{"10"} << waiting << "" << 1;
+    QTest::newRow("bit 4 clear") << QStringList{"02"} << waiting << "" << 1;
+    QTest::newRow("bytes after the answer") << QStringList{"16", "12", "ff"} << answered << "16" << 0;
+    // "HTTP/1.0 400 Bad Request": its R (52) has the form of a status byte.
+    QTest::newRow("another service's text") << QStringList{"485454502f312e30203430302042616420526571"} << garbage
+                                            << "" << 19;
+    QTest::newRow("four stray bytes are a printer's") << QStringList{"00ff00ff16"} << answered << "16" << 4;
+    QTest::newRow("five are not") << QStringList{"00ff00ff0016"} << garbage << "" << 5;
+}
+
+void DeviceTest::replyReaderRules()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(int, state);
+    QFETCH(QString, answer);
+    QFETCH(int, stray);
+    PrinterReplyReader reader;
+    QCOMPARE(reader.feed(QByteArray::fromHex("12")), PrinterReplyReader::State::Idle); // nothing asked
+    bool asked = false;
+    for (const QString &piece : qAsConst(pieces)) {
+        if (piece.startsWith(QLatin1Char('<'))) {
+            reader.drop(QByteArray::fromHex(piece.mid(1).toLatin1()));
+            continue;
+        }
+        if (!asked)
+            reader.expect(PrinterReplyReader::Reply::RealTimeStatus);
+        asked = true;
+        reader.feed(QByteArray::fromHex(piece.toLatin1()));
+    }
+    QCOMPARE(int(reader.state()), state);
+    QCOMPARE(QString::fromLatin1(reader.answer().toHex()), answer);
+    QCOMPARE(reader.strayCount(), stray);
+    // A new request forgets all of it.
+    reader.expect(PrinterReplyReader::Reply::Any);
+    QCOMPARE(reader.feed("ab c"), PrinterReplyReader::State::Answered);
+    QCOMPARE(reader.answer(), QByteArray("ab c"));
+    QCOMPARE(reader.strayCount(), 0);
 }
 
 void DeviceTest::decodeReply_data()

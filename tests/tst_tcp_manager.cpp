@@ -6,6 +6,8 @@
 #include "app/base/Logger.h"
 #include "commands/RealTimeStatusForm.h"
 #include "support/serial_CommandCalls.h"
+#include "commands/PrinterReplyReader.h"
+#include "support/fleet_BadPrinter.h"
 #include "support/tcp_fixtures.h"
 #include "transport/tcp/TcpDeviceManager.h"
 
@@ -13,6 +15,8 @@
 #include <QtTest>
 
 #include <functional>
+
+Q_DECLARE_METATYPE(BadPrinter::Mode)
 
 namespace {
 const QString PrinterIp = QStringLiteral("127.0.57.1");
@@ -34,6 +38,8 @@ private slots:
     void statusReply_data();
     void statusReply();
     void replyWithoutRequestIsDropped();
+    void strayBytesShiftNoAnswer_data();
+    void strayBytesShiftNoAnswer();
     void connectFailure_data();
     void connectFailure();
     void otherTransportsDataIsDropped();
@@ -257,15 +263,15 @@ void TcpManagerTest::statusReply()
     QSignalSpy spy(&mgr, &BaseDeviceManager::sigTcpResponse);
     op(&mgr);
     QTRY_COMPARE(m_port->received().size(), 3);
-    m_port->reply(QByteArray::fromHex("24"));
+    m_port->reply(QByteArray::fromHex("36"));
     QVERIFY(spy.wait(2000));
-    m_port->reply(QByteArray::fromHex("ff00")); // a second segment: nothing pending any more
+    m_port->reply(QByteArray::fromHex("1600")); // a second segment: nothing pending any more
     QTest::qWait(150);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), cmd);
-    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("24"));
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("36"));
     if (cmd == QLatin1String("OfflineStatus")) {
-        const QString text = RealTimeStatusForm::decodeReply(cmd, QStringLiteral("24"));
+        const QString text = RealTimeStatusForm::decodeReply(cmd, QStringLiteral("36"));
         QVERIFY(!text.isEmpty());
     }
 }
@@ -279,12 +285,53 @@ void TcpManagerTest::replyWithoutRequestIsDropped()
     m_port->reply(QByteArray::fromHex("12"));
     QTest::qWait(150);
     QCOMPARE(spy.count(), 0);
-    // A multi-byte reply after a request is one payload of lower-case pairs.
+    // Of the bytes after a request, the status byte is the answer; bytes
+    // that cannot be one are not.
     mgr.setErrorStatusClicked();
     QTRY_COMPARE(m_port->received().size(), 3);
-    m_port->reply(QByteArray::fromHex("1200ff"));
+    m_port->reply(QByteArray::fromHex("00ff"));
+    QTest::qWait(150);
+    QCOMPARE(spy.count(), 0);
+    m_port->reply(QByteArray::fromHex("3a"));
     QVERIFY(spy.wait(2000));
-    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("12 00 ff"));
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("3a"));
+}
+
+void TcpManagerTest::strayBytesShiftNoAnswer_data()
+{
+    QTest::addColumn<BadPrinter::Mode>("mode");
+    QTest::newRow("one stray byte") << BadPrinter::Mode::StrayByte;
+    QTest::newRow("two bytes at once") << BadPrinter::Mode::StrayPair;
+    QTest::newRow("bytes that are no status") << BadPrinter::Mode::StrayGarbage;
+}
+
+void TcpManagerTest::strayBytesShiftNoAnswer()
+{
+    // The status page asks for the four statuses of a printer that answers
+    // truly but sends more than it is asked for: each line shows the truth.
+    QFETCH(BadPrinter::Mode, mode);
+    static int row = 0;
+    const QString address = QStringLiteral("127.0.57.%1").arg(60 + row++);
+    BadPrinter printer;
+    QVERIFY(printer.listen(QHostAddress(address), mode));
+    TcpDeviceManager mgr;
+    QVERIFY(mgr.connectDevice(QStringLiteral("KVZ-L7D"), address, QStringLiteral("aa"), QString()));
+    QSignalSpy spy(&mgr, &BaseDeviceManager::sigTcpResponse);
+    // A person asks a moment after connecting; the command line waits as long.
+    QTest::qWait(PrinterReplyReader::SettleMs);
+    const std::function<void(BaseDeviceManager *)> asks[] = {
+        [](BaseDeviceManager *m) { m->setPrinterStatusClicked(); }, [](BaseDeviceManager *m) { m->setOfflineStatusClicked(); },
+        [](BaseDeviceManager *m) { m->setErrorStatusClicked(); }, [](BaseDeviceManager *m) { m->setPaperStatusClicked(); }};
+    for (int n = 0; n < 4; ++n) {
+        asks[n](&mgr);
+        QVERIFY(spy.wait(2000));
+        QCOMPARE(spy.last().at(0).toString(), RealTimeStatusForm::statusName(n));
+        const QString payload = spy.last().at(1).toString();
+        QCOMPARE(payload, QString::fromLatin1(QByteArray(1, BadPrinter::healthyStatus(n + 1)).toHex()));
+        QVERIFY(!RealTimeStatusForm::decodeReply(RealTimeStatusForm::statusName(n), payload).contains(
+            QStringLiteral("上盖开")));
+    }
+    QCOMPARE(spy.count(), 4);
 }
 
 void TcpManagerTest::connectFailure_data()

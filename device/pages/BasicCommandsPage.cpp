@@ -6,6 +6,8 @@
 #include "commands/CuttingForm.h"
 #include "commands/RealTimeStatusForm.h"
 #include "device/ReplyMatcher.h"
+
+#include <QIODevice>
 #include "device/pages/PageChoice.h"
 
 void BaseDeviceManager::setBuzzerClicked(int spinBuzzerAlarmTimes, int spinBuzzerAlarmInterval)
@@ -45,12 +47,17 @@ void BaseDeviceManager::setCutClicked(int cutMode, int spinFeedDistance)
 }
 
 // A status request first notes which answer it waits for, then asks. Over a
-// stream the answer is the next bytes that arrive (slotReadyRead); only the
-// last request asked waits, and it gives up unnoticed when none comes.
+// stream what waits on the line is read away first, and the answer is the
+// status byte that follows (slotReadyRead, by PrinterReplyReader's rules);
+// only the last request asked waits, and it gives up unnoticed when none comes.
 void BaseDeviceManager::requestStatus(int status, void (RealTimeStatusForm::*send)(), const QString &tmpl)
 {
     run(m_realTimeStatusForm,
         [&](RealTimeStatusForm &f) {
+            if (m_streamDevice && m_streamDevice->isOpen())
+                m_replyReader.drop(m_streamDevice->readAll());
+            if (m_streamDevice)
+                m_replyReader.expect(PrinterReplyReader::Reply::RealTimeStatus);
             m_statusReplies->expect(RealTimeStatusForm::statusName(status), StatusReplyTimeoutMs);
             (f.*send)();
         },

@@ -44,6 +44,9 @@ seed('status_reply', 'error_cutter', b'\x02\x4a')
 seed('status_reply', 'paper_near_end', b'\x03\x7e')
 seed('status_reply', 'unknown_name', b'\x05\x12\x34')
 seed('status_reply', 'empty', b'\x00')
+# Pieces for the reply reader: a stray byte dropped, then a request and its answer after garbage.
+seed('status_reply', 'reader_stray_then_answer', b'\x00\x21\x12\x82\xff\x16\x81\x12')
+seed('status_reply', 'reader_garbage', b'\x01\x8f' + b'HTTP/1.0 400 Ba')
 
 # Settings frames: write, read, bad sum, cut short, and a status request after.
 def frame(code, direction, data):

@@ -20,12 +20,23 @@ public:
     enum class Mode {
         Garbage,       // answers every request with an HTTP error line
         WrongBits,     // answers 00 (not a status byte)
-        TwoBytes,      // answers 16 16
         Silent,        // reads and never answers
         ResetMidway,   // answers the first request, resets the connection at the second
         CloseAtOnce,   // closes each connection as soon as it is made
         FullBacklog,   // listens with a full backlog and never accepts: connections hang
+        // Printers that answer every status request truly (cover closed,
+        // drawer closed, paper present) but send more than was asked for:
+        StrayByte,     // one status-like byte (12) as it accepts
+        StrayPair,     // two bytes at once (12 12) as it accepts
+        StrayGarbage,  // bytes that are no status (ff 00 81) as it accepts and before each answer
+        // And printers that fail:
+        PaperOut,      // answers truly: out of paper
+        ResetAtOnce,   // resets each connection as soon as it is made
+        NeverReads,    // accepts, never reads; a small receive buffer
     };
+    // The true status byte of a healthy printer for DLE EOT n, and of one out of paper.
+    static char healthyStatus(int n);
+    static char paperOutStatus(int n);
 
     explicit BadPrinter(QObject *parent = nullptr) : QObject(parent) {}
     ~BadPrinter() override;

@@ -342,6 +342,9 @@ int CliApp::perform(CliTarget &target, const CliOperations::Call &call, const QS
     // A printer that went away since the last call stops the run before this one.
     if (!target.stillConnected())
         return operationFailed(target, QStringList(), scriptPath, lineNumber);
+    const int status = CliTarget::statusOperation(call.operation.name);
+    if (status >= 0)
+        return queryStatus(target, status, scriptPath, lineNumber);
     target.beginOperation();
     QVariant result;
     const bool invoked = CliOperations::invoke(target.manager(), call, &result);
@@ -351,6 +354,29 @@ int CliApp::perform(CliTarget &target, const CliOperations::Call &call, const QS
     if (result.isValid())
         CliOutput::print(CliOutput::jsonText(QJsonValue::fromVariant(result)));
     return -1;
+}
+
+int CliApp::queryStatus(CliTarget &target, int status, const QString &scriptPath, int lineNumber)
+{
+    // A query counts only with its answer, which is shown as `status` shows it.
+    target.beginOperation();
+    const QString payload = target.queryStatus(status);
+    QStringList errors;
+    target.finishOperation(&errors);
+    CliStatusReport report;
+    report.add(status, payload);
+    if (!report.answeredAll()) {
+        if (target.isConnected())
+            errors.append(tr("打印机没有回答状态查询: %1").arg(CliTarget::describe(target.endpoint())));
+        const int code = operationFailed(target, errors, scriptPath, lineNumber);
+        return code == ExitFault ? ExitUnreachable : code;
+    }
+    CliOutput::print(report.text());
+    if (!report.hasFault())
+        return -1;
+    const QString fault = tr("故障: %1").arg(report.faults().join(QStringLiteral(", ")));
+    CliOutput::error(scriptPath.isEmpty() ? fault : CliScript::lineMessage(scriptPath, lineNumber, fault));
+    return ExitFault;
 }
 
 int CliApp::run(const QStringList &args)
@@ -550,10 +576,16 @@ int CliApp::status(const QStringList &args)
 int CliApp::raw(const QStringList &args)
 {
     CliCommandLine line;
+    line.addOption(QCommandLineOption(QStringLiteral("timeout"), QString(), QStringLiteral("MS")));
     CliTarget::Endpoint endpoint;
     const int code = parseWithTarget(line, args, &endpoint);
     if (code >= 0)
         return code;
+    int timeoutMs = 0;
+    QString error;
+    if (!line.number(QStringLiteral("timeout"), 1, CliBackEnd::MaxTimeoutMs, CliTarget::DrainLimitMs, &timeoutMs,
+                     &error))
+        return usageError(error);
     const QStringList words = line.positional();
     if (words.size() > 1)
         return usageError(tr("未知的选项: %1").arg(words.at(1)));
@@ -567,14 +599,18 @@ int CliApp::raw(const QStringList &args)
 
     startBackEnd();
     CliTarget target(endpoint);
+    target.setAnswerTimeout(timeoutMs);
     if (!open(target))
         return ExitUnreachable;
     Logger::getInstance()->info(tr("发送文件 %1（%2 字节）").arg(path).arg(bytes.size()));
     target.beginOperation();
     const bool handedOver = target.sendBytes(bytes);
     QStringList errors;
-    if (!target.finishOperation(&errors) || !handedOver || !target.stillConnected())
-        return operationFailed(target, errors, QString(), 0);
+    if (!target.finishOperation(&errors) || !handedOver || !target.stillConnected()) {
+        const int failed = operationFailed(target, errors, QString(), 0);
+        // A printer that stopped reading is as good as unreachable.
+        return target.writeTimedOut() ? ExitUnreachable : failed;
+    }
     return finish(target);
 }
 

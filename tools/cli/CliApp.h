@@ -64,6 +64,9 @@ private:
     // One call on the open target: -1 when it went well, else the exit
     // status after its messages (prefixed by the script line when there is one).
     int perform(CliTarget &target, const CliOperations::Call &call, const QString &scriptPath, int lineNumber);
+    // A status request of run: waits for the answer and shows it; -1 when it
+    // came and reports no fault, else the exit status.
+    int queryStatus(CliTarget &target, int status, const QString &scriptPath, int lineNumber);
     // An operation's failure: the texts the manager reported and the lost
     // connection; returns the exit status.
     int operationFailed(CliTarget &target, const QStringList &errors, const QString &scriptPath, int lineNumber);

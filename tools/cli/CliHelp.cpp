@@ -1,6 +1,7 @@
 #include "CliHelp.h"
 
 #include "CliBatchRun.h"
+#include "CliTarget.h"
 #include "CliExporter.h"
 #include "CliInventory.h"
 #include "CliRangeScan.h"
@@ -143,10 +144,14 @@ QString CliHelp::text(const QString &command)
     if (command == QLatin1String("exporter"))
         return CliExporter::helpText();
     if (command == QLatin1String("raw")) {
-        return tr("用法: quillmark raw TARGET FILE|-\n"
+        return tr("用法: quillmark raw TARGET [--timeout MS] FILE|-\n"
                   "\n"
-                  "把 FILE（- 表示标准输入）中的字节原样发送给打印机。\n"
+                  "把 FILE（- 表示标准输入）中的字节原样发送给打印机。"
+                  "打印机在 MS 毫秒内不再接收数据时放弃，退出状态为 3。\n"
+                  "\n"
+                  "  --timeout MS   等待数据发出的时间（默认 %1）\n"
                   "\n")
+                   .arg(CliTarget::DrainLimitMs)
                + targets();
     }
     if (command == QLatin1String("beep")) {

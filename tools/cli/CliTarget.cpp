@@ -3,9 +3,12 @@
 #include "CliPreviewManager.h"
 #include "render/VpPageFiles.h"
 
+#include "app/base/Logger.h"
+
 #include <QJsonObject>
 
 #include "commands/CommType.h"
+#include "commands/PrinterReplyReader.h"
 #include "commands/RealTimeStatusForm.h"
 #include "platform/DeviceNodeAccess.h"
 #include "transport/serial/SerialPortManager.h"
@@ -31,14 +34,20 @@ constexpr int RawBlockBytes = 4096;
 constexpr int UsbPollMs = 5;
 } // namespace
 
+QString CliTarget::shown(const QString &address)
+{
+    return Logger::oneLine(address, MaxShownChars);
+}
+
 QString CliTarget::describe(const Endpoint &endpoint)
 {
+    const QString address = shown(endpoint.address);
     switch (endpoint.kind) {
-    case Kind::Tcp: return QStringLiteral("tcp %1").arg(endpoint.address);
-    case Kind::Usb: return QStringLiteral("usb %1").arg(endpoint.address);
-    case Kind::Serial: return QStringLiteral("serial %1").arg(endpoint.address);
-    case Kind::Queue: return QStringLiteral("queue %1").arg(endpoint.address);
-    case Kind::Preview: return QStringLiteral("preview %1").arg(endpoint.address);
+    case Kind::Tcp: return QStringLiteral("tcp %1").arg(address);
+    case Kind::Usb: return QStringLiteral("usb %1").arg(address);
+    case Kind::Serial: return QStringLiteral("serial %1").arg(address);
+    case Kind::Queue: return QStringLiteral("queue %1").arg(address);
+    case Kind::Preview: return QStringLiteral("preview %1").arg(address);
     case Kind::None: break;
     }
     return QString();
@@ -109,7 +118,7 @@ bool CliTarget::identify(QString *error, bool *reachable)
         return true;
     *error = answered && !message.isEmpty()
                  ? message
-                 : QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(m_endpoint.address);
+                 : QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败").arg(shown(m_endpoint.address));
     return false;
 }
 
@@ -121,7 +130,7 @@ bool CliTarget::open(QString *error)
         m_opened = m_tcp->connectDevice(m_model, m_endpoint.address, m_mac, QString());
         if (!m_opened)
             *error = QCoreApplication::translate("TcpDeviceManager", "连接主机ip: %1 失败: %2")
-                         .arg(m_endpoint.address, m_tcp->connectFailure());
+                         .arg(shown(m_endpoint.address), m_tcp->connectFailure());
         break;
     }
     case Kind::Usb: {
@@ -138,9 +147,9 @@ bool CliTarget::open(QString *error)
         m_opened = m_usb->connectDevice(entry.value(QStringLiteral("vpid")).toString(), model,
                                         entry.value(QStringLiteral("manufacturer")).toString(), m_endpoint.address);
         if (!m_opened) {
-            *error = QCoreApplication::translate("USBDeviceManager", "连接USB设备: %1 失败").arg(model);
+            *error = QCoreApplication::translate("USBDeviceManager", "连接USB设备: %1 失败").arg(shown(model));
             if (DeviceNodeAccess::permissionDenied(m_endpoint.address))
-                *error += QLatin1Char(' ') + USBDeviceManager::permissionAdvice(m_endpoint.address);
+                *error += QLatin1Char(' ') + USBDeviceManager::permissionAdvice(shown(m_endpoint.address));
         }
         break;
     }
@@ -152,8 +161,8 @@ bool CliTarget::open(QString *error)
             m_endpoint.address, m_endpoint.baud.isEmpty() ? QLatin1String(DefaultBaud) : m_endpoint.baud);
         disconnect(capture);
         if (!m_opened)
-            *error = failure.isEmpty() ? QCoreApplication::translate("SerialPortManager", "串口连接失败: ") + m_endpoint.address
-                                       : failure;
+            *error = failure.isEmpty() ? QCoreApplication::translate("SerialPortManager", "串口连接失败: ") + shown(m_endpoint.address)
+                                       : Logger::oneLine(failure, MaxShownChars * 2);
         connect(m_serial, &SerialPortManager::errorOccurred, this, &CliTarget::noteFailure);
         break;
     }
@@ -177,6 +186,13 @@ bool CliTarget::open(QString *error)
         *error = tr("没有指定目标");
         return false;
     }
+    if (m_opened) {
+        m_openClock.start();
+        // A printer that resets or closes the connection as it accepts it
+        // does so now; the first operation then finds the line gone.
+        if (m_tcp)
+            settle();
+    }
     return m_opened;
 }
 
@@ -186,7 +202,14 @@ void CliTarget::beginOperation()
     m_collecting = true;
 }
 
-void CliTarget::drain()
+void CliTarget::wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool CliTarget::drain(bool confirm)
 {
     QElapsedTimer clock;
     clock.start();
@@ -199,6 +222,7 @@ void CliTarget::drain()
         if (!stream->waitForBytesWritten(int(m_drainLimitMs - clock.elapsed())))
             break;
     }
+    bool left = stream && stream->isOpen() && stream->bytesToWrite() > 0;
     // USB: the builders' blocks are written on the controller's writer thread.
     const USBPrinterController *usb =
         m_usb ? m_usb->findChild<USBPrinterController *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
@@ -206,8 +230,34 @@ void CliTarget::drain()
         QCoreApplication::processEvents(QEventLoop::AllEvents, UsbPollMs);
         QThread::msleep(UsbPollMs);
     }
+    left = left || (usb && usb->queuedWritesPending());
+    // TCP: a write counts once the printer's end has acknowledged every byte;
+    // a reset before that (the kernel then drops what it held) leaves the
+    // socket closed and the bytes unconfirmed.
+    bool unconfirmed = false;
+    if (confirm && m_tcp && !left) {
+        qint64 queued = m_tcp->unacknowledgedBytes();
+        while (queued > 0 && clock.elapsed() < m_drainLimitMs) {
+            wait(UsbPollMs);
+            queued = m_tcp->unacknowledgedBytes();
+        }
+        unconfirmed = queued != 0;
+    }
     // Let queued signals (replies, failures, a closed line, hot-plug) arrive.
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (left) {
+        m_writeTimedOut = true;
+        noteFailure(tr("数据没有在 %1 毫秒内发出: %2").arg(m_drainLimitMs).arg(describe(m_endpoint)));
+    } else if (unconfirmed) {
+        noteFailure(tr("打印机没有确认收到数据: %1").arg(describe(m_endpoint)));
+    }
+    return !left && !unconfirmed;
+}
+
+void CliTarget::settle()
+{
+    if (m_openClock.isValid() && m_openClock.elapsed() < PrinterReplyReader::SettleMs)
+        wait(int(PrinterReplyReader::SettleMs - m_openClock.elapsed()));
 }
 
 void CliTarget::waitForNetworkPost()
@@ -222,7 +272,7 @@ void CliTarget::waitForNetworkPost()
 
 bool CliTarget::finishOperation(QStringList *errors)
 {
-    drain();
+    drain(true);
     waitForNetworkPost();
     m_collecting = false;
     if (errors)
@@ -257,8 +307,23 @@ QString CliTarget::lostMessage() const
     return tr("与打印机的连接已断开: %1").arg(describe(m_endpoint));
 }
 
+int CliTarget::statusOperation(const QString &operation)
+{
+    static const char *const operations[] = {"setPrinterStatusClicked", "setOfflineStatusClicked",
+                                             "setErrorStatusClicked", "setPaperStatusClicked"};
+    for (int status = RealTimeStatusForm::PrinterStatus; status <= RealTimeStatusForm::PaperStatus; ++status) {
+        if (operation == QLatin1String(operations[status]))
+            return status;
+    }
+    return -1;
+}
+
 QString CliTarget::queryStatus(int status)
 {
+    // Bytes a printer sends as it accepts the connection come and go first,
+    // and what else arrived unasked is read away before the request.
+    settle();
+    QCoreApplication::processEvents();
     const QString name = RealTimeStatusForm::statusName(status);
     QString payload;
     bool answered = false;
@@ -275,9 +340,17 @@ QString CliTarget::queryStatus(int status)
         links << connect(m_tcp, &BaseDeviceManager::sigTcpResponse, &loop, take);
     if (m_usb)
         links << connect(m_usb, &USBDeviceManager::sigUsbResponse, &loop, take);
+    // The serial manager hands on whatever arrives; the reader picks the answer.
+    PrinterReplyReader serialReader;
+    serialReader.expect(PrinterReplyReader::Reply::RealTimeStatus);
     if (m_serial)
-        links << connect(m_serial, &SerialPortManager::hexDataReceived, &loop,
-                         [&](const QByteArray &bytes) { take(name, BaseDeviceManager::toHexText(bytes).trimmed()); });
+        links << connect(m_serial, &SerialPortManager::hexDataReceived, &loop, [&](const QByteArray &bytes) {
+            const PrinterReplyReader::State state = serialReader.feed(bytes);
+            if (state == PrinterReplyReader::State::Answered)
+                take(name, BaseDeviceManager::toHexText(serialReader.answer()));
+            else if (state == PrinterReplyReader::State::Garbage)
+                take(name, QString());
+        });
     QTimer::singleShot(m_statusReplyLimitMs, &loop, &QEventLoop::quit);
 
     switch (status) {
@@ -304,8 +377,9 @@ bool CliTarget::sendBytes(const QByteArray &bytes)
     const int block = type == CommType::Driver ? bytes.size() : RawBlockBytes;
     for (int pos = 0; pos < bytes.size() && isConnected(); pos += block) {
         m_manager->onBuilderData(type, bytes.mid(pos, block));
-        if (m_tcp || m_serial)
-            drain();
+        // A printer that stops reading holds a block no longer than the limit.
+        if ((m_tcp || m_serial) && !drain())
+            return false;
     }
     return isConnected();
 }

@@ -2,6 +2,7 @@
 
 #include "transport/tcp/NetworkSettingsPost.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -42,7 +43,12 @@ public:
     static constexpr int IdentifyLimitMs = 15000;
     static constexpr const char *DefaultBaud = "9600";
 
+    // The longest part of a target's address that messages show.
+    static constexpr int MaxShownChars = 80;
+
     static QString describe(const Endpoint &endpoint);
+    // The address as messages show it: on one line, cut after MaxShownChars.
+    static QString shown(const QString &address);
 
     explicit CliTarget(const Endpoint &endpoint, QObject *parent = nullptr);
     ~CliTarget() override;
@@ -88,18 +94,29 @@ public:
     QString lostMessage() const;
 
     // Sends one real-time status request (0 printer ... 3 paper) and waits for
-    // the reply; empty when none came.
+    // the reply; empty when none came (or none that is a status byte).
     QString queryStatus(int status);
+    // The status request an operation of the command API sends (0 to 3), or
+    // -1 for the others.
+    static int statusOperation(const QString &operation);
 
     // Sends bytes as they are, through the transport's own data path; false
-    // when the printer went away before all of them were handed over.
+    // when the printer went away before all of them were handed over, or
+    // they did not leave within the answer time-out (writeTimedOut()).
     bool sendBytes(const QByteArray &bytes);
+    bool writeTimedOut() const { return m_writeTimedOut; }
 
     void close();
 
 private:
     void createManager();
-    void drain();
+    // Lets written bytes leave, at most the drain limit; with confirm, until
+    // the link confirms them (TCP: the printer's end acknowledged every
+    // byte). False, with the reason noted, when they did not.
+    bool drain(bool confirm = false);
+    // Waits until the line has been open PrinterReplyReader::SettleMs.
+    void settle();
+    void wait(int ms);
     void waitForNetworkPost();
     void noteFailure(const QString &text);
 
@@ -117,6 +134,8 @@ private:
     int m_drainLimitMs = DrainLimitMs;
     int m_statusReplyLimitMs = StatusReplyLimitMs;
     QStringList m_failures;
+    QElapsedTimer m_openClock;
+    bool m_writeTimedOut = false;
     QString m_model;
     QString m_mac;
 };

@@ -171,6 +171,12 @@ bool planPrint(const CliCommandLine &line, CliVerbs::Plan *plan, QString *error)
         *error = CliVerbs::tr("未知的代码页: %1").arg(codePage);
         return false;
     }
+    // Text the code page cannot carry is found before any printer is touched.
+    const QString notice = TextEncoding::unencodableNotice(text, codePage);
+    if (!notice.isEmpty()) {
+        *error = notice;
+        return false;
+    }
     return add(plan, QStringLiteral("setCodePageClicked"), {codePage})
            && add(plan, QStringLiteral("setPrintAndLineFeedClicked"), {false, text});
 }

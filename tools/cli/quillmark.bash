@@ -98,7 +98,7 @@ _quillmark()
             fi ;;
         raw)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W "$targets --help" -- "$cur"))
+                COMPREPLY=($(compgen -W "$targets --timeout --help" -- "$cur"))
             else
                 _quillmark_files
             fi ;;

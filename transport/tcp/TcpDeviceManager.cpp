@@ -16,6 +16,9 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
+
 TcpDeviceManager::TcpDeviceManager(QObject *parent) : BaseDeviceManager(parent)
 {
     qRegisterMetaType<DevInfo>();
@@ -143,6 +146,17 @@ bool TcpDeviceManager::linkUp() const
     return m_tcpSock->state() == QAbstractSocket::ConnectedState;
 }
 
+qint64 TcpDeviceManager::unacknowledgedBytes() const
+{
+    if (!linkUp())
+        return -1;
+    // SIOCOUTQ: what the kernel still holds for the peer, sent or not.
+    int queued = 0;
+    if (::ioctl(int(m_tcpSock->socketDescriptor()), SIOCOUTQ, &queued) != 0)
+        return -1;
+    return m_tcpSock->bytesToWrite() + queued;
+}
+
 bool TcpDeviceManager::writeRaw(const QByteArray &data)
 {
     // Whether to send at all is decided before (commandReady, or the command
@@ -152,7 +166,10 @@ bool TcpDeviceManager::writeRaw(const QByteArray &data)
         qWarning() << "TCP发送数据失败:" << m_tcpSock->errorString();
         return false;
     }
-    return m_tcpSock->flush() || m_tcpSock->bytesToWrite() == 0;
+    // A printer that reads slowly leaves bytes in the socket's buffer: they
+    // go on as it reads. Only a socket that failed has lost them.
+    m_tcpSock->flush();
+    return linkUp();
 }
 
 void TcpDeviceManager::refreshDevices()

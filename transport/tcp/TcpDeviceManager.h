@@ -38,6 +38,10 @@ public:
     QString modeName() const override { return QStringLiteral("TCP"); }
     // True while the socket to the printer is connected.
     bool linkUp() const override;
+    // Bytes handed to the socket that the printer's end has not yet
+    // acknowledged (in Qt's buffer or in the kernel's send queue); -1 while
+    // not connected.
+    qint64 unacknowledgedBytes() const;
 
     // How long a connect may take (the command line's fleet commands wait
     // longer for printers at remote sites).

@@ -187,6 +187,9 @@ void USBDeviceManager::onBuilderData(CommType type, const QByteArray &data)
 bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &expectCmd, int timeoutMs)
 {
     Logger::getInstance()->info(tr("USB发出数据 %1 ").arg(toHexText(data)));
+    // The first request of a row: what came before it answers nothing.
+    if (m_replies->waiting().isEmpty())
+        m_replyReader.cancel();
     const quint64 request = m_replies->expect(expectCmd, timeoutMs);
     if (m_controller->SendAsync(data))
         return true;
@@ -197,6 +200,7 @@ bool USBDeviceManager::onRequestUsbSend(const QByteArray &data, const QString &e
 
 void USBDeviceManager::handleTimeout(const QString &cmd)
 {
+    m_replyReader.cancel();
     emit sigUsbResponse(cmd, QString());
     reportFailure(tr("发送超时"));
 }
@@ -205,10 +209,26 @@ void USBDeviceManager::handleUsbData(const QByteArray &data)
 {
     if (data.isEmpty())
         return;
-    const QString payload = toHexText(data).trimmed();
+    // The oldest request waiting is the one these bytes may answer.
+    const QStringList waiting = m_replies->waiting();
+    if (waiting.isEmpty()) {
+        m_replyReader.drop(data);
+        return;
+    }
+    if (!m_replyReader.waiting())
+        m_replyReader.expect(RealTimeStatusForm::isStatusName(waiting.first()) ? PrinterReplyReader::Reply::RealTimeStatus
+                                                                              : PrinterReplyReader::Reply::Any);
+    const PrinterReplyReader::State state = m_replyReader.feed(data);
+    if (state != PrinterReplyReader::State::Answered && state != PrinterReplyReader::State::Garbage)
+        return;
+    m_replyReader.cancel();
     const QString cmd = m_replies->takeAnswer();
-    if (!cmd.isEmpty())
-        emit sigUsbResponse(cmd, payload);
+    if (state == PrinterReplyReader::State::Garbage) {
+        reportFailure(strayReply());
+        emit sigUsbResponse(cmd, QString());
+        return;
+    }
+    emit sigUsbResponse(cmd, toHexText(m_replyReader.answer()).trimmed());
 }
 
 void USBDeviceManager::onDeviceChanges(uint16_t event, const QString &)
