@@ -593,7 +593,6 @@ int CliApp::raw(const QStringList &args)
     if (path.isEmpty())
         return usageError(tr("缺少文件（- 表示标准输入）"));
     QByteArray bytes;
-    QString error;
     if (!CliInputFile::read(path, &bytes, &error))
         return usageError(error);
 
