@@ -645,7 +645,7 @@ void CliFleetTest::runTargetsJson()
     QVERIFY(printer.start());
     const QString file = writeFile(QStringLiteral("json.targets"),
                                    "tcp:127.0.94.11 site=\"shop 17\"\ntcp:127.0.94.12\n");
-    const CliResult r = runCli({"run", "--targets", file, "--json", "--connect-timeout", "500", "setCutClicked", "0", "0"});
+    const CliResult r = runCli({"run", "--targets", file, "--json", "--connect-timeout", "500", "setCutClicked", "1", "0"});
     QCOMPARE(r.code, 3);
     QMap<QString, QJsonObject> byTarget;
     for (const QString &line : r.lines()) {
@@ -672,7 +672,7 @@ void CliFleetTest::runTargetsScriptFromStandardInput()
     QVERIFY(fleet);
     const QString file = writeFile(QStringLiteral("script.targets"), "tcp:127.0.94.21\ntcp:127.0.94.22\n");
     const CliResult r = runCli({"run", "--targets", file, "--script", "-"},
-                               "setBuzzerClicked 3 2\n# and cut\nsetCutClicked 0 0\n");
+                               "setBuzzerClicked 3 2\n# and cut\nsetCutClicked 1 0\n");
     QVERIFY2(r.code == 0, qPrintable(r.err + r.out));
     QCOMPARE(r.lines().size(), 2);
     for (const QString &address : addresses) {
