@@ -109,8 +109,8 @@ void CliRenderTest::badUsage_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("no file") << QStringList{"render", "-o", "x.png"} << "no file to render";
-    QTest::newRow("two files") << QStringList{"render", "a", "b", "-o", "x.png"} << "only one file";
+    QTest::newRow("no file") << QStringList{"render", "-o", "x.png"} << "No file to render";
+    QTest::newRow("two files") << QStringList{"render", "a", "b", "-o", "x.png"} << "Only one file";
     QTest::newRow("no output") << QStringList{"render", "-"} << "-o OUT.png";
     QTest::newRow("empty output") << QStringList{"render", "-", "-o", ""} << "-o OUT.png";
     QTest::newRow("paper of 70 mm") << QStringList{"render", "-", "-o", "x.png", "--width", "70"} << "58 or 80: 70";
