@@ -490,6 +490,8 @@ void CliFleetTest::interruptedSearch()
     QVERIFY2(err.contains(QLatin1String("interrupted")), qPrintable(err));
     QCOMPARE(readFile(inventory), inventoryBytes);
     QCOMPARE(readFile(targets), targetsBytes);
+}
+
 void CliFleetTest::fullDiskKeepsTheOldFile_data()
 {
     QTest::addColumn<bool>("inventoryOnFullDisk");
