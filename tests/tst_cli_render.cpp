@@ -318,6 +318,8 @@ void CliRenderTest::endlessInputIsRefused()
     QVERIFY(cli.readAllStandardOutput().isEmpty());
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("endless-1.png"))));
 #endif
+}
+
 // Streams that cost memory, time or disk without end unless the renderer
 // bounds them: the pictures written, the exit status, what the text output
 // and the JSON report say.
