@@ -299,7 +299,7 @@ void CliCommandsTest::badInputSendsNothing_data()
         << QStringList{"run", "--serial", "%DIR", "setInitMachineClicked"} << notADevice.arg("%DIR");
     QTest::newRow("file as serial line with speed")
         << QStringList{"print", "--serial", "%FILE:9600", "hi"} << notADevice.arg("%FILE");
-    const QString noAddress = QStringLiteral("--tcp is no IPv4 address: \"%1\" (expected four numbers from 0 to 255, "
+    const QString noAddress = QStringLiteral("--tcp is not an IPv4 address: \"%1\" (expected four numbers from 0 to 255, "
                                              "such as 192.168.1.100)");
     for (const char *address : {"999.1.1.1", "127.0.0", "printer.local", "127.0.0.1:9100"})
         QTest::addRow("address %s", address) << QStringList{"print", "--tcp", address, "hi"} << noAddress.arg(address);

@@ -365,7 +365,10 @@ void CliFleetTest::sixteenBitRange_data()
     QTest::newRow("inventory, no route") << QStringList{"inventory", "--range", "10.77.0.0/18", "--file", inventory}
                                          << false << QStringList();
     QTest::newRow("scan, loopback with stand-ins")
-        << QStringList{"scan", "--range", "127.0.0.0/16"} << true
+        // 65,000 refusals at once on loopback: with 1024 connects in flight the
+        // shared connect limit can end before a stand-in's accept is seen, so
+        // this row keeps fewer in flight.
+        << QStringList{"scan", "--range", "127.0.0.0/16", "--max-open", "256"} << true
         << QStringList{"127.0.200.30\t02:00:00:c8:00:1e\tKVZ-L7D", "127.0.77.10\t02:00:00:4d:00:0a\tKVZ-L7N",
                        "127.0.77.11\t02:00:00:4d:00:0b\tKVZ-L7N"};
 }
@@ -808,11 +811,11 @@ void CliFleetTest::strayBytesShiftNoStatus()
     }
     const CliResult text = runServing({"status", "--tcp", address});
     QVERIFY2(text.code == 0, qPrintable(text.err + text.out));
-    QVERIFY2(!text.out.contains(QStringLiteral("Open the lid")), qPrintable(text.out));
-    QVERIFY2(text.out.contains(QStringLiteral("Both cash boxes are closed")), qPrintable(text.out));
+    QVERIFY2(!text.out.contains(QStringLiteral("Cover open")), qPrintable(text.out));
+    QVERIFY2(text.out.contains(QStringLiteral("Both cash drawers closed")), qPrintable(text.out));
     const CliResult offline = runServing({"run", "--tcp", address, "setOfflineStatusClicked"});
     QVERIFY2(offline.code == 0, qPrintable(offline.err + offline.out));
-    QVERIFY2(!offline.out.contains(QStringLiteral("Open the lid")), qPrintable(offline.out));
+    QVERIFY2(!offline.out.contains(QStringLiteral("Cover open")), qPrintable(offline.out));
 }
 
 void CliFleetTest::runTargetsReportsFailures_data()
@@ -830,11 +833,11 @@ void CliFleetTest::runTargetsReportsFailures_data()
     QTest::newRow("no status byte, status") << BadPrinter::Mode::WrongBits << "setErrorStatusClicked"
                                             << "unreachable" << "did not answer";
     QTest::newRow("paper out, paper status") << BadPrinter::Mode::PaperOut << "setPaperStatusClicked" << "failed"
-                                             << "Paper is exhausted";
+                                             << "Paper end";
     QTest::newRow("paper out, printer status") << BadPrinter::Mode::PaperOut << "setPrinterStatusClicked"
                                                << "failed" << "Offline";
     QTest::newRow("stray byte, status") << BadPrinter::Mode::StrayByte << "setOfflineStatusClicked" << "ok"
-                                        << "Close the lid";
+                                        << "Cover closed";
 }
 
 void CliFleetTest::runTargetsReportsFailures()

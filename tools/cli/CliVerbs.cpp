@@ -1,6 +1,7 @@
 #include "CliVerbs.h"
 
 #include "CliCommandLine.h"
+#include "CliTarget.h"
 
 #include "commands/BarcodeRules.h"
 #include "commands/LogoCommands.h"
@@ -448,7 +449,7 @@ QString CliVerbs::addressProblem(const QString &option, const QString &value)
 {
     if (DottedQuad::isValid(value))
         return QString();
-    return tr("%1 的值不是 IPv4 地址: \"%2\"（应为四组 0-255 的数字，如 192.168.1.100）").arg(option, value);
+    return tr("%1 的值不是 IPv4 地址: \"%2\"（应为四组 0-255 的数字，如 192.168.1.100）").arg(option, CliTarget::shown(value));
 }
 
 QString CliVerbs::symbologyName(const QString &typed)
