@@ -130,7 +130,9 @@ void CliVerbsTest::initTestCase()
     o.address = PrinterAddress;
     o.model = PrinterModel;
     o.httpPort = VirtualPrinterOptions::DefaultHttpPort; // the model for the network form (root only)
-    o.netbiosPort = VirtualPrinterOptions::Off;
+    // The network form carries the printer's MAC address: on loopback only
+    // its NetBIOS answer tells it (root only, as the web page).
+    o.netbiosPort = VirtualPrinterOptions::DefaultNetbiosPort;
     o.usbSysfsRoot = m_usbRoot.path();
     m_printer = std::make_unique<VirtualPrinter>(o);
     QString error;

@@ -304,9 +304,9 @@ void UsbManagerTest::statusQueriesAnsweredInOrder()
 {
     m_printer->setReplyGap(100);
     m_printer->setReply(QByteArray::fromHex("100401"), QByteArray::fromHex("12"));
-    m_printer->setReply(QByteArray::fromHex("100402"), QByteArray::fromHex("24"));
-    m_printer->setReply(QByteArray::fromHex("100403"), QByteArray::fromHex("48"));
-    m_printer->setReply(QByteArray::fromHex("100404"), QByteArray::fromHex("0c"));
+    m_printer->setReply(QByteArray::fromHex("100402"), QByteArray::fromHex("16"));
+    m_printer->setReply(QByteArray::fromHex("100403"), QByteArray::fromHex("32"));
+    m_printer->setReply(QByteArray::fromHex("100404"), QByteArray::fromHex("1e"));
     QVERIFY(connectFirst());
     QSignalSpy replies(m_manager, &USBDeviceManager::sigUsbResponse);
     m_manager->setPrinterStatusClicked();
@@ -317,7 +317,7 @@ void UsbManagerTest::statusQueriesAnsweredInOrder()
              QStringList({"PrinterStatus", "OfflineStatus", "ErrorStatus", "PaperStatus"}));
     QTRY_COMPARE(replies.count(), 4);
     const QList<QPair<QString, QString>> expected = {
-        {"PrinterStatus", "12"}, {"OfflineStatus", "24"}, {"ErrorStatus", "48"}, {"PaperStatus", "0c"}};
+        {"PrinterStatus", "12"}, {"OfflineStatus", "16"}, {"ErrorStatus", "32"}, {"PaperStatus", "1e"}};
     QCOMPARE(responses(replies), expected);
     QCOMPARE(m_printer->received(), QByteArray::fromHex("100401100402100403100404"));
     QVERIFY(m_manager->pendingCommands().isEmpty());
@@ -429,7 +429,7 @@ void UsbManagerTest::requestWhileClosed()
 
 void UsbManagerTest::idleStopAndRestart()
 {
-    m_printer->setReply(QByteArray::fromHex("100404"), QByteArray::fromHex("0c"));
+    m_printer->setReply(QByteArray::fromHex("100404"), QByteArray::fromHex("1e"));
     QVERIFY(connectFirst());
     m_manager->controller()->setIdleInterval(200);
     QSignalSpy replies(m_manager, &USBDeviceManager::sigUsbResponse);
@@ -438,7 +438,7 @@ void UsbManagerTest::idleStopAndRestart()
     QTRY_VERIFY(!m_manager->controller()->isAsyncIoRunning());
     m_manager->setPaperStatusClicked();
     QTRY_COMPARE(replies.count(), 2);
-    QCOMPARE(responses(replies).last(), qMakePair(QStringLiteral("PaperStatus"), QStringLiteral("0c")));
+    QCOMPARE(responses(replies).last(), qMakePair(QStringLiteral("PaperStatus"), QStringLiteral("1e")));
 }
 
 void UsbManagerTest::unplugWhileConnected()
