@@ -1,12 +1,10 @@
 #include "commands/PrintTest.h"
 
 #include "app/base/ConfigManager.h"
-#include "app/base/SampleReceipt.h"
 #include "commands/CodePageTable.h"
 #include "commands/PictureSettings.h"
 #include "commands/TestPrintCommands.h"
 
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -47,26 +45,19 @@ void PrintTest::printTestPage()
     emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getTestPageText()));
 }
 
-void PrintTest::printReceipt(const QString &storedHex)
-{
-    // A sample receipt tells when it was printed: now.
-    emit sigSendData(m_type, SampleReceipt::withPrintTime(TestPrintCommands::fromStoredHex(storedHex),
-                                                          QDateTime::currentDateTime()));
-}
-
 void PrintTest::print58Receipt()
 {
-    printReceipt(store()->getReceipt58Text());
+    emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getReceipt58Text()));
 }
 
 void PrintTest::print76Receipt()
 {
-    printReceipt(store()->getReceipt76Text());
+    emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getReceipt76Text()));
 }
 
 void PrintTest::print80Receipt()
 {
-    printReceipt(store()->getReceipt80Text());
+    emit sigSendData(m_type, TestPrintCommands::fromStoredHex(store()->getReceipt80Text()));
 }
 
 void PrintTest::printSelfTest()

@@ -49,7 +49,5 @@ signals:
     void sigSendData(CommType type, QByteArray dataArray);
 
 private:
-    void printReceipt(const QString &storedHex);
-
     CommType m_type;
 };

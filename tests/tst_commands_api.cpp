@@ -10,7 +10,6 @@
 #include "device/CommunicationInterface.h"
 #include "support/TestAppDir.h"
 #include "support/RecordingManager.h"
-#include "text/TextEncoding.h"
 
 #include <QDir>
 #include <QImage>
@@ -98,8 +97,6 @@ private slots:
     void textTheCodePageCannotEncodeIsRefused();
     void unreadableTwoDimensionalContentIsRefused();
     void testPrintStoresAndRestores();
-    void receiptsCarryTheTimeTheyPrint_data();
-    void receiptsCarryTheTimeTheyPrint();
     void adoptingTheAdoptedPictureKeepsIt();
 
 private:
@@ -657,53 +654,6 @@ void CommandApiTest::reconnectKeepsOneSetOfBuilders()
     manager.setTestPrintSelfCheckClicked();
     manager.setSearchPaperTypeClicked();
     QCOMPARE(manager.emissions.size(), 3);
-}
-
-void CommandApiTest::receiptsCarryTheTimeTheyPrint_data()
-{
-    QTest::addColumn<int>("receipt"); // 0 58 mm, 1 76 mm, 2 80 mm
-    QTest::addColumn<QString>("stored"); // empty: the default receipt
-    QTest::addColumn<QByteArray>("sentBefore"); // the bytes around the time
-    QTest::addColumn<QByteArray>("sentAfter");
-    QTest::newRow("default 58") << 0 << QString() << TextEncoding::gbk(QStringLiteral("打印时间:")) << QByteArray("\n\n\x1bJ\xfa\x1dV\x01");
-    QTest::newRow("default 76") << 1 << QString() << TextEncoding::gbk(QStringLiteral("打印时间:")) << QByteArray("\n\n\x1bJ\xfa\x1dV\x01");
-    QTest::newRow("default 80") << 2 << QString() << TextEncoding::gbk(QStringLiteral("打印时间:")) << QByteArray("\n\n\x1bJ\xfa\x1dV\x01");
-    // Edited in the settings dialog yesterday: printed today, with today's time.
-    QTest::newRow("edited, English labels")
-        << 0 << QString::fromLatin1(QByteArray("Print time:2024-01-02 03:04:05\r\n\x1dV\x01").toHex(' '))
-        << QByteArray("Print time:") << QByteArray("\r\n\x1dV\x01");
-}
-
-void CommandApiTest::receiptsCarryTheTimeTheyPrint()
-{
-    QFETCH(int, receipt);
-    QFETCH(QString, stored);
-    QFETCH(QByteArray, sentBefore);
-    QFETCH(QByteArray, sentAfter);
-    RecordingManager manager(CommType::Tcp);
-    manager.connectDevice(QString(), QString(), QString(), QString());
-    if (stored.isEmpty())
-        manager.setTestDefaultPrintReceiptClicked(receipt);
-    else
-        manager.setTestPrintReceiptClicked(stored, receipt);
-    manager.clear();
-    const QDateTime before = QDateTime::currentDateTime();
-    using Print = void (BaseDeviceManager::*)();
-    const Print print[] = {&BaseDeviceManager::setTestPrint58ReceiptsClicked,
-                           &BaseDeviceManager::setTestPrint76ReceiptsClicked,
-                           &BaseDeviceManager::setTestPrint80ReceiptsClicked};
-    (manager.*print[receipt])();
-    const QDateTime after = QDateTime::currentDateTime();
-    QCOMPARE(manager.emissions.size(), 1);
-    const QByteArray sent = manager.emissions.first().data;
-    const int at = sent.indexOf(sentBefore);
-    QVERIFY(at >= 0);
-    const QByteArray time = sent.mid(at + sentBefore.size(), 19);
-    const QByteArray format("yyyy-MM-dd hh:mm:ss");
-    QVERIFY2(time == before.toString(QString::fromLatin1(format)).toLatin1()
-                 || time == after.toString(QString::fromLatin1(format)).toLatin1(),
-             time.constData());
-    QVERIFY(sent.mid(at + sentBefore.size() + 19).startsWith(sentAfter));
 }
 
 void CommandApiTest::testPrintStoresAndRestores()

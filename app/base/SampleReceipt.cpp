@@ -2,8 +2,6 @@
 
 #include "text/TextEncoding.h"
 
-#include <QRegularExpression>
-
 namespace SampleReceipt {
 
 using TextEncoding::gbk;
@@ -29,7 +27,6 @@ constexpr int kColumnGap = 3;    // blanks between quantity and price
 constexpr int kTotalsGap = 16;   // blanks after the four-character total labels
 constexpr int kDiscountGap = 12; // blanks after the six-character discount label
 const char kZeroAmount[] = "0.00";
-const char kTimeFormat[] = "yyyy-MM-dd hh:mm:ss";
 
 template <size_t N>
 QByteArray raw(const char (&bytes)[N])
@@ -112,15 +109,6 @@ QByteArray encode(const Receipt &r)
     out += kLf;
     out += raw(kFeed250) + raw(kPartialCut);
     return out;
-}
-
-QByteArray withPrintTime(const QByteArray &receipt, const QDateTime &time)
-{
-    // Latin-1 keeps every byte as it is; the stamp is plain ASCII.
-    static const QRegularExpression stamp(QStringLiteral(":\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d(\\r?\\n)"));
-    QString text = QString::fromLatin1(receipt);
-    text.replace(stamp, QLatin1Char(':') + time.toString(QLatin1String(kTimeFormat)) + QStringLiteral("\\1"));
-    return text.toLatin1();
 }
 
 } // namespace SampleReceipt

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -42,10 +41,6 @@ int lineWidth(const QString &sizeText);
 // (names longer than half a line get a line of their own), the totals when
 // shown, then a feed of 250 motion units and a partial cut. All text is GBK.
 QByteArray encode(const Receipt &r);
-// The receipt as it prints at `time`: every print time the receipt carries
-// (a "yyyy-MM-dd hh:mm:ss" stamp after a colon, at the end of its line) is
-// replaced by that time; anything else stays as it is.
-QByteArray withPrintTime(const QByteArray &receipt, const QDateTime &time);
 // The default test page: the high half of the character table (0x80-0xFF) in
 // normal and double size, each after a GBK heading, then the same feed and cut.
 QByteArray testPage();
