@@ -68,7 +68,8 @@ TestCase {
 
     // The printer's web server on port 80 of its own address, as a real one.
     function startNetworkPrinter(address) {
-        const printer = testPrinter.start({ address: address, httpPort: 80, model: "KVZ-L7N" })
+        // NetBIOS answers with the MAC address that the search needs on loopback.
+        const printer = testPrinter.start({ address: address, httpPort: 80, netbiosPort: 137, model: "KVZ-L7N" })
         verify(printer !== null, "a virtual printer on " + address + ":9100 and :80")
         deviceViewModel.switchToTCP()
         verify(deviceViewModel.communication.connectDevice("KVZ-L7N", address, "00-11-22-33-44-55", ""))
